@@ -1,0 +1,32 @@
+#pragma once
+// The operating system as the logic sees it: one interface per service. The composition root
+// (src/app for the real program, the fakes for tests) owns the implementations; the logic only
+// borrows them through this bundle.
+
+namespace vantrelle::platform {
+
+class SettingsStore;
+class FileServices;
+class Shell;
+class NotifyArea;
+class Registry;
+class MessageBoxService;
+class Environment;
+class Clock;
+class EventPump;
+class Locale;
+
+struct Platform {
+  SettingsStore* settings = nullptr;
+  FileServices* files = nullptr;
+  Shell* shell = nullptr;
+  NotifyArea* notifyArea = nullptr;
+  Registry* registry = nullptr;
+  MessageBoxService* messageBox = nullptr;
+  Environment* environment = nullptr;
+  Clock* clock = nullptr;
+  EventPump* events = nullptr;
+  Locale* locale = nullptr;
+};
+
+}  // namespace vantrelle::platform

@@ -1,0 +1,27 @@
+#pragma once
+#include <deque>
+#include <functional>
+
+#include "platform/EventPump.h"
+
+namespace vantrelle::fake {
+
+// Each DoEvents runs the events queued so far (a click, a tick) and counts itself, so a test can
+// act in the middle of a long run exactly where the program yields.
+class FakeEventPump : public platform::EventPump {
+ public:
+  void DoEvents() override {
+    ++calls;
+    if (onDoEvents) onDoEvents();
+    std::deque<std::function<void()>> due;
+    due.swap(queued);
+    for (auto& event : due) event();
+  }
+  void Queue(std::function<void()> event) { queued.push_back(std::move(event)); }
+
+  int calls = 0;
+  std::function<void()> onDoEvents;
+  std::deque<std::function<void()>> queued;
+};
+
+}  // namespace vantrelle::fake

@@ -1,0 +1,31 @@
+#pragma once
+// Every fake service, owned together, and the bundle the logic borrows them through.
+#include "platform/Platform.h"
+#include "platform/fake/FakeClock.h"
+#include "platform/fake/FakeEnvironment.h"
+#include "platform/fake/FakeEventPump.h"
+#include "platform/fake/FakeMessageBox.h"
+#include "platform/fake/FakeSettingsStore.h"
+
+namespace vantrelle::fake {
+
+struct FakePlatform {
+  FakePlatform() {
+    platform.settings = &settings;
+    platform.messageBox = &messageBox;
+    platform.environment = &environment;
+    platform.clock = &clock;
+    platform.events = &events;
+  }
+  FakePlatform(const FakePlatform&) = delete;
+  FakePlatform& operator=(const FakePlatform&) = delete;
+
+  FakeSettingsStore settings;
+  FakeMessageBox messageBox;
+  FakeEnvironment environment;
+  FakeClock clock;
+  FakeEventPump events;
+  platform::Platform platform;
+};
+
+}  // namespace vantrelle::fake

@@ -1,0 +1,18 @@
+#pragma once
+// Text helpers for the logic's UTF-8 strings. Case is folded for ASCII letters only, which is what
+// every comparison of the program needs (folder names such as "temp", weekday names, drive letters).
+#include <string>
+#include <string_view>
+
+namespace vantrelle {
+
+std::string ToLower(std::string_view text);
+std::string ToUpper(std::string_view text);
+bool EqualsNoCase(std::string_view a, std::string_view b);
+bool EndsWithNoCase(std::string_view text, std::string_view suffix);
+// Blanks (spaces only) removed at both ends.
+std::string TrimSpaces(std::string_view text);
+// The last `count` characters (bytes), or the whole text when shorter.
+std::string_view Right(std::string_view text, std::size_t count);
+
+}  // namespace vantrelle
