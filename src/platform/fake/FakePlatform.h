@@ -6,6 +6,7 @@
 #include "platform/fake/FakeEventPump.h"
 #include "platform/fake/FakeMessageBox.h"
 #include "platform/fake/FakeSettingsStore.h"
+#include "platform/fake/FakeShell.h"
 
 namespace vantrelle::fake {
 
@@ -16,6 +17,7 @@ struct FakePlatform {
     platform.environment = &environment;
     platform.clock = &clock;
     platform.events = &events;
+    platform.shell = &shell;
   }
   FakePlatform(const FakePlatform&) = delete;
   FakePlatform& operator=(const FakePlatform&) = delete;
@@ -25,6 +27,7 @@ struct FakePlatform {
   FakeEnvironment environment;
   FakeClock clock;
   FakeEventPump events;
+  FakeShell shell;
   platform::Platform platform;
 };
 

@@ -1,0 +1,41 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace vantrelle::platform {
+
+// A window as the platform knows it; 0 is none.
+using WindowHandle = std::uintptr_t;
+
+// The Windows shell: Recycle Bin, recent documents, special folders, the folder-browse dialog and
+// starting a command line.
+class Shell {
+ public:
+  virtual ~Shell() = default;
+
+  // --- Recycle Bin and recent documents ---
+  // The number of items in the Recycle Bin of the drive root ("C:\"); throws RuntimeError when the
+  // count cannot be had.
+  virtual std::int64_t RecycleBinItemCount(const std::string& driveRoot) = 0;
+  // Empties the bins of all drives without asking, without progress window and without sound.
+  virtual void EmptyAllRecycleBins(WindowHandle owner) = 0;
+  virtual void UpdateRecycleBinIcon() = 0;
+  // Clears the recent-documents list.
+  virtual void ClearRecentDocuments() = 0;
+
+  // --- folders ---
+  // The file-system path of a special folder (shell folder identifier, e.g. 8 for recent
+  // documents), or nothing when the shell cannot resolve it.
+  virtual std::optional<std::string> SpecialFolderPath(int folderId) = 0;
+
+  // --- dialogs and launching ---
+  // The folder-browse dialog, only file-system folders confirmable, opening at `startFolder` when
+  // not empty. Nothing when cancelled or when the choice has no file-system path.
+  virtual std::optional<std::string> BrowseForFolder(WindowHandle owner, const std::string& title,
+                                                     const std::string& startFolder) = 0;
+  // Starts a command line in a minimised window that receives the focus, without waiting.
+  virtual void RunCommand(const std::string& commandLine) = 0;
+};
+
+}  // namespace vantrelle::platform

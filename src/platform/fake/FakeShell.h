@@ -1,0 +1,67 @@
+#pragma once
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Shell.h"
+#include "shell/RuntimeError.h"
+
+namespace vantrelle::fake {
+
+// Recycle Bins per drive root, a recent-documents list, special folders, a scripted browse dialog;
+// every call is counted or recorded.
+class FakeShell : public platform::Shell {
+ public:
+  std::int64_t RecycleBinItemCount(const std::string& driveRoot) override {
+    ++queries;
+    queriedRoots.push_back(driveRoot);
+    if (failQuery) throw RuntimeError(5, "Invalid procedure call or argument");
+    auto it = recycleBins.find(driveRoot);
+    return it == recycleBins.end() ? 0 : it->second;
+  }
+  void EmptyAllRecycleBins(platform::WindowHandle owner) override {
+    ++emptyCalls;
+    emptyOwner = owner;
+    for (auto& [root, count] : recycleBins) count = 0;
+  }
+  void UpdateRecycleBinIcon() override { ++iconUpdates; }
+  void ClearRecentDocuments() override {
+    ++recentClears;
+    if (!recentDocumentsSurvive) recentDocuments.clear();
+  }
+  std::optional<std::string> SpecialFolderPath(int folderId) override {
+    auto it = specialFolders.find(folderId);
+    if (it == specialFolders.end()) return std::nullopt;
+    return it->second;
+  }
+  std::optional<std::string> BrowseForFolder(platform::WindowHandle owner, const std::string& title,
+                                             const std::string& startFolder) override {
+    browseCalls.push_back({owner, title, startFolder});
+    return browseAnswer;
+  }
+  void RunCommand(const std::string& commandLine) override { commands.push_back(commandLine); }
+
+  struct BrowseCall {
+    platform::WindowHandle owner;
+    std::string title;
+    std::string startFolder;
+  };
+
+  std::map<std::string, std::int64_t> recycleBins;  // drive root -> items
+  bool failQuery = false;
+  int queries = 0;
+  std::vector<std::string> queriedRoots;
+  int emptyCalls = 0;
+  platform::WindowHandle emptyOwner = 0;
+  int iconUpdates = 0;
+  std::vector<std::string> recentDocuments;
+  bool recentDocumentsSurvive = false;
+  int recentClears = 0;
+  std::map<int, std::string> specialFolders;
+  std::vector<BrowseCall> browseCalls;
+  std::optional<std::string> browseAnswer;
+  std::vector<std::string> commands;
+};
+
+}  // namespace vantrelle::fake
