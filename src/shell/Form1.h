@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/Platform.h"
+#include "platform/Shell.h"
 #include "shell/Controls.h"
 
 namespace vantrelle {
@@ -28,6 +29,8 @@ class Form1 {
   std::string Caption = "Form1";
   WindowState State = WindowState::Normal;
   bool WindowVisible = false;
+  // The real window once the view has created it; 0 while there is none (no active form).
+  platform::WindowHandle hWnd = 0;
 
   // --- controls, in the order of the design ---
   Frame Frame4{"Frame4", "Switch Schedule"};
