@@ -5,8 +5,11 @@
 #include "platform/fake/FakeEnvironment.h"
 #include "platform/fake/FakeEventPump.h"
 #include "platform/fake/FakeMessageBox.h"
+#include "platform/fake/FakeNotifyArea.h"
+#include "platform/fake/FakeRegistry.h"
 #include "platform/fake/FakeSettingsStore.h"
 #include "platform/fake/FakeShell.h"
+#include "platform/fake/FakeWindowProcedures.h"
 
 namespace vantrelle::fake {
 
@@ -18,6 +21,9 @@ struct FakePlatform {
     platform.clock = &clock;
     platform.events = &events;
     platform.shell = &shell;
+    platform.notifyArea = &notifyArea;
+    platform.registry = &registry;
+    platform.windowProcedures = &windowProcedures;
   }
   FakePlatform(const FakePlatform&) = delete;
   FakePlatform& operator=(const FakePlatform&) = delete;
@@ -28,6 +34,9 @@ struct FakePlatform {
   FakeClock clock;
   FakeEventPump events;
   FakeShell shell;
+  FakeNotifyArea notifyArea;
+  FakeRegistry registry;
+  FakeWindowProcedures windowProcedures;
   platform::Platform platform;
 };
 

@@ -1,0 +1,87 @@
+#pragma once
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <utility>
+
+#include "platform/Registry.h"
+#include "shell/Strings.h"
+
+namespace vantrelle::fake {
+
+// Keys and text values in memory, found without regard to case or a trailing backslash. Both Run
+// keys exist from the start; a root in `refusedRoots` refuses to open (as the machine-wide keys do
+// for a standard user). Open keys are counted so a test can see that each one was closed.
+class FakeRegistry : public platform::Registry {
+ public:
+  static constexpr char RunKey[] = "software\\microsoft\\windows\\currentversion\\run";
+
+  FakeRegistry() {
+    AddKey(platform::RegistryRoot::LocalMachine, RunKey);
+    AddKey(platform::RegistryRoot::CurrentUser, RunKey);
+  }
+
+  std::int32_t OpenKey(platform::RegistryRoot root, const std::string& subKey, std::uint32_t access,
+                       platform::RegistryKey& key) override {
+    ++opens;
+    lastAccess = access;
+    if (refusedRoots.count(root)) return platform::RegistryAccessDenied;
+    const Path path{root, Normalize(subKey)};
+    if (!keys.count(path)) return platform::RegistryNotFound;
+    key = nextKey++;
+    open[key] = path;
+    return platform::RegistrySuccess;
+  }
+  std::int32_t SetStringValue(platform::RegistryKey key, const std::string& name,
+                              const std::string& value) override {
+    auto it = open.find(key);
+    if (it == open.end()) return InvalidHandle;
+    keys[it->second][ToLower(name)] = {name, value};
+    ++writes;
+    return platform::RegistrySuccess;
+  }
+  std::int32_t DeleteValue(platform::RegistryKey key, const std::string& name) override {
+    auto it = open.find(key);
+    if (it == open.end()) return InvalidHandle;
+    ++deletes;
+    return keys[it->second].erase(ToLower(name)) ? platform::RegistrySuccess : platform::RegistryNotFound;
+  }
+  void CloseKey(platform::RegistryKey key) override { open.erase(key); }
+
+  void AddKey(platform::RegistryRoot root, const std::string& subKey) { keys[{root, Normalize(subKey)}]; }
+  // The value's data, or nothing when there is no such value.
+  std::optional<std::string> Value(platform::RegistryRoot root, const std::string& subKey,
+                                   const std::string& name) const {
+    auto key = keys.find({root, Normalize(subKey)});
+    if (key == keys.end()) return std::nullopt;
+    auto value = key->second.find(ToLower(name));
+    if (value == key->second.end()) return std::nullopt;
+    return value->second.second;
+  }
+  std::size_t ValueCount(platform::RegistryRoot root, const std::string& subKey) const {
+    auto key = keys.find({root, Normalize(subKey)});
+    return key == keys.end() ? 0 : key->second.size();
+  }
+
+  static constexpr std::int32_t InvalidHandle = 6;
+  using Path = std::pair<platform::RegistryRoot, std::string>;
+  // key -> lower-cased value name -> (name as written, data)
+  std::map<Path, std::map<std::string, std::pair<std::string, std::string>>> keys;
+  std::map<platform::RegistryKey, Path> open;
+  std::set<platform::RegistryRoot> refusedRoots;
+  std::uint32_t lastAccess = 0;
+  int opens = 0;
+  int writes = 0;
+  int deletes = 0;
+
+ private:
+  static std::string Normalize(const std::string& subKey) {
+    std::string path = ToLower(subKey);
+    while (!path.empty() && path.back() == '\\') path.pop_back();
+    return path;
+  }
+  platform::RegistryKey nextKey = 0x100;
+};
+
+}  // namespace vantrelle::fake
