@@ -87,11 +87,19 @@ struct KernelObjectTraits {  // mutexes, events, processes: no handle is nullptr
   static void Close(Handle h) { CloseHandle(h); }
 };
 
+struct WindowTraits {  // windows this program created; destroyed on the thread that made them
+  using Handle = HWND;
+  static Handle Null() { return nullptr; }
+  static bool IsValid(Handle h) { return h != nullptr; }
+  static void Close(Handle h) { DestroyWindow(h); }
+};
+
 using FileHandle = ScopedHandle<FileHandleTraits>;
 using FindHandle = ScopedHandle<FindHandleTraits>;
 using RegKey = ScopedHandle<RegKeyTraits>;
 using IconHandle = ScopedHandle<IconTraits>;
 using Pidl = ScopedHandle<PidlTraits>;
 using KernelObject = ScopedHandle<KernelObjectTraits>;
+using WindowHandle = ScopedHandle<WindowTraits>;
 
 }  // namespace vantrelle::win32

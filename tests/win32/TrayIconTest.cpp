@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "desktop/cSysTray.h"
+#include "desktop/mSysTray.h"
+#include "platform/Platform.h"
+#include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32EventPump.h"
+#include "platform/win32/Win32NotifyArea.h"
+#include "platform/win32/Win32WindowProcedures.h"
+
+namespace vantrelle {
+namespace {
+
+// The real notification area, with what the shell answered to each call.
+class AnsweredNotifyArea : public platform::NotifyArea {
+ public:
+  bool Notify(platform::NotifyOperation operation, const platform::NotifyIconRecord& record) override {
+    const bool accepted = real.Notify(operation, record);
+    answers.push_back({operation, accepted});
+    return accepted;
+  }
+  std::vector<std::pair<platform::NotifyOperation, bool>> answers;
+  win32::Win32NotifyArea real;
+};
+
+// Everything a test window procedure saw.
+std::vector<UINT> g_seenByPrevious;
+LRESULT CALLBACK RecordingProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  g_seenByPrevious.push_back(message);
+  return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+class TrayIconTest : public ::testing::Test {
+ protected:
+  TrayIconTest() { g_seenByPrevious.clear(); }
+  HWND Window() const { return reinterpret_cast<HWND>(tray.hWnd()); }
+  // Whether the shell still knows the icon: only a present icon can be modified.
+  bool IconPresent() {
+    platform::NotifyIconRecord probe;
+    probe.window = tray.hWnd();
+    probe.flags = platform::NotifyTip;
+    probe.tip = "probe";
+    return notifyArea.real.Notify(platform::NotifyOperation::Modify, probe);
+  }
+
+  AnsweredNotifyArea notifyArea;
+  win32::Win32WindowProcedures windows;
+  win32::Win32EventPump events;
+  win32::Win32Clock clock;
+  platform::Platform platform{.notifyArea = &notifyArea, .clock = &clock, .events = &events,
+                              .windowProcedures = &windows};
+  cSysTray tray{platform};
+};
+
+TEST_F(TrayIconTest, TheIconIsReallyAddedModifiedAndRemovedOnAHiddenTopLevelWindow) {
+  ASSERT_NE(Window(), nullptr);
+  EXPECT_FALSE(IsWindowVisible(Window()));
+  EXPECT_EQ(GetAncestor(Window(), GA_PARENT), GetDesktopWindow());
+
+  tray.SetTrayTip("Vantrelle");
+  tray.SetInTray(true);
+  tray.SetTrayTip(std::string(300, 'x'));
+  tray.SetTrayIcon(platform::Picture{reinterpret_cast<std::uintptr_t>(LoadIconW(nullptr, IDI_APPLICATION)),
+                                     platform::PictureIcon});
+  EXPECT_TRUE(IconPresent());
+  tray.SetInTray(false);
+
+  using Op = platform::NotifyOperation;
+  const std::vector<std::pair<Op, bool>> expected = {
+      {Op::Add, true}, {Op::Modify, true}, {Op::Modify, true}, {Op::Delete, true}};
+  EXPECT_EQ(notifyArea.answers, expected);
+  EXPECT_FALSE(IconPresent());
+}
+
+TEST_F(TrayIconTest, TheCallbackReachesTheControlAndThenThePreviousProcedure) {
+  const auto previous = SetWindowLongPtrW(Window(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordingProcedure));
+  std::vector<std::string> events;
+  tray.MouseUp = [&](std::int16_t button, std::int32_t id) {
+    events.push_back("MouseUp " + std::to_string(button) + " " + std::to_string(id));
+    events.push_back("previous had " + std::to_string(g_seenByPrevious.size()));
+  };
+  tray.SetInTray(true);
+
+  SendMessageW(Window(), mSysTray::TrayCallbackMessage, 0, WM_RBUTTONUP);
+  PostMessageW(Window(), mSysTray::TrayCallbackMessage, 0, WM_LBUTTONUP);  // through the real dispatch
+  this->events.DoEvents();
+
+  EXPECT_EQ(events, (std::vector<std::string>{"MouseUp 2 0", "previous had 0", "MouseUp 1 0", "previous had 1"}));
+  EXPECT_EQ(g_seenByPrevious, (std::vector<UINT>{mSysTray::TrayCallbackMessage, mSysTray::TrayCallbackMessage}));
+
+  tray.SetInTray(false);  // the replaced procedure is back
+  EXPECT_EQ(GetWindowLongPtrW(Window(), GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&RecordingProcedure));
+  SetWindowLongPtrW(Window(), GWLP_WNDPROC, previous);
+}
+
+TEST_F(TrayIconTest, ATaskbarCreatedBroadcastPutsTheLostIconBack) {
+  tray.SetTrayTip("Vantrelle");
+  tray.SetInTray(true);
+  platform::NotifyIconRecord lost;
+  lost.window = tray.hWnd();
+  ASSERT_TRUE(notifyArea.real.Notify(platform::NotifyOperation::Delete, lost));  // as when the shell restarts
+  ASSERT_FALSE(IconPresent());
+
+  // The shell itself never sends it here, so broadcast it as a restarted shell would.
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0, SMTO_ABORTIFHUNG, 5000,
+                      &result);
+
+  EXPECT_TRUE(IconPresent());
+  EXPECT_EQ(notifyArea.answers.back(), std::make_pair(platform::NotifyOperation::Add, true));
+  tray.SetInTray(false);
+}
+
+TEST_F(TrayIconTest, ABalloonNotificationInTheQueueEndsTheWait) {
+  tray.SetInTray(true);
+  PostMessageW(Window(), mSysTray::TrayCallbackMessage, 0, NIN_BALLOONUSERCLICK);
+  const ULONGLONG start = GetTickCount64();
+  tray.ShowBalloon("has been minimized to the system tray.", "Vantrelle", 30, false);
+
+  EXPECT_LT(GetTickCount64() - start, 10000u);
+  EXPECT_EQ(notifyArea.answers.size(), 2u);  // add and balloon, no removal
+  tray.SetInTray(false);
+}
+
+TEST(NotifyIconData, TextsAreCutToTheirFieldsWithoutSplittingACharacter) {
+  const std::string smiley = "\xF0\x9F\x98\x80";  // one character, two UTF-16 units
+  platform::NotifyIconRecord record;
+  record.window = 0x1234;
+  record.id = 0;
+  record.flags = platform::NotifyTip | platform::NotifyInfo;
+  record.tip = std::string(126, 'a') + smiley;          // the pair would straddle the 127th unit
+  record.info = std::string(253, 'b') + smiley + "c";  // fills the 255 units exactly
+  record.infoTitle = std::string(70, 'd');
+  record.timeoutMs = 5000;
+
+  const NOTIFYICONDATAW data = win32::ToNotifyIconData(record);
+  EXPECT_EQ(data.cbSize, sizeof(NOTIFYICONDATAW));
+  EXPECT_EQ(data.hWnd, reinterpret_cast<HWND>(0x1234));
+  EXPECT_EQ(data.uFlags, static_cast<UINT>(NIF_TIP | NIF_INFO));
+  EXPECT_EQ(data.uTimeout, 5000u);
+  EXPECT_EQ(data.dwInfoFlags, 0u);
+  EXPECT_EQ(std::wstring(data.szTip), std::wstring(126, L'a'));
+  EXPECT_EQ(std::wstring(data.szInfo), std::wstring(253, L'b') + L"\xD83D\xDE00");
+  EXPECT_EQ(std::wstring(data.szInfoTitle), std::wstring(63, L'd'));
+
+  record.tip = "\xC3\xA9t\xC3\xA9";  // short texts pass whole, in UTF-16
+  EXPECT_EQ(std::wstring(win32::ToNotifyIconData(record).szTip), L"\u00E9t\u00E9");
+}
+
+}  // namespace
+}  // namespace vantrelle
