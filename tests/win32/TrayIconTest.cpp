@@ -61,6 +61,8 @@ TEST_F(TrayIconTest, TheIconIsReallyAddedModifiedAndRemovedOnAHiddenTopLevelWind
   ASSERT_NE(Window(), nullptr);
   EXPECT_FALSE(IsWindowVisible(Window()));
   EXPECT_EQ(GetAncestor(Window(), GA_PARENT), GetDesktopWindow());
+  SendMessageW(Window(), WM_CLOSE, 0, 0);  // only its owner ends it
+  EXPECT_TRUE(IsWindow(Window()));
 
   tray.SetTrayTip("Vantrelle");
   tray.SetInTray(true);

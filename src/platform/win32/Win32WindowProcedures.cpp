@@ -23,11 +23,18 @@ LRESULT CALLBACK ProcedureThunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
   }
 }
 
+// A helper window lives as long as its owner: a WM_CLOSE sent to every window of the process (as
+// "taskkill" does) must not destroy it behind the owner's back.
+LRESULT CALLBACK HiddenWindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CLOSE) return 0;
+  return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
 ATOM HiddenWindowClass() {
   static const ATOM atom = [] {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.lpfnWndProc = HiddenWindowProcedure;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = kClassName;
     return RegisterClassExW(&windowClass);
