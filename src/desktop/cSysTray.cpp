@@ -178,7 +178,12 @@ void cSysTray::ShowBalloon(const std::string& Tip, const std::string& sTitle, st
 
   // The shell's balloon notifications arrive through the pending events and clear the mark.
   const std::int64_t start = clock_.TickMilliseconds();
-  while (balloonVisible_ && clock_.TickMilliseconds() - start < timeoutMs) events_.DoEvents();
+  for (;;) {
+    events_.DoEvents();
+    const std::int64_t waited = clock_.TickMilliseconds() - start;
+    if (!balloonVisible_ || waited >= timeoutMs) break;
+    events_.WaitForEvents(timeoutMs - waited);
+  }
   if (balloonVisible_) {
     auto removal = Record();
     removal.flags = platform::NotifyInfo;

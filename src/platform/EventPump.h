@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 
 namespace vantrelle::platform {
 
@@ -8,6 +9,9 @@ class EventPump {
  public:
   virtual ~EventPump() = default;
   virtual void DoEvents() = 0;
+  // Sleeps until an event arrives or `maxMilliseconds` pass, without processing it: a waiting loop
+  // calls this between DoEvents so that it does not keep a processor busy.
+  virtual void WaitForEvents(std::int64_t maxMilliseconds) = 0;
 };
 
 }  // namespace vantrelle::platform

@@ -17,9 +17,15 @@ class FakeEventPump : public platform::EventPump {
     due.swap(queued);
     for (auto& event : due) event();
   }
+  void WaitForEvents(std::int64_t maxMilliseconds) override {
+    ++waits;
+    if (onWait) onWait(maxMilliseconds);
+  }
   void Queue(std::function<void()> event) { queued.push_back(std::move(event)); }
 
   int calls = 0;
+  int waits = 0;
+  std::function<void(std::int64_t)> onWait;
   std::function<void()> onDoEvents;
   std::deque<std::function<void()>> queued;
 };

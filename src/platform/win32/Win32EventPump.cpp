@@ -19,4 +19,10 @@ void Win32EventPump::DoEvents() {
   }
 }
 
+void Win32EventPump::WaitForEvents(std::int64_t maxMilliseconds) {
+  if (maxMilliseconds <= 0) return;
+  const DWORD wait = maxMilliseconds > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<DWORD>(maxMilliseconds);
+  MsgWaitForMultipleObjectsEx(0, nullptr, wait, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+}
+
 }  // namespace vantrelle::win32

@@ -7,6 +7,7 @@ namespace vantrelle::win32 {
 class Win32EventPump : public platform::EventPump {
  public:
   void DoEvents() override;
+  void WaitForEvents(std::int64_t maxMilliseconds) override;
   // WM_QUIT seen while pumping: the message loop must end once the pump returns to it.
   bool QuitRequested() const { return quitRequested_; }
 
