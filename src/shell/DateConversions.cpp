@@ -136,6 +136,7 @@ struct Number {
 struct Scanned {
   std::vector<Number> numbers;
   int meridiem = 0;  // 0 none, 1 morning, 2 afternoon
+  bool sharedSeparator = false;  // date and time are written with the same separator
 };
 
 bool MatchesAt(std::string_view text, std::size_t at, std::string_view word) {
@@ -147,9 +148,11 @@ Scanned Scan(const platform::Locale& locale, std::string_view text) {
   const std::string pm = locale.PmDesignator();
   const std::string dateSeparator = FirstSeparator(locale.ShortDatePattern());
   std::string timeSeparator = FirstSeparator(locale.TimePattern());
-  if (timeSeparator == dateSeparator) timeSeparator.clear();  // only the count of numbers can tell them apart
-
   Scanned scanned;
+  if (timeSeparator == dateSeparator) {
+    timeSeparator.clear();  // only the count of numbers can tell them apart
+    scanned.sharedSeparator = true;
+  }
   for (std::size_t i = 0; i < text.size();) {
     const char c = text[i];
     if (IsDigit(c)) {
@@ -256,7 +259,10 @@ platform::LocalTime TextToDate(const platform::Locale& locale, std::string_view 
   // Without a separator that marks the time, the first three numbers are the date and the rest the
   // time; where date and time share a separator, three numbers that are no date are a time.
   if (dateCount == n.size() && n.size() > 3) dateCount = 3;
-  if (dateCount == n.size() && n.size() < 3) dateCount = 0;
+  if (dateCount == n.size() && n.size() < 3) {
+    if (!scanned.sharedSeparator && scanned.meridiem == 0) throw TypeMismatch();
+    dateCount = 0;
+  }
 
   platform::LocalTime value = kZeroDate;
   if (dateCount == 3) {

@@ -17,12 +17,12 @@ class FakeLocale : public platform::Locale {
 
   // A German-style locale: comma decimals, dot thousands, day first, 24-hour clock.
   void UseGerman() {
-    decimal = ",";
-    thousands = ".";
-    shortDate = "dd.MM.yyyy";
-    time = "HH:mm:ss";
-    am = "";
-    pm = "";
+    decimal.assign(1, ',');
+    thousands.assign(1, '.');
+    shortDate.assign("dd.MM.yyyy");
+    time.assign("HH:mm:ss");
+    am.clear();
+    pm.clear();
   }
 
   std::string decimal = ".";
