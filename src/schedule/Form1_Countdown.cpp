@@ -34,8 +34,10 @@ void Form1::Timer1_Timer() {
   guard.Line(108, [&] { count::Advance(*this); });
   guard.Line(110, [&] { Main::UpdateProgress(ProgressBar1, Duration, Elapsed); });
   guard.Line(112, [&] {
-    std::string status = "On. Next switch will occur in: ";
-    status += Main::FormatDuration(Remaining(Duration, Elapsed));
+    const std::string rest = Main::FormatDuration(Remaining(Duration, Elapsed));
+    std::string status;
+    status.reserve(64);  // one allocation for the whole line
+    status.append("On. Next switch will occur in: ").append(rest);
     Frame2.SetCaption(status);
   });
   if (guard.Test(114, [&] { return Duration > Elapsed; })) return;
