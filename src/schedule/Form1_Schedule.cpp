@@ -36,11 +36,20 @@ void RecomputeTimed(Form1& form) {
 // The picker holds a time of day (not only a date): before start-up has restored it, it does not.
 bool PickerHoldsTime(const Form1& form) { return conversions::ShowsTimeOfDay(form.dtpWeekly.Value()); }
 
+// A store that refuses a write is told at once, so the person knows the choice will not outlive
+// the program; the panel itself goes on.
+void Store(Form1& form, const settings::Key& key, const std::string& value) {
+  try {
+    settings::Save(*form.Platform().settings, key, value);
+  } catch (const RuntimeError& failure) {
+    form.MsgBox(failure.what());
+  }
+}
+
 void StoreOptions(Form1& form) {
-  platform::SettingsStore& store = *form.Platform().settings;
-  settings::Save(store, settings::kOption1, settings::TrueFalse(form.Option1.Value()));
-  settings::Save(store, settings::kOption2, settings::TrueFalse(form.Option2.Value()));
-  settings::Save(store, settings::kOption3, settings::TrueFalse(form.Option3.Value()));
+  Store(form, settings::kOption1, settings::TrueFalse(form.Option1.Value()));
+  Store(form, settings::kOption2, settings::TrueFalse(form.Option2.Value()));
+  Store(form, settings::kOption3, settings::TrueFalse(form.Option3.Value()));
 }
 
 // Weekly and daily: a fresh interval when the picker holds a time of day.
@@ -52,8 +61,7 @@ void TimedOptionChosen(Form1& form, bool weekdayListEnabled) {
 }
 
 void PickerChangedOrClicked(Form1& form) {
-  settings::Save(*form.Platform().settings, settings::kWeeklyTime,
-                 conversions::DateToText(*form.Platform().locale, form.dtpWeekly.Value()));
+  Store(form, settings::kWeeklyTime, conversions::DateToText(*form.Platform().locale, form.dtpWeekly.Value()));
   if (form.Option2.Value() && PickerHoldsTime(form)) {
     RecomputeTimed(form);
   } else if (form.Option1.Value()) {
@@ -62,7 +70,7 @@ void PickerChangedOrClicked(Form1& form) {
 }
 
 void NumberBoxChanged(Form1& form, const settings::Key& key, const TextBox& box) {
-  settings::Save(*form.Platform().settings, key, box.Text());
+  Store(form, key, box.Text());
   form.ScheduleBoxEdited = true;
 }
 
@@ -92,7 +100,7 @@ void Form1::Option3_Click() {
 }
 
 void Form1::cboWeekly_Click() {
-  settings::Save(*platform_.settings, settings::kWeekly, cboWeekly.Text());
+  Store(*this, settings::kWeekly, cboWeekly.Text());
   if (Option1.Value()) RestartCountdownIfOn(*this);
 }
 

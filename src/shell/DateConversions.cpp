@@ -14,6 +14,14 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Bytes of the first UTF-8 character (a designator may be "午前").
+std::size_t FirstCharacterLength(std::string_view text) {
+  if (text.empty()) return 0;
+  std::size_t length = 1;
+  while (length < text.size() && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) ++length;
+  return length;
+}
+
 std::string Padded(int value, std::size_t width) {
   std::string digits = std::to_string(value);
   if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
@@ -90,7 +98,7 @@ std::string FormatTime(std::string_view picture, const std::string& am, const st
             break;
           case 't': {
             const std::string& designator = v.hour < 12 ? am : pm;
-            out += run == 1 ? designator.substr(0, 1) : designator;
+            out += run == 1 ? designator.substr(0, FirstCharacterLength(designator)) : designator;
             break;
           }
           default:

@@ -92,6 +92,21 @@ TEST_F(PanelTest, TypingStoresEachTextAndLeavingABadBoxSendsThePersonBack) {
   EXPECT_EQ(form.Text11.FocusRequests(), 0);
 }
 
+TEST_F(PanelTest, AStoreThatRefusesWritesIsToldAndNothingElseIsLost) {
+  fakes.settings.refuseWrites = true;
+  form.Text2.Type("15");
+  EXPECT_EQ(form.Text2.Text(), "15");
+  form.Option1.Click();
+  EXPECT_TRUE(form.cboWeekly.Enabled());
+  EXPECT_EQ(fakes.messageBox.Texts(), std::vector<std::string>(4, "Access is denied."));
+
+  fakes.messageBox.shown.clear();
+  form.PushButton4.Click();  // the switch reports it at its storing line and is still on
+  ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
+  EXPECT_NE(fakes.messageBox.shown[0].text.find("PushButton4_Click at line 114"), std::string::npos);
+  EXPECT_EQ(form.Timer1.Interval(), 1000);
+}
+
 TEST_F(PanelTest, EnteringABoxSelectsItsWholeText) {
   TextBox Form1::*const boxes[] = {&Form1::Text3, &Form1::Text11, &Form1::Text2};
   for (auto box : boxes) {
