@@ -3,6 +3,7 @@
 // services it is given. Handlers live in the folder of the subsystem that owns them.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/Platform.h"
@@ -71,6 +72,11 @@ class Form1 {
   // --- schedule fields ---
   std::int32_t Duration = 0;
   std::int32_t Elapsed = 0;
+  // The clock reading (seconds on the local calendar) the count has advanced to: the count follows
+  // the clock, so a sleeping computer or a late tick does not delay a run. Empty before any count.
+  std::optional<std::int64_t> CountedUpTo;
+  // A number box changed since the interval was last computed.
+  bool ScheduleBoxEdited = false;
 
   // --- start-up state ---
   bool IsLoading = false;

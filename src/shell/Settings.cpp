@@ -1,8 +1,29 @@
 #include "shell/Settings.h"
 
+#include "platform/Clock.h"
+#include "platform/Environment.h"
+#include "platform/Platform.h"
 #include "platform/SettingsStore.h"
+#include "shell/Conversions.h"
 
 namespace vantrelle::settings {
+
+std::string DefaultValue(const Key& key, const platform::Platform& platform) {
+  if (key.name == kText1.name) {
+    std::string folder = platform.environment->ProgramFolder();
+    if (folder.empty() || folder.back() != '\\') folder += '\\';  // a drive root already ends in one
+    return folder + "Samples";
+  }
+  if (key.name == kWeeklyTime.name) {
+    platform::LocalTime time = conversions::kZeroDate;
+    const platform::LocalTime now = platform.clock->Now();
+    time.hour = now.hour;
+    time.minute = now.minute;
+    time.second = now.second;
+    return conversions::DateToText(*platform.locale, time);
+  }
+  return std::string(key.defaultValue);
+}
 
 std::string Get(platform::SettingsStore& store, const Key& key, const std::string& defaultValue) {
   return store.GetSetting(std::string(kApplication), std::string(kSection), std::string(key.name), defaultValue);

@@ -7,6 +7,7 @@
 namespace vantrelle {
 namespace platform {
 class SettingsStore;
+struct Platform;
 }
 
 namespace settings {
@@ -56,6 +57,10 @@ inline constexpr Key kAll[] = {kStartStopState, kWindowsStartup, kMinimized, kWi
                                kMostRecentlyUsed, kAppData, kText1, kSysTemp, kUserFolder, kOption1,
                                kOption2, kOption3, kWeeklyTime, kWeekly, kText11, kText2, kText3,
                                kLastFolder, kLastFolderDot};
+
+// The default of `key` on this machine at this moment: the table's, or for "Text1" the program
+// folder followed by "\Samples" and for "Weekly Time" the current time of day as the picker's text.
+std::string DefaultValue(const Key& key, const platform::Platform& platform);
 
 // The stored text of `key`, or `defaultValue` when absent.
 std::string Get(platform::SettingsStore& store, const Key& key, const std::string& defaultValue);

@@ -4,6 +4,7 @@
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeEnvironment.h"
 #include "platform/fake/FakeEventPump.h"
+#include "platform/fake/FakeLocale.h"
 #include "platform/fake/FakeMessageBox.h"
 #include "platform/fake/FakeNotifyArea.h"
 #include "platform/fake/FakeRegistry.h"
@@ -24,6 +25,7 @@ struct FakePlatform {
     platform.notifyArea = &notifyArea;
     platform.registry = &registry;
     platform.windowProcedures = &windowProcedures;
+    platform.locale = &locale;
   }
   FakePlatform(const FakePlatform&) = delete;
   FakePlatform& operator=(const FakePlatform&) = delete;
@@ -37,6 +39,7 @@ struct FakePlatform {
   FakeNotifyArea notifyArea;
   FakeRegistry registry;
   FakeWindowProcedures windowProcedures;
+  FakeLocale locale;
   platform::Platform platform;
 };
 

@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "platform/SettingsStore.h"
+#include "shell/RuntimeError.h"
 
 namespace vantrelle::fake {
 
@@ -18,11 +19,13 @@ class FakeSettingsStore : public platform::SettingsStore {
   }
   void SaveSetting(const std::string& application, const std::string& section,
                    const std::string& key, const std::string& value) override {
+    if (refuseWrites) throw RuntimeError(5, "Access is denied.");
     values[{application, section, key}] = value;
     ++writes;
   }
   std::map<Key, std::string> values;
   int writes = 0;
+  bool refuseWrites = false;  // a store that cannot be written (a locked-down profile)
 };
 
 }  // namespace vantrelle::fake

@@ -1,0 +1,99 @@
+// Ticks per second of the countdown outside a run, against a bare loop doing the least a tick must
+// (one yield, one count, two progress-bar settings, one caption), on the same fakes and the same
+// moving clock.
+// Also counts heap allocations, to show a tick holds on to nothing.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+
+#include "platform/fake/FakePlatform.h"
+#include "schedule/Calendar.h"
+#include "shell/Form1.h"
+
+namespace {
+std::size_t g_allocations = 0;
+std::size_t g_liveBytes = 0;
+}  // namespace
+
+void* operator new(std::size_t size) {
+  ++g_allocations;
+  g_liveBytes += size;
+  auto* block = static_cast<std::size_t*>(std::malloc(size + sizeof(std::size_t) * 2));
+  if (!block) throw std::bad_alloc();
+  *block = size;
+  return block + 2;  // keeps the 16-byte alignment of malloc
+}
+void operator delete(void* p) noexcept {
+  if (!p) return;
+  auto* block = static_cast<std::size_t*>(p) - 2;
+  g_liveBytes -= *block;
+  std::free(block);
+}
+void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
+
+namespace {
+
+using namespace vantrelle;
+
+constexpr int kTicks = 2'000'000;
+
+struct Result {
+  double seconds;
+  std::size_t allocations;
+  long long liveBytesGrowth;
+};
+
+template <class Body>
+Result Measure(Body&& body) {
+  const std::size_t allocationsBefore = g_allocations;
+  const std::size_t liveBefore = g_liveBytes;
+  const auto start = std::chrono::steady_clock::now();
+  for (int i = 0; i < kTicks; ++i) body(i);
+  const auto end = std::chrono::steady_clock::now();
+  return {std::chrono::duration<double>(end - start).count(), g_allocations - allocationsBefore,
+          static_cast<long long>(g_liveBytes) - static_cast<long long>(liveBefore)};
+}
+
+void Print(const char* name, const Result& r) {
+  std::printf("%-28s %12.0f ticks/s  %6.1f ns/tick  %5.2f allocations/tick  live bytes %+lld\n", name,
+              kTicks / r.seconds, r.seconds * 1e9 / kTicks, static_cast<double>(r.allocations) / kTicks,
+              r.liveBytesGrowth);
+}
+
+}  // namespace
+
+int main() {
+  const std::int64_t start = calendar::ToSeconds({2026, 12, 7, 10, 0, 0});
+
+  fake::FakePlatform fakes;
+  fakes.clock.now = calendar::FromSeconds(start);
+  Form1 form(fakes.platform);
+  form.Text3.SetText("24855");  // the longest interval: no run during the measurement
+  form.PushButton4.Click();
+  const Result tick = Measure([&](int i) {
+    fakes.clock.now = calendar::FromSeconds(start + i + 1);
+    form.Timer1.Elapse();
+  });
+
+  fake::FakePlatform bareFakes;
+  Form1 bare(bareFakes.platform);
+  std::int32_t count = 0;
+  char caption[64];
+  const Result baseline = Measure([&](int i) {
+    bareFakes.clock.now = calendar::FromSeconds(start + i + 1);
+    bareFakes.events.DoEvents();
+    ++count;
+    bare.ProgressBar1.SetMax(2147472000);
+    bare.ProgressBar1.SetValue(count);
+    std::snprintf(caption, sizeof caption, "On. Next switch will occur in: %d", 2147472000 - count);
+    bare.Frame2.SetCaption(caption);
+  });
+
+  std::printf("%d ticks, schedule every 24855 days\n", kTicks);
+  Print("Timer1_Timer", tick);
+  Print("baseline (bare tick work)", baseline);
+  std::printf("ratio Timer1_Timer / baseline: %.2f x the time per tick\n", tick.seconds / baseline.seconds);
+  std::printf("final status: %s\n", form.Frame2.Caption().c_str());
+  return form.Elapsed == kTicks ? 0 : 1;
+}

@@ -1,0 +1,17 @@
+#pragma once
+#include "platform/Locale.h"
+
+namespace vantrelle::win32 {
+
+// The user's default locale through GetLocaleInfoEx.
+class Win32Locale : public platform::Locale {
+ public:
+  std::string DecimalSeparator() const override;
+  std::string ThousandsSeparator() const override;
+  std::string ShortDatePattern() const override;
+  std::string TimePattern() const override;
+  std::string AmDesignator() const override;
+  std::string PmDesignator() const override;
+};
+
+}  // namespace vantrelle::win32

@@ -1,0 +1,74 @@
+#include "platform/win32/Win32SettingsStore.h"
+
+#include <windows.h>
+
+#include "platform/win32/ScopedHandle.h"
+#include "platform/win32/Unicode.h"
+#include "shell/RuntimeError.h"
+
+namespace vantrelle::win32 {
+
+namespace {
+
+// The system's own text for a registry failure, so the error report says what went wrong.
+RuntimeError RegistryFailure(LSTATUS status) {
+  wchar_t* text = nullptr;
+  const DWORD length = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+      static_cast<DWORD>(status), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::wstring description = length ? std::wstring(text, length) : L"Invalid procedure call or argument";
+  LocalFree(text);
+  while (!description.empty() && (description.back() == L'\n' || description.back() == L'\r' || description.back() == L' ')) {
+    description.pop_back();
+  }
+  return RuntimeError(5, Narrow(description));
+}
+
+}  // namespace
+
+std::wstring Win32SettingsStore::KeyPath(const std::string& application, const std::string& section) {
+  return L"Software\\VB and VBA Program Settings\\" + Widen(application) + L"\\" + Widen(section);
+}
+
+std::string Win32SettingsStore::GetSetting(const std::string& application, const std::string& section,
+                                           const std::string& key, const std::string& defaultValue) {
+  RegKey hkey;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, KeyPath(application, section).c_str(), 0, KEY_QUERY_VALUE, hkey.Receive()) !=
+      ERROR_SUCCESS) {
+    return defaultValue;
+  }
+  const std::wstring name = Widen(key);
+  for (;;) {
+    DWORD type = 0;
+    DWORD bytes = 0;
+    if (RegQueryValueExW(hkey.Get(), name.c_str(), nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS) {
+      return defaultValue;
+    }
+    if (type != REG_SZ && type != REG_EXPAND_SZ) return defaultValue;  // not a value this program wrote
+    std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
+    DWORD capacity = static_cast<DWORD>(value.size() * sizeof(wchar_t));
+    const LSTATUS status = RegQueryValueExW(hkey.Get(), name.c_str(), nullptr, &type,
+                                            reinterpret_cast<BYTE*>(value.data()), &capacity);
+    if (status == ERROR_MORE_DATA) continue;  // grew between the two reads
+    if (status != ERROR_SUCCESS) return defaultValue;
+    // The stored text may or may not carry its terminating null.
+    value.resize(capacity / sizeof(wchar_t));
+    const auto end = value.find(L'\0');
+    if (end != std::wstring::npos) value.resize(end);
+    return Narrow(value);
+  }
+}
+
+void Win32SettingsStore::SaveSetting(const std::string& application, const std::string& section,
+                                     const std::string& key, const std::string& value) {
+  RegKey hkey;
+  LSTATUS status = RegCreateKeyExW(HKEY_CURRENT_USER, KeyPath(application, section).c_str(), 0, nullptr,
+                                   REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, hkey.Receive(), nullptr);
+  if (status != ERROR_SUCCESS) throw RegistryFailure(status);
+  const std::wstring text = Widen(value);
+  status = RegSetValueExW(hkey.Get(), Widen(key).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                          static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+  if (status != ERROR_SUCCESS) throw RegistryFailure(status);
+}
+
+}  // namespace vantrelle::win32

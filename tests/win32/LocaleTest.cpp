@@ -1,0 +1,53 @@
+// The user's locale as Windows reports it, checked against Windows' own formatting.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/win32/Unicode.h"
+#include "platform/win32/Win32Locale.h"
+#include "shell/Conversions.h"
+
+namespace vantrelle {
+namespace {
+
+std::string WindowsDate(const SYSTEMTIME& t) {
+  wchar_t date[128] = {};
+  GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &t, nullptr, date, 128, nullptr);
+  return win32::Narrow(date);
+}
+
+std::string WindowsTime(const SYSTEMTIME& t) {
+  wchar_t time[128] = {};
+  GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &t, nullptr, time, 128);
+  return win32::Narrow(time);
+}
+
+TEST(Win32Locale, DateTextMatchesWindowsAndReadsBack) {
+  win32::Win32Locale locale;
+  ASSERT_FALSE(locale.ShortDatePattern().empty());
+  ASSERT_FALSE(locale.TimePattern().empty());
+  const platform::LocalTime values[] = {{2010, 2, 19, 14, 5, 9}, {2026, 12, 31, 0, 30, 0}, {2024, 2, 29, 9, 0, 0}};
+  for (const auto& v : values) {
+    SYSTEMTIME t{};
+    t.wYear = static_cast<WORD>(v.year);
+    t.wMonth = static_cast<WORD>(v.month);
+    t.wDay = static_cast<WORD>(v.day);
+    t.wHour = static_cast<WORD>(v.hour);
+    t.wMinute = static_cast<WORD>(v.minute);
+    t.wSecond = static_cast<WORD>(v.second);
+    EXPECT_EQ(conversions::DateToText(locale, v), WindowsDate(t) + " " + WindowsTime(t));
+    EXPECT_EQ(conversions::TextToDate(locale, conversions::DateToText(locale, v)), v);
+  }
+}
+
+TEST(Win32Locale, NumbersWrittenByWindowsAreNumeric) {
+  win32::Win32Locale locale;
+  ASSERT_FALSE(locale.DecimalSeparator().empty());
+  wchar_t text[64] = {};
+  GetNumberFormatEx(LOCALE_NAME_USER_DEFAULT, 0, L"1234567.25", nullptr, text, 64);
+  EXPECT_TRUE(conversions::IsNumeric(locale, win32::Narrow(text))) << win32::Narrow(text);
+  EXPECT_DOUBLE_EQ(conversions::ToDouble(locale, win32::Narrow(text)), 1234567.25);
+}
+
+}  // namespace
+}  // namespace vantrelle
