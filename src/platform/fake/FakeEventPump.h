@@ -13,6 +13,7 @@ class FakeEventPump : public platform::EventPump {
   void DoEvents() override {
     ++calls;
     if (onDoEvents) onDoEvents();
+    if (queued.empty()) return;
     std::deque<std::function<void()>> due;
     due.swap(queued);
     for (auto& event : due) event();
