@@ -15,6 +15,7 @@ class Environment;
 class Clock;
 class EventPump;
 class Locale;
+class Instance;
 
 struct Platform {
   SettingsStore* settings = nullptr;
@@ -27,6 +28,7 @@ struct Platform {
   Clock* clock = nullptr;
   EventPump* events = nullptr;
   Locale* locale = nullptr;
+  Instance* instance = nullptr;
 };
 
 }  // namespace vantrelle::platform
