@@ -63,7 +63,9 @@ bool OnScreen(const Entry& entry) {
   return entry.kind != TrayIcon && entry.kind != Timer && entry.kind != Skin;
 }
 
-bool TakesFocus(const Entry& entry) { return OnScreen(entry) && entry.kind != Frame && entry.kind != Label; }
+bool TakesFocus(const Entry& entry) {
+  return OnScreen(entry) && entry.kind != Frame && entry.kind != Label && entry.kind != ProgressBar;
+}
 
 const Font& FontOf(const Entry& entry) { return entry.kind == PushButton ? kPushButtonFont : kWindowFont; }
 

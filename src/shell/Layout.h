@@ -69,7 +69,7 @@ std::span<const Entry> Entries();
 const Entry* Find(std::string_view name);
 // Drawn on the window (the tray icon, the timer and the skin component are not).
 bool OnScreen(const Entry& entry);
-// Can receive the keyboard focus (frames and labels cannot).
+// Can receive the keyboard focus (frames, labels and the progress bar cannot).
 bool TakesFocus(const Entry& entry);
 const Font& FontOf(const Entry& entry);
 // The entry's place relative to the window's client area (container offsets added).
