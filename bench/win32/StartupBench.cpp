@@ -45,6 +45,25 @@ class NoEvents : public win32::WindowEvents {
   void CloseRequested() override {}
 };
 
+// Form1 on quiet services, with its window not yet created.
+struct QuietForm {
+  QuietForm() {
+    platform.settings = &store;
+    platform.messageBox = &box;
+  }
+  void Show() {
+    window.Create();
+    form.WindowVisible = true;
+    window.ShowForm();
+  }
+  MemoryStore store;
+  SilentBox box;
+  platform::Platform platform;
+  NoEvents events;
+  Form1 form{platform};
+  win32::MainWindow window{form, events, GetModuleHandleW(nullptr), 0};
+};
+
 void PumpPending() {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -80,19 +99,10 @@ double BareWindow() {
 }
 
 double MainWindowShown() {
-  MemoryStore store;
-  SilentBox box;
-  platform::Platform platform;
-  platform.settings = &store;
-  platform.messageBox = &box;
-  NoEvents events;
   const auto start = Clock::now();
-  Form1 form(platform);
-  win32::MainWindow window(form, events, GetModuleHandleW(nullptr), 0);
-  window.Create();
-  form.WindowVisible = true;
-  window.ShowForm();
-  UpdateWindow(window.Handle());
+  QuietForm quiet;
+  quiet.Show();
+  UpdateWindow(quiet.window.Handle());
   PumpPending();
   return Milliseconds(Clock::now() - start);
 }
@@ -128,23 +138,14 @@ double ProcessStart(const std::wstring& commandLine, const wchar_t* windowClass)
 }
 
 double StatusLineUpdates(int updates, bool withWindow) {
-  MemoryStore store;
-  SilentBox box;
-  platform::Platform platform;
-  platform.settings = &store;
-  platform.messageBox = &box;
-  NoEvents events;
-  Form1 form(platform);
-  win32::MainWindow window(form, events, GetModuleHandleW(nullptr), 0);
+  QuietForm quiet;
   if (withWindow) {
-    window.Create();
-    form.WindowVisible = true;
-    window.ShowForm();
+    quiet.Show();
     PumpPending();
   }
   const auto start = Clock::now();
   for (int i = 0; i < updates; ++i) {
-    form.Frame2.SetCaption("Deleting C:\\Windows\\Temp\\file" + std::to_string(i) + ".tmp");
+    quiet.form.Frame2.SetCaption("Deleting C:\\Windows\\Temp\\file" + std::to_string(i) + ".tmp");
     if (i % 64 == 0) PumpPending();  // the run yields to the window now and then
   }
   PumpPending();

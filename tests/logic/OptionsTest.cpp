@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "logic/FormFixture.h"
 #include "platform/fake/FakePlatform.h"
 #include "shell/Form1.h"
 #include "shell/RuntimeError.h"
@@ -9,15 +10,7 @@
 namespace vantrelle {
 namespace {
 
-class Options : public ::testing::Test {
- protected:
-  std::string Stored(const std::string& key) {
-    auto it = fakes.settings.values.find({"Marrowick", "Vantrelle", key});
-    return it == fakes.settings.values.end() ? "<absent>" : it->second;
-  }
-  fake::FakePlatform fakes;
-  Form1 form{fakes.platform};
-};
+using Options = FormFixture;
 
 TEST_F(Options, EachLocationBoxStoresOneOrZeroUnderItsOwnKey) {
   struct Case {
@@ -105,20 +98,11 @@ TEST_F(Options, UntickingStartInTrayIsStoredBeforeItIsHidden) {
   EXPECT_EQ(Stored("Minimized"), "Off");
 }
 
-// A store that refuses writes: the handlers have no guard, so the failure reaches the caller
-// (the window shows it) instead of being passed off as saved.
-class RefusingStore : public fake::FakeSettingsStore {
- public:
-  void SaveSetting(const std::string&, const std::string&, const std::string&, const std::string&) override {
-    throw RuntimeError(75, "Path/File access error");
-  }
-};
-
-TEST(OptionsFailure, AFailedSaveReachesTheCaller) {
-  fake::FakePlatform fakes;
+// The handlers have no guard: a refused write reaches the caller (the window shows it) instead of
+// being passed off as saved.
+TEST_F(Options, AFailedSaveReachesTheCaller) {
   RefusingStore refusing;
   fakes.platform.settings = &refusing;
-  Form1 form(fakes.platform);
   EXPECT_THROW(form.Check1.Click(), RuntimeError);
   EXPECT_THROW(form.Text1.Type("x"), RuntimeError);
   EXPECT_TRUE(fakes.messageBox.shown.empty());

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cleaning/AddFolder.h"
+#include "logic/FormFixture.h"
 #include "platform/fake/FakePlatform.h"
 #include "shell/Form1.h"
 #include "shell/RuntimeError.h"
@@ -10,15 +11,7 @@
 namespace vantrelle {
 namespace {
 
-class OwnFolder : public ::testing::Test {
- protected:
-  std::string Stored(const std::string& key) {
-    auto it = fakes.settings.values.find({"Marrowick", "Vantrelle", key});
-    return it == fakes.settings.values.end() ? "<absent>" : it->second;
-  }
-  fake::FakePlatform fakes;
-  Form1 form{fakes.platform};
-};
+using OwnFolder = FormFixture;
 
 TEST_F(OwnFolder, TheChosenFolderGoesIntoTheBoxWithOneTrailingBackslash) {
   struct Case {

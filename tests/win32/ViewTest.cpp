@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "logic/FormFixture.h"
 #include "platform/fake/FakePlatform.h"
 #include "platform/win32/Dpi.h"
 #include "platform/win32/MainWindow.h"
@@ -284,11 +285,7 @@ TEST_F(View, MinimiseAndCloseGoToTheProgram) {
 }
 
 TEST_F(View, AFailureNoHandlerCatchesIsShownNotLetLoose) {
-  class RefusingStore : public fake::FakeSettingsStore {
-    void SaveSetting(const std::string&, const std::string&, const std::string&, const std::string&) override {
-      throw RuntimeError(75, "Path/File access error");
-    }
-  } refusing;
+  RefusingStore refusing;
   fakes.platform.settings = &refusing;
   SendMessageW(Control("Check1"), BM_CLICK, 0, 0);
   ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
