@@ -36,6 +36,7 @@ bool Application::Start() {
   return true;
 }
 
+// Everything that must happen before the window is first shown; Form1 is shown as it leaves it.
 void Application::StartUp() { form_.WindowVisible = true; }
 
 int Application::Run() {
@@ -49,6 +50,7 @@ int Application::Run() {
   return static_cast<int>(message.wParam);
 }
 
+// The view has already recorded the new state in Form1::State; nothing else reacts to it yet.
 void Application::Resized() {}
 
 void Application::CloseRequested() {

@@ -25,7 +25,8 @@ WindowKind KindOf(Kind kind) {
     case Kind::OptionButton: return {L"BUTTON", BS_RADIOBUTTON | BS_NOTIFY | kFocusable, 0};
     case Kind::CheckBox: return {L"BUTTON", BS_3STATE | BS_NOTIFY | kFocusable, 0};
     case Kind::PushButton: return {L"BUTTON", BS_PUSHBUTTON | BS_NOTIFY | kFocusable, 0};
-    case Kind::Label: return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+    // Labels show folder paths: one that does not fit keeps its drive and its last folder.
+    case Kind::Label: return {L"STATIC", SS_LEFT | SS_NOPREFIX | SS_PATHELLIPSIS, 0};
     case Kind::TextBox: return {L"EDIT", ES_AUTOHSCROLL | kFocusable, WS_EX_CLIENTEDGE};
     case Kind::ListBox: return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | kFocusable, 0};
     case Kind::TimePicker: return {DATETIMEPICK_CLASSW, DTS_TIMEFORMAT | kFocusable, 0};
