@@ -12,10 +12,10 @@ class NotifyArea;
 class Registry;
 class MessageBoxService;
 class Environment;
+class Instance;
 class Clock;
 class EventPump;
 class Locale;
-class Instance;
 
 struct Platform {
   SettingsStore* settings = nullptr;
@@ -25,10 +25,10 @@ struct Platform {
   Registry* registry = nullptr;
   MessageBoxService* messageBox = nullptr;
   Environment* environment = nullptr;
+  Instance* instance = nullptr;
   Clock* clock = nullptr;
   EventPump* events = nullptr;
   Locale* locale = nullptr;
-  Instance* instance = nullptr;
 };
 
 }  // namespace vantrelle::platform

@@ -3,8 +3,8 @@
 #include "platform/Platform.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeEnvironment.h"
-#include "platform/fake/FakeEventPump.h"
 #include "platform/fake/FakeInstance.h"
+#include "platform/fake/FakeEventPump.h"
 #include "platform/fake/FakeMessageBox.h"
 #include "platform/fake/FakeSettingsStore.h"
 #include "platform/fake/FakeShell.h"
@@ -16,10 +16,10 @@ struct FakePlatform {
     platform.settings = &settings;
     platform.messageBox = &messageBox;
     platform.environment = &environment;
+    platform.instance = &instance;
     platform.clock = &clock;
     platform.events = &events;
     platform.shell = &shell;
-    platform.instance = &instance;
   }
   FakePlatform(const FakePlatform&) = delete;
   FakePlatform& operator=(const FakePlatform&) = delete;
@@ -27,10 +27,10 @@ struct FakePlatform {
   FakeSettingsStore settings;
   FakeMessageBox messageBox;
   FakeEnvironment environment;
+  FakeInstance instance;
   FakeClock clock;
   FakeEventPump events;
   FakeShell shell;
-  FakeInstance instance;
   platform::Platform platform;
 };
 
