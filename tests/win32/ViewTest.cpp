@@ -249,6 +249,34 @@ TEST_F(View, FocusMovesBothWays) {
   EXPECT_EQ(end, 2u);
 }
 
+TEST_F(View, APersonsCaretStaysWhenOtherPropertiesChange) {
+  form.Text1.SetText("C:\\Temp");
+  SetFocus(Control("Text1"));
+  SendMessageW(Control("Text1"), EM_SETSEL, 3, 3);
+  form.Text1.SetEnabled(false);
+  form.Text1.SetEnabled(true);
+  DWORD start = 0, end = 0;
+  SendMessageW(Control("Text1"), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 3u);
+  form.Text1.Select(0, 2);  // asked for again with the same values: still applied
+  form.Text1.Select(0, 2);
+  SendMessageW(Control("Text1"), EM_SETSEL, 5, 5);
+  form.Text1.Select(0, 2);
+  SendMessageW(Control("Text1"), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, 2u);
+}
+
+TEST_F(View, ThePointerOverAControlIsAMouseMove) {
+  int moves = 0;
+  form.PushButton2.OnMouseMove = [&] { ++moves; };
+  SendMessageW(window.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(Control("PushButton2")),
+               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  SendMessageW(window.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(Control("PushButton2")),
+               MAKELPARAM(HTBORDER, WM_MOUSEMOVE));
+  EXPECT_EQ(moves, 1);
+}
+
 TEST_F(View, TheStatusLineKeepsUpWithoutRepaintingForEveryChange) {
   for (int i = 0; i <= 2000; ++i) form.Frame2.SetCaption("Deleting file " + std::to_string(i));
   Pump(2 * MainWindow::kCaptionPaceMs + 20);
@@ -278,6 +306,9 @@ TEST_F(View, MinimiseAndCloseGoToTheProgram) {
   EXPECT_EQ(form.State, WindowState::Normal);
   SendMessageW(window.Handle(), WM_CLOSE, 0, 0);
   EXPECT_EQ(events.closeRequests, 1);
+  SendMessageW(window.Handle(), WM_ENDSESSION, FALSE, 0);  // logging off was cancelled
+  SendMessageW(window.Handle(), WM_ENDSESSION, TRUE, 0);
+  EXPECT_EQ(events.closeRequests, 2);
   EXPECT_TRUE(IsWindow(window.Handle()));  // closing is the program's decision
   form.WindowVisible = false;
   window.ShowForm();

@@ -212,15 +212,13 @@ void ControlView::ShowTextBox(TextBox& box) {
   const std::wstring text = Widen(box.Text());
   const bool replaced = WindowText(window_) != text;
   if (replaced) SetWindowTextW(window_, text.c_str());
-  // While a person types, the caret is theirs; a selection the code asks for is applied otherwise.
-  if (fromScreen_ && !replaced) return;
+  // The caret is the person's unless code set the text or asked for a selection.
+  const bool requested = box.SelectRequests() != seenSelectRequests_;
+  seenSelectRequests_ = box.SelectRequests();
+  if (!replaced && !requested) return;
   const int start = Utf16Position(box.Text(), box.SelStart());
   const int end = Utf16Position(box.Text(), box.SelStart() + box.SelLength());
-  DWORD shownStart = 0, shownEnd = 0;
-  SendMessageW(window_, EM_GETSEL, reinterpret_cast<WPARAM>(&shownStart), reinterpret_cast<LPARAM>(&shownEnd));
-  if (static_cast<int>(shownStart) != start || static_cast<int>(shownEnd) != end) {
-    SendMessageW(window_, EM_SETSEL, static_cast<WPARAM>(start), end);
-  }
+  SendMessageW(window_, EM_SETSEL, static_cast<WPARAM>(start), end);
 }
 
 void ControlView::ShowTimePicker(const TimePicker& picker) {
@@ -268,15 +266,11 @@ void ControlView::Command(UINT code) {
       if (code == BN_SETFOCUS || code == BN_KILLFOCUS) Focus(code == BN_SETFOCUS);
       break;
     case Kind::TextBox:
-      if (byPerson && code == EN_CHANGE) {
-        FlagScope typing(fromScreen_);
-        static_cast<TextBox&>(model_).Type(Narrow(WindowText(window_)));
-      }
+      if (byPerson && code == EN_CHANGE) static_cast<TextBox&>(model_).Type(Narrow(WindowText(window_)));
       if (code == EN_SETFOCUS || code == EN_KILLFOCUS) Focus(code == EN_SETFOCUS);
       break;
     case Kind::ListBox:
       if (byPerson && code == CBN_SELCHANGE) {
-        FlagScope choosing(fromScreen_);
         static_cast<ListBox&>(model_).SetListIndex(static_cast<int>(SendMessageW(window_, CB_GETCURSEL, 0, 0)));
       }
       if (code == CBN_SETFOCUS || code == CBN_KILLFOCUS) Focus(code == CBN_SETFOCUS);
@@ -293,7 +287,6 @@ void ControlView::Notify(const NMHDR& header) {
   if (!writing_ && entry_.kind == Kind::TimePicker && header.code == DTN_DATETIMECHANGE) {
     const auto& change = reinterpret_cast<const NMDATETIMECHANGE&>(header);
     if (change.dwFlags != GDT_VALID) return;
-    FlagScope choosing(fromScreen_);
     static_cast<TimePicker&>(model_).SetValue(FromSystemTime(change.st));
   }
 }

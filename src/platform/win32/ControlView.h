@@ -51,9 +51,7 @@ class ControlView {
   HFONT font_ = nullptr;  // owned by the window
   std::wstring shownCaption_;
   bool captionShown_ = false;
-  // True while the screen's own change is being handed to the model, so that the model's echo of
-  // it does not move the caret or set the same text back.
-  bool fromScreen_ = false;
+  int seenSelectRequests_ = 0;
   // True while this view writes to the control, so that the control's notification of that write
   // is not taken for a person's change.
   bool writing_ = false;

@@ -163,6 +163,13 @@ ControlView* MainWindow::ViewOf(const Control& control) const {
   return nullptr;
 }
 
+ControlView* MainWindow::ViewByWindow(HWND control) const {
+  for (const auto& view : views_) {
+    if (view->Handle() == control) return view.get();
+  }
+  return nullptr;
+}
+
 ControlView* MainWindow::ViewById(int id) const {
   for (const auto& view : views_) {
     if (GetDlgCtrlID(view->Handle()) == id) return view.get();
@@ -300,8 +307,18 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       LoadIcons();
       return 0;
     }
+    case WM_SETCURSOR:
+      // The pointer moved over a control that takes the mouse.
+      if (LOWORD(lParam) == HTCLIENT) {
+        if (ControlView* view = ViewByWindow(reinterpret_cast<HWND>(wParam))) Safely([&] { view->Model().MouseMove(); });
+      }
+      return DefWindowProcW(window, message, wParam, lParam);
     case WM_CLOSE:
       Safely([&] { events_.CloseRequested(); });
+      return 0;
+    case WM_ENDSESSION:
+      // Logging off closes the window like any other reason, so the program can tidy up first.
+      if (wParam) Safely([&] { events_.CloseRequested(); });
       return 0;
     default:
       return DefWindowProcW(window, message, wParam, lParam);

@@ -60,6 +60,7 @@ class MainWindow : public ControlObserver {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   ControlView* ViewOf(const Control& control) const;
   ControlView* ViewById(int id) const;
+  ControlView* ViewByWindow(HWND control) const;
   void CreateControls();
   void ApplyDpi(UINT dpi);
   void LoadIcons();
