@@ -127,6 +127,28 @@ TEST_F(Program, ShowsItsWindowAsDesigned) {
   }
 }
 
+TEST_F(Program, TheTabKeyGoesRoundTheControlsInTheirOrder) {
+  std::vector<const layout::Entry*> order;
+  for (const layout::Entry& entry : layout::Entries()) {
+    if (layout::TakesFocus(entry)) order.push_back(&entry);
+  }
+  std::sort(order.begin(), order.end(), [](auto* a, auto* b) { return a->tab < b->tab; });
+  const DWORD thread = GetWindowThreadProcessId(main, nullptr);
+  auto focus = [&] {
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    GetGUIThreadInfo(thread, &gui);
+    return gui.hwndFocus;
+  };
+  ASSERT_EQ(focus(), Control(order.front()->name));
+  for (std::size_t i = 1; i <= order.size(); ++i) {
+    const HWND next = Control(order[i % order.size()]->name);
+    PostMessageW(focus(), WM_KEYDOWN, VK_TAB, 0);
+    PostMessageW(focus(), WM_KEYUP, VK_TAB, 0xC0000000);
+    EXPECT_TRUE(WaitFor([&] { return focus() == next; }, 2000)) << "to " << order[i % order.size()]->name;
+  }
+}
+
 TEST_F(Program, LocationBoxesTickAndStoreOneOrZero) {
   const std::pair<std::string_view, std::string_view> boxes[] = {
       {"Check1", "Windows Temp"}, {"Check2", "SysTemp"},           {"Check4", "AppData"},

@@ -56,7 +56,7 @@ screenshot() {  # screenshot NAME: the whole screen and the window's client area
   fi
 }
 
-phase "the window as designed" 'Program.ShowsItsWindowAsDesigned'
+phase "the window as designed" 'Program.ShowsItsWindowAsDesigned:Program.TheTabKeyGoesRoundTheControlsInTheirOrder'
 screenshot start
 if [ -f "$out/start-window.png" ]; then
   # A white window with dark text: almost nothing dark (the frames once painted their inside black).

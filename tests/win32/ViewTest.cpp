@@ -350,3 +350,29 @@ TEST_F(View, DestroyingTheWindowLeavesTheModelAlone) {
 
 }  // namespace
 }  // namespace vantrelle::win32
+
+namespace vantrelle::win32 {
+namespace {
+
+TEST(ViewIcon, TheWindowShowsTheProgramsIconAtBothSizes) {
+  // The program is built beside the tests' folder: its resources hold the icon.
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring program = self;
+  program = program.substr(0, program.find_last_of(L'\\')) + L"\\..\\Vantrelle.exe";
+  HMODULE resources =
+      LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE | LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(resources, nullptr) << Narrow(program);
+  fake::FakePlatform fakes;
+  Form1 form(fakes.platform);
+  RecordingEvents events;
+  MainWindow window(form, events, resources, 1);
+  ASSERT_TRUE(window.Create());
+  EXPECT_NE(SendMessageW(window.Handle(), WM_GETICON, ICON_SMALL, 0), 0);
+  EXPECT_NE(SendMessageW(window.Handle(), WM_GETICON, ICON_BIG, 0), 0);
+  window.Destroy();
+  FreeLibrary(resources);
+}
+
+}  // namespace
+}  // namespace vantrelle::win32
