@@ -12,6 +12,7 @@ class NotifyArea;
 class Registry;
 class MessageBoxService;
 class Environment;
+class Instance;
 class Clock;
 class EventPump;
 class Locale;
@@ -25,6 +26,7 @@ struct Platform {
   Registry* registry = nullptr;
   MessageBoxService* messageBox = nullptr;
   Environment* environment = nullptr;
+  Instance* instance = nullptr;
   Clock* clock = nullptr;
   EventPump* events = nullptr;
   Locale* locale = nullptr;

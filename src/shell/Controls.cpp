@@ -96,6 +96,7 @@ void TextBox::SetText(const std::string& text) {
 void TextBox::Select(int start, int length) {
   selStart_ = start;
   selLength_ = length;
+  ++selectRequests_;
   Changed();
 }
 

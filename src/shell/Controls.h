@@ -131,12 +131,15 @@ class TextBox : public Control {
   int SelStart() const { return selStart_; }
   int SelLength() const { return selLength_; }
   void Select(int start, int length);
+  // How often code asked for a selection, so the view applies a request and leaves a person's caret alone.
+  int SelectRequests() const { return selectRequests_; }
   Handler OnChange;
 
  private:
   std::string text_;
   int selStart_ = 0;
   int selLength_ = 0;
+  int selectRequests_ = 0;
 };
 
 // Drop-down list that only offers its entries (no typing).

@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeEnvironment.h"
+#include "platform/fake/FakeInstance.h"
 #include "platform/fake/FakeEventPump.h"
 #include "platform/fake/FakeLocale.h"
 #include "platform/fake/FakeMessageBox.h"
@@ -19,6 +20,7 @@ struct FakePlatform {
     platform.settings = &settings;
     platform.messageBox = &messageBox;
     platform.environment = &environment;
+    platform.instance = &instance;
     platform.clock = &clock;
     platform.events = &events;
     platform.shell = &shell;
@@ -33,6 +35,7 @@ struct FakePlatform {
   FakeSettingsStore settings;
   FakeMessageBox messageBox;
   FakeEnvironment environment;
+  FakeInstance instance;
   FakeClock clock;
   FakeEventPump events;
   FakeShell shell;

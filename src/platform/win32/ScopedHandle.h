@@ -87,7 +87,15 @@ struct KernelObjectTraits {  // mutexes, events, processes: no handle is nullptr
   static void Close(Handle h) { CloseHandle(h); }
 };
 
-struct WindowTraits {  // windows this program created; destroyed on the thread that made them
+template <class GdiObject>  // fonts, brushes
+struct GdiObjectTraits {
+  using Handle = GdiObject;
+  static Handle Null() { return nullptr; }
+  static bool IsValid(Handle h) { return h != nullptr; }
+  static void Close(Handle h) { DeleteObject(h); }
+};
+
+struct WindowTraits {
   using Handle = HWND;
   static Handle Null() { return nullptr; }
   static bool IsValid(Handle h) { return h != nullptr; }
@@ -100,6 +108,8 @@ using RegKey = ScopedHandle<RegKeyTraits>;
 using IconHandle = ScopedHandle<IconTraits>;
 using Pidl = ScopedHandle<PidlTraits>;
 using KernelObject = ScopedHandle<KernelObjectTraits>;
+using FontHandle = ScopedHandle<GdiObjectTraits<HFONT>>;
+using BrushHandle = ScopedHandle<GdiObjectTraits<HBRUSH>>;
 using WindowHandle = ScopedHandle<WindowTraits>;
 
 }  // namespace vantrelle::win32

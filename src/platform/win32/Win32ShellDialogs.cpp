@@ -1,12 +1,67 @@
-// Folder-browse dialog and starting a command line: not built yet.
+// The folder-browse dialog and starting a command line.
+#include <windows.h>
+#include <shlobj.h>
+
+#include <vector>
+
+#include "platform/win32/ScopedHandle.h"
+#include "platform/win32/Unicode.h"
 #include "platform/win32/Win32Shell.h"
+#include "shell/RuntimeError.h"
 
 namespace vantrelle::win32 {
+namespace {
 
-std::optional<std::string> Win32Shell::BrowseForFolder(platform::WindowHandle, const std::string&,
-                                                       const std::string&) {
-  return std::nullopt;
+// Selects the start folder once the dialog is ready. `callerData` points at the folder's wide path.
+int CALLBACK BrowseCallbackProc(HWND dialogWindow, UINT message, LPARAM, LPARAM callerData) {
+  const auto* startFolder = reinterpret_cast<const std::wstring*>(callerData);
+  if (message == BFFM_INITIALIZED && startFolder && !startFolder->empty()) {
+    SendMessageW(dialogWindow, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(startFolder->c_str()));
+  }
+  return 0;
 }
-void Win32Shell::RunCommand(const std::string&) {}
+
+// The item's file-system path without a length limit; nothing for virtual items.
+std::optional<std::string> FileSystemPath(PCIDLIST_ABSOLUTE item) {
+  PWSTR path = nullptr;
+  if (FAILED(SHGetNameFromIDList(item, SIGDN_FILESYSPATH, &path)) || !path) return std::nullopt;
+  std::string result = Narrow(path);
+  CoTaskMemFree(path);
+  if (result.empty()) return std::nullopt;
+  return result;
+}
+
+}  // namespace
+
+std::optional<std::string> Win32Shell::BrowseForFolder(platform::WindowHandle owner, const std::string& title,
+                                                       const std::string& startFolder) {
+  const std::wstring wideTitle = Widen(title);
+  const std::wstring wideStart = Widen(startFolder);
+  BROWSEINFOW info{};
+  info.hwndOwner = reinterpret_cast<HWND>(owner);
+  info.lpszTitle = wideTitle.c_str();
+  info.ulFlags = BIF_RETURNONLYFSDIRS;
+  info.lpfn = BrowseCallbackProc;
+  info.lParam = reinterpret_cast<LPARAM>(&wideStart);
+  Pidl chosen(SHBrowseForFolderW(&info));
+  if (!chosen) return std::nullopt;
+  return FileSystemPath(chosen.Get());
+}
+
+void Win32Shell::RunCommand(const std::string& commandLine) {
+  std::wstring command = Widen(commandLine);
+  std::vector<wchar_t> buffer(command.begin(), command.end());  // CreateProcessW may write into it
+  buffer.push_back(L'\0');
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOWMINIMIZED;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    throw RuntimeError(53, "File not found");
+  }
+  KernelObject thread(process.hThread);
+  KernelObject child(process.hProcess);
+}
 
 }  // namespace vantrelle::win32

@@ -1,0 +1,193 @@
+// Start-up to a shown window, side by side with a bare window of the same size, and the cost of
+// keeping the status line on screen while a run rewrites it for every file.
+//   bench_StartupBench.exe [path\to\Vantrelle.exe]
+// With the program's path it also times whole process starts until the window is visible,
+// against a process that shows nothing.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "platform/MessageBoxService.h"
+#include "platform/SettingsStore.h"
+#include "platform/win32/MainWindow.h"
+#include "platform/win32/ScopedHandle.h"
+#include "platform/win32/Unicode.h"
+#include "shell/Form1.h"
+
+using namespace vantrelle;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+class MemoryStore : public platform::SettingsStore {
+ public:
+  std::string GetSetting(const std::string&, const std::string&, const std::string&, const std::string& d) override {
+    return d;
+  }
+  void SaveSetting(const std::string&, const std::string&, const std::string&, const std::string&) override {}
+};
+
+class SilentBox : public platform::MessageBoxService {
+ public:
+  void Show(const std::string&, const std::string&, platform::MessageIcon) override {}
+};
+
+class NoEvents : public win32::WindowEvents {
+ public:
+  void Resized() override {}
+  void CloseRequested() override {}
+};
+
+// Form1 on quiet services, with its window not yet created.
+struct QuietForm {
+  QuietForm() {
+    platform.settings = &store;
+    platform.messageBox = &box;
+  }
+  void Show() {
+    window.Create();
+    form.WindowVisible = true;
+    window.ShowForm();
+  }
+  MemoryStore store;
+  SilentBox box;
+  platform::Platform platform;
+  NoEvents events;
+  Form1 form{platform};
+  win32::MainWindow window{form, events, GetModuleHandleW(nullptr), 0};
+};
+
+void PumpPending() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+double Milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+double BareWindow() {
+  static bool registered = false;
+  if (!registered) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"BenchBare";
+    RegisterClassW(&windowClass);
+    registered = true;
+  }
+  const auto start = Clock::now();
+  win32::WindowHandle window(CreateWindowExW(0, L"BenchBare", L"bare", WS_OVERLAPPEDWINDOW, 0, 0, 552, 605, nullptr,
+                                             nullptr, GetModuleHandleW(nullptr), nullptr));
+  ShowWindow(window.Get(), SW_SHOWNORMAL);
+  UpdateWindow(window.Get());
+  PumpPending();
+  return Milliseconds(Clock::now() - start);
+}
+
+double MainWindowShown() {
+  const auto start = Clock::now();
+  QuietForm quiet;
+  quiet.Show();
+  UpdateWindow(quiet.window.Handle());
+  PumpPending();
+  return Milliseconds(Clock::now() - start);
+}
+
+// Starts a process and waits until it shows a visible window of `windowClass` (or ends, without one).
+double ProcessStart(const std::wstring& commandLine, const wchar_t* windowClass) {
+  std::vector<wchar_t> command(commandLine.begin(), commandLine.end());
+  command.push_back(0);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  const auto start = Clock::now();
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    return -1;
+  }
+  win32::KernelObject thread(process.hThread);
+  win32::KernelObject child(process.hProcess);
+  double shown = -1;
+  for (;;) {
+    HWND window = windowClass ? FindWindowW(windowClass, nullptr) : nullptr;
+    if (window && IsWindowVisible(window)) {
+      shown = Milliseconds(Clock::now() - start);
+      PostMessageW(window, WM_CLOSE, 0, 0);
+      break;
+    }
+    if (WaitForSingleObject(child.Get(), 1) == WAIT_OBJECT_0) {
+      shown = Milliseconds(Clock::now() - start);
+      break;
+    }
+  }
+  WaitForSingleObject(child.Get(), 10000);
+  return shown;
+}
+
+double StatusLineUpdates(int updates, bool withWindow) {
+  QuietForm quiet;
+  if (withWindow) {
+    quiet.Show();
+    PumpPending();
+  }
+  const auto start = Clock::now();
+  for (int i = 0; i < updates; ++i) {
+    quiet.form.Frame2.SetCaption("Deleting C:\\Windows\\Temp\\file" + std::to_string(i) + ".tmp");
+    if (i % 64 == 0) PumpPending();  // the run yields to the window now and then
+  }
+  PumpPending();
+  return Milliseconds(Clock::now() - start);
+}
+
+}  // namespace
+
+int main() {
+  int argc = 0;
+  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  constexpr int kRounds = 15;
+  std::vector<double> bare, shown;
+  for (int i = 0; i < kRounds; ++i) {
+    bare.push_back(BareWindow());
+    shown.push_back(MainWindowShown());
+  }
+  const double bareMs = Median(bare), shownMs = Median(shown);
+  std::printf("window shown, in process (median of %d):\n", kRounds);
+  std::printf("  bare window of the same size   %8.2f ms\n", bareMs);
+  std::printf("  Form1 with all 31 controls     %8.2f ms   ratio %.1fx\n", shownMs, shownMs / bareMs);
+
+  constexpr int kUpdates = 100000;
+  const double modelOnly = StatusLineUpdates(kUpdates, false);
+  const double onScreen = StatusLineUpdates(kUpdates, true);
+  std::printf("status line rewritten %d times:\n", kUpdates);
+  std::printf("  model only                     %8.2f ms\n", modelOnly);
+  std::printf("  model and window (paced)       %8.2f ms   ratio %.1fx, %.2f us per update\n", onScreen,
+              onScreen / modelOnly, onScreen * 1000.0 / kUpdates);
+
+  if (argc > 1) {
+    std::vector<double> program, nothing;
+    for (int i = 0; i < 5; ++i) {
+      program.push_back(ProcessStart(L"\"" + std::wstring(argv[1]) + L"\"", win32::MainWindow::kClassName));
+      Sleep(300);  // let the closed copy go before the next one asks for the single-instance name
+      nothing.push_back(ProcessStart(L"cmd.exe /c exit", nullptr));
+    }
+    const double programMs = Median(program), nothingMs = Median(nothing);
+    std::printf("process start until the window is visible (median of 5):\n");
+    std::printf("  cmd /c exit (no window)        %8.2f ms\n", nothingMs);
+    std::printf("  Vantrelle.exe                  %8.2f ms   ratio %.1fx\n", programMs, programMs / nothingMs);
+  }
+  LocalFree(argv);
+  return 0;
+}

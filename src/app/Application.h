@@ -1,0 +1,52 @@
+#pragma once
+// The composition root: the real platform services, Form1 on them, and its window.
+#include <windows.h>
+
+#include "app/SessionSettingsStore.h"
+#include "platform/Platform.h"
+#include "platform/win32/MainWindow.h"
+#include "platform/win32/SingleInstance.h"
+#include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32Environment.h"
+#include "platform/win32/Win32EventPump.h"
+#include "platform/win32/Win32MessageBox.h"
+#include "platform/win32/Win32Shell.h"
+#include "shell/Form1.h"
+
+namespace vantrelle::app {
+
+class Application : public win32::WindowEvents {
+ public:
+  explicit Application(HINSTANCE instance);
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  // Starts the program and runs it until its window closes; the process exit code.
+  int Run();
+
+  // Builds the window and shows it as start-up leaves it, without running the message loop.
+  // False when another copy already runs or the window cannot be made.
+  bool Start();
+  Form1& Form() { return form_; }
+  win32::MainWindow& Window() { return window_; }
+
+  void Resized() override;
+  void CloseRequested() override;
+
+ private:
+  // The start-up routine of the main window, between creating it and showing it.
+  void StartUp();
+
+  win32::Win32Clock clock_;
+  win32::Win32Environment environment_;
+  win32::Win32EventPump events_;
+  win32::Win32MessageBox messageBox_;
+  win32::Win32Shell shell_;
+  win32::SingleInstance instance_;
+  SessionSettingsStore settings_;
+  platform::Platform platform_;
+  Form1 form_;
+  win32::MainWindow window_;
+};
+
+}  // namespace vantrelle::app

@@ -1,0 +1,31 @@
+// Entry point of the Windows program.
+#include <windows.h>
+#include <objbase.h>
+
+#include "app/Application.h"
+
+namespace {
+
+// The folder-browse dialog needs COM on this thread for the life of the program.
+class ComApartment {
+ public:
+  ComApartment() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+  ~ComApartment() {
+    if (ok_) CoUninitialize();
+  }
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+
+ private:
+  bool ok_;
+};
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  // The manifest asks for per-monitor DPI awareness; this covers a copy started without it.
+  SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+  ComApartment com;
+  vantrelle::app::Application application(instance);
+  return application.Run();
+}

@@ -1,0 +1,83 @@
+#include "tests/e2e/Driver.h"
+
+#include "platform/win32/ControlView.h"
+#include "platform/win32/MainWindow.h"
+#include "platform/win32/ScopedHandle.h"
+#include "platform/win32/Unicode.h"
+
+namespace vantrelle::e2e {
+namespace {
+
+// Where a per-user settings store of this program keeps its values.
+constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\Marrowick\\Vantrelle";
+
+}  // namespace
+
+bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds) {
+  const ULONGLONG end = GetTickCount64() + milliseconds;
+  for (;;) {
+    if (condition()) return true;
+    if (GetTickCount64() >= end) return false;
+    Sleep(25);
+  }
+}
+
+HWND FindMainWindow(DWORD milliseconds) {
+  HWND found = nullptr;
+  WaitFor([&] { return (found = FindWindowW(win32::MainWindow::kClassName, nullptr)) && IsWindowVisible(found); },
+          milliseconds);
+  return found;
+}
+
+HWND ControlOf(HWND mainWindow, std::string_view name) { return GetDlgItem(mainWindow, win32::ControlId(name)); }
+
+std::wstring TextOf(HWND window) {
+  wchar_t buffer[1024] = {};
+  SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000, nullptr);
+  return buffer;
+}
+
+void ClickOn(HWND control) {
+  RECT client{};
+  GetClientRect(control, &client);
+  const LPARAM middle = MAKELPARAM(client.right / 2, client.bottom / 2);
+  PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+  PostMessageW(control, WM_LBUTTONUP, 0, middle);
+}
+
+void TypeInto(HWND control, std::wstring_view text) {
+  for (wchar_t c : text) PostMessageW(control, WM_CHAR, c, 1);
+}
+
+HWND FindDialogOf(HWND mainWindow) {
+  DWORD program = 0;
+  GetWindowThreadProcessId(mainWindow, &program);
+  HWND dialog = nullptr;
+  while ((dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr))) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(dialog, &owner);
+    if (owner == program && IsWindowVisible(dialog)) return dialog;
+  }
+  return nullptr;
+}
+
+bool SettingsStoreExists() {
+  win32::RegKey key;
+  return RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, key.Receive()) == ERROR_SUCCESS;
+}
+
+std::string StoredSetting(std::string_view name) {
+  win32::RegKey key;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, key.Receive()) != ERROR_SUCCESS) return "<absent>";
+  wchar_t value[1024] = {};
+  DWORD size = sizeof value - sizeof(wchar_t);
+  DWORD type = 0;
+  if (RegQueryValueExW(key.Get(), win32::Widen(name).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(value), &size) !=
+          ERROR_SUCCESS ||
+      type != REG_SZ) {
+    return "<absent>";
+  }
+  return win32::Narrow(value);
+}
+
+}  // namespace vantrelle::e2e

@@ -1,0 +1,254 @@
+// The real program under Wine's virtual desktop, driven from outside. tests/e2e/e2e.sh starts it,
+// runs these suites one at a time and takes the screenshots between them.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "platform/win32/Dpi.h"
+#include "platform/win32/MainWindow.h"
+#include "platform/win32/ScopedHandle.h"
+#include "platform/win32/Unicode.h"
+#include "shell/Layout.h"
+#include "tests/e2e/Driver.h"
+
+namespace vantrelle::e2e {
+namespace {
+
+// The design caption; the start-up routine replaces it with the product name once it is linked.
+constexpr wchar_t kCaption[] = L"Form1";
+
+std::string Env(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
+}
+
+RECT OnScreen(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return rect;
+}
+
+bool Ticked(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+class Program : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    main = FindMainWindow();
+    ASSERT_NE(main, nullptr) << "the program's window did not appear";
+  }
+  HWND Control(std::string_view name) const { return ControlOf(main, name); }
+  // Clicks a tick box and waits until the screen shows the new state.
+  void Toggle(std::string_view name, bool expectTicked) {
+    HWND box = Control(name);
+    ClickOn(box);
+    EXPECT_TRUE(WaitFor([&] { return Ticked(box) == expectTicked; })) << name;
+  }
+  // Checks a stored value when the program keeps its settings where a person's next start finds them.
+  void ExpectStored(std::string_view key, std::string_view value) {
+    if (!SettingsStoreExists()) {
+      storeMissing = true;
+      return;
+    }
+    EXPECT_TRUE(WaitFor([&] { return StoredSetting(key) == value; })) << key << " is " << StoredSetting(key);
+  }
+  void TearDown() override {
+    if (storeMissing) GTEST_SKIP() << "the on-screen part passed; no per-user settings store to read yet";
+  }
+  HWND main = nullptr;
+  bool storeMissing = false;
+};
+
+TEST_F(Program, ShowsItsWindowAsDesigned) {
+  EXPECT_EQ(TextOf(main), kCaption);
+  EXPECT_TRUE(GetWindowLongW(main, GWL_STYLE) & WS_MINIMIZEBOX);
+  const UINT dpi = GetDpiForWindow(main);
+  RECT client{};
+  GetClientRect(main, &client);
+  EXPECT_EQ(client.right, win32::TwipsToPixels(layout::kClientWidth, dpi));
+  EXPECT_EQ(client.bottom, win32::TwipsToPixels(layout::kClientHeight, dpi));
+
+  // Measure captions with the designed fonts: a caption wider than its control would be cut off.
+  win32::FontHandle windowFont(CreateFontW(win32::FontHeight(900, dpi), 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET,
+                                           0, 0, 0, 0, L"Arial"));
+  win32::FontHandle buttonFont(CreateFontW(win32::FontHeight(1125, dpi), 0, 0, 0, FW_BOLD, 0, 0, 0,
+                                           DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial"));
+  HDC dc = GetDC(nullptr);
+  std::vector<std::pair<std::string_view, RECT>> placed;
+  for (const layout::Entry& entry : layout::Entries()) {
+    if (!layout::OnScreen(entry)) continue;
+    SCOPED_TRACE(std::string(entry.name));
+    HWND control = Control(entry.name);
+    ASSERT_NE(control, nullptr);
+    EXPECT_TRUE(IsWindowVisible(control));
+    RECT rect = OnScreen(control);
+    MapWindowPoints(HWND_DESKTOP, main, reinterpret_cast<POINT*>(&rect), 2);
+    const RECT want = win32::TwipsToPixels(layout::InWindow(entry), dpi);
+    EXPECT_EQ(rect.left, want.left);
+    EXPECT_EQ(rect.top, want.top);
+    const bool caption = entry.kind == layout::Kind::CheckBox || entry.kind == layout::Kind::OptionButton ||
+                         entry.kind == layout::Kind::Label || entry.kind == layout::Kind::PushButton;
+    if (caption) {
+      const std::wstring text = win32::Widen(entry.caption);
+      SelectObject(dc, entry.kind == layout::Kind::PushButton ? buttonFont.Get() : windowFont.Get());
+      SIZE extent{};
+      GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+      const int box = entry.kind == layout::Kind::CheckBox || entry.kind == layout::Kind::OptionButton ? 13 : 0;
+      EXPECT_LE(extent.cx + box, rect.right - rect.left) << "caption cut off";
+      EXPECT_EQ(TextOf(control), text);
+    }
+    if (entry.kind == layout::Kind::ListBox) rect.bottom = want.bottom;  // closed up
+    if (entry.kind != layout::Kind::Frame) placed.emplace_back(entry.name, rect);
+  }
+  ReleaseDC(nullptr, dc);
+  for (std::size_t i = 0; i < placed.size(); ++i) {
+    for (std::size_t j = i + 1; j < placed.size(); ++j) {
+      RECT common{};
+      EXPECT_FALSE(IntersectRect(&common, &placed[i].second, &placed[j].second))
+          << placed[i].first << " covers " << placed[j].first;
+    }
+  }
+  GUITHREADINFO gui{};
+  gui.cbSize = sizeof gui;
+  GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &gui);
+  EXPECT_EQ(gui.hwndFocus, Control("Check3")) << "the keyboard starts at the first box of the tab order";
+
+  // Where the window's client area is on the screen, for the screenshot check.
+  const std::string out = Env("VANTRELLE_E2E_WINDOW_FILE");
+  if (!out.empty()) {
+    RECT area = client;
+    MapWindowPoints(main, HWND_DESKTOP, reinterpret_cast<POINT*>(&area), 2);
+    std::ofstream(out) << area.right - area.left << "x" << area.bottom - area.top << "+" << area.left << "+"
+                       << area.top << "\n";
+  }
+}
+
+TEST_F(Program, TheTabKeyGoesRoundTheControlsInTheirOrder) {
+  std::vector<const layout::Entry*> order;
+  for (const layout::Entry& entry : layout::Entries()) {
+    if (layout::TakesFocus(entry)) order.push_back(&entry);
+  }
+  std::sort(order.begin(), order.end(), [](auto* a, auto* b) { return a->tab < b->tab; });
+  const DWORD thread = GetWindowThreadProcessId(main, nullptr);
+  auto focus = [&] {
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    GetGUIThreadInfo(thread, &gui);
+    return gui.hwndFocus;
+  };
+  ASSERT_EQ(focus(), Control(order.front()->name));
+  for (std::size_t i = 1; i <= order.size(); ++i) {
+    const HWND next = Control(order[i % order.size()]->name);
+    PostMessageW(focus(), WM_KEYDOWN, VK_TAB, 0);
+    PostMessageW(focus(), WM_KEYUP, VK_TAB, 0xC0000000);
+    EXPECT_TRUE(WaitFor([&] { return focus() == next; }, 2000)) << "to " << order[i % order.size()]->name;
+  }
+}
+
+TEST_F(Program, LocationBoxesTickAndStoreOneOrZero) {
+  const std::pair<std::string_view, std::string_view> boxes[] = {
+      {"Check1", "Windows Temp"}, {"Check2", "SysTemp"},           {"Check4", "AppData"},
+      {"Check5", "Recycle Bin"},  {"Check6", "Most Recently Used"}, {"Check7", "UserFolder"}};
+  for (const auto& [box, key] : boxes) {
+    Toggle(box, true);
+    ExpectStored(key, "1");
+    Toggle(box, false);
+    ExpectStored(key, "0");
+  }
+}
+
+TEST_F(Program, StartUpBoxesStoreOnOffAndShowOrHideStartInTray) {
+  HWND tray = Control("Check8");
+  Toggle("Check8", true);
+  ExpectStored("Minimized", "On");
+  Toggle("Check8", false);
+  ExpectStored("Minimized", "Off");
+  Toggle("Check3", true);
+  Toggle("Check8", true);
+  ExpectStored("Windows Startup", "On");
+  Toggle("Check3", false);
+  EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(tray); }));
+  EXPECT_FALSE(Ticked(tray));
+  ExpectStored("Minimized", "Off");
+  ExpectStored("Windows Startup", "Off");
+  Toggle("Check3", true);
+  EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(tray); }));
+  EXPECT_FALSE(Ticked(tray));
+  Toggle("Check3", false);
+}
+
+TEST_F(Program, TypingIntoTheOwnFolderBoxIsKept) {
+  HWND box = Control("Text1");
+  SetForegroundWindow(main);
+  ClickOn(box);
+  TypeInto(box, L"C:\\Mine");
+  EXPECT_TRUE(WaitFor([&] { return TextOf(box) == L"C:\\Mine"; })) << win32::Narrow(TextOf(box));
+  ExpectStored("Text1", "C:\\Mine");
+}
+
+TEST_F(Program, HelpNamesTheTemporaryFolder) {
+  ClickOn(Control("PushButton1"));
+  HWND dialog = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (dialog = FindDialogOf(main)) != nullptr; }));
+  std::wstring text;
+  EnumChildWindows(
+      dialog,
+      [](HWND child, LPARAM found) {
+        *reinterpret_cast<std::wstring*>(found) += TextOf(child) + L"\n";
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&text));
+  EXPECT_NE(text.find(L" is your temporary folder."), std::wstring::npos) << win32::Narrow(text);
+  PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(WaitFor([&] { return FindDialogOf(main) == nullptr; }));
+}
+
+TEST_F(Program, CancellingTheFolderBrowserChangesNothing) {
+  HWND box = Control("Text1");
+  const std::wstring before = TextOf(box);
+  ClickOn(Control("PushButton9"));
+  HWND dialog = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (dialog = FindDialogOf(main)) != nullptr; }, 10000));
+  EXPECT_EQ(TextOf(dialog), L"Browse for Folder");
+  PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_TRUE(WaitFor([&] { return FindDialogOf(main) == nullptr; }));
+  EXPECT_EQ(TextOf(box), before);
+}
+
+TEST_F(Program, ASecondStartEndsWithoutShowingAnything) {
+  const std::wstring exe = win32::Widen(Env("VANTRELLE_E2E_PROGRAM"));
+  ASSERT_FALSE(exe.empty());
+  std::vector<wchar_t> command(exe.begin(), exe.end());
+  command.push_back(0);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  ASSERT_TRUE(CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                             &process));
+  win32::KernelObject thread(process.hThread);
+  win32::KernelObject second(process.hProcess);
+  EXPECT_EQ(WaitForSingleObject(second.Get(), 15000), WAIT_OBJECT_0);
+  DWORD code = 99;
+  GetExitCodeProcess(second.Get(), &code);
+  EXPECT_EQ(code, 0u);
+  int windows = 0;
+  HWND at = nullptr;
+  while ((at = FindWindowExW(nullptr, at, win32::MainWindow::kClassName, nullptr))) ++windows;
+  EXPECT_EQ(windows, 1);
+}
+
+TEST_F(Program, ClosingTheWindowEndsTheProgram) {
+  DWORD id = 0;
+  GetWindowThreadProcessId(main, &id);
+  win32::KernelObject program(OpenProcess(SYNCHRONIZE, FALSE, id));
+  ASSERT_TRUE(program.IsValid());
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(WaitForSingleObject(program.Get(), 10000), WAIT_OBJECT_0);
+}
+
+}  // namespace
+}  // namespace vantrelle::e2e

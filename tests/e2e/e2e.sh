@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# End-to-end run: starts Xvfb and Wine's virtual desktop (with its taskbar and notification area),
+# launches the program there, drives it with the e2e driver and takes screenshots with ImageMagick.
+# Everything happens in a fresh Wine prefix, home and X display of its own.
+#   e2e.sh PROGRAM.exe DRIVER.exe OUTPUT-DIR
+set -euo pipefail
+program=$(realpath "$1")
+driver=$(realpath "$2")
+mkdir -p "$3"
+out=$(realpath "$3")
+root=${VANTRELLE_WINE_ROOT:-${TMPDIR:-/tmp}/vantrelle-wine-$(id -u)}-e2e
+rm -rf "$root/prefix"  # every run starts as a first start on a new machine
+mkdir -p "$root/home" "$root/data" "$root/config" "$root/cache"
+export WINEPREFIX="$root/prefix" HOME="$root/home" WINEARCH=win64 WINEDEBUG=-all
+export XDG_DATA_HOME="$root/data" XDG_CONFIG_HOME="$root/config" XDG_CACHE_HOME="$root/cache"
+export WINEDLLOVERRIDES="mscoree,mshtml="
+desktop=Vantrelle
+size=1024x768
+
+xvfb=""
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+displayFile="$root/display"
+: >"$displayFile"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayFile" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$displayFile" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$displayFile")"
+
+wineboot --init >/dev/null 2>&1
+# Every Wine program of this prefix opens on the one virtual desktop, so the driver sees the window.
+wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d "$desktop" /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v "$desktop" /d "$size" /f >/dev/null 2>&1
+# The desktop's shell: taskbar and notification area, as on Windows.
+wine reg add "HKCU\\Software\\Wine\\Explorer\\Desktops\\$desktop" /v EnableShell /t REG_DWORD /d 1 /f >/dev/null 2>&1
+# Arial's metric twin, so captions measure as they do on Windows.
+wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f >/dev/null 2>&1
+
+wine explorer "/desktop=$desktop,$size" "$program" >/dev/null 2>&1 &
+export VANTRELLE_E2E_PROGRAM=$(winepath -w "$program" 2>/dev/null)
+export VANTRELLE_E2E_WINDOW_FILE=$(winepath -w "$out/window.txt" 2>/dev/null)
+
+failed=0
+phase() {  # phase NAME FILTER
+  echo "== $1"
+  wine "$driver" "--gtest_filter=$2" --gtest_color=no || failed=1
+}
+screenshot() {  # screenshot NAME: the whole screen and the window's client area
+  import -window root "$out/$1-screen.png"
+  if [ -s "$out/window.txt" ]; then
+    convert "$out/$1-screen.png" -crop "$(cat "$out/window.txt")" +repage "$out/$1-window.png"
+  fi
+}
+
+phase "the window as designed" 'Program.ShowsItsWindowAsDesigned:Program.TheTabKeyGoesRoundTheControlsInTheirOrder'
+screenshot start
+if [ -f "$out/start-window.png" ]; then
+  # A white window with dark text: almost nothing dark (the frames once painted their inside black).
+  dark=$(convert "$out/start-window.png" -colorspace Gray -threshold 25% -format '%[fx:1-mean]' info:)
+  echo "dark share of the window: $dark"
+  awk -v d="$dark" 'BEGIN { exit !(d < 0.08) }' || { echo "FAILED: the window is not white behind its controls"; failed=1; }
+else
+  echo "FAILED: no window to take a picture of"
+  failed=1
+fi
+
+phase "a person's clicks and typing" 'Program.LocationBoxes*:Program.StartUpBoxes*:Program.Typing*:Program.Help*:Program.Cancelling*:Program.ASecondStart*'
+screenshot after-clicks
+phase "closing" 'Program.ClosingTheWindowEndsTheProgram'
+
+echo "screenshots in $out"
+exit $failed

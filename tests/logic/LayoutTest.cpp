@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/fake/FakePlatform.h"
+#include "shell/Form1.h"
+#include "shell/Layout.h"
+
+namespace vantrelle {
+namespace {
+
+using layout::Entries;
+using layout::Entry;
+using layout::Kind;
+
+// Shared edges are allowed, and so is less than one pixel at the usual 15 twips per pixel: the
+// "User Temp (AppData)" box reaches 5 twips into the label under it, which no screen can show.
+bool Overlap(const layout::Rect& a, const layout::Rect& b) {
+  constexpr int kBelowOnePixel = 14;
+  const int across = std::min(a.Right(), b.Right()) - std::max(a.left, b.left);
+  const int down = std::min(a.Bottom(), b.Bottom()) - std::max(a.top, b.top);
+  return across > kBelowOnePixel && down > kBelowOnePixel;
+}
+
+TEST(Layout, EveryEntryDescribesTheWindowsOwnControl) {
+  fake::FakePlatform fakes;
+  Form1 form(fakes.platform);
+  for (const Entry& entry : Entries()) {
+    SCOPED_TRACE(std::string(entry.name));
+    Control* control = layout::ModelControl(form, entry.name);
+    if (entry.kind == Kind::TrayIcon || entry.kind == Kind::Skin) {
+      EXPECT_EQ(control, nullptr);
+      continue;
+    }
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(control->Caption(), entry.caption);
+    EXPECT_TRUE(control->Visible());
+  }
+}
+
+TEST(Layout, InitialValuesAgreeWithTheWindow) {
+  fake::FakePlatform fakes;
+  Form1 form(fakes.platform);
+  EXPECT_EQ(form.Caption, layout::kDesignCaption);
+  for (const Entry& entry : Entries()) {
+    SCOPED_TRACE(std::string(entry.name));
+    Control* control = layout::ModelControl(form, entry.name);
+    if (entry.kind == Kind::CheckBox) {
+      EXPECT_EQ(static_cast<CheckBox*>(control)->Value(), 0);
+    }
+    if (entry.kind == Kind::OptionButton) {
+      EXPECT_EQ(static_cast<OptionButton*>(control)->Value(), entry.initialValue == "chosen");
+    }
+    if (entry.kind == Kind::TextBox) {
+      EXPECT_EQ(static_cast<TextBox*>(control)->Text(), "");
+    }
+  }
+  const auto& weekdays = form.cboWeekly.Items();
+  std::string joined;
+  for (const auto& day : weekdays) joined += (joined.empty() ? "" : " ") + day;
+  EXPECT_EQ(joined, layout::Find("cboWeekly")->initialValue);
+  EXPECT_EQ(form.dtpWeekly.Value(), (platform::LocalTime{2010, 2, 19, 0, 0, 0}));
+  EXPECT_EQ(form.Timer1.Interval(), 0);
+  EXPECT_TRUE(form.Timer1.Enabled());
+}
+
+TEST(Layout, TabOrderStartsAtTheStartUpBoxAndHasNoGapsOrTwins) {
+  std::vector<std::pair<int, std::string_view>> order;
+  for (const Entry& entry : Entries()) {
+    if (entry.tab != layout::kNoTab) order.emplace_back(entry.tab, entry.name);
+  }
+  std::sort(order.begin(), order.end());
+  for (std::size_t i = 0; i < order.size(); ++i) EXPECT_EQ(order[i].first, static_cast<int>(i));
+  EXPECT_EQ(order.front().second, "Check3");
+  // The first controls the keyboard reaches that can take the focus.
+  std::vector<std::string_view> focusable;
+  for (const auto& [tab, name] : order) {
+    if (layout::TakesFocus(*layout::Find(name))) focusable.push_back(name);
+  }
+  const std::vector<std::string_view> expected = {"Check3", "Check8", "PushButton4", "PushButton2", "PushButton1",
+                                                  "Check1",      "Check5",      "Check6",      "Check4"};
+  EXPECT_EQ(std::vector<std::string_view>(focusable.begin(), focusable.begin() + 9), expected);
+}
+
+TEST(Layout, ControlsFitTheirContainersAndNeverOverlapASibling) {
+  for (const Entry& entry : Entries()) {
+    if (!layout::OnScreen(entry)) continue;
+    SCOPED_TRACE(std::string(entry.name));
+    const Entry* container = layout::Find(entry.container);
+    const int width = container ? container->twips.width : layout::kClientWidth;
+    const int height = container ? container->twips.height : layout::kClientHeight;
+    EXPECT_GE(entry.twips.left, 0);
+    EXPECT_GE(entry.twips.top, 0);
+    EXPECT_LE(entry.twips.Right(), width);
+    EXPECT_LE(entry.twips.Bottom(), height);
+    for (const Entry& other : Entries()) {
+      if (&other == &entry || other.container != entry.container || !layout::OnScreen(other)) continue;
+      EXPECT_FALSE(Overlap(entry.twips, other.twips)) << "overlaps " << other.name;
+    }
+  }
+}
+
+TEST(Layout, PlacesInTheWindowAddTheFrameOffsets) {
+  EXPECT_EQ(layout::InWindow(*layout::Find("PushButton1")), (layout::Rect{120, 60, 7800, 405}));
+  EXPECT_EQ(layout::InWindow(*layout::Find("Check3")), (layout::Rect{360, 6870, 3810, 285}));
+  EXPECT_EQ(layout::InWindow(*layout::Find("Text1")), (layout::Rect{600, 6030, 6510, 345}));
+}
+
+TEST(Layout, RoomToGrowEndsBeforeTheNextControlOnTheRowOrTheFrameEdge) {
+  struct Case {
+    std::string_view name;
+    int room;
+  };
+  static constexpr Case kCases[] = {
+      {"Label3", 3000 - 60},    // "day/s" stops before the hours box
+      {"Option3", 1800 - 60},   // "Switch every:" stops before the days box
+      {"Check3", 4200 - 60},    // before "Start in system tray"
+      {"Check8", 7800 - 60},    // nothing beside it: up to the frame's edge
+      {"Check7", 7800 - 60},    // the folder box lies on the next row, not this one
+      {"PushButton1", 8040 - 60},
+  };
+  for (const Case& c : kCases) {
+    EXPECT_EQ(layout::RoomToTheRight(*layout::Find(c.name)), c.room) << c.name;
+  }
+  // A control already wider than its room keeps its own width.
+  EXPECT_GE(layout::RoomToTheRight(*layout::Find("Text1")), layout::Find("Text1")->twips.Right());
+}
+
+TEST(Layout, FontsAndUnknownNames) {
+  EXPECT_EQ(layout::FontOf(*layout::Find("PushButton9")).hundredthsOfPoint, 1125);
+  EXPECT_EQ(layout::FontOf(*layout::Find("Check1")).hundredthsOfPoint, 900);
+  EXPECT_TRUE(layout::FontOf(*layout::Find("Check1")).bold);
+  EXPECT_EQ(layout::Find("Check9"), nullptr);
+  fake::FakePlatform fakes;
+  Form1 form(fakes.platform);
+  EXPECT_EQ(layout::ModelControl(form, "Check9"), nullptr);
+}
+
+}  // namespace
+}  // namespace vantrelle

@@ -1,0 +1,391 @@
+// The real window under Wine: one real control per layout entry, kept in step with the model both ways.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "logic/FormFixture.h"
+#include "platform/fake/FakePlatform.h"
+#include "platform/win32/Dpi.h"
+#include "platform/win32/MainWindow.h"
+#include "platform/win32/Unicode.h"
+#include "shell/Layout.h"
+#include "shell/RuntimeError.h"
+
+namespace vantrelle::win32 {
+namespace {
+
+class RecordingEvents : public WindowEvents {
+ public:
+  void Resized() override { states.push_back(form ? form->State : WindowState::Normal); }
+  void CloseRequested() override { ++closeRequests; }
+  Form1* form = nullptr;
+  std::vector<WindowState> states;
+  int closeRequests = 0;
+};
+
+void Pump(DWORD milliseconds) {
+  const ULONGLONG end = GetTickCount64() + milliseconds;
+  do {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    Sleep(5);
+  } while (GetTickCount64() < end);
+}
+
+std::wstring TextOf(HWND window) {
+  wchar_t buffer[512] = {};
+  GetWindowTextW(window, buffer, 512);
+  return buffer;
+}
+
+RECT PlaceInParent(HWND control) {
+  RECT rect{};
+  GetWindowRect(control, &rect);
+  MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+class View : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    events.form = &form;
+    ASSERT_TRUE(window.Create());
+  }
+  // On screen and active, for what needs the keyboard focus. (Under Wine without a window manager,
+  // destroying a shown window waits two seconds, so only these tests pay for it.)
+  void Show() {
+    form.WindowVisible = true;
+    window.ShowForm();
+    SetForegroundWindow(window.Handle());
+    Pump(50);
+  }
+  HWND Control(std::string_view name) const {
+    const ControlView* view = window.View(name);
+    return view ? view->Handle() : nullptr;
+  }
+  std::string Stored(const std::string& key) {
+    auto it = fakes.settings.values.find({"Marrowick", "Vantrelle", key});
+    return it == fakes.settings.values.end() ? "<absent>" : it->second;
+  }
+
+  fake::FakePlatform fakes;
+  Form1 form{fakes.platform};
+  RecordingEvents events;
+  MainWindow window{form, events, GetModuleHandleW(nullptr), 0};
+};
+
+TEST_F(View, EveryControlOfTheLayoutIsOnTheWindowWhereTheLayoutPutsIt) {
+  const UINT dpi = window.Dpi();
+  EXPECT_EQ(form.hWnd, reinterpret_cast<platform::WindowHandle>(window.Handle()));
+  RECT client{};
+  GetClientRect(window.Handle(), &client);
+  EXPECT_EQ(client.right, TwipsToPixels(layout::kClientWidth, dpi));
+  EXPECT_EQ(client.bottom, TwipsToPixels(layout::kClientHeight, dpi));
+  EXPECT_TRUE(GetWindowLongW(window.Handle(), GWL_STYLE) & WS_MINIMIZEBOX);
+
+  int onScreen = 0;
+  for (const layout::Entry& entry : layout::Entries()) {
+    SCOPED_TRACE(std::string(entry.name));
+    HWND control = Control(entry.name);
+    if (!layout::OnScreen(entry)) {
+      EXPECT_EQ(control, nullptr);
+      continue;
+    }
+    ++onScreen;
+    ASSERT_NE(control, nullptr);
+    const RECT want = TwipsToPixels(layout::InWindow(entry), dpi);
+    const RECT got = PlaceInParent(control);
+    EXPECT_EQ(got.left, want.left);
+    EXPECT_EQ(got.top, want.top);
+    EXPECT_GE(got.right, want.right);  // captions may take more room, never less
+    if (entry.kind != layout::Kind::ListBox) {
+      EXPECT_EQ(got.bottom, want.bottom);
+    }
+    if (entry.kind == layout::Kind::CheckBox || entry.kind == layout::Kind::Label ||
+        entry.kind == layout::Kind::Frame || entry.kind == layout::Kind::PushButton) {
+      EXPECT_EQ(Narrow(TextOf(control)), entry.caption);
+    }
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+    const layout::Font& designed = layout::FontOf(entry);
+    EXPECT_EQ(Narrow(font.lfFaceName), designed.face);
+    EXPECT_EQ(font.lfWeight, FW_BOLD);
+    EXPECT_EQ(font.lfHeight, FontHeight(designed.hundredthsOfPoint, dpi));
+  }
+  EXPECT_EQ(onScreen, 31);
+  EXPECT_EQ(SendMessageW(Control("cboWeekly"), CB_GETCOUNT, 0, 0), 7);
+  EXPECT_TRUE(SendMessageW(Control("Option3"), BM_GETCHECK, 0, 0) == BST_CHECKED);
+}
+
+TEST_F(View, NoCaptionIsCutOffAndNoControlCoversAnother) {
+  for (const layout::Entry& entry : layout::Entries()) {
+    HWND control = Control(entry.name);
+    if (!control) continue;
+    SCOPED_TRACE(std::string(entry.name));
+    const bool caption = entry.kind == layout::Kind::CheckBox || entry.kind == layout::Kind::OptionButton ||
+                         entry.kind == layout::Kind::Label || entry.kind == layout::Kind::PushButton;
+    if (caption) {
+      HDC dc = GetDC(control);
+      HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+      const std::wstring text = TextOf(control);
+      SIZE extent{};
+      GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+      SelectObject(dc, old);
+      ReleaseDC(control, dc);
+      RECT client{};
+      GetClientRect(control, &client);
+      const int box = entry.kind == layout::Kind::CheckBox || entry.kind == layout::Kind::OptionButton
+                          ? SystemMetric(SM_CXMENUCHECK, window.Dpi())
+                          : 0;
+      EXPECT_LE(extent.cx + box, client.right);
+    }
+    // Controls of one container never cover each other (the frames hold their controls).
+    const RECT mine = PlaceInParent(control);
+    for (const layout::Entry& other : layout::Entries()) {
+      HWND otherControl = Control(other.name);
+      if (!otherControl || otherControl == control || other.container != entry.container) continue;
+      RECT theirs = PlaceInParent(otherControl);
+      if (entry.kind == layout::Kind::ListBox) continue;  // its window includes the closed-up list
+      if (other.kind == layout::Kind::ListBox) theirs.bottom = theirs.top + (mine.bottom - mine.top);
+      RECT common{};
+      EXPECT_FALSE(IntersectRect(&common, &mine, &theirs)) << "covers " << other.name;
+    }
+  }
+}
+
+TEST_F(View, TabVisitsTheControlsInTheLayoutsOrder) {
+  Show();
+  std::vector<const layout::Entry*> expected;
+  for (const layout::Entry& entry : layout::Entries()) {
+    if (layout::TakesFocus(entry)) expected.push_back(&entry);
+  }
+  std::sort(expected.begin(), expected.end(), [](auto* a, auto* b) { return a->tab < b->tab; });
+  EXPECT_EQ(GetFocus(), Control("Check3"));
+  HWND at = Control("Check3");
+  for (std::size_t i = 1; i <= expected.size(); ++i) {
+    at = GetNextDlgTabItem(window.Handle(), at, FALSE);
+    EXPECT_EQ(at, Control(expected[i % expected.size()]->name)) << "step " << i;
+  }
+}
+
+TEST_F(View, ModelChangesReachTheScreen) {
+  Show();
+  form.Check1.SetValue(1);
+  form.Check2.SetValue(2);
+  form.Check8.SetVisible(false);
+  form.PushButton2.SetEnabled(false);
+  form.Text1.SetText("C:\\Straße & Co\\");
+  form.Check1.SetCaption("Windows Temp - C:\\A&B\\Temp");
+  form.cboWeekly.SetText("Friday");
+  form.Option1.SetValue(true);
+  form.dtpWeekly.SetValue(platform::LocalTime{2026, 12, 7, 18, 30, 15});
+  form.ProgressBar1.SetMax(600);
+  form.ProgressBar1.SetValue(150);
+  Pump(80);
+  EXPECT_EQ(SendMessageW(Control("Check1"), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageW(Control("Check2"), BM_GETCHECK, 0, 0), BST_INDETERMINATE);
+  EXPECT_FALSE(IsWindowVisible(Control("Check8")));
+  EXPECT_FALSE(IsWindowEnabled(Control("PushButton2")));
+  EXPECT_EQ(TextOf(Control("Text1")), L"C:\\Straße & Co\\");
+  EXPECT_EQ(TextOf(Control("Check1")), L"Windows Temp - C:\\A&&B\\Temp");  // "&" shows as typed
+  EXPECT_EQ(SendMessageW(Control("cboWeekly"), CB_GETCURSEL, 0, 0), 5);
+  EXPECT_EQ(SendMessageW(Control("Option1"), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageW(Control("Option3"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  SYSTEMTIME shown{};
+  SendMessageW(Control("dtpWeekly"), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&shown));
+  EXPECT_EQ(shown.wHour, 18);
+  EXPECT_EQ(shown.wMinute, 30);
+  EXPECT_EQ(SendMessageW(Control("ProgressBar1"), PBM_GETPOS, 0, 0), 150);
+  EXPECT_EQ(SendMessageW(Control("ProgressBar1"), PBM_GETRANGE, FALSE, 0), 600);
+  // Writing to the screen is not a person's change: no handler ran again.
+  EXPECT_EQ(Stored("Text1"), "C:\\Straße & Co\\");
+}
+
+TEST_F(View, APersonsActionsBecomeModelCalls) {
+  Show();
+  SendMessageW(Control("Check5"), BM_CLICK, 0, 0);
+  EXPECT_EQ(form.Check5.Value(), 1);
+  EXPECT_EQ(Stored("Recycle Bin"), "1");
+  EXPECT_EQ(SendMessageW(Control("Check5"), BM_GETCHECK, 0, 0), BST_CHECKED);
+  SendMessageW(Control("Check5"), BM_CLICK, 0, 0);
+  EXPECT_EQ(Stored("Recycle Bin"), "0");
+
+  // Keystrokes one by one: each change reaches the model and the caret stays where the person types.
+  SetFocus(Control("Text1"));
+  for (wchar_t c : std::wstring(L"D:\\x")) SendMessageW(Control("Text1"), WM_CHAR, c, 0);
+  EXPECT_EQ(form.Text1.Text(), "D:\\x");
+  EXPECT_EQ(Stored("Text1"), "D:\\x");
+
+  SendMessageW(Control("Option2"), BM_CLICK, 0, 0);
+  EXPECT_TRUE(form.Option2.Value());
+  EXPECT_FALSE(form.Option3.Value());
+  EXPECT_EQ(SendMessageW(Control("Option3"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+
+  int helpClicks = 0;
+  form.PushButton1.OnClick = [&] { ++helpClicks; };
+  SendMessageW(Control("PushButton1"), BM_CLICK, 0, 0);
+  EXPECT_EQ(helpClicks, 1);
+
+  SetFocus(Control("cboWeekly"));
+  SendMessageW(Control("cboWeekly"), WM_KEYDOWN, VK_DOWN, 0);
+  EXPECT_EQ(form.cboWeekly.ListIndex(), 0);
+  EXPECT_EQ(form.cboWeekly.Text(), "Sunday");
+}
+
+TEST_F(View, FocusMovesBothWays) {
+  // Number boxes holding numbers, so leaving one does not send the focus back to it.
+  form.Text2.SetText("1");
+  form.Text3.SetText("1");
+  Show();
+  SetFocus(Control("Text2"));
+  EXPECT_TRUE(form.Text2.HasFocus());
+  form.Text3.SetFocus();
+  EXPECT_EQ(GetFocus(), Control("Text3"));
+  EXPECT_FALSE(form.Text2.HasFocus());
+  EXPECT_TRUE(form.Text3.HasFocus());
+  // A handler that selects the whole text on entry gets the selection on screen.
+  form.Text11.SetText("12");
+  form.Text11.OnGotFocus = [&] { form.Text11.Select(0, 2); };
+  SetFocus(Control("Text11"));
+  DWORD start = 9, end = 9;
+  SendMessageW(Control("Text11"), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, 2u);
+}
+
+TEST_F(View, APersonsCaretStaysWhenOtherPropertiesChange) {
+  Show();
+  form.Text1.SetText("C:\\Temp");
+  SetFocus(Control("Text1"));
+  SendMessageW(Control("Text1"), EM_SETSEL, 3, 3);
+  form.Text1.SetEnabled(false);
+  form.Text1.SetEnabled(true);
+  DWORD start = 0, end = 0;
+  SendMessageW(Control("Text1"), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 3u);
+  form.Text1.Select(0, 2);  // asked for again with the same values: still applied
+  form.Text1.Select(0, 2);
+  SendMessageW(Control("Text1"), EM_SETSEL, 5, 5);
+  form.Text1.Select(0, 2);
+  SendMessageW(Control("Text1"), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, 2u);
+}
+
+TEST_F(View, ThePointerOverAControlIsAMouseMove) {
+  int moves = 0;
+  form.PushButton2.OnMouseMove = [&] { ++moves; };
+  SendMessageW(window.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(Control("PushButton2")),
+               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  SendMessageW(window.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(Control("PushButton2")),
+               MAKELPARAM(HTBORDER, WM_MOUSEMOVE));
+  EXPECT_EQ(moves, 1);
+}
+
+TEST_F(View, TheStatusLineKeepsUpWithoutRepaintingForEveryChange) {
+  for (int i = 0; i <= 2000; ++i) form.Frame2.SetCaption("Deleting file " + std::to_string(i));
+  Pump(2 * MainWindow::kCaptionPaceMs + 20);
+  EXPECT_EQ(TextOf(Control("Frame2")), L"Deleting file 2000");
+  EXPECT_EQ(form.Frame2.Caption(), "Deleting file 2000");
+}
+
+TEST_F(View, TheModelsTimerRunsOnARealTimer) {
+  int ticks = 0;
+  form.Timer1.OnTimer = [&] { ++ticks; };
+  form.Timer1.SetInterval(20);
+  Pump(300);
+  EXPECT_GE(ticks, 3);
+  form.Timer1.SetEnabled(false);
+  Pump(30);
+  const int stopped = ticks;
+  Pump(150);
+  EXPECT_EQ(ticks, stopped);
+}
+
+TEST_F(View, MinimiseAndCloseGoToTheProgram) {
+  Show();
+  ShowWindow(window.Handle(), SW_MINIMIZE);
+  EXPECT_EQ(form.State, WindowState::Minimized);
+  ASSERT_FALSE(events.states.empty());
+  EXPECT_EQ(events.states.back(), WindowState::Minimized);
+  ShowWindow(window.Handle(), SW_RESTORE);
+  EXPECT_EQ(form.State, WindowState::Normal);
+  SendMessageW(window.Handle(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(events.closeRequests, 1);
+  SendMessageW(window.Handle(), WM_ENDSESSION, FALSE, 0);  // logging off was cancelled
+  SendMessageW(window.Handle(), WM_ENDSESSION, TRUE, 0);
+  EXPECT_EQ(events.closeRequests, 2);
+  EXPECT_TRUE(IsWindow(window.Handle()));  // closing is the program's decision
+  form.WindowVisible = false;
+  window.ShowForm();
+  EXPECT_FALSE(IsWindowVisible(window.Handle()));
+}
+
+TEST_F(View, AFailureNoHandlerCatchesIsShownNotLetLoose) {
+  RefusingStore refusing;
+  fakes.platform.settings = &refusing;
+  SendMessageW(Control("Check1"), BM_CLICK, 0, 0);
+  ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
+  EXPECT_EQ(fakes.messageBox.shown[0].text, "Path/File access error");
+  EXPECT_EQ(SendMessageW(Control("Check1"), BM_GETCHECK, 0, 0), BST_CHECKED);  // the box shows the model
+  fakes.platform.settings = &fakes.settings;
+}
+
+TEST_F(View, ANewDpiScalesEveryControlAndFont) {
+  RECT suggested{10, 10, 900, 900};
+  window.HandleMessage(WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(window.Dpi(), 144u);
+  const RECT place = PlaceInParent(Control("Check3"));
+  EXPECT_EQ(place.left, TwipsToPixels(360, 144));
+  EXPECT_EQ(place.top, TwipsToPixels(6870, 144));
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Control("PushButton4"), WM_GETFONT, 0, 0)), sizeof font, &font);
+  EXPECT_EQ(font.lfHeight, FontHeight(1125, 144));
+  RECT client{};
+  GetClientRect(window.Handle(), &client);
+  EXPECT_EQ(client.right, TwipsToPixels(layout::kClientWidth, 144));
+}
+
+TEST_F(View, DestroyingTheWindowLeavesTheModelAlone) {
+  window.Destroy();
+  EXPECT_EQ(form.hWnd, 0u);
+  form.Check1.SetValue(1);  // no window left to update: must not touch a dead one
+  form.Timer1.SetInterval(10);
+  EXPECT_EQ(Stored("Windows Temp"), "1");
+}
+
+}  // namespace
+}  // namespace vantrelle::win32
+
+namespace vantrelle::win32 {
+namespace {
+
+TEST(ViewIcon, TheWindowShowsTheProgramsIconAtBothSizes) {
+  // The program is built beside the tests' folder: its resources hold the icon.
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring program = self;
+  program = program.substr(0, program.find_last_of(L'\\')) + L"\\..\\Vantrelle.exe";
+  HMODULE resources =
+      LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE | LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(resources, nullptr) << Narrow(program);
+  fake::FakePlatform fakes;
+  Form1 form(fakes.platform);
+  RecordingEvents events;
+  MainWindow window(form, events, resources, 1);
+  ASSERT_TRUE(window.Create());
+  EXPECT_NE(SendMessageW(window.Handle(), WM_GETICON, ICON_SMALL, 0), 0);
+  EXPECT_NE(SendMessageW(window.Handle(), WM_GETICON, ICON_BIG, 0), 0);
+  window.Destroy();
+  FreeLibrary(resources);
+}
+
+}  // namespace
+}  // namespace vantrelle::win32
