@@ -4,6 +4,7 @@
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeEnvironment.h"
 #include "platform/fake/FakeEventPump.h"
+#include "platform/fake/FakeFileSystem.h"
 #include "platform/fake/FakeMessageBox.h"
 #include "platform/fake/FakeSettingsStore.h"
 #include "platform/fake/FakeShell.h"
@@ -18,6 +19,7 @@ struct FakePlatform {
     platform.clock = &clock;
     platform.events = &events;
     platform.shell = &shell;
+    platform.files = &files;
   }
   FakePlatform(const FakePlatform&) = delete;
   FakePlatform& operator=(const FakePlatform&) = delete;
@@ -28,6 +30,7 @@ struct FakePlatform {
   FakeClock clock;
   FakeEventPump events;
   FakeShell shell;
+  FakeFileSystem files;
   platform::Platform platform;
 };
 
