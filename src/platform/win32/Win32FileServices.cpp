@@ -99,6 +99,39 @@ class Win32OpenEntry final : public platform::OpenEntry {
   std::uint32_t attributes_;
 };
 
+// The name the system keeps for an open handle ("\??\C:\a\b"): where the handle really lies.
+std::wstring ObjectName(HANDLE handle) {
+  struct Name {
+    USHORT length;
+    USHORT maximumLength;
+    PWSTR buffer;
+  };
+  using QueryObject = LONG(WINAPI*)(HANDLE, int, PVOID, ULONG, PULONG);
+  static const auto query =
+      reinterpret_cast<QueryObject>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryObject"));
+  constexpr int kObjectNameInformation = 1;
+  if (!query) return {};
+  std::vector<LONGLONG> buffer(70 * 1024 / sizeof(LONGLONG));  // room for the longest path
+  ULONG length = 0;
+  if (query(handle, kObjectNameInformation, buffer.data(), static_cast<ULONG>(buffer.size() * sizeof(LONGLONG)),
+            &length) != 0) {
+    return {};
+  }
+  const auto* name = reinterpret_cast<const Name*>(buffer.data());
+  return std::wstring(name->buffer, name->length / sizeof(WCHAR));
+}
+
+// Wine's names drop trailing dots and blanks.
+std::wstring WithoutTrailingDotsAndBlanks(std::wstring name) {
+  while (!name.empty() && (name.back() == L'.' || name.back() == L' ')) name.pop_back();
+  return name;
+}
+
+bool RunningOnWine() {
+  static const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+  return wine;
+}
+
 std::optional<std::uint32_t> HandleAttributes(HANDLE handle) {
   FILE_ATTRIBUTE_TAG_INFO tagInfo{};
   if (GetFileInformationByHandleEx(handle, FileAttributeTagInfo, &tagInfo, sizeof tagInfo)) {
@@ -138,7 +171,28 @@ std::unique_ptr<platform::OpenEntry> Win32FileServices::Open(const std::string& 
   }
   const auto attributes = HandleAttributes(handle.Get());
   if (!attributes) return nullptr;
+  // Wine opens a Unix symbolic link as its target and shows nothing of the link (a link to a file
+  // looks like a plain file), and deleting through such a handle deletes the target. The handle is
+  // the entry itself only if it lies where the entry's folder lies.
+  if (RunningOnWine() && !LiesInItsFolder(handle.Get(), wide)) return nullptr;
   return std::make_unique<Win32OpenEntry>(std::move(handle), *attributes);
+}
+
+bool Win32FileServices::LiesInItsFolder(void* handle, const std::wstring& path) {
+  const auto slash = path.find_last_of(L'\\');
+  if (slash == std::wstring::npos) return false;
+  const std::wstring folder = path.substr(0, slash);
+  if (folder != cachedFolder_) {
+    FileHandle folderHandle(CreateFileW(folder.c_str(), FILE_READ_ATTRIBUTES,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    cachedFolder_ = folder;
+    cachedFolderName_ = folderHandle ? ObjectName(folderHandle.Get()) : std::wstring();
+  }
+  if (cachedFolderName_.empty()) return false;
+  const std::wstring expected = cachedFolderName_ + L"\\" + WithoutTrailingDotsAndBlanks(path.substr(slash + 1));
+  const std::wstring actual = WithoutTrailingDotsAndBlanks(ObjectName(handle));
+  return CompareStringOrdinal(actual.c_str(), -1, expected.c_str(), -1, TRUE) == CSTR_EQUAL;
 }
 
 std::optional<std::uint32_t> Win32FileServices::Attributes(const std::string& path) {

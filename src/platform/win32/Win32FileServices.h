@@ -19,6 +19,12 @@ class Win32FileServices : public platform::FileServices {
   std::string TempPath() override;
   std::vector<std::string> LogicalDrives() override;
   int DriveType(const std::string& root) override;
+
+ private:
+  bool LiesInItsFolder(void* handle, const std::wstring& path);
+  // The folder whose entries were opened last, with its name: entries come folder by folder.
+  std::wstring cachedFolder_;
+  std::wstring cachedFolderName_;
 };
 
 }  // namespace vantrelle::win32
