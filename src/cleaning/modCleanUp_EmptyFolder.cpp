@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "cleaning/modCleanUp.h"
+#include "cleaning/YieldPacer.h"
 #include "cleaning/modDeleteTempFiles.h"
-#include "platform/EventPump.h"
 #include "platform/FileServices.h"
 #include "shell/Form1.h"
 
@@ -31,7 +31,7 @@ struct Level {
 class FolderEmptier {
  public:
   explicit FolderEmptier(Form1& form)
-      : form_(form), files_(*form.Platform().files), events_(*form.Platform().events) {}
+      : form_(form), files_(*form.Platform().files), events_(form.Platform()) {}
 
   void Run(const std::string& path) {
     const std::string folder = modDeleteTempFiles::AddTrailingChar(path, '\\');
@@ -105,7 +105,7 @@ class FolderEmptier {
 
   Form1& form_;
   platform::FileServices& files_;
-  platform::EventPump& events_;
+  cleaning::YieldPacer events_;
   std::vector<Level> stack_;
 };
 

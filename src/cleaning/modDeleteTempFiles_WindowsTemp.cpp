@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "cleaning/YieldPacer.h"
 #include "cleaning/modCleanUp.h"
 #include "cleaning/modDeleteTempFiles.h"
 #include "platform/Environment.h"
@@ -50,7 +51,7 @@ bool OpenSearchLevel(platform::FileServices& files, const std::string& path, Sea
 
 void FindTempFolders(Form1& form, TempFolderList& list, const std::string& folder) {
   auto& files = *form.Platform().files;
-  auto& events = *form.Platform().events;
+  cleaning::YieldPacer events(form.Platform());
   std::vector<SearchLevel> stack(1);
   const std::string start = folder.empty() || folder.back() != '\\' ? folder + "\\" : folder;
   if (!OpenSearchLevel(files, start, stack[0])) return;

@@ -39,6 +39,7 @@ TEST_F(EmptyFolderTest, DeletesEveryKindOfEntryInReverseListingOrderAndKeepsTheF
 TEST_F(EmptyFolderTest, WritesSearchingThenDeletingTextsAndYieldsAtEachEntry) {
   fake.files.AddFile("C:\\Work\\a.txt");
   fake.files.AddFile("C:\\Work\\b.txt");
+  fake.events.onDoEvents = [&] { fake.clock.tickMs += 20; };  // slow entries: every yield point is taken
 
   EmptyFolder(form, "  C:\\Work\\  ");  // blanks and a trailing backslash make no difference
 
@@ -49,6 +50,18 @@ TEST_F(EmptyFolderTest, WritesSearchingThenDeletingTextsAndYieldsAtEachEntry) {
                               "Deleting for files (Windows Temp)...C:\\Work\\a.txt",
                           }));
   EXPECT_EQ(fake.events.calls, 2 * 2 + 2);
+}
+
+TEST_F(EmptyFolderTest, YieldsAtAHumanRateWhenEntriesGoFast) {
+  for (int i = 0; i < 100; ++i) fake.files.AddFile("C:\\Work\\f" + std::to_string(i));
+  status.millisecondsPerText = 1;
+
+  EmptyFolder(form, "C:\\Work");
+
+  EXPECT_EQ(status.texts.size(), 200u);  // every entry is still shown
+  // 200 ms of work: one yield at the start and one every 15 ms after it.
+  EXPECT_GE(fake.events.calls, 13);
+  EXPECT_LE(fake.events.calls, 15);
 }
 
 TEST_F(EmptyFolderTest, EmptyMissingOrFileTargetsChangeNothing) {

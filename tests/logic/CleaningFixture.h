@@ -10,11 +10,20 @@
 
 namespace vantrelle::testing {
 
+// Time passes with every status text, as it does when real entries are worked on.
 class StatusRecorder : public ControlObserver {
  public:
-  void ControlChanged(Control& control) override { texts.push_back(control.Caption()); }
+  explicit StatusRecorder(fake::FakeClock& clock) : clock_(clock) {}
+  void ControlChanged(Control& control) override {
+    texts.push_back(control.Caption());
+    clock_.tickMs += millisecondsPerText;
+  }
   void FocusRequested(Control&) override {}
   std::vector<std::string> texts;
+  int millisecondsPerText = 20;
+
+ private:
+  fake::FakeClock& clock_;
 };
 
 class CleaningTest : public ::testing::Test {
@@ -45,7 +54,7 @@ class CleaningTest : public ::testing::Test {
 
   fake::FakePlatform fake;
   Form1 form{fake.platform};
-  StatusRecorder status;
+  StatusRecorder status{fake.clock};
 };
 
 }  // namespace vantrelle::testing

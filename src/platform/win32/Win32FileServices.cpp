@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string_view>
 
 #include "platform/win32/ScopedHandle.h"
@@ -79,6 +80,8 @@ class Win32OpenEntry final : public platform::OpenEntry {
   }
 
   bool ClearAttributes() override {
+    constexpr std::uint32_t kBlocking = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    if ((attributes_ & kBlocking) == 0) return true;  // nothing to clear: spare the call
     FILE_BASIC_INFO info{};  // zero times: left unchanged
     info.FileAttributes = FILE_ATTRIBUTE_NORMAL;
     if (!SetFileInformationByHandle(handle_.Get(), FileBasicInfo, &info, sizeof info)) return false;
@@ -111,13 +114,11 @@ std::wstring ObjectName(HANDLE handle) {
       reinterpret_cast<QueryObject>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryObject"));
   constexpr int kObjectNameInformation = 1;
   if (!query) return {};
-  std::vector<LONGLONG> buffer(70 * 1024 / sizeof(LONGLONG));  // room for the longest path
+  // Room for the longest path; one per thread, since every entry opened asks.
+  thread_local std::unique_ptr<LONGLONG[]> buffer(new LONGLONG[70 * 1024 / sizeof(LONGLONG)]);
   ULONG length = 0;
-  if (query(handle, kObjectNameInformation, buffer.data(), static_cast<ULONG>(buffer.size() * sizeof(LONGLONG)),
-            &length) != 0) {
-    return {};
-  }
-  const auto* name = reinterpret_cast<const Name*>(buffer.data());
+  if (query(handle, kObjectNameInformation, buffer.get(), 70 * 1024, &length) != 0) return {};
+  const auto* name = reinterpret_cast<const Name*>(buffer.get());
   return std::wstring(name->buffer, name->length / sizeof(WCHAR));
 }
 
