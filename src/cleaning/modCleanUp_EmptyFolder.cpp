@@ -88,6 +88,12 @@ class FolderEmptier {
 
     auto opened = files_.Open(entry.path);
     if (!opened) return;  // gone, or in use by someone else
+    // Listed as a plain file: deleting what was opened is safe whatever it has become meanwhile (a
+    // link goes as itself, a folder only when empty), so most entries need no closer look.
+    if ((entry.attributes & (platform::attribute::kDirectory | platform::attribute::kReparsePoint)) == 0 &&
+        opened->Delete()) {
+      return;
+    }
     if (opened->IsLink()) {
       opened->Delete();  // the link itself; what it points to is never touched
       return;

@@ -43,6 +43,8 @@ std::size_t CharacterCount(std::string_view utf8) {
 bool EmptyTempFolder(Form1& form, const std::string& path, bool ownFolder) {
   try {
     if (!FolderExists(*form.Platform().files, path)) return false;
+    // A path without its drive would be resolved against whatever the current folder is.
+    if (!cleaning::NormalizeFolderPath(path)) return false;
     if (ownFolder) {
       // A drive root is three characters long; system and profile folders are never the person's.
       if (CharacterCount(path) < 5 || cleaning::IsProtectedFolder(form.Platform(), path)) return false;

@@ -42,8 +42,9 @@ class OpenEntry {
   virtual std::vector<DirectoryEntry> List() = 0;
   // Sets the attributes to normal (read-only, hidden and system cleared). False when refused.
   virtual bool ClearAttributes() = 0;
-  // Deletes a file, an empty folder, or a link itself (never what it points to). False when refused;
-  // the object must not be used afterwards.
+  // Deletes a file, an empty folder, or a link itself (never what it points to), at the latest when
+  // the object is released. False when refused (a read-only file, a folder not empty); after a
+  // successful call the object must not be used again.
   virtual bool Delete() = 0;
 };
 

@@ -77,6 +77,19 @@ TEST_F(Win32CleaningTest, AFolderNamedByALinkIsNotEmptied) {
   EXPECT_TRUE(Exists(root + "\\outside\\precious.doc"));
 }
 
+TEST_F(Win32CleaningTest, AFolderWithoutItsDriveIsNeverEmptied) {
+  MakeFolder(root + "\\Temp");
+  MakeFile(root + "\\Temp\\keep.txt");
+  const std::string withoutDrive = root.substr(2) + "\\Temp";  // an unset APPDATA gives such a path
+  wchar_t previous[MAX_PATH];
+  GetCurrentDirectoryW(MAX_PATH, previous);
+  SetCurrentDirectoryW(L"C:\\");
+  ASSERT_TRUE(modDeleteTempFiles::FolderExists(files, withoutDrive));
+  EXPECT_FALSE(modDeleteTempFiles::EmptyTempFolder(form, withoutDrive, false));
+  SetCurrentDirectoryW(previous);
+  EXPECT_TRUE(Exists(root + "\\Temp\\keep.txt"));
+}
+
 TEST_F(Win32CleaningTest, LongPathsForeignScriptsAndNamesOnlyTheLongFormReaches) {
   const std::string work = root + "\\work";
   std::string deep = work;

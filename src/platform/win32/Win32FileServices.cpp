@@ -43,12 +43,26 @@ constexpr DWORD kOpenAccess = DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBU
 constexpr DWORD kOpenShare = FILE_SHARE_READ | FILE_SHARE_WRITE;
 constexpr DWORD kOpenFlags = FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT;
 
+std::optional<std::uint32_t> HandleAttributes(HANDLE handle) {
+  FILE_ATTRIBUTE_TAG_INFO tagInfo{};
+  if (GetFileInformationByHandleEx(handle, FileAttributeTagInfo, &tagInfo, sizeof tagInfo)) {
+    return tagInfo.FileAttributes;
+  }
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (GetFileInformationByHandle(handle, &info)) return info.dwFileAttributes;
+  return std::nullopt;
+}
+
+
 class Win32OpenEntry final : public platform::OpenEntry {
  public:
-  Win32OpenEntry(FileHandle handle, std::uint32_t attributes)
-      : handle_(std::move(handle)), attributes_(attributes) {}
+  explicit Win32OpenEntry(FileHandle handle) : handle_(std::move(handle)) {}
 
-  std::uint32_t Attributes() const override { return attributes_; }
+  // Asked only when needed: deleting a plain file needs no look at it.
+  std::uint32_t Attributes() const override {
+    if (!attributes_) attributes_ = HandleAttributes(handle_.Get()).value_or(0);
+    return *attributes_;
+  }
 
   std::vector<platform::DirectoryEntry> List() override {
     std::vector<platform::DirectoryEntry> entries;
@@ -81,25 +95,26 @@ class Win32OpenEntry final : public platform::OpenEntry {
 
   bool ClearAttributes() override {
     constexpr std::uint32_t kBlocking = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-    if ((attributes_ & kBlocking) == 0) return true;  // nothing to clear: spare the call
+    if ((Attributes() & kBlocking) == 0) return true;  // nothing to clear: spare the call
     FILE_BASIC_INFO info{};  // zero times: left unchanged
     info.FileAttributes = FILE_ATTRIBUTE_NORMAL;
     if (!SetFileInformationByHandle(handle_.Get(), FileBasicInfo, &info, sizeof info)) return false;
-    attributes_ &= platform::attribute::kDirectory | platform::attribute::kReparsePoint;
+    *attributes_ &= platform::attribute::kDirectory | platform::attribute::kReparsePoint;
     return true;
   }
 
   bool Delete() override {
     FILE_DISPOSITION_INFO disposition{TRUE};
-    const bool marked =
-        SetFileInformationByHandle(handle_.Get(), FileDispositionInfo, &disposition, sizeof disposition);
+    if (!SetFileInformationByHandle(handle_.Get(), FileDispositionInfo, &disposition, sizeof disposition)) {
+      return false;
+    }
     handle_.Reset();  // the entry goes when the last handle closes
-    return marked;
+    return true;
   }
 
  private:
   FileHandle handle_;
-  std::uint32_t attributes_;
+  mutable std::optional<std::uint32_t> attributes_;
 };
 
 // The name the system keeps for an open handle ("\??\C:\a\b"): where the handle really lies.
@@ -111,7 +126,7 @@ std::wstring ObjectName(HANDLE handle) {
   };
   using QueryObject = LONG(WINAPI*)(HANDLE, int, PVOID, ULONG, PULONG);
   static const auto query =
-      reinterpret_cast<QueryObject>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryObject"));
+      reinterpret_cast<QueryObject>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryObject")));
   constexpr int kObjectNameInformation = 1;
   if (!query) return {};
   // Room for the longest path; one per thread, since every entry opened asks.
@@ -131,16 +146,6 @@ std::wstring WithoutTrailingDotsAndBlanks(std::wstring name) {
 bool RunningOnWine() {
   static const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
   return wine;
-}
-
-std::optional<std::uint32_t> HandleAttributes(HANDLE handle) {
-  FILE_ATTRIBUTE_TAG_INFO tagInfo{};
-  if (GetFileInformationByHandleEx(handle, FileAttributeTagInfo, &tagInfo, sizeof tagInfo)) {
-    return tagInfo.FileAttributes;
-  }
-  BY_HANDLE_FILE_INFORMATION info{};
-  if (GetFileInformationByHandle(handle, &info)) return info.dwFileAttributes;
-  return std::nullopt;
 }
 
 }  // namespace
@@ -170,13 +175,11 @@ std::unique_ptr<platform::OpenEntry> Win32FileServices::Open(const std::string& 
         CreateFileW(wide.c_str(), kOpenAccess, kOpenShare, nullptr, OPEN_EXISTING, kOpenFlags, nullptr));
     if (!handle) return nullptr;
   }
-  const auto attributes = HandleAttributes(handle.Get());
-  if (!attributes) return nullptr;
   // Wine opens a Unix symbolic link as its target and shows nothing of the link (a link to a file
   // looks like a plain file), and deleting through such a handle deletes the target. The handle is
   // the entry itself only if it lies where the entry's folder lies.
   if (RunningOnWine() && !LiesInItsFolder(handle.Get(), wide)) return nullptr;
-  return std::make_unique<Win32OpenEntry>(std::move(handle), *attributes);
+  return std::make_unique<Win32OpenEntry>(std::move(handle));
 }
 
 bool Win32FileServices::LiesInItsFolder(void* handle, const std::wstring& path) {
