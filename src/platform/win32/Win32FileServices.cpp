@@ -54,69 +54,6 @@ std::optional<std::uint32_t> HandleAttributes(HANDLE handle) {
 }
 
 
-class Win32OpenEntry final : public platform::OpenEntry {
- public:
-  explicit Win32OpenEntry(FileHandle handle) : handle_(std::move(handle)) {}
-
-  // Asked only when needed: deleting a plain file needs no look at it.
-  std::uint32_t Attributes() const override {
-    if (!attributes_) attributes_ = HandleAttributes(handle_.Get()).value_or(0);
-    return *attributes_;
-  }
-
-  std::vector<platform::DirectoryEntry> List() override {
-    std::vector<platform::DirectoryEntry> entries;
-    if (!IsFolder()) return entries;
-    // 64 KiB, aligned for the records the call writes.
-    std::vector<LONGLONG> buffer(64 * 1024 / sizeof(LONGLONG));
-    const DWORD size = static_cast<DWORD>(buffer.size() * sizeof(LONGLONG));
-    FILE_INFO_BY_HANDLE_CLASS kind = FileIdBothDirectoryRestartInfo;
-    for (;;) {
-      if (!GetFileInformationByHandleEx(handle_.Get(), kind, buffer.data(), size)) {
-        // Older systems know no restart form; a fresh handle starts at the beginning anyway.
-        if (kind == FileIdBothDirectoryRestartInfo && GetLastError() == ERROR_INVALID_PARAMETER) {
-          kind = FileIdBothDirectoryInfo;
-          continue;
-        }
-        break;
-      }
-      kind = FileIdBothDirectoryInfo;
-      const auto* bytes = reinterpret_cast<const BYTE*>(buffer.data());
-      for (;;) {
-        const auto* info = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(bytes);
-        const std::wstring_view name(info->FileName, info->FileNameLength / sizeof(WCHAR));
-        if (name != L"." && name != L"..") entries.push_back({Narrow(name), info->FileAttributes});
-        if (info->NextEntryOffset == 0) break;
-        bytes += info->NextEntryOffset;
-      }
-    }
-    return entries;
-  }
-
-  bool ClearAttributes() override {
-    constexpr std::uint32_t kBlocking = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-    if ((Attributes() & kBlocking) == 0) return true;  // nothing to clear: spare the call
-    FILE_BASIC_INFO info{};  // zero times: left unchanged
-    info.FileAttributes = FILE_ATTRIBUTE_NORMAL;
-    if (!SetFileInformationByHandle(handle_.Get(), FileBasicInfo, &info, sizeof info)) return false;
-    *attributes_ &= platform::attribute::kDirectory | platform::attribute::kReparsePoint;
-    return true;
-  }
-
-  bool Delete() override {
-    FILE_DISPOSITION_INFO disposition{TRUE};
-    if (!SetFileInformationByHandle(handle_.Get(), FileDispositionInfo, &disposition, sizeof disposition)) {
-      return false;
-    }
-    handle_.Reset();  // the entry goes when the last handle closes
-    return true;
-  }
-
- private:
-  FileHandle handle_;
-  mutable std::optional<std::uint32_t> attributes_;
-};
-
 // The name the system keeps for an open handle ("\??\C:\a\b"): where the handle really lies.
 std::wstring ObjectName(HANDLE handle) {
   struct Name {
@@ -150,6 +87,115 @@ bool RunningOnWine() {
 
 }  // namespace
 
+// Wine opens a Unix symbolic link as its target and shows nothing of it on the handle (a link to a
+// file looks like a plain file), and deleting through such a handle deletes the target. A handle is
+// the entry itself only if it lies where the entry's folder lies.
+class FolderNames {
+ public:
+  bool LiesInItsFolder(HANDLE handle, const std::wstring& path) {
+    const auto slash = path.find_last_of(L'\\');
+    if (slash == std::wstring::npos) return false;
+    const std::wstring folder = path.substr(0, slash);
+    if (folder != folder_) {  // entries come folder by folder
+      FileHandle folderHandle(CreateFileW(folder.c_str(), FILE_READ_ATTRIBUTES,
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                          OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+      folder_ = folder;
+      folderName_ = folderHandle ? ObjectName(folderHandle.Get()) : std::wstring();
+    }
+    if (folderName_.empty()) return false;
+    const std::wstring expected = folderName_ + L"\\" + WithoutTrailingDotsAndBlanks(path.substr(slash + 1));
+    const std::wstring actual = WithoutTrailingDotsAndBlanks(ObjectName(handle));
+    return CompareStringOrdinal(actual.c_str(), -1, expected.c_str(), -1, TRUE) == CSTR_EQUAL;
+  }
+
+ private:
+  std::wstring folder_;
+  std::wstring folderName_;
+};
+
+namespace {
+
+class Win32OpenEntry final : public platform::OpenEntry {
+ public:
+  Win32OpenEntry(FileHandle handle, std::wstring path, std::shared_ptr<FolderNames> names)
+      : handle_(std::move(handle)), path_(std::move(path)), names_(std::move(names)) {}
+
+  // Asked only when needed: deleting a plain file needs no look at it.
+  std::uint32_t Attributes() const override {
+    if (!attributes_) attributes_ = HandleAttributes(handle_.Get()).value_or(0);
+    return *attributes_;
+  }
+
+  std::vector<platform::DirectoryEntry> List() override {
+    std::vector<platform::DirectoryEntry> entries;
+    if (!IsFolder() || !IsItself()) return entries;
+    // 64 KiB, aligned for the records the call writes.
+    std::vector<LONGLONG> buffer(64 * 1024 / sizeof(LONGLONG));
+    const DWORD size = static_cast<DWORD>(buffer.size() * sizeof(LONGLONG));
+    FILE_INFO_BY_HANDLE_CLASS kind = FileIdBothDirectoryRestartInfo;
+    for (;;) {
+      if (!GetFileInformationByHandleEx(handle_.Get(), kind, buffer.data(), size)) {
+        // Older systems know no restart form; a fresh handle starts at the beginning anyway.
+        if (kind == FileIdBothDirectoryRestartInfo && GetLastError() == ERROR_INVALID_PARAMETER) {
+          kind = FileIdBothDirectoryInfo;
+          continue;
+        }
+        break;
+      }
+      kind = FileIdBothDirectoryInfo;
+      const auto* bytes = reinterpret_cast<const BYTE*>(buffer.data());
+      for (;;) {
+        const auto* info = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(bytes);
+        const std::wstring_view name(info->FileName, info->FileNameLength / sizeof(WCHAR));
+        if (name != L"." && name != L"..") entries.push_back({Narrow(name), info->FileAttributes});
+        if (info->NextEntryOffset == 0) break;
+        bytes += info->NextEntryOffset;
+      }
+    }
+    return entries;
+  }
+
+  bool ClearAttributes() override {
+    constexpr std::uint32_t kBlocking = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    if ((Attributes() & kBlocking) == 0) return true;  // nothing to clear: spare the call
+    if (!IsItself()) return false;
+    FILE_BASIC_INFO info{};  // zero times: left unchanged
+    info.FileAttributes = FILE_ATTRIBUTE_NORMAL;
+    if (!SetFileInformationByHandle(handle_.Get(), FileBasicInfo, &info, sizeof info)) return false;
+    *attributes_ &= platform::attribute::kDirectory | platform::attribute::kReparsePoint;
+    return true;
+  }
+
+  bool Delete() override {
+    FILE_DISPOSITION_INFO disposition{TRUE};
+    if (!IsItself()) return false;
+    if (!SetFileInformationByHandle(handle_.Get(), FileDispositionInfo, &disposition, sizeof disposition)) {
+      return false;
+    }
+    handle_.Reset();  // the entry goes when the last handle closes
+    return true;
+  }
+
+ private:
+  // Asked before anything is changed or listed through the handle, and only where it can differ.
+  bool IsItself() {
+    if (!RunningOnWine()) return true;
+    if (!isItself_) isItself_ = names_->LiesInItsFolder(handle_.Get(), path_);
+    return *isItself_;
+  }
+
+  FileHandle handle_;
+  std::wstring path_;
+  std::shared_ptr<FolderNames> names_;
+  mutable std::optional<std::uint32_t> attributes_;
+  std::optional<bool> isItself_;
+};
+
+}  // namespace
+
+Win32FileServices::Win32FileServices() : folderNames_(std::make_shared<FolderNames>()) {}
+
 std::wstring ExtendedPath(const std::string& path) {
   std::wstring wide = Widen(path);
   if (wide.rfind(L"\\\\?\\", 0) == 0) return wide;
@@ -175,29 +221,9 @@ std::unique_ptr<platform::OpenEntry> Win32FileServices::Open(const std::string& 
         CreateFileW(wide.c_str(), kOpenAccess, kOpenShare, nullptr, OPEN_EXISTING, kOpenFlags, nullptr));
     if (!handle) return nullptr;
   }
-  // Wine opens a Unix symbolic link as its target and shows nothing of the link (a link to a file
-  // looks like a plain file), and deleting through such a handle deletes the target. The handle is
-  // the entry itself only if it lies where the entry's folder lies.
-  if (RunningOnWine() && !LiesInItsFolder(handle.Get(), wide)) return nullptr;
-  return std::make_unique<Win32OpenEntry>(std::move(handle));
+  return std::make_unique<Win32OpenEntry>(std::move(handle), wide, folderNames_);
 }
 
-bool Win32FileServices::LiesInItsFolder(void* handle, const std::wstring& path) {
-  const auto slash = path.find_last_of(L'\\');
-  if (slash == std::wstring::npos) return false;
-  const std::wstring folder = path.substr(0, slash);
-  if (folder != cachedFolder_) {
-    FileHandle folderHandle(CreateFileW(folder.c_str(), FILE_READ_ATTRIBUTES,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    cachedFolder_ = folder;
-    cachedFolderName_ = folderHandle ? ObjectName(folderHandle.Get()) : std::wstring();
-  }
-  if (cachedFolderName_.empty()) return false;
-  const std::wstring expected = cachedFolderName_ + L"\\" + WithoutTrailingDotsAndBlanks(path.substr(slash + 1));
-  const std::wstring actual = WithoutTrailingDotsAndBlanks(ObjectName(handle));
-  return CompareStringOrdinal(actual.c_str(), -1, expected.c_str(), -1, TRUE) == CSTR_EQUAL;
-}
 
 std::optional<std::uint32_t> Win32FileServices::Attributes(const std::string& path) {
   const DWORD attributes = GetFileAttributesW(ExtendedPath(path).c_str());

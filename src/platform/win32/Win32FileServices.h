@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <string>
 
 #include "platform/FileServices.h"
@@ -10,8 +11,11 @@ namespace vantrelle::win32 {
 // slashes are resolved first, since the extended form takes every name literally.
 std::wstring ExtendedPath(const std::string& path);
 
+class FolderNames;  // where folders really lie, asked once per folder (Win32FileServices.cpp)
+
 class Win32FileServices : public platform::FileServices {
  public:
+  Win32FileServices();
   std::unique_ptr<platform::OpenEntry> Open(const std::string& path) override;
   std::optional<std::uint32_t> Attributes(const std::string& path) override;
   std::optional<platform::DirectoryEntry> FindEntry(const std::string& path) override;
@@ -21,10 +25,7 @@ class Win32FileServices : public platform::FileServices {
   int DriveType(const std::string& root) override;
 
  private:
-  bool LiesInItsFolder(void* handle, const std::wstring& path);
-  // The folder whose entries were opened last, with its name: entries come folder by folder.
-  std::wstring cachedFolder_;
-  std::wstring cachedFolderName_;
+  std::shared_ptr<FolderNames> folderNames_;
 };
 
 }  // namespace vantrelle::win32
