@@ -6,6 +6,7 @@
 #include "cleaning/modCleanUp.h"
 #include "platform/Environment.h"
 #include "platform/EventPump.h"
+#include "platform/FileServices.h"
 #include "shell/ErrorReport.h"
 #include "shell/Form1.h"
 #include "shell/Guard.h"
@@ -42,9 +43,12 @@ std::size_t CharacterCount(std::string_view utf8) {
 
 bool EmptyTempFolder(Form1& form, const std::string& path, bool ownFolder) {
   try {
-    if (!FolderExists(*form.Platform().files, path)) return false;
-    // A path without its drive would be resolved against whatever the current folder is.
+    auto& files = *form.Platform().files;
+    if (!FolderExists(files, path)) return false;
+    // A path without its drive would be resolved against whatever the current folder is; a link is
+    // never emptied through, so saying it was would be untrue.
     if (!cleaning::NormalizeFolderPath(path)) return false;
+    if (platform::IsLinkAttributes(files.Attributes(path).value_or(0))) return false;
     if (ownFolder) {
       // A drive root is three characters long; system and profile folders are never the person's.
       if (CharacterCount(path) < 5 || cleaning::IsProtectedFolder(form.Platform(), path)) return false;

@@ -30,10 +30,14 @@ struct SearchLevel {
   std::size_t next = 0;
 };
 
-bool OpenSearchLevel(platform::FileServices& files, const std::string& path, SearchLevel& level) {
+// Subfolders were listed as real folders already; only the folder the search starts from is asked
+// by name whether it is a link.
+bool OpenSearchLevel(platform::FileServices& files, const std::string& path, bool checkName, SearchLevel& level) {
   const std::string bare = path.size() > 3 ? path.substr(0, path.size() - 1) : path;
-  const auto named = files.Attributes(bare);
-  if (named && platform::IsLinkAttributes(*named)) return false;
+  if (checkName) {
+    const auto named = files.Attributes(bare);
+    if (named && platform::IsLinkAttributes(*named)) return false;
+  }
   auto opened = files.Open(bare);
   if (!opened || !opened->IsFolder()) return false;
   level.path = path;
@@ -54,7 +58,7 @@ void FindTempFolders(Form1& form, TempFolderList& list, const std::string& folde
   cleaning::YieldPacer events(form.Platform());
   std::vector<SearchLevel> stack(1);
   const std::string start = folder.empty() || folder.back() != '\\' ? folder + "\\" : folder;
-  if (!OpenSearchLevel(files, start, stack[0])) return;
+  if (!OpenSearchLevel(files, start, true, stack[0])) return;
   while (!stack.empty()) {
     SearchLevel& level = stack.back();
     if (level.next == level.subfolders.size()) {
@@ -73,7 +77,7 @@ void FindTempFolders(Form1& form, TempFolderList& list, const std::string& folde
       }
     }
     SearchLevel child;
-    if (OpenSearchLevel(files, candidate + "\\", child)) stack.push_back(std::move(child));
+    if (OpenSearchLevel(files, candidate + "\\", false, child)) stack.push_back(std::move(child));
   }
 }
 

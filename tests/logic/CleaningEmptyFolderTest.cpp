@@ -2,6 +2,7 @@
 
 #include "CleaningFixture.h"
 #include "cleaning/modCleanUp.h"
+#include "cleaning/modDeleteTempFiles.h"
 
 namespace vantrelle::testing {
 namespace {
@@ -122,6 +123,7 @@ TEST_F(EmptyFolderTest, AFolderThatIsALinkIsNotEmptied) {
   for (bool follows : {false, true}) {
     fake.files.openFollowsLinks = follows;
     EmptyFolder(form, "C:\\Work\\Temp");
+    EXPECT_FALSE(modDeleteTempFiles::EmptyTempFolder(form, "C:\\Work\\Temp", false));
     EXPECT_TRUE(fake.files.Exists("C:\\Outside\\precious.doc"));
   }
 }
