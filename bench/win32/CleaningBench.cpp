@@ -146,13 +146,8 @@ int main() {
   win32::Win32MessageBox messageBox;
   win32::Win32Shell shell;
   win32::Win32Clock clock;
-  platform::Platform platform;
-  platform.clock = &clock;
-  platform.files = &files;
-  platform.events = &events;
-  platform.environment = &environment;
-  platform.messageBox = &messageBox;
-  platform.shell = &shell;
+  platform::Platform platform{.files = &files, .shell = &shell, .messageBox = &messageBox,
+                              .environment = &environment, .clock = &clock, .events = &events};
   Form1 form(platform);
   // A real window, so that the yields run a real message queue.
   HWND window = CreateWindowExW(0, L"STATIC", L"Vantrelle bench", WS_OVERLAPPEDWINDOW, 0, 0, 300, 100, nullptr,
