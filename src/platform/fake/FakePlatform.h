@@ -6,6 +6,7 @@
 #include "platform/fake/FakeInstance.h"
 #include "platform/fake/FakeEventPump.h"
 #include "platform/fake/FakeLocale.h"
+#include "platform/fake/FakeFileSystem.h"
 #include "platform/fake/FakeMessageBox.h"
 #include "platform/fake/FakeNotifyArea.h"
 #include "platform/fake/FakeRegistry.h"
@@ -28,6 +29,7 @@ struct FakePlatform {
     platform.registry = &registry;
     platform.windowProcedures = &windowProcedures;
     platform.locale = &locale;
+    platform.files = &files;
   }
   FakePlatform(const FakePlatform&) = delete;
   FakePlatform& operator=(const FakePlatform&) = delete;
@@ -43,6 +45,7 @@ struct FakePlatform {
   FakeRegistry registry;
   FakeWindowProcedures windowProcedures;
   FakeLocale locale;
+  FakeFileSystem files;
   platform::Platform platform;
 };
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -29,6 +30,7 @@ class FakeShell : public platform::Shell {
   void ClearRecentDocuments() override {
     ++recentClears;
     if (!recentDocumentsSurvive) recentDocuments.clear();
+    if (onClearRecentDocuments) onClearRecentDocuments();
   }
   std::optional<std::string> SpecialFolderPath(int folderId) override {
     auto it = specialFolders.find(folderId);
@@ -57,6 +59,7 @@ class FakeShell : public platform::Shell {
   int iconUpdates = 0;
   std::vector<std::string> recentDocuments;
   bool recentDocumentsSurvive = false;
+  std::function<void()> onClearRecentDocuments;  // e.g. removes the shortcut files, as Windows does
   int recentClears = 0;
   std::map<int, std::string> specialFolders;
   std::vector<BrowseCall> browseCalls;

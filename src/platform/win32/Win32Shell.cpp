@@ -1,14 +1,41 @@
-// Recycle Bin, recent documents and special folders: not built yet.
+// Recycle Bin, recent documents and special folders.
 #include "platform/win32/Win32Shell.h"
 
+#include <windows.h>
+#include <shlobj.h>
+#include <shellapi.h>
+
+#include "platform/win32/Unicode.h"
 #include "shell/RuntimeError.h"
+
+// Exported by shell32 but missing from the SDK headers.
+extern "C" __declspec(dllimport) HRESULT WINAPI SHUpdateRecycleBinIcon();
 
 namespace vantrelle::win32 {
 
-std::int64_t Win32Shell::RecycleBinItemCount(const std::string&) { throw RuntimeError(5, "Not available"); }
-void Win32Shell::EmptyAllRecycleBins(platform::WindowHandle) {}
-void Win32Shell::UpdateRecycleBinIcon() {}
-void Win32Shell::ClearRecentDocuments() {}
-std::optional<std::string> Win32Shell::SpecialFolderPath(int) { return std::nullopt; }
+std::int64_t Win32Shell::RecycleBinItemCount(const std::string& driveRoot) {
+  SHQUERYRBINFO info{};
+  info.cbSize = sizeof info;
+  const HRESULT result = SHQueryRecycleBinW(Widen(driveRoot).c_str(), &info);
+  if (FAILED(result)) throw RuntimeError(5, "Invalid procedure call or argument");
+  return info.i64NumItems;
+}
+
+void Win32Shell::EmptyAllRecycleBins(platform::WindowHandle owner) {
+  SHEmptyRecycleBinW(reinterpret_cast<HWND>(owner), nullptr,
+                     SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND);
+}
+
+void Win32Shell::UpdateRecycleBinIcon() { SHUpdateRecycleBinIcon(); }
+
+void Win32Shell::ClearRecentDocuments() { SHAddToRecentDocs(SHARD_PIDL, nullptr); }
+
+std::optional<std::string> Win32Shell::SpecialFolderPath(int folderId) {
+  wchar_t path[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathW(nullptr, folderId, nullptr, SHGFP_TYPE_CURRENT, path)) || path[0] == L'\0') {
+    return std::nullopt;
+  }
+  return Narrow(path);
+}
 
 }  // namespace vantrelle::win32

@@ -1,0 +1,225 @@
+// Side-by-side timing of folder emptying and of the Windows Temp search on real files.
+// Not a test: prints the figures and their ratios.
+#include <windows.h>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+
+#include "cleaning/modCleanUp.h"
+#include "cleaning/modDeleteTempFiles.h"
+#include "platform/Platform.h"
+#include "platform/win32/ScopedHandle.h"
+#include "platform/win32/Unicode.h"
+#include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32Environment.h"
+#include "platform/win32/Win32EventPump.h"
+#include "platform/win32/Win32FileServices.h"
+#include "platform/win32/Win32MessageBox.h"
+#include "platform/win32/Win32Shell.h"
+#include "shell/Form1.h"
+
+namespace {
+
+using namespace vantrelle;
+
+const std::wstring kBenchRoot = L"C:\\vantrelle-bench";
+
+double Seconds(const std::function<void()>& work) {
+  LARGE_INTEGER frequency, start, end;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&start);
+  work();
+  QueryPerformanceCounter(&end);
+  return static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+void MakeFile(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file != INVALID_HANDLE_VALUE) {
+    DWORD written = 0;
+    WriteFile(file, "temp", 4, &written, nullptr);
+    CloseHandle(file);
+  }
+}
+
+// 40 top folders, each with 4 nested subfolders; 100 files in each of them: 20,200 entries.
+int BuildDeletionTree(const std::wstring& root) {
+  int entries = 0;
+  CreateDirectoryW(root.c_str(), nullptr);
+  for (int top = 0; top < 40; ++top) {
+    std::wstring folder = root + L"\\t" + std::to_wstring(top);
+    for (int depth = 0; depth < 5; ++depth) {
+      if (depth > 0) folder += L"\\n" + std::to_wstring(depth);
+      CreateDirectoryW(folder.c_str(), nullptr);
+      ++entries;
+      for (int i = 0; i < 100; ++i) {
+        MakeFile(folder + L"\\file" + std::to_wstring(i) + L".tmp");
+        ++entries;
+      }
+    }
+  }
+  return entries;
+}
+
+// 50 profiles of 1,000 folders each (two levels), some with "Local Settings\Temp".
+int BuildProfileTree(const std::wstring& root) {
+  int folders = 0;
+  CreateDirectoryW(root.c_str(), nullptr);
+  for (int profile = 0; profile < 50; ++profile) {
+    const std::wstring user = root + L"\\user" + std::to_wstring(profile);
+    CreateDirectoryW(user.c_str(), nullptr);
+    ++folders;
+    for (int a = 0; a < 31; ++a) {
+      const std::wstring first = user + L"\\f" + std::to_wstring(a);
+      CreateDirectoryW(first.c_str(), nullptr);
+      ++folders;
+      for (int b = 0; b < 31 && folders < (profile + 1) * 1000; ++b) {
+        CreateDirectoryW((first + L"\\g" + std::to_wstring(b)).c_str(), nullptr);
+        ++folders;
+      }
+    }
+    CreateDirectoryW((user + L"\\Local Settings").c_str(), nullptr);
+    CreateDirectoryW((user + L"\\Local Settings\\Temp").c_str(), nullptr);
+    folders += 2;
+  }
+  return folders;
+}
+
+// The plainest possible emptying: list, delete files, recurse, remove folders.
+void BareDelete(const std::wstring& folder) {
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return;
+  do {
+    const std::wstring name = data.cFileName;
+    if (name == L"." || name == L"..") continue;
+    const std::wstring path = folder + L"\\" + name;
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      BareDelete(path);
+      RemoveDirectoryW(path.c_str());
+    } else {
+      DeleteFileW(path.c_str());
+    }
+  } while (FindNextFileW(find, &data));
+  FindClose(find);
+}
+
+int BareWalk(const std::wstring& folder) {
+  int found = 0;
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW((folder + L"\\*.*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return 0;
+  do {
+    const std::wstring name = data.cFileName;
+    if (name == L"." || name == L".." || !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
+    found += 1 + BareWalk(folder + L"\\" + name);
+  } while (FindNextFileW(find, &data));
+  FindClose(find);
+  return found;
+}
+
+void RemoveDirectoryTree(const std::wstring& folder) {
+  std::wstring command = L"cmd.exe /c rd /s /q \"" + folder + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
+                      &startup, &process)) {
+    return;
+  }
+  const win32::KernelObject thread(process.hThread);
+  const win32::KernelObject child(process.hProcess);
+  WaitForSingleObject(child.Get(), INFINITE);
+}
+
+class NoYield : public platform::EventPump {
+ public:
+  void DoEvents() override {}
+  void WaitForEvents(std::int64_t) override {}
+};
+
+}  // namespace
+
+int main() {
+  win32::Win32FileServices files;
+  win32::Win32EventPump events;
+  win32::Win32Environment environment;
+  win32::Win32MessageBox messageBox;
+  win32::Win32Shell shell;
+  win32::Win32Clock clock;
+  platform::Platform platform{.files = &files, .shell = &shell, .messageBox = &messageBox,
+                              .environment = &environment, .clock = &clock, .events = &events};
+  Form1 form(platform);
+  // A real window, so that the yields run a real message queue.
+  HWND window = CreateWindowExW(0, L"STATIC", L"Vantrelle bench", WS_OVERLAPPEDWINDOW, 0, 0, 300, 100, nullptr,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
+  form.hWnd = reinterpret_cast<platform::WindowHandle>(window);
+
+  BareDelete(kBenchRoot);
+  CreateDirectoryW(kBenchRoot.c_str(), nullptr);
+  const std::wstring runTree = kBenchRoot + L"\\run", quietTree = kBenchRoot + L"\\quiet",
+                     bareTree = kBenchRoot + L"\\bare", rdTree = kBenchRoot + L"\\rd";
+  const int entries = BuildDeletionTree(runTree);
+  BuildDeletionTree(quietTree);
+  BuildDeletionTree(bareTree);
+  BuildDeletionTree(rdTree);
+  std::printf("Deletion tree: %d entries (files and nested folders), four copies\n", entries);
+
+  // The machine is shared, so the contenders take turns top folder by top folder, in rotating order:
+  // a burst of load elsewhere then hits all of them alike.
+  NoYield noYield;
+  double run = 0, quiet = 0, bare = 0;
+  for (int top = 0; top < 40; ++top) {
+    const std::wstring name = L"\\t" + std::to_wstring(top);
+    const std::function<void()> contenders[] = {
+        [&] {
+          platform.events = &events;
+          run += Seconds([&] { modCleanUp::EmptyFolder(form, win32::Narrow(runTree + name)); });
+        },
+        [&] {
+          platform.events = &noYield;
+          quiet += Seconds([&] { modCleanUp::EmptyFolder(form, win32::Narrow(quietTree + name)); });
+        },
+        [&] { bare += Seconds([&] { BareDelete(bareTree + name); }); },
+    };
+    for (int i = 0; i < 3; ++i) contenders[(top + i) % 3]();
+  }
+  platform.events = &events;
+  const double rd = Seconds([&] { RemoveDirectoryTree(rdTree); });
+  std::printf("  EmptyFolder (status line, yields)  %8.3f s  %s\n", run, BareWalk(runTree) == 40 ? "emptied" : "NOT EMPTIED");
+  std::printf("  EmptyFolder without yields         %8.3f s\n", quiet);
+  std::printf("  bare FindFirstFileW/Delete loop    %8.3f s  %s\n", bare, BareWalk(bareTree) == 40 ? "emptied" : "NOT EMPTIED");
+  std::printf("  cmd /c rd /s /q (whole tree)       %8.3f s\n", rd);
+  std::printf("  EmptyFolder / bare loop = %.2fx (target <= 1.25x)\n", run / bare);
+  std::printf("  rd /s /q / EmptyFolder  = %.2fx (target >= 4x)\n", rd / run);
+
+  const std::wstring profiles = kBenchRoot + L"\\Users";
+  const int folders = BuildProfileTree(profiles);
+  std::printf("Profile tree: %d folders\n", folders);
+  // Non-destructive: three passes, profile by profile in turns, the best of each kept.
+  double search = 0, walk = 0;
+  std::size_t listed = 0;
+  for (int profile = 0; profile < 50; ++profile) {
+    const std::wstring user = profiles + L"\\user" + std::to_wstring(profile);
+    double bestSearch = 1e9, bestWalk = 1e9;
+    for (int pass = 0; pass < 3; ++pass) {
+      bestWalk = std::min(bestWalk, Seconds([&] { BareWalk(user); }));
+      bestSearch = std::min(bestSearch, Seconds([&] {
+                              modDeleteTempFiles::TempFolderList list;
+                              modDeleteTempFiles::FindTempFolders(form, list, win32::Narrow(user));
+                              if (pass == 0) listed += list.Count();
+                            }));
+    }
+    search += bestSearch;
+    walk += bestWalk;
+  }
+  std::printf("  FindTempFolders (status, yields)   %8.3f s  (%zu folders listed)\n", search, listed);
+  std::printf("  bare FindFirstFileW walk           %8.3f s\n", walk);
+  std::printf("  FindTempFolders / bare walk = %.2fx (target <= 1.25x)\n", search / walk);
+
+  BareDelete(kBenchRoot);
+  RemoveDirectoryW(kBenchRoot.c_str());
+  DestroyWindow(window);
+  return 0;
+}

@@ -1,0 +1,216 @@
+#include "platform/fake/FakeFileSystem.h"
+
+#include <algorithm>
+
+#include "shell/Strings.h"
+
+namespace vantrelle::fake {
+
+namespace {
+
+using platform::attribute::kDirectory;
+using platform::attribute::kReadOnly;
+using platform::attribute::kReparsePoint;
+
+std::vector<std::string> SplitPath(const std::string& path) {
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  while (start <= path.size()) {
+    std::size_t end = path.find('\\', start);
+    if (end == std::string::npos) end = path.size();
+    if (end > start) parts.push_back(path.substr(start, end - start));
+    start = end + 1;
+  }
+  return parts;
+}
+
+FakeFileSystem::Node* Child(const FakeFileSystem::Node& folder, const std::string& name) {
+  for (const auto& child : folder.children) {
+    if (EqualsNoCase(child->name, name) || (!child->shortName.empty() && EqualsNoCase(child->shortName, name))) {
+      return child.get();
+    }
+  }
+  return nullptr;
+}
+
+std::uint32_t ListedAttributes(const FakeFileSystem::Node& node) {
+  return node.isLink ? (node.attributes | kReparsePoint) : node.attributes;
+}
+
+}  // namespace
+
+// An entry as a handle sees it: the node itself, whatever later happens to its name.
+class FakeOpenEntry final : public platform::OpenEntry {
+ public:
+  FakeOpenEntry(FakeFileSystem& fs, std::shared_ptr<FakeFileSystem::Node> node)
+      : fs_(fs), node_(std::move(node)) {}
+
+  std::uint32_t Attributes() const override { return ListedAttributes(*node_); }
+
+  std::vector<platform::DirectoryEntry> List() override {
+    std::vector<platform::DirectoryEntry> entries;
+    if (!IsFolder()) return entries;
+    ++fs_.listings;
+    for (const auto& child : node_->children) entries.push_back({child->name, ListedAttributes(*child)});
+    return entries;
+  }
+
+  bool ClearAttributes() override {
+    ++fs_.attributeClears;
+    node_->attributes &= kDirectory;
+    return true;
+  }
+
+  bool Delete() override {
+    FakeFileSystem::Node* parent = node_->parent;
+    if (!parent || node_->undeletable || (node_->attributes & kReadOnly) != 0) return false;
+    if (!node_->isLink && !node_->children.empty()) return false;
+    fs_.deleted.push_back(FakeFileSystem::PathOf(*node_));
+    auto& siblings = parent->children;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), node_), siblings.end());
+    node_->parent = nullptr;
+    return true;
+  }
+
+ private:
+  FakeFileSystem& fs_;
+  std::shared_ptr<FakeFileSystem::Node> node_;
+};
+
+FakeFileSystem::FakeFileSystem() {
+  auto root = std::make_shared<Node>();
+  root->name = "C:";
+  root->attributes = kDirectory;
+  drives_["C:"] = root;
+}
+
+FakeFileSystem::Node* FakeFileSystem::Resolve(const std::string& path, bool followLast, int depth) const {
+  if (depth > 40) return nullptr;  // a loop of links
+  const auto parts = SplitPath(path);
+  if (parts.empty()) return nullptr;
+  const auto drive = drives_.find(ToUpper(parts[0]));
+  if (drive == drives_.end()) return nullptr;
+  Node* node = drive->second.get();
+  for (std::size_t i = 1; i < parts.size(); ++i) {
+    if (node->isLink) {
+      node = Resolve(node->target, true, depth + 1);
+      if (!node) return nullptr;
+    }
+    node = Child(*node, parts[i]);
+    if (!node) return nullptr;
+  }
+  if (followLast && node->isLink) return Resolve(node->target, true, depth + 1);
+  return node;
+}
+
+std::string FakeFileSystem::PathOf(const Node& node) {
+  if (!node.parent) return node.name;
+  return PathOf(*node.parent) + "\\" + node.name;
+}
+
+FakeFileSystem::Node* FakeFileSystem::Make(const std::string& path, std::uint32_t attributes) {
+  const auto parts = SplitPath(path);
+  auto& drive = drives_[ToUpper(parts.at(0))];
+  if (!drive) {
+    drive = std::make_shared<Node>();
+    drive->name = ToUpper(parts[0]);
+    drive->attributes = kDirectory;
+  }
+  Node* node = drive.get();
+  for (std::size_t i = 1; i < parts.size(); ++i) {
+    Node* next = Child(*node, parts[i]);
+    if (!next) {
+      auto made = std::make_shared<Node>();
+      made->name = parts[i];
+      made->attributes = i + 1 == parts.size() ? attributes : kDirectory;
+      made->parent = node;
+      next = made.get();
+      node->children.push_back(std::move(made));
+    }
+    node = next;
+  }
+  return node;
+}
+
+void FakeFileSystem::AddFolder(const std::string& path, std::uint32_t attributes) {
+  Make(path, attributes | kDirectory);
+}
+
+void FakeFileSystem::AddFile(const std::string& path, std::uint32_t attributes) { Make(path, attributes); }
+
+void FakeFileSystem::AddLink(const std::string& path, const std::string& target) {
+  Node* link = Make(path, kDirectory);
+  link->isLink = true;
+  link->target = target;
+}
+
+void FakeFileSystem::Remove(const std::string& path) {
+  Node* node = Resolve(path, false);
+  if (!node || !node->parent) return;
+  auto& siblings = node->parent->children;
+  siblings.erase(std::remove_if(siblings.begin(), siblings.end(), [&](const auto& c) { return c.get() == node; }),
+                 siblings.end());
+}
+
+std::vector<std::string> FakeFileSystem::ChildNames(const std::string& path) const {
+  std::vector<std::string> names;
+  if (const Node* node = Resolve(path, true)) {
+    for (const auto& child : node->children) names.push_back(child->name);
+  }
+  return names;
+}
+
+std::size_t FakeFileSystem::CountBelow(const std::string& path) const {
+  std::size_t count = 0;
+  std::vector<const Node*> pending{Resolve(path, false)};
+  while (!pending.empty()) {
+    const Node* node = pending.back();
+    pending.pop_back();
+    if (!node || node->isLink) continue;
+    for (const auto& child : node->children) {
+      ++count;
+      pending.push_back(child.get());
+    }
+  }
+  return count;
+}
+
+std::unique_ptr<platform::OpenEntry> FakeFileSystem::Open(const std::string& path) {
+  ++opens;
+  Node* node = Resolve(path, openFollowsLinks);
+  if (!node || node->locked) return nullptr;
+  std::shared_ptr<Node> shared;
+  if (node->parent) {
+    for (const auto& child : node->parent->children) {
+      if (child.get() == node) shared = child;
+    }
+  } else {
+    shared = drives_.at(ToUpper(node->name));
+  }
+  return std::make_unique<FakeOpenEntry>(*this, std::move(shared));
+}
+
+std::optional<std::uint32_t> FakeFileSystem::Attributes(const std::string& path) {
+  const Node* node = Resolve(path, false);
+  if (!node) return std::nullopt;
+  return ListedAttributes(*node);
+}
+
+std::optional<platform::DirectoryEntry> FakeFileSystem::FindEntry(const std::string& path) {
+  const Node* node = Resolve(path, false);
+  if (!node || !node->parent) return std::nullopt;
+  return platform::DirectoryEntry{node->name, ListedAttributes(*node)};
+}
+
+std::vector<std::string> FakeFileSystem::LogicalDrives() {
+  std::vector<std::string> roots;
+  for (const auto& [root, type] : driveTypes) roots.push_back(root);
+  return roots;
+}
+
+int FakeFileSystem::DriveType(const std::string& root) {
+  const auto it = driveTypes.find(root);
+  return it == driveTypes.end() ? 1 : it->second;
+}
+
+}  // namespace vantrelle::fake

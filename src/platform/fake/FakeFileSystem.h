@@ -1,0 +1,75 @@
+#pragma once
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/FileServices.h"
+
+namespace vantrelle::fake {
+
+// An in-memory file tree with attributes, files held open without sharing, entries that refuse
+// deletion, and links. Paths look like "C:\a\b"; names compare without regard to case and list in the
+// order they were made. By default a link is opened as itself (as Windows does with reparse points);
+// `openFollowsLinks` opens the target instead, as Wine does with Unix symbolic links.
+class FakeFileSystem : public platform::FileServices {
+ public:
+  struct Node {
+    std::string name;
+    std::string shortName;  // 8.3 alias, if any
+    std::uint32_t attributes = 0;
+    bool isLink = false;
+    std::string target;  // a link's target path
+    bool locked = false;     // held open by someone else without sharing
+    bool undeletable = false;  // deletion refused (access denied)
+    Node* parent = nullptr;
+    std::vector<std::shared_ptr<Node>> children;
+  };
+
+  FakeFileSystem();
+
+  // --- building the tree ---
+  void AddFolder(const std::string& path, std::uint32_t attributes = platform::attribute::kDirectory);
+  void AddFile(const std::string& path, std::uint32_t attributes = platform::attribute::kArchive);
+  // A link to a folder at `path`, pointing at `target`.
+  void AddLink(const std::string& path, const std::string& target);
+  void Lock(const std::string& path) { Resolve(path, false)->locked = true; }
+  void MakeUndeletable(const std::string& path) { Resolve(path, false)->undeletable = true; }
+  void SetShortName(const std::string& path, const std::string& shortName) {
+    Resolve(path, false)->shortName = shortName;
+  }
+  void Remove(const std::string& path);
+
+  // --- inspecting it ---
+  bool Exists(const std::string& path) const { return Resolve(path, false) != nullptr; }
+  std::uint32_t AttributesOf(const std::string& path) const { return Resolve(path, false)->attributes; }
+  std::vector<std::string> ChildNames(const std::string& path) const;
+  std::size_t CountBelow(const std::string& path) const;
+
+  // --- platform::FileServices ---
+  std::unique_ptr<platform::OpenEntry> Open(const std::string& path) override;
+  std::optional<std::uint32_t> Attributes(const std::string& path) override;
+  std::optional<platform::DirectoryEntry> FindEntry(const std::string& path) override;
+  bool PathExists(const std::string& path) override { return Resolve(path, false) != nullptr; }
+  std::string TempPath() override { return tempPath; }
+  std::vector<std::string> LogicalDrives() override;
+  int DriveType(const std::string& root) override;
+
+  std::string tempPath = "C:\\Windows\\TEMP\\";
+  std::map<std::string, int> driveTypes{{"C:\\", platform::kDriveFixed}};  // root -> type, in order
+  bool openFollowsLinks = false;
+  std::vector<std::string> deleted;  // full paths, in the order they went
+  int opens = 0;
+  int attributeClears = 0;
+  int listings = 0;
+
+ private:
+  friend class FakeOpenEntry;
+  Node* Resolve(const std::string& path, bool followLast, int depth = 0) const;
+  Node* Make(const std::string& path, std::uint32_t attributes);
+  static std::string PathOf(const Node& node);
+  std::map<std::string, std::shared_ptr<Node>> drives_;  // "C:" (upper-case) -> root
+};
+
+}  // namespace vantrelle::fake

@@ -1,0 +1,278 @@
+#include "platform/win32/Win32FileServices.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string_view>
+
+#include "platform/win32/ScopedHandle.h"
+#include "platform/win32/Unicode.h"
+
+namespace vantrelle::win32 {
+
+namespace {
+
+bool HasDotComponent(std::wstring_view path) {
+  std::size_t start = 0;
+  while (start <= path.size()) {
+    const std::size_t end = std::min(path.find(L'\\', start), path.size());
+    const std::wstring_view part = path.substr(start, end - start);
+    if (part == L"." || part == L"..") return true;
+    start = end + 1;
+  }
+  return false;
+}
+
+bool IsDriveAbsolute(std::wstring_view path) {
+  return path.size() >= 3 && path[1] == L':' && path[2] == L'\\';
+}
+
+std::wstring FullPath(const std::wstring& path) {
+  const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (needed == 0) return path;
+  std::wstring full(needed, L'\0');
+  const DWORD written = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
+  if (written == 0 || written >= needed) return path;
+  full.resize(written);
+  return full;
+}
+
+// Opening for deletion. No delete sharing: while we hold an entry nobody can rename, delete or replace
+// it, so a folder we work in cannot be swapped for a link.
+constexpr DWORD kOpenAccess = DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES | SYNCHRONIZE;
+constexpr DWORD kOpenShare = FILE_SHARE_READ | FILE_SHARE_WRITE;
+constexpr DWORD kOpenFlags = FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT;
+
+std::optional<std::uint32_t> HandleAttributes(HANDLE handle) {
+  FILE_ATTRIBUTE_TAG_INFO tagInfo{};
+  if (GetFileInformationByHandleEx(handle, FileAttributeTagInfo, &tagInfo, sizeof tagInfo)) {
+    return tagInfo.FileAttributes;
+  }
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (GetFileInformationByHandle(handle, &info)) return info.dwFileAttributes;
+  return std::nullopt;
+}
+
+
+// The name the system keeps for an open handle ("\??\C:\a\b"): where the handle really lies.
+std::wstring ObjectName(HANDLE handle) {
+  struct Name {
+    USHORT length;
+    USHORT maximumLength;
+    PWSTR buffer;
+  };
+  using QueryObject = LONG(WINAPI*)(HANDLE, int, PVOID, ULONG, PULONG);
+  static const auto query =
+      reinterpret_cast<QueryObject>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryObject")));
+  constexpr int kObjectNameInformation = 1;
+  if (!query) return {};
+  // Room for the longest path; one per thread, since every entry opened asks.
+  thread_local std::unique_ptr<LONGLONG[]> buffer(new LONGLONG[70 * 1024 / sizeof(LONGLONG)]);
+  ULONG length = 0;
+  if (query(handle, kObjectNameInformation, buffer.get(), 70 * 1024, &length) != 0) return {};
+  const auto* name = reinterpret_cast<const Name*>(buffer.get());
+  return std::wstring(name->buffer, name->length / sizeof(WCHAR));
+}
+
+// Wine's names drop trailing dots and blanks.
+std::wstring WithoutTrailingDotsAndBlanks(std::wstring name) {
+  while (!name.empty() && (name.back() == L'.' || name.back() == L' ')) name.pop_back();
+  return name;
+}
+
+bool RunningOnWine() {
+  static const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+  return wine;
+}
+
+}  // namespace
+
+// Wine opens a Unix symbolic link as its target and shows nothing of it on the handle (a link to a
+// file looks like a plain file), and deleting through such a handle deletes the target. A handle is
+// the entry itself only if it lies where the entry's folder lies.
+class FolderNames {
+ public:
+  bool LiesInItsFolder(HANDLE handle, const std::wstring& path) {
+    const auto slash = path.find_last_of(L'\\');
+    if (slash == std::wstring::npos) return false;
+    const std::wstring folder = path.substr(0, slash);
+    if (folder != folder_) {  // entries come folder by folder
+      FileHandle folderHandle(CreateFileW(folder.c_str(), FILE_READ_ATTRIBUTES,
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                          OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+      folder_ = folder;
+      folderName_ = folderHandle ? ObjectName(folderHandle.Get()) : std::wstring();
+    }
+    if (folderName_.empty()) return false;
+    const std::wstring expected = folderName_ + L"\\" + WithoutTrailingDotsAndBlanks(path.substr(slash + 1));
+    const std::wstring actual = WithoutTrailingDotsAndBlanks(ObjectName(handle));
+    return CompareStringOrdinal(actual.c_str(), -1, expected.c_str(), -1, TRUE) == CSTR_EQUAL;
+  }
+
+ private:
+  std::wstring folder_;
+  std::wstring folderName_;
+};
+
+namespace {
+
+class Win32OpenEntry final : public platform::OpenEntry {
+ public:
+  Win32OpenEntry(FileHandle handle, std::wstring path, std::shared_ptr<FolderNames> names)
+      : handle_(std::move(handle)), path_(std::move(path)), names_(std::move(names)) {}
+
+  // Asked only when needed: deleting a plain file needs no look at it.
+  std::uint32_t Attributes() const override {
+    if (!attributes_) attributes_ = HandleAttributes(handle_.Get()).value_or(0);
+    return *attributes_;
+  }
+
+  std::vector<platform::DirectoryEntry> List() override {
+    std::vector<platform::DirectoryEntry> entries;
+    if (!IsFolder() || !IsItself()) return entries;
+    // 64 KiB, aligned for the records the call writes.
+    std::vector<LONGLONG> buffer(64 * 1024 / sizeof(LONGLONG));
+    const DWORD size = static_cast<DWORD>(buffer.size() * sizeof(LONGLONG));
+    FILE_INFO_BY_HANDLE_CLASS kind = FileIdBothDirectoryRestartInfo;
+    for (;;) {
+      if (!GetFileInformationByHandleEx(handle_.Get(), kind, buffer.data(), size)) {
+        // Older systems know no restart form; a fresh handle starts at the beginning anyway.
+        if (kind == FileIdBothDirectoryRestartInfo && GetLastError() == ERROR_INVALID_PARAMETER) {
+          kind = FileIdBothDirectoryInfo;
+          continue;
+        }
+        break;
+      }
+      kind = FileIdBothDirectoryInfo;
+      const auto* bytes = reinterpret_cast<const BYTE*>(buffer.data());
+      for (;;) {
+        const auto* info = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(bytes);
+        const std::wstring_view name(info->FileName, info->FileNameLength / sizeof(WCHAR));
+        if (name != L"." && name != L"..") entries.push_back({Narrow(name), info->FileAttributes});
+        if (info->NextEntryOffset == 0) break;
+        bytes += info->NextEntryOffset;
+      }
+    }
+    return entries;
+  }
+
+  bool ClearAttributes() override {
+    constexpr std::uint32_t kBlocking = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    if ((Attributes() & kBlocking) == 0) return true;  // nothing to clear: spare the call
+    if (!IsItself()) return false;
+    FILE_BASIC_INFO info{};  // zero times: left unchanged
+    info.FileAttributes = FILE_ATTRIBUTE_NORMAL;
+    if (!SetFileInformationByHandle(handle_.Get(), FileBasicInfo, &info, sizeof info)) return false;
+    *attributes_ &= platform::attribute::kDirectory | platform::attribute::kReparsePoint;
+    return true;
+  }
+
+  bool Delete() override {
+    FILE_DISPOSITION_INFO disposition{TRUE};
+    if (!IsItself()) return false;
+    if (!SetFileInformationByHandle(handle_.Get(), FileDispositionInfo, &disposition, sizeof disposition)) {
+      return false;
+    }
+    handle_.Reset();  // the entry goes when the last handle closes
+    return true;
+  }
+
+ private:
+  // Asked before anything is changed or listed through the handle, and only where it can differ.
+  bool IsItself() {
+    if (!RunningOnWine()) return true;
+    if (!isItself_) isItself_ = names_->LiesInItsFolder(handle_.Get(), path_);
+    return *isItself_;
+  }
+
+  FileHandle handle_;
+  std::wstring path_;
+  std::shared_ptr<FolderNames> names_;
+  mutable std::optional<std::uint32_t> attributes_;
+  std::optional<bool> isItself_;
+};
+
+}  // namespace
+
+Win32FileServices::Win32FileServices() : folderNames_(std::make_shared<FolderNames>()) {}
+
+std::wstring ExtendedPath(const std::string& path) {
+  std::wstring wide = Widen(path);
+  if (wide.rfind(L"\\\\?\\", 0) == 0) return wide;
+  for (wchar_t& c : wide) {
+    if (c == L'/') c = L'\\';
+  }
+  const bool unc = wide.rfind(L"\\\\", 0) == 0;
+  if ((!IsDriveAbsolute(wide) && !unc) || HasDotComponent(wide)) wide = FullPath(wide);
+  if (IsDriveAbsolute(wide)) return L"\\\\?\\" + wide;
+  if (wide.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + wide.substr(2);
+  return wide;
+}
+
+std::unique_ptr<platform::OpenEntry> Win32FileServices::Open(const std::string& path) {
+  const std::wstring wide = ExtendedPath(path);
+  // Listing access first (a folder needs it); a file shared without read access still opens without.
+  FileHandle handle(CreateFileW(wide.c_str(), kOpenAccess | FILE_LIST_DIRECTORY, kOpenShare, nullptr,
+                                OPEN_EXISTING, kOpenFlags, nullptr));
+  if (!handle) {
+    const DWORD error = GetLastError();
+    if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) return nullptr;
+    handle = FileHandle(
+        CreateFileW(wide.c_str(), kOpenAccess, kOpenShare, nullptr, OPEN_EXISTING, kOpenFlags, nullptr));
+    if (!handle) return nullptr;
+  }
+  return std::make_unique<Win32OpenEntry>(std::move(handle), wide, folderNames_);
+}
+
+
+std::optional<std::uint32_t> Win32FileServices::Attributes(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(ExtendedPath(path).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
+  return attributes;
+}
+
+std::optional<platform::DirectoryEntry> Win32FileServices::FindEntry(const std::string& path) {
+  WIN32_FIND_DATAW data{};
+  FindHandle find(FindFirstFileW(ExtendedPath(path).c_str(), &data));
+  if (!find) return std::nullopt;
+  return platform::DirectoryEntry{Narrow(data.cFileName), data.dwFileAttributes};
+}
+
+bool Win32FileServices::PathExists(const std::string& path) { return Attributes(path).has_value(); }
+
+std::string Win32FileServices::TempPath() {
+  std::wstring buffer(MAX_PATH + 1, L'\0');
+  DWORD length = GetTempPathW(static_cast<DWORD>(buffer.size()), buffer.data());
+  if (length > buffer.size()) {
+    buffer.assign(length, L'\0');
+    length = GetTempPathW(static_cast<DWORD>(buffer.size()), buffer.data());
+  }
+  if (length == 0 || length > buffer.size()) return {};
+  buffer.resize(length);
+  return Narrow(buffer);
+}
+
+std::vector<std::string> Win32FileServices::LogicalDrives() {
+  std::wstring buffer(MAX_PATH, L'\0');
+  DWORD length = GetLogicalDriveStringsW(static_cast<DWORD>(buffer.size()), buffer.data());
+  if (length > buffer.size()) {
+    buffer.assign(length + 1, L'\0');
+    length = GetLogicalDriveStringsW(static_cast<DWORD>(buffer.size()), buffer.data());
+  }
+  std::vector<std::string> roots;
+  if (length == 0 || length > buffer.size()) return roots;
+  std::size_t start = 0;
+  while (start < length) {
+    const std::size_t end = buffer.find(L'\0', start);
+    if (end == start || end == std::wstring::npos) break;
+    roots.push_back(Narrow(std::wstring_view(buffer).substr(start, end - start)));
+    start = end + 1;
+  }
+  return roots;
+}
+
+int Win32FileServices::DriveType(const std::string& root) {
+  return static_cast<int>(GetDriveTypeW(Widen(root).c_str()));
+}
+
+}  // namespace vantrelle::win32

@@ -1,0 +1,152 @@
+#include "CleaningWin32Fixture.h"
+#include "cleaning/modCleanUp.h"
+#include "cleaning/modDeleteTempFiles.h"
+
+namespace vantrelle::testing {
+namespace {
+
+using modCleanUp::EmptyFolder;
+
+TEST_F(Win32CleaningTest, ReadOnlyHiddenAndSystemEntriesAreDeletedAndTheFolderStays) {
+  const std::string work = root + "\\work";
+  MakeFolder(work + "\\sub\\deeper");
+  MakeFile(work + "\\plain.txt");
+  MakeFile(work + "\\readonly.txt", FILE_ATTRIBUTE_READONLY);
+  MakeFile(work + "\\hidden.txt", FILE_ATTRIBUTE_HIDDEN);
+  MakeFile(work + "\\system.txt", FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY);
+  MakeFile(work + "\\sub\\deeper\\x.dat", FILE_ATTRIBUTE_READONLY);
+  SetFileAttributesW(win32::ExtendedPath(work + "\\sub").c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+
+  EmptyFolder(form, work);
+
+  EXPECT_TRUE(Exists(work));
+  EXPECT_TRUE(Names(work).empty());
+  EXPECT_EQ(form.Frame2.Caption().rfind("Deleting for files (Windows Temp)..." + work + "\\", 0), 0u);
+}
+
+TEST_F(Win32CleaningTest, AFileHeldOpenWithoutSharingSurvivesWithItsFoldersAndTheRestGoes) {
+  const std::string work = root + "\\work";
+  MakeFolder(work + "\\one\\two");
+  MakeFile(work + "\\one\\two\\locked.dat");
+  MakeFile(work + "\\one\\two\\free.dat");
+  MakeFile(work + "\\one\\free.dat");
+  MakeFile(work + "\\free.dat");
+  HANDLE held = CreateFileW(win32::ExtendedPath(work + "\\one\\two\\locked.dat").c_str(), GENERIC_READ, 0, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+
+  EmptyFolder(form, work);
+  CloseHandle(held);
+
+  EXPECT_EQ(Names(work), std::vector<std::string>{"one"});
+  EXPECT_EQ(Names(work + "\\one"), std::vector<std::string>{"two"});
+  EXPECT_EQ(Names(work + "\\one\\two"), std::vector<std::string>{"locked.dat"});
+}
+
+TEST_F(Win32CleaningTest, LinksAreNeverFollowedAndTheirTargetsSurvive) {
+  const std::string work = root + "\\work";
+  const std::string outside = root + "\\outside";
+  MakeFolder(outside + "\\inner");
+  MakeFolder(root + "\\empty-outside");
+  MakeFile(outside + "\\precious.doc");
+  MakeFile(outside + "\\inner\\precious2.doc");
+  MakeFolder(work + "\\sub");
+  MakeFile(work + "\\sub\\junk.tmp");
+  Link(work + "\\to-outside", outside);
+  Link(work + "\\to-empty", root + "\\empty-outside");
+  Link(work + "\\to-file", outside + "\\precious.doc");
+  Link(work + "\\sub\\back-to-root", root);  // an ancestor: a naive walker loops
+  ASSERT_EQ(GetFileAttributesW(win32::ExtendedPath(work + "\\to-outside").c_str()) & FILE_ATTRIBUTE_REPARSE_POINT,
+            static_cast<DWORD>(FILE_ATTRIBUTE_REPARSE_POINT));
+
+  EmptyFolder(form, work);
+
+  EXPECT_TRUE(Exists(outside + "\\precious.doc"));
+  EXPECT_TRUE(Exists(outside + "\\inner\\precious2.doc"));
+  EXPECT_TRUE(Exists(root + "\\empty-outside"));
+  EXPECT_FALSE(Exists(work + "\\sub\\junk.tmp"));
+  // Wine opens a link as its target, so the links stay (and so does the folder holding one).
+  EXPECT_EQ(Names(work + "\\sub"), std::vector<std::string>{"back-to-root"});
+}
+
+TEST_F(Win32CleaningTest, AFolderNamedByALinkIsNotEmptied) {
+  MakeFolder(root + "\\outside");
+  MakeFile(root + "\\outside\\precious.doc");
+  Link(root + "\\Temp", root + "\\outside");
+  EXPECT_FALSE(modDeleteTempFiles::EmptyTempFolder(form, root + "\\Temp", false));
+  modCleanUp::EmptyFolder(form, root + "\\Temp");
+  EXPECT_TRUE(Exists(root + "\\outside\\precious.doc"));
+}
+
+TEST_F(Win32CleaningTest, AFolderWithoutItsDriveIsNeverEmptied) {
+  MakeFolder(root + "\\Temp");
+  MakeFile(root + "\\Temp\\keep.txt");
+  const std::string withoutDrive = root.substr(2) + "\\Temp";  // an unset APPDATA gives such a path
+  wchar_t previous[MAX_PATH];
+  GetCurrentDirectoryW(MAX_PATH, previous);
+  SetCurrentDirectoryW(L"C:\\");
+  ASSERT_TRUE(modDeleteTempFiles::FolderExists(files, withoutDrive));
+  EXPECT_FALSE(modDeleteTempFiles::EmptyTempFolder(form, withoutDrive, false));
+  SetCurrentDirectoryW(previous);
+  EXPECT_TRUE(Exists(root + "\\Temp\\keep.txt"));
+}
+
+TEST_F(Win32CleaningTest, LongPathsForeignScriptsAndNamesOnlyTheLongFormReaches) {
+  const std::string work = root + "\\work";
+  std::string deep = work;
+  while (deep.size() < 400) deep += "\\a-rather-long-folder-name";
+  MakeFolder(deep);
+  MakeFile(deep + "\\beyond-260.txt");
+  const char* names[] = {"Ελληνικά.txt", "Кириллица.txt", "中文文件.txt", "emoji-😀.txt",
+                         "nul", "con.txt", "trailing-dot.", "trailing-blank "};
+  for (const char* name : names) MakeFile(work + "\\" + name);
+  MakeFolder(work + "\\Папка 文件夹");
+  MakeFile(work + "\\Папка 文件夹\\inside.txt");
+  ASSERT_EQ(Names(work).size(), 1u + std::size(names) + 1u);
+
+  EmptyFolder(form, work);
+
+  EXPECT_EQ(Names(work), std::vector<std::string>{});
+  EXPECT_TRUE(Exists(work));
+}
+
+TEST_F(Win32CleaningTest, TheProfileSearchEndsDespiteLinksBackToParents) {
+  const std::string users = root + "\\Users";
+  MakeFolder(users + "\\bob\\AppData\\Local\\Temp");
+  MakeFolder(users + "\\ann\\Local Settings\\Temp");
+  MakeFolder(users + "\\NetworkService\\Local Settings\\Temp");
+  Link(users + "\\bob\\Application Data", users + "\\bob");
+  Link(users + "\\bob\\Local Settings", users + "\\bob\\AppData\\Local");
+  Link(users + "\\bob\\AppData\\Local\\Application Data", users + "\\bob\\AppData\\Local");
+  Link(users + "\\ann\\Local Settings\\Application Data", users + "\\ann\\Local Settings");
+
+  modDeleteTempFiles::TempFolderList list;
+  modDeleteTempFiles::FindTempFolders(form, list, users);
+
+  ASSERT_EQ(list.Count(), 1u);
+  EXPECT_EQ(list[0], users + "\\ann\\Local Settings\\Temp");
+}
+
+TEST_F(Win32CleaningTest, PathServicesAnswerForRealPaths) {
+  MakeFolder(root + "\\Some Folder\\Inner");
+  EXPECT_EQ(modDeleteTempFiles::GetLongPath(files, root + "\\SOME FOLDER\\inner\\"),
+            modDeleteTempFiles::GetLongPath(files, root) + "\\Some Folder\\Inner");
+  EXPECT_TRUE(modDeleteTempFiles::FolderExists(files, root + "\\Some Folder"));
+  EXPECT_FALSE(modDeleteTempFiles::FolderExists(files, root + "\\Missing"));
+  EXPECT_TRUE(modDeleteTempFiles::PathExists(files, root + "\\Some Folder\\Inner"));
+  const auto drives = files.LogicalDrives();
+  ASSERT_FALSE(drives.empty());
+  EXPECT_NE(std::find(drives.begin(), drives.end(), "C:\\"), drives.end());
+  EXPECT_EQ(files.DriveType("C:\\"), platform::kDriveFixed);
+  EXPECT_TRUE(modDeleteTempFiles::FolderExists(files, files.TempPath()));
+}
+
+TEST(ExtendedPath, GivesTheLongFormOfAbsolutePaths) {
+  EXPECT_EQ(win32::ExtendedPath("C:\\a\\b."), L"\\\\?\\C:\\a\\b.");
+  EXPECT_EQ(win32::ExtendedPath("C:/a/./c/../b"), L"\\\\?\\C:\\a\\b");
+  EXPECT_EQ(win32::ExtendedPath("\\\\server\\share\\x"), L"\\\\?\\UNC\\server\\share\\x");
+  EXPECT_EQ(win32::ExtendedPath("\\\\?\\C:\\x"), L"\\\\?\\C:\\x");
+}
+
+}  // namespace
+}  // namespace vantrelle::testing
