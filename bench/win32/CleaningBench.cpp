@@ -16,6 +16,8 @@
 #include "platform/win32/Win32EventPump.h"
 #include "platform/win32/Win32FileServices.h"
 #include "platform/win32/Win32MessageBox.h"
+#include "platform/win32/Win32NotifyArea.h"
+#include "platform/win32/Win32WindowProcedures.h"
 #include "platform/win32/Win32Shell.h"
 #include "shell/Form1.h"
 
@@ -148,8 +150,11 @@ int main() {
   win32::Win32MessageBox messageBox;
   win32::Win32Shell shell;
   win32::Win32Clock clock;
-  platform::Platform platform{.files = &files, .shell = &shell, .messageBox = &messageBox,
-                              .environment = &environment, .clock = &clock, .events = &events};
+  win32::Win32NotifyArea notifyArea;
+  win32::Win32WindowProcedures windowProcedures;
+  platform::Platform platform{.files = &files, .shell = &shell, .notifyArea = &notifyArea, .messageBox = &messageBox,
+                              .environment = &environment, .clock = &clock, .events = &events,
+                              .windowProcedures = &windowProcedures};
   Form1 form(platform);
   // A real window, so that the yields run a real message queue.
   HWND window = CreateWindowExW(0, L"STATIC", L"Vantrelle bench", WS_OVERLAPPEDWINDOW, 0, 0, 300, 100, nullptr,

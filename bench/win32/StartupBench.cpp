@@ -19,6 +19,10 @@
 #include "platform/win32/MainWindow.h"
 #include "platform/win32/ScopedHandle.h"
 #include "platform/win32/Unicode.h"
+#include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32EventPump.h"
+#include "platform/win32/Win32NotifyArea.h"
+#include "platform/win32/Win32WindowProcedures.h"
 #include "shell/Form1.h"
 
 using namespace vantrelle;
@@ -50,6 +54,10 @@ struct QuietForm {
   QuietForm() {
     platform.settings = &store;
     platform.messageBox = &box;
+    platform.notifyArea = &notifyArea;
+    platform.windowProcedures = &windowProcedures;
+    platform.clock = &clock;
+    platform.events = &pump;
   }
   void Show() {
     window.Create();
@@ -58,6 +66,10 @@ struct QuietForm {
   }
   MemoryStore store;
   SilentBox box;
+  win32::Win32NotifyArea notifyArea;
+  win32::Win32WindowProcedures windowProcedures;
+  win32::Win32Clock clock;
+  win32::Win32EventPump pump;
   platform::Platform platform;
   NoEvents events;
   Form1 form{platform};

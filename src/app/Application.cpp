@@ -3,60 +3,93 @@
 #include "app/Resources.h"
 
 namespace vantrelle::app {
-namespace {
-
-platform::Platform Bundle(platform::SettingsStore& settings, platform::Shell& shell,
-                          platform::MessageBoxService& messageBox, platform::Environment& environment,
-                          platform::Clock& clock, platform::EventPump& events, platform::Instance& instance) {
-  platform::Platform bundle;
-  bundle.settings = &settings;
-  bundle.shell = &shell;
-  bundle.messageBox = &messageBox;
-  bundle.environment = &environment;
-  bundle.clock = &clock;
-  bundle.events = &events;
-  bundle.instance = &instance;
-  return bundle;
-}
-
-}  // namespace
 
 Application::Application(HINSTANCE instance)
-    : platform_(Bundle(settings_, shell_, messageBox_, environment_, clock_, events_, instance_)),
+    : instance_(instance),
+      platform_{.settings = &settings_,
+                .files = &files_,
+                .shell = &shell_,
+                .notifyArea = &notifyArea_,
+                .registry = &registry_,
+                .messageBox = &messageBox_,
+                .environment = &environment_,
+                .instance = &singleInstance_,
+                .clock = &clock_,
+                .events = &events_,
+                .locale = &locale_,
+                .windowProcedures = &windowProcedures_},
       form_(platform_),
-      window_(form_, *this, instance, IDI_VANTRELLE) {}
+      window_(form_, *this, instance, IDI_VANTRELLE) {
+  form_.SetWindowObserver(this);
+}
 
 bool Application::Start() {
   // A second copy ends before it reads or shows anything.
-  if (instance_.PreviousInstanceRunning()) return false;
+  if (singleInstance_.PreviousInstanceRunning()) return false;
   if (!window_.Create()) return false;
   messageBox_.SetOwner(window_.Handle());
-  StartUp();
+  PlaceTrayIcon();
+  form_.Form_Load();
+  if (form_.EndRequested) return false;
+  // Loaded minimised, the window goes to the tray the moment it is shown.
+  form_.WindowVisible = true;
   window_.ShowForm();
-  return true;
+  return !form_.EndRequested;
 }
 
-// Everything that must happen before the window is first shown; Form1 is shown as it leaves it.
-void Application::StartUp() { form_.WindowVisible = true; }
+void Application::PlaceTrayIcon() {
+  const int size = GetSystemMetrics(SM_CXSMICON);
+  trayIcon_.Reset(static_cast<HICON>(
+      LoadImageW(instance_, MAKEINTRESOURCEW(IDI_VANTRELLE), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+  cSysTray::StoredProperties stored;
+  stored.InTray = true;
+  if (trayIcon_) stored.TrayIcon = platform::Picture{reinterpret_cast<std::uintptr_t>(trayIcon_.Get()), platform::PictureIcon};
+  stored.TrayTip = "";
+  form_.cSysTray1.ReadProperties(stored);
+}
 
 int Application::Run() {
-  if (!Start()) return 0;
+  if (!Start()) {
+    End();
+    return 0;
+  }
   MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+  while (!ended_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (window_.Navigate(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
-  return static_cast<int>(message.wParam);
+  End();
+  return 0;
 }
 
-// The view has already recorded the new state in Form1::State; nothing else reacts to it yet.
-void Application::Resized() {}
+void Application::Resized() {
+  form_.Form_Resize();
+}
 
 void Application::CloseRequested() {
+  form_.Form_QueryUnload();
+  End();
+}
+
+void Application::End() {
+  if (ended_) return;
+  ended_ = true;
+  form_.cSysTray1.SetInTray(false);
   messageBox_.SetOwner(nullptr);
   window_.Destroy();
   PostQuitMessage(0);
+}
+
+void Application::WindowChanged() {
+  if (window_.Handle()) window_.ShowForm();
+}
+
+void Application::Activate() {
+  HWND window = window_.Handle();
+  if (!window) return;
+  SetForegroundWindow(window);
+  SetActiveWindow(window);
 }
 
 }  // namespace vantrelle::app

@@ -2,20 +2,26 @@
 // The composition root: the real platform services, Form1 on them, and its window.
 #include <windows.h>
 
-#include "app/SessionSettingsStore.h"
 #include "platform/Platform.h"
 #include "platform/win32/MainWindow.h"
+#include "platform/win32/ScopedHandle.h"
 #include "platform/win32/SingleInstance.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32EventPump.h"
+#include "platform/win32/Win32FileServices.h"
+#include "platform/win32/Win32Locale.h"
 #include "platform/win32/Win32MessageBox.h"
+#include "platform/win32/Win32NotifyArea.h"
+#include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32SettingsStore.h"
 #include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32WindowProcedures.h"
 #include "shell/Form1.h"
 
 namespace vantrelle::app {
 
-class Application : public win32::WindowEvents {
+class Application : public win32::WindowEvents, public WindowObserver {
  public:
   explicit Application(HINSTANCE instance);
   Application(const Application&) = delete;
@@ -30,23 +36,36 @@ class Application : public win32::WindowEvents {
   Form1& Form() { return form_; }
   win32::MainWindow& Window() { return window_; }
 
+  // win32::WindowEvents
   void Resized() override;
   void CloseRequested() override;
+  // WindowObserver
+  void WindowChanged() override;
+  void Activate() override;
 
  private:
-  // The start-up routine of the main window, between creating it and showing it.
-  void StartUp();
+  // The tray icon's stored values, as the window design keeps them.
+  void PlaceTrayIcon();
+  void End();
 
+  HINSTANCE instance_;
   win32::Win32Clock clock_;
   win32::Win32Environment environment_;
   win32::Win32EventPump events_;
   win32::Win32MessageBox messageBox_;
   win32::Win32Shell shell_;
-  win32::SingleInstance instance_;
-  SessionSettingsStore settings_;
+  win32::Win32FileServices files_;
+  win32::Win32Locale locale_;
+  win32::Win32NotifyArea notifyArea_;
+  win32::Win32Registry registry_;
+  win32::Win32WindowProcedures windowProcedures_;
+  win32::Win32SettingsStore settings_;
+  win32::SingleInstance singleInstance_;
+  win32::IconHandle trayIcon_;
   platform::Platform platform_;
   Form1 form_;
   win32::MainWindow window_;
+  bool ended_ = false;
 };
 
 }  // namespace vantrelle::app

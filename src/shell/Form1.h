@@ -8,13 +8,31 @@
 
 #include "platform/Platform.h"
 #include "platform/Shell.h"
+#include "desktop/cSysTray.h"
 #include "shell/Controls.h"
 
 namespace vantrelle {
 
+// Window caption, tray tooltip, balloon title and, for one word, the application title.
+inline constexpr char kProductName[] = "Vantrelle";
+
 enum class WindowState { Normal, Minimized };
+enum class MousePointer { Default, Custom };
+
+// The view of the window itself (caption, visibility, state, pointer, colours).
+class WindowObserver {
+ public:
+  virtual ~WindowObserver() = default;
+  // Form1's window-level fields changed: put them on the screen.
+  virtual void WindowChanged() = 0;
+  // Bring the window to the front with the input focus.
+  virtual void Activate() = 0;
+};
 
 class Form1 {
+ private:
+  platform::Platform& platform_;  // first: the tray control is built from it
+
  public:
   explicit Form1(platform::Platform& platform);
   Form1(const Form1&) = delete;
@@ -24,7 +42,7 @@ class Form1 {
 
   // A modal OK-only box without icon, titled with the application title.
   void MsgBox(const std::string& text) const;
-  std::string ApplicationTitle = "Vantrelle";
+  std::string ApplicationTitle = kProductName;
 
   // --- window ---
   std::string Caption = "Form1";
@@ -32,6 +50,17 @@ class Form1 {
   bool WindowVisible = false;
   // The real window once the view has created it; 0 while there is none (no active form).
   platform::WindowHandle hWnd = 0;
+  MousePointer Pointer = MousePointer::Default;
+  // The hand pointer file beside the program, when start-up found one.
+  std::string CustomPointerFile;
+  // The window and its option buttons, tick boxes, frames and labels take the system's
+  // button-face colour instead of white.
+  bool ButtonFaceBackground = false;
+  // Start-up found another copy running, or the window has closed: the program ends.
+  bool EndRequested = false;
+  void SetWindowObserver(WindowObserver* observer) { windowObserver_ = observer; }
+  // Tells the view that the window-level fields above changed.
+  void WindowChanged();
 
   // --- controls, in the order of the design ---
   Frame Frame4{"Frame4", "Switch Schedule"};
@@ -68,6 +97,7 @@ class Form1 {
   Timer Timer1{"Timer1"};
   PushButton PushButton4{"PushButton4", "Turn On"};
   PushButton PushButton2{"PushButton2", "Start Deleting Temporary Files Now (Test)"};
+  cSysTray cSysTray1{platform_};
 
   // --- schedule fields ---
   std::int32_t Duration = 0;
@@ -106,6 +136,21 @@ class Form1 {
   void PushButton4_Click();
   void PushButton2_Click();
 
+  // --- start-up, tray and closing (src/shell) ---
+  void Form_Load();
+  void Form_Resize();
+  void Form_QueryUnload();
+  void cSysTray1_MouseUp(std::int16_t Button, std::int32_t Id);
+  // The mouse moved over the window's own background.
+  void Form_MouseMove();
+  // The mouse moved over a push button or the Windows Temp box.
+  void ShowHandPointer();
+  bool FileIsPresent(const std::string& path) const;
+  std::string GetSpecialFolderPath(int folderId) const;
+  void ApplySkin();
+  void OpenHomePageAtRandom();
+  void SetApplicationTitle();
+
   // --- location and start-up options (src/shell) ---
   void Check1_Click();
   void Check2_Click();
@@ -123,7 +168,7 @@ class Form1 {
 
  private:
   void WireEvents();
-  platform::Platform& platform_;
+  WindowObserver* windowObserver_ = nullptr;
 };
 
 }  // namespace vantrelle

@@ -1,4 +1,5 @@
 // Location and start-up options: each box stores its state the moment it changes.
+#include "desktop/mStartUp.h"
 #include "platform/SettingsStore.h"
 #include "shell/Form1.h"
 #include "shell/Settings.h"
@@ -31,11 +32,13 @@ void Form1::Check3_Click() {
   if (Check3.Ticked()) {
     Check8.SetVisible(true);
     settings::Save(*platform_.settings, settings::kWindowsStartup, "On");
+    mStartUp::AddToStartUp(platform_);
   } else {
     // Starting hidden in the tray without starting with Windows makes no sense: clear it first.
     Check8.SetValue(0);
     Check8.SetVisible(false);
     settings::Save(*platform_.settings, settings::kWindowsStartup, "Off");
+    mStartUp::RemoveFromStartUp(platform_);
   }
 }
 

@@ -20,7 +20,7 @@ namespace vantrelle::e2e {
 namespace {
 
 // The design caption; the start-up routine replaces it with the product name once it is linked.
-constexpr wchar_t kCaption[] = L"Form1";
+constexpr wchar_t kCaption[] = L"Vantrelle";
 
 std::string Env(const char* name) {
   const char* value = std::getenv(name);
@@ -93,7 +93,10 @@ TEST_F(Program, ShowsItsWindowAsDesigned) {
     const bool caption = entry.kind == layout::Kind::CheckBox || entry.kind == layout::Kind::OptionButton ||
                          entry.kind == layout::Kind::Label || entry.kind == layout::Kind::PushButton;
     if (caption) {
-      const std::wstring text = win32::Widen(entry.caption);
+      // Start-up puts the folders into some captions and the switch's state on its button.
+      const bool setAtStartUp = entry.name == "Check1" || entry.name == "Check2" || entry.name == "Check4" ||
+                                entry.name == "Label1" || entry.name == "Label2" || entry.name == "PushButton4";
+      const std::wstring text = setAtStartUp ? TextOf(control) : win32::Widen(entry.caption);
       SelectObject(dc, entry.kind == layout::Kind::PushButton ? buttonFont.Get() : windowFont.Get());
       SIZE extent{};
       GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
@@ -185,6 +188,8 @@ TEST_F(Program, TypingIntoTheOwnFolderBoxIsKept) {
   HWND box = Control("Text1");
   SetForegroundWindow(main);
   ClickOn(box);
+  // Start-up filled in the default folder: select it all so the typing replaces it.
+  SendMessageW(box, EM_SETSEL, 0, -1);
   TypeInto(box, L"C:\\Mine");
   EXPECT_TRUE(WaitFor([&] { return TextOf(box) == L"C:\\Mine"; })) << win32::Narrow(TextOf(box));
   ExpectStored("Text1", "C:\\Mine");

@@ -8,6 +8,7 @@
 
 #include "platform/Platform.h"
 #include "platform/fake/FakeMessageBox.h"
+#include "platform/fake/FakePlatform.h"
 #include "platform/win32/Unicode.h"
 #include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32EventPump.h"
@@ -52,11 +53,6 @@ class Win32CleaningTest : public ::testing::Test {
     // Unique per process: removal of an earlier tree runs on its own and must not race with this one.
     root = "C:\\vantrelle-tests\\" + std::to_string(GetCurrentProcessId()) + "-" + info->test_suite_name() + "." +
            info->name();
-    platform.files = &files;
-    platform.shell = &shell;
-    platform.messageBox = &messageBox;
-    platform.environment = &environment;
-    platform.events = &events;
   }
   void SetUp() override { MakeFolder(root); }
   void TearDown() override { RemoveTree(root); }
@@ -98,12 +94,22 @@ class Win32CleaningTest : public ::testing::Test {
   }
 
   std::string root;
+  fake::FakePlatform quiet;
   win32::Win32FileServices files;
   win32::Win32Shell shell;
   fake::FakeMessageBox messageBox;
   win32::Win32Environment environment;
   win32::Win32EventPump events;
-  platform::Platform platform;
+  // Real files, shell, environment and yields; the window's other services are fakes.
+  platform::Platform platform = [this] {
+    platform::Platform real = quiet.platform;
+    real.files = &files;
+    real.shell = &shell;
+    real.messageBox = &messageBox;
+    real.environment = &environment;
+    real.events = &events;
+    return real;
+  }();
   Form1 form{platform};
 };
 

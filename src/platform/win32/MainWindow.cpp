@@ -124,8 +124,32 @@ void MainWindow::LoadIcons() {
   SendMessageW(window_.Get(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
 }
 
+void MainWindow::ApplyBackground() {
+  const COLORREF colour = form_.ButtonFaceBackground ? GetSysColor(COLOR_BTNFACE) : layout::kBackColour;
+  if (colour == backColour_ && background_) return;
+  backColour_ = colour;
+  background_.Reset(CreateSolidBrush(colour));
+  InvalidateRect(window_.Get(), nullptr, TRUE);
+}
+
+void MainWindow::LoadHandCursor() {
+  if (form_.CustomPointerFile == handCursorFile_) return;
+  handCursorFile_ = form_.CustomPointerFile;
+  handCursor_.Reset(handCursorFile_.empty() ? nullptr
+                                            : LoadCursorFromFileW(Widen(handCursorFile_).c_str()));
+}
+
+// True when the program's own pointer was put up.
+bool MainWindow::ShowPointer() {
+  if (form_.Pointer != MousePointer::Custom || !handCursor_) return false;
+  SetCursor(handCursor_.Get());
+  return true;
+}
+
 void MainWindow::ShowForm() {
   HWND window = window_.Get();
+  ApplyBackground();
+  LoadHandCursor();
   const std::wstring caption = Widen(form_.Caption);
   SetWindowTextW(window, caption.c_str());
   if (!form_.WindowVisible) {
@@ -137,7 +161,12 @@ void MainWindow::ShowForm() {
     return;
   }
   const bool wasHidden = !IsWindowVisible(window);
-  ShowWindow(window, IsIconic(window) ? SW_RESTORE : SW_SHOWNORMAL);
+  // Only a change of state touches the window, so a pointer or caption update never activates it.
+  if (IsIconic(window)) {
+    ShowWindow(window, SW_RESTORE);
+  } else if (wasHidden) {
+    ShowWindow(window, SW_SHOWNORMAL);
+  }
   if (wasHidden && !lastFocus_) {
     // The keyboard starts at the first control of the tab order.
     HWND first = GetNextDlgTabItem(window, nullptr, FALSE);
@@ -284,7 +313,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: {
       auto dc = reinterpret_cast<HDC>(wParam);
-      SetBkColor(dc, layout::kBackColour);
+      SetBkColor(dc, backColour_);
       SetBkMode(dc, TRANSPARENT);
       return reinterpret_cast<LRESULT>(background_.Get());
     }
@@ -308,9 +337,15 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_SETCURSOR:
-      // The pointer moved over a control that takes the mouse.
+      // The pointer moved over the background or a control that takes the mouse.
       if (LOWORD(lParam) == HTCLIENT) {
-        if (ControlView* view = ViewByWindow(reinterpret_cast<HWND>(wParam))) Safely([&] { view->Model().MouseMove(); });
+        const auto over = reinterpret_cast<HWND>(wParam);
+        if (over == window) {
+          Safely([&] { form_.Form_MouseMove(); });
+        } else if (ControlView* view = ViewByWindow(over)) {
+          Safely([&] { view->Model().MouseMove(); });
+        }
+        if (ShowPointer()) return TRUE;
       }
       return DefWindowProcW(window, message, wParam, lParam);
     case WM_CLOSE:

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -41,7 +42,7 @@ class MainWindow : public ControlObserver {
   // Creates the window and its controls, hidden, and tells Form1 its handle. False on failure.
   bool Create();
   void Destroy();
-  // Puts Form1's caption, visibility and state on the screen.
+  // Puts Form1's caption, visibility, state, background colour and pointer on the screen.
   void ShowForm();
   // Keyboard navigation (Tab, Shift+Tab) for a message of the loop; true when it was used.
   bool Navigate(MSG& message);
@@ -69,6 +70,9 @@ class MainWindow : public ControlObserver {
   void ShowTimer1();
   void OnSize(WPARAM kind);
   void OnActivate(WPARAM state);
+  void ApplyBackground();
+  void LoadHandCursor();
+  bool ShowPointer();
   // Runs a model call; a failure the model does not handle itself is shown, not let loose in the
   // window procedure.
   template <class Call>
@@ -84,6 +88,9 @@ class MainWindow : public ControlObserver {
   FontHandle windowFont_;
   FontHandle buttonFont_;
   BrushHandle background_;
+  COLORREF backColour_ = layout::kBackColour;
+  CursorHandle handCursor_;
+  std::string handCursorFile_;
   IconHandle bigIcon_;
   IconHandle smallIcon_;
   HWND lastFocus_ = nullptr;

@@ -102,6 +102,13 @@ struct WindowTraits {
   static void Close(Handle h) { DestroyWindow(h); }
 };
 
+struct CursorTraits {  // cursors loaded from a file
+  using Handle = HCURSOR;
+  static Handle Null() { return nullptr; }
+  static bool IsValid(Handle h) { return h != nullptr; }
+  static void Close(Handle h) { DestroyCursor(h); }
+};
+
 using FileHandle = ScopedHandle<FileHandleTraits>;
 using FindHandle = ScopedHandle<FindHandleTraits>;
 using RegKey = ScopedHandle<RegKeyTraits>;
@@ -111,5 +118,6 @@ using KernelObject = ScopedHandle<KernelObjectTraits>;
 using FontHandle = ScopedHandle<GdiObjectTraits<HFONT>>;
 using BrushHandle = ScopedHandle<GdiObjectTraits<HBRUSH>>;
 using WindowHandle = ScopedHandle<WindowTraits>;
+using CursorHandle = ScopedHandle<CursorTraits>;
 
 }  // namespace vantrelle::win32
