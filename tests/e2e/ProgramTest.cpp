@@ -189,7 +189,7 @@ TEST_F(Program, TypingIntoTheOwnFolderBoxIsKept) {
   SetForegroundWindow(main);
   ClickOn(box);
   // Start-up filled in the default folder: select it all so the typing replaces it.
-  SendMessageW(box, EM_SETSEL, 0, -1);
+  PostMessageW(box, EM_SETSEL, 0, -1);  // queued after the click, which puts the caret down
   TypeInto(box, L"C:\\Mine");
   EXPECT_TRUE(WaitFor([&] { return TextOf(box) == L"C:\\Mine"; })) << win32::Narrow(TextOf(box));
   ExpectStored("Text1", "C:\\Mine");

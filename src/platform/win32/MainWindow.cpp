@@ -161,6 +161,8 @@ void MainWindow::ShowForm() {
     return;
   }
   const bool wasHidden = !IsWindowVisible(window);
+  // Captions held back by the pacing must be up before the window first shows.
+  if (wasHidden) ShowPendingCaptions();
   // Only a change of state touches the window, so a pointer or caption update never activates it.
   if (IsIconic(window)) {
     ShowWindow(window, SW_RESTORE);
