@@ -281,3 +281,38 @@ TEST_F(StartUp, HandPointerOnlyWhenItsFileIsBesideTheProgram) {
 
 }  // namespace
 }  // namespace vantrelle
+
+namespace vantrelle {
+namespace {
+
+TEST(StartUpRoutines, TheSkinFileOnlyBringsTheButtonFaceColour) {
+  fake::FakePlatform plain;
+  Form1 withoutSkin(plain.platform);
+  withoutSkin.ApplySkin();
+  EXPECT_FALSE(withoutSkin.ButtonFaceBackground);
+
+  fake::FakePlatform skinned;
+  for (const char* folder : {"C:\\Program Files", "C:\\Program Files\\Vantrelle", "C:\\Program Files\\Vantrelle\\x"}) {
+    skinned.files.AddFolder(folder);
+  }
+  skinned.files.AddFile("C:\\Program Files\\Vantrelle\\x\\o.cjs");
+  Form1 withSkin(skinned.platform);
+  withSkin.ApplySkin();
+  EXPECT_TRUE(withSkin.ButtonFaceBackground);
+}
+
+TEST(StartUpRoutines, TheHomePageOpensAboutOnceInAHundredStarts) {
+  fake::FakePlatform fakes;
+  Form1 form(fakes.platform);
+  for (int start = 0; start < 5000; ++start) {
+    fakes.clock.tickMs = 7919LL * start;
+    fakes.clock.now.second = start % 60;
+    form.OpenHomePageAtRandom();
+  }
+  EXPECT_GT(fakes.shell.commands.size(), 20u);
+  EXPECT_LT(fakes.shell.commands.size(), 100u);
+  for (const auto& command : fakes.shell.commands) EXPECT_EQ(command, "explorer \"https://www.marrowick.com/\"");
+}
+
+}  // namespace
+}  // namespace vantrelle
