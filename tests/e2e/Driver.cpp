@@ -17,6 +17,19 @@ namespace {
 // Where a per-user settings store of this program keeps its values.
 constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\Marrowick\\Vantrelle";
 
+// A top-level window of the given class in the process of `mainWindow`.
+HWND TopLevelWindowOf(HWND mainWindow, const wchar_t* className, bool visibleOnly) {
+  DWORD program = 0;
+  GetWindowThreadProcessId(mainWindow, &program);
+  HWND window = nullptr;
+  while ((window = FindWindowExW(nullptr, window, className, nullptr))) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == program && (!visibleOnly || IsWindowVisible(window))) return window;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds) {
@@ -41,17 +54,7 @@ HWND FindMainWindowShownOrNot(DWORD milliseconds) {
   return found;
 }
 
-HWND TrayWindowOf(HWND mainWindow) {
-  DWORD program = 0;
-  GetWindowThreadProcessId(mainWindow, &program);
-  HWND window = nullptr;
-  while ((window = FindWindowExW(nullptr, window, L"VantrelleHiddenWindow", nullptr))) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == program) return window;
-  }
-  return nullptr;
-}
+HWND TrayWindowOf(HWND mainWindow) { return TopLevelWindowOf(mainWindow, L"VantrelleHiddenWindow", false); }
 
 bool TrayIconPresent(HWND trayWindow) {
   if (!trayWindow) return false;
@@ -103,17 +106,7 @@ void TypeInto(HWND control, std::wstring_view text) {
   for (wchar_t c : text) PostMessageW(control, WM_CHAR, c, 1);
 }
 
-HWND FindDialogOf(HWND mainWindow) {
-  DWORD program = 0;
-  GetWindowThreadProcessId(mainWindow, &program);
-  HWND dialog = nullptr;
-  while ((dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr))) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(dialog, &owner);
-    if (owner == program && IsWindowVisible(dialog)) return dialog;
-  }
-  return nullptr;
-}
+HWND FindDialogOf(HWND mainWindow) { return TopLevelWindowOf(mainWindow, L"#32770", true); }
 
 std::wstring DialogText(HWND dialog) {
   std::wstring text = TextOf(dialog) + L"\n";
