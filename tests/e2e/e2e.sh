@@ -73,6 +73,14 @@ tray_icon_drawn() {  # whether the blue icon is drawn at the right end of the ta
   blue=$(convert "$out/$1-tray.png" -format '%[fx:mean.b-mean.r]' info:)
   awk -v b="$blue" 'BEGIN { exit !(b > 0.1) }'
 }
+point_at_tray_icon() {  # the middle of the icon found at the first start
+  [ -s "$out/tray.txt" ] || return 1
+  IFS='x+' read -r w h x y < <(tr -d '\r' <"$out/tray.txt")
+  xdotool mousemove $((x + w / 2)) $((y + h / 2))
+}
+click_tray_icon() {
+  point_at_tray_icon && xdotool click 1
+}
 expect() {  # expect MESSAGE COMMAND...
   local message=$1
   shift
@@ -91,14 +99,10 @@ else
   failed=1
 fi
 expect "no tray icon drawn at the first start" tray_icon_drawn start
-if [ -s "$out/tray.txt" ]; then
-  # Rest the pointer on the icon so that its tip shows in the picture.
-  IFS='x+' read -r w h x y < <(tr -d '\r' <"$out/tray.txt")
-  xdotool mousemove $((x + w / 2)) $((y + h / 2))
-  sleep 1.5
-  screenshot tray-tip screen
-  xdotool mousemove 700 300
-fi
+# Rest the pointer on the icon so that its tip shows in the picture.
+point_at_tray_icon && sleep 1.5
+screenshot tray-tip screen
+xdotool mousemove 700 300
 
 phase "a person's clicks and typing" 'Program.LocationBoxes*:Program.StartUpBoxes*:Program.Typing*:Program.Help*:Program.Cancelling*:Program.ASecondStart*'
 screenshot after-clicks
@@ -119,7 +123,9 @@ expect "the tray icon is still drawn after closing" eval '! tray_icon_drawn clos
 start_program
 phase "started in the tray" 'HiddenProgram.StartedInTheTrayTheWindowStaysHidden'
 screenshot start-in-tray screen
-phase "out of the tray" 'HiddenProgram.StartedInTheTrayATrayClick*'
+click_tray_icon
+phase "out of the tray by a click on its icon" 'HiddenProgram.StartedInTheTrayAClickOnTheIcon*'
+screenshot out-of-tray
 phase "closing" 'Program.ClosingTheWindowEndsTheProgram'
 
 wine reg add 'HKCU\Software\VB and VBA Program Settings\Marrowick\Vantrelle' /v 'Windows Temp' /d yes /f >/dev/null 2>&1
