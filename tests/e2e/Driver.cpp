@@ -5,11 +5,30 @@
 #include "platform/win32/ScopedHandle.h"
 #include "platform/win32/Unicode.h"
 
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <cstdlib>
+#include <fstream>
+
 namespace vantrelle::e2e {
 namespace {
 
 // Where a per-user settings store of this program keeps its values.
 constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\Marrowick\\Vantrelle";
+
+// A top-level window of the given class in the process of `mainWindow`.
+HWND TopLevelWindowOf(HWND mainWindow, const wchar_t* className, bool visibleOnly) {
+  DWORD program = 0;
+  GetWindowThreadProcessId(mainWindow, &program);
+  HWND window = nullptr;
+  while ((window = FindWindowExW(nullptr, window, className, nullptr))) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == program && (!visibleOnly || IsWindowVisible(window))) return window;
+  }
+  return nullptr;
+}
 
 }  // namespace
 
@@ -27,6 +46,44 @@ HWND FindMainWindow(DWORD milliseconds) {
   WaitFor([&] { return (found = FindWindowW(win32::MainWindow::kClassName, nullptr)) && IsWindowVisible(found); },
           milliseconds);
   return found;
+}
+
+HWND FindMainWindowShownOrNot(DWORD milliseconds) {
+  HWND found = nullptr;
+  WaitFor([&] { return (found = FindWindowW(win32::MainWindow::kClassName, nullptr)) != nullptr; }, milliseconds);
+  return found;
+}
+
+HWND TrayWindowOf(HWND mainWindow) { return TopLevelWindowOf(mainWindow, L"VantrelleHiddenWindow", false); }
+
+bool TrayIconPresent(HWND trayWindow) {
+  if (!trayWindow) return false;
+  // A modification that changes nothing succeeds only for an icon the shell holds.
+  NOTIFYICONDATAW data{};
+  data.cbSize = sizeof data;
+  data.hWnd = trayWindow;
+  data.uID = 0;
+  return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
+
+bool BalloonShowing() {
+  HWND tip = nullptr;
+  while ((tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr))) {
+    if (IsWindowVisible(tip) && (GetWindowLongW(tip, GWL_STYLE) & TTS_BALLOON)) return true;
+  }
+  return false;
+}
+
+std::string TrayCornerGeometry() {
+  HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+  if (!taskbar) return "";
+  RECT bar{};
+  GetWindowRect(taskbar, &bar);
+  // Icons are laid out from the right end of the taskbar, each a small icon with a border.
+  const int side = GetSystemMetrics(SM_CXSMICON) + 4;
+  const int top = bar.top + (bar.bottom - bar.top - side) / 2;
+  return std::to_string(side) + "x" + std::to_string(side) + "+" + std::to_string(bar.right - side) + "+" +
+         std::to_string(top);
 }
 
 HWND ControlOf(HWND mainWindow, std::string_view name) { return GetDlgItem(mainWindow, win32::ControlId(name)); }
@@ -49,16 +106,35 @@ void TypeInto(HWND control, std::wstring_view text) {
   for (wchar_t c : text) PostMessageW(control, WM_CHAR, c, 1);
 }
 
-HWND FindDialogOf(HWND mainWindow) {
-  DWORD program = 0;
-  GetWindowThreadProcessId(mainWindow, &program);
+HWND FindDialogOf(HWND mainWindow) { return TopLevelWindowOf(mainWindow, L"#32770", true); }
+
+std::wstring DialogText(HWND dialog) {
+  std::wstring text = TextOf(dialog) + L"\n";
+  EnumChildWindows(
+      dialog,
+      [](HWND child, LPARAM found) {
+        *reinterpret_cast<std::wstring*>(found) += TextOf(child) + L"\n";
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&text));
+  return text;
+}
+
+bool DismissDialogOf(HWND mainWindow, DWORD milliseconds) {
   HWND dialog = nullptr;
-  while ((dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr))) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(dialog, &owner);
-    if (owner == program && IsWindowVisible(dialog)) return dialog;
-  }
-  return nullptr;
+  if (!WaitFor([&] { return (dialog = FindDialogOf(mainWindow)) != nullptr; }, milliseconds)) return false;
+  PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+  return WaitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); });
+}
+
+void RecordWindowPlace(HWND mainWindow) {
+  const char* out = std::getenv("VANTRELLE_E2E_WINDOW_FILE");
+  if (!out || !*out) return;
+  RECT area{};
+  GetClientRect(mainWindow, &area);
+  MapWindowPoints(mainWindow, HWND_DESKTOP, reinterpret_cast<POINT*>(&area), 2);
+  std::ofstream(out) << area.right - area.left << "x" << area.bottom - area.top << "+" << area.left << "+"
+                     << area.top << "\n";
 }
 
 bool SettingsStoreExists() {

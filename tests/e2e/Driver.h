@@ -11,6 +11,16 @@ namespace vantrelle::e2e {
 
 // The program's main window, waiting up to `milliseconds` for it to appear.
 HWND FindMainWindow(DWORD milliseconds = 20000);
+// The program's main window whether it is shown or not (hidden in the tray, or still loading).
+HWND FindMainWindowShownOrNot(DWORD milliseconds = 20000);
+// The hidden window that receives the tray icon's mouse messages for the program of `mainWindow`.
+HWND TrayWindowOf(HWND mainWindow);
+// Whether the notification area holds the icon of `trayWindow` (asked of the shell itself).
+bool TrayIconPresent(HWND trayWindow);
+// Whether a balloon tip is on the screen.
+bool BalloonShowing();
+// The rectangle of the notification area's rightmost icon on the screen, as WxH+X+Y.
+std::string TrayCornerGeometry();
 HWND ControlOf(HWND mainWindow, std::string_view name);
 std::wstring TextOf(HWND window);
 // Presses and releases the left mouse button over the middle of the control.
@@ -20,6 +30,12 @@ void TypeInto(HWND control, std::wstring_view text);
 bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds = 5000);
 // A visible dialog box that belongs to the process of `mainWindow`, or nullptr.
 HWND FindDialogOf(HWND mainWindow);
+// The texts of a dialog's own caption and of all its children, one a line.
+std::wstring DialogText(HWND dialog);
+// Waits for a dialog of the program and presses its OK button; false when none came.
+bool DismissDialogOf(HWND mainWindow, DWORD milliseconds = 5000);
+// Writes the client area's place on the screen, as WxH+X+Y, for the screenshots of e2e.sh.
+void RecordWindowPlace(HWND mainWindow);
 // The stored text of the program's setting, or nullopt-like "<absent>" when there is none.
 std::string StoredSetting(std::string_view key);
 bool SettingsStoreExists();

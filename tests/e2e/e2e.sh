@@ -40,23 +40,54 @@ wine reg add "HKCU\\Software\\Wine\\Explorer\\Desktops\\$desktop" /v EnableShell
 # Arial's metric twin, so captions measure as they do on Windows.
 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f >/dev/null 2>&1
 
-wine explorer "/desktop=$desktop,$size" "$program" >/dev/null 2>&1 &
+# The own folder of the delete-now run, with a link to a folder outside that must survive the run.
+trees="$WINEPREFIX/drive_c/e2e"
+mkdir -p "$trees/own/sub/deeper" "$trees/outside"
+echo keep >"$trees/outside/keep.txt"
+for file in own/a.tmp own/sub/b.tmp own/sub/read-only.txt own/sub/deeper/c.tmp; do echo temporary >"$trees/$file"; done
+ln -s "$trees/outside" "$trees/own/link-out"
+
+start_program() {  # on the virtual desktop, which is made again if the last program closed it
+  wine explorer "/desktop=$desktop,$size" "$program" >/dev/null 2>&1 &
+}
+start_program
 export VANTRELLE_E2E_PROGRAM=$(winepath -w "$program" 2>/dev/null)
 export VANTRELLE_E2E_WINDOW_FILE=$(winepath -w "$out/window.txt" 2>/dev/null)
+export VANTRELLE_E2E_TRAY_FILE=$(winepath -w "$out/tray.txt" 2>/dev/null)
+rm -f "$out"/*.png "$out/window.txt" "$out/tray.txt"
 
 failed=0
 phase() {  # phase NAME FILTER
   echo "== $1"
   wine "$driver" "--gtest_filter=$2" --gtest_color=no || failed=1
 }
-screenshot() {  # screenshot NAME: the whole screen and the window's client area
+screenshot() {  # screenshot NAME [screen]: the whole screen and, unless told otherwise, the window's client area
   import -window root "$out/$1-screen.png"
-  if [ -s "$out/window.txt" ]; then
+  if [ "${2:-}" != screen ] && [ -s "$out/window.txt" ]; then
     convert "$out/$1-screen.png" -crop "$(cat "$out/window.txt")" +repage "$out/$1-window.png"
   fi
 }
+tray_icon_drawn() {  # whether the blue icon is drawn at the right end of the taskbar
+  [ -s "$out/tray.txt" ] || return 1
+  convert "$out/$1-screen.png" -crop "$(cat "$out/tray.txt")" +repage "$out/$1-tray.png"
+  blue=$(convert "$out/$1-tray.png" -format '%[fx:mean.b-mean.r]' info:)
+  awk -v b="$blue" 'BEGIN { exit !(b > 0.1) }'
+}
+point_at_tray_icon() {  # the middle of the icon found at the first start
+  [ -s "$out/tray.txt" ] || return 1
+  IFS='x+' read -r w h x y < <(tr -d '\r' <"$out/tray.txt")
+  xdotool mousemove $((x + w / 2)) $((y + h / 2))
+}
+click_tray_icon() {
+  point_at_tray_icon && xdotool click 1
+}
+expect() {  # expect MESSAGE COMMAND...
+  local message=$1
+  shift
+  "$@" || { echo "FAILED: $message"; failed=1; }
+}
 
-phase "the window as designed" 'Program.ShowsItsWindowAsDesigned:Program.TheTabKeyGoesRoundTheControlsInTheirOrder'
+phase "first start" 'Program.ShowsItsWindowAsDesigned:Program.AFirstStart*:Program.TheTabKeyGoesRoundTheControlsInTheirOrder'
 screenshot start
 if [ -f "$out/start-window.png" ]; then
   # A white window with dark text: almost nothing dark (the frames once painted their inside black).
@@ -67,9 +98,42 @@ else
   echo "FAILED: no window to take a picture of"
   failed=1
 fi
+expect "no tray icon drawn at the first start" tray_icon_drawn start
+# Rest the pointer on the icon so that its tip shows in the picture.
+point_at_tray_icon && sleep 1.5
+screenshot tray-tip screen
+xdotool mousemove 700 300
 
 phase "a person's clicks and typing" 'Program.LocationBoxes*:Program.StartUpBoxes*:Program.Typing*:Program.Help*:Program.Cancelling*:Program.ASecondStart*'
 screenshot after-clicks
+phase "delete now, held at its message" 'Program.DeleteNowStops*'
+screenshot delete-now
+phase "delete now, done" 'Program.DeleteNowEmpties*'
+screenshot after-delete
+phase "minimise" 'Program.Minimising*'
+screenshot in-tray screen
+phase "back from the tray" 'HiddenProgram.AClickOnTheTrayIcon*'
+screenshot restored
+phase "start in the tray next time" 'Program.StartInTheTrayIsKept*'
+phase "closing" 'Program.ClosingTheWindowEndsTheProgram'
+sleep 0.5
+screenshot closed screen
+expect "the tray icon is still drawn after closing" eval '! tray_icon_drawn closed'
+
+start_program
+phase "started in the tray" 'HiddenProgram.StartedInTheTrayTheWindowStaysHidden'
+screenshot start-in-tray screen
+click_tray_icon
+phase "out of the tray by a click on its icon" 'HiddenProgram.StartedInTheTrayAClickOnTheIcon*'
+screenshot out-of-tray
+phase "closing" 'Program.ClosingTheWindowEndsTheProgram'
+
+wine reg add 'HKCU\Software\VB and VBA Program Settings\Marrowick\Vantrelle' /v 'Windows Temp' /d yes /f >/dev/null 2>&1
+start_program
+phase "a stored value that is no number" 'HiddenProgram.AStoredValueThatIsNoNumber*'
+screenshot error-report screen
+phase "after the report" 'HiddenProgram.AfterTheReport*'
+screenshot after-report
 phase "closing" 'Program.ClosingTheWindowEndsTheProgram'
 
 echo "screenshots in $out"
