@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "DeletionTree.h"
 #include "cleaning/modCleanUp.h"
 #include "cleaning/modDeleteTempFiles.h"
 #include "platform/Platform.h"
@@ -34,34 +35,6 @@ double Seconds(const std::function<void()>& work) {
   work();
   QueryPerformanceCounter(&end);
   return static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-void MakeFile(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file != INVALID_HANDLE_VALUE) {
-    DWORD written = 0;
-    WriteFile(file, "temp", 4, &written, nullptr);
-    CloseHandle(file);
-  }
-}
-
-// 40 top folders, each with 4 nested subfolders; 100 files in each of them: 20,200 entries.
-int BuildDeletionTree(const std::wstring& root) {
-  int entries = 0;
-  CreateDirectoryW(root.c_str(), nullptr);
-  for (int top = 0; top < 40; ++top) {
-    std::wstring folder = root + L"\\t" + std::to_wstring(top);
-    for (int depth = 0; depth < 5; ++depth) {
-      if (depth > 0) folder += L"\\n" + std::to_wstring(depth);
-      CreateDirectoryW(folder.c_str(), nullptr);
-      ++entries;
-      for (int i = 0; i < 100; ++i) {
-        MakeFile(folder + L"\\file" + std::to_wstring(i) + L".tmp");
-        ++entries;
-      }
-    }
-  }
-  return entries;
 }
 
 // 50 profiles of 1,000 folders each (two levels), some with "Local Settings\Temp".
@@ -165,10 +138,10 @@ int main() {
   CreateDirectoryW(kBenchRoot.c_str(), nullptr);
   const std::wstring runTree = kBenchRoot + L"\\run", quietTree = kBenchRoot + L"\\quiet",
                      bareTree = kBenchRoot + L"\\bare", rdTree = kBenchRoot + L"\\rd";
-  const int entries = BuildDeletionTree(runTree);
-  BuildDeletionTree(quietTree);
-  BuildDeletionTree(bareTree);
-  BuildDeletionTree(rdTree);
+  const int entries = bench::BuildDeletionTree(runTree, 100);
+  bench::BuildDeletionTree(quietTree, 100);
+  bench::BuildDeletionTree(bareTree, 100);
+  bench::BuildDeletionTree(rdTree, 100);
   std::printf("Deletion tree: %d entries (files and nested folders), four copies\n", entries);
 
   // The machine is shared, so the contenders take turns top folder by top folder, in rotating order:

@@ -24,6 +24,22 @@ TEST_F(Win32CleaningTest, ReadOnlyHiddenAndSystemEntriesAreDeletedAndTheFolderSt
   EXPECT_EQ(form.Frame2.Caption().rfind("Deleting for files (Windows Temp)..." + work + "\\", 0), 0u);
 }
 
+// The person's own folder often lies right below a drive root, where the folder holding it is the root.
+TEST_F(Win32CleaningTest, AFolderRightBelowTheDriveRootIsEmptied) {
+  const std::string top = "C:\\vantrelle-top-" + std::to_string(GetCurrentProcessId());
+  MakeFolder(top + "\\sub");
+  MakeFile(top + "\\plain.txt");
+  MakeFile(top + "\\sub\\inner.txt");
+
+  EmptyFolder(form, top);
+  const bool plainLeft = Exists(top + "\\plain.txt"), subLeft = Exists(top + "\\sub"), topLeft = Exists(top);
+  RemoveTree(top);
+
+  EXPECT_FALSE(plainLeft);
+  EXPECT_FALSE(subLeft);
+  EXPECT_TRUE(topLeft);
+}
+
 TEST_F(Win32CleaningTest, AFileHeldOpenWithoutSharingSurvivesWithItsFoldersAndTheRestGoes) {
   const std::string work = root + "\\work";
   MakeFolder(work + "\\one\\two");

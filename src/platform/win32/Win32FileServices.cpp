@@ -97,11 +97,14 @@ class FolderNames {
     if (slash == std::wstring::npos) return false;
     const std::wstring folder = path.substr(0, slash);
     if (folder != folder_) {  // entries come folder by folder
-      FileHandle folderHandle(CreateFileW(folder.c_str(), FILE_READ_ATTRIBUTES,
+      // "\\?\C:" names the volume, not its root folder; the root's own name ends in a backslash.
+      const bool driveRoot = folder.size() >= 2 && folder.back() == L':';
+      FileHandle folderHandle(CreateFileW((driveRoot ? folder + L"\\" : folder).c_str(), FILE_READ_ATTRIBUTES,
                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
       folder_ = folder;
       folderName_ = folderHandle ? ObjectName(folderHandle.Get()) : std::wstring();
+      if (!folderName_.empty() && folderName_.back() == L'\\') folderName_.pop_back();
     }
     if (folderName_.empty()) return false;
     const std::wstring expected = folderName_ + L"\\" + WithoutTrailingDotsAndBlanks(path.substr(slash + 1));
