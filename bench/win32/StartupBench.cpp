@@ -51,14 +51,6 @@ class NoEvents : public win32::WindowEvents {
 
 // Form1 on quiet services, with its window not yet created.
 struct QuietForm {
-  QuietForm() {
-    platform.settings = &store;
-    platform.messageBox = &box;
-    platform.notifyArea = &notifyArea;
-    platform.windowProcedures = &windowProcedures;
-    platform.clock = &clock;
-    platform.events = &pump;
-  }
   void Show() {
     window.Create();
     form.WindowVisible = true;
@@ -70,7 +62,9 @@ struct QuietForm {
   win32::Win32WindowProcedures windowProcedures;
   win32::Win32Clock clock;
   win32::Win32EventPump pump;
-  platform::Platform platform;
+  // Filled before Form1, whose tray control takes its services when it is built.
+  platform::Platform platform{.settings = &store, .notifyArea = &notifyArea, .messageBox = &box, .clock = &clock,
+                              .events = &pump, .windowProcedures = &windowProcedures};
   NoEvents events;
   Form1 form{platform};
   win32::MainWindow window{form, events, GetModuleHandleW(nullptr), 0};
