@@ -72,7 +72,11 @@ void Form1::Form_Load() {
   std::string recent;
   std::size_t nul = 0;
   guard.Line(166, [&] { recent = GetSpecialFolderPath(kRecentDocumentsFolder); });
-  guard.Line(168, [&] { nul = recent.find('\0') == std::string::npos ? 0 : recent.find('\0') + 1; });
+  // The NUL's position counted from 1; 0 when there is none.
+  guard.Line(168, [&] {
+    const auto at = recent.find('\0');
+    nul = at == std::string::npos ? 0 : at + 1;
+  });
   if (guard.Test(170, [&] { return nul > 1; })) {
     guard.Line(172, [&] { recent = recent.substr(0, nul - 1); });
   }
