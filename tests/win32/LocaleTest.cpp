@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/win32/Unicode.h"
+#include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Locale.h"
 #include "shell/Conversions.h"
 
@@ -28,13 +29,7 @@ TEST(Win32Locale, DateTextMatchesWindowsAndReadsBack) {
   ASSERT_FALSE(locale.TimePattern().empty());
   const platform::LocalTime values[] = {{2010, 2, 19, 14, 5, 9}, {2026, 12, 31, 0, 30, 0}, {2024, 2, 29, 9, 0, 0}};
   for (const auto& v : values) {
-    SYSTEMTIME t{};
-    t.wYear = static_cast<WORD>(v.year);
-    t.wMonth = static_cast<WORD>(v.month);
-    t.wDay = static_cast<WORD>(v.day);
-    t.wHour = static_cast<WORD>(v.hour);
-    t.wMinute = static_cast<WORD>(v.minute);
-    t.wSecond = static_cast<WORD>(v.second);
+    const SYSTEMTIME t = win32::ToSystemTime(v);
     EXPECT_EQ(conversions::DateToText(locale, v), WindowsDate(t) + " " + WindowsTime(t));
     EXPECT_EQ(conversions::TextToDate(locale, conversions::DateToText(locale, v)), v);
   }

@@ -6,6 +6,7 @@
 
 #include "platform/win32/Dpi.h"
 #include "platform/win32/Unicode.h"
+#include "platform/win32/Win32Clock.h"
 
 namespace vantrelle::win32 {
 namespace {
@@ -63,17 +64,6 @@ std::wstring WindowText(HWND window) {
 }
 
 WPARAM CheckState(int value) { return value == 1 ? BST_CHECKED : value == 2 ? BST_INDETERMINATE : BST_UNCHECKED; }
-
-SYSTEMTIME ToSystemTime(const platform::LocalTime& t) {
-  SYSTEMTIME s{};
-  s.wYear = static_cast<WORD>(t.year);
-  s.wMonth = static_cast<WORD>(t.month);
-  s.wDay = static_cast<WORD>(t.day);
-  s.wHour = static_cast<WORD>(t.hour);
-  s.wMinute = static_cast<WORD>(t.minute);
-  s.wSecond = static_cast<WORD>(t.second);
-  return s;
-}
 
 platform::LocalTime FromSystemTime(const SYSTEMTIME& s) {
   return {s.wYear, s.wMonth, s.wDay, s.wHour, s.wMinute, s.wSecond};

@@ -4,6 +4,17 @@
 
 namespace vantrelle::win32 {
 
+SYSTEMTIME ToSystemTime(const platform::LocalTime& t) {
+  SYSTEMTIME s{};
+  s.wYear = static_cast<WORD>(t.year);
+  s.wMonth = static_cast<WORD>(t.month);
+  s.wDay = static_cast<WORD>(t.day);
+  s.wHour = static_cast<WORD>(t.hour);
+  s.wMinute = static_cast<WORD>(t.minute);
+  s.wSecond = static_cast<WORD>(t.second);
+  return s;
+}
+
 platform::LocalTime Win32Clock::Now() const {
   SYSTEMTIME t{};
   GetLocalTime(&t);

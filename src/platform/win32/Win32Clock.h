@@ -1,7 +1,12 @@
 #pragma once
+#include <windows.h>
+
 #include "platform/Clock.h"
 
 namespace vantrelle::win32 {
+
+// A local moment in the form the system's date and time calls take.
+SYSTEMTIME ToSystemTime(const platform::LocalTime& t);
 
 class Win32Clock : public platform::Clock {
  public:
