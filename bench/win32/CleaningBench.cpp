@@ -18,8 +18,8 @@
 #include "platform/win32/Win32FileServices.h"
 #include "platform/win32/Win32MessageBox.h"
 #include "platform/win32/Win32NotifyArea.h"
-#include "platform/win32/Win32WindowProcedures.h"
 #include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32WindowProcedures.h"
 #include "shell/Form1.h"
 
 namespace {
@@ -99,8 +99,8 @@ void RemoveDirectoryTree(const std::wstring& folder) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
-                      &startup, &process)) {
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                      &process)) {
     return;
   }
   const win32::KernelObject thread(process.hThread);
@@ -125,13 +125,18 @@ int main() {
   win32::Win32Clock clock;
   win32::Win32NotifyArea notifyArea;
   win32::Win32WindowProcedures windowProcedures;
-  platform::Platform platform{.files = &files, .shell = &shell, .notifyArea = &notifyArea, .messageBox = &messageBox,
-                              .environment = &environment, .clock = &clock, .events = &events,
+  platform::Platform platform{.files = &files,
+                              .shell = &shell,
+                              .notifyArea = &notifyArea,
+                              .messageBox = &messageBox,
+                              .environment = &environment,
+                              .clock = &clock,
+                              .events = &events,
                               .windowProcedures = &windowProcedures};
   Form1 form(platform);
   // A real window, so that the yields run a real message queue.
-  HWND window = CreateWindowExW(0, L"STATIC", L"Vantrelle bench", WS_OVERLAPPEDWINDOW, 0, 0, 300, 100, nullptr,
-                                nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND window = CreateWindowExW(0, L"STATIC", L"Vantrelle bench", WS_OVERLAPPEDWINDOW, 0, 0, 300, 100, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
   form.hWnd = reinterpret_cast<platform::WindowHandle>(window);
 
   BareDelete(kBenchRoot);
@@ -165,9 +170,11 @@ int main() {
   }
   platform.events = &events;
   const double rd = Seconds([&] { RemoveDirectoryTree(rdTree); });
-  std::printf("  EmptyFolder (status line, yields)  %8.3f s  %s\n", run, BareWalk(runTree) == 40 ? "emptied" : "NOT EMPTIED");
+  std::printf("  EmptyFolder (status line, yields)  %8.3f s  %s\n", run,
+              BareWalk(runTree) == 40 ? "emptied" : "NOT EMPTIED");
   std::printf("  EmptyFolder without yields         %8.3f s\n", quiet);
-  std::printf("  bare FindFirstFileW/Delete loop    %8.3f s  %s\n", bare, BareWalk(bareTree) == 40 ? "emptied" : "NOT EMPTIED");
+  std::printf("  bare FindFirstFileW/Delete loop    %8.3f s  %s\n", bare,
+              BareWalk(bareTree) == 40 ? "emptied" : "NOT EMPTIED");
   std::printf("  cmd /c rd /s /q (whole tree)       %8.3f s\n", rd);
   std::printf("  EmptyFolder / bare loop = %.2fx (target <= 1.25x)\n", run / bare);
   std::printf("  rd /s /q / EmptyFolder  = %.2fx (target >= 4x)\n", rd / run);

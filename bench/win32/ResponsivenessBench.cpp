@@ -90,9 +90,17 @@ struct Program {
   win32::Win32WindowProcedures windowProcedures;
   MemoryStore settings;
   win32::SingleInstance instance{L"Local\\Vantrelle.ResponsivenessBench"};
-  platform::Platform platform{.settings = &settings, .files = &files, .shell = &shell, .notifyArea = &notifyArea,
-                              .registry = &registry, .messageBox = &messageBox, .environment = &environment,
-                              .instance = &instance, .clock = &clock, .events = &events, .locale = &locale,
+  platform::Platform platform{.settings = &settings,
+                              .files = &files,
+                              .shell = &shell,
+                              .notifyArea = &notifyArea,
+                              .registry = &registry,
+                              .messageBox = &messageBox,
+                              .environment = &environment,
+                              .instance = &instance,
+                              .clock = &clock,
+                              .events = &events,
+                              .locale = &locale,
                               .windowProcedures = &windowProcedures};
   NoEvents windowEvents;
   Form1 form{platform};
@@ -128,14 +136,14 @@ int Walk(const std::wstring& folder, bool remove) {
 struct Observations {
   Form1* form = nullptr;
   int check6Before = 0;
-  std::vector<Clock::time_point> ticks;    // WM_TIMER dispatches
-  std::vector<Clock::time_point> posted;   // dispatches of the second thread's messages
-  std::vector<double> latencies;           // posting to dispatch, ms
+  std::vector<Clock::time_point> ticks;   // WM_TIMER dispatches
+  std::vector<Clock::time_point> posted;  // dispatches of the second thread's messages
+  std::vector<double> latencies;          // posting to dispatch, ms
   std::vector<Clock::time_point> framePaints;
   Clock::time_point check6Changed{};
   // Every dispatch with the status line as it stood then: where the run was when the queue waited.
   std::vector<std::pair<Clock::time_point, std::string>> statuses;
-  std::atomic<long long> postedAt{0};    // steady clock ticks of the message in flight
+  std::atomic<long long> postedAt{0};  // steady clock ticks of the message in flight
   std::atomic<bool> delivered{true};
 };
 
@@ -423,8 +431,7 @@ int main() {
 
   std::vector<Clock::time_point> all = seen.ticks;
   all.insert(all.end(), seen.posted.begin(), seen.posted.end());
-  const auto tickGaps = Gaps(seen.ticks, measured),
-             postedGaps = Gaps(seen.posted, measured);
+  const auto tickGaps = Gaps(seen.ticks, measured), postedGaps = Gaps(seen.posted, measured);
   const LongestWait longest = FindLongestWait(seen.statuses, measured);
 
   std::printf("Run with the measuring load            %8.3f s  %s\n", measured.Seconds(),
@@ -445,7 +452,8 @@ int main() {
   std::printf("                                        status after:  \"%s\"\n", longest.after.c_str());
   std::printf("  status frame repaints (WM_PAINT)     %zu during the run; invalidated from the other thread: %s\n",
               CountWithin(seen.framePaints, measured),
-              invalidated == Clock::time_point{} ? "never" : During(FirstAfter(seen.framePaints, invalidated, measured)).c_str());
+              invalidated == Clock::time_point{} ? "never"
+                                                 : During(FirstAfter(seen.framePaints, invalidated, measured)).c_str());
   const bool clickSeen = seen.check6Changed != Clock::time_point{} && clickPosted != Clock::time_point{} &&
                          seen.check6Changed < measured.end;
   std::printf("  tick box clicked (Check6 %d -> %d)    %s\n", seen.check6Before, check6After,

@@ -63,8 +63,12 @@ struct QuietForm {
   win32::Win32Clock clock;
   win32::Win32EventPump pump;
   // Filled before Form1, whose tray control takes its services when it is built.
-  platform::Platform platform{.settings = &store, .notifyArea = &notifyArea, .messageBox = &box, .clock = &clock,
-                              .events = &pump, .windowProcedures = &windowProcedures};
+  platform::Platform platform{.settings = &store,
+                              .notifyArea = &notifyArea,
+                              .messageBox = &box,
+                              .clock = &clock,
+                              .events = &pump,
+                              .windowProcedures = &windowProcedures};
   NoEvents events;
   Form1 form{platform};
   win32::MainWindow window{form, events, GetModuleHandleW(nullptr), 0};

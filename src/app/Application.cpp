@@ -43,7 +43,8 @@ void Application::PlaceTrayIcon() {
       LoadImageW(instance_, MAKEINTRESOURCEW(IDI_VANTRELLE), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
   cSysTray::StoredProperties stored;
   stored.InTray = true;
-  if (trayIcon_) stored.TrayIcon = platform::Picture{reinterpret_cast<std::uintptr_t>(trayIcon_.Get()), platform::PictureIcon};
+  if (trayIcon_)
+    stored.TrayIcon = platform::Picture{reinterpret_cast<std::uintptr_t>(trayIcon_.Get()), platform::PictureIcon};
   stored.TrayTip = "";
   form_.cSysTray1.ReadProperties(stored);
 }
@@ -63,9 +64,7 @@ int Application::Run() {
   return 0;
 }
 
-void Application::Resized() {
-  form_.Form_Resize();
-}
+void Application::Resized() { form_.Form_Resize(); }
 
 void Application::CloseRequested() {
   form_.Form_QueryUnload();

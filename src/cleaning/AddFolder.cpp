@@ -2,8 +2,8 @@
 
 namespace vantrelle::AddFolder {
 
-std::string BrowseForFolder(platform::Shell& shell, platform::WindowHandle ownerWindow,
-                            const std::string& title, const std::string& startFolder) {
+std::string BrowseForFolder(platform::Shell& shell, platform::WindowHandle ownerWindow, const std::string& title,
+                            const std::string& startFolder) {
   return shell.BrowseForFolder(ownerWindow, title, startFolder).value_or(std::string());
 }
 

@@ -32,8 +32,8 @@ constexpr std::array kProtectedShellFolders = {
 };
 
 constexpr std::array kProtectedVariables = {
-    "WINDIR", "SystemRoot", "ProgramFiles", "ProgramFiles(x86)", "ProgramW6432", "ProgramData",
-    "ALLUSERSPROFILE", "PUBLIC", "USERPROFILE",
+    "WINDIR",      "SystemRoot",      "ProgramFiles", "ProgramFiles(x86)", "ProgramW6432",
+    "ProgramData", "ALLUSERSPROFILE", "PUBLIC",       "USERPROFILE",
 };
 
 // The folders of a profile that hold the person's own files.
@@ -71,7 +71,7 @@ bool IsSameOrBelow(std::string_view inner, std::string_view outer) {
 }
 
 struct ProtectedSet {
-  std::vector<std::string> folders;      // refused, and so is every folder containing one
+  std::vector<std::string> folders;       // refused, and so is every folder containing one
   std::vector<std::string> usersFolders;  // every profile below them is refused too
 };
 

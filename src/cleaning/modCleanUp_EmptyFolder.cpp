@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
-#include "cleaning/modCleanUp.h"
 #include "cleaning/YieldPacer.h"
+#include "cleaning/modCleanUp.h"
 #include "cleaning/modDeleteTempFiles.h"
 #include "platform/FileServices.h"
 #include "shell/Form1.h"
@@ -30,8 +30,7 @@ struct Level {
 
 class FolderEmptier {
  public:
-  explicit FolderEmptier(Form1& form)
-      : form_(form), files_(*form.Platform().files), events_(form.Platform()) {}
+  explicit FolderEmptier(Form1& form) : form_(form), files_(*form.Platform().files), events_(form.Platform()) {}
 
   void Run(const std::string& path) {
     const std::string folder = modDeleteTempFiles::AddTrailingChar(path, '\\');

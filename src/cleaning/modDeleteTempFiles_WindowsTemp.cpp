@@ -25,7 +25,7 @@ namespace {
 // a link meanwhile. The search keeps its levels on the heap, so no tree is too deep for it.
 struct SearchLevel {
   std::unique_ptr<platform::OpenEntry> folder;
-  std::string path;                  // with a trailing "\"
+  std::string path;  // with a trailing "\"
   std::vector<std::string> subfolders;
   std::size_t next = 0;
 };

@@ -157,8 +157,7 @@ void cSysTray::HandleTrayMessage(std::int32_t message, std::int32_t id) {
   }
 }
 
-void cSysTray::ShowBalloon(const std::string& Tip, const std::string& sTitle, std::int32_t ShowTimer,
-                           bool ShowOnce) {
+void cSysTray::ShowBalloon(const std::string& Tip, const std::string& sTitle, std::int32_t ShowTimer, bool ShowOnce) {
   if (ShowOnce && balloonCount_ >= 1) return;
   std::int32_t timeoutMs = 0;
   if (ShowTimer > 0) {

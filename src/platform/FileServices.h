@@ -24,9 +24,7 @@ struct DirectoryEntry {
   std::uint32_t attributes = 0;
 };
 
-inline bool IsLinkAttributes(std::uint32_t attributes) {
-  return (attributes & attribute::kReparsePoint) != 0;
-}
+inline bool IsLinkAttributes(std::uint32_t attributes) { return (attributes & attribute::kReparsePoint) != 0; }
 
 // One file, folder or link, opened without following a link: what is examined is exactly what gets
 // cleared and deleted, so nothing can be swapped in between. A folder stays open (and cannot be

@@ -48,8 +48,8 @@ platform::LocalTime FromSeconds(std::int64_t seconds) {
   const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
   const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
   const int year = static_cast<int>(yoe + era * 400 + (month <= 2));
-  return {year, month, day, static_cast<int>(rest / 3600), static_cast<int>(rest / 60 % 60),
-          static_cast<int>(rest % 60)};
+  return {
+      year, month, day, static_cast<int>(rest / 3600), static_cast<int>(rest / 60 % 60), static_cast<int>(rest % 60)};
 }
 
 int Weekday(const platform::LocalTime& t) {

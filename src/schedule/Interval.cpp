@@ -15,7 +15,8 @@ std::int64_t SecondsUntil(const platform::LocalTime& now, const platform::LocalT
 
 std::int32_t UntilWeekly(const platform::LocalTime& now, int weekday, const platform::LocalTime& timeOfDay) {
   const int daysAhead = weekday - calendar::Weekday(now);
-  std::int64_t seconds = SecondsUntil(now, calendar::AtTimeOfDay(now, timeOfDay)) + daysAhead * calendar::kSecondsPerDay;
+  std::int64_t seconds =
+      SecondsUntil(now, calendar::AtTimeOfDay(now, timeOfDay)) + daysAhead * calendar::kSecondsPerDay;
   if (seconds <= 0) seconds += kWeek;
   return static_cast<std::int32_t>(seconds);
 }

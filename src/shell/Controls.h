@@ -26,8 +26,7 @@ using Handler = std::function<void()>;
 
 class Control {
  public:
-  explicit Control(std::string name, std::string caption = {})
-      : name_(std::move(name)), caption_(std::move(caption)) {}
+  explicit Control(std::string name, std::string caption = {}) : name_(std::move(name)), caption_(std::move(caption)) {}
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
   virtual ~Control() = default;
@@ -145,8 +144,7 @@ class TextBox : public Control {
 // Drop-down list that only offers its entries (no typing).
 class ListBox : public Control {
  public:
-  ListBox(std::string name, std::vector<std::string> items)
-      : Control(std::move(name)), items_(std::move(items)) {}
+  ListBox(std::string name, std::vector<std::string> items) : Control(std::move(name)), items_(std::move(items)) {}
   const std::vector<std::string>& Items() const { return items_; }
   int ListIndex() const { return index_; }
   // -1 for none. Another position raises OnClick.

@@ -21,9 +21,7 @@ bool StartsWith(std::string_view text, std::size_t at, std::string_view part) {
 }
 
 // People type a plain space where the locale groups with a no-break space (U+00A0, U+202F).
-bool IsNoBreakSpace(std::string_view separator) {
-  return separator == "\xC2\xA0" || separator == "\xE2\x80\xAF";
-}
+bool IsNoBreakSpace(std::string_view separator) { return separator == "\xC2\xA0" || separator == "\xE2\x80\xAF"; }
 
 // The text rewritten as "-123.45e6" for a locale-free parse, or nothing when it is not a number.
 std::optional<std::string> Normalize(const platform::Locale& locale, std::string_view raw) {
@@ -91,7 +89,8 @@ long long DecimalMagnitude(std::string_view number) {
   const auto point = mantissa.find('.');
   const std::string_view whole = mantissa.substr(0, point);
   const auto firstSignificant = whole.find_first_not_of("-0");
-  if (firstSignificant != std::string_view::npos) return exponent + static_cast<long long>(whole.size() - firstSignificant);
+  if (firstSignificant != std::string_view::npos)
+    return exponent + static_cast<long long>(whole.size() - firstSignificant);
   if (point == std::string_view::npos) return exponent;
   const auto fraction = mantissa.substr(point + 1);
   const auto leadingZeros = fraction.find_first_not_of('0');

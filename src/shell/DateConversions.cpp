@@ -64,11 +64,8 @@ std::string FormatDate(std::string_view picture, const platform::LocalTime& v) {
           case 'M':
             out += Padded(v.month, run >= 2 ? 2 : 1);  // a month name is written as its number
             break;
-          case 'y':
-            out += run >= 3 ? Padded(v.year, 4) : Padded(v.year % 100, run);
-            break;
-          default:
-            break;  // eras
+          case 'y': out += run >= 3 ? Padded(v.year, 4) : Padded(v.year % 100, run); break;
+          default: break;  // eras
         }
       },
       [&](std::string_view text) { out += text; });
@@ -84,25 +81,16 @@ std::string FormatTime(std::string_view picture, const std::string& am, const st
       [&](char letter, std::size_t run) {
         const std::size_t digits = run >= width ? width : 1;
         switch (letter) {
-          case 'h':
-            out += Padded(v.hour % 12 == 0 ? 12 : v.hour % 12, digits);
-            break;
-          case 'H':
-            out += Padded(v.hour, digits);
-            break;
-          case 'm':
-            out += Padded(v.minute, digits);
-            break;
-          case 's':
-            out += Padded(v.second, digits);
-            break;
+          case 'h': out += Padded(v.hour % 12 == 0 ? 12 : v.hour % 12, digits); break;
+          case 'H': out += Padded(v.hour, digits); break;
+          case 'm': out += Padded(v.minute, digits); break;
+          case 's': out += Padded(v.second, digits); break;
           case 't': {
             const std::string& designator = v.hour < 12 ? am : pm;
             out += run == 1 ? designator.substr(0, FirstCharacterLength(designator)) : designator;
             break;
           }
-          default:
-            break;
+          default: break;
         }
       },
       [&](std::string_view text) { out += text; });
@@ -143,7 +131,7 @@ struct Number {
 
 struct Scanned {
   std::vector<Number> numbers;
-  int meridiem = 0;  // 0 none, 1 morning, 2 afternoon
+  int meridiem = 0;              // 0 none, 1 morning, 2 afternoon
   bool sharedSeparator = false;  // date and time are written with the same separator
 };
 

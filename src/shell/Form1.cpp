@@ -52,10 +52,12 @@ void Form1::WireEvents() {
   cSysTray1.MouseUp = [this](std::int16_t button, std::int32_t id) { cSysTray1_MouseUp(button, id); };
   // The hand over the buttons and the Windows Temp box; the arrow again over the background,
   // the frames and a few boxes. Other controls leave the pointer as it is.
-  for (Control* control : std::initializer_list<Control*>{&PushButton1, &PushButton2, &PushButton4, &PushButton9, &Check1}) {
+  for (Control* control :
+       std::initializer_list<Control*>{&PushButton1, &PushButton2, &PushButton4, &PushButton9, &Check1}) {
     control->OnMouseMove = [this] { ShowHandPointer(); };
   }
-  for (Control* control : std::initializer_list<Control*>{&Frame1, &Frame2, &Frame3, &Frame4, &Check5, &Check6, &Text2}) {
+  for (Control* control :
+       std::initializer_list<Control*>{&Frame1, &Frame2, &Frame3, &Frame4, &Check5, &Check6, &Text2}) {
     control->OnMouseMove = [this] { Form_MouseMove(); };
   }
 }

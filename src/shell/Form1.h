@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
+#include "desktop/cSysTray.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
-#include "desktop/cSysTray.h"
 #include "shell/Controls.h"
 
 namespace vantrelle {
@@ -66,8 +66,7 @@ class Form1 {
   Frame Frame4{"Frame4", "Switch Schedule"};
   OptionGroup ScheduleOptions;
   OptionButton Option1{"Option1", " Weekly:", ScheduleOptions};
-  ListBox cboWeekly{"cboWeekly",
-                    {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"}};
+  ListBox cboWeekly{"cboWeekly", {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"}};
   OptionButton Option2{"Option2", "Daily:", ScheduleOptions};
   OptionButton Option3{"Option3", "Switch every:", ScheduleOptions};
   TextBox Text11{"Text11"};

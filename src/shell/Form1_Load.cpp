@@ -87,14 +87,17 @@ void Form1::Form_Load() {
   guard.Line(182, [&] { Check4.SetCaption("User Temp (AppData) - "); });
   guard.Line(184, [&] { Label2.SetCaption(environment.Get("appdata") + "\\Temp"); });
   guard.Line(186, [&] { Check2.SetCaption("System Temp - " + environment.Get("TEMP")); });
-  guard.Line(188, [&] { Text1.SetText(settings::Get(store, settings::kText1, settings::DefaultValue(settings::kText1, platform_))); });
+  guard.Line(188, [&] {
+    Text1.SetText(settings::Get(store, settings::kText1, settings::DefaultValue(settings::kText1, platform_)));
+  });
   guard.Line(190, [&] { Check2.SetValue(ticked(settings::kSysTemp)); });
   guard.Line(192, [&] { Check7.SetValue(ticked(settings::kUserFolder)); });
   guard.Line(194, [&] { Option1.SetValue(conversions::ToBoolean(locale, settings::Get(store, settings::kOption1))); });
   guard.Line(196, [&] { Option2.SetValue(conversions::ToBoolean(locale, settings::Get(store, settings::kOption2))); });
   guard.Line(198, [&] { Option3.SetValue(conversions::ToBoolean(locale, settings::Get(store, settings::kOption3))); });
   guard.Line(200, [&] {
-    const std::string text = settings::Get(store, settings::kWeeklyTime, settings::DefaultValue(settings::kWeeklyTime, platform_));
+    const std::string text =
+        settings::Get(store, settings::kWeeklyTime, settings::DefaultValue(settings::kWeeklyTime, platform_));
     dtpWeekly.SetValue(conversions::TextToDate(locale, text));
   });
   guard.Line(202, [&] { cboWeekly.SetText(settings::Get(store, settings::kWeekly)); });

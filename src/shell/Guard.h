@@ -40,9 +40,7 @@ class Guard {
   }
 
  private:
-  void Report(int number) {
-    ReportError(messageBox_, location_, number, Describe(std::current_exception()));
-  }
+  void Report(int number) { ReportError(messageBox_, location_, number, Describe(std::current_exception())); }
 
   static std::string Describe(std::exception_ptr failure) {
     try {

@@ -13,7 +13,12 @@ using enum Kind;
 constexpr std::array kEntries = {
     Entry{"Frame4", Frame, "", "Switch Schedule", {120, 1470, 7800, 1770}, 19, ""},
     Entry{"Option1", OptionButton, "Frame4", " Weekly:", {240, 1275, 1185, 255}, 27, ""},
-    Entry{"cboWeekly", ListBox, "Frame4", "", {1800, 1230, 4335, 345}, 25,
+    Entry{"cboWeekly",
+          ListBox,
+          "Frame4",
+          "",
+          {1800, 1230, 4335, 345},
+          25,
           "Sunday Monday Tuesday Wednesday Thursday Friday Saturday"},
     Entry{"Option2", OptionButton, "Frame4", "Daily:", {240, 795, 825, 255}, 24, ""},
     Entry{"Option3", OptionButton, "Frame4", "Switch every:", {240, 345, 1455, 255}, 23, "chosen"},
@@ -59,9 +64,7 @@ const Entry* Find(std::string_view name) {
   return nullptr;
 }
 
-bool OnScreen(const Entry& entry) {
-  return entry.kind != TrayIcon && entry.kind != Timer && entry.kind != Skin;
-}
+bool OnScreen(const Entry& entry) { return entry.kind != TrayIcon && entry.kind != Timer && entry.kind != Skin; }
 
 bool TakesFocus(const Entry& entry) {
   return OnScreen(entry) && entry.kind != Frame && entry.kind != Label && entry.kind != ProgressBar;
@@ -92,11 +95,11 @@ int RoomToTheRight(const Entry& entry) {
 
 Control* ModelControl(Form1& form, std::string_view name) {
   Control* const controls[] = {
-      &form.Frame4,  &form.Option1, &form.cboWeekly, &form.Option2,     &form.Option3,     &form.Text11,
-      &form.Text2,   &form.Text3,   &form.dtpWeekly, &form.Label5,      &form.Label4,      &form.Label3,
-      &form.PushButton1, &form.Frame3, &form.Check3, &form.Check8,      &form.Frame2,      &form.ProgressBar1,
-      &form.Frame1,  &form.Text1,   &form.Check7,    &form.Check2,      &form.Check4,      &form.Check1,
-      &form.Check5,  &form.Check6,  &form.PushButton9, &form.Label2,    &form.Label1,      &form.Timer1,
+      &form.Frame4,      &form.Option1,     &form.cboWeekly,   &form.Option2, &form.Option3, &form.Text11,
+      &form.Text2,       &form.Text3,       &form.dtpWeekly,   &form.Label5,  &form.Label4,  &form.Label3,
+      &form.PushButton1, &form.Frame3,      &form.Check3,      &form.Check8,  &form.Frame2,  &form.ProgressBar1,
+      &form.Frame1,      &form.Text1,       &form.Check7,      &form.Check2,  &form.Check4,  &form.Check1,
+      &form.Check5,      &form.Check6,      &form.PushButton9, &form.Label2,  &form.Label1,  &form.Timer1,
       &form.PushButton4, &form.PushButton2,
   };
   for (Control* control : controls) {

@@ -50,8 +50,8 @@ struct Entry {
   Kind kind;
   std::string_view container;  // empty for the window itself
   std::string_view caption;
-  Rect twips;  // relative to the container's client area
-  int tab;     // place in the keyboard order, kNoTab for the hidden components
+  Rect twips;                     // relative to the container's client area
+  int tab;                        // place in the keyboard order, kNoTab for the hidden components
   std::string_view initialValue;  // empty where the control starts empty or unset
 };
 

@@ -7,8 +7,7 @@ namespace vantrelle {
 // A failing statement: the number and description the error report shows.
 class RuntimeError : public std::runtime_error {
  public:
-  RuntimeError(int number, const std::string& description)
-      : std::runtime_error(description), number_(number) {}
+  RuntimeError(int number, const std::string& description) : std::runtime_error(description), number_(number) {}
   int Number() const { return number_; }
 
  private:

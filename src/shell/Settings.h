@@ -8,7 +8,7 @@ namespace vantrelle {
 namespace platform {
 class SettingsStore;
 struct Platform;
-}
+}  // namespace platform
 
 namespace settings {
 
@@ -53,10 +53,10 @@ inline constexpr Key kText3{"Text3", "1", Form::Text};
 inline constexpr Key kLastFolder{"LastFolder", "", Form::Text};
 inline constexpr Key kLastFolderDot{"LastFolderDot", "", Form::Text};
 
-inline constexpr Key kAll[] = {kStartStopState, kWindowsStartup, kMinimized, kWindowsTemp, kRecycleBin,
-                               kMostRecentlyUsed, kAppData, kText1, kSysTemp, kUserFolder, kOption1,
-                               kOption2, kOption3, kWeeklyTime, kWeekly, kText11, kText2, kText3,
-                               kLastFolder, kLastFolderDot};
+inline constexpr Key kAll[] = {kStartStopState,   kWindowsStartup, kMinimized, kWindowsTemp, kRecycleBin,
+                               kMostRecentlyUsed, kAppData,        kText1,     kSysTemp,     kUserFolder,
+                               kOption1,          kOption2,        kOption3,   kWeeklyTime,  kWeekly,
+                               kText11,           kText2,          kText3,     kLastFolder,  kLastFolderDot};
 
 // The default of `key` on this machine at this moment: the table's, or for "Text1" the program
 // folder followed by "\Samples" and for "Weekly Time" the current time of day as the picker's text.

@@ -133,8 +133,8 @@ void RecordWindowPlace(HWND mainWindow) {
   RECT area{};
   GetClientRect(mainWindow, &area);
   MapWindowPoints(mainWindow, HWND_DESKTOP, reinterpret_cast<POINT*>(&area), 2);
-  std::ofstream(out) << area.right - area.left << "x" << area.bottom - area.top << "+" << area.left << "+"
-                     << area.top << "\n";
+  std::ofstream(out) << area.right - area.left << "x" << area.bottom - area.top << "+" << area.left << "+" << area.top
+                     << "\n";
 }
 
 bool SettingsStoreExists() {

@@ -1,7 +1,7 @@
 // The real program under Wine's virtual desktop, driven from outside. tests/e2e/e2e.sh starts it,
 // runs these suites one at a time and takes the screenshots between them.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -84,10 +84,10 @@ TEST_F(Program, ShowsItsWindowAsDesigned) {
   EXPECT_EQ(client.bottom, win32::TwipsToPixels(layout::kClientHeight, dpi));
 
   // Measure captions with the designed fonts: a caption wider than its control would be cut off.
-  win32::FontHandle windowFont(CreateFontW(win32::FontHeight(900, dpi), 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET,
-                                           0, 0, 0, 0, L"Arial"));
-  win32::FontHandle buttonFont(CreateFontW(win32::FontHeight(1125, dpi), 0, 0, 0, FW_BOLD, 0, 0, 0,
-                                           DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial"));
+  win32::FontHandle windowFont(
+      CreateFontW(win32::FontHeight(900, dpi), 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial"));
+  win32::FontHandle buttonFont(
+      CreateFontW(win32::FontHeight(1125, dpi), 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial"));
   HDC dc = GetDC(nullptr);
   std::vector<std::pair<std::string_view, RECT>> placed;
   for (const layout::Entry& entry : layout::Entries()) {
@@ -140,8 +140,8 @@ TEST_F(Program, AFirstStartSwitchesTheScheduleOnAndWritesItsSettingsBack) {
       << "the countdown does not tick: " << win32::Narrow(TextOf(Control("Frame2")));
   // No interval was computed at start-up, so the first tick ran the (empty) run and the count
   // started again from a whole day.
-  EXPECT_TRUE(WaitFor([&] { return TextOf(Control("Frame2")).starts_with(L"On. Next switch will occur in: 23:59:"); },
-                      4000))
+  EXPECT_TRUE(
+      WaitFor([&] { return TextOf(Control("Frame2")).starts_with(L"On. Next switch will occur in: 23:59:"); }, 4000))
       << win32::Narrow(TextOf(Control("Frame2")));
   // Restoring the defaults ran the controls' own handlers, which stored them.
   ExpectStored("Text1", win32::Narrow(TextOf(Control("Text1"))));
@@ -182,8 +182,8 @@ TEST_F(Program, TheTabKeyGoesRoundTheControlsInTheirOrder) {
 
 TEST_F(Program, LocationBoxesTickAndStoreOneOrZero) {
   const std::pair<std::string_view, std::string_view> boxes[] = {
-      {"Check1", "Windows Temp"}, {"Check2", "SysTemp"},           {"Check4", "AppData"},
-      {"Check5", "Recycle Bin"},  {"Check6", "Most Recently Used"}, {"Check7", "UserFolder"}};
+      {"Check1", "Windows Temp"},       {"Check2", "SysTemp"},   {"Check4", "AppData"}, {"Check5", "Recycle Bin"},
+      {"Check6", "Most Recently Used"}, {"Check7", "UserFolder"}};
   for (const auto& [box, key] : boxes) {
     Toggle(box, true);
     ExpectStored(key, "1");
@@ -253,8 +253,8 @@ TEST_F(Program, ASecondStartEndsWithoutShowingAnything) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  ASSERT_TRUE(CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                             &process));
+  ASSERT_TRUE(
+      CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
   win32::KernelObject thread(process.hThread);
   win32::KernelObject second(process.hProcess);
   EXPECT_EQ(WaitForSingleObject(second.Get(), 15000), WAIT_OBJECT_0);
@@ -302,8 +302,8 @@ TEST_F(Program, DeleteNowStopsAtTheMessageOfAMissingFolder) {
   WriteFile(systemTemp / L"e2e-run" / L"deeper" / L"a.tmp");
   WriteFile(systemTemp / L"e2e-run.tmp");
   std::filesystem::remove_all(EnvironmentPath(L"APPDATA") / L"Temp");
-  ASSERT_TRUE(SetFileAttributesW((std::wstring(kOwnFolder) + L"\\sub\\read-only.txt").c_str(),
-                                 FILE_ATTRIBUTE_READONLY));
+  ASSERT_TRUE(
+      SetFileAttributesW((std::wstring(kOwnFolder) + L"\\sub\\read-only.txt").c_str(), FILE_ATTRIBUTE_READONLY));
 
   HWND box = Control("Text1");
   SetForegroundWindow(main);
@@ -393,7 +393,8 @@ TEST_F(HiddenProgram, AfterTheReportTheWindowComesUp) {
   EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main); })) << "the window did not come up";
   EXPECT_FALSE(Ticked(Control("Check1")));
   EXPECT_EQ(StoredSetting("Windows Temp"), "yes");
-  EXPECT_TRUE(TextOf(Control("Check1")).starts_with(L"Windows Temp - ")) << "the steps after the failing one did not run";
+  EXPECT_TRUE(TextOf(Control("Check1")).starts_with(L"Windows Temp - "))
+      << "the steps after the failing one did not run";
   EXPECT_EQ(StoredSetting("Text3"), "1");
   RecordWindowPlace(main);
 }

@@ -67,7 +67,10 @@ TEST_F(RunTest, EachFailingLocationShowsItsOwnMessageAndTheRunGoesOn) {
   const FailureCase cases[] = {
       {"no active form", &Form1::Check5, [](auto&, Form1& f) { f.hWnd = 0; },
        "Error encountered during emptying files in recycle bin."},
-      {"no fixed drive", &Form1::Check5, [](auto& p, Form1&) { p.files.driveTypes = {{"A:\\", 2}}; },
+      {"no fixed drive", &Form1::Check5,
+       [](auto& p, Form1&) {
+         p.files.driveTypes = {{"A:\\", 2}};
+       },
        "Error encountered during emptying files in recycle bin."},
       {"shortcut left", &Form1::Check6,
        [](auto& p, Form1&) {
@@ -75,7 +78,8 @@ TEST_F(RunTest, EachFailingLocationShowsItsOwnMessageAndTheRunGoesOn) {
          p.files.Lock("C:\\Users\\bob\\Recent\\a.lnk");
        },
        "Error encountered during emptying files in most recent."},
-      {"no user temp", &Form1::Check4, [](auto& p, Form1&) { p.files.Remove("C:\\Users\\bob\\AppData\\Roaming\\Temp"); },
+      {"no user temp", &Form1::Check4,
+       [](auto& p, Form1&) { p.files.Remove("C:\\Users\\bob\\AppData\\Roaming\\Temp"); },
        "Error encountered during emptying files in user temp."},
       {"system temp missing", &Form1::Check2, [](auto& p, Form1&) { p.environment.Set("TEMP", "C:\\Nowhere\\Temp"); },
        "Error encountered during emptying files in System temp."},
@@ -127,9 +131,9 @@ TEST_F(RunTest, TheOwnFolderIsRefusedWhenItIsOrHoldsASystemOrProfileFolder) {
   fake.files.AddFile("C:\\Program Files\\app.exe");
   fake.files.AddFile("C:\\Windows\\Temp\\x.tmp");
   form.Check7.SetValue(1);
-  for (const char* refused : {"C:\\Windows", "C:\\Users", "C:\\Users\\bob", "C:\\Users\\bob\\Documents",
-                              "C:\\Users\\alice\\Pictures", "C:\\Users\\alice", "C:\\Program Files",
-                              "C:\\PROGRA~1", "C:\\Work\\..\\Users\\bob", "Users\\bob"}) {
+  for (const char* refused :
+       {"C:\\Windows", "C:\\Users", "C:\\Users\\bob", "C:\\Users\\bob\\Documents", "C:\\Users\\alice\\Pictures",
+        "C:\\Users\\alice", "C:\\Program Files", "C:\\PROGRA~1", "C:\\Work\\..\\Users\\bob", "Users\\bob"}) {
     fake.messageBox.shown.clear();
     form.Text1.SetText(refused);
     DeleteTemporaryFiles(form);
@@ -169,8 +173,8 @@ TEST_F(RunTest, ARunStartedDuringTheRunsYieldIsIgnored) {
 TEST_F(RunTest, FailingStatementsAreReportedAtTheirOwnLinesAndTheRunGoesOn) {
   form.Check5.SetValue(1);
   form.Check6.SetValue(1);
-  form.hWnd = 0;                                 // recycle bin fails
-  fake.shell.specialFolders.erase(8);            // recent documents fail
+  form.hWnd = 0;                       // recycle bin fails
+  fake.shell.specialFolders.erase(8);  // recent documents fail
   fake.messageBox.onShow = [](const fake::FakeMessageBox::Shown& shown) {
     if (shown.title != "Application Error") throw RuntimeError(5, "Invalid procedure call or argument");
   };
@@ -184,7 +188,9 @@ TEST_F(RunTest, FailingStatementsAreReportedAtTheirOwnLinesAndTheRunGoesOn) {
   }
   ASSERT_EQ(reports.size(), 2u);
   EXPECT_EQ(reports[0].rfind("Invalid procedure call or argument\r\nin Vantrelle2021/08/31.modDeleteTempFiles."
-                             "DeleteTemporaryFiles at line 116\r\r", 0), 0u);
+                             "DeleteTemporaryFiles at line 116\r\r",
+                             0),
+            0u);
   EXPECT_NE(reports[1].find("DeleteTemporaryFiles at line 124\r\r"), std::string::npos);
   EXPECT_TRUE(form.Timer1.Enabled());
 }

@@ -54,7 +54,8 @@ class RecentDocsTest : public CleaningTest {
   RecentDocsTest() {
     fake.shell.specialFolders[8] = kRecent;
     for (const char* name : {"a.lnk", "B.LNK", "desktop.ini"}) fake.files.AddFile(std::string(kRecent) + "\\" + name);
-    fake.files.AddFile(std::string(kRecent) + "\\hidden.lnk", platform::attribute::kHidden | platform::attribute::kReadOnly);
+    fake.files.AddFile(std::string(kRecent) + "\\hidden.lnk",
+                       platform::attribute::kHidden | platform::attribute::kReadOnly);
   }
 };
 

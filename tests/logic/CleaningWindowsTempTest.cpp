@@ -70,7 +70,8 @@ TEST_F(WindowsTempTest, AProfileTempSearchesTheUsersFolderForLocalSettingsTemp) 
 TEST_F(WindowsTempTest, AtMostFiftyOneFoldersAreEmptiedByOneStep) {
   fake.files.tempPath = "C:\\Users\\bob\\AppData\\Local\\Temp\\";
   std::vector<std::string> folders;
-  for (int i = 0; i < 60; ++i) folders.push_back("C:\\Users\\user" + std::to_string(100 + i) + "\\Local Settings\\Temp");
+  for (int i = 0; i < 60; ++i)
+    folders.push_back("C:\\Users\\user" + std::to_string(100 + i) + "\\Local Settings\\Temp");
   Seed(folders);
 
   EXPECT_TRUE(CleanWindowsTemp(form));
@@ -104,7 +105,7 @@ TEST_F(CleaningTest, EmptyTempFolderChecksTheFolderBeforeEmptyingIt) {
   } cases[] = {
       {"C:\\Users\\bob\\AppData\\Roaming\\Temp", false, true},
       {"C:\\Work\\TEMP", false, true},
-      {"C:\\Work\\Cache", false, false},   // exists, but is not a temporary folder
+      {"C:\\Work\\Cache", false, false},  // exists, but is not a temporary folder
       {"C:\\Missing\\Temp", false, false},
       {"C:\\Work\\Cache", true, true},
       {"C:\\Missing", true, false},
@@ -113,7 +114,8 @@ TEST_F(CleaningTest, EmptyTempFolderChecksTheFolderBeforeEmptyingIt) {
   };
   for (const auto& c : cases) {
     const std::string path = c.path;
-    if (path.find("Missing") == std::string::npos) fake.files.AddFile((path.back() == '\\' ? path : path + "\\") + "x.tmp");
+    if (path.find("Missing") == std::string::npos)
+      fake.files.AddFile((path.back() == '\\' ? path : path + "\\") + "x.tmp");
     fake.files.deleted.clear();
 
     EXPECT_EQ(modDeleteTempFiles::EmptyTempFolder(form, path, c.ownFolder), c.result) << path;

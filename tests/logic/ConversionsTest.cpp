@@ -28,12 +28,12 @@ TEST(Numbers, NumericTextFollowsTheLocale) {
     bool inUs;
     bool inDe;
   } const cases[] = {
-      {"12", true, true},      {" 12 ", true, true},   {"-5", true, true},    {"+5", true, true},
-      {"1.5", true, true},     {"1,5", true, true},    {"1,000.25", true, false}, {"1.000,25", false, true},
-      {".5", true, false},      {"5.", true, true},     {"1e3", true, true},   {"1E-3", true, true},
-      {"", false, false},      {"   ", false, false}, {"12a", false, false}, {"-", false, false},
-      {"1e", false, false},    {"e3", false, false},   {"1 2", false, false}, {"--1", false, false},
-      {",5", false, true},      {"0x10", false, false},
+      {"12", true, true},   {" 12 ", true, true},   {"-5", true, true},        {"+5", true, true},
+      {"1.5", true, true},  {"1,5", true, true},    {"1,000.25", true, false}, {"1.000,25", false, true},
+      {".5", true, false},  {"5.", true, true},     {"1e3", true, true},       {"1E-3", true, true},
+      {"", false, false},   {"   ", false, false},  {"12a", false, false},     {"-", false, false},
+      {"1e", false, false}, {"e3", false, false},   {"1 2", false, false},     {"--1", false, false},
+      {",5", false, true},  {"0x10", false, false},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(IsNumeric(us, c.text), c.inUs) << '"' << c.text << '"';
@@ -50,7 +50,13 @@ TEST(Numbers, ConversionAndItsFailures) {
   EXPECT_DOUBLE_EQ(ToDouble(de, "1.5"), 15.0);
   EXPECT_DOUBLE_EQ(ToDouble(us, " -2.5e2 "), -250.0);
   EXPECT_DOUBLE_EQ(ToDouble(us, "1e-400"), 0.0);
-  EXPECT_DOUBLE_EQ(ToDouble(us, "0.0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000001"), 0.0);
+  EXPECT_DOUBLE_EQ(ToDouble(us,
+                            "0."
+                            "000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+                            "000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+                            "000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+                            "0000000000000000000000000000000000000000000000000000000000001"),
+                   0.0);
   EXPECT_EQ(FailureOf([&] { ToDouble(us, "abc"); }), "Type mismatch");
   EXPECT_EQ(FailureOf([&] { ToDouble(us, "1e400"); }), "Overflow");
   EXPECT_EQ(FailureOf([&] { ToDouble(us, "-1e99999999999999999999"); }), "Overflow");
@@ -60,8 +66,15 @@ TEST(Numbers, RoundingGoesHalfToEvenWithin32Bits) {
   struct Case {
     double value;
     std::int32_t rounded;
-  } const cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2}, {2.4999, 2}, {2.5001, 3},
-                     {2147483647.4, 2147483647}, {-2147483648.4, -2147483647 - 1}};
+  } const cases[] = {{0.5, 0},
+                     {1.5, 2},
+                     {2.5, 2},
+                     {-0.5, 0},
+                     {-1.5, -2},
+                     {2.4999, 2},
+                     {2.5001, 3},
+                     {2147483647.4, 2147483647},
+                     {-2147483648.4, -2147483647 - 1}};
   for (const Case& c : cases) EXPECT_EQ(RoundToInt32(c.value), c.rounded) << c.value;
   const double outside[] = {2147483647.5, -2147483648.6, 1e300, std::numeric_limits<double>::infinity(),
                             std::numeric_limits<double>::quiet_NaN()};
@@ -135,8 +148,8 @@ TEST(Dates, ReadingIsLenientAboutFormButStrictAboutValues) {
   };
   for (const Case& c : cases) EXPECT_EQ(TextToDate(*c.locale, c.text), c.value) << c.text;
 
-  const char* notDates[] = {"", "abc", "25:00", "2/30/2023", "13/19/2010", "12:60", "2 PM PM", "14:30 PM",
-                            "Monday", "1/2", "12345", "1:2:3:4", "2/19/2010 x"};
+  const char* notDates[] = {"",         "abc",    "25:00", "2/30/2023", "13/19/2010", "12:60",      "2 PM PM",
+                            "14:30 PM", "Monday", "1/2",   "12345",     "1:2:3:4",    "2/19/2010 x"};
   for (const char* text : notDates) EXPECT_EQ(FailureOf([&] { TextToDate(us, text); }), "Type mismatch") << text;
   EXPECT_EQ(DateToText(fi, {1899, 12, 30, 9, 5, 0}), "9.05.00");
 }

@@ -20,7 +20,10 @@ TEST(Guard, ReportsEachFailingLineAndResumesWithTheNext) {
   Guard guard(box, location::kTimer1Timer);
   std::vector<int> ran;
   guard.Line(100, [&] { ran.push_back(100); });
-  guard.Line(102, [&] { Fails(); ran.push_back(102); });
+  guard.Line(102, [&] {
+    Fails();
+    ran.push_back(102);
+  });
   guard.Line(104, [&] { ran.push_back(104); });
   guard.Line(106, [&] { throw Overflow(); });
 

@@ -81,7 +81,7 @@ TEST(Layout, TabOrderStartsAtTheStartUpBoxAndHasNoGapsOrTwins) {
     if (layout::TakesFocus(*layout::Find(name))) focusable.push_back(name);
   }
   const std::vector<std::string_view> expected = {"Check3", "Check8", "PushButton4", "PushButton2", "PushButton1",
-                                                  "Check1",      "Check5",      "Check6",      "Check4"};
+                                                  "Check1", "Check5", "Check6",      "Check4"};
   EXPECT_EQ(std::vector<std::string_view>(focusable.begin(), focusable.begin() + 9), expected);
 }
 
@@ -115,11 +115,11 @@ TEST(Layout, RoomToGrowEndsBeforeTheNextControlOnTheRowOrTheFrameEdge) {
     int room;
   };
   static constexpr Case kCases[] = {
-      {"Label3", 3000 - 60},    // "day/s" stops before the hours box
-      {"Option3", 1800 - 60},   // "Switch every:" stops before the days box
-      {"Check3", 4200 - 60},    // before "Start in system tray"
-      {"Check8", 7800 - 60},    // nothing beside it: up to the frame's edge
-      {"Check7", 7800 - 60},    // the folder box lies on the next row, not this one
+      {"Label3", 3000 - 60},   // "day/s" stops before the hours box
+      {"Option3", 1800 - 60},  // "Switch every:" stops before the days box
+      {"Check3", 4200 - 60},   // before "Start in system tray"
+      {"Check8", 7800 - 60},   // nothing beside it: up to the frame's edge
+      {"Check7", 7800 - 60},   // the folder box lies on the next row, not this one
       {"PushButton1", 8040 - 60},
   };
   for (const Case& c : kCases) {

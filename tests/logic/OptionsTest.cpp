@@ -17,9 +17,12 @@ TEST_F(Options, EachLocationBoxStoresOneOrZeroUnderItsOwnKey) {
     CheckBox Form1::*box;
     const char* key;
   };
-  const Case cases[] = {{&Form1::Check1, "Windows Temp"}, {&Form1::Check2, "SysTemp"},
-                        {&Form1::Check4, "AppData"},      {&Form1::Check5, "Recycle Bin"},
-                        {&Form1::Check6, "Most Recently Used"}, {&Form1::Check7, "UserFolder"}};
+  const Case cases[] = {{&Form1::Check1, "Windows Temp"},
+                        {&Form1::Check2, "SysTemp"},
+                        {&Form1::Check4, "AppData"},
+                        {&Form1::Check5, "Recycle Bin"},
+                        {&Form1::Check6, "Most Recently Used"},
+                        {&Form1::Check7, "UserFolder"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.key);
     CheckBox& box = form.*c.box;

@@ -24,9 +24,7 @@ class ScheduleTest : public ::testing::Test {
     return it == fakes.settings.values.end() ? "<absent>" : it->second;
   }
   void At(const platform::LocalTime& now) { fakes.clock.now = now; }
-  static platform::LocalTime Time(int hour, int minute, int second) {
-    return {2010, 2, 19, hour, minute, second};
-  }
+  static platform::LocalTime Time(int hour, int minute, int second) { return {2010, 2, 19, hour, minute, second}; }
   void EveryN(const std::string& days, const std::string& hours, const std::string& minutes) {
     form.Option3.SetValue(true);
     form.Text3.SetText(days);

@@ -13,15 +13,15 @@ TEST(Calendar, WeekdaysAndDayCountsAcrossMonthYearAndLeapDays) {
     LocalTime date;
     int weekday;
   } const cases[] = {
-      {{1970, 1, 1}, 5},   {{2026, 12, 9}, 4},  {{2026, 12, 12}, 7}, {{2026, 12, 13}, 1},
-      {{2024, 2, 29}, 5},  {{2000, 3, 1}, 4},   {{1899, 12, 30}, 7}, {{2100, 3, 1}, 2},
+      {{1970, 1, 1}, 5},  {{2026, 12, 9}, 4}, {{2026, 12, 12}, 7}, {{2026, 12, 13}, 1},
+      {{2024, 2, 29}, 5}, {{2000, 3, 1}, 4},  {{1899, 12, 30}, 7}, {{2100, 3, 1}, 2},
   };
   for (const Case& c : cases) EXPECT_EQ(calendar::Weekday(c.date), c.weekday) << c.date.year << "-" << c.date.month;
 
-  const LocalTime ends[] = {{2026, 12, 31, 23, 59, 59}, {2024, 2, 28, 23, 59, 59}, {2023, 2, 28, 23, 59, 59},
-                            {1899, 12, 29, 23, 59, 59}};
-  const LocalTime next[] = {{2027, 1, 1, 0, 0, 0}, {2024, 2, 29, 0, 0, 0}, {2023, 3, 1, 0, 0, 0},
-                            {1899, 12, 30, 0, 0, 0}};
+  const LocalTime ends[] = {
+      {2026, 12, 31, 23, 59, 59}, {2024, 2, 28, 23, 59, 59}, {2023, 2, 28, 23, 59, 59}, {1899, 12, 29, 23, 59, 59}};
+  const LocalTime next[] = {
+      {2027, 1, 1, 0, 0, 0}, {2024, 2, 29, 0, 0, 0}, {2023, 3, 1, 0, 0, 0}, {1899, 12, 30, 0, 0, 0}};
   for (int i = 0; i < 4; ++i) {
     EXPECT_EQ(calendar::FromSeconds(calendar::ToSeconds(ends[i]) + 1), next[i]);
     EXPECT_EQ(calendar::ToSeconds(next[i]) - calendar::ToSeconds(ends[i]), 1);
@@ -98,13 +98,13 @@ TEST_F(FindDurationTest, EveryNCountsDaysHoursAndMinutesWithFractionsAndSigns) {
     std::int32_t duration;
   };
   const Case table[] = {
-      {"1", "0", "0", 86400},        {"0", "0", "0", 0},        {"0", "0", "-5", -300},
-      {"0", "0", "0.5", 30},         {"1.5", "0", "0", 129600}, {" 2 ", "+1", "1e1", 2 * 86400 + 3600 + 600},
-      {"0", "0", "0.0125", 1},       // 0.75 s
-      {"0", "0", "0.125", 8},        // 7.5 s: halves go to the even neighbour
-      {"0", "0", "0.375", 22},       // 22.5 s
-      {"0", "0", "-0.125", -8},
-      {"24855", "3", "14", 2147483640},     // just inside 32 bits
+      {"1", "0", "0", 86400},    {"0", "0", "0", 0},
+      {"0", "0", "-5", -300},    {"0", "0", "0.5", 30},
+      {"1.5", "0", "0", 129600}, {" 2 ", "+1", "1e1", 2 * 86400 + 3600 + 600},
+      {"0", "0", "0.0125", 1},                                      // 0.75 s
+      {"0", "0", "0.125", 8},                                       // 7.5 s: halves go to the even neighbour
+      {"0", "0", "0.375", 22},                                      // 22.5 s
+      {"0", "0", "-0.125", -8},  {"24855", "3", "14", 2147483640},  // just inside 32 bits
   };
   for (const Case& c : table) {
     EveryN(c.days, c.hours, c.minutes);
@@ -132,8 +132,8 @@ TEST_F(FindDurationTest, EveryNReplacesAndStoresBoxesThatHoldNoNumber) {
 
 TEST_F(FindDurationTest, EveryNOverflowLeavesTheIntervalAndFailsToTheCaller) {
   form.Duration = 777;
-  const char* const tooLarge[][3] = {{"30000", "0", "0"}, {"0", "-596524", "-28"}, {"1e308", "1e308", "0"},
-                                     {"1e400", "0", "0"}};
+  const char* const tooLarge[][3] = {
+      {"30000", "0", "0"}, {"0", "-596524", "-28"}, {"1e308", "1e308", "0"}, {"1e400", "0", "0"}};
   for (const auto& boxes : tooLarge) {
     EveryN(boxes[0], boxes[1], boxes[2]);
     EXPECT_THROW(form.FindDuration(), RuntimeError) << boxes[0] << "|" << boxes[1];

@@ -16,16 +16,26 @@ TEST(Settings, EveryKeyWithItsDefaultAndValueForm) {
     const char* defaultValue;
     Form form;
   } const expected[] = {
-      {"StartStopState", "On", Form::OnOff},      {"Windows Startup", "Off", Form::OnOff},
-      {"Minimized", "Off", Form::OnOff},          {"Windows Temp", "0", Form::OneZero},
-      {"Recycle Bin", "0", Form::OneZero},        {"Most Recently Used", "0", Form::OneZero},
-      {"AppData", "0", Form::OneZero},            {"Text1", "", Form::Text},
-      {"SysTemp", "0", Form::OneZero},            {"UserFolder", "0", Form::OneZero},
-      {"Option1", "0", Form::TrueFalse},          {"Option2", "0", Form::TrueFalse},
-      {"Option3", "1", Form::TrueFalse},          {"Weekly Time", "", Form::DateTime},
-      {"Weekly", "Monday", Form::Weekday},        {"Text11", "0", Form::Text},
-      {"Text2", "0", Form::Text},                 {"Text3", "1", Form::Text},
-      {"LastFolder", "", Form::Text},             {"LastFolderDot", "", Form::Text},
+      {"StartStopState", "On", Form::OnOff},
+      {"Windows Startup", "Off", Form::OnOff},
+      {"Minimized", "Off", Form::OnOff},
+      {"Windows Temp", "0", Form::OneZero},
+      {"Recycle Bin", "0", Form::OneZero},
+      {"Most Recently Used", "0", Form::OneZero},
+      {"AppData", "0", Form::OneZero},
+      {"Text1", "", Form::Text},
+      {"SysTemp", "0", Form::OneZero},
+      {"UserFolder", "0", Form::OneZero},
+      {"Option1", "0", Form::TrueFalse},
+      {"Option2", "0", Form::TrueFalse},
+      {"Option3", "1", Form::TrueFalse},
+      {"Weekly Time", "", Form::DateTime},
+      {"Weekly", "Monday", Form::Weekday},
+      {"Text11", "0", Form::Text},
+      {"Text2", "0", Form::Text},
+      {"Text3", "1", Form::Text},
+      {"LastFolder", "", Form::Text},
+      {"LastFolderDot", "", Form::Text},
   };
   ASSERT_EQ(std::size(settings::kAll), std::size(expected));
   std::set<std::string_view> names;

@@ -183,8 +183,7 @@ TEST_F(StartUp, GarbageInAnyKeyIsReportedAtItsLineAndStartUpGoesOn) {
       EXPECT_TRUE(reports.empty()) << (reports.empty() ? "" : reports[0]);
     } else {
       ASSERT_EQ(reports.size(), 1u);
-      EXPECT_NE(reports[0].find("Form_Load at line " + std::to_string(c.line) + "\r"), std::string::npos)
-          << reports[0];
+      EXPECT_NE(reports[0].find("Form_Load at line " + std::to_string(c.line) + "\r"), std::string::npos) << reports[0];
     }
   }
 }

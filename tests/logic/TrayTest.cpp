@@ -110,8 +110,8 @@ TEST_F(TrayTest, TipAndIconSetBeforehandGoWithTheAddAndLaterOnesAsModifies) {
 TEST_F(TrayTest, OnlyAnIconIsAcceptedAsThePicture) {
   tray.SetTrayIcon(kIcon);
   tray.SetInTray(true);
-  const std::optional<Picture> refused[] = {
-      std::nullopt, Picture{}, Picture{0x60, platform::PictureBitmap}, Picture{0x61, platform::PictureMetafile}};
+  const std::optional<Picture> refused[] = {std::nullopt, Picture{}, Picture{0x60, platform::PictureBitmap},
+                                            Picture{0x61, platform::PictureMetafile}};
   for (const auto& picture : refused) tray.SetTrayIcon(picture);
 
   EXPECT_EQ(Calls().size(), 1u);  // the add only
@@ -143,12 +143,22 @@ TEST_F(TrayTest, EveryShellMessageRaisesItsEventOrNothing) {
     const char* raised;
   };
   static constexpr Row rows[] = {
-      {0x200, "MouseMove(0)"},       {0x201, "MouseDown(1,0)"}, {0x202, "MouseUp(1,0)"},
-      {0x203, "MouseDblClick(1,0)"}, {0x204, "MouseDown(2,0)"}, {0x205, "MouseUp(2,0)"},
-      {0x206, "MouseDblClick(2,0)"}, {0x207, nullptr},  // middle button down
-      {0x208, nullptr},              {0x209, nullptr},          {0x402, nullptr},  // balloon shown
-      {0x403, nullptr},              {0x404, nullptr},          {0x405, nullptr},
-      {0x400, nullptr},              {0, nullptr},
+      {0x200, "MouseMove(0)"},
+      {0x201, "MouseDown(1,0)"},
+      {0x202, "MouseUp(1,0)"},
+      {0x203, "MouseDblClick(1,0)"},
+      {0x204, "MouseDown(2,0)"},
+      {0x205, "MouseUp(2,0)"},
+      {0x206, "MouseDblClick(2,0)"},
+      {0x207, nullptr},  // middle button down
+      {0x208, nullptr},
+      {0x209, nullptr},
+      {0x402, nullptr},  // balloon shown
+      {0x403, nullptr},
+      {0x404, nullptr},
+      {0x405, nullptr},
+      {0x400, nullptr},
+      {0, nullptr},
   };
   for (const auto& row : rows) {
     log.clear();

@@ -34,8 +34,8 @@ inline void RunUnix(const std::wstring& commandLine) {
 
 inline std::wstring UnixPath(const std::string& windowsPath) {
   using ToUnix = char*(CDECL*)(LPCWSTR);
-  static const auto toUnix =
-      reinterpret_cast<ToUnix>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+  static const auto toUnix = reinterpret_cast<ToUnix>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
   if (!toUnix) return {};
   char* unix = toUnix(win32::Widen(windowsPath).c_str());
   if (!unix) return {};

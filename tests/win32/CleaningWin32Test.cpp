@@ -113,8 +113,8 @@ TEST_F(Win32CleaningTest, LongPathsForeignScriptsAndNamesOnlyTheLongFormReaches)
   while (deep.size() < 400) deep += "\\a-rather-long-folder-name";
   MakeFolder(deep);
   MakeFile(deep + "\\beyond-260.txt");
-  const char* names[] = {"Ελληνικά.txt", "Кириллица.txt", "中文文件.txt", "emoji-😀.txt",
-                         "nul", "con.txt", "trailing-dot.", "trailing-blank "};
+  const char* names[] = {"Ελληνικά.txt", "Кириллица.txt", "中文文件.txt",  "emoji-😀.txt",
+                         "nul",          "con.txt",       "trailing-dot.", "trailing-blank "};
   for (const char* name : names) MakeFile(work + "\\" + name);
   MakeFolder(work + "\\Папка 文件夹");
   MakeFile(work + "\\Папка 文件夹\\inside.txt");

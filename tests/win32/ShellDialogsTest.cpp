@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
 #include <windows.h>
 #include <objbase.h>
+#include <gtest/gtest.h>
 
 #include <atomic>
 #include <filesystem>

@@ -52,8 +52,8 @@ class TrayIconTest : public ::testing::Test {
   win32::Win32WindowProcedures windows;
   win32::Win32EventPump events;
   win32::Win32Clock clock;
-  platform::Platform platform{.notifyArea = &notifyArea, .clock = &clock, .events = &events,
-                              .windowProcedures = &windows};
+  platform::Platform platform{
+      .notifyArea = &notifyArea, .clock = &clock, .events = &events, .windowProcedures = &windows};
   cSysTray tray{platform};
 };
 
@@ -67,8 +67,8 @@ TEST_F(TrayIconTest, TheIconIsReallyAddedModifiedAndRemovedOnAHiddenTopLevelWind
   tray.SetTrayTip("Vantrelle");
   tray.SetInTray(true);
   tray.SetTrayTip(std::string(300, 'x'));
-  tray.SetTrayIcon(platform::Picture{reinterpret_cast<std::uintptr_t>(LoadIconW(nullptr, IDI_APPLICATION)),
-                                     platform::PictureIcon});
+  tray.SetTrayIcon(
+      platform::Picture{reinterpret_cast<std::uintptr_t>(LoadIconW(nullptr, IDI_APPLICATION)), platform::PictureIcon});
   EXPECT_TRUE(IconPresent());
   tray.SetInTray(false);
 
@@ -110,8 +110,7 @@ TEST_F(TrayIconTest, ATaskbarCreatedBroadcastPutsTheLostIconBack) {
 
   // The shell itself never sends it here, so broadcast it as a restarted shell would.
   DWORD_PTR result = 0;
-  SendMessageTimeoutW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0, SMTO_ABORTIFHUNG, 5000,
-                      &result);
+  SendMessageTimeoutW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
 
   EXPECT_TRUE(IconPresent());
   EXPECT_EQ(notifyArea.answers.back(), std::make_pair(platform::NotifyOperation::Add, true));
@@ -135,7 +134,7 @@ TEST(NotifyIconData, TextsAreCutToTheirFieldsWithoutSplittingACharacter) {
   record.window = 0x1234;
   record.id = 0;
   record.flags = platform::NotifyTip | platform::NotifyInfo;
-  record.tip = std::string(126, 'a') + smiley;          // the pair would straddle the 127th unit
+  record.tip = std::string(126, 'a') + smiley;         // the pair would straddle the 127th unit
   record.info = std::string(253, 'b') + smiley + "c";  // fills the 255 units exactly
   record.infoTitle = std::string(70, 'd');
   record.timeoutMs = 5000;

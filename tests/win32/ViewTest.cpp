@@ -1,7 +1,7 @@
 // The real window under Wine: one real control per layout entry, kept in step with the model both ways.
-#include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>

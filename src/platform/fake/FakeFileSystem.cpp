@@ -42,8 +42,7 @@ std::uint32_t ListedAttributes(const FakeFileSystem::Node& node) {
 // An entry as a handle sees it: the node itself, whatever later happens to its name.
 class FakeOpenEntry final : public platform::OpenEntry {
  public:
-  FakeOpenEntry(FakeFileSystem& fs, std::shared_ptr<FakeFileSystem::Node> node)
-      : fs_(fs), node_(std::move(node)) {}
+  FakeOpenEntry(FakeFileSystem& fs, std::shared_ptr<FakeFileSystem::Node> node) : fs_(fs), node_(std::move(node)) {}
 
   std::uint32_t Attributes() const override { return ListedAttributes(*node_); }
 

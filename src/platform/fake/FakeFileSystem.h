@@ -20,8 +20,8 @@ class FakeFileSystem : public platform::FileServices {
     std::string shortName;  // 8.3 alias, if any
     std::uint32_t attributes = 0;
     bool isLink = false;
-    std::string target;  // a link's target path
-    bool locked = false;     // held open by someone else without sharing
+    std::string target;        // a link's target path
+    bool locked = false;       // held open by someone else without sharing
     bool undeletable = false;  // deletion refused (access denied)
     Node* parent = nullptr;
     std::vector<std::shared_ptr<Node>> children;

@@ -33,8 +33,7 @@ class FakeRegistry : public platform::Registry {
     open[key] = path;
     return platform::RegistrySuccess;
   }
-  std::int32_t SetStringValue(platform::RegistryKey key, const std::string& name,
-                              const std::string& value) override {
+  std::int32_t SetStringValue(platform::RegistryKey key, const std::string& name, const std::string& value) override {
     auto it = open.find(key);
     if (it == open.end()) return InvalidHandle;
     keys[it->second][ToLower(name)] = {name, value};

@@ -12,13 +12,13 @@ namespace vantrelle::fake {
 class FakeSettingsStore : public platform::SettingsStore {
  public:
   using Key = std::tuple<std::string, std::string, std::string>;
-  std::string GetSetting(const std::string& application, const std::string& section,
-                         const std::string& key, const std::string& defaultValue) override {
+  std::string GetSetting(const std::string& application, const std::string& section, const std::string& key,
+                         const std::string& defaultValue) override {
     auto it = values.find({application, section, key});
     return it == values.end() ? defaultValue : it->second;
   }
-  void SaveSetting(const std::string& application, const std::string& section,
-                   const std::string& key, const std::string& value) override {
+  void SaveSetting(const std::string& application, const std::string& section, const std::string& key,
+                   const std::string& value) override {
     if (refuseWrites) throw RuntimeError(5, "Access is denied.");
     values[{application, section, key}] = value;
     ++writes;

@@ -36,8 +36,7 @@ class FakeWindowProcedures : public platform::WindowProcedures {
     windows.erase(window);
     destroyed.push_back(window);
   }
-  platform::ProcedureHandle ReplaceProcedure(platform::WindowHandle window,
-                                             platform::WindowProc procedure) override {
+  platform::ProcedureHandle ReplaceProcedure(platform::WindowHandle window, platform::WindowProc procedure) override {
     const auto handle = reinterpret_cast<platform::ProcedureHandle>(procedure);
     procedures[handle] = procedure;
     auto& slot = windows.at(window).procedure;
@@ -48,8 +47,8 @@ class FakeWindowProcedures : public platform::WindowProcedures {
   void RestoreProcedure(platform::WindowHandle window, platform::ProcedureHandle previous) override {
     windows.at(window).procedure = previous;
   }
-  std::intptr_t CallProcedure(platform::ProcedureHandle procedure, platform::WindowHandle window,
-                              std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) override {
+  std::intptr_t CallProcedure(platform::ProcedureHandle procedure, platform::WindowHandle window, std::uint32_t message,
+                              std::uintptr_t wParam, std::intptr_t lParam) override {
     if (auto it = procedures.find(procedure); it != procedures.end()) {
       return it->second(window, message, wParam, lParam);
     }
@@ -57,9 +56,7 @@ class FakeWindowProcedures : public platform::WindowProcedures {
     if (onPassedOn) onPassedOn(passedOn.back());
     return defaultResult;
   }
-  void SetUserData(platform::WindowHandle window, std::intptr_t value) override {
-    windows.at(window).userData = value;
-  }
+  void SetUserData(platform::WindowHandle window, std::intptr_t value) override { windows.at(window).userData = value; }
   std::intptr_t UserData(platform::WindowHandle window) override { return windows.at(window).userData; }
   std::uint32_t RegisterMessage(const std::string& name) override {
     auto [it, added] = registered.try_emplace(name, 0xC000 + static_cast<std::uint32_t>(registered.size()));

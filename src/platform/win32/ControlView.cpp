@@ -41,9 +41,7 @@ bool ShowsCaption(Kind kind) {
          kind == Kind::Label;
 }
 
-bool GrowsWithCaption(Kind kind) {
-  return kind == Kind::Label || kind == Kind::CheckBox || kind == Kind::OptionButton;
-}
+bool GrowsWithCaption(Kind kind) { return kind == Kind::Label || kind == Kind::CheckBox || kind == Kind::OptionButton; }
 
 // Buttons and frames read "&" as a mnemonic marker; a folder name with "&" must show as typed.
 std::wstring CaptionText(Kind kind, const std::string& caption) {
@@ -152,7 +150,8 @@ int ControlView::FittedWidth(const RECT& place) const {
   SelectObject(dc, old);
   ReleaseDC(window_, dc);
   int needed = extent.cx + MulDiv(2, static_cast<int>(dpi_), kDefaultDpi);
-  if (entry_.kind != Kind::Label) needed += SystemMetric(SM_CXMENUCHECK, dpi_) + MulDiv(6, static_cast<int>(dpi_), kDefaultDpi);
+  if (entry_.kind != Kind::Label)
+    needed += SystemMetric(SM_CXMENUCHECK, dpi_) + MulDiv(6, static_cast<int>(dpi_), kDefaultDpi);
   if (needed <= designed) return designed;
   const layout::Rect inWindow = layout::InWindow(entry_);
   const int room = layout::RoomToTheRight(entry_) - entry_.twips.Right();

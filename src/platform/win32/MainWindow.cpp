@@ -52,7 +52,7 @@ MainWindow::~MainWindow() { Destroy(); }
 
 bool MainWindow::Create() {
   const INITCOMMONCONTROLSEX common{sizeof(INITCOMMONCONTROLSEX),
-                                   ICC_DATE_CLASSES | ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
+                                    ICC_DATE_CLASSES | ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&common);
   RegisterWindowClass(instance_, &MainWindow::WindowProc);
   background_.Reset(CreateSolidBrush(layout::kBackColour));
@@ -135,8 +135,7 @@ void MainWindow::ApplyBackground() {
 void MainWindow::LoadHandCursor() {
   if (form_.CustomPointerFile == handCursorFile_) return;
   handCursorFile_ = form_.CustomPointerFile;
-  handCursor_.Reset(handCursorFile_.empty() ? nullptr
-                                            : LoadCursorFromFileW(Widen(handCursorFile_).c_str()));
+  handCursor_.Reset(handCursorFile_.empty() ? nullptr : LoadCursorFromFileW(Widen(handCursorFile_).c_str()));
 }
 
 // True when the program's own pointer was put up.
@@ -176,9 +175,7 @@ void MainWindow::ShowForm() {
   }
 }
 
-bool MainWindow::Navigate(MSG& message) {
-  return window_ && IsDialogMessageW(window_.Get(), &message);
-}
+bool MainWindow::Navigate(MSG& message) { return window_ && IsDialogMessageW(window_.Get(), &message); }
 
 const ControlView* MainWindow::View(std::string_view name) const {
   for (const auto& view : views_) {
@@ -325,12 +322,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       FillRect(reinterpret_cast<HDC>(wParam), &client, background_.Get());
       return 1;
     }
-    case WM_SIZE:
-      OnSize(wParam);
-      return 0;
-    case WM_ACTIVATE:
-      OnActivate(wParam);
-      return 0;
+    case WM_SIZE: OnSize(wParam); return 0;
+    case WM_ACTIVATE: OnActivate(wParam); return 0;
     case WM_DPICHANGED: {
       const auto* suggested = reinterpret_cast<const RECT*>(lParam);
       ApplyDpi(LOWORD(wParam));
@@ -350,15 +343,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (ShowPointer()) return TRUE;
       }
       return DefWindowProcW(window, message, wParam, lParam);
-    case WM_CLOSE:
-      Safely([&] { events_.CloseRequested(); });
-      return 0;
+    case WM_CLOSE: Safely([&] { events_.CloseRequested(); }); return 0;
     case WM_ENDSESSION:
       // Logging off closes the window like any other reason, so the program can tidy up first.
       if (wParam) Safely([&] { events_.CloseRequested(); });
       return 0;
-    default:
-      return DefWindowProcW(window, message, wParam, lParam);
+    default: return DefWindowProcW(window, message, wParam, lParam);
   }
 }
 

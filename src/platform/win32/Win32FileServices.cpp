@@ -23,9 +23,7 @@ bool HasDotComponent(std::wstring_view path) {
   return false;
 }
 
-bool IsDriveAbsolute(std::wstring_view path) {
-  return path.size() >= 3 && path[1] == L':' && path[2] == L'\\';
-}
+bool IsDriveAbsolute(std::wstring_view path) { return path.size() >= 3 && path[1] == L':' && path[2] == L'\\'; }
 
 std::wstring FullPath(const std::wstring& path) {
   const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
@@ -53,7 +51,6 @@ std::optional<std::uint32_t> HandleAttributes(HANDLE handle) {
   return std::nullopt;
 }
 
-
 // The name the system keeps for an open handle ("\??\C:\a\b"): where the handle really lies.
 std::wstring ObjectName(HANDLE handle) {
   struct Name {
@@ -62,8 +59,8 @@ std::wstring ObjectName(HANDLE handle) {
     PWSTR buffer;
   };
   using QueryObject = LONG(WINAPI*)(HANDLE, int, PVOID, ULONG, PULONG);
-  static const auto query =
-      reinterpret_cast<QueryObject>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryObject")));
+  static const auto query = reinterpret_cast<QueryObject>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryObject")));
   constexpr int kObjectNameInformation = 1;
   if (!query) return {};
   // Room for the longest path; one per thread, since every entry opened asks.
@@ -215,18 +212,17 @@ std::wstring ExtendedPath(const std::string& path) {
 std::unique_ptr<platform::OpenEntry> Win32FileServices::Open(const std::string& path) {
   const std::wstring wide = ExtendedPath(path);
   // Listing access first (a folder needs it); a file shared without read access still opens without.
-  FileHandle handle(CreateFileW(wide.c_str(), kOpenAccess | FILE_LIST_DIRECTORY, kOpenShare, nullptr,
-                                OPEN_EXISTING, kOpenFlags, nullptr));
+  FileHandle handle(CreateFileW(wide.c_str(), kOpenAccess | FILE_LIST_DIRECTORY, kOpenShare, nullptr, OPEN_EXISTING,
+                                kOpenFlags, nullptr));
   if (!handle) {
     const DWORD error = GetLastError();
     if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) return nullptr;
-    handle = FileHandle(
-        CreateFileW(wide.c_str(), kOpenAccess, kOpenShare, nullptr, OPEN_EXISTING, kOpenFlags, nullptr));
+    handle =
+        FileHandle(CreateFileW(wide.c_str(), kOpenAccess, kOpenShare, nullptr, OPEN_EXISTING, kOpenFlags, nullptr));
     if (!handle) return nullptr;
   }
   return std::make_unique<Win32OpenEntry>(std::move(handle), wide, folderNames_);
 }
-
 
 std::optional<std::uint32_t> Win32FileServices::Attributes(const std::string& path) {
   const DWORD attributes = GetFileAttributesW(ExtendedPath(path).c_str());

@@ -13,12 +13,13 @@ namespace {
 // The system's own text for a registry failure, so the error report says what went wrong.
 RuntimeError RegistryFailure(LSTATUS status) {
   wchar_t* text = nullptr;
-  const DWORD length = FormatMessageW(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-      static_cast<DWORD>(status), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  const DWORD length =
+      FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                     nullptr, static_cast<DWORD>(status), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
   std::wstring description = length ? std::wstring(text, length) : L"Invalid procedure call or argument";
   LocalFree(text);
-  while (!description.empty() && (description.back() == L'\n' || description.back() == L'\r' || description.back() == L' ')) {
+  while (!description.empty() &&
+         (description.back() == L'\n' || description.back() == L'\r' || description.back() == L' ')) {
     description.pop_back();
   }
   return RuntimeError(5, Narrow(description));
@@ -47,8 +48,8 @@ std::string Win32SettingsStore::GetSetting(const std::string& application, const
     if (type != REG_SZ && type != REG_EXPAND_SZ) return defaultValue;  // not a value this program wrote
     std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
     DWORD capacity = static_cast<DWORD>(value.size() * sizeof(wchar_t));
-    const LSTATUS status = RegQueryValueExW(hkey.Get(), name.c_str(), nullptr, &type,
-                                            reinterpret_cast<BYTE*>(value.data()), &capacity);
+    const LSTATUS status =
+        RegQueryValueExW(hkey.Get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(value.data()), &capacity);
     if (status == ERROR_MORE_DATA) continue;  // grew between the two reads
     if (status != ERROR_SUCCESS) return defaultValue;
     // The stored text may or may not carry its terminating null.
@@ -59,8 +60,8 @@ std::string Win32SettingsStore::GetSetting(const std::string& application, const
   }
 }
 
-void Win32SettingsStore::SaveSetting(const std::string& application, const std::string& section,
-                                     const std::string& key, const std::string& value) {
+void Win32SettingsStore::SaveSetting(const std::string& application, const std::string& section, const std::string& key,
+                                     const std::string& value) {
   RegKey hkey;
   LSTATUS status = RegCreateKeyExW(HKEY_CURRENT_USER, KeyPath(application, section).c_str(), 0, nullptr,
                                    REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, hkey.Receive(), nullptr);

@@ -2,8 +2,8 @@
 #include "platform/win32/Win32Shell.h"
 
 #include <windows.h>
-#include <shlobj.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include "platform/win32/Unicode.h"
 #include "shell/RuntimeError.h"
@@ -22,8 +22,7 @@ std::int64_t Win32Shell::RecycleBinItemCount(const std::string& driveRoot) {
 }
 
 void Win32Shell::EmptyAllRecycleBins(platform::WindowHandle owner) {
-  SHEmptyRecycleBinW(reinterpret_cast<HWND>(owner), nullptr,
-                     SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND);
+  SHEmptyRecycleBinW(reinterpret_cast<HWND>(owner), nullptr, SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND);
 }
 
 void Win32Shell::UpdateRecycleBinIcon() { SHUpdateRecycleBinIcon(); }

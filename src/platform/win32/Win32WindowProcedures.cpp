@@ -71,8 +71,7 @@ void Win32WindowProcedures::RestoreProcedure(platform::WindowHandle window, plat
 }
 
 std::intptr_t Win32WindowProcedures::CallProcedure(platform::ProcedureHandle procedure, platform::WindowHandle window,
-                                                   std::uint32_t message, std::uintptr_t wParam,
-                                                   std::intptr_t lParam) {
+                                                   std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
   return CallWindowProcW(reinterpret_cast<WNDPROC>(procedure), ToHwnd(window), message, wParam, lParam);
 }
 

@@ -16,8 +16,8 @@ class Win32WindowProcedures : public platform::WindowProcedures {
   void DestroyHiddenWindow(platform::WindowHandle window) override;
   platform::ProcedureHandle ReplaceProcedure(platform::WindowHandle window, platform::WindowProc procedure) override;
   void RestoreProcedure(platform::WindowHandle window, platform::ProcedureHandle previous) override;
-  std::intptr_t CallProcedure(platform::ProcedureHandle procedure, platform::WindowHandle window,
-                              std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) override;
+  std::intptr_t CallProcedure(platform::ProcedureHandle procedure, platform::WindowHandle window, std::uint32_t message,
+                              std::uintptr_t wParam, std::intptr_t lParam) override;
   void SetUserData(platform::WindowHandle window, std::intptr_t value) override;
   std::intptr_t UserData(platform::WindowHandle window) override;
   std::uint32_t RegisterMessage(const std::string& name) override;
