@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Builds both presets and runs every test: the logic natively, everything else under Wine.
+# Builds every preset and runs every test: the logic natively (also under the address and
+# undefined-behaviour sanitizers), everything else under Wine. Warnings are errors.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
-for preset in native windows; do
+for preset in native native-sanitize windows; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
 done
 ctest --preset native
+ctest --preset native-sanitize
 ctest --preset windows

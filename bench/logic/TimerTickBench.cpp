@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <new>
 
+#include "base/Calendar.h"
 #include "platform/fake/FakePlatform.h"
-#include "schedule/Calendar.h"
-#include "shell/Form1.h"
+#include "window/MainForm.h"
 
 namespace {
 std::size_t g_allocations = 0;
@@ -68,32 +68,32 @@ int main() {
 
   fake::FakePlatform fakes;
   fakes.clock.now = calendar::FromSeconds(start);
-  Form1 form(fakes.platform);
-  form.Text3.SetText("24855");  // the longest interval: no run during the measurement
-  form.PushButton4.Click();
+  MainForm form(fakes.platform);
+  form.daysBox.SetText("24855");  // the longest interval: no run during the measurement
+  form.scheduleSwitch.Click();
   const Result tick = Measure([&](int i) {
     fakes.clock.now = calendar::FromSeconds(start + i + 1);
-    form.Timer1.Elapse();
+    form.countdownTimer.Elapse();
   });
 
   fake::FakePlatform bareFakes;
-  Form1 bare(bareFakes.platform);
+  MainForm bare(bareFakes.platform);
   std::int32_t count = 0;
   char caption[64];
   const Result baseline = Measure([&](int i) {
     bareFakes.clock.now = calendar::FromSeconds(start + i + 1);
     bareFakes.events.DoEvents();
     ++count;
-    bare.ProgressBar1.SetMax(2147472000);
-    bare.ProgressBar1.SetValue(count);
+    bare.countdownBar.SetMax(2147472000);
+    bare.countdownBar.SetValue(count);
     std::snprintf(caption, sizeof caption, "On. Next switch will occur in: %d", 2147472000 - count);
-    bare.Frame2.SetCaption(caption);
+    bare.statusFrame.SetCaption(caption);
   });
 
   std::printf("%d ticks, schedule every 24855 days\n", kTicks);
-  Print("Timer1_Timer", tick);
+  Print("CountdownTicked", tick);
   Print("baseline (bare tick work)", baseline);
-  std::printf("ratio Timer1_Timer / baseline: %.2f x the time per tick\n", tick.seconds / baseline.seconds);
-  std::printf("final status: %s\n", form.Frame2.Caption().c_str());
-  return form.Elapsed == kTicks ? 0 : 1;
+  std::printf("ratio CountdownTicked / baseline: %.2f x the time per tick\n", tick.seconds / baseline.seconds);
+  std::printf("final status: %s\n", form.statusFrame.Caption().c_str());
+  return form.Countdown().Elapsed() == kTicks ? 0 : 1;
 }

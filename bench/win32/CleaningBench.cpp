@@ -7,8 +7,8 @@
 #include <string>
 
 #include "DeletionTree.h"
-#include "cleaning/modCleanUp.h"
-#include "cleaning/modDeleteTempFiles.h"
+#include "cleaning/FolderEmptier.h"
+#include "cleaning/WindowsTemp.h"
 #include "platform/Platform.h"
 #include "platform/win32/ScopedHandle.h"
 #include "platform/win32/Unicode.h"
@@ -20,7 +20,8 @@
 #include "platform/win32/Win32NotifyArea.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32WindowProcedures.h"
-#include "shell/Form1.h"
+#include "window/MainForm.h"
+#include "window/WindowRunHost.h"
 
 namespace {
 
@@ -133,11 +134,12 @@ int main() {
                               .clock = &clock,
                               .events = &events,
                               .windowProcedures = &windowProcedures};
-  Form1 form(platform);
+  MainForm form(platform);
   // A real window, so that the yields run a real message queue.
   HWND window = CreateWindowExW(0, L"STATIC", L"Vantrelle bench", WS_OVERLAPPEDWINDOW, 0, 0, 300, 100, nullptr, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
-  form.hWnd = reinterpret_cast<platform::WindowHandle>(window);
+  form.windowHandle = reinterpret_cast<platform::WindowHandle>(window);
+  WindowRunHost host(form);
 
   BareDelete(kBenchRoot);
   CreateDirectoryW(kBenchRoot.c_str(), nullptr);
@@ -158,11 +160,11 @@ int main() {
     const std::function<void()> contenders[] = {
         [&] {
           platform.events = &events;
-          run += Seconds([&] { modCleanUp::EmptyFolder(form, win32::Narrow(runTree + name)); });
+          run += Seconds([&] { cleaning::EmptyFolder(platform, host, win32::Narrow(runTree + name)); });
         },
         [&] {
           platform.events = &noYield;
-          quiet += Seconds([&] { modCleanUp::EmptyFolder(form, win32::Narrow(quietTree + name)); });
+          quiet += Seconds([&] { cleaning::EmptyFolder(platform, host, win32::Narrow(quietTree + name)); });
         },
         [&] { bare += Seconds([&] { BareDelete(bareTree + name); }); },
     };
@@ -191,8 +193,8 @@ int main() {
     for (int pass = 0; pass < 3; ++pass) {
       bestWalk = std::min(bestWalk, Seconds([&] { BareWalk(user); }));
       bestSearch = std::min(bestSearch, Seconds([&] {
-                              modDeleteTempFiles::TempFolderList list;
-                              modDeleteTempFiles::FindTempFolders(form, list, win32::Narrow(user));
+                              cleaning::TempFolderList list;
+                              cleaning::FindTempFolders(platform, host, list, win32::Narrow(user));
                               if (pass == 0) listed += list.Count();
                             }));
     }

@@ -1,5 +1,5 @@
 // How well the window keeps up while a cleaning run empties a large own folder. The real main window
-// over Form1 on the real services; the run starts with a click on the delete-now button. A probe
+// over MainForm on the real services; the run starts with a click on the delete-now button. A probe
 // window on the same thread records when its timer ticks and the messages a second thread posts get
 // through; that thread also clicks a tick box and invalidates the status frame mid-run. The same run
 // on a second copy of the tree, without any of that, gives the cost of the measuring.
@@ -19,7 +19,6 @@
 #include "DeletionTree.h"
 #include "platform/MessageBoxService.h"
 #include "platform/SettingsStore.h"
-#include "platform/win32/MainWindow.h"
 #include "platform/win32/ScopedHandle.h"
 #include "platform/win32/SingleInstance.h"
 #include "platform/win32/Unicode.h"
@@ -33,7 +32,8 @@
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32WindowProcedures.h"
-#include "shell/Form1.h"
+#include "ui/win32/MainWindow.h"
+#include "window/MainForm.h"
 
 namespace {
 
@@ -70,12 +70,12 @@ class NoEvents : public win32::WindowEvents {
   void CloseRequested() override {}
 };
 
-// The services the program runs on, Form1 and its window, shown.
+// The services the program runs on, MainForm and its window, shown.
 struct Program {
   Program() {
     window.Create();
     messageBox.SetOwner(window.Handle());
-    form.WindowVisible = true;
+    form.windowVisible = true;
     window.ShowForm();
   }
   win32::Win32Clock clock;
@@ -103,7 +103,7 @@ struct Program {
                               .locale = &locale,
                               .windowProcedures = &windowProcedures};
   NoEvents windowEvents;
-  Form1 form{platform};
+  MainForm form{platform};
   win32::MainWindow window{form, windowEvents, GetModuleHandleW(nullptr), 0};
 
   HWND ControlWindow(const char* name) const { return window.View(name)->Handle(); }
@@ -134,7 +134,7 @@ int Walk(const std::wstring& folder, bool remove) {
 
 // What the probe window saw; written on the window's thread only, except where atomic.
 struct Observations {
-  Form1* form = nullptr;
+  MainForm* form = nullptr;
   int check6Before = 0;
   std::vector<Clock::time_point> ticks;   // WM_TIMER dispatches
   std::vector<Clock::time_point> posted;  // dispatches of the second thread's messages
@@ -148,8 +148,8 @@ struct Observations {
 };
 
 void Record(Observations& seen, Clock::time_point now) {
-  seen.statuses.emplace_back(now, seen.form->Frame2.Caption());
-  if (seen.check6Changed == Clock::time_point{} && seen.form->Check6.Value() != seen.check6Before) {
+  seen.statuses.emplace_back(now, seen.form->statusFrame.Caption());
+  if (seen.check6Changed == Clock::time_point{} && seen.form->recentDocsBox.Value() != seen.check6Before) {
     seen.check6Changed = now;
   }
 }
@@ -294,10 +294,12 @@ Run ClickDeleteNow(Program& program, Helper& helper) {
   return run;
 }
 
-void UseOwnFolder(Form1& form, const std::wstring& folder) {
-  for (CheckBox* box : {&form.Check1, &form.Check2, &form.Check4, &form.Check5, &form.Check6}) box->SetValue(0);
-  form.Check7.SetValue(1);
-  form.Text1.SetText(win32::Narrow(folder) + "\\");
+void UseOwnFolder(MainForm& form, const std::wstring& folder) {
+  for (CheckBox* box :
+       {&form.windowsTempBox, &form.systemTempBox, &form.userTempBox, &form.recycleBinBox, &form.recentDocsBox})
+    box->SetValue(0);
+  form.ownFolderBox.SetValue(1);
+  form.ownFolderPathBox.SetText(win32::Narrow(folder) + "\\");
 }
 
 void DrainQueue() {
@@ -409,7 +411,7 @@ int main() {
   Observations seen;
   seen.form = &program.form;
   UseOwnFolder(program.form, kMeasuredTree);
-  seen.check6Before = program.form.Check6.Value();
+  seen.check6Before = program.form.recentDocsBox.Value();
   HWND probe = CreateProbeWindow(seen);
   HWND frame = program.ControlWindow("Frame2");
   SetWindowSubclass(frame, FramePaintProc, 1, reinterpret_cast<DWORD_PTR>(&seen));
@@ -427,7 +429,7 @@ int main() {
   RemoveWindowSubclass(frame, FramePaintProc, 1);
   DrainQueue();
   const int measuredLeft = Walk(kMeasuredTree, false);
-  const int check6After = program.form.Check6.Value();
+  const int check6After = program.form.recentDocsBox.Value();
 
   std::vector<Clock::time_point> all = seen.ticks;
   all.insert(all.end(), seen.posted.begin(), seen.posted.end());

@@ -16,14 +16,14 @@
 
 #include "platform/MessageBoxService.h"
 #include "platform/SettingsStore.h"
-#include "platform/win32/MainWindow.h"
 #include "platform/win32/ScopedHandle.h"
 #include "platform/win32/Unicode.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32EventPump.h"
 #include "platform/win32/Win32NotifyArea.h"
 #include "platform/win32/Win32WindowProcedures.h"
-#include "shell/Form1.h"
+#include "ui/win32/MainWindow.h"
+#include "window/MainForm.h"
 
 using namespace vantrelle;
 using Clock = std::chrono::steady_clock;
@@ -49,11 +49,11 @@ class NoEvents : public win32::WindowEvents {
   void CloseRequested() override {}
 };
 
-// Form1 on quiet services, with its window not yet created.
+// MainForm on quiet services, with its window not yet created.
 struct QuietForm {
   void Show() {
     window.Create();
-    form.WindowVisible = true;
+    form.windowVisible = true;
     window.ShowForm();
   }
   MemoryStore store;
@@ -62,7 +62,7 @@ struct QuietForm {
   win32::Win32WindowProcedures windowProcedures;
   win32::Win32Clock clock;
   win32::Win32EventPump pump;
-  // Filled before Form1, whose tray control takes its services when it is built.
+  // Filled before MainForm, whose tray control takes its services when it is built.
   platform::Platform platform{.settings = &store,
                               .notifyArea = &notifyArea,
                               .messageBox = &box,
@@ -70,7 +70,7 @@ struct QuietForm {
                               .events = &pump,
                               .windowProcedures = &windowProcedures};
   NoEvents events;
-  Form1 form{platform};
+  MainForm form{platform};
   win32::MainWindow window{form, events, GetModuleHandleW(nullptr), 0};
 };
 
@@ -155,7 +155,7 @@ double StatusLineUpdates(int updates, bool withWindow) {
   }
   const auto start = Clock::now();
   for (int i = 0; i < updates; ++i) {
-    quiet.form.Frame2.SetCaption("Deleting C:\\Windows\\Temp\\file" + std::to_string(i) + ".tmp");
+    quiet.form.statusFrame.SetCaption("Deleting C:\\Windows\\Temp\\file" + std::to_string(i) + ".tmp");
     if (i % 64 == 0) PumpPending();  // the run yields to the window now and then
   }
   PumpPending();

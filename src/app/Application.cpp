@@ -29,24 +29,24 @@ bool Application::Start() {
   if (!window_.Create()) return false;
   messageBox_.SetOwner(window_.Handle());
   PlaceTrayIcon();
-  form_.Form_Load();
-  if (form_.EndRequested) return false;
+  form_.Load();
+  if (form_.endRequested) return false;
   // Loaded minimised, the window goes to the tray the moment it is shown.
-  form_.WindowVisible = true;
+  form_.windowVisible = true;
   window_.ShowForm();
-  return !form_.EndRequested;
+  return !form_.endRequested;
 }
 
 void Application::PlaceTrayIcon() {
   const int size = GetSystemMetrics(SM_CXSMICON);
-  trayIcon_.Reset(static_cast<HICON>(
+  trayPicture_.Reset(static_cast<HICON>(
       LoadImageW(instance_, MAKEINTRESOURCEW(IDI_VANTRELLE), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
-  cSysTray::StoredProperties stored;
-  stored.InTray = true;
-  if (trayIcon_)
-    stored.TrayIcon = platform::Picture{reinterpret_cast<std::uintptr_t>(trayIcon_.Get()), platform::PictureIcon};
-  stored.TrayTip = "";
-  form_.cSysTray1.ReadProperties(stored);
+  desktop::TrayIcon::StoredProperties stored;
+  stored.inTray = true;
+  if (trayPicture_)
+    stored.icon = platform::Picture{reinterpret_cast<std::uintptr_t>(trayPicture_.Get()), platform::PictureIcon};
+  stored.tip = "";
+  form_.trayIcon.ReadProperties(stored);
 }
 
 int Application::Run() {
@@ -64,17 +64,17 @@ int Application::Run() {
   return 0;
 }
 
-void Application::Resized() { form_.Form_Resize(); }
+void Application::Resized() { form_.Resized(); }
 
 void Application::CloseRequested() {
-  form_.Form_QueryUnload();
+  form_.Close();
   End();
 }
 
 void Application::End() {
   if (ended_) return;
   ended_ = true;
-  form_.cSysTray1.SetInTray(false);
+  form_.trayIcon.SetInTray(false);
   messageBox_.SetOwner(nullptr);
   window_.Destroy();
   PostQuitMessage(0);

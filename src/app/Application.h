@@ -1,9 +1,8 @@
 #pragma once
-// The composition root: the real platform services, Form1 on them, and its window.
+// The composition root: the real platform services, MainForm on them, and its window.
 #include <windows.h>
 
 #include "platform/Platform.h"
-#include "platform/win32/MainWindow.h"
 #include "platform/win32/ScopedHandle.h"
 #include "platform/win32/SingleInstance.h"
 #include "platform/win32/Win32Clock.h"
@@ -17,7 +16,8 @@
 #include "platform/win32/Win32SettingsStore.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32WindowProcedures.h"
-#include "shell/Form1.h"
+#include "ui/win32/MainWindow.h"
+#include "window/MainForm.h"
 
 namespace vantrelle::app {
 
@@ -33,7 +33,7 @@ class Application : public win32::WindowEvents, public WindowObserver {
   // Builds the window and shows it as start-up leaves it, without running the message loop.
   // False when another copy already runs or the window cannot be made.
   bool Start();
-  Form1& Form() { return form_; }
+  MainForm& Form() { return form_; }
   win32::MainWindow& Window() { return window_; }
 
   // win32::WindowEvents
@@ -61,9 +61,9 @@ class Application : public win32::WindowEvents, public WindowObserver {
   win32::Win32WindowProcedures windowProcedures_;
   win32::Win32SettingsStore settings_;
   win32::SingleInstance singleInstance_;
-  win32::IconHandle trayIcon_;
+  win32::IconHandle trayPicture_;
   platform::Platform platform_;
-  Form1 form_;
+  MainForm form_;
   win32::MainWindow window_;
   bool ended_ = false;
 };

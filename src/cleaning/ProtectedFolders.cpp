@@ -3,11 +3,11 @@
 #include <array>
 #include <vector>
 
-#include "cleaning/modDeleteTempFiles.h"
+#include "base/Strings.h"
+#include "cleaning/Paths.h"
 #include "platform/Environment.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
-#include "shell/Strings.h"
 
 namespace vantrelle::cleaning {
 
@@ -86,7 +86,7 @@ void AddParent(std::vector<std::string>& list, std::string_view path) {
   }
 }
 
-ProtectedSet CollectProtected(platform::Platform& platform) {
+ProtectedSet CollectProtected(const platform::Platform& platform) {
   ProtectedSet set;
   if (platform.environment) {
     const auto& environment = *platform.environment;
@@ -161,13 +161,13 @@ std::optional<std::string> NormalizeFolderPath(std::string_view path) {
   return ToUpper(result.substr(0, 1)) + result.substr(1);
 }
 
-bool IsProtectedFolder(platform::Platform& platform, std::string_view path) {
+bool IsProtectedFolder(const platform::Platform& platform, std::string_view path) {
   const auto normalized = NormalizeFolderPath(path);
   if (!normalized || IsRoot(*normalized)) return true;
   std::vector<std::string> forms{*normalized};
   // Short (8.3) names would otherwise slip past: "C:\PROGRA~1" is Program Files.
   if (platform.files) {
-    if (auto longForm = NormalizeFolderPath(modDeleteTempFiles::GetLongPath(*platform.files, *normalized))) {
+    if (auto longForm = NormalizeFolderPath(LongPath(*platform.files, *normalized))) {
       forms.push_back(*longForm);
     }
   }

@@ -16,6 +16,6 @@ std::optional<std::string> NormalizeFolderPath(std::string_view path);
 // True when emptying `path` could delete a system or profile folder: a relative path, a drive or share
 // root, the Windows folder, Program Files, ProgramData, the Users folder, any user profile and its
 // Documents, Desktop, Pictures, Music and Videos folders, or any folder containing one of them.
-bool IsProtectedFolder(platform::Platform& platform, std::string_view path);
+bool IsProtectedFolder(const platform::Platform& platform, std::string_view path);
 
 }  // namespace vantrelle::cleaning

@@ -3,6 +3,10 @@
 // (src/app for the real program, the fakes for tests) owns the implementations; the logic only
 // borrows them through this bundle.
 
+namespace vantrelle {
+class Locale;
+}  // namespace vantrelle
+
 namespace vantrelle::platform {
 
 class SettingsStore;
@@ -15,7 +19,6 @@ class Environment;
 class Instance;
 class Clock;
 class EventPump;
-class Locale;
 class WindowProcedures;
 
 struct Platform {

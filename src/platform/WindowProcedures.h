@@ -6,9 +6,10 @@
 
 namespace vantrelle::platform {
 
-// A window procedure in portable form.
-using WindowProc = std::intptr_t (*)(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-                                     std::intptr_t lParam);
+// A window procedure in portable form. It receives the window's user data (see SetUserData) first,
+// so that it can find the object it works for without anything global.
+using WindowProc = std::intptr_t (*)(std::intptr_t userData, WindowHandle window, std::uint32_t message,
+                                     std::uintptr_t wParam, std::intptr_t lParam);
 // A procedure as the platform knows it (the one a window had before it was replaced): only ever
 // handed back to the platform.
 using ProcedureHandle = std::intptr_t;

@@ -1,19 +1,19 @@
 #include "schedule/Interval.h"
 
-#include "schedule/Calendar.h"
-#include "shell/Conversions.h"
+#include "base/Calendar.h"
+#include "base/Conversions.h"
 
-namespace vantrelle::interval {
+namespace vantrelle::schedule {
 
 namespace {
 constexpr std::int64_t kWeek = 7 * calendar::kSecondsPerDay;
 
-std::int64_t SecondsUntil(const platform::LocalTime& now, const platform::LocalTime& target) {
+std::int64_t SecondsUntil(const LocalTime& now, const LocalTime& target) {
   return calendar::ToSeconds(target) - calendar::ToSeconds(now);
 }
 }  // namespace
 
-std::int32_t UntilWeekly(const platform::LocalTime& now, int weekday, const platform::LocalTime& timeOfDay) {
+std::int32_t UntilWeekly(const LocalTime& now, int weekday, const LocalTime& timeOfDay) {
   const int daysAhead = weekday - calendar::Weekday(now);
   std::int64_t seconds =
       SecondsUntil(now, calendar::AtTimeOfDay(now, timeOfDay)) + daysAhead * calendar::kSecondsPerDay;
@@ -21,7 +21,7 @@ std::int32_t UntilWeekly(const platform::LocalTime& now, int weekday, const plat
   return static_cast<std::int32_t>(seconds);
 }
 
-std::int32_t UntilDaily(const platform::LocalTime& now, const platform::LocalTime& timeOfDay) {
+std::int32_t UntilDaily(const LocalTime& now, const LocalTime& timeOfDay) {
   std::int64_t seconds = SecondsUntil(now, calendar::AtTimeOfDay(now, timeOfDay));
   if (seconds < 0) seconds += calendar::kSecondsPerDay;
   return static_cast<std::int32_t>(seconds);
@@ -31,4 +31,4 @@ std::int32_t Every(double days, double hours, double minutes) {
   return conversions::RoundToInt32(days * 86400.0 + (hours * 3600.0 + minutes * 60.0));
 }
 
-}  // namespace vantrelle::interval
+}  // namespace vantrelle::schedule

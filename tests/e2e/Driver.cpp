@@ -1,9 +1,9 @@
 #include "tests/e2e/Driver.h"
 
-#include "platform/win32/ControlView.h"
-#include "platform/win32/MainWindow.h"
 #include "platform/win32/ScopedHandle.h"
 #include "platform/win32/Unicode.h"
+#include "ui/win32/ControlView.h"
+#include "ui/win32/MainWindow.h"
 
 #include <commctrl.h>
 #include <shellapi.h>

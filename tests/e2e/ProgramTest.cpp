@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/Dpi.h"
-#include "platform/win32/MainWindow.h"
 #include "platform/win32/ScopedHandle.h"
 #include "platform/win32/Unicode.h"
-#include "shell/Layout.h"
 #include "tests/e2e/Driver.h"
+#include "ui/win32/Dpi.h"
+#include "ui/win32/MainWindow.h"
+#include "window/Layout.h"
 
 namespace vantrelle::e2e {
 namespace {

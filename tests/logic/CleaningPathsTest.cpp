@@ -2,14 +2,14 @@
 
 #include <optional>
 
+#include "cleaning/Paths.h"
 #include "cleaning/ProtectedFolders.h"
-#include "cleaning/modDeleteTempFiles.h"
 #include "platform/fake/FakeFileSystem.h"
 
 namespace vantrelle {
 namespace {
 
-using namespace modDeleteTempFiles;
+using namespace cleaning;
 
 TEST(PathHelpers, TrailingCharactersAndNul) {
   using namespace std::string_literals;
@@ -24,15 +24,15 @@ TEST(PathHelpers, TrailingCharactersAndNul) {
   EXPECT_EQ(TextBeforeNull("whole"), "whole");
 }
 
-TEST(GetLongPath, GivesLongProperCasedNamesOrNothingWhenAComponentIsMissing) {
+TEST(LongPath, GivesLongProperCasedNamesOrNothingWhenAComponentIsMissing) {
   fake::FakeFileSystem files;
   files.AddFolder("C:\\WINDOWS\\TEMP");
   files.AddFolder("C:\\Program Files\\my app");
   files.SetShortName("C:\\Program Files", "PROGRA~1");
-  EXPECT_EQ(GetLongPath(files, "c:\\windows\\temp\\"), "C:\\Windows\\Temp");
-  EXPECT_EQ(GetLongPath(files, "\"C:\\PROGRA~1\\MY APP\""), "C:\\Program Files\\My App");
-  EXPECT_EQ(GetLongPath(files, "C:\\Windows\\Gone\\"), "");
-  EXPECT_EQ(GetLongPath(files, "C:\\"), "C:");
+  EXPECT_EQ(LongPath(files, "c:\\windows\\temp\\"), "C:\\Windows\\Temp");
+  EXPECT_EQ(LongPath(files, "\"C:\\PROGRA~1\\MY APP\""), "C:\\Program Files\\My App");
+  EXPECT_EQ(LongPath(files, "C:\\Windows\\Gone\\"), "");
+  EXPECT_EQ(LongPath(files, "C:\\"), "C:");
 }
 
 TEST(NormalizeFolderPath, ResolvesDotsSlashesAndPrefixesAndRefusesRelativePaths) {
@@ -51,7 +51,7 @@ TEST(NormalizeFolderPath, ResolvesDotsSlashesAndPrefixesAndRefusesRelativePaths)
       {"\\Windows", std::nullopt},
       {"", std::nullopt},
   };
-  for (const auto& c : cases) EXPECT_EQ(cleaning::NormalizeFolderPath(c.in), c.out) << c.in;
+  for (const auto& c : cases) EXPECT_EQ(NormalizeFolderPath(c.in), c.out) << c.in;
 }
 
 }  // namespace

@@ -1,38 +1,51 @@
 #include <gtest/gtest.h>
 
-#include "CleaningFixture.h"
-#include "cleaning/modDeleteTempFiles.h"
-#include "shell/RuntimeError.h"
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "CleaningTest.h"
+#include "base/RuntimeError.h"
 
 namespace vantrelle::testing {
 namespace {
 
-using modDeleteTempFiles::DeleteTemporaryFiles;
+using cleaning::Choices;
+using cleaning::Location;
+using cleaning::Outcome;
 
 class RunTest : public CleaningTest {
  protected:
   RunTest() {
-    fake.shell.specialFolders[8] = "C:\\Users\\bob\\Recent";
-    fake.files.AddFolder("C:\\Users\\bob\\Recent");
-    fake.files.AddFolder("C:\\Work\\Cache");
-    fake.files.tempPath = "C:\\Windows\\TEMP\\";
-  }
-  void TickAll() {
-    for (CheckBox* box : {&form.Check1, &form.Check2, &form.Check4, &form.Check5, &form.Check6, &form.Check7}) {
-      box->SetValue(1);
-    }
+    fakes.shell.specialFolders[8] = "C:\\Users\\bob\\Recent";
+    fakes.files.AddFolder("C:\\Users\\bob\\Recent");
+    fakes.files.AddFolder("C:\\Work\\Cache");
+    fakes.files.tempPath = "C:\\Windows\\TEMP\\";
   }
 };
 
-TEST_F(RunTest, VisitsTheSixLocationsInItsOwnOrderAndSwitchesTheTimerOffAndOn) {
-  TickAll();
-  form.Text1.SetText("C:\\Work\\Cache");
-  std::vector<bool> timerDuringRun;
-  fake.events.onDoEvents = [&] { timerDuringRun.push_back(form.Timer1.Enabled()); };
+// The window's status line, as the person sees it change.
+class StatusLine : public ControlObserver {
+ public:
+  void ControlChanged(Control& control) override { texts.push_back(control.Caption()); }
+  void FocusRequested(Control&) override {}
+  std::vector<std::string> texts;
+};
 
-  DeleteTemporaryFiles(form);
+TEST_F(RunTest, VisitsTheSixLocationsInItsOwnOrderWithTheSchedulePausedThroughout) {
+  std::vector<bool> pausedAtYields;
+  fakes.events.onDoEvents = [&] { pausedAtYields.push_back(host.paused); };
 
-  EXPECT_EQ(StatusTextsStartingWith("Process deleting files..."),
+  const auto result = Run({.windowsTemp = true,
+                           .recycleBin = true,
+                           .recentDocuments = true,
+                           .userTemp = true,
+                           .systemTemp = true,
+                           .ownFolder = true,
+                           .ownFolderPath = "C:\\Work\\Cache"});
+
+  EXPECT_EQ(host.StatusesStartingWith("Process deleting files..."),
             (std::vector<std::string>{
                 "Process deleting files...Windows Temp",
                 "Process deleting files...Recycle Bin",
@@ -41,62 +54,75 @@ TEST_F(RunTest, VisitsTheSixLocationsInItsOwnOrderAndSwitchesTheTimerOffAndOn) {
                 "Process deleting files...System Temp - C:\\Users\\bob\\AppData\\Local\\Temp",
                 "Process deleting files...C:\\Work\\Cache",
             }));
-  EXPECT_TRUE(fake.messageBox.shown.empty());
-  ASSERT_FALSE(timerDuringRun.empty());
-  for (bool enabled : timerDuringRun) EXPECT_FALSE(enabled);
-  EXPECT_TRUE(form.Timer1.Enabled());
+  EXPECT_TRUE(host.messages.empty());
+  ASSERT_EQ(result.locations.size(), 6u);
+  for (std::size_t i = 0; i < result.locations.size(); ++i) {
+    EXPECT_EQ(result.locations[i].location, static_cast<Location>(i));
+    EXPECT_EQ(result.locations[i].outcome, Outcome::Emptied) << i;
+  }
+  EXPECT_FALSE(result.AnyFailed());
+  ASSERT_FALSE(pausedAtYields.empty());
+  for (bool paused : pausedAtYields) EXPECT_TRUE(paused);
+  EXPECT_EQ(host.pauses, 1);
+  EXPECT_EQ(host.resumes, 1);
+  EXPECT_FALSE(host.paused);
 }
 
-TEST_F(RunTest, WithNothingTickedOnlyTheTimerAndOneYieldHappen) {
-  form.Timer1.SetEnabled(false);
-  DeleteTemporaryFiles(form);
-  EXPECT_TRUE(status.texts.empty());
-  EXPECT_TRUE(fake.messageBox.shown.empty());
-  EXPECT_EQ(fake.events.calls, 1);
-  EXPECT_TRUE(form.Timer1.Enabled());
+TEST_F(RunTest, WithNothingChosenOnlyThePauseAndOneYieldHappen) {
+  const auto result = Run({});
+  EXPECT_TRUE(host.statuses.empty());
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_EQ(fakes.events.calls, 1);
+  EXPECT_EQ(host.pauses, 1);
+  EXPECT_EQ(host.resumes, 1);
+  for (const auto& location : result.locations) EXPECT_EQ(location.outcome, Outcome::NotChosen);
 }
 
 struct FailureCase {
   const char* name;
-  CheckBox Form1::*box;
-  std::function<void(fake::FakePlatform&, Form1&)> arrange;
+  bool Choices::*choice;
+  std::function<void(fake::FakePlatform&, Choices&, RecordingRunHost&)> arrange;
+  Location location;
+  Outcome outcome;
   const char* message;
 };
 
 TEST_F(RunTest, EachFailingLocationShowsItsOwnMessageAndTheRunGoesOn) {
   const FailureCase cases[] = {
-      {"no active form", &Form1::Check5, [](auto&, Form1& f) { f.hWnd = 0; },
-       "Error encountered during emptying files in recycle bin."},
-      {"no fixed drive", &Form1::Check5,
-       [](auto& p, Form1&) {
+      {"no window", &Choices::recycleBin, [](auto&, auto&, auto& h) { h.owner = 0; }, Location::RecycleBin,
+       Outcome::Failed, "Error encountered during emptying files in recycle bin."},
+      {"no fixed drive", &Choices::recycleBin,
+       [](auto& p, auto&, auto&) {
          p.files.driveTypes = {{"A:\\", 2}};
        },
-       "Error encountered during emptying files in recycle bin."},
-      {"shortcut left", &Form1::Check6,
-       [](auto& p, Form1&) {
+       Location::RecycleBin, Outcome::Failed, "Error encountered during emptying files in recycle bin."},
+      {"shortcut left", &Choices::recentDocuments,
+       [](auto& p, auto&, auto&) {
          p.files.AddFile("C:\\Users\\bob\\Recent\\a.lnk");
          p.files.Lock("C:\\Users\\bob\\Recent\\a.lnk");
        },
-       "Error encountered during emptying files in most recent."},
-      {"no user temp", &Form1::Check4,
-       [](auto& p, Form1&) { p.files.Remove("C:\\Users\\bob\\AppData\\Roaming\\Temp"); },
-       "Error encountered during emptying files in user temp."},
-      {"system temp missing", &Form1::Check2, [](auto& p, Form1&) { p.environment.Set("TEMP", "C:\\Nowhere\\Temp"); },
-       "Error encountered during emptying files in System temp."},
-      {"system temp not temp", &Form1::Check2, [](auto& p, Form1&) { p.environment.Set("TEMP", "C:\\Work\\Cache"); },
-       "Error encountered during emptying files in System temp."},
-      {"own folder empty", &Form1::Check7, [](auto&, Form1& f) { f.Text1.SetText(""); },
-       "Error encountered during emptying files in ."},
-      {"own folder root", &Form1::Check7, [](auto&, Form1& f) { f.Text1.SetText("C:\\"); },
-       "Error encountered during emptying files in C:\\."},
-      {"own folder four", &Form1::Check7,
-       [](auto& p, Form1& f) {
+       Location::RecentDocuments, Outcome::Failed, "Error encountered during emptying files in most recent."},
+      {"no user temp", &Choices::userTemp,
+       [](auto& p, auto&, auto&) { p.files.Remove("C:\\Users\\bob\\AppData\\Roaming\\Temp"); }, Location::UserTemp,
+       Outcome::Failed, "Error encountered during emptying files in user temp."},
+      {"system temp missing", &Choices::systemTemp,
+       [](auto& p, auto&, auto&) { p.environment.Set("TEMP", "C:\\Nowhere\\Temp"); }, Location::SystemTemp,
+       Outcome::Failed, "Error encountered during emptying files in System temp."},
+      {"system temp not temp", &Choices::systemTemp,
+       [](auto& p, auto&, auto&) { p.environment.Set("TEMP", "C:\\Work\\Cache"); }, Location::SystemTemp,
+       Outcome::Refused, "Error encountered during emptying files in System temp."},
+      {"own folder empty", &Choices::ownFolder, [](auto&, auto& c, auto&) { c.ownFolderPath = ""; },
+       Location::OwnFolder, Outcome::Failed, "Error encountered during emptying files in ."},
+      {"own folder root", &Choices::ownFolder, [](auto&, auto& c, auto&) { c.ownFolderPath = "C:\\"; },
+       Location::OwnFolder, Outcome::Refused, "Error encountered during emptying files in C:\\."},
+      {"own folder four", &Choices::ownFolder,
+       [](auto& p, auto& c, auto&) {
          p.files.AddFolder("C:\\a");
-         f.Text1.SetText("C:\\a");
+         c.ownFolderPath = "C:\\a";
        },
-       "Error encountered during emptying files in C:\\a."},
-      {"own folder missing", &Form1::Check7, [](auto&, Form1& f) { f.Text1.SetText("C:\\Nowhere"); },
-       "Error encountered during emptying files in C:\\Nowhere."},
+       Location::OwnFolder, Outcome::Refused, "Error encountered during emptying files in C:\\a."},
+      {"own folder missing", &Choices::ownFolder, [](auto&, auto& c, auto&) { c.ownFolderPath = "C:\\Nowhere"; },
+       Location::OwnFolder, Outcome::Failed, "Error encountered during emptying files in C:\\Nowhere."},
   };
   for (const auto& c : cases) {
     fake::FakePlatform platform;
@@ -106,84 +132,192 @@ TEST_F(RunTest, EachFailingLocationShowsItsOwnMessageAndTheRunGoesOn) {
     platform.files.AddFile("C:\\Work\\Cache\\keep.txt");
     platform.shell.specialFolders[8] = "C:\\Users\\bob\\Recent";
     platform.environment.Set("APPDATA", "C:\\Users\\bob\\AppData\\Roaming");
-    Form1 window(platform.platform);
-    window.hWnd = 1;
-    (window.*(c.box)).SetValue(1);
-    c.arrange(platform, window);
+    RecordingRunHost caseHost;
+    Choices choices;
+    choices.*(c.choice) = true;
+    c.arrange(platform, choices, caseHost);
 
-    DeleteTemporaryFiles(window);
+    const auto result = cleaning::DeletionRun(platform.platform, caseHost).Run(choices);
 
-    EXPECT_EQ(platform.messageBox.Texts(), std::vector<std::string>{c.message}) << c.name;
-    EXPECT_EQ(platform.messageBox.shown.at(0).title, window.ApplicationTitle) << c.name;
+    EXPECT_EQ(caseHost.messages, std::vector<std::string>{c.message}) << c.name;
+    EXPECT_EQ(result.Of(c.location).outcome, c.outcome) << c.name;
+    EXPECT_TRUE(result.AnyFailed()) << c.name;
     EXPECT_TRUE(platform.files.Exists("C:\\Work\\Cache\\keep.txt")) << c.name;
-    EXPECT_TRUE(window.Timer1.Enabled()) << c.name;
+    EXPECT_EQ(caseHost.resumes, 1) << c.name;
+  }
+}
+
+TEST_F(RunTest, EachFolderIsCheckedBeforeItIsEmptied) {
+  struct Case {
+    const char* path;
+    bool ownFolder;
+    Outcome outcome;
+  } cases[] = {
+      {"C:\\Users\\bob\\AppData\\Roaming\\Temp", false, Outcome::Emptied},
+      {"C:\\Work\\TEMP", false, Outcome::Emptied},
+      {"C:\\Work\\Cache", false, Outcome::Refused},  // exists, but is not a temporary folder
+      {"C:\\Missing\\Temp", false, Outcome::Failed},
+      {"C:\\Work\\Cache", true, Outcome::Emptied},
+      {"C:\\Missing", true, Outcome::Failed},
+      {"C:\\", true, Outcome::Refused},
+      {"C:\\Windows", true, Outcome::Refused},
+  };
+  for (const auto& c : cases) {
+    const std::string path = c.path;
+    if (path.find("Missing") == std::string::npos)
+      fakes.files.AddFile((path.back() == '\\' ? path : path + "\\") + "x.tmp");
+    fakes.files.deleted.clear();
+    Choices choices;
+    if (c.ownFolder) {
+      choices.ownFolder = true;
+      choices.ownFolderPath = path;
+    } else {
+      choices.systemTemp = true;
+      fakes.environment.Set("TEMP", path);
+    }
+
+    const auto result = Run(choices);
+
+    EXPECT_EQ(result.Of(c.ownFolder ? Location::OwnFolder : Location::SystemTemp).outcome, c.outcome) << path;
+    EXPECT_EQ(fakes.files.deleted.size(), c.outcome == Outcome::Emptied ? 1u : 0u) << path;
   }
 }
 
 TEST_F(RunTest, TheOwnFolderIsRefusedWhenItIsOrHoldsASystemOrProfileFolder) {
-  fake.shell.specialFolders[0x0005] = "C:\\Users\\bob\\Documents";
-  fake.files.AddFolder("C:\\Program Files");
-  fake.files.AddFolder("C:\\Users\\alice\\Pictures");
-  fake.files.AddFolder("C:\\Users\\bob\\Documents\\Old");
-  fake.files.SetShortName("C:\\Program Files", "PROGRA~1");
-  fake.files.AddFile("C:\\Users\\bob\\Documents\\Old\\letter.doc");
-  fake.files.AddFile("C:\\Users\\alice\\Pictures\\cat.jpg");
-  fake.files.AddFile("C:\\Program Files\\app.exe");
-  fake.files.AddFile("C:\\Windows\\Temp\\x.tmp");
-  form.Check7.SetValue(1);
-  for (const char* refused :
-       {"C:\\Windows", "C:\\Users", "C:\\Users\\bob", "C:\\Users\\bob\\Documents", "C:\\Users\\alice\\Pictures",
-        "C:\\Users\\alice", "C:\\Program Files", "C:\\PROGRA~1", "C:\\Work\\..\\Users\\bob", "Users\\bob"}) {
-    fake.messageBox.shown.clear();
-    form.Text1.SetText(refused);
-    DeleteTemporaryFiles(form);
-    EXPECT_EQ(fake.messageBox.Texts(),
-              std::vector<std::string>{std::string("Error encountered during emptying files in ") + refused + "."})
-        << refused;
+  fakes.shell.specialFolders[0x0005] = "C:\\Users\\bob\\Documents";
+  fakes.files.AddFolder("C:\\Program Files");
+  fakes.files.AddFolder("C:\\Users\\alice\\Pictures");
+  fakes.files.AddFolder("C:\\Users\\bob\\Documents\\Old");
+  fakes.files.SetShortName("C:\\Program Files", "PROGRA~1");
+  fakes.files.AddFile("C:\\Users\\bob\\Documents\\Old\\letter.doc");
+  fakes.files.AddFile("C:\\Users\\alice\\Pictures\\cat.jpg");
+  fakes.files.AddFile("C:\\Program Files\\app.exe");
+  fakes.files.AddFile("C:\\Windows\\Temp\\x.tmp");
+  struct Case {
+    const char* path;
+    Outcome outcome;
+  } cases[] = {
+      {"C:\\Windows", Outcome::Refused},
+      {"C:\\Users", Outcome::Refused},
+      {"C:\\Users\\bob", Outcome::Refused},
+      {"C:\\Users\\bob\\Documents", Outcome::Refused},
+      {"C:\\Users\\alice\\Pictures", Outcome::Refused},
+      {"C:\\Users\\alice", Outcome::Refused},
+      {"C:\\Program Files", Outcome::Refused},
+      {"C:\\PROGRA~1", Outcome::Refused},
+      {"C:\\Work\\..\\Users\\bob", Outcome::Failed},  // the fakes resolve no "..": not found
+      {"Users\\bob", Outcome::Failed},                // relative: never looked at
+  };
+  for (const auto& c : cases) {
+    host.messages.clear();
+    const auto result = Run({.ownFolder = true, .ownFolderPath = c.path});
+    EXPECT_EQ(host.messages,
+              std::vector<std::string>{std::string("Error encountered during emptying files in ") + c.path + "."})
+        << c.path;
+    EXPECT_EQ(result.Of(Location::OwnFolder).outcome, c.outcome) << c.path;
   }
-  EXPECT_TRUE(fake.files.deleted.empty());
+  EXPECT_TRUE(fakes.files.deleted.empty());
 
   // A folder inside a protected one is the person's to empty.
-  form.Text1.SetText("C:\\Users\\bob\\Documents\\Old\\");
-  DeleteTemporaryFiles(form);
-  EXPECT_EQ(fake.files.deleted, std::vector<std::string>{"C:\\Users\\bob\\Documents\\Old\\letter.doc"});
+  const auto result = Run({.ownFolder = true, .ownFolderPath = "C:\\Users\\bob\\Documents\\Old\\"});
+  EXPECT_EQ(result.Of(Location::OwnFolder).outcome, Outcome::Emptied);
+  EXPECT_EQ(fakes.files.deleted, std::vector<std::string>{"C:\\Users\\bob\\Documents\\Old\\letter.doc"});
 }
 
-TEST_F(RunTest, ARunStartedDuringTheRunsYieldIsIgnored) {
-  form.Check4.SetValue(1);
-  fake.files.AddFile("C:\\Users\\bob\\AppData\\Roaming\\Temp\\a.tmp");
-  fake.files.AddFile("C:\\Users\\bob\\AppData\\Roaming\\Temp\\b.tmp");
-  int nested = 0;
-  fake.events.Queue([&] {
-    ++nested;
-    DeleteTemporaryFiles(form);  // the delete-now button pressed again
+// --- the run started from the window ---
+
+TEST_F(RunTest, EachTickBoxOfTheWindowChoosesItsLocation) {
+  StatusLine status;
+  form.statusFrame.SetObserver(&status);
+  form.windowHandle = 0x1234;
+  form.ownFolderPathBox.SetText("C:\\Work\\Cache");
+  const std::pair<CheckBox MainForm::*, std::string> boxes[] = {
+      {&MainForm::windowsTempBox, "Windows Temp"},
+      {&MainForm::recycleBinBox, "Recycle Bin"},
+      {&MainForm::recentDocsBox, "Most Recent"},
+      {&MainForm::userTempBox, "User Temp (AppData) - C:\\Users\\bob\\AppData\\Roaming\\Temp"},
+      {&MainForm::systemTempBox, "System Temp - C:\\Users\\bob\\AppData\\Local\\Temp"},
+      {&MainForm::ownFolderBox, "C:\\Work\\Cache"},
+  };
+  for (const auto& [box, location] : boxes) {
+    status.texts.clear();
+    (form.*box).SetValue(1);
+    form.deleteNowButton.Click();
+    (form.*box).SetValue(0);
+    std::vector<std::string> visited;
+    for (const auto& text : status.texts) {
+      if (text.rfind("Process deleting files...", 0) == 0) visited.push_back(text);
+    }
+    EXPECT_EQ(visited, std::vector<std::string>{"Process deleting files..." + location});
+  }
+  EXPECT_TRUE(fakes.messageBox.shown.empty());
+}
+
+TEST_F(RunTest, TheWindowsTimerIsOffDuringARunAndOnAfterItWhateverItWasBefore) {
+  form.userTempBox.SetValue(1);
+  std::vector<bool> timerDuringRun;
+  fakes.events.onDoEvents = [&] { timerDuringRun.push_back(form.countdownTimer.Enabled()); };
+  for (bool enabledBefore : {true, false}) {
+    form.countdownTimer.SetEnabled(enabledBefore);
+    timerDuringRun.clear();
+    fakes.files.AddFile("C:\\Users\\bob\\AppData\\Roaming\\Temp\\a.tmp");
+
+    form.deleteNowButton.Click();
+
+    ASSERT_FALSE(timerDuringRun.empty());
+    for (bool enabled : timerDuringRun) EXPECT_FALSE(enabled) << enabledBefore;
+    EXPECT_TRUE(form.countdownTimer.Enabled()) << enabledBefore;
+    EXPECT_FALSE(fakes.files.Exists("C:\\Users\\bob\\AppData\\Roaming\\Temp\\a.tmp"));
+  }
+}
+
+TEST_F(RunTest, TheWindowShowsALocationsMessageInABoxTitledWithTheApplicationTitle) {
+  form.applicationTitle = "Vantrelle Cleaner";
+  form.recycleBinBox.SetValue(1);  // before the view creates the window, the bin has no owner
+
+  form.deleteNowButton.Click();
+
+  ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
+  EXPECT_EQ(fakes.messageBox.shown[0].text, "Error encountered during emptying files in recycle bin.");
+  EXPECT_EQ(fakes.messageBox.shown[0].title, "Vantrelle Cleaner");
+  EXPECT_EQ(fakes.messageBox.shown[0].icon, platform::MessageIcon::None);
+}
+
+TEST_F(RunTest, ADeleteNowClickDuringARunsYieldIsIgnored) {
+  form.recycleBinBox.SetValue(1);  // without a window every run shows one message
+  form.userTempBox.SetValue(1);
+  fakes.files.AddFile("C:\\Users\\bob\\AppData\\Roaming\\Temp\\a.tmp");
+  fakes.files.AddFile("C:\\Users\\bob\\AppData\\Roaming\\Temp\\b.tmp");
+  int clicks = 0;
+  fakes.events.Queue([&] {
+    ++clicks;
+    form.deleteNowButton.Click();
   });
 
-  DeleteTemporaryFiles(form);
+  form.deleteNowButton.Click();
 
-  EXPECT_EQ(nested, 1);
-  EXPECT_EQ(StatusTextsStartingWith("Process deleting files...").size(), 1u);
-  EXPECT_EQ(fake.files.deleted.size(), 2u);
-  EXPECT_FALSE(form.DeletionRunActive);
-  EXPECT_TRUE(form.Timer1.Enabled());
-  DeleteTemporaryFiles(form);  // and a later run starts as usual
-  EXPECT_EQ(StatusTextsStartingWith("Process deleting files...").size(), 2u);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(fakes.messageBox.shown.size(), 1u);
+  EXPECT_EQ(fakes.files.deleted.size(), 2u);
+  EXPECT_TRUE(form.countdownTimer.Enabled());
+  form.deleteNowButton.Click();  // and a later run starts as usual
+  EXPECT_EQ(fakes.messageBox.shown.size(), 2u);
 }
 
 TEST_F(RunTest, FailingStatementsAreReportedAtTheirOwnLinesAndTheRunGoesOn) {
-  form.Check5.SetValue(1);
-  form.Check6.SetValue(1);
-  form.hWnd = 0;                       // recycle bin fails
-  fake.shell.specialFolders.erase(8);  // recent documents fail
-  fake.messageBox.onShow = [](const fake::FakeMessageBox::Shown& shown) {
+  form.recycleBinBox.SetValue(1);
+  form.recentDocsBox.SetValue(1);
+  form.windowHandle = 0;                // recycle bin fails
+  fakes.shell.specialFolders.erase(8);  // recent documents fail
+  fakes.messageBox.onShow = [](const fake::FakeMessageBox::Shown& shown) {
     if (shown.title != "Application Error") throw RuntimeError(5, "Invalid procedure call or argument");
   };
 
-  DeleteTemporaryFiles(form);
+  form.deleteNowButton.Click();
 
   // The message box, called from the run without a guard of its own, fails at the calling line.
   std::vector<std::string> reports;
-  for (const auto& shown : fake.messageBox.shown) {
+  for (const auto& shown : fakes.messageBox.shown) {
     if (shown.title == "Application Error") reports.push_back(shown.text);
   }
   ASSERT_EQ(reports.size(), 2u);
@@ -192,7 +326,7 @@ TEST_F(RunTest, FailingStatementsAreReportedAtTheirOwnLinesAndTheRunGoesOn) {
                              0),
             0u);
   EXPECT_NE(reports[1].find("DeleteTemporaryFiles at line 124\r\r"), std::string::npos);
-  EXPECT_TRUE(form.Timer1.Enabled());
+  EXPECT_TRUE(form.countdownTimer.Enabled());
 }
 
 }  // namespace

@@ -1,85 +1,85 @@
 #include <gtest/gtest.h>
 
-#include "CleaningFixture.h"
-#include "cleaning/modCleanUp.h"
+#include "CleaningTest.h"
+#include "cleaning/ShellTargets.h"
 
 namespace vantrelle::testing {
 namespace {
 
-using modCleanUp::ClearRecentDocs;
-using modCleanUp::EmptyRecycleBin;
+using cleaning::ClearRecentDocuments;
+using cleaning::EmptyRecycleBin;
+
+constexpr platform::WindowHandle kOwner = 0x1234;
 
 class RecycleBinTest : public CleaningTest {
  protected:
   RecycleBinTest() {
-    fake.files.driveTypes = {{"A:\\", 2}, {"C:\\", 3}, {"D:\\", 3}, {"E:\\", 5}, {"R:\\", 6}, {"Z:\\", 4}};
+    fakes.files.driveTypes = {{"A:\\", 2}, {"C:\\", 3}, {"D:\\", 3}, {"E:\\", 5}, {"R:\\", 6}, {"Z:\\", 4}};
   }
 };
 
 TEST_F(RecycleBinTest, BinsAlreadyEmptyAreLeftAloneAndOnlyFixedDrivesAreQueried) {
-  EXPECT_TRUE(EmptyRecycleBin(form));
-  EXPECT_EQ(fake.shell.queriedRoots, (std::vector<std::string>{"C:\\", "D:\\"}));
-  EXPECT_EQ(fake.shell.emptyCalls, 0);
-  EXPECT_EQ(fake.shell.iconUpdates, 0);
+  EXPECT_TRUE(EmptyRecycleBin(fakes.platform, kOwner));
+  EXPECT_EQ(fakes.shell.queriedRoots, (std::vector<std::string>{"C:\\", "D:\\"}));
+  EXPECT_EQ(fakes.shell.emptyCalls, 0);
+  EXPECT_EQ(fakes.shell.iconUpdates, 0);
 }
 
 TEST_F(RecycleBinTest, OneCallEmptiesTheBinsOfEveryDrive) {
-  fake.shell.recycleBins = {{"C:\\", 3}, {"D:\\", 5}};
-  EXPECT_TRUE(EmptyRecycleBin(form));
-  EXPECT_EQ(fake.shell.emptyCalls, 1);
-  EXPECT_EQ(fake.shell.emptyOwner, form.hWnd);
-  EXPECT_EQ(fake.shell.iconUpdates, 1);
-  EXPECT_EQ(fake.shell.recycleBins["D:\\"], 0);
+  fakes.shell.recycleBins = {{"C:\\", 3}, {"D:\\", 5}};
+  EXPECT_TRUE(EmptyRecycleBin(fakes.platform, kOwner));
+  EXPECT_EQ(fakes.shell.emptyCalls, 1);
+  EXPECT_EQ(fakes.shell.emptyOwner, kOwner);
+  EXPECT_EQ(fakes.shell.iconUpdates, 1);
+  EXPECT_EQ(fakes.shell.recycleBins["D:\\"], 0);
 }
 
 TEST_F(RecycleBinTest, FalseWithoutAWindowWithoutAFixedDriveOrWhenTheFirstQueryFails) {
-  form.hWnd = 0;
-  fake.shell.recycleBins = {{"C:\\", 3}};
-  EXPECT_FALSE(EmptyRecycleBin(form));
-  EXPECT_EQ(fake.shell.queries, 0);
+  fakes.shell.recycleBins = {{"C:\\", 3}};
+  EXPECT_FALSE(EmptyRecycleBin(fakes.platform, 0));
+  EXPECT_EQ(fakes.shell.queries, 0);
 
-  form.hWnd = 1;
-  fake.shell.failQuery = true;
-  EXPECT_FALSE(EmptyRecycleBin(form));
+  fakes.shell.failQuery = true;
+  EXPECT_FALSE(EmptyRecycleBin(fakes.platform, kOwner));
 
-  fake.shell.failQuery = false;
-  fake.files.driveTypes = {{"A:\\", 2}, {"E:\\", 5}};
-  EXPECT_FALSE(EmptyRecycleBin(form));
-  EXPECT_EQ(fake.shell.emptyCalls, 0);
+  fakes.shell.failQuery = false;
+  fakes.files.driveTypes = {{"A:\\", 2}, {"E:\\", 5}};
+  EXPECT_FALSE(EmptyRecycleBin(fakes.platform, kOwner));
+  EXPECT_EQ(fakes.shell.emptyCalls, 0);
 }
 
 class RecentDocsTest : public CleaningTest {
  protected:
   static constexpr const char* kRecent = "C:\\Users\\bob\\Recent";
   RecentDocsTest() {
-    fake.shell.specialFolders[8] = kRecent;
-    for (const char* name : {"a.lnk", "B.LNK", "desktop.ini"}) fake.files.AddFile(std::string(kRecent) + "\\" + name);
-    fake.files.AddFile(std::string(kRecent) + "\\hidden.lnk",
-                       platform::attribute::kHidden | platform::attribute::kReadOnly);
+    fakes.shell.specialFolders[8] = kRecent;
+    for (const char* name : {"a.lnk", "B.LNK", "desktop.ini"}) fakes.files.AddFile(std::string(kRecent) + "\\" + name);
+    fakes.files.AddFile(std::string(kRecent) + "\\hidden.lnk",
+                        platform::attribute::kHidden | platform::attribute::kReadOnly);
   }
 };
 
 TEST_F(RecentDocsTest, ClearedWhenTheShellRemovesTheShortcuts) {
-  fake.shell.onClearRecentDocuments = [&] {
-    for (const char* name : {"a.lnk", "B.LNK", "hidden.lnk"}) fake.files.Remove(std::string(kRecent) + "\\" + name);
+  fakes.shell.onClearRecentDocuments = [&] {
+    for (const char* name : {"a.lnk", "B.LNK", "hidden.lnk"}) fakes.files.Remove(std::string(kRecent) + "\\" + name);
   };
-  EXPECT_TRUE(ClearRecentDocs(form));
-  EXPECT_EQ(fake.shell.recentClears, 1);
-  EXPECT_TRUE(fake.files.deleted.empty());
+  EXPECT_TRUE(ClearRecentDocuments(fakes.platform));
+  EXPECT_EQ(fakes.shell.recentClears, 1);
+  EXPECT_TRUE(fakes.files.deleted.empty());
 }
 
 TEST_F(RecentDocsTest, ShortcutsTheShellLeftAreDeletedAndNothingElse) {
-  EXPECT_TRUE(ClearRecentDocs(form));
-  EXPECT_EQ(fake.files.ChildNames(kRecent), std::vector<std::string>{"desktop.ini"});
+  EXPECT_TRUE(ClearRecentDocuments(fakes.platform));
+  EXPECT_EQ(fakes.files.ChildNames(kRecent), std::vector<std::string>{"desktop.ini"});
 }
 
 TEST_F(RecentDocsTest, FailsWhenAShortcutRemainsOrTheFolderIsUnknown) {
-  fake.files.Lock(std::string(kRecent) + "\\B.LNK");
-  EXPECT_FALSE(ClearRecentDocs(form));
-  EXPECT_EQ(fake.files.ChildNames(kRecent), (std::vector<std::string>{"B.LNK", "desktop.ini"}));
+  fakes.files.Lock(std::string(kRecent) + "\\B.LNK");
+  EXPECT_FALSE(ClearRecentDocuments(fakes.platform));
+  EXPECT_EQ(fakes.files.ChildNames(kRecent), (std::vector<std::string>{"B.LNK", "desktop.ini"}));
 
-  fake.shell.specialFolders.clear();
-  EXPECT_FALSE(ClearRecentDocs(form));
+  fakes.shell.specialFolders.clear();
+  EXPECT_FALSE(ClearRecentDocuments(fakes.platform));
 }
 
 }  // namespace

@@ -1,20 +1,23 @@
 #include <gtest/gtest.h>
 
-#include "CleaningFixture.h"
-#include "cleaning/modDeleteTempFiles.h"
+#include "CleaningTest.h"
+#include "base/RuntimeError.h"
+#include "cleaning/WindowsTemp.h"
 
 namespace vantrelle::testing {
 namespace {
 
-using modDeleteTempFiles::CleanWindowsTemp;
+using cleaning::CleanWindowsTemp;
+using cleaning::Location;
+using cleaning::Outcome;
 
 class WindowsTempTest : public CleaningTest {
  protected:
   // A file in each folder, so a test can see which were emptied.
   void Seed(const std::vector<std::string>& folders) {
-    for (const auto& folder : folders) fake.files.AddFile(folder + "\\junk.tmp");
+    for (const auto& folder : folders) fakes.files.AddFile(folder + "\\junk.tmp");
   }
-  bool Emptied(const std::string& folder) const { return !fake.files.Exists(folder + "\\junk.tmp"); }
+  bool Emptied(const std::string& folder) const { return !fakes.files.Exists(folder + "\\junk.tmp"); }
 };
 
 TEST_F(WindowsTempTest, ADriveLevelTempOrTheWindowsFolderIsTheOnlyFolderEmptied) {
@@ -34,9 +37,9 @@ TEST_F(WindowsTempTest, ADriveLevelTempOrTheWindowsFolderIsTheOnlyFolderEmptied)
     for (const char* folder : {"C:\\Windows\\Temp", "D:\\Temp", "Z:\\Temp", "C:\\Windows\\x\\Local Settings\\Temp"}) {
       platform.files.AddFile(std::string(folder) + "\\junk.tmp");
     }
-    Form1 window(platform.platform);
+    RecordingRunHost caseHost;
 
-    EXPECT_TRUE(CleanWindowsTemp(window)) << c.tempPath;
+    EXPECT_TRUE(CleanWindowsTemp(platform.platform, caseHost)) << c.tempPath;
 
     ASSERT_EQ(platform.files.deleted.size(), 1u) << c.tempPath;
     EXPECT_EQ(platform.files.deleted[0], std::string(c.emptied) + "\\junk.tmp");
@@ -44,17 +47,17 @@ TEST_F(WindowsTempTest, ADriveLevelTempOrTheWindowsFolderIsTheOnlyFolderEmptied)
 }
 
 TEST_F(WindowsTempTest, AProfileTempSearchesTheUsersFolderForLocalSettingsTemp) {
-  fake.files.tempPath = "C:\\Users\\bob\\AppData\\Local\\Temp\\";
+  fakes.files.tempPath = "C:\\Users\\bob\\AppData\\Local\\Temp\\";
   Seed({"C:\\Users\\bob\\AppData\\Local\\Temp", "C:\\Users\\bob\\Local Settings\\Temp",
         "C:\\Users\\ann\\Local Settings\\Temp", "C:\\Users\\NetworkService\\Local Settings\\Temp",
         "C:\\Users\\LocalService\\Local Settings\\Temp", "C:\\Users\\ann\\Temp",
         "C:\\Users\\ann\\Other Settings\\Temp"});
   // Profiles carry links back to their own parents; a naive walker never ends.
-  fake.files.AddLink("C:\\Users\\bob\\AppData\\Local\\Application Data", "C:\\Users\\bob\\AppData\\Local");
-  fake.files.AddLink("C:\\Users\\bob\\Application Data", "C:\\Users\\bob");
-  fake.files.AddLink("C:\\Users\\eve\\Local Settings", "C:\\Users\\bob\\Local Settings");
+  fakes.files.AddLink("C:\\Users\\bob\\AppData\\Local\\Application Data", "C:\\Users\\bob\\AppData\\Local");
+  fakes.files.AddLink("C:\\Users\\bob\\Application Data", "C:\\Users\\bob");
+  fakes.files.AddLink("C:\\Users\\eve\\Local Settings", "C:\\Users\\bob\\Local Settings");
 
-  EXPECT_TRUE(CleanWindowsTemp(form));
+  EXPECT_TRUE(CleanWindowsTemp(fakes.platform, host));
 
   EXPECT_TRUE(Emptied("C:\\Users\\bob\\Local Settings\\Temp"));
   EXPECT_TRUE(Emptied("C:\\Users\\ann\\Local Settings\\Temp"));
@@ -63,64 +66,41 @@ TEST_F(WindowsTempTest, AProfileTempSearchesTheUsersFolderForLocalSettingsTemp) 
                            "C:\\Users\\ann\\Other Settings\\Temp"}) {
     EXPECT_FALSE(Emptied(kept)) << kept;
   }
-  EXPECT_EQ(fake.files.deleted.size(), 2u);
-  EXPECT_FALSE(StatusTextsStartingWith("Searching for folders (Windows Temp)...").empty());
+  EXPECT_EQ(fakes.files.deleted.size(), 2u);
+  EXPECT_FALSE(host.StatusesStartingWith("Searching for folders (Windows Temp)...").empty());
 }
 
 TEST_F(WindowsTempTest, AtMostFiftyOneFoldersAreEmptiedByOneStep) {
-  fake.files.tempPath = "C:\\Users\\bob\\AppData\\Local\\Temp\\";
+  fakes.files.tempPath = "C:\\Users\\bob\\AppData\\Local\\Temp\\";
   std::vector<std::string> folders;
   for (int i = 0; i < 60; ++i)
     folders.push_back("C:\\Users\\user" + std::to_string(100 + i) + "\\Local Settings\\Temp");
   Seed(folders);
 
-  EXPECT_TRUE(CleanWindowsTemp(form));
+  EXPECT_TRUE(CleanWindowsTemp(fakes.platform, host));
 
   for (int i = 0; i < 60; ++i) EXPECT_EQ(Emptied(folders[i]), i < 51) << folders[i];
 }
 
 TEST_F(WindowsTempTest, ATempPathThatIsNotTempOrCannotBeResolvedCleansNothing) {
+  cleaning::Choices windowsTempOnly;
+  windowsTempOnly.windowsTemp = true;
   for (const char* tempPath : {"C:\\Windows\\Tmp\\", "C:\\Gone\\Temp\\", "", "Temp"}) {
-    fake.files.tempPath = tempPath;
+    fakes.files.tempPath = tempPath;
     Seed({"C:\\Windows\\Temp"});
-    EXPECT_FALSE(CleanWindowsTemp(form)) << tempPath;
-    EXPECT_TRUE(fake.files.deleted.empty()) << tempPath;
+    EXPECT_FALSE(CleanWindowsTemp(fakes.platform, host)) << tempPath;
+    EXPECT_EQ(Run(windowsTempOnly).Of(Location::WindowsTemp).outcome, Outcome::NotFound) << tempPath;
+    EXPECT_TRUE(fakes.files.deleted.empty()) << tempPath;
   }
-  EXPECT_TRUE(fake.messageBox.shown.empty());
+  EXPECT_TRUE(host.messages.empty());  // the step fails no run: it has no message
 }
 
 TEST(TempFolderList, RefusesAFiftySecondFolder) {
-  modDeleteTempFiles::TempFolderList list;
+  cleaning::TempFolderList list;
   for (int i = 0; i < 51; ++i) list.Append("C:\\t" + std::to_string(i));
   EXPECT_THROW(list.Append("C:\\one-too-many"), RuntimeError);
   EXPECT_EQ(list.Count(), 51u);
   EXPECT_EQ(list[50], "C:\\t50");
-}
-
-TEST_F(CleaningTest, EmptyTempFolderChecksTheFolderBeforeEmptyingIt) {
-  struct Case {
-    const char* path;
-    bool ownFolder;
-    bool result;
-  } cases[] = {
-      {"C:\\Users\\bob\\AppData\\Roaming\\Temp", false, true},
-      {"C:\\Work\\TEMP", false, true},
-      {"C:\\Work\\Cache", false, false},  // exists, but is not a temporary folder
-      {"C:\\Missing\\Temp", false, false},
-      {"C:\\Work\\Cache", true, true},
-      {"C:\\Missing", true, false},
-      {"C:\\", true, false},
-      {"C:\\Windows", true, false},
-  };
-  for (const auto& c : cases) {
-    const std::string path = c.path;
-    if (path.find("Missing") == std::string::npos)
-      fake.files.AddFile((path.back() == '\\' ? path : path + "\\") + "x.tmp");
-    fake.files.deleted.clear();
-
-    EXPECT_EQ(modDeleteTempFiles::EmptyTempFolder(form, path, c.ownFolder), c.result) << path;
-    EXPECT_EQ(fake.files.deleted.size(), c.result ? 1u : 0u) << path;
-  }
 }
 
 }  // namespace

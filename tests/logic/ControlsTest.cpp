@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "shell/Controls.h"
-#include "shell/RuntimeError.h"
+#include "base/RuntimeError.h"
+#include "window/Controls.h"
 
 namespace vantrelle {
 namespace {

@@ -1,14 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <functional>
+#include <limits>
+#include <string>
+
+#include "base/Conversions.h"
+#include "base/RuntimeError.h"
 #include "platform/fake/FakeLocale.h"
-#include "shell/Conversions.h"
-#include "shell/RuntimeError.h"
 
 namespace vantrelle {
 namespace {
 
 using namespace conversions;
-using platform::LocalTime;
 
 std::string FailureOf(const std::function<void()>& action) {
   try {

@@ -1,23 +1,29 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
+#include "base/ErrorReport.h"
+#include "base/Guard.h"
 #include "platform/fake/FakeMessageBox.h"
-#include "shell/ErrorReport.h"
-#include "shell/Guard.h"
+#include "window/ErrorReportBox.h"
 
 namespace vantrelle {
 namespace {
 
 TEST(ErrorReport, TextJoinsDescriptionLocationLineAndRequest) {
-  EXPECT_EQ(ErrorReportText(location::kFormLoad, 158, "Type mismatch"),
+  EXPECT_EQ(ErrorReportText(location::kStartUp, 158, "Type mismatch"),
             "Type mismatch\r\nin Vantrelle2021/08/31.Form1.Form_Load at line 158\r\r"
             "Please email screenshot of this message to support@vantrelle.com");
 }
 
 int Fails() { throw TypeMismatch(); }  // an unguarded routine: its failure travels to the caller
 
+// The window's box shows each report as the person sees it.
 TEST(Guard, ReportsEachFailingLineAndResumesWithTheNext) {
   fake::FakeMessageBox box;
-  Guard guard(box, location::kTimer1Timer);
+  ErrorReportBox reports(box);
+  Guard guard(reports, location::kCountdownTick);
   std::vector<int> ran;
   guard.Line(100, [&] { ran.push_back(100); });
   guard.Line(102, [&] {
@@ -39,7 +45,8 @@ TEST(Guard, ReportsEachFailingLineAndResumesWithTheNext) {
 
 TEST(Guard, AFailingConditionResumesInsideTheConditional) {
   fake::FakeMessageBox box;
-  Guard guard(box, location::kFormLoad);
+  ErrorReportBox reports(box);
+  Guard guard(reports, location::kStartUp);
   EXPECT_TRUE(guard.Test(154, [&]() -> bool { throw TypeMismatch(); }));
   EXPECT_FALSE(guard.Test(156, [] { return false; }));
   ASSERT_EQ(box.shown.size(), 1u);

@@ -5,11 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/fake/FakePlatform.h"
-#include "shell/Form1.h"
-#include "shell/Layout.h"
+#include "LogicTest.h"
+#include "window/Layout.h"
 
-namespace vantrelle {
+namespace vantrelle::testing {
 namespace {
 
 using layout::Entries;
@@ -25,9 +24,9 @@ bool Overlap(const layout::Rect& a, const layout::Rect& b) {
   return across > kBelowOnePixel && down > kBelowOnePixel;
 }
 
-TEST(Layout, EveryEntryDescribesTheWindowsOwnControl) {
-  fake::FakePlatform fakes;
-  Form1 form(fakes.platform);
+using Layout = LogicTest;
+
+TEST_F(Layout, EveryEntryDescribesTheWindowsOwnControl) {
   for (const Entry& entry : Entries()) {
     SCOPED_TRACE(std::string(entry.name));
     Control* control = layout::ModelControl(form, entry.name);
@@ -41,10 +40,8 @@ TEST(Layout, EveryEntryDescribesTheWindowsOwnControl) {
   }
 }
 
-TEST(Layout, InitialValuesAgreeWithTheWindow) {
-  fake::FakePlatform fakes;
-  Form1 form(fakes.platform);
-  EXPECT_EQ(form.Caption, layout::kDesignCaption);
+TEST_F(Layout, InitialValuesAgreeWithTheWindow) {
+  EXPECT_EQ(form.caption, layout::kDesignCaption);
   for (const Entry& entry : Entries()) {
     SCOPED_TRACE(std::string(entry.name));
     Control* control = layout::ModelControl(form, entry.name);
@@ -58,16 +55,16 @@ TEST(Layout, InitialValuesAgreeWithTheWindow) {
       EXPECT_EQ(static_cast<TextBox*>(control)->Text(), "");
     }
   }
-  const auto& weekdays = form.cboWeekly.Items();
+  const auto& weekdays = form.weekdayList.Items();
   std::string joined;
   for (const auto& day : weekdays) joined += (joined.empty() ? "" : " ") + day;
   EXPECT_EQ(joined, layout::Find("cboWeekly")->initialValue);
-  EXPECT_EQ(form.dtpWeekly.Value(), (platform::LocalTime{2010, 2, 19, 0, 0, 0}));
-  EXPECT_EQ(form.Timer1.Interval(), 0);
-  EXPECT_TRUE(form.Timer1.Enabled());
+  EXPECT_EQ(form.timePicker.Value(), (LocalTime{2010, 2, 19, 0, 0, 0}));
+  EXPECT_EQ(form.countdownTimer.Interval(), 0);
+  EXPECT_TRUE(form.countdownTimer.Enabled());
 }
 
-TEST(Layout, TabOrderStartsAtTheStartUpBoxAndHasNoGapsOrTwins) {
+TEST_F(Layout, TabOrderStartsAtTheStartUpBoxAndHasNoGapsOrTwins) {
   std::vector<std::pair<int, std::string_view>> order;
   for (const Entry& entry : Entries()) {
     if (entry.tab != layout::kNoTab) order.emplace_back(entry.tab, entry.name);
@@ -85,7 +82,7 @@ TEST(Layout, TabOrderStartsAtTheStartUpBoxAndHasNoGapsOrTwins) {
   EXPECT_EQ(std::vector<std::string_view>(focusable.begin(), focusable.begin() + 9), expected);
 }
 
-TEST(Layout, ControlsFitTheirContainersAndNeverOverlapASibling) {
+TEST_F(Layout, ControlsFitTheirContainersAndNeverOverlapASibling) {
   for (const Entry& entry : Entries()) {
     if (!layout::OnScreen(entry)) continue;
     SCOPED_TRACE(std::string(entry.name));
@@ -103,13 +100,13 @@ TEST(Layout, ControlsFitTheirContainersAndNeverOverlapASibling) {
   }
 }
 
-TEST(Layout, PlacesInTheWindowAddTheFrameOffsets) {
+TEST_F(Layout, PlacesInTheWindowAddTheFrameOffsets) {
   EXPECT_EQ(layout::InWindow(*layout::Find("PushButton1")), (layout::Rect{120, 60, 7800, 405}));
   EXPECT_EQ(layout::InWindow(*layout::Find("Check3")), (layout::Rect{360, 6870, 3810, 285}));
   EXPECT_EQ(layout::InWindow(*layout::Find("Text1")), (layout::Rect{600, 6030, 6510, 345}));
 }
 
-TEST(Layout, RoomToGrowEndsBeforeTheNextControlOnTheRowOrTheFrameEdge) {
+TEST_F(Layout, RoomToGrowEndsBeforeTheNextControlOnTheRowOrTheFrameEdge) {
   struct Case {
     std::string_view name;
     int room;
@@ -129,15 +126,13 @@ TEST(Layout, RoomToGrowEndsBeforeTheNextControlOnTheRowOrTheFrameEdge) {
   EXPECT_GE(layout::RoomToTheRight(*layout::Find("Text1")), layout::Find("Text1")->twips.Right());
 }
 
-TEST(Layout, FontsAndUnknownNames) {
+TEST_F(Layout, FontsAndUnknownNames) {
   EXPECT_EQ(layout::FontOf(*layout::Find("PushButton9")).hundredthsOfPoint, 1125);
   EXPECT_EQ(layout::FontOf(*layout::Find("Check1")).hundredthsOfPoint, 900);
   EXPECT_TRUE(layout::FontOf(*layout::Find("Check1")).bold);
   EXPECT_EQ(layout::Find("Check9"), nullptr);
-  fake::FakePlatform fakes;
-  Form1 form(fakes.platform);
   EXPECT_EQ(layout::ModelControl(form, "Check9"), nullptr);
 }
 
 }  // namespace
-}  // namespace vantrelle
+}  // namespace vantrelle::testing

@@ -2,27 +2,25 @@
 
 #include <string>
 
-#include "logic/FormFixture.h"
-#include "platform/fake/FakePlatform.h"
-#include "shell/Form1.h"
-#include "shell/RuntimeError.h"
+#include "LogicTest.h"
+#include "base/RuntimeError.h"
 
-namespace vantrelle {
+namespace vantrelle::testing {
 namespace {
 
-using Options = FormFixture;
+using Options = LogicTest;
 
 TEST_F(Options, EachLocationBoxStoresOneOrZeroUnderItsOwnKey) {
   struct Case {
-    CheckBox Form1::*box;
+    CheckBox MainForm::*box;
     const char* key;
   };
-  const Case cases[] = {{&Form1::Check1, "Windows Temp"},
-                        {&Form1::Check2, "SysTemp"},
-                        {&Form1::Check4, "AppData"},
-                        {&Form1::Check5, "Recycle Bin"},
-                        {&Form1::Check6, "Most Recently Used"},
-                        {&Form1::Check7, "UserFolder"}};
+  const Case cases[] = {{&MainForm::windowsTempBox, "Windows Temp"},
+                        {&MainForm::systemTempBox, "SysTemp"},
+                        {&MainForm::userTempBox, "AppData"},
+                        {&MainForm::recycleBinBox, "Recycle Bin"},
+                        {&MainForm::recentDocsBox, "Most Recently Used"},
+                        {&MainForm::ownFolderBox, "UserFolder"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.key);
     CheckBox& box = form.*c.box;
@@ -36,80 +34,80 @@ TEST_F(Options, EachLocationBoxStoresOneOrZeroUnderItsOwnKey) {
     EXPECT_EQ(fakes.settings.writes - writesBefore, 3);  // one key each time, nothing else
   }
   EXPECT_EQ(fakes.settings.values.size(), 6u);
-  EXPECT_EQ(form.Check1.Caption(), " Windows Temp");
+  EXPECT_EQ(form.windowsTempBox.Caption(), " Windows Temp");
 }
 
 TEST_F(Options, OwnFolderBoxStoresEveryTextAsItStands) {
   for (const std::string text : {"C", "C:", "C:\\Temp ", "  spaced\\ ", ""}) {
-    form.Text1.Type(text);
-    EXPECT_EQ(Stored("Text1"), text);
+    form.ownFolderPathBox.Type(text);
+    EXPECT_EQ(Stored(settings::kOwnFolderPath), text);
   }
 }
 
 TEST_F(Options, StartInTrayStoresOnOrOffAndTouchesNothingElse) {
-  form.Check8.Click();
-  EXPECT_EQ(Stored("Minimized"), "On");
-  form.Check8.Click();
-  EXPECT_EQ(Stored("Minimized"), "Off");
+  form.startInTrayBox.Click();
+  EXPECT_EQ(Stored(settings::kMinimized), "On");
+  form.startInTrayBox.Click();
+  EXPECT_EQ(Stored(settings::kMinimized), "Off");
   EXPECT_EQ(fakes.settings.values.size(), 1u);
-  EXPECT_TRUE(form.Check8.Visible());
-  EXPECT_EQ(form.State, WindowState::Normal);
+  EXPECT_TRUE(form.startInTrayBox.Visible());
+  EXPECT_EQ(form.windowState, WindowState::Normal);
 }
 
 TEST_F(Options, UntickingStartWithWindowsClearsAndHidesStartInTray) {
-  form.Check3.Click();
-  form.Check8.Click();
-  form.Check3.Click();
-  EXPECT_EQ(Stored("Windows Startup"), "Off");
-  EXPECT_EQ(Stored("Minimized"), "Off");
-  EXPECT_EQ(form.Check8.Value(), 0);
-  EXPECT_FALSE(form.Check8.Visible());
+  form.startWithWindowsBox.Click();
+  form.startInTrayBox.Click();
+  form.startWithWindowsBox.Click();
+  EXPECT_EQ(Stored(settings::kWindowsStartup), "Off");
+  EXPECT_EQ(Stored(settings::kMinimized), "Off");
+  EXPECT_EQ(form.startInTrayBox.Value(), 0);
+  EXPECT_FALSE(form.startInTrayBox.Visible());
 }
 
 TEST_F(Options, TickingStartWithWindowsShowsStartInTrayWithItsTickUnchanged) {
-  form.Check8.Click();  // ticked, then hidden by hand as a restart could leave it
-  form.Check8.SetVisible(false);
-  form.Check3.Click();
-  EXPECT_EQ(Stored("Windows Startup"), "On");
-  EXPECT_TRUE(form.Check8.Visible());
-  EXPECT_EQ(form.Check8.Value(), 1);
-  EXPECT_EQ(Stored("Minimized"), "On");
+  form.startInTrayBox.Click();  // ticked, then hidden by hand as a restart could leave it
+  form.startInTrayBox.SetVisible(false);
+  form.startWithWindowsBox.Click();
+  EXPECT_EQ(Stored(settings::kWindowsStartup), "On");
+  EXPECT_TRUE(form.startInTrayBox.Visible());
+  EXPECT_EQ(form.startInTrayBox.Value(), 1);
+  EXPECT_EQ(Stored(settings::kMinimized), "On");
 }
 
 TEST_F(Options, StartWithWindowsDoesNothingWhileTheWindowLoads) {
-  form.Check8.Click();
+  form.startInTrayBox.Click();
   const int writes = fakes.settings.writes;
-  form.IsLoading = true;
-  form.Check3.SetValue(1);
-  form.Check3.SetValue(0);
+  form.isLoading = true;
+  form.startWithWindowsBox.SetValue(1);
+  form.startWithWindowsBox.SetValue(0);
   EXPECT_EQ(fakes.settings.writes, writes);
-  EXPECT_EQ(Stored("Windows Startup"), "<absent>");
-  EXPECT_EQ(form.Check8.Value(), 1);
-  EXPECT_TRUE(form.Check8.Visible());
+  EXPECT_EQ(Stored(settings::kWindowsStartup), "<absent>");
+  EXPECT_EQ(form.startInTrayBox.Value(), 1);
+  EXPECT_TRUE(form.startInTrayBox.Visible());
 }
 
 TEST_F(Options, UntickingStartInTrayIsStoredBeforeItIsHidden) {
-  form.Check3.Click();
-  form.Check8.Click();
+  form.startWithWindowsBox.Click();
+  form.startInTrayBox.Click();
   bool visibleWhenStored = false;
-  form.Check8.OnClick = [&] {
-    visibleWhenStored = form.Check8.Visible();
-    form.Check8_Click();
+  const Handler store = form.startInTrayBox.OnClick;
+  form.startInTrayBox.OnClick = [&] {
+    visibleWhenStored = form.startInTrayBox.Visible();
+    store();
   };
-  form.Check3.Click();
+  form.startWithWindowsBox.Click();
   EXPECT_TRUE(visibleWhenStored);
-  EXPECT_EQ(Stored("Minimized"), "Off");
+  EXPECT_EQ(Stored(settings::kMinimized), "Off");
 }
 
 // The handlers have no guard: a refused write reaches the caller (the window shows it) instead of
 // being passed off as saved.
 TEST_F(Options, AFailedSaveReachesTheCaller) {
-  RefusingStore refusing;
-  fakes.platform.settings = &refusing;
-  EXPECT_THROW(form.Check1.Click(), RuntimeError);
-  EXPECT_THROW(form.Text1.Type("x"), RuntimeError);
+  fakes.settings.refuseWrites = true;
+  EXPECT_THROW(form.windowsTempBox.Click(), RuntimeError);
+  EXPECT_THROW(form.ownFolderPathBox.Type("x"), RuntimeError);
   EXPECT_TRUE(fakes.messageBox.shown.empty());
 }
 
 }  // namespace
-}  // namespace vantrelle
+}  // namespace vantrelle::testing

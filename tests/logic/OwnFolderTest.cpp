@@ -2,16 +2,13 @@
 
 #include <string>
 
-#include "cleaning/AddFolder.h"
-#include "logic/FormFixture.h"
-#include "platform/fake/FakePlatform.h"
-#include "shell/Form1.h"
-#include "shell/RuntimeError.h"
+#include "LogicTest.h"
+#include "base/RuntimeError.h"
 
-namespace vantrelle {
+namespace vantrelle::testing {
 namespace {
 
-using OwnFolder = FormFixture;
+using OwnFolder = LogicTest;
 
 TEST_F(OwnFolder, TheChosenFolderGoesIntoTheBoxWithOneTrailingBackslash) {
   struct Case {
@@ -21,24 +18,25 @@ TEST_F(OwnFolder, TheChosenFolderGoesIntoTheBoxWithOneTrailingBackslash) {
   static constexpr Case kCases[] = {
       {"C:\\", "C:\\"},
       {"D:\\Work\\Scratch", "D:\\Work\\Scratch\\"},
+      {"C:", "C:\\"},  // a drive without its backslash gets one
       {"\\\\server\\share\\tmp", "\\\\server\\share\\tmp\\"},
       {"C:\\Ünïcode földer", "C:\\Ünïcode földer\\"},
   };
   for (const Case& c : kCases) {
     fakes.shell.browseAnswer = c.chosen;
-    form.PushButton9.Click();
-    EXPECT_EQ(form.Text1.Text(), c.text);
+    form.browseButton.Click();
+    EXPECT_EQ(form.ownFolderPathBox.Text(), c.text);
     EXPECT_EQ(Stored("Text1"), c.text);  // through the box's own change handling
     EXPECT_EQ(Stored("LastFolderDot"), c.chosen);
   }
 }
 
 TEST_F(OwnFolder, TheNextBrowseOpensWhereTheLastOneEnded) {
-  form.hWnd = 0x1234;
-  form.PushButton9.Click();  // nothing stored yet, and the dialog is cancelled
+  form.windowHandle = 0x1234;
+  form.browseButton.Click();  // nothing stored yet, and the dialog is cancelled
   fakes.shell.browseAnswer = "D:\\Data";
-  form.PushButton9.Click();
-  form.PushButton9.Click();
+  form.browseButton.Click();
+  form.browseButton.Click();
   ASSERT_EQ(fakes.shell.browseCalls.size(), 3u);
   EXPECT_EQ(fakes.shell.browseCalls[0].startFolder, "");
   EXPECT_EQ(fakes.shell.browseCalls[1].startFolder, "");
@@ -49,13 +47,13 @@ TEST_F(OwnFolder, TheNextBrowseOpensWhereTheLastOneEnded) {
 }
 
 TEST_F(OwnFolder, CancellingOrAVirtualChoiceChangesNothing) {
-  form.Text1.SetText("E:\\Mine\\");
+  form.ownFolderPathBox.SetText("E:\\Mine\\");
   const int writes = fakes.settings.writes;
   fakes.shell.browseAnswer.reset();
-  form.PushButton9.Click();
+  form.browseButton.Click();
   fakes.shell.browseAnswer = "";
-  form.PushButton9.Click();
-  EXPECT_EQ(form.Text1.Text(), "E:\\Mine\\");
+  form.browseButton.Click();
+  EXPECT_EQ(form.ownFolderPathBox.Text(), "E:\\Mine\\");
   EXPECT_EQ(fakes.settings.writes, writes);
   EXPECT_TRUE(fakes.messageBox.shown.empty());
 }
@@ -68,28 +66,27 @@ class FailingShell : public fake::FakeShell {
   }
 };
 
-TEST(OwnFolderFailure, AFailingDialogIsReportedAndChangesNothing) {
-  fake::FakePlatform fakes;
+TEST_F(OwnFolder, AFailingDialogIsReportedAndChangesNothing) {
   FailingShell shell;
   fakes.platform.shell = &shell;
-  Form1 form(fakes.platform);
-  form.PushButton9.Click();
+  form.browseButton.Click();
   ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
   EXPECT_EQ(fakes.messageBox.shown[0].title, "Application Error");
   EXPECT_NE(fakes.messageBox.shown[0].text.find("Form1.PushButton9_Click"), std::string::npos);
   EXPECT_NE(fakes.messageBox.shown[0].text.find("102"), std::string::npos);
-  EXPECT_EQ(form.Text1.Text(), "");
+  EXPECT_EQ(form.ownFolderPathBox.Text(), "");
   EXPECT_EQ(fakes.settings.writes, 0);
+  fakes.platform.shell = &fakes.shell;
 }
 
-TEST(Help, NamesTheTemporaryFolder) {
-  fake::FakePlatform fakes;
-  Form1 form(fakes.platform);
-  form.ApplicationTitle = "Vantrelle";
+using Help = LogicTest;
+
+TEST_F(Help, NamesTheTemporaryFolder) {
+  form.applicationTitle = "Vantrelle";
   fakes.environment.Set("TEMP", "C:\\Users\\ann\\AppData\\Local\\Temp");
-  form.PushButton1.Click();
+  form.helpButton.Click();
   fakes.environment.values.clear();
-  form.PushButton1.Click();
+  form.helpButton.Click();
   ASSERT_EQ(fakes.messageBox.shown.size(), 2u);
   EXPECT_EQ(fakes.messageBox.shown[0].text, "C:\\Users\\ann\\AppData\\Local\\Temp is your temporary folder.");
   EXPECT_EQ(fakes.messageBox.shown[0].title, "Vantrelle");
@@ -97,11 +94,5 @@ TEST(Help, NamesTheTemporaryFolder) {
   EXPECT_EQ(fakes.messageBox.shown[1].text, " is your temporary folder.");
 }
 
-TEST(AddFolderPaths, TrailingBackslashIsAddedOnce) {
-  EXPECT_EQ(AddFolder::WithTrailingBackslash(""), "\\");
-  EXPECT_EQ(AddFolder::WithTrailingBackslash("C:"), "C:\\");
-  EXPECT_EQ(AddFolder::WithTrailingBackslash("C:\\a\\"), "C:\\a\\");
-}
-
 }  // namespace
-}  // namespace vantrelle
+}  // namespace vantrelle::testing

@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "ScheduleFixture.h"
-#include "schedule/Calendar.h"
+#include "ScheduleTest.h"
+#include "base/Calendar.h"
+#include "base/RuntimeError.h"
 
 namespace vantrelle::testing {
 namespace {
-
-using platform::LocalTime;
 
 TEST(Calendar, WeekdaysAndDayCountsAcrossMonthYearAndLeapDays) {
   struct Case {
@@ -28,14 +27,14 @@ TEST(Calendar, WeekdaysAndDayCountsAcrossMonthYearAndLeapDays) {
   }
 }
 
-class FindDurationTest : public ScheduleTest {};
+using ComputeIntervalTest = ScheduleTest;
 
-TEST_F(FindDurationTest, WeeklyRunsOnTheChosenDayAtThePickersTime) {
+TEST_F(ComputeIntervalTest, WeeklyRunsOnTheChosenDayAtThePickersTime) {
   struct Case {
     const char* weekday;
     LocalTime now;
     LocalTime time;
-    std::int32_t duration;
+    std::int32_t interval;
   } const cases[] = {
       // Midnight: the run begins the chosen day.
       {"Wednesday", {2026, 12, 9, 10, 0, 0}, Time(0, 0, 0), 7 * 86400 - 36000},
@@ -52,26 +51,27 @@ TEST_F(FindDurationTest, WeeklyRunsOnTheChosenDayAtThePickersTime) {
   };
   for (const Case& c : cases) {
     At(c.now);
-    form.cboWeekly.SetText(c.weekday);
-    form.dtpWeekly.SetValue(c.time);
-    form.Option1.SetValue(true);
-    form.FindDuration();
-    EXPECT_EQ(form.Duration, c.duration) << c.weekday << " " << c.now.day << " " << c.now.hour;
+    form.weekdayList.SetText(c.weekday);
+    form.timePicker.SetValue(c.time);
+    form.weeklyOption.SetValue(true);
+    form.ComputeInterval();
+    EXPECT_EQ(form.Countdown().Interval(), c.interval) << c.weekday << " " << c.now.day << " " << c.now.hour;
   }
 }
 
-TEST_F(FindDurationTest, WeeklyWithoutAChosenDayKeepsTheInterval) {
-  form.Duration = 42;
-  form.Option1.SetValue(true);
-  form.FindDuration();
-  EXPECT_EQ(form.Duration, 42);
+TEST_F(ComputeIntervalTest, WeeklyWithoutAChosenDayKeepsTheInterval) {
+  EveryN("0", "0", "1");
+  form.ComputeInterval();
+  form.weeklyOption.Click();  // the list has no weekday before start-up restores one
+  form.ComputeInterval();
+  EXPECT_EQ(form.Countdown().Interval(), 60);
 }
 
-TEST_F(FindDurationTest, DailyRunsTodayOrTomorrowAtThePickersTime) {
+TEST_F(ComputeIntervalTest, DailyRunsTodayOrTomorrowAtThePickersTime) {
   struct Case {
     LocalTime now;
     LocalTime time;
-    std::int32_t duration;
+    std::int32_t interval;
   } const cases[] = {
       {{2026, 12, 9, 11, 59, 0}, Time(12, 0, 0), 60},
       {{2026, 12, 9, 12, 0, 0}, Time(12, 0, 0), 0},
@@ -83,19 +83,19 @@ TEST_F(FindDurationTest, DailyRunsTodayOrTomorrowAtThePickersTime) {
   };
   for (const Case& c : cases) {
     At(c.now);
-    form.dtpWeekly.SetValue(c.time);
-    form.Option2.SetValue(true);
-    form.FindDuration();
-    EXPECT_EQ(form.Duration, c.duration) << c.now.hour << ":" << c.now.minute << ":" << c.now.second;
+    form.timePicker.SetValue(c.time);
+    form.dailyOption.SetValue(true);
+    form.ComputeInterval();
+    EXPECT_EQ(form.Countdown().Interval(), c.interval) << c.now.hour << ":" << c.now.minute << ":" << c.now.second;
   }
 }
 
-TEST_F(FindDurationTest, EveryNCountsDaysHoursAndMinutesWithFractionsAndSigns) {
+TEST_F(ComputeIntervalTest, EveryNCountsDaysHoursAndMinutesWithFractionsAndSigns) {
   struct Case {
     const char* days;
     const char* hours;
     const char* minutes;
-    std::int32_t duration;
+    std::int32_t interval;
   };
   const Case table[] = {
       {"1", "0", "0", 86400},    {"0", "0", "0", 0},
@@ -108,69 +108,71 @@ TEST_F(FindDurationTest, EveryNCountsDaysHoursAndMinutesWithFractionsAndSigns) {
   };
   for (const Case& c : table) {
     EveryN(c.days, c.hours, c.minutes);
-    form.FindDuration();
-    EXPECT_EQ(form.Duration, c.duration) << c.days << "|" << c.hours << "|" << c.minutes;
+    form.ComputeInterval();
+    EXPECT_EQ(form.Countdown().Interval(), c.interval) << c.days << "|" << c.hours << "|" << c.minutes;
   }
 }
 
-TEST_F(FindDurationTest, EveryNReplacesAndStoresBoxesThatHoldNoNumber) {
+TEST_F(ComputeIntervalTest, EveryNReplacesAndStoresBoxesThatHoldNoNumber) {
   EveryN("", "2", "30");
-  form.FindDuration();
-  EXPECT_EQ(form.Text3.Text(), "1");
-  EXPECT_EQ(Stored(settings::kText3), "1");
-  EXPECT_EQ(form.Duration, 86400 + 7200 + 1800);
+  form.ComputeInterval();
+  EXPECT_EQ(form.daysBox.Text(), "1");
+  EXPECT_EQ(Stored(settings::kEveryDays), "1");
+  EXPECT_EQ(form.Countdown().Interval(), 86400 + 7200 + 1800);
 
   EveryN("abc", "x", "");
-  form.FindDuration();
-  EXPECT_EQ(form.Text3.Text(), "1");
-  EXPECT_EQ(form.Text11.Text(), "0");
-  EXPECT_EQ(form.Text2.Text(), "0");
-  EXPECT_EQ(Stored(settings::kText11), "0");
-  EXPECT_EQ(Stored(settings::kText2), "0");
-  EXPECT_EQ(form.Duration, 86400);
+  form.ComputeInterval();
+  EXPECT_EQ(form.daysBox.Text(), "1");
+  EXPECT_EQ(form.hoursBox.Text(), "0");
+  EXPECT_EQ(form.minutesBox.Text(), "0");
+  EXPECT_EQ(Stored(settings::kEveryHours), "0");
+  EXPECT_EQ(Stored(settings::kEveryMinutes), "0");
+  EXPECT_EQ(form.Countdown().Interval(), 86400);
 }
 
-TEST_F(FindDurationTest, EveryNOverflowLeavesTheIntervalAndFailsToTheCaller) {
-  form.Duration = 777;
+TEST_F(ComputeIntervalTest, EveryNOverflowLeavesTheIntervalAndFailsToTheCaller) {
+  EveryN("0", "0", "1");
+  form.ComputeInterval();
   const char* const tooLarge[][3] = {
       {"30000", "0", "0"}, {"0", "-596524", "-28"}, {"1e308", "1e308", "0"}, {"1e400", "0", "0"}};
   for (const auto& boxes : tooLarge) {
     EveryN(boxes[0], boxes[1], boxes[2]);
-    EXPECT_THROW(form.FindDuration(), RuntimeError) << boxes[0] << "|" << boxes[1];
-    EXPECT_EQ(form.Duration, 777);
+    EXPECT_THROW(form.ComputeInterval(), RuntimeError) << boxes[0] << "|" << boxes[1];
+    EXPECT_EQ(form.Countdown().Interval(), 60);
   }
   try {
     EveryN("30000", "0", "0");
-    form.FindDuration();
+    form.ComputeInterval();
   } catch (const RuntimeError& e) {
     EXPECT_STREQ(e.what(), "Overflow");
   }
 }
 
-TEST_F(FindDurationTest, EveryNReadsTheBoxesInTheUsersLocale) {
+TEST_F(ComputeIntervalTest, EveryNReadsTheBoxesInTheUsersLocale) {
   fakes.locale.UseGerman();
   EveryN("1,5", "1.000", "0");  // one and a half days, a thousand hours
-  form.FindDuration();
-  EXPECT_EQ(form.Duration, 129600 + 3600000);
+  form.ComputeInterval();
+  EXPECT_EQ(form.Countdown().Interval(), 129600 + 3600000);
 
   EveryN("1.5", "0", "0");  // a dot groups thousands here: "1.5" is fifteen
-  form.FindDuration();
-  EXPECT_EQ(form.Duration, 15 * 86400);
+  form.ComputeInterval();
+  EXPECT_EQ(form.Countdown().Interval(), 15 * 86400);
 
   fakes.locale.decimal = ".";
   fakes.locale.thousands = "\xC2\xA0";  // no-break space; people type a plain one
   EveryN("0", "0", "1 000.5");
-  form.FindDuration();
-  EXPECT_EQ(form.Duration, 60030);
+  form.ComputeInterval();
+  EXPECT_EQ(form.Countdown().Interval(), 60030);
 }
 
-TEST_F(FindDurationTest, WithNoOptionChosenNothingChanges) {
-  form.Option3.SetValue(false);
-  form.Duration = 5;
-  form.Text3.SetText("abc");
-  form.FindDuration();
-  EXPECT_EQ(form.Duration, 5);
-  EXPECT_EQ(form.Text3.Text(), "abc");
+TEST_F(ComputeIntervalTest, WithNoOptionChosenNothingChanges) {
+  EveryN("0", "0", "5");
+  form.ComputeInterval();
+  form.everyOption.SetValue(false);
+  form.daysBox.Type("abc");
+  form.ComputeInterval();
+  EXPECT_EQ(form.Countdown().Interval(), 300);
+  EXPECT_EQ(form.daysBox.Text(), "abc");
 }
 
 }  // namespace

@@ -2,15 +2,16 @@
 
 #include <set>
 
-#include "platform/fake/FakePlatform.h"
-#include "shell/Settings.h"
+#include "LogicTest.h"
+#include "window/Settings.h"
 
-namespace vantrelle {
+namespace vantrelle::testing {
 namespace {
 
 using settings::Form;
+using Settings = LogicTest;
 
-TEST(Settings, EveryKeyWithItsDefaultAndValueForm) {
+TEST_F(Settings, EveryKeyWithItsDefaultAndValueForm) {
   struct Expected {
     const char* name;
     const char* defaultValue;
@@ -55,21 +56,20 @@ TEST(Settings, EveryKeyWithItsDefaultAndValueForm) {
   EXPECT_EQ(settings::TrueFalse(false), "False");
 }
 
-TEST(Settings, MachineDefaultsComeFromTheProgramFolderAndTheClock) {
-  fake::FakePlatform fakes;
+TEST_F(Settings, MachineDefaultsComeFromTheProgramFolderAndTheClock) {
   fakes.environment.programFolder = "C:\\Tools\\Vantrelle";
   fakes.clock.now = {2026, 12, 9, 15, 4, 5};
-  EXPECT_EQ(settings::DefaultValue(settings::kText1, fakes.platform), "C:\\Tools\\Vantrelle\\Samples");
+  EXPECT_EQ(settings::DefaultValue(settings::kOwnFolderPath, fakes.platform), "C:\\Tools\\Vantrelle\\Samples");
   EXPECT_EQ(settings::DefaultValue(settings::kWeeklyTime, fakes.platform), "3:04:05 PM");
-  EXPECT_EQ(settings::DefaultValue(settings::kText3, fakes.platform), "1");
+  EXPECT_EQ(settings::DefaultValue(settings::kEveryDays, fakes.platform), "1");
   fakes.environment.programFolder = "D:\\";
-  EXPECT_EQ(settings::DefaultValue(settings::kText1, fakes.platform), "D:\\Samples");
+  EXPECT_EQ(settings::DefaultValue(settings::kOwnFolderPath, fakes.platform), "D:\\Samples");
 }
 
-TEST(Settings, ValuesLiveUnderTheApplicationAndSectionAndAbsentKeysGiveTheDefault) {
-  fake::FakeSettingsStore store;
+TEST_F(Settings, ValuesLiveUnderTheApplicationAndSectionAndAbsentKeysGiveTheDefault) {
+  auto& store = fakes.settings;
   EXPECT_EQ(settings::Get(store, settings::kWeekly), "Monday");
-  EXPECT_EQ(settings::Get(store, settings::kText1, "C:\\x\\Samples"), "C:\\x\\Samples");
+  EXPECT_EQ(settings::Get(store, settings::kOwnFolderPath, "C:\\x\\Samples"), "C:\\x\\Samples");
   settings::Save(store, settings::kWeekly, "Friday");
   EXPECT_EQ(settings::Get(store, settings::kWeekly), "Friday");
   EXPECT_EQ((store.values.at({"Marrowick", "Vantrelle", "Weekly"})), "Friday");
@@ -77,4 +77,4 @@ TEST(Settings, ValuesLiveUnderTheApplicationAndSectionAndAbsentKeysGiveTheDefaul
 }
 
 }  // namespace
-}  // namespace vantrelle
+}  // namespace vantrelle::testing

@@ -3,14 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/fake/FakePlatform.h"
-#include "shell/Form1.h"
-#include "shell/Settings.h"
+#include "LogicTest.h"
+#include "desktop/TrayIcon.h"
 
-namespace vantrelle {
+namespace vantrelle::testing {
 namespace {
 
-class StartUp : public ::testing::Test {
+class StartUp : public LogicTest {
  protected:
   StartUp() {
     fakes.environment.Set("windir", "C:\\Windows");
@@ -23,59 +22,56 @@ class StartUp : public ::testing::Test {
   void Store(const settings::Key& key, const std::string& value) {
     fakes.settings.values[{"Marrowick", "Vantrelle", std::string(key.name)}] = value;
   }
-  std::string Stored(const settings::Key& key) {
-    auto it = fakes.settings.values.find({"Marrowick", "Vantrelle", std::string(key.name)});
-    return it == fakes.settings.values.end() ? "<absent>" : it->second;
-  }
-  std::vector<std::string> Reports() {
+  std::vector<std::string> Reports() const {
     std::vector<std::string> reports;
     for (const auto& shown : fakes.messageBox.shown) {
       if (shown.title == "Application Error") reports.push_back(shown.text);
     }
     return reports;
   }
-
-  fake::FakePlatform fakes;
-  Form1 form{fakes.platform};
 };
 
 TEST_F(StartUp, AnEmptyStoreGivesTheOutOfTheBoxWindow) {
   fakes.clock.now = {2026, 12, 7, 14, 30, 15};
-  form.Form_Load();
+  form.Load();
 
-  EXPECT_FALSE(form.EndRequested);
-  EXPECT_FALSE(form.IsLoading);
-  EXPECT_EQ(form.Caption, "Vantrelle");
-  EXPECT_EQ(form.ApplicationTitle, "Vantrelle");
-  EXPECT_EQ(form.PushButton4.Caption(), "Turn Off");
-  EXPECT_EQ(form.Timer1.Interval(), 1000);
-  EXPECT_TRUE(form.cSysTray1.InTray());
-  EXPECT_EQ(form.cSysTray1.TrayTip(), "Vantrelle");
-  for (const CheckBox* box : {&form.Check1, &form.Check2, &form.Check3, &form.Check4, &form.Check5, &form.Check6,
-                              &form.Check7, &form.Check8}) {
+  EXPECT_FALSE(form.endRequested);
+  EXPECT_FALSE(form.isLoading);
+  EXPECT_EQ(form.caption, "Vantrelle");
+  EXPECT_EQ(form.applicationTitle, "Vantrelle");
+  EXPECT_EQ(form.scheduleSwitch.Caption(), "Turn Off");
+  EXPECT_EQ(form.countdownTimer.Interval(), 1000);
+  EXPECT_TRUE(form.trayIcon.InTray());
+  EXPECT_EQ(form.trayIcon.Tip(), "Vantrelle");
+  for (const CheckBox* box : {&form.windowsTempBox, &form.systemTempBox, &form.startWithWindowsBox, &form.userTempBox,
+                              &form.recycleBinBox, &form.recentDocsBox, &form.ownFolderBox, &form.startInTrayBox}) {
     EXPECT_EQ(box->Value(), 0) << box->Name();
   }
-  EXPECT_TRUE(form.Check8.Visible());
-  EXPECT_EQ(form.State, WindowState::Normal);
-  EXPECT_EQ(form.Text1.Text(), "C:\\Program Files\\Vantrelle\\Samples");
-  EXPECT_TRUE(form.Option3.Value());
-  EXPECT_EQ(form.Text3.Text(), "1");
-  EXPECT_EQ(form.Text11.Text(), "0");
-  EXPECT_EQ(form.Text2.Text(), "0");
-  EXPECT_EQ(form.cboWeekly.Text(), "Monday");
-  EXPECT_EQ(form.dtpWeekly.Value().hour, 14);
-  EXPECT_EQ(form.dtpWeekly.Value().minute, 30);
-  EXPECT_EQ(form.Check1.Caption(), "Windows Temp - C:\\Windows\\Temp");
-  EXPECT_EQ(form.Check4.Caption(), "User Temp (AppData) - ");
-  EXPECT_EQ(form.Label2.Caption(), "C:\\Users\\ann\\AppData\\Roaming\\Temp");
-  EXPECT_EQ(form.Check2.Caption(), "System Temp - C:\\Users\\ann\\AppData\\Local\\Temp");
-  EXPECT_EQ(form.Label1.Caption(), "C:\\Users\\ann\\AppData\\Roaming\\Microsoft\\Windows\\Recent");
+  EXPECT_TRUE(form.startInTrayBox.Visible());
+  EXPECT_EQ(form.windowState, WindowState::Normal);
+  EXPECT_EQ(form.ownFolderPathBox.Text(), "C:\\Program Files\\Vantrelle\\Samples");
+  EXPECT_TRUE(form.everyOption.Value());
+  EXPECT_EQ(form.daysBox.Text(), "1");
+  EXPECT_EQ(form.hoursBox.Text(), "0");
+  EXPECT_EQ(form.minutesBox.Text(), "0");
+  EXPECT_EQ(form.weekdayList.Text(), "Monday");
+  EXPECT_EQ(form.timePicker.Value().hour, 14);
+  EXPECT_EQ(form.timePicker.Value().minute, 30);
+  EXPECT_EQ(form.windowsTempBox.Caption(), "Windows Temp - C:\\Windows\\Temp");
+  EXPECT_EQ(form.userTempBox.Caption(), "User Temp (AppData) - ");
+  EXPECT_EQ(form.userTempLabel.Caption(), "C:\\Users\\ann\\AppData\\Roaming\\Temp");
+  EXPECT_EQ(form.systemTempBox.Caption(), "System Temp - C:\\Users\\ann\\AppData\\Local\\Temp");
+  EXPECT_EQ(form.recentDocsLabel.Caption(), "C:\\Users\\ann\\AppData\\Roaming\\Microsoft\\Windows\\Recent");
   EXPECT_TRUE(Reports().empty());
+  // Without the skin and pointer files beside the program: white, and the arrow everywhere.
+  EXPECT_FALSE(form.buttonFaceBackground);
+  form.deleteNowButton.MouseMove();
+  EXPECT_EQ(form.pointer, MousePointer::Default);
 
   // Restoring a value that differs from the design runs the control's handler, which stores it.
-  EXPECT_EQ(Stored(settings::kText1), "C:\\Program Files\\Vantrelle\\Samples");
-  EXPECT_EQ(Stored(settings::kText3), "1");
-  EXPECT_EQ(Stored(settings::kText11), "0");
+  EXPECT_EQ(Stored(settings::kOwnFolderPath), "C:\\Program Files\\Vantrelle\\Samples");
+  EXPECT_EQ(Stored(settings::kEveryDays), "1");
+  EXPECT_EQ(Stored(settings::kEveryHours), "0");
   EXPECT_EQ(Stored(settings::kWeekly), "Monday");
   EXPECT_NE(Stored(settings::kWeeklyTime), "<absent>");
   // Unchanged controls and the start-with-Windows box write nothing.
@@ -87,29 +83,29 @@ TEST_F(StartUp, AnEmptyStoreGivesTheOutOfTheBoxWindow) {
 TEST_F(StartUp, ASecondCopyEndsBeforeReadingOrShowingAnything) {
   fakes.instance.previousRunning = true;
   Store(settings::kWindowsTemp, "yes");
-  form.Form_Load();
-  EXPECT_TRUE(form.EndRequested);
-  EXPECT_FALSE(form.cSysTray1.InTray());
+  form.Load();
+  EXPECT_TRUE(form.endRequested);
+  EXPECT_FALSE(form.trayIcon.InTray());
   EXPECT_TRUE(fakes.notifyArea.calls.empty());
   EXPECT_TRUE(fakes.messageBox.shown.empty());
-  EXPECT_EQ(form.Caption, "Form1");
+  EXPECT_EQ(form.caption, "Form1");
   EXPECT_EQ(fakes.settings.writes, 0);
 }
 
-TEST_F(StartUp, TheSwitchFollowsOnlyExactlyOnOrOff) {
+TEST_F(StartUp, AStoredOffTurnsTheScheduleOff) {
   Store(settings::kStartStopState, "Off");
-  form.Form_Load();
-  EXPECT_EQ(form.PushButton4.Caption(), "Turn On");
-  EXPECT_EQ(form.Frame2.Caption(), "Off.");
-  EXPECT_EQ(form.Timer1.Interval(), 0);
+  form.Load();
+  EXPECT_EQ(form.scheduleSwitch.Caption(), "Turn On");
+  EXPECT_EQ(form.statusFrame.Caption(), "Off.");
+  EXPECT_EQ(form.countdownTimer.Interval(), 0);
+}
 
-  fake::FakePlatform other;
-  Form1 lower(other.platform);
-  other.settings.values[{"Marrowick", "Vantrelle", "StartStopState"}] = "on";
-  lower.Form_Load();
-  EXPECT_EQ(lower.PushButton4.Caption(), "Turn On");  // the design caption stays
-  EXPECT_EQ(lower.Frame2.Caption(), "On. Next delete will occur in:");
-  EXPECT_EQ(lower.Timer1.Interval(), 0);
+TEST_F(StartUp, TheSwitchFollowsOnlyExactlyOnOrOff) {
+  Store(settings::kStartStopState, "on");
+  form.Load();
+  EXPECT_EQ(form.scheduleSwitch.Caption(), "Turn On");  // the design caption stays
+  EXPECT_EQ(form.statusFrame.Caption(), "On. Next delete will occur in:");
+  EXPECT_EQ(form.countdownTimer.Interval(), 0);
 }
 
 TEST_F(StartUp, StoredChoicesComeBack) {
@@ -118,23 +114,23 @@ TEST_F(StartUp, StoredChoicesComeBack) {
   Store(settings::kMostRecentlyUsed, "1");
   Store(settings::kSysTemp, "0");
   Store(settings::kUserFolder, "1");
-  Store(settings::kText1, "D:\\Scratch\\");
+  Store(settings::kOwnFolderPath, "D:\\Scratch\\");
   Store(settings::kWindowsStartup, "On");
-  Store(settings::kOption1, "-1");
-  Store(settings::kOption3, "False");
+  Store(settings::kWeeklyChosen, "-1");
+  Store(settings::kEveryChosen, "False");
   Store(settings::kWeekly, "Friday");
-  form.Form_Load();
+  form.Load();
 
-  EXPECT_EQ(form.Check1.Value(), 1);
-  EXPECT_EQ(form.Check5.Value(), 0);  // only exactly 1 ticks
-  EXPECT_EQ(form.Check6.Value(), 1);
-  EXPECT_EQ(form.Check7.Value(), 1);
-  EXPECT_EQ(form.Text1.Text(), "D:\\Scratch\\");
-  EXPECT_TRUE(form.Option1.Value());
-  EXPECT_FALSE(form.Option3.Value());
-  EXPECT_EQ(form.cboWeekly.Text(), "Friday");
+  EXPECT_EQ(form.windowsTempBox.Value(), 1);
+  EXPECT_EQ(form.recycleBinBox.Value(), 0);  // only exactly 1 ticks
+  EXPECT_EQ(form.recentDocsBox.Value(), 1);
+  EXPECT_EQ(form.ownFolderBox.Value(), 1);
+  EXPECT_EQ(form.ownFolderPathBox.Text(), "D:\\Scratch\\");
+  EXPECT_TRUE(form.weeklyOption.Value());
+  EXPECT_FALSE(form.everyOption.Value());
+  EXPECT_EQ(form.weekdayList.Text(), "Friday");
   // Ticked from the store without switching the Run entry again.
-  EXPECT_EQ(form.Check3.Value(), 1);
+  EXPECT_EQ(form.startWithWindowsBox.Value(), 1);
   EXPECT_EQ(fakes.registry.opens, 0);
   EXPECT_TRUE(Reports().empty());
 }
@@ -145,55 +141,46 @@ struct Hostile {
   int line;  // 0: refused by nobody
 };
 
-TEST_F(StartUp, GarbageInAnyKeyIsReportedAtItsLineAndStartUpGoesOn) {
-  const std::string huge(100000, '9');
-  const std::vector<Hostile> cases = {
-      {settings::kStartStopState, "\xC3\xA9t\xC3\xA9", 0},
-      {settings::kWindowsStartup, huge, 0},
-      {settings::kMinimized, "", 0},
-      {settings::kWindowsTemp, "yes", 158},
-      {settings::kRecycleBin, "", 160},
-      {settings::kMostRecentlyUsed, huge, 162},
-      {settings::kAppData, "\xE2\x98\x83", 164},
-      {settings::kText1, std::string("C:\\\x01\xF0\x9F\x98\x80") + huge, 0},
-      {settings::kSysTemp, "1e999", 190},
-      {settings::kUserFolder, "0x1", 192},
-      {settings::kOption1, "maybe", 194},
-      {settings::kOption2, huge, 196},
-      {settings::kOption3, "", 198},
-      {settings::kWeeklyTime, "25:99:99", 200},
-      {settings::kWeekly, "Caturday", 202},
-      {settings::kText11, huge, 0},
-      {settings::kText2, "\xFF\xFE", 0},
-      {settings::kText3, "", 0},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.key.name));
-    fake::FakePlatform fakes;
-    fakes.settings.values[{"Marrowick", "Vantrelle", std::string(c.key.name)}] = c.value;
-    Form1 form(fakes.platform);
-    form.Form_Load();
-    EXPECT_FALSE(form.IsLoading);
-    EXPECT_TRUE(form.cSysTray1.InTray());
-    std::vector<std::string> reports;
-    for (const auto& shown : fakes.messageBox.shown) {
-      if (shown.title == "Application Error") reports.push_back(shown.text);
-    }
-    if (c.line == 0) {
-      EXPECT_TRUE(reports.empty()) << (reports.empty() ? "" : reports[0]);
-    } else {
-      ASSERT_EQ(reports.size(), 1u);
-      EXPECT_NE(reports[0].find("Form_Load at line " + std::to_string(c.line) + "\r"), std::string::npos) << reports[0];
-    }
+const std::string kHuge(100000, '9');
+
+class StartUpWithGarbage : public StartUp, public ::testing::WithParamInterface<Hostile> {};
+
+TEST_P(StartUpWithGarbage, GarbageInAnyKeyIsReportedAtItsLineAndStartUpGoesOn) {
+  const Hostile& c = GetParam();
+  SCOPED_TRACE(std::string(c.key.name));
+  Store(c.key, c.value);
+  form.Load();
+  EXPECT_FALSE(form.isLoading);
+  EXPECT_TRUE(form.trayIcon.InTray());
+  const auto reports = Reports();
+  if (c.line == 0) {
+    EXPECT_TRUE(reports.empty()) << (reports.empty() ? "" : reports[0]);
+  } else {
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0].find("Form_Load at line " + std::to_string(c.line) + "\r"), std::string::npos) << reports[0];
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryKey, StartUpWithGarbage,
+    ::testing::Values(Hostile{settings::kStartStopState, "\xC3\xA9t\xC3\xA9", 0},
+                      Hostile{settings::kWindowsStartup, kHuge, 0}, Hostile{settings::kMinimized, "", 0},
+                      Hostile{settings::kWindowsTemp, "yes", 158}, Hostile{settings::kRecycleBin, "", 160},
+                      Hostile{settings::kMostRecentlyUsed, kHuge, 162},
+                      Hostile{settings::kAppData, "\xE2\x98\x83", 164},
+                      Hostile{settings::kOwnFolderPath, std::string("C:\\\x01\xF0\x9F\x98\x80") + kHuge, 0},
+                      Hostile{settings::kSysTemp, "1e999", 190}, Hostile{settings::kUserFolder, "0x1", 192},
+                      Hostile{settings::kWeeklyChosen, "maybe", 194}, Hostile{settings::kDailyChosen, kHuge, 196},
+                      Hostile{settings::kEveryChosen, "", 198}, Hostile{settings::kWeeklyTime, "25:99:99", 200},
+                      Hostile{settings::kWeekly, "Caturday", 202}, Hostile{settings::kEveryHours, kHuge, 0},
+                      Hostile{settings::kEveryMinutes, "\xFF\xFE", 0}, Hostile{settings::kEveryDays, "", 0}));
 
 TEST_F(StartUp, ARefusedValueLeavesTheControlAsDesigned) {
   Store(settings::kWindowsTemp, "yes");
   Store(settings::kWeekly, "Caturday");
-  form.Form_Load();
-  EXPECT_EQ(form.Check1.Value(), 0);
-  EXPECT_EQ(form.cboWeekly.ListIndex(), -1);
+  form.Load();
+  EXPECT_EQ(form.windowsTempBox.Value(), 0);
+  EXPECT_EQ(form.weekdayList.ListIndex(), -1);
   ASSERT_EQ(Reports().size(), 2u);
   EXPECT_EQ(Reports()[0].rfind("Type mismatch\r\nin Vantrelle2021/08/31.Form1.Form_Load at line 158\r\r", 0), 0u);
   EXPECT_EQ(Stored(settings::kWindowsTemp), "yes");  // the stored text is not repaired
@@ -201,8 +188,8 @@ TEST_F(StartUp, ARefusedValueLeavesTheControlAsDesigned) {
 
 TEST_F(StartUp, UnresolvedRecentFolderLeavesTheLabelEmpty) {
   fakes.shell.specialFolders.clear();
-  form.Form_Load();
-  EXPECT_EQ(form.Label1.Caption(), "");
+  form.Load();
+  EXPECT_EQ(form.recentDocsLabel.Caption(), "");
   EXPECT_TRUE(Reports().empty());
 }
 
@@ -216,15 +203,15 @@ TEST_F(StartUp, SpecialFolderComesInABlankFilledBufferCutAtItsNul) {
 
 TEST_F(StartUp, StartInTheTrayHidesTheWindowAndShowsTheBalloonOnce) {
   Store(settings::kMinimized, "On");
-  form.Form_Load();
-  EXPECT_EQ(form.Check8.Value(), 1);
-  EXPECT_EQ(form.State, WindowState::Minimized);
+  form.Load();
+  EXPECT_EQ(form.startInTrayBox.Value(), 1);
+  EXPECT_EQ(form.windowState, WindowState::Minimized);
 
-  form.WindowVisible = true;  // the platform shows it minimised
-  form.Form_Resize();
-  EXPECT_FALSE(form.WindowVisible);
-  EXPECT_EQ(form.State, WindowState::Normal);
-  EXPECT_TRUE(form.HiddenInTray);
+  form.windowVisible = true;  // the platform shows it minimised
+  form.Resized();
+  EXPECT_FALSE(form.windowVisible);
+  EXPECT_EQ(form.windowState, WindowState::Normal);
+  EXPECT_TRUE(form.hiddenInTray);
   int balloons = 0;
   for (const auto& call : fakes.notifyArea.calls) {
     if ((call.record.flags & platform::NotifyInfo) && !call.record.info.empty()) {
@@ -237,72 +224,53 @@ TEST_F(StartUp, StartInTheTrayHidesTheWindowAndShowsTheBalloonOnce) {
   }
   EXPECT_EQ(balloons, 1);
 
-  form.cSysTray1_MouseUp(2, 0);
-  EXPECT_TRUE(form.WindowVisible);
-  EXPECT_FALSE(form.HiddenInTray);
+  // A right click on the icon: the shell tells the icon's window.
+  fakes.windowProcedures.Send(form.trayIcon.Window(), desktop::TrayIcon::kCallbackMessage, 0, 0x205);
+  EXPECT_TRUE(form.windowVisible);
+  EXPECT_FALSE(form.hiddenInTray);
 
   // Minimised by hand again: back to the tray, the once-only balloon stays away.
-  form.State = WindowState::Minimized;
-  form.Form_Resize();
-  EXPECT_FALSE(form.WindowVisible);
-  EXPECT_TRUE(form.HiddenInTray);
+  form.windowState = WindowState::Minimized;
+  form.Resized();
+  EXPECT_FALSE(form.windowVisible);
+  EXPECT_TRUE(form.hiddenInTray);
 }
 
 TEST_F(StartUp, ClosingStopsTheScheduleAndRemovesTheIcon) {
-  form.Form_Load();
-  form.Form_QueryUnload();
-  EXPECT_FALSE(form.Timer1.Enabled());
-  EXPECT_FALSE(form.cSysTray1.InTray());
+  form.Load();
+  form.Close();
+  EXPECT_FALSE(form.countdownTimer.Enabled());
+  EXPECT_FALSE(form.trayIcon.InTray());
   EXPECT_TRUE(fakes.notifyArea.icons.empty());
-  EXPECT_TRUE(form.EndRequested);
+  EXPECT_TRUE(form.endRequested);
   EXPECT_GE(fakes.events.calls, 2);
 }
 
-TEST_F(StartUp, HandPointerOnlyWhenItsFileIsBesideTheProgram) {
-  form.Form_Load();
-  form.PushButton2.MouseMove();
-  EXPECT_EQ(form.Pointer, MousePointer::Default);
-
-  fake::FakePlatform others;
-  others.files.AddFolder("C:\\Program Files");
-  others.files.AddFolder("C:\\Program Files\\Vantrelle");
-  others.files.AddFile("C:\\Program Files\\Vantrelle\\HAND-M.CUR");
-  Form1 withCursor(others.platform);
-  withCursor.Form_Load();
-  withCursor.Check1.MouseMove();
-  EXPECT_EQ(withCursor.Pointer, MousePointer::Custom);
-  withCursor.Check5.MouseMove();
-  EXPECT_EQ(withCursor.Pointer, MousePointer::Default);
-  withCursor.PushButton9.MouseMove();
-  withCursor.Form_MouseMove();
-  EXPECT_EQ(withCursor.Pointer, MousePointer::Default);
+TEST_F(StartUp, HandPointerOverButtonsWhenItsFileIsBesideTheProgram) {
+  fakes.files.AddFolder("C:\\Program Files");
+  fakes.files.AddFolder("C:\\Program Files\\Vantrelle");
+  fakes.files.AddFile("C:\\Program Files\\Vantrelle\\HAND-M.CUR");
+  form.Load();
+  form.windowsTempBox.MouseMove();
+  EXPECT_EQ(form.pointer, MousePointer::Custom);
+  form.recycleBinBox.MouseMove();
+  EXPECT_EQ(form.pointer, MousePointer::Default);
+  form.browseButton.MouseMove();
+  form.MouseOverBackground();
+  EXPECT_EQ(form.pointer, MousePointer::Default);
 }
 
-}  // namespace
-}  // namespace vantrelle
-
-namespace vantrelle {
-namespace {
-
-TEST(StartUpRoutines, TheSkinFileOnlyBringsTheButtonFaceColour) {
-  fake::FakePlatform plain;
-  Form1 withoutSkin(plain.platform);
-  withoutSkin.ApplySkin();
-  EXPECT_FALSE(withoutSkin.ButtonFaceBackground);
-
-  fake::FakePlatform skinned;
+TEST_F(StartUp, TheSkinFileOnlyBringsTheButtonFaceColour) {
   for (const char* folder : {"C:\\Program Files", "C:\\Program Files\\Vantrelle", "C:\\Program Files\\Vantrelle\\x"}) {
-    skinned.files.AddFolder(folder);
+    fakes.files.AddFolder(folder);
   }
-  skinned.files.AddFile("C:\\Program Files\\Vantrelle\\x\\o.cjs");
-  Form1 withSkin(skinned.platform);
-  withSkin.ApplySkin();
-  EXPECT_TRUE(withSkin.ButtonFaceBackground);
+  fakes.files.AddFile("C:\\Program Files\\Vantrelle\\x\\o.cjs");
+  form.Load();
+  EXPECT_TRUE(form.buttonFaceBackground);
+  EXPECT_TRUE(Reports().empty());
 }
 
-TEST(StartUpRoutines, TheHomePageOpensAboutOnceInAHundredStarts) {
-  fake::FakePlatform fakes;
-  Form1 form(fakes.platform);
+TEST_F(StartUp, TheHomePageOpensAboutOnceInAHundredStarts) {
   for (int start = 0; start < 5000; ++start) {
     fakes.clock.tickMs = 7919LL * start;
     fakes.clock.now.second = start % 60;
@@ -314,4 +282,4 @@ TEST(StartUpRoutines, TheHomePageOpensAboutOnceInAHundredStarts) {
 }
 
 }  // namespace
-}  // namespace vantrelle
+}  // namespace vantrelle::testing

@@ -1,90 +1,93 @@
 #include <gtest/gtest.h>
 
-#include "desktop/RegStuff.h"
-#include "desktop/mStartUp.h"
-#include "platform/fake/FakePlatform.h"
+#include <optional>
+#include <string>
 
-namespace vantrelle {
+#include "LogicTest.h"
+#include "desktop/RunKey.h"
+#include "desktop/StartWithWindows.h"
+
+namespace vantrelle::testing {
 namespace {
 
 using platform::RegistryRoot;
 
-class StartWithWindowsTest : public ::testing::Test {
+class StartWithWindowsTest : public LogicTest {
  protected:
   StartWithWindowsTest() {
-    fx.environment.programFolder = "C:\\Program Files\\Vantrelle";
-    fx.environment.programPath = "C:\\Program Files\\Vantrelle\\Vantrelle.exe";
+    fakes.environment.programFolder = "C:\\Program Files\\Vantrelle";
+    fakes.environment.programPath = "C:\\Program Files\\Vantrelle\\Vantrelle.exe";
     // Someone else's entry, which must survive everything we do.
-    fx.registry.keys[{RegistryRoot::LocalMachine, fake::FakeRegistry::RunKey}]["other"] = {"Other", "x.exe"};
+    fakes.registry.keys[{RegistryRoot::LocalMachine, fake::FakeRegistry::RunKey}]["other"] = {"Other", "x.exe"};
   }
   std::optional<std::string> Run(RegistryRoot root, const std::string& name = "Vantrelle.exe") const {
-    return fx.registry.Value(root, RegStuff::RunSubKey, name);
+    return fakes.registry.Value(root, desktop::kRunSubKey, name);
   }
-  fake::FakePlatform fx;
+
+  desktop::StartWithWindows startWithWindows{fakes.registry, fakes.environment};
 };
 
 TEST_F(StartWithWindowsTest, SwitchingOnWritesTheQuotedPathOfTheRunningProgramMachineWide) {
-  mStartUp::AddToStartUp(fx.platform);
+  startWithWindows.Enable();
 
   EXPECT_EQ(Run(RegistryRoot::LocalMachine), "\"C:\\Program Files\\Vantrelle\\Vantrelle.exe\"");
   EXPECT_EQ(Run(RegistryRoot::CurrentUser), std::nullopt);
-  EXPECT_EQ(fx.registry.lastAccess, 0x3Fu);
-  EXPECT_TRUE(fx.registry.open.empty());  // every key closed again
+  EXPECT_EQ(fakes.registry.lastAccess, 0x3Fu);
+  EXPECT_TRUE(fakes.registry.open.empty());  // every key closed again
 }
 
 TEST_F(StartWithWindowsTest, SwitchingOnAgainOverwritesTheValue) {
-  mStartUp::AddToStartUp(fx.platform);
-  fx.environment.programPath = "D:\\Moved Here\\Vantrelle.exe";
-  mStartUp::AddToStartUp(fx.platform);
+  startWithWindows.Enable();
+  fakes.environment.programPath = "D:\\Moved Here\\Vantrelle.exe";
+  startWithWindows.Enable();
 
   EXPECT_EQ(Run(RegistryRoot::LocalMachine), "\"D:\\Moved Here\\Vantrelle.exe\"");
-  EXPECT_EQ(fx.registry.ValueCount(RegistryRoot::LocalMachine, RegStuff::RunSubKey), 2u);
+  EXPECT_EQ(fakes.registry.ValueCount(RegistryRoot::LocalMachine, desktop::kRunSubKey), 2u);
 }
 
 TEST_F(StartWithWindowsTest, SwitchingOffDeletesOnlyOurValueAndIsSilentWhenThereIsNone) {
-  mStartUp::AddToStartUp(fx.platform);
-  mStartUp::RemoveFromStartUp(fx.platform);
+  startWithWindows.Enable();
+  startWithWindows.Disable();
   EXPECT_EQ(Run(RegistryRoot::LocalMachine), std::nullopt);
 
-  const int writes = fx.registry.writes;
-  EXPECT_NO_THROW(mStartUp::RemoveFromStartUp(fx.platform));
-  EXPECT_EQ(fx.registry.writes, writes);
+  const int writes = fakes.registry.writes;
+  EXPECT_NO_THROW(startWithWindows.Disable());
+  EXPECT_EQ(fakes.registry.writes, writes);
   EXPECT_EQ(Run(RegistryRoot::LocalMachine, "Other"), "x.exe");
-  EXPECT_TRUE(fx.registry.open.empty());
+  EXPECT_TRUE(fakes.registry.open.empty());
 }
 
 TEST_F(StartWithWindowsTest, AStandardUserGetsTheValueInTheirOwnRunKeyAndSwitchingOffClearsBoth) {
-  fx.registry.refusedRoots = {RegistryRoot::LocalMachine};
-  mStartUp::AddToStartUp(fx.platform);
+  fakes.registry.refusedRoots = {RegistryRoot::LocalMachine};
+  startWithWindows.Enable();
   EXPECT_EQ(Run(RegistryRoot::CurrentUser), "\"C:\\Program Files\\Vantrelle\\Vantrelle.exe\"");
   EXPECT_EQ(Run(RegistryRoot::LocalMachine), std::nullopt);
 
-  fx.registry.refusedRoots.clear();  // later run as administrator: both may hold the value
-  mStartUp::AddToStartUp(fx.platform);
-  mStartUp::RemoveFromStartUp(fx.platform);
+  fakes.registry.refusedRoots.clear();  // later run as administrator: both may hold the value
+  startWithWindows.Enable();
+  startWithWindows.Disable();
   EXPECT_EQ(Run(RegistryRoot::CurrentUser), std::nullopt);
   EXPECT_EQ(Run(RegistryRoot::LocalMachine), std::nullopt);
 }
 
 TEST_F(StartWithWindowsTest, NothingHappensWithoutAProgramPath) {
-  fx.environment.programPath = "";
-  mStartUp::AddToStartUp(fx.platform);
-  mStartUp::RemoveFromStartUp(fx.platform);
-  EXPECT_EQ(fx.registry.opens, 0);
+  fakes.environment.programPath = "";
+  startWithWindows.Enable();
+  startWithWindows.Disable();
+  EXPECT_EQ(fakes.registry.opens, 0);
 }
 
-TEST(RegStuff, StatusesOfTheLowerRoutines) {
+TEST(RunKey, TheLowerRoutinesAnswerWithTheRegistrysStatus) {
   fake::FakeRegistry registry;
-  EXPECT_EQ(RegStuff::SetKeyValue(registry, RegistryRoot::LocalMachine, "SOFTWARE\\Missing", "a", "b",
-                                  RegStuff::TextValueType),
-            platform::RegistryNotFound);
-  EXPECT_EQ(RegStuff::SetKeyValue(registry, RegistryRoot::LocalMachine, RegStuff::RunSubKey, "a", "b", 4),
-            platform::RegistryInvalidParameter);  // only text values are written
+  desktop::RunKey runKey(registry);
+  EXPECT_EQ(runKey.WriteText(RegistryRoot::LocalMachine, "SOFTWARE\\Missing", "a", "b"), platform::RegistryNotFound);
+  registry.refusedRoots = {RegistryRoot::LocalMachine};
+  EXPECT_EQ(runKey.WriteText(RegistryRoot::LocalMachine, desktop::kRunSubKey, "a", "b"),
+            platform::RegistryAccessDenied);
   EXPECT_EQ(registry.writes, 0);
-  EXPECT_EQ(RegStuff::DeleteKeyValue(registry, RegistryRoot::CurrentUser, RegStuff::RunSubKey, "a"),
-            platform::RegistryNotFound);
+  EXPECT_EQ(runKey.DeleteValue(RegistryRoot::CurrentUser, desktop::kRunSubKey, "a"), platform::RegistryNotFound);
   EXPECT_TRUE(registry.open.empty());
 }
 
 }  // namespace
-}  // namespace vantrelle
+}  // namespace vantrelle::testing

@@ -4,42 +4,42 @@
 #include <string>
 #include <vector>
 
-#include "desktop/cSysTray.h"
-#include "desktop/mSysTray.h"
-#include "platform/fake/FakePlatform.h"
-#include "shell/RuntimeError.h"
+#include "LogicTest.h"
+#include "base/RuntimeError.h"
+#include "desktop/TrayIcon.h"
 
-namespace vantrelle {
+namespace vantrelle::testing {
 namespace {
 
+using desktop::TrayIcon;
 using platform::NotifyOperation;
 using platform::Picture;
 
 constexpr Picture kIcon{0x51, platform::PictureIcon};
 constexpr Picture kOtherIcon{0x52, platform::PictureIcon};
 
-class TrayTest : public ::testing::Test {
+class TrayTest : public LogicTest {
  protected:
   TrayTest() {
-    tray.MouseMove = [this](std::int32_t id) { Log("MouseMove(" + std::to_string(id) + ")"); };
-    tray.MouseDown = [this](std::int16_t b, std::int32_t id) { Log("MouseDown", b, id); };
-    tray.MouseUp = [this](std::int16_t b, std::int32_t id) { Log("MouseUp", b, id); };
-    tray.MouseDblClick = [this](std::int16_t b, std::int32_t id) { Log("MouseDblClick", b, id); };
-    fx.windowProcedures.onPassedOn = [this](const auto&) { Log("previous"); };
+    tray.OnMouseMove = [this](std::int32_t id) { Log("MouseMove(" + std::to_string(id) + ")"); };
+    tray.OnMouseDown = [this](std::int16_t b, std::int32_t id) { Log("MouseDown", b, id); };
+    tray.OnMouseUp = [this](std::int16_t b, std::int32_t id) { Log("MouseUp", b, id); };
+    tray.OnMouseDoubleClick = [this](std::int16_t b, std::int32_t id) { Log("MouseDblClick", b, id); };
+    fakes.windowProcedures.onPassedOn = [this](const auto&) { Log("previous"); };
   }
 
   void Log(const std::string& text) { log.push_back(text); }
   void Log(const char* event, std::int16_t button, std::int32_t id) {
     Log(std::string(event) + "(" + std::to_string(button) + "," + std::to_string(id) + ")");
   }
-  // The shell's callback for the icon, delivered to the control's window.
-  std::intptr_t Notify(std::int32_t message, std::uintptr_t id = 0) {
-    return fx.windowProcedures.Send(tray.hWnd(), mSysTray::TrayCallbackMessage, id, message);
+  // The shell's callback for an icon, delivered to the icon's window.
+  std::intptr_t Notify(std::int32_t message, std::uintptr_t id = 0) { return NotifyTo(tray, message, id); }
+  std::intptr_t NotifyTo(const TrayIcon& icon, std::int32_t message, std::uintptr_t id = 0) {
+    return fakes.windowProcedures.Send(icon.Window(), TrayIcon::kCallbackMessage, id, message);
   }
-  const std::vector<fake::FakeNotifyArea::Call>& Calls() const { return fx.notifyArea.calls; }
+  const std::vector<fake::FakeNotifyArea::Call>& Calls() const { return fakes.notifyArea.calls; }
 
-  fake::FakePlatform fx;
-  cSysTray tray{fx.platform};
+  TrayIcon tray{fakes.platform};
   std::vector<std::string> log;
 };
 
@@ -50,14 +50,14 @@ TEST_F(TrayTest, GoingToTheTrayTwiceAddsOnceWithOnlyTheCallbackWhenNoTipOrIcon) 
   ASSERT_EQ(Calls().size(), 1u);
   EXPECT_EQ(Calls()[0].operation, NotifyOperation::Add);
   const auto& added = Calls()[0].record;
-  EXPECT_EQ(added.window, tray.hWnd());
+  EXPECT_EQ(added.window, tray.Window());
   EXPECT_EQ(added.id, 0u);
   EXPECT_EQ(added.flags, platform::NotifyMessage);
   EXPECT_EQ(added.callbackMessage, 1125u);
   EXPECT_EQ(added.icon, 0u);
   EXPECT_EQ(added.tip, "");
   // The window now runs the tray procedure and knows its control.
-  const auto& window = fx.windowProcedures.windows.at(tray.hWnd());
+  const auto& window = fakes.windowProcedures.windows.at(tray.Window());
   EXPECT_NE(window.procedure, fake::FakeWindowProcedures::DefaultProcedure);
   EXPECT_EQ(window.userData, reinterpret_cast<std::intptr_t>(&tray));
   EXPECT_TRUE(tray.InTray());
@@ -74,22 +74,21 @@ TEST_F(TrayTest, LeavingTheTrayDeletesTheIconAndRestoresTheProcedureOnce) {
   ASSERT_EQ(Calls().size(), 2u);
   EXPECT_EQ(Calls()[1].operation, NotifyOperation::Delete);
   EXPECT_EQ(Calls()[1].record.flags, 0u);
-  EXPECT_EQ(Calls()[1].record.window, tray.hWnd());
-  const auto& window = fx.windowProcedures.windows.at(tray.hWnd());
+  EXPECT_EQ(Calls()[1].record.window, tray.Window());
+  const auto& window = fakes.windowProcedures.windows.at(tray.Window());
   EXPECT_EQ(window.procedure, fake::FakeWindowProcedures::DefaultProcedure);
-  EXPECT_EQ(window.userData, 0);
-  EXPECT_EQ(mSysTray::PrevWndProc.windows, nullptr);
-  EXPECT_TRUE(fx.notifyArea.icons.empty());
+  EXPECT_EQ(window.userData, 0);  // no stale reference to the icon
+  EXPECT_TRUE(fakes.notifyArea.icons.empty());
 }
 
 TEST_F(TrayTest, TipAndIconSetBeforehandGoWithTheAddAndLaterOnesAsModifies) {
-  tray.SetTrayTip("Vantrelle");
-  tray.SetTrayIcon(kIcon);
+  tray.SetTip("Vantrelle");
+  tray.SetIcon(kIcon);
   EXPECT_TRUE(Calls().empty());
 
   tray.SetInTray(true);
-  tray.SetTrayIcon(kOtherIcon);
-  tray.SetTrayTip("");
+  tray.SetIcon(kOtherIcon);
+  tray.SetTip("");
 
   ASSERT_EQ(Calls().size(), 3u);
   const auto& added = Calls()[0].record;
@@ -103,19 +102,19 @@ TEST_F(TrayTest, TipAndIconSetBeforehandGoWithTheAddAndLaterOnesAsModifies) {
   EXPECT_EQ(Calls()[2].operation, NotifyOperation::Modify);
   EXPECT_EQ(Calls()[2].record.flags, platform::NotifyTip);
   EXPECT_EQ(Calls()[2].record.tip, "");
-  EXPECT_EQ(tray.TrayIcon(), kOtherIcon);
-  EXPECT_EQ(tray.TrayTip(), "");
+  EXPECT_EQ(tray.Icon(), kOtherIcon);
+  EXPECT_EQ(tray.Tip(), "");
 }
 
 TEST_F(TrayTest, OnlyAnIconIsAcceptedAsThePicture) {
-  tray.SetTrayIcon(kIcon);
+  tray.SetIcon(kIcon);
   tray.SetInTray(true);
   const std::optional<Picture> refused[] = {std::nullopt, Picture{}, Picture{0x60, platform::PictureBitmap},
                                             Picture{0x61, platform::PictureMetafile}};
-  for (const auto& picture : refused) tray.SetTrayIcon(picture);
+  for (const auto& picture : refused) tray.SetIcon(picture);
 
   EXPECT_EQ(Calls().size(), 1u);  // the add only
-  EXPECT_EQ(tray.TrayIcon(), kIcon);
+  EXPECT_EQ(tray.Icon(), kIcon);
 }
 
 TEST_F(TrayTest, StoredValuesArriveAfterTheAdd) {
@@ -127,17 +126,17 @@ TEST_F(TrayTest, StoredValuesArriveAfterTheAdd) {
   EXPECT_EQ(Calls()[1].record.flags, platform::NotifyIcon);
   EXPECT_EQ(Calls()[2].record.flags, platform::NotifyTip);
 
-  cSysTray fresh(fx.platform);
+  TrayIcon fresh(fakes.platform);
   fresh.ReadProperties({});
   EXPECT_FALSE(fresh.InTray());
-  EXPECT_FALSE(fresh.TrayIcon().has_value());
-  EXPECT_EQ(fresh.TrayTip(), "Telnet Server");
+  EXPECT_FALSE(fresh.Icon().has_value());
+  EXPECT_EQ(fresh.Tip(), "Telnet Server");
   EXPECT_EQ(Calls().size(), 3u);
 }
 
 TEST_F(TrayTest, EveryShellMessageRaisesItsEventOrNothing) {
   tray.SetInTray(true);
-  fx.windowProcedures.onPassedOn = nullptr;
+  fakes.windowProcedures.onPassedOn = nullptr;
   struct Row {
     std::int32_t message;
     const char* raised;
@@ -173,16 +172,16 @@ TEST_F(TrayTest, EveryShellMessageRaisesItsEventOrNothing) {
 
 TEST_F(TrayTest, EveryMessageGoesOnToThePreviousProcedureAfterTheEvents) {
   tray.SetInTray(true);
-  fx.windowProcedures.defaultResult = 42;
+  fakes.windowProcedures.defaultResult = 42;
 
   EXPECT_EQ(Notify(0x202), 42);
-  EXPECT_EQ(fx.windowProcedures.Send(tray.hWnd(), 0x113, 3, 4), 42);  // any other message
+  EXPECT_EQ(fakes.windowProcedures.Send(tray.Window(), 0x113, 3, 4), 42);  // any other message
 
   EXPECT_EQ(log, (std::vector<std::string>{"MouseUp(1,0)", "previous", "previous"}));
-  const auto& passed = fx.windowProcedures.passedOn;
+  const auto& passed = fakes.windowProcedures.passedOn;
   ASSERT_EQ(passed.size(), 2u);
   EXPECT_EQ(passed[0].procedure, fake::FakeWindowProcedures::DefaultProcedure);
-  EXPECT_EQ(passed[0].message, mSysTray::TrayCallbackMessage);
+  EXPECT_EQ(passed[0].message, TrayIcon::kCallbackMessage);
   EXPECT_EQ(passed[0].lParam, 0x202);
   EXPECT_EQ(passed[1].message, 0x113u);
   EXPECT_EQ(passed[1].wParam, 3u);
@@ -190,42 +189,57 @@ TEST_F(TrayTest, EveryMessageGoesOnToThePreviousProcedureAfterTheEvents) {
 
 TEST_F(TrayTest, AHandlerThatLeavesTheTrayStillHasItsMessagePassedOn) {
   tray.SetInTray(true);
-  tray.MouseUp = [this](std::int16_t, std::int32_t) {
+  tray.OnMouseUp = [this](std::int16_t, std::int32_t) {
     Log("closing");
     tray.SetInTray(false);
   };
   Notify(0x202);
 
   EXPECT_EQ(log, (std::vector<std::string>{"closing", "previous"}));
-  EXPECT_EQ(fx.windowProcedures.windows.at(tray.hWnd()).procedure, fake::FakeWindowProcedures::DefaultProcedure);
+  EXPECT_EQ(fakes.windowProcedures.windows.at(tray.Window()).procedure, fake::FakeWindowProcedures::DefaultProcedure);
 }
 
 TEST_F(TrayTest, TheIconComesBackWithTipAndPictureWhenTheShellRestarts) {
-  tray.SetTrayIcon(kIcon);
-  tray.SetTrayTip("Vantrelle");
+  tray.SetIcon(kIcon);
+  tray.SetTip("Vantrelle");
   tray.SetInTray(true);
-  fx.notifyArea.Restart();
+  fakes.notifyArea.Restart();
 
-  fx.windowProcedures.Send(tray.hWnd(), fx.windowProcedures.RegisterMessage("TaskbarCreated"), 0, 0);
+  fakes.windowProcedures.Send(tray.Window(), fakes.windowProcedures.RegisterMessage("TaskbarCreated"), 0, 0);
 
-  ASSERT_EQ(fx.notifyArea.icons.size(), 1u);
-  const auto& shown = fx.notifyArea.icons.begin()->second;
+  ASSERT_EQ(fakes.notifyArea.icons.size(), 1u);
+  const auto& shown = fakes.notifyArea.icons.begin()->second;
   EXPECT_EQ(shown.icon, kIcon.Handle);
   EXPECT_EQ(shown.tip, "Vantrelle");
   EXPECT_EQ(shown.callbackMessage, 1125u);
   EXPECT_EQ(log, std::vector<std::string>{"previous"});  // no mouse event for the broadcast
 }
 
+TEST_F(TrayTest, TwoIconsInTheTrayEachHearOnlyTheirOwnMessages) {
+  TrayIcon other(fakes.platform);
+  other.OnMouseUp = [this](std::int16_t b, std::int32_t id) { Log("other MouseUp", b, id); };
+  tray.SetInTray(true);
+  other.SetInTray(true);
+  Notify(0x202);
+  NotifyTo(other, 0x205);
+  other.SetInTray(false);
+  Notify(0x205);
+
+  EXPECT_EQ(log, (std::vector<std::string>{"MouseUp(1,0)", "previous", "other MouseUp(2,0)", "previous", "MouseUp(2,0)",
+                                           "previous"}));
+  EXPECT_NE(fakes.windowProcedures.windows.at(tray.Window()).procedure, fake::FakeWindowProcedures::DefaultProcedure);
+}
+
 TEST_F(TrayTest, DestroyingTheControlTakesItsIconAndWindowAlong) {
   platform::WindowHandle window = 0;
   {
-    cSysTray other(fx.platform);
-    window = other.hWnd();
+    TrayIcon other(fakes.platform);
+    window = other.Window();
     other.SetInTray(true);
   }
-  EXPECT_TRUE(fx.notifyArea.icons.empty());
-  EXPECT_EQ(mSysTray::PrevWndProc.windows, nullptr);
-  EXPECT_EQ(fx.windowProcedures.destroyed, std::vector<platform::WindowHandle>{window});
+  EXPECT_TRUE(fakes.notifyArea.icons.empty());
+  EXPECT_EQ(fakes.windowProcedures.windows.count(window), 0u);
+  EXPECT_EQ(fakes.windowProcedures.destroyed, std::vector<platform::WindowHandle>{window});
 }
 
 class BalloonTest : public TrayTest {
@@ -233,8 +247,8 @@ class BalloonTest : public TrayTest {
   BalloonTest() { tray.SetInTray(true); }
   // Each pass of the wait moves the clock on.
   void ClockStepsPerPass(std::int64_t ms, std::function<void()> then = {}) {
-    fx.events.onDoEvents = [this, ms, then] {
-      fx.clock.tickMs += ms;
+    fakes.events.onDoEvents = [this, ms, then] {
+      fakes.clock.tickMs += ms;
       if (then) then();
     };
   }
@@ -260,14 +274,14 @@ TEST_F(BalloonTest, OnceOnlyShowsTheFirstAndRepeatedShowsEvery) {
   EXPECT_EQ(balloons[0].record.infoTitle, "Vantrelle");
   EXPECT_EQ(balloons[0].record.timeoutMs, 0u);
   EXPECT_EQ(balloons[2].record.info, "again");
-  EXPECT_EQ(fx.events.calls, 0);  // no timer, no wait
+  EXPECT_EQ(fakes.events.calls, 0);  // no timer, no wait
 }
 
 TEST_F(BalloonTest, TheWaitEndsAtTheTimeOutAndThenRemovesTheBalloon) {
   ClockStepsPerPass(1000);
   tray.ShowBalloon("tip", "title", 5, true);
 
-  EXPECT_EQ(fx.events.calls, 5);
+  EXPECT_EQ(fakes.events.calls, 5);
   const auto balloons = Balloons();
   ASSERT_EQ(balloons.size(), 2u);
   EXPECT_EQ(balloons[0].record.timeoutMs, 5000u);
@@ -277,38 +291,37 @@ TEST_F(BalloonTest, TheWaitEndsAtTheTimeOutAndThenRemovesTheBalloon) {
 
 TEST_F(BalloonTest, ABalloonClosedByTheShellEndsTheWaitAndIsNotRemovedAgain) {
   for (std::int32_t closing : {0x403, 0x404, 0x405}) {
-    cSysTray other(fx.platform);
-    tray.SetInTray(false);  // one control in the tray at a time
+    TrayIcon other(fakes.platform);
     other.SetInTray(true);
-    fx.notifyArea.calls.clear();
-    fx.events.calls = 0;
+    fakes.notifyArea.calls.clear();
+    fakes.events.calls = 0;
     ClockStepsPerPass(100, [&] {
-      if (fx.events.calls == 3) fx.windowProcedures.Send(other.hWnd(), 1125, 0, closing);
+      if (fakes.events.calls == 3) NotifyTo(other, closing);
     });
     other.ShowBalloon("tip", "title", 5, false);
 
-    EXPECT_EQ(fx.events.calls, 3) << std::hex << closing;
+    EXPECT_EQ(fakes.events.calls, 3) << std::hex << closing;
     EXPECT_EQ(Balloons().size(), 1u) << std::hex << closing;
   }
 }
 
 TEST_F(BalloonTest, HostEventsRunDuringTheWait) {
   ClockStepsPerPass(100, [&] {
-    if (fx.events.calls == 2) Notify(0x205);
-    if (fx.events.calls == 4) Notify(0x405);
+    if (fakes.events.calls == 2) Notify(0x205);
+    if (fakes.events.calls == 4) Notify(0x405);
   });
   tray.ShowBalloon("tip", "title", 5, true);
   EXPECT_EQ(std::count(log.begin(), log.end(), "MouseUp(2,0)"), 1);
-  EXPECT_EQ(fx.events.calls, 4);
+  EXPECT_EQ(fakes.events.calls, 4);
 }
 
 TEST_F(BalloonTest, LeavingTheTrayDuringTheWaitEndsItWithoutARemoval) {
   ClockStepsPerPass(100, [&] {
-    if (fx.events.calls == 2) tray.SetInTray(false);
+    if (fakes.events.calls == 2) tray.SetInTray(false);
   });
   tray.ShowBalloon("tip", "title", 5, true);
 
-  EXPECT_EQ(fx.events.calls, 2);
+  EXPECT_EQ(fakes.events.calls, 2);
   EXPECT_EQ(Balloons().size(), 1u);
   EXPECT_EQ(Calls().back().operation, NotifyOperation::Delete);
 }
@@ -333,4 +346,4 @@ TEST_F(BalloonTest, ATimerTooLongForTheShellOverflowsBeforeAnythingIsShown) {
 }
 
 }  // namespace
-}  // namespace vantrelle
+}  // namespace vantrelle::testing

@@ -1,11 +1,13 @@
 #pragma once
-// Real files on the Wine drive, in a scratch folder that each test gets fresh.
+// Real files on the Wine drive, in a scratch folder that each test gets fresh, and a cleaning run's
+// host that records what the run shows: no window.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "cleaning/DeletionRun.h"
 #include "platform/Platform.h"
 #include "platform/fake/FakeMessageBox.h"
 #include "platform/fake/FakePlatform.h"
@@ -14,7 +16,7 @@
 #include "platform/win32/Win32EventPump.h"
 #include "platform/win32/Win32FileServices.h"
 #include "platform/win32/Win32Shell.h"
-#include "shell/Form1.h"
+#include "support/RecordingRunHost.h"
 
 namespace vantrelle::testing {
 
@@ -85,6 +87,13 @@ class Win32CleaningTest : public ::testing::Test {
   static bool Exists(const std::string& path) {
     return GetFileAttributesW(win32::ExtendedPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
   }
+  // A run that empties only `path`, as the person's own folder.
+  cleaning::Outcome OwnFolderOutcome(const std::string& path) {
+    cleaning::Choices choices;
+    choices.ownFolder = true;
+    choices.ownFolderPath = path;
+    return cleaning::DeletionRun(platform, host).Run(choices).Of(cleaning::Location::OwnFolder).outcome;
+  }
   std::vector<std::string> Names(const std::string& folder) {
     std::vector<std::string> names;
     if (auto opened = files.Open(folder)) {
@@ -100,7 +109,7 @@ class Win32CleaningTest : public ::testing::Test {
   fake::FakeMessageBox messageBox;
   win32::Win32Environment environment;
   win32::Win32EventPump events;
-  // Real files, shell, environment and yields; the window's other services are fakes.
+  // Real files, shell, environment and yields; the other services are fakes.
   platform::Platform platform = [this] {
     platform::Platform real = quiet.platform;
     real.files = &files;
@@ -110,7 +119,7 @@ class Win32CleaningTest : public ::testing::Test {
     real.events = &events;
     return real;
   }();
-  Form1 form{platform};
+  RecordingRunHost host{&quiet.clock};
 };
 
 }  // namespace vantrelle::testing

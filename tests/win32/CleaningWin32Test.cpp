@@ -1,11 +1,15 @@
 #include "CleaningWin32Fixture.h"
-#include "cleaning/modCleanUp.h"
-#include "cleaning/modDeleteTempFiles.h"
+#include "cleaning/FolderEmptier.h"
+#include "cleaning/Paths.h"
+#include "cleaning/WindowsTemp.h"
 
 namespace vantrelle::testing {
 namespace {
 
-using modCleanUp::EmptyFolder;
+using cleaning::FolderExists;
+using cleaning::LongPath;
+using cleaning::Outcome;
+using cleaning::PathExists;
 
 TEST_F(Win32CleaningTest, ReadOnlyHiddenAndSystemEntriesAreDeletedAndTheFolderStays) {
   const std::string work = root + "\\work";
@@ -17,11 +21,12 @@ TEST_F(Win32CleaningTest, ReadOnlyHiddenAndSystemEntriesAreDeletedAndTheFolderSt
   MakeFile(work + "\\sub\\deeper\\x.dat", FILE_ATTRIBUTE_READONLY);
   SetFileAttributesW(win32::ExtendedPath(work + "\\sub").c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
 
-  EmptyFolder(form, work);
+  cleaning::EmptyFolder(platform, host, work);
 
   EXPECT_TRUE(Exists(work));
   EXPECT_TRUE(Names(work).empty());
-  EXPECT_EQ(form.Frame2.Caption().rfind("Deleting for files (Windows Temp)..." + work + "\\", 0), 0u);
+  ASSERT_FALSE(host.statuses.empty());
+  EXPECT_EQ(host.statuses.back().rfind("Deleting for files (Windows Temp)..." + work + "\\", 0), 0u);
 }
 
 // The person's own folder often lies right below a drive root, where the folder holding it is the root.
@@ -31,10 +36,11 @@ TEST_F(Win32CleaningTest, AFolderRightBelowTheDriveRootIsEmptied) {
   MakeFile(top + "\\plain.txt");
   MakeFile(top + "\\sub\\inner.txt");
 
-  EmptyFolder(form, top);
+  const Outcome outcome = OwnFolderOutcome(top);
   const bool plainLeft = Exists(top + "\\plain.txt"), subLeft = Exists(top + "\\sub"), topLeft = Exists(top);
   RemoveTree(top);
 
+  EXPECT_EQ(outcome, Outcome::Emptied);
   EXPECT_FALSE(plainLeft);
   EXPECT_FALSE(subLeft);
   EXPECT_TRUE(topLeft);
@@ -51,7 +57,7 @@ TEST_F(Win32CleaningTest, AFileHeldOpenWithoutSharingSurvivesWithItsFoldersAndTh
                             OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
 
-  EmptyFolder(form, work);
+  cleaning::EmptyFolder(platform, host, work);
   CloseHandle(held);
 
   EXPECT_EQ(Names(work), std::vector<std::string>{"one"});
@@ -75,7 +81,7 @@ TEST_F(Win32CleaningTest, LinksAreNeverFollowedAndTheirTargetsSurvive) {
   ASSERT_EQ(GetFileAttributesW(win32::ExtendedPath(work + "\\to-outside").c_str()) & FILE_ATTRIBUTE_REPARSE_POINT,
             static_cast<DWORD>(FILE_ATTRIBUTE_REPARSE_POINT));
 
-  EmptyFolder(form, work);
+  cleaning::EmptyFolder(platform, host, work);
 
   EXPECT_TRUE(Exists(outside + "\\precious.doc"));
   EXPECT_TRUE(Exists(outside + "\\inner\\precious2.doc"));
@@ -89,8 +95,8 @@ TEST_F(Win32CleaningTest, AFolderNamedByALinkIsNotEmptied) {
   MakeFolder(root + "\\outside");
   MakeFile(root + "\\outside\\precious.doc");
   Link(root + "\\Temp", root + "\\outside");
-  EXPECT_FALSE(modDeleteTempFiles::EmptyTempFolder(form, root + "\\Temp", false));
-  modCleanUp::EmptyFolder(form, root + "\\Temp");
+  EXPECT_EQ(OwnFolderOutcome(root + "\\Temp"), Outcome::Failed);
+  cleaning::EmptyFolder(platform, host, root + "\\Temp");
   EXPECT_TRUE(Exists(root + "\\outside\\precious.doc"));
 }
 
@@ -101,8 +107,8 @@ TEST_F(Win32CleaningTest, AFolderWithoutItsDriveIsNeverEmptied) {
   wchar_t previous[MAX_PATH];
   GetCurrentDirectoryW(MAX_PATH, previous);
   SetCurrentDirectoryW(L"C:\\");
-  ASSERT_TRUE(modDeleteTempFiles::FolderExists(files, withoutDrive));
-  EXPECT_FALSE(modDeleteTempFiles::EmptyTempFolder(form, withoutDrive, false));
+  ASSERT_TRUE(FolderExists(files, withoutDrive));
+  EXPECT_EQ(OwnFolderOutcome(withoutDrive), Outcome::Failed);
   SetCurrentDirectoryW(previous);
   EXPECT_TRUE(Exists(root + "\\Temp\\keep.txt"));
 }
@@ -120,7 +126,7 @@ TEST_F(Win32CleaningTest, LongPathsForeignScriptsAndNamesOnlyTheLongFormReaches)
   MakeFile(work + "\\Папка 文件夹\\inside.txt");
   ASSERT_EQ(Names(work).size(), 1u + std::size(names) + 1u);
 
-  EmptyFolder(form, work);
+  cleaning::EmptyFolder(platform, host, work);
 
   EXPECT_EQ(Names(work), std::vector<std::string>{});
   EXPECT_TRUE(Exists(work));
@@ -136,8 +142,8 @@ TEST_F(Win32CleaningTest, TheProfileSearchEndsDespiteLinksBackToParents) {
   Link(users + "\\bob\\AppData\\Local\\Application Data", users + "\\bob\\AppData\\Local");
   Link(users + "\\ann\\Local Settings\\Application Data", users + "\\ann\\Local Settings");
 
-  modDeleteTempFiles::TempFolderList list;
-  modDeleteTempFiles::FindTempFolders(form, list, users);
+  cleaning::TempFolderList list;
+  cleaning::FindTempFolders(platform, host, list, users);
 
   ASSERT_EQ(list.Count(), 1u);
   EXPECT_EQ(list[0], users + "\\ann\\Local Settings\\Temp");
@@ -145,16 +151,15 @@ TEST_F(Win32CleaningTest, TheProfileSearchEndsDespiteLinksBackToParents) {
 
 TEST_F(Win32CleaningTest, PathServicesAnswerForRealPaths) {
   MakeFolder(root + "\\Some Folder\\Inner");
-  EXPECT_EQ(modDeleteTempFiles::GetLongPath(files, root + "\\SOME FOLDER\\inner\\"),
-            modDeleteTempFiles::GetLongPath(files, root) + "\\Some Folder\\Inner");
-  EXPECT_TRUE(modDeleteTempFiles::FolderExists(files, root + "\\Some Folder"));
-  EXPECT_FALSE(modDeleteTempFiles::FolderExists(files, root + "\\Missing"));
-  EXPECT_TRUE(modDeleteTempFiles::PathExists(files, root + "\\Some Folder\\Inner"));
+  EXPECT_EQ(LongPath(files, root + "\\SOME FOLDER\\inner\\"), LongPath(files, root) + "\\Some Folder\\Inner");
+  EXPECT_TRUE(FolderExists(files, root + "\\Some Folder"));
+  EXPECT_FALSE(FolderExists(files, root + "\\Missing"));
+  EXPECT_TRUE(PathExists(files, root + "\\Some Folder\\Inner"));
   const auto drives = files.LogicalDrives();
   ASSERT_FALSE(drives.empty());
   EXPECT_NE(std::find(drives.begin(), drives.end(), "C:\\"), drives.end());
   EXPECT_EQ(files.DriveType("C:\\"), platform::kDriveFixed);
-  EXPECT_TRUE(modDeleteTempFiles::FolderExists(files, files.TempPath()));
+  EXPECT_TRUE(FolderExists(files, files.TempPath()));
 }
 
 TEST(ExtendedPath, GivesTheLongFormOfAbsolutePaths) {

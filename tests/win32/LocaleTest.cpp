@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include "base/Conversions.h"
 #include "platform/win32/Unicode.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Locale.h"
-#include "shell/Conversions.h"
 
 namespace vantrelle {
 namespace {
@@ -27,7 +27,7 @@ TEST(Win32Locale, DateTextMatchesWindowsAndReadsBack) {
   win32::Win32Locale locale;
   ASSERT_FALSE(locale.ShortDatePattern().empty());
   ASSERT_FALSE(locale.TimePattern().empty());
-  const platform::LocalTime values[] = {{2010, 2, 19, 14, 5, 9}, {2026, 12, 31, 0, 30, 0}, {2024, 2, 29, 9, 0, 0}};
+  const LocalTime values[] = {{2010, 2, 19, 14, 5, 9}, {2026, 12, 31, 0, 30, 0}, {2024, 2, 29, 9, 0, 0}};
   for (const auto& v : values) {
     const SYSTEMTIME t = win32::ToSystemTime(v);
     EXPECT_EQ(conversions::DateToText(locale, v), WindowsDate(t) + " " + WindowsTime(t));

@@ -6,9 +6,9 @@
 
 #include <string>
 
+#include "base/RuntimeError.h"
 #include "platform/win32/Win32SettingsStore.h"
-#include "shell/RuntimeError.h"
-#include "shell/Settings.h"
+#include "window/Settings.h"
 
 namespace vantrelle {
 namespace {

@@ -7,9 +7,9 @@
 #include <fstream>
 #include <thread>
 
+#include "base/RuntimeError.h"
 #include "platform/win32/Unicode.h"
 #include "platform/win32/Win32Shell.h"
-#include "shell/RuntimeError.h"
 
 namespace vantrelle::win32 {
 namespace {

@@ -3,7 +3,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include "cleaning/modCleanUp.h"
+#include "cleaning/ShellTargets.h"
 
 namespace vantrelle::testing {
 namespace {
@@ -28,11 +28,11 @@ TEST_F(Win32CleaningTest, TheRecycleBinIsReallyEmptied) {
   ASSERT_FALSE(Exists(file));
   ASSERT_GT(ItemsInBin(), 0);
 
-  form.hWnd = reinterpret_cast<platform::WindowHandle>(GetDesktopWindow());
-  EXPECT_TRUE(modCleanUp::EmptyRecycleBin(form));
+  const auto owner = reinterpret_cast<platform::WindowHandle>(GetDesktopWindow());
+  EXPECT_TRUE(cleaning::EmptyRecycleBin(platform, owner));
 
   EXPECT_EQ(ItemsInBin(), 0);
-  EXPECT_TRUE(modCleanUp::EmptyRecycleBin(form));  // already empty: still examined, still true
+  EXPECT_TRUE(cleaning::EmptyRecycleBin(platform, owner));  // already empty: still examined, still true
 }
 
 TEST_F(Win32CleaningTest, RecentDocumentShortcutsAreReallyGone) {
@@ -50,7 +50,7 @@ TEST_F(Win32CleaningTest, RecentDocumentShortcutsAreReallyGone) {
   };
   ASSERT_GE(shortcuts(), 1);
 
-  EXPECT_TRUE(modCleanUp::ClearRecentDocs(form));
+  EXPECT_TRUE(cleaning::ClearRecentDocuments(platform));
 
   EXPECT_EQ(shortcuts(), 0);
   EXPECT_TRUE(Exists(file));

@@ -5,8 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "desktop/mStartUp.h"
-#include "platform/Platform.h"
+#include "desktop/StartWithWindows.h"
 #include "platform/fake/FakeEnvironment.h"
 #include "platform/win32/Win32Registry.h"
 
@@ -67,39 +66,39 @@ class StartUpRegistryTest : public ::testing::Test {
 
   fake::FakeEnvironment environment;
   win32::Win32Registry registry;
-  platform::Platform platform{.registry = &registry, .environment = &environment};
+  desktop::StartWithWindows startWithWindows{registry, environment};
 };
 
 TEST_F(StartUpRegistryTest, TheMachineWideValueIsWrittenRewrittenAndRemoved) {
-  mStartUp::AddToStartUp(platform);
+  startWithWindows.Enable();
   EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE), L"\"C:\\Program Files\\Vantrelle Test\\VantrelleStartUpProbe.exe\"");
   EXPECT_EQ(RunValue(HKEY_CURRENT_USER), std::nullopt);
 
   environment.programPath = "D:\\Other Place\\VantrelleStartUpProbe.exe";
-  mStartUp::AddToStartUp(platform);
+  startWithWindows.Enable();
   EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE), L"\"D:\\Other Place\\VantrelleStartUpProbe.exe\"");
 
-  mStartUp::RemoveFromStartUp(platform);
+  startWithWindows.Disable();
   EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE), std::nullopt);
 }
 
 TEST_F(StartUpRegistryTest, SwitchingOffWithoutAValueChangesNothingAndThrowsNothing) {
   const DWORD machineValues = ValueCount(HKEY_LOCAL_MACHINE);
   const DWORD userValues = ValueCount(HKEY_CURRENT_USER);
-  EXPECT_NO_THROW(mStartUp::RemoveFromStartUp(platform));
+  EXPECT_NO_THROW(startWithWindows.Disable());
   EXPECT_EQ(ValueCount(HKEY_LOCAL_MACHINE), machineValues);
   EXPECT_EQ(ValueCount(HKEY_CURRENT_USER), userValues);
 }
 
 TEST_F(StartUpRegistryTest, AStandardUserGetsTheValueUnderTheirOwnRunKey) {
   StandardUserRegistry standardUser;
-  platform.registry = &standardUser;
+  desktop::StartWithWindows asStandardUser(standardUser, environment);
 
-  mStartUp::AddToStartUp(platform);
+  asStandardUser.Enable();
   EXPECT_EQ(RunValue(HKEY_CURRENT_USER), L"\"C:\\Program Files\\Vantrelle Test\\VantrelleStartUpProbe.exe\"");
   EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE), std::nullopt);
 
-  mStartUp::RemoveFromStartUp(platform);
+  asStandardUser.Disable();
   EXPECT_EQ(RunValue(HKEY_CURRENT_USER), std::nullopt);
 }
 

@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "desktop/cSysTray.h"
-#include "desktop/mSysTray.h"
+#include "desktop/TrayIcon.h"
 #include "platform/Platform.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32EventPump.h"
@@ -15,6 +14,8 @@
 
 namespace vantrelle {
 namespace {
+
+using desktop::TrayIcon;
 
 // The real notification area, with what the shell answered to each call.
 class AnsweredNotifyArea : public platform::NotifyArea {
@@ -28,21 +29,20 @@ class AnsweredNotifyArea : public platform::NotifyArea {
   win32::Win32NotifyArea real;
 };
 
-// Everything a test window procedure saw.
-std::vector<UINT> g_seenByPrevious;
+// A window procedure that records every message it sees in the list its window's property names.
+constexpr wchar_t kSeenProperty[] = L"VantrelleTest.Seen";
 LRESULT CALLBACK RecordingProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  g_seenByPrevious.push_back(message);
+  if (auto* seen = static_cast<std::vector<UINT>*>(GetPropW(hwnd, kSeenProperty))) seen->push_back(message);
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 class TrayIconTest : public ::testing::Test {
  protected:
-  TrayIconTest() { g_seenByPrevious.clear(); }
-  HWND Window() const { return reinterpret_cast<HWND>(tray.hWnd()); }
+  HWND Window() const { return reinterpret_cast<HWND>(tray.Window()); }
   // Whether the shell still knows the icon: only a present icon can be modified.
   bool IconPresent() {
     platform::NotifyIconRecord probe;
-    probe.window = tray.hWnd();
+    probe.window = tray.Window();
     probe.flags = platform::NotifyTip;
     probe.tip = "probe";
     return notifyArea.real.Notify(platform::NotifyOperation::Modify, probe);
@@ -54,7 +54,7 @@ class TrayIconTest : public ::testing::Test {
   win32::Win32Clock clock;
   platform::Platform platform{
       .notifyArea = &notifyArea, .clock = &clock, .events = &events, .windowProcedures = &windows};
-  cSysTray tray{platform};
+  TrayIcon tray{platform};
 };
 
 TEST_F(TrayIconTest, TheIconIsReallyAddedModifiedAndRemovedOnAHiddenTopLevelWindow) {
@@ -64,10 +64,10 @@ TEST_F(TrayIconTest, TheIconIsReallyAddedModifiedAndRemovedOnAHiddenTopLevelWind
   SendMessageW(Window(), WM_CLOSE, 0, 0);  // only its owner ends it
   EXPECT_TRUE(IsWindow(Window()));
 
-  tray.SetTrayTip("Vantrelle");
+  tray.SetTip("Vantrelle");
   tray.SetInTray(true);
-  tray.SetTrayTip(std::string(300, 'x'));
-  tray.SetTrayIcon(
+  tray.SetTip(std::string(300, 'x'));
+  tray.SetIcon(
       platform::Picture{reinterpret_cast<std::uintptr_t>(LoadIconW(nullptr, IDI_APPLICATION)), platform::PictureIcon});
   EXPECT_TRUE(IconPresent());
   tray.SetInTray(false);
@@ -80,31 +80,34 @@ TEST_F(TrayIconTest, TheIconIsReallyAddedModifiedAndRemovedOnAHiddenTopLevelWind
 }
 
 TEST_F(TrayIconTest, TheCallbackReachesTheControlAndThenThePreviousProcedure) {
+  std::vector<UINT> seenByPrevious;
+  SetPropW(Window(), kSeenProperty, &seenByPrevious);
   const auto previous = SetWindowLongPtrW(Window(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordingProcedure));
   std::vector<std::string> events;
-  tray.MouseUp = [&](std::int16_t button, std::int32_t id) {
+  tray.OnMouseUp = [&](std::int16_t button, std::int32_t id) {
     events.push_back("MouseUp " + std::to_string(button) + " " + std::to_string(id));
-    events.push_back("previous had " + std::to_string(g_seenByPrevious.size()));
+    events.push_back("previous had " + std::to_string(seenByPrevious.size()));
   };
   tray.SetInTray(true);
 
-  SendMessageW(Window(), mSysTray::TrayCallbackMessage, 0, WM_RBUTTONUP);
-  PostMessageW(Window(), mSysTray::TrayCallbackMessage, 0, WM_LBUTTONUP);  // through the real dispatch
+  SendMessageW(Window(), TrayIcon::kCallbackMessage, 0, WM_RBUTTONUP);
+  PostMessageW(Window(), TrayIcon::kCallbackMessage, 0, WM_LBUTTONUP);  // through the real dispatch
   this->events.DoEvents();
 
   EXPECT_EQ(events, (std::vector<std::string>{"MouseUp 2 0", "previous had 0", "MouseUp 1 0", "previous had 1"}));
-  EXPECT_EQ(g_seenByPrevious, (std::vector<UINT>{mSysTray::TrayCallbackMessage, mSysTray::TrayCallbackMessage}));
+  EXPECT_EQ(seenByPrevious, (std::vector<UINT>{TrayIcon::kCallbackMessage, TrayIcon::kCallbackMessage}));
 
   tray.SetInTray(false);  // the replaced procedure is back
   EXPECT_EQ(GetWindowLongPtrW(Window(), GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&RecordingProcedure));
   SetWindowLongPtrW(Window(), GWLP_WNDPROC, previous);
+  RemovePropW(Window(), kSeenProperty);
 }
 
 TEST_F(TrayIconTest, ATaskbarCreatedBroadcastPutsTheLostIconBack) {
-  tray.SetTrayTip("Vantrelle");
+  tray.SetTip("Vantrelle");
   tray.SetInTray(true);
   platform::NotifyIconRecord lost;
-  lost.window = tray.hWnd();
+  lost.window = tray.Window();
   ASSERT_TRUE(notifyArea.real.Notify(platform::NotifyOperation::Delete, lost));  // as when the shell restarts
   ASSERT_FALSE(IconPresent());
 
@@ -119,7 +122,7 @@ TEST_F(TrayIconTest, ATaskbarCreatedBroadcastPutsTheLostIconBack) {
 
 TEST_F(TrayIconTest, ABalloonNotificationInTheQueueEndsTheWait) {
   tray.SetInTray(true);
-  PostMessageW(Window(), mSysTray::TrayCallbackMessage, 0, NIN_BALLOONUSERCLICK);
+  PostMessageW(Window(), TrayIcon::kCallbackMessage, 0, NIN_BALLOONUSERCLICK);
   const ULONGLONG start = GetTickCount64();
   tray.ShowBalloon("has been minimized to the system tray.", "Vantrelle", 30, false);
 

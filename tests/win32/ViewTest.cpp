@@ -7,22 +7,20 @@
 #include <string>
 #include <vector>
 
-#include "logic/FormFixture.h"
-#include "platform/fake/FakePlatform.h"
-#include "platform/win32/Dpi.h"
-#include "platform/win32/MainWindow.h"
+#include "logic/LogicTest.h"
 #include "platform/win32/Unicode.h"
-#include "shell/Layout.h"
-#include "shell/RuntimeError.h"
+#include "ui/win32/Dpi.h"
+#include "ui/win32/MainWindow.h"
+#include "window/Layout.h"
 
 namespace vantrelle::win32 {
 namespace {
 
 class RecordingEvents : public WindowEvents {
  public:
-  void Resized() override { states.push_back(form ? form->State : WindowState::Normal); }
+  void Resized() override { states.push_back(form ? form->windowState : WindowState::Normal); }
   void CloseRequested() override { ++closeRequests; }
-  Form1* form = nullptr;
+  MainForm* form = nullptr;
   std::vector<WindowState> states;
   int closeRequests = 0;
 };
@@ -52,7 +50,7 @@ RECT PlaceInParent(HWND control) {
   return rect;
 }
 
-class View : public ::testing::Test {
+class View : public testing::LogicTest {
  protected:
   void SetUp() override {
     events.form = &form;
@@ -61,7 +59,7 @@ class View : public ::testing::Test {
   // On screen and active, for what needs the keyboard focus. (Under Wine without a window manager,
   // destroying a shown window waits two seconds, so only these tests pay for it.)
   void Show() {
-    form.WindowVisible = true;
+    form.windowVisible = true;
     window.ShowForm();
     SetForegroundWindow(window.Handle());
     Pump(50);
@@ -70,20 +68,14 @@ class View : public ::testing::Test {
     const ControlView* view = window.View(name);
     return view ? view->Handle() : nullptr;
   }
-  std::string Stored(const std::string& key) {
-    auto it = fakes.settings.values.find({"Marrowick", "Vantrelle", key});
-    return it == fakes.settings.values.end() ? "<absent>" : it->second;
-  }
 
-  fake::FakePlatform fakes;
-  Form1 form{fakes.platform};
   RecordingEvents events;
   MainWindow window{form, events, GetModuleHandleW(nullptr), 0};
 };
 
 TEST_F(View, EveryControlOfTheLayoutIsOnTheWindowWhereTheLayoutPutsIt) {
   const UINT dpi = window.Dpi();
-  EXPECT_EQ(form.hWnd, reinterpret_cast<platform::WindowHandle>(window.Handle()));
+  EXPECT_EQ(form.windowHandle, reinterpret_cast<platform::WindowHandle>(window.Handle()));
   RECT client{};
   GetClientRect(window.Handle(), &client);
   EXPECT_EQ(client.right, TwipsToPixels(layout::kClientWidth, dpi));
@@ -177,17 +169,17 @@ TEST_F(View, TabVisitsTheControlsInTheLayoutsOrder) {
 
 TEST_F(View, ModelChangesReachTheScreen) {
   Show();
-  form.Check1.SetValue(1);
-  form.Check2.SetValue(2);
-  form.Check8.SetVisible(false);
-  form.PushButton2.SetEnabled(false);
-  form.Text1.SetText("C:\\Straße & Co\\");
-  form.Check1.SetCaption("Windows Temp - C:\\A&B\\Temp");
-  form.cboWeekly.SetText("Friday");
-  form.Option1.SetValue(true);
-  form.dtpWeekly.SetValue(platform::LocalTime{2026, 12, 7, 18, 30, 15});
-  form.ProgressBar1.SetMax(600);
-  form.ProgressBar1.SetValue(150);
+  form.windowsTempBox.SetValue(1);
+  form.systemTempBox.SetValue(2);
+  form.startInTrayBox.SetVisible(false);
+  form.deleteNowButton.SetEnabled(false);
+  form.ownFolderPathBox.SetText("C:\\Straße & Co\\");
+  form.windowsTempBox.SetCaption("Windows Temp - C:\\A&B\\Temp");
+  form.weekdayList.SetText("Friday");
+  form.weeklyOption.SetValue(true);
+  form.timePicker.SetValue(LocalTime{2026, 12, 7, 18, 30, 15});
+  form.countdownBar.SetMax(600);
+  form.countdownBar.SetValue(150);
   Pump(80);
   EXPECT_EQ(SendMessageW(Control("Check1"), BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_EQ(SendMessageW(Control("Check2"), BM_GETCHECK, 0, 0), BST_INDETERMINATE);
@@ -205,54 +197,54 @@ TEST_F(View, ModelChangesReachTheScreen) {
   EXPECT_EQ(SendMessageW(Control("ProgressBar1"), PBM_GETPOS, 0, 0), 150);
   EXPECT_EQ(SendMessageW(Control("ProgressBar1"), PBM_GETRANGE, FALSE, 0), 600);
   // Writing to the screen is not a person's change: no handler ran again.
-  EXPECT_EQ(Stored("Text1"), "C:\\Straße & Co\\");
+  EXPECT_EQ(Stored(settings::kOwnFolderPath), "C:\\Straße & Co\\");
 }
 
 TEST_F(View, APersonsActionsBecomeModelCalls) {
   Show();
   SendMessageW(Control("Check5"), BM_CLICK, 0, 0);
-  EXPECT_EQ(form.Check5.Value(), 1);
-  EXPECT_EQ(Stored("Recycle Bin"), "1");
+  EXPECT_EQ(form.recycleBinBox.Value(), 1);
+  EXPECT_EQ(Stored(settings::kRecycleBin), "1");
   EXPECT_EQ(SendMessageW(Control("Check5"), BM_GETCHECK, 0, 0), BST_CHECKED);
   SendMessageW(Control("Check5"), BM_CLICK, 0, 0);
-  EXPECT_EQ(Stored("Recycle Bin"), "0");
+  EXPECT_EQ(Stored(settings::kRecycleBin), "0");
 
   // Keystrokes one by one: each change reaches the model and the caret stays where the person types.
   SetFocus(Control("Text1"));
   for (wchar_t c : std::wstring(L"D:\\x")) SendMessageW(Control("Text1"), WM_CHAR, c, 0);
-  EXPECT_EQ(form.Text1.Text(), "D:\\x");
-  EXPECT_EQ(Stored("Text1"), "D:\\x");
+  EXPECT_EQ(form.ownFolderPathBox.Text(), "D:\\x");
+  EXPECT_EQ(Stored(settings::kOwnFolderPath), "D:\\x");
 
   SendMessageW(Control("Option2"), BM_CLICK, 0, 0);
-  EXPECT_TRUE(form.Option2.Value());
-  EXPECT_FALSE(form.Option3.Value());
+  EXPECT_TRUE(form.dailyOption.Value());
+  EXPECT_FALSE(form.everyOption.Value());
   EXPECT_EQ(SendMessageW(Control("Option3"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 
   int helpClicks = 0;
-  form.PushButton1.OnClick = [&] { ++helpClicks; };
+  form.helpButton.OnClick = [&] { ++helpClicks; };
   SendMessageW(Control("PushButton1"), BM_CLICK, 0, 0);
   EXPECT_EQ(helpClicks, 1);
 
   SetFocus(Control("cboWeekly"));
   SendMessageW(Control("cboWeekly"), WM_KEYDOWN, VK_DOWN, 0);
-  EXPECT_EQ(form.cboWeekly.ListIndex(), 0);
-  EXPECT_EQ(form.cboWeekly.Text(), "Sunday");
+  EXPECT_EQ(form.weekdayList.ListIndex(), 0);
+  EXPECT_EQ(form.weekdayList.Text(), "Sunday");
 }
 
 TEST_F(View, FocusMovesBothWays) {
   // Number boxes holding numbers, so leaving one does not send the focus back to it.
-  form.Text2.SetText("1");
-  form.Text3.SetText("1");
+  form.minutesBox.SetText("1");
+  form.daysBox.SetText("1");
   Show();
   SetFocus(Control("Text2"));
-  EXPECT_TRUE(form.Text2.HasFocus());
-  form.Text3.SetFocus();
+  EXPECT_TRUE(form.minutesBox.HasFocus());
+  form.daysBox.SetFocus();
   EXPECT_EQ(GetFocus(), Control("Text3"));
-  EXPECT_FALSE(form.Text2.HasFocus());
-  EXPECT_TRUE(form.Text3.HasFocus());
+  EXPECT_FALSE(form.minutesBox.HasFocus());
+  EXPECT_TRUE(form.daysBox.HasFocus());
   // A handler that selects the whole text on entry gets the selection on screen.
-  form.Text11.SetText("12");
-  form.Text11.OnGotFocus = [&] { form.Text11.Select(0, 2); };
+  form.hoursBox.SetText("12");
+  form.hoursBox.OnGotFocus = [&] { form.hoursBox.Select(0, 2); };
   SetFocus(Control("Text11"));
   DWORD start = 9, end = 9;
   SendMessageW(Control("Text11"), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
@@ -262,18 +254,18 @@ TEST_F(View, FocusMovesBothWays) {
 
 TEST_F(View, APersonsCaretStaysWhenOtherPropertiesChange) {
   Show();
-  form.Text1.SetText("C:\\Temp");
+  form.ownFolderPathBox.SetText("C:\\Temp");
   SetFocus(Control("Text1"));
   SendMessageW(Control("Text1"), EM_SETSEL, 3, 3);
-  form.Text1.SetEnabled(false);
-  form.Text1.SetEnabled(true);
+  form.ownFolderPathBox.SetEnabled(false);
+  form.ownFolderPathBox.SetEnabled(true);
   DWORD start = 0, end = 0;
   SendMessageW(Control("Text1"), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   EXPECT_EQ(start, 3u);
-  form.Text1.Select(0, 2);  // asked for again with the same values: still applied
-  form.Text1.Select(0, 2);
+  form.ownFolderPathBox.Select(0, 2);  // asked for again with the same values: still applied
+  form.ownFolderPathBox.Select(0, 2);
   SendMessageW(Control("Text1"), EM_SETSEL, 5, 5);
-  form.Text1.Select(0, 2);
+  form.ownFolderPathBox.Select(0, 2);
   SendMessageW(Control("Text1"), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   EXPECT_EQ(start, 0u);
   EXPECT_EQ(end, 2u);
@@ -281,7 +273,7 @@ TEST_F(View, APersonsCaretStaysWhenOtherPropertiesChange) {
 
 TEST_F(View, ThePointerOverAControlIsAMouseMove) {
   int moves = 0;
-  form.PushButton2.OnMouseMove = [&] { ++moves; };
+  form.deleteNowButton.OnMouseMove = [&] { ++moves; };
   SendMessageW(window.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(Control("PushButton2")),
                MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   SendMessageW(window.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(Control("PushButton2")),
@@ -290,19 +282,19 @@ TEST_F(View, ThePointerOverAControlIsAMouseMove) {
 }
 
 TEST_F(View, TheStatusLineKeepsUpWithoutRepaintingForEveryChange) {
-  for (int i = 0; i <= 2000; ++i) form.Frame2.SetCaption("Deleting file " + std::to_string(i));
+  for (int i = 0; i <= 2000; ++i) form.statusFrame.SetCaption("Deleting file " + std::to_string(i));
   Pump(2 * MainWindow::kCaptionPaceMs + 20);
   EXPECT_EQ(TextOf(Control("Frame2")), L"Deleting file 2000");
-  EXPECT_EQ(form.Frame2.Caption(), "Deleting file 2000");
+  EXPECT_EQ(form.statusFrame.Caption(), "Deleting file 2000");
 }
 
 TEST_F(View, TheModelsTimerRunsOnARealTimer) {
   int ticks = 0;
-  form.Timer1.OnTimer = [&] { ++ticks; };
-  form.Timer1.SetInterval(20);
+  form.countdownTimer.OnTimer = [&] { ++ticks; };
+  form.countdownTimer.SetInterval(20);
   Pump(300);
   EXPECT_GE(ticks, 3);
-  form.Timer1.SetEnabled(false);
+  form.countdownTimer.SetEnabled(false);
   Pump(30);
   const int stopped = ticks;
   Pump(150);
@@ -312,30 +304,28 @@ TEST_F(View, TheModelsTimerRunsOnARealTimer) {
 TEST_F(View, MinimiseAndCloseGoToTheProgram) {
   Show();
   ShowWindow(window.Handle(), SW_MINIMIZE);
-  EXPECT_EQ(form.State, WindowState::Minimized);
+  EXPECT_EQ(form.windowState, WindowState::Minimized);
   ASSERT_FALSE(events.states.empty());
   EXPECT_EQ(events.states.back(), WindowState::Minimized);
   ShowWindow(window.Handle(), SW_RESTORE);
-  EXPECT_EQ(form.State, WindowState::Normal);
+  EXPECT_EQ(form.windowState, WindowState::Normal);
   SendMessageW(window.Handle(), WM_CLOSE, 0, 0);
   EXPECT_EQ(events.closeRequests, 1);
   SendMessageW(window.Handle(), WM_ENDSESSION, FALSE, 0);  // logging off was cancelled
   SendMessageW(window.Handle(), WM_ENDSESSION, TRUE, 0);
   EXPECT_EQ(events.closeRequests, 2);
   EXPECT_TRUE(IsWindow(window.Handle()));  // closing is the program's decision
-  form.WindowVisible = false;
+  form.windowVisible = false;
   window.ShowForm();
   EXPECT_FALSE(IsWindowVisible(window.Handle()));
 }
 
 TEST_F(View, AFailureNoHandlerCatchesIsShownNotLetLoose) {
-  RefusingStore refusing;
-  fakes.platform.settings = &refusing;
+  fakes.settings.refuseWrites = true;
   SendMessageW(Control("Check1"), BM_CLICK, 0, 0);
   ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
-  EXPECT_EQ(fakes.messageBox.shown[0].text, "Path/File access error");
+  EXPECT_EQ(fakes.messageBox.shown[0].text, "Access is denied.");
   EXPECT_EQ(SendMessageW(Control("Check1"), BM_GETCHECK, 0, 0), BST_CHECKED);  // the box shows the model
-  fakes.platform.settings = &fakes.settings;
 }
 
 TEST_F(View, ANewDpiScalesEveryControlAndFont) {
@@ -355,10 +345,10 @@ TEST_F(View, ANewDpiScalesEveryControlAndFont) {
 
 TEST_F(View, DestroyingTheWindowLeavesTheModelAlone) {
   window.Destroy();
-  EXPECT_EQ(form.hWnd, 0u);
-  form.Check1.SetValue(1);  // no window left to update: must not touch a dead one
-  form.Timer1.SetInterval(10);
-  EXPECT_EQ(Stored("Windows Temp"), "1");
+  EXPECT_EQ(form.windowHandle, 0u);
+  form.windowsTempBox.SetValue(1);  // no window left to update: must not touch a dead one
+  form.countdownTimer.SetInterval(10);
+  EXPECT_EQ(Stored(settings::kWindowsTemp), "1");
 }
 
 }  // namespace
@@ -367,7 +357,9 @@ TEST_F(View, DestroyingTheWindowLeavesTheModelAlone) {
 namespace vantrelle::win32 {
 namespace {
 
-TEST(ViewIcon, TheWindowShowsTheProgramsIconAtBothSizes) {
+using ViewIcon = testing::LogicTest;
+
+TEST_F(ViewIcon, TheWindowShowsTheProgramsIconAtBothSizes) {
   // The program is built beside the tests' folder: its resources hold the icon.
   wchar_t self[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, self, MAX_PATH);
@@ -376,8 +368,6 @@ TEST(ViewIcon, TheWindowShowsTheProgramsIconAtBothSizes) {
   HMODULE resources =
       LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE | LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_NE(resources, nullptr) << Narrow(program);
-  fake::FakePlatform fakes;
-  Form1 form(fakes.platform);
   RecordingEvents events;
   MainWindow window(form, events, resources, 1);
   ASSERT_TRUE(window.Create());

@@ -8,9 +8,9 @@ namespace vantrelle::fake {
 // A clock the test sets and moves.
 class FakeClock : public platform::Clock {
  public:
-  platform::LocalTime Now() const override { return now; }
+  LocalTime Now() const override { return now; }
   std::int64_t TickMilliseconds() const override { return tickMs; }
-  platform::LocalTime now{2026, 12, 7, 10, 0, 0};
+  LocalTime now{2026, 12, 7, 10, 0, 0};
   std::int64_t tickMs = 0;
 };
 

@@ -2,8 +2,8 @@
 #include <map>
 #include <string>
 
+#include "base/Strings.h"
 #include "platform/Environment.h"
-#include "shell/Strings.h"
 
 namespace vantrelle::fake {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/Strings.h"
+#include "base/Strings.h"
 
 namespace vantrelle::fake {
 

@@ -1,12 +1,12 @@
 #pragma once
 #include <string>
 
-#include "platform/Locale.h"
+#include "base/Locale.h"
 
 namespace vantrelle::fake {
 
 // Regional settings a test chooses; English (United States) until changed.
-class FakeLocale : public platform::Locale {
+class FakeLocale : public Locale {
  public:
   std::string DecimalSeparator() const override { return decimal; }
   std::string ThousandsSeparator() const override { return thousands; }

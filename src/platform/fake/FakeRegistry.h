@@ -5,8 +5,8 @@
 #include <string>
 #include <utility>
 
+#include "base/Strings.h"
 #include "platform/Registry.h"
-#include "shell/Strings.h"
 
 namespace vantrelle::fake {
 

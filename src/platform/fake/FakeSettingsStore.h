@@ -3,8 +3,8 @@
 #include <string>
 #include <tuple>
 
+#include "base/RuntimeError.h"
 #include "platform/SettingsStore.h"
-#include "shell/RuntimeError.h"
 
 namespace vantrelle::fake {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "base/RuntimeError.h"
 #include "platform/Shell.h"
-#include "shell/RuntimeError.h"
 
 namespace vantrelle::fake {
 

@@ -50,7 +50,7 @@ class FakeWindowProcedures : public platform::WindowProcedures {
   std::intptr_t CallProcedure(platform::ProcedureHandle procedure, platform::WindowHandle window, std::uint32_t message,
                               std::uintptr_t wParam, std::intptr_t lParam) override {
     if (auto it = procedures.find(procedure); it != procedures.end()) {
-      return it->second(window, message, wParam, lParam);
+      return it->second(windows.at(window).userData, window, message, wParam, lParam);
     }
     passedOn.push_back({procedure, window, message, wParam, lParam});
     if (onPassedOn) onPassedOn(passedOn.back());

@@ -4,7 +4,7 @@
 
 namespace vantrelle::win32 {
 
-SYSTEMTIME ToSystemTime(const platform::LocalTime& t) {
+SYSTEMTIME ToSystemTime(const LocalTime& t) {
   SYSTEMTIME s{};
   s.wYear = static_cast<WORD>(t.year);
   s.wMonth = static_cast<WORD>(t.month);
@@ -15,7 +15,7 @@ SYSTEMTIME ToSystemTime(const platform::LocalTime& t) {
   return s;
 }
 
-platform::LocalTime Win32Clock::Now() const {
+LocalTime Win32Clock::Now() const {
   SYSTEMTIME t{};
   GetLocalTime(&t);
   return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};

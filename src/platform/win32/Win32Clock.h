@@ -6,11 +6,11 @@
 namespace vantrelle::win32 {
 
 // A local moment in the form the system's date and time calls take.
-SYSTEMTIME ToSystemTime(const platform::LocalTime& t);
+SYSTEMTIME ToSystemTime(const LocalTime& t);
 
 class Win32Clock : public platform::Clock {
  public:
-  platform::LocalTime Now() const override;
+  LocalTime Now() const override;
   std::int64_t TickMilliseconds() const override;
 };
 

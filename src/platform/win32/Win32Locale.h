@@ -1,10 +1,10 @@
 #pragma once
-#include "platform/Locale.h"
+#include "base/Locale.h"
 
 namespace vantrelle::win32 {
 
 // The user's default locale through GetLocaleInfoEx.
-class Win32Locale : public platform::Locale {
+class Win32Locale : public Locale {
  public:
   std::string DecimalSeparator() const override;
   std::string ThousandsSeparator() const override;

@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
+#include "base/RuntimeError.h"
 #include "platform/win32/ScopedHandle.h"
 #include "platform/win32/Unicode.h"
-#include "shell/RuntimeError.h"
 
 namespace vantrelle::win32 {
 

@@ -5,8 +5,8 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include "base/RuntimeError.h"
 #include "platform/win32/Unicode.h"
-#include "shell/RuntimeError.h"
 
 // Exported by shell32 but missing from the SDK headers.
 extern "C" __declspec(dllimport) HRESULT WINAPI SHUpdateRecycleBinIcon();

@@ -4,10 +4,10 @@
 
 #include <vector>
 
+#include "base/RuntimeError.h"
 #include "platform/win32/ScopedHandle.h"
 #include "platform/win32/Unicode.h"
 #include "platform/win32/Win32Shell.h"
-#include "shell/RuntimeError.h"
 
 namespace vantrelle::win32 {
 namespace {

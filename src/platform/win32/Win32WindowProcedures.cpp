@@ -17,7 +17,8 @@ LRESULT CALLBACK ProcedureThunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
   if (!procedure) return DefWindowProcW(hwnd, message, wParam, lParam);
   // An exception must not unwind through the system's frames; the host's handlers report their own.
   try {
-    return procedure(reinterpret_cast<platform::WindowHandle>(hwnd), message, wParam, lParam);
+    return procedure(GetWindowLongPtrW(hwnd, GWLP_USERDATA), reinterpret_cast<platform::WindowHandle>(hwnd), message,
+                     wParam, lParam);
   } catch (...) {
     return 0;
   }

@@ -1,0 +1,162 @@
+#include "cleaning/DeletionRun.h"
+
+#include <string>
+
+#include "base/ErrorReport.h"
+#include "base/Guard.h"
+#include "base/Strings.h"
+#include "cleaning/FolderEmptier.h"
+#include "cleaning/Paths.h"
+#include "cleaning/ProtectedFolders.h"
+#include "cleaning/RunHost.h"
+#include "cleaning/ShellTargets.h"
+#include "cleaning/WindowsTemp.h"
+#include "platform/Environment.h"
+#include "platform/EventPump.h"
+#include "platform/FileServices.h"
+#include "platform/Platform.h"
+
+namespace vantrelle::cleaning {
+
+namespace {
+
+constexpr const char* kProgress = "Process deleting files...";
+constexpr const char* kErrorPrefix = "Error encountered during emptying files in ";
+
+std::size_t CharacterCount(std::string_view utf8) {
+  std::size_t count = 0;
+  for (unsigned char c : utf8) {
+    if ((c & 0xC0) != 0x80) ++count;
+  }
+  return count;
+}
+
+Outcome FromCheck(FolderCheck check) { return check == FolderCheck::Refused ? Outcome::Refused : Outcome::Failed; }
+
+bool Unsuccessful(Outcome outcome) { return outcome == Outcome::Failed || outcome == Outcome::Refused; }
+
+}  // namespace
+
+const LocationResult& RunResult::Of(Location location) const { return locations.at(static_cast<int>(location)); }
+
+bool RunResult::AnyFailed() const {
+  for (const auto& result : locations) {
+    if (Unsuccessful(result.outcome)) return true;
+  }
+  return false;
+}
+
+FolderCheck CheckFolder(const platform::Platform& platform, const std::string& path, bool ownFolder) {
+  auto& files = *platform.files;
+  if (!FolderExists(files, path)) return FolderCheck::Missing;
+  // A path without its drive would be resolved against whatever the current folder is; a link is
+  // never emptied through, so saying it was would be untrue.
+  if (!NormalizeFolderPath(path)) return FolderCheck::Missing;
+  if (platform::IsLinkAttributes(files.Attributes(path).value_or(0))) return FolderCheck::Missing;
+  if (ownFolder) {
+    // A drive root is three characters long; system and profile folders are never the person's.
+    if (CharacterCount(path) < 5 || IsProtectedFolder(platform, path)) return FolderCheck::Refused;
+  } else if (!EqualsNoCase(Right(path, 4), "temp")) {
+    return FolderCheck::Refused;
+  }
+  return FolderCheck::Passed;
+}
+
+Outcome DeletionRun::EmptyCheckedFolder(const std::string& path, bool ownFolder) {
+  try {
+    const FolderCheck check = CheckFolder(platform_, path, ownFolder);
+    if (check != FolderCheck::Passed) return FromCheck(check);
+    EmptyFolder(platform_, host_, path);
+    return Outcome::Emptied;
+  } catch (...) {
+    return Outcome::Failed;
+  }
+}
+
+RunResult DeletionRun::Run(const Choices& choices) {
+  RunResult result;
+  for (Location location : {Location::WindowsTemp, Location::RecycleBin, Location::RecentDocuments, Location::UserTemp,
+                            Location::SystemTemp, Location::OwnFolder}) {
+    result.locations.push_back({location, Outcome::NotChosen});
+  }
+  // A step that fails before its outcome is known has shown its message: it counts as failed, which
+  // each step records first.
+  const auto outcome = [&](Location location) -> Outcome& {
+    return result.locations[static_cast<int>(location)].outcome;
+  };
+
+  Guard guard(host_.Errors(), location::kDeletionRun);
+  const auto environment = [&](const char* name) { return platform_.environment->Get(name); };
+  const auto status = [&](const std::string& text) { host_.ShowStatus(kProgress + text); };
+
+  guard.Line(100, [&] { host_.PauseSchedule(); });
+  guard.Line(102, [&] { platform_.events->DoEvents(); });
+
+  if (guard.Test(104, [&] { return choices.windowsTemp; })) {
+    guard.Line(106, [&] { status("Windows Temp"); });
+    guard.Line(108, [&] {
+      outcome(Location::WindowsTemp) = CleanWindowsTemp(platform_, host_) ? Outcome::Emptied : Outcome::NotFound;
+    });
+  }
+
+  if (guard.Test(110, [&] { return choices.recycleBin; })) {
+    guard.Line(112, [&] { status("Recycle Bin"); });
+    if (guard.Test(114, [&] {
+          outcome(Location::RecycleBin) = Outcome::Failed;
+          outcome(Location::RecycleBin) =
+              EmptyRecycleBin(platform_, host_.OwnerWindow()) ? Outcome::Emptied : Outcome::Failed;
+          return outcome(Location::RecycleBin) == Outcome::Failed;
+        })) {
+      guard.Line(116, [&] { host_.ShowMessage(std::string(kErrorPrefix) + "recycle bin."); });
+    }
+  }
+
+  if (guard.Test(118, [&] { return choices.recentDocuments; })) {
+    guard.Line(120, [&] { status("Most Recent"); });
+    if (guard.Test(122, [&] {
+          outcome(Location::RecentDocuments) = Outcome::Failed;
+          outcome(Location::RecentDocuments) = ClearRecentDocuments(platform_) ? Outcome::Emptied : Outcome::Failed;
+          return outcome(Location::RecentDocuments) == Outcome::Failed;
+        })) {
+      guard.Line(124, [&] { host_.ShowMessage(std::string(kErrorPrefix) + "most recent."); });
+    }
+  }
+
+  if (guard.Test(126, [&] { return choices.userTemp; })) {
+    guard.Line(128, [&] { status("User Temp (AppData) - " + environment("appdata") + "\\Temp"); });
+    if (guard.Test(130, [&] {
+          outcome(Location::UserTemp) = Outcome::Failed;
+          outcome(Location::UserTemp) = EmptyCheckedFolder(environment("appdata") + "\\Temp", false);
+          return Unsuccessful(outcome(Location::UserTemp));
+        })) {
+      guard.Line(132, [&] { host_.ShowMessage(std::string(kErrorPrefix) + "user temp."); });
+    }
+  }
+
+  if (guard.Test(134, [&] { return choices.systemTemp; })) {
+    guard.Line(136, [&] { status("System Temp - " + environment("temp")); });
+    if (guard.Test(138, [&] {
+          outcome(Location::SystemTemp) = Outcome::Failed;
+          outcome(Location::SystemTemp) = EmptyCheckedFolder(environment("Temp"), false);
+          return Unsuccessful(outcome(Location::SystemTemp));
+        })) {
+      guard.Line(140, [&] { host_.ShowMessage(std::string(kErrorPrefix) + "System temp."); });
+    }
+  }
+
+  if (guard.Test(142, [&] { return choices.ownFolder; })) {
+    guard.Line(144, [&] { status(choices.ownFolderPath); });
+    if (guard.Test(146, [&] {
+          outcome(Location::OwnFolder) = Outcome::Failed;
+          outcome(Location::OwnFolder) = EmptyCheckedFolder(choices.ownFolderPath, true);
+          return Unsuccessful(outcome(Location::OwnFolder));
+        })) {
+      guard.Line(148, [&] { host_.ShowMessage(std::string(kErrorPrefix) + choices.ownFolderPath + "."); });
+    }
+  }
+
+  guard.Line(150, [&] { host_.ResumeSchedule(); });
+  return result;
+}
+
+}  // namespace vantrelle::cleaning

@@ -1,0 +1,70 @@
+#pragma once
+// One cleaning run over the chosen locations, in a fixed order, with a result per location.
+#include <string>
+#include <vector>
+
+namespace vantrelle::platform {
+struct Platform;
+}
+
+namespace vantrelle::cleaning {
+
+class RunHost;
+
+// What to clean, fixed when the run starts: a change in the window during the run counts from the
+// next run.
+struct Choices {
+  bool windowsTemp = false;
+  bool recycleBin = false;
+  bool recentDocuments = false;
+  bool userTemp = false;
+  bool systemTemp = false;
+  bool ownFolder = false;
+  std::string ownFolderPath;
+};
+
+// The locations in the order the run visits them.
+enum class Location { WindowsTemp, RecycleBin, RecentDocuments, UserTemp, SystemTemp, OwnFolder };
+
+enum class Outcome {
+  NotChosen,
+  Emptied,   // emptied as far as its entries allow
+  NotFound,  // nothing to empty was found (the Windows Temp step, which has no message)
+  Failed,    // could not be emptied: the location's message was shown
+  Refused,   // a folder that must not be emptied (a system or profile folder as the own folder, a
+             // temporary folder whose name does not end in "temp"): the location's message was shown
+};
+
+struct LocationResult {
+  Location location;
+  Outcome outcome = Outcome::NotChosen;
+};
+
+struct RunResult {
+  std::vector<LocationResult> locations;  // all six, in the run's order
+  const LocationResult& Of(Location location) const;
+  // Some chosen location failed or was refused.
+  bool AnyFailed() const;
+};
+
+// Folders the run empties are checked first. Every folder must exist and be named by an absolute path
+// that is not a link. The person's own folder must not be a drive root, a short path or a system or
+// profile folder (or contain one); any other must end in "temp".
+enum class FolderCheck { Passed, Missing, Refused };
+FolderCheck CheckFolder(const platform::Platform& platform, const std::string& path, bool ownFolder);
+
+class DeletionRun {
+ public:
+  DeletionRun(const platform::Platform& platform, RunHost& host) : platform_(platform), host_(host) {}
+  // Visits the chosen locations in order; a failing location shows its message and the run goes on.
+  RunResult Run(const Choices& choices);
+
+ private:
+  // Empties a folder the run names after checking it.
+  Outcome EmptyCheckedFolder(const std::string& path, bool ownFolder);
+
+  const platform::Platform& platform_;
+  RunHost& host_;
+};
+
+}  // namespace vantrelle::cleaning

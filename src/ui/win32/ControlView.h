@@ -1,0 +1,60 @@
+#pragma once
+// One real control for one layout entry. It copies the model control's state onto the screen and
+// turns the control's notifications into the model calls a person's action means.
+#include <windows.h>
+
+#include <string>
+
+#include "platform/win32/ScopedHandle.h"
+#include "window/Controls.h"
+#include "window/Layout.h"
+
+namespace vantrelle::win32 {
+
+// Child-window identifiers: clear of IDOK and IDCANCEL, which dialog navigation sends on Enter/Esc.
+inline constexpr int kFirstControlId = 1000;
+// The identifier of the named control's window (its place in the layout table), or 0.
+int ControlId(std::string_view name);
+
+class ControlView {
+ public:
+  ControlView(const layout::Entry& entry, Control& model);
+
+  void Create(HWND parent, UINT dpi);
+  // Moves and sizes the control for the parent's DPI and gives it the font for that DPI.
+  void Place(UINT dpi, HFONT font);
+
+  // Model to screen. The caption is kept apart so the window can pace its repaints.
+  void ShowState();
+  bool CaptionPending() const;
+  void ShowCaption();
+
+  // Screen to model, from WM_COMMAND or WM_NOTIFY.
+  void Command(UINT code);
+  void Notify(const NMHDR& header);
+
+  HWND Handle() const { return window_; }
+  const layout::Entry& Entry() const { return entry_; }
+  Control& Model() const { return model_; }
+
+ private:
+  // The width the control needs for its caption, within the room the layout leaves it.
+  int FittedWidth(const RECT& place) const;
+  void ShowTextBox(TextBox& box);
+  void ShowTimePicker(const TimePicker& picker);
+  void Focus(bool got);
+
+  const layout::Entry& entry_;
+  Control& model_;
+  HWND window_ = nullptr;  // destroyed with its parent
+  UINT dpi_ = 0;
+  HFONT font_ = nullptr;  // owned by the window
+  std::wstring shownCaption_;
+  bool captionShown_ = false;
+  int seenSelectRequests_ = 0;
+  // True while this view writes to the control, so that the control's notification of that write
+  // is not taken for a person's change.
+  bool writing_ = false;
+};
+
+}  // namespace vantrelle::win32

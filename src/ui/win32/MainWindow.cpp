@@ -1,0 +1,372 @@
+#include "ui/win32/MainWindow.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <exception>
+
+#include "platform/MessageBoxService.h"
+#include "platform/win32/Unicode.h"
+#include "ui/win32/Dpi.h"
+#include "window/Layout.h"
+
+namespace vantrelle::win32 {
+namespace {
+
+// No WS_CLIPCHILDREN: frames do not paint their inside, the window's background must show there.
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
+
+FontHandle MakeFont(const layout::Font& font, UINT dpi) {
+  return FontHandle(CreateFontW(FontHeight(font.hundredthsOfPoint, dpi), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL,
+                                FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, Widen(font.face).c_str()));
+}
+
+// Focusable controls first, in keyboard order (dialog navigation follows the order of creation),
+// then labels, then frames at the bottom so they never paint over what they hold.
+int CreationRank(const layout::Entry& entry) {
+  if (layout::TakesFocus(entry)) return entry.tab;
+  return entry.kind == layout::Kind::Frame ? 2000 : 1000;
+}
+
+void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof existing;
+  if (GetClassInfoExW(instance, MainWindow::kClassName, &existing)) return;
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = MainWindow::kClassName;
+  RegisterClassExW(&windowClass);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(MainForm& form, WindowEvents& events, HINSTANCE instance, int iconId)
+    : form_(form), events_(events), instance_(instance), iconId_(iconId) {}
+
+MainWindow::~MainWindow() { Destroy(); }
+
+bool MainWindow::Create() {
+  const INITCOMMONCONTROLSEX common{sizeof(INITCOMMONCONTROLSEX),
+                                    ICC_DATE_CLASSES | ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&common);
+  RegisterWindowClass(instance_, &MainWindow::WindowProc);
+  background_.Reset(CreateSolidBrush(layout::kBackColour));
+  HWND window = CreateWindowExW(kExStyle, kClassName, Widen(form_.caption).c_str(), kStyle, CW_USEDEFAULT,
+                                CW_USEDEFAULT, 100, 100, nullptr, nullptr, instance_, this);
+  if (!window) return false;
+  dpi_ = WindowDpi(window);
+  CreateControls();
+  ApplyDpi(dpi_);
+  LoadIcons();
+  form_.windowHandle = reinterpret_cast<platform::WindowHandle>(window);
+  return true;
+}
+
+void MainWindow::Destroy() {
+  if (!window_) return;
+  for (auto& view : views_) view->Model().SetObserver(nullptr);
+  form_.countdownTimer.SetObserver(nullptr);
+  form_.windowHandle = 0;
+  // Cut loose first: the controls' last notifications must not reach the model.
+  HWND window = window_.Release();
+  SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+  DestroyWindow(window);
+  views_.clear();
+}
+
+void MainWindow::CreateControls() {
+  std::vector<const layout::Entry*> entries;
+  for (const layout::Entry& entry : layout::Entries()) {
+    if (layout::OnScreen(entry)) entries.push_back(&entry);
+  }
+  std::stable_sort(entries.begin(), entries.end(),
+                   [](const auto* a, const auto* b) { return CreationRank(*a) < CreationRank(*b); });
+  for (const layout::Entry* entry : entries) {
+    Control* model = layout::ModelControl(form_, entry->name);
+    if (!model) continue;
+    auto view = std::make_unique<ControlView>(*entry, *model);
+    view->Create(window_.Get(), dpi_);
+    model->SetObserver(this);
+    views_.push_back(std::move(view));
+  }
+  form_.countdownTimer.SetObserver(this);
+  ShowCountdownTimer();
+}
+
+void MainWindow::ApplyDpi(UINT dpi) {
+  dpi_ = dpi;
+  windowFont_ = MakeFont(layout::kWindowFont, dpi);
+  buttonFont_ = MakeFont(layout::kPushButtonFont, dpi);
+  SendMessageW(window_.Get(), WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_.Get()), FALSE);
+  for (auto& view : views_) {
+    const bool button = view->Entry().kind == layout::Kind::PushButton;
+    view->Place(dpi, button ? buttonFont_.Get() : windowFont_.Get());
+  }
+  const SIZE client{TwipsToPixels(layout::kClientWidth, dpi), TwipsToPixels(layout::kClientHeight, dpi)};
+  const SIZE outer = OuterSize(client, kStyle, kExStyle, dpi);
+  SetWindowPos(window_.Get(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(window_.Get(), nullptr, TRUE);
+}
+
+void MainWindow::LoadIcons() {
+  if (!iconId_) return;
+  auto load = [&](int size) {
+    return IconHandle(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(iconId_), IMAGE_ICON, size, size, 0)));
+  };
+  bigIcon_ = load(SystemMetric(SM_CXICON, dpi_));
+  smallIcon_ = load(SystemMetric(SM_CXSMICON, dpi_));
+  SendMessageW(window_.Get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.Get()));
+  SendMessageW(window_.Get(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
+}
+
+void MainWindow::ApplyBackground() {
+  const COLORREF colour = form_.buttonFaceBackground ? GetSysColor(COLOR_BTNFACE) : layout::kBackColour;
+  if (colour == backColour_ && background_) return;
+  backColour_ = colour;
+  background_.Reset(CreateSolidBrush(colour));
+  InvalidateRect(window_.Get(), nullptr, TRUE);
+}
+
+void MainWindow::LoadHandCursor() {
+  if (form_.customPointerFile == handCursorFile_) return;
+  handCursorFile_ = form_.customPointerFile;
+  handCursor_.Reset(handCursorFile_.empty() ? nullptr : LoadCursorFromFileW(Widen(handCursorFile_).c_str()));
+}
+
+// True when the program's own pointer was put up.
+bool MainWindow::ShowPointer() {
+  if (form_.pointer != MousePointer::Custom || !handCursor_) return false;
+  SetCursor(handCursor_.Get());
+  return true;
+}
+
+void MainWindow::ShowForm() {
+  HWND window = window_.Get();
+  ApplyBackground();
+  LoadHandCursor();
+  const std::wstring caption = Widen(form_.caption);
+  SetWindowTextW(window, caption.c_str());
+  if (!form_.windowVisible) {
+    ShowWindow(window, SW_HIDE);
+    return;
+  }
+  if (form_.windowState == WindowState::Minimized) {
+    if (!IsIconic(window) || !IsWindowVisible(window)) ShowWindow(window, SW_SHOWMINIMIZED);
+    return;
+  }
+  const bool wasHidden = !IsWindowVisible(window);
+  // Captions held back by the pacing must be up before the window first shows.
+  if (wasHidden) ShowPendingCaptions();
+  // Only a change of state touches the window, so a pointer or caption update never activates it.
+  if (IsIconic(window)) {
+    ShowWindow(window, SW_RESTORE);
+  } else if (wasHidden) {
+    ShowWindow(window, SW_SHOWNORMAL);
+  }
+  if (wasHidden && !lastFocus_) {
+    // The keyboard starts at the first control of the tab order.
+    HWND first = GetNextDlgTabItem(window, nullptr, FALSE);
+    if (first) SetFocus(first);
+  }
+}
+
+bool MainWindow::Navigate(MSG& message) { return window_ && IsDialogMessageW(window_.Get(), &message); }
+
+const ControlView* MainWindow::View(std::string_view name) const {
+  for (const auto& view : views_) {
+    if (view->Entry().name == name) return view.get();
+  }
+  return nullptr;
+}
+
+ControlView* MainWindow::ViewOf(const Control& control) const {
+  for (const auto& view : views_) {
+    if (&view->Model() == &control) return view.get();
+  }
+  return nullptr;
+}
+
+ControlView* MainWindow::ViewByWindow(HWND control) const {
+  for (const auto& view : views_) {
+    if (view->Handle() == control) return view.get();
+  }
+  return nullptr;
+}
+
+ControlView* MainWindow::ViewById(int id) const {
+  for (const auto& view : views_) {
+    if (GetDlgCtrlID(view->Handle()) == id) return view.get();
+  }
+  return nullptr;
+}
+
+void MainWindow::ControlChanged(Control& control) {
+  if (&control == &form_.countdownTimer) {
+    ShowCountdownTimer();
+    return;
+  }
+  ControlView* view = ViewOf(control);
+  if (!view) return;
+  view->ShowState();
+  if (view->CaptionPending()) PaceCaption(*view);
+}
+
+void MainWindow::FocusRequested(Control& control) {
+  if (ControlView* view = ViewOf(control)) SetFocus(view->Handle());
+}
+
+void MainWindow::PaceCaption(ControlView& view) {
+  const std::uint64_t now = GetTickCount64();
+  if (now - lastCaptionPaint_ >= kCaptionPaceMs) {
+    lastCaptionPaint_ = now;
+    view.ShowCaption();
+    UpdateWindow(window_.Get());  // visible at once even while a long run keeps the loop busy
+    return;
+  }
+  // Too soon after the last repaint: the timer shows the newest text, whatever it is by then.
+  if (!captionTimerSet_) {
+    captionTimerSet_ = SetTimer(window_.Get(), kCaptionTimerId, static_cast<UINT>(kCaptionPaceMs), nullptr) != 0;
+  }
+}
+
+void MainWindow::ShowPendingCaptions() {
+  KillTimer(window_.Get(), kCaptionTimerId);
+  captionTimerSet_ = false;
+  lastCaptionPaint_ = GetTickCount64();
+  for (auto& view : views_) {
+    if (view->CaptionPending()) view->ShowCaption();
+  }
+}
+
+void MainWindow::ShowCountdownTimer() {
+  const bool run = form_.countdownTimer.Enabled() && form_.countdownTimer.Interval() > 0;
+  if (run == countdownTimerRunning_ && (!run || countdownTimerInterval_ == form_.countdownTimer.Interval())) return;
+  countdownTimerRunning_ = run;
+  countdownTimerInterval_ = form_.countdownTimer.Interval();
+  if (run) {
+    SetTimer(window_.Get(), kCountdownTimerId, static_cast<UINT>(countdownTimerInterval_), nullptr);
+  } else {
+    KillTimer(window_.Get(), kCountdownTimerId);
+  }
+}
+
+template <class Call>
+void MainWindow::Safely(Call&& call) {
+  std::string failure;
+  try {
+    call();
+    return;
+  } catch (const std::exception& e) {
+    failure = e.what();
+  } catch (...) {
+    failure = "Unexpected error";
+  }
+  if (form_.Platform().messageBox) {
+    form_.Platform().messageBox->Show(failure, form_.applicationTitle, platform::MessageIcon::Warning);
+  }
+}
+
+void MainWindow::OnSize(WPARAM kind) {
+  if (kind == SIZE_MINIMIZED) {
+    form_.windowState = WindowState::Minimized;
+  } else if (kind == SIZE_RESTORED || kind == SIZE_MAXIMIZED) {
+    form_.windowState = WindowState::Normal;
+  } else {
+    return;
+  }
+  Safely([&] { events_.Resized(); });
+}
+
+void MainWindow::OnActivate(WPARAM state) {
+  // Keep the control that had the keyboard when the window is left, and give it back on return.
+  if (LOWORD(state) == WA_INACTIVE) {
+    HWND focus = GetFocus();
+    if (focus && IsChild(window_.Get(), focus)) lastFocus_ = focus;
+  } else if (lastFocus_ && IsWindow(lastFocus_) && IsWindowVisible(lastFocus_)) {
+    SetFocus(lastFocus_);
+  }
+}
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND window = window_.Get();
+  switch (message) {
+    case WM_COMMAND:
+      if (ControlView* view = lParam ? ViewById(LOWORD(wParam)) : nullptr) {
+        Safely([&] { view->Command(HIWORD(wParam)); });
+      }
+      return 0;
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      if (ControlView* view = ViewById(static_cast<int>(header->idFrom))) Safely([&] { view->Notify(*header); });
+      return 0;
+    }
+    case WM_TIMER:
+      if (wParam == kCountdownTimerId) Safely([&] { form_.countdownTimer.Elapse(); });
+      if (wParam == kCaptionTimerId) ShowPendingCaptions();
+      return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+      auto dc = reinterpret_cast<HDC>(wParam);
+      SetBkColor(dc, backColour_);
+      SetBkMode(dc, TRANSPARENT);
+      return reinterpret_cast<LRESULT>(background_.Get());
+    }
+    case WM_ERASEBKGND: {
+      RECT client{};
+      GetClientRect(window, &client);
+      FillRect(reinterpret_cast<HDC>(wParam), &client, background_.Get());
+      return 1;
+    }
+    case WM_SIZE: OnSize(wParam); return 0;
+    case WM_ACTIVATE: OnActivate(wParam); return 0;
+    case WM_DPICHANGED: {
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      ApplyDpi(LOWORD(wParam));
+      SetWindowPos(window, nullptr, suggested->left, suggested->top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      LoadIcons();
+      return 0;
+    }
+    case WM_SETCURSOR:
+      // The pointer moved over the background or a control that takes the mouse.
+      if (LOWORD(lParam) == HTCLIENT) {
+        const auto over = reinterpret_cast<HWND>(wParam);
+        if (over == window) {
+          Safely([&] { form_.MouseOverBackground(); });
+        } else if (ControlView* view = ViewByWindow(over)) {
+          Safely([&] { view->Model().MouseMove(); });
+        }
+        if (ShowPointer()) return TRUE;
+      }
+      return DefWindowProcW(window, message, wParam, lParam);
+    case WM_CLOSE: Safely([&] { events_.CloseRequested(); }); return 0;
+    case WM_ENDSESSION:
+      // Logging off closes the window like any other reason, so the program can tidy up first.
+      if (wParam) Safely([&] { events_.CloseRequested(); });
+      return 0;
+    default: return DefWindowProcW(window, message, wParam, lParam);
+  }
+}
+
+LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<MainWindow*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    self->window_.Reset(window);
+  }
+  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    // Destroyed from outside (or creation failed): nothing left to destroy later.
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    (void)self->window_.Release();
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  return self->HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace vantrelle::win32

@@ -1,0 +1,103 @@
+#pragma once
+// The real main window: one real control per layout entry, kept in step with MainForm's controls.
+// It holds no behaviour: a person's action becomes the model call a test would make, and the
+// window's own events (minimise, close) go to the WindowEvents the program gives it.
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/win32/ScopedHandle.h"
+#include "ui/win32/ControlView.h"
+#include "window/MainForm.h"
+
+namespace vantrelle::win32 {
+
+class WindowEvents {
+ public:
+  virtual ~WindowEvents() = default;
+  // The window was minimised, restored or sized; MainForm::windowState already tells which.
+  virtual void Resized() = 0;
+  // The person (or the system) asks the window to close.
+  virtual void CloseRequested() = 0;
+};
+
+class MainWindow : public ControlObserver {
+ public:
+  static constexpr wchar_t kClassName[] = L"Vantrelle.Form1";
+  static constexpr UINT_PTR kCountdownTimerId = 1;
+  static constexpr UINT_PTR kCaptionTimerId = 2;
+  // Captions (above all the status line) are repainted at most this often; the model stays exact.
+  static constexpr std::uint64_t kCaptionPaceMs = 50;
+
+  // `iconId` names the program's icon resource in `instance` (0 for none).
+  MainWindow(MainForm& form, WindowEvents& events, HINSTANCE instance, int iconId);
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+  ~MainWindow() override;
+
+  // Creates the window and its controls, hidden, and tells MainForm its handle. False on failure.
+  bool Create();
+  void Destroy();
+  // Puts MainForm's caption, visibility, state, background colour and pointer on the screen.
+  void ShowForm();
+  // Keyboard navigation (Tab, Shift+Tab) for a message of the loop; true when it was used.
+  bool Navigate(MSG& message);
+
+  HWND Handle() const { return window_.Get(); }
+  const ControlView* View(std::string_view name) const;
+  UINT Dpi() const { return dpi_; }
+
+  // The window procedure's work, callable from a test.
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  void ControlChanged(Control& control) override;
+  void FocusRequested(Control& control) override;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  ControlView* ViewOf(const Control& control) const;
+  ControlView* ViewById(int id) const;
+  ControlView* ViewByWindow(HWND control) const;
+  void CreateControls();
+  void ApplyDpi(UINT dpi);
+  void LoadIcons();
+  void PaceCaption(ControlView& view);
+  void ShowPendingCaptions();
+  void ShowCountdownTimer();
+  void OnSize(WPARAM kind);
+  void OnActivate(WPARAM state);
+  void ApplyBackground();
+  void LoadHandCursor();
+  bool ShowPointer();
+  // Runs a model call; a failure the model does not handle itself is shown, not let loose in the
+  // window procedure.
+  template <class Call>
+  void Safely(Call&& call);
+
+  MainForm& form_;
+  WindowEvents& events_;
+  HINSTANCE instance_;
+  int iconId_;
+  WindowHandle window_;
+  UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+  std::vector<std::unique_ptr<ControlView>> views_;
+  FontHandle windowFont_;
+  FontHandle buttonFont_;
+  BrushHandle background_;
+  COLORREF backColour_ = layout::kBackColour;
+  CursorHandle handCursor_;
+  std::string handCursorFile_;
+  IconHandle bigIcon_;
+  IconHandle smallIcon_;
+  HWND lastFocus_ = nullptr;
+  std::uint64_t lastCaptionPaint_ = 0;
+  bool captionTimerSet_ = false;
+  bool countdownTimerRunning_ = false;
+  std::int32_t countdownTimerInterval_ = 0;
+};
+
+}  // namespace vantrelle::win32

@@ -1,0 +1,85 @@
+#pragma once
+// What the main window holds before any code runs: every control with its kind, container,
+// caption, place in twips, tab order, initial value and font. The Win32 view builds the window
+// from this table alone; the logic refers to the same controls through MainForm.
+#include <span>
+#include <string_view>
+
+namespace vantrelle {
+class Control;
+class MainForm;
+}  // namespace vantrelle
+
+namespace vantrelle::layout {
+
+enum class Kind {
+  Frame,
+  OptionButton,
+  ListBox,  // drop-down list, choose only
+  TextBox,
+  TimePicker,  // date-time picker showing a time of day
+  Label,
+  PushButton,
+  CheckBox,
+  ProgressBar,
+  TrayIcon,  // not drawn on the window
+  Timer,     // not drawn on the window
+  Skin,      // not drawn on the window
+};
+
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  int Right() const { return left + width; }
+  int Bottom() const { return top + height; }
+  friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+struct Font {
+  std::string_view face;
+  bool bold = false;
+  int hundredthsOfPoint = 0;  // 1125 is 11.25 point
+};
+
+inline constexpr int kNoTab = -1;
+
+struct Entry {
+  std::string_view name;
+  Kind kind;
+  std::string_view container;  // empty for the window itself
+  std::string_view caption;
+  Rect twips;                     // relative to the container's client area
+  int tab;                        // place in the keyboard order, kNoTab for the hidden components
+  std::string_view initialValue;  // empty where the control starts empty or unset
+};
+
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr int kClientWidth = 8040;
+inline constexpr int kClientHeight = 8475;
+inline constexpr std::string_view kDesignCaption = "Form1";
+inline constexpr unsigned kBackColour = 0x00FFFFFF;  // white, as 0x00BBGGRR
+inline constexpr Font kWindowFont{"Arial", true, 900};
+inline constexpr Font kPushButtonFont{"Arial", true, 1125};
+
+// Every control, in the order of the design.
+std::span<const Entry> Entries();
+// The entry of that name, or nullptr.
+const Entry* Find(std::string_view name);
+// Drawn on the window (the tray icon, the timer and the skin component are not).
+bool OnScreen(const Entry& entry);
+// Can receive the keyboard focus (frames, labels and the progress bar cannot).
+bool TakesFocus(const Entry& entry);
+const Font& FontOf(const Entry& entry);
+// The entry's place relative to the window's client area (container offsets added).
+Rect InWindow(const Entry& entry);
+// How far right (twips, in the container's coordinates) the control may reach without touching the
+// next control on its row or the container's edge; never less than its own right edge. Captions
+// that need more room than the design gives them grow into this space instead of being cut off.
+int RoomToTheRight(const Entry& entry);
+// The window's control that the entry describes, or nullptr for the tray icon and skin component,
+// which the window does not own as controls.
+Control* ModelControl(MainForm& form, std::string_view name);
+
+}  // namespace vantrelle::layout

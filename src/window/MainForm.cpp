@@ -1,0 +1,67 @@
+#include "window/MainForm.h"
+
+#include <initializer_list>
+#include <utility>
+
+#include "platform/MessageBoxService.h"
+#include "window/Settings.h"
+
+namespace vantrelle {
+
+MainForm::MainForm(platform::Platform& platform)
+    : platform_(platform), errorReport_(*platform.messageBox), countdown_(*platform.clock) {
+  everyOption.SetValue(true);  // the design's chosen option; no handler is wired yet
+  timePicker.InitialValue(LocalTime{2010, 2, 19, 0, 0, 0});
+  WireEvents();
+}
+
+void MainForm::MsgBox(const std::string& text) const {
+  platform_.messageBox->Show(text, applicationTitle, platform::MessageIcon::None);
+}
+
+void MainForm::WireEvents() {
+  weeklyOption.OnClick = [this] { TimedOptionChosen(true); };
+  dailyOption.OnClick = [this] { TimedOptionChosen(false); };
+  everyOption.OnClick = [this] { EveryOptionChosen(); };
+  weekdayList.OnClick = [this] { WeekdayChosen(); };
+  timePicker.OnChange = [this] { TimePickerChanged(); };
+  timePicker.OnClick = [this] { TimePickerClicked(); };
+  for (auto [box, key] : {std::pair{&daysBox, &settings::kEveryDays}, std::pair{&hoursBox, &settings::kEveryHours},
+                          std::pair{&minutesBox, &settings::kEveryMinutes}}) {
+    box->OnChange = [this, box, key] { NumberBoxChanged(*key, *box); };
+    // Typing replaces the whole text.
+    box->OnGotFocus = [box] { box->Select(0, static_cast<int>(box->Text().size())); };
+    box->OnLostFocus = [this, box] { NumberBoxLeft(*box); };
+  }
+  countdownTimer.OnTimer = [this] { CountdownTicked(); };
+  scheduleSwitch.OnClick = [this] { ScheduleSwitchClicked(); };
+  deleteNowButton.OnClick = [this] { DeleteNowClicked(); };
+
+  for (auto [box, key] :
+       {std::pair{&windowsTempBox, &settings::kWindowsTemp}, std::pair{&systemTempBox, &settings::kSysTemp},
+        std::pair{&userTempBox, &settings::kAppData}, std::pair{&recycleBinBox, &settings::kRecycleBin},
+        std::pair{&recentDocsBox, &settings::kMostRecentlyUsed}, std::pair{&ownFolderBox, &settings::kUserFolder}}) {
+    box->OnClick = [this, box, key] { SaveTick(*key, *box); };
+  }
+  ownFolderPathBox.OnChange = [this] {
+    settings::Save(*platform_.settings, settings::kOwnFolderPath, ownFolderPathBox.Text());
+  };
+  startWithWindowsBox.OnClick = [this] { StartWithWindowsBoxClicked(); };
+  startInTrayBox.OnClick = [this] { StartInTrayBoxClicked(); };
+  browseButton.OnClick = [this] { BrowseClicked(); };
+  helpButton.OnClick = [this] { HelpClicked(); };
+
+  trayIcon.OnMouseUp = [this](std::int16_t button, std::int32_t id) { TrayIconMouseUp(button, id); };
+  // The hand over the buttons and the Windows Temp box; the arrow again over the background,
+  // the frames and a few boxes. Other controls leave the pointer as it is.
+  for (Control* control : std::initializer_list<Control*>{&helpButton, &deleteNowButton, &scheduleSwitch, &browseButton,
+                                                          &windowsTempBox}) {
+    control->OnMouseMove = [this] { ShowHandPointer(); };
+  }
+  for (Control* control : std::initializer_list<Control*>{&locationsFrame, &statusFrame, &startupFrame, &scheduleFrame,
+                                                          &recycleBinBox, &recentDocsBox, &minutesBox}) {
+    control->OnMouseMove = [this] { MouseOverBackground(); };
+  }
+}
+
+}  // namespace vantrelle

@@ -1,0 +1,187 @@
+#pragma once
+// The main window's logic: its controls, the handlers that wire them to the components (the cleaning
+// run, the countdown, the tray icon, start with Windows), on the platform services it is given.
+
+#include <cstdint>
+#include <string>
+
+#include "desktop/TrayIcon.h"
+#include "platform/Platform.h"
+#include "platform/Shell.h"
+#include "schedule/Countdown.h"
+#include "window/Controls.h"
+#include "window/ErrorReportBox.h"
+
+namespace vantrelle::cleaning {
+struct Choices;
+}
+namespace vantrelle::settings {
+struct Key;
+}
+
+namespace vantrelle {
+
+// Window caption, tray tooltip, balloon title and, for one word, the application title.
+inline constexpr char kProductName[] = "Vantrelle";
+
+enum class WindowState { Normal, Minimized };
+enum class MousePointer { Default, Custom };
+
+// The view of the window itself (caption, visibility, state, pointer, colours).
+class WindowObserver {
+ public:
+  virtual ~WindowObserver() = default;
+  // MainForm's window-level fields changed: put them on the screen.
+  virtual void WindowChanged() = 0;
+  // Bring the window to the front with the input focus.
+  virtual void Activate() = 0;
+};
+
+class MainForm {
+ private:
+  platform::Platform& platform_;  // first: the components are built from it
+
+ public:
+  explicit MainForm(platform::Platform& platform);
+  MainForm(const MainForm&) = delete;
+  MainForm& operator=(const MainForm&) = delete;
+
+  platform::Platform& Platform() const { return platform_; }
+
+  // A modal OK-only box without icon, titled with the application title.
+  void MsgBox(const std::string& text) const;
+  std::string applicationTitle = kProductName;
+
+  // --- the window itself, as the view shows it ---
+  std::string caption = "Form1";
+  WindowState windowState = WindowState::Normal;
+  bool windowVisible = false;
+  // The real window once the view has created it; 0 while there is none.
+  platform::WindowHandle windowHandle = 0;
+  MousePointer pointer = MousePointer::Default;
+  // The hand pointer file beside the program, when start-up found one.
+  std::string customPointerFile;
+  // The window and its option buttons, tick boxes, frames and labels take the system's
+  // button-face colour instead of white.
+  bool buttonFaceBackground = false;
+  // Start-up found another copy running, or the window has closed: the program ends.
+  bool endRequested = false;
+  // Start-up is restoring the controls from the settings store.
+  bool isLoading = false;
+  // The window was minimised to the tray and has not been brought back.
+  bool hiddenInTray = false;
+  void SetWindowObserver(WindowObserver* observer) { windowObserver_ = observer; }
+  // Tells the view that the window-level fields above changed.
+  void WindowChanged();
+
+  // --- controls, in the order of the design ---
+  Frame scheduleFrame{"Frame4", "Switch Schedule"};
+  OptionGroup scheduleOptions;
+  OptionButton weeklyOption{"Option1", " Weekly:", scheduleOptions};
+  ListBox weekdayList{"cboWeekly", {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"}};
+  OptionButton dailyOption{"Option2", "Daily:", scheduleOptions};
+  OptionButton everyOption{"Option3", "Switch every:", scheduleOptions};
+  TextBox hoursBox{"Text11"};
+  TextBox minutesBox{"Text2"};
+  TextBox daysBox{"Text3"};
+  TimePicker timePicker{"dtpWeekly"};
+  Label hoursLabel{"Label5", "hour/s"};
+  Label minutesLabel{"Label4", "minute/s"};
+  Label daysLabel{"Label3", "day/s"};
+  PushButton helpButton{"PushButton1", "Help"};
+  Frame startupFrame{"Frame3", "Startup Options"};
+  CheckBox startWithWindowsBox{"Check3", "Load this software on Windows startup"};
+  CheckBox startInTrayBox{"Check8", "Start in system tray"};
+  Frame statusFrame{"Frame2", "On. Next delete will occur in:"};
+  ProgressBar countdownBar{"ProgressBar1"};
+  Frame locationsFrame{"Frame1", "Which temporary files would you like to delete?"};
+  TextBox ownFolderPathBox{"Text1"};
+  CheckBox ownFolderBox{"Check7", "Add your own folder to delete:"};
+  CheckBox systemTempBox{"Check2", "System Temp"};
+  CheckBox userTempBox{"Check4", "User Temp (AppData)"};
+  CheckBox windowsTempBox{"Check1", " Windows Temp"};
+  CheckBox recycleBinBox{"Check5", "Recycle Bin"};
+  CheckBox recentDocsBox{"Check6", "Recently Used Docs"};
+  PushButton browseButton{"PushButton9", "..."};
+  Label userTempLabel{"Label2", "Label1"};
+  Label recentDocsLabel{"Label1", "Label1"};
+  Timer countdownTimer{"Timer1"};
+  PushButton scheduleSwitch{"PushButton4", "Turn On"};
+  PushButton deleteNowButton{"PushButton2", "Start Deleting Temporary Files Now (Test)"};
+  desktop::TrayIcon trayIcon{platform_};
+
+  // The count towards the next scheduled run.
+  const schedule::Countdown& Countdown() const { return countdown_; }
+
+  // --- start-up, window events and closing ---
+  // Restores every control from the settings store, in a fixed order.
+  void Load();
+  // The window was minimised, restored or sized: minimised, it goes to the tray.
+  void Resized();
+  // The window closes, for whatever reason: the schedule stops and the tray icon goes.
+  void Close();
+  // The mouse moved over the window's own background.
+  void MouseOverBackground();
+  // The mouse moved over a push button or the Windows Temp box.
+  void ShowHandPointer();
+  // The shell's special folder as start-up reads it: a 512-character buffer holding the path and a NUL.
+  std::string GetSpecialFolderPath(int folderId) const;
+  // Opens the maker's home page once in a hundred starts.
+  void OpenHomePageAtRandom();
+
+  // Seconds from now to the next run, from the schedule panel as it stands.
+  void ComputeInterval();
+
+ private:
+  void WireEvents();
+  void TrayIconMouseUp(std::int16_t button, std::int32_t id);
+
+  // Start-up's helpers.
+  bool FileIsPresent(const std::string& path) const;
+  void ApplySkin();
+  void SetApplicationTitle();
+
+  // The schedule panel. Its handlers have no error report of their own: what fails is told plainly.
+  void TimedOptionChosen(bool weekdayListEnabled);
+  void EveryOptionChosen();
+  void WeekdayChosen();
+  void TimePickerChanged();
+  void TimePickerClicked();
+  void NumberBoxChanged(const settings::Key& key, const TextBox& box);
+  void NumberBoxLeft(TextBox& box);
+  void StoreScheduleOptions();
+  void StoreForPanel(const settings::Key& key, const std::string& value);
+  // Recomputes and restarts the count while the schedule is on.
+  void RestartCountdownIfOn();
+  // A weekly or daily interval cannot fail, so it is computed at once whether or not the schedule is on.
+  void RecomputeTimed();
+  bool ScheduleOn() const;
+  bool PickerHoldsTime() const;
+
+  // The countdown, the switch and the delete-now button.
+  void CountdownTicked();
+  void ScheduleSwitchClicked();
+  void DeleteNowClicked();
+  // The locations ticked and the own folder, as they stand now.
+  cleaning::Choices CurrentChoices() const;
+  // One cleaning run, unless one is under way already (a click during one of its yields).
+  void RunDeletion();
+
+  // The locations and the start-up options.
+  void SaveTick(const settings::Key& key, const CheckBox& box);
+  void StartWithWindowsBoxClicked();
+  void StartInTrayBoxClicked();
+  void BrowseClicked();
+  void HelpClicked();
+
+  WindowObserver* windowObserver_ = nullptr;
+  ErrorReportBox errorReport_;
+  schedule::Countdown countdown_;
+  // A number box changed since the interval was last computed.
+  bool scheduleBoxEdited_ = false;
+  bool deletionRunActive_ = false;
+
+  friend class WindowRunHost;
+};
+
+}  // namespace vantrelle

@@ -1,0 +1,105 @@
+// The one-second countdown, the on/off switch and the delete-now button.
+#include "base/Guard.h"
+#include "base/RuntimeError.h"
+#include "cleaning/DeletionRun.h"
+#include "platform/EventPump.h"
+#include "schedule/CountdownText.h"
+#include "window/MainForm.h"
+#include "window/Settings.h"
+#include "window/WindowRunHost.h"
+
+namespace vantrelle {
+
+namespace {
+
+constexpr const char* kTurnOn = "Turn On";
+constexpr const char* kTurnOff = "Turn Off";
+
+// The bar's maximum becomes the interval; its position follows the count while the count is within it.
+void ShowProgress(ProgressBar& bar, std::int32_t interval, std::int32_t count) {
+  bar.SetMax(interval);
+  if (count <= interval) bar.SetValue(count);
+}
+
+// Marks a run as under way for as long as it lasts, whatever happens inside.
+class RunMark {
+ public:
+  explicit RunMark(bool& active) : active_(active) { active_ = true; }
+  RunMark(const RunMark&) = delete;
+  RunMark& operator=(const RunMark&) = delete;
+  ~RunMark() { active_ = false; }
+
+ private:
+  bool& active_;
+};
+
+}  // namespace
+
+void MainForm::CountdownTicked() {
+  Guard guard(errorReport_, location::kCountdownTick);
+  // A tick queued before the switch went off.
+  if (guard.Test(100, [&] { return countdownTimer.Interval() == 0; })) {
+    guard.Line(102, [&] { statusFrame.SetCaption("Off."); });
+    return;  // 104
+  }
+  guard.Line(106, [&] { platform_.events->DoEvents(); });
+  guard.Line(108, [&] { countdown_.Advance(); });
+  guard.Line(110, [&] { ShowProgress(countdownBar, countdown_.Interval(), countdown_.Elapsed()); });
+  guard.Line(112, [&] {
+    const std::string rest = schedule::CountdownText(countdown_.Remaining());
+    std::string status;
+    status.reserve(64);  // one allocation for the whole line
+    status.append("On. Next switch will occur in: ").append(rest);
+    statusFrame.SetCaption(status);
+  });
+  if (guard.Test(114, [&] { return !countdown_.Due(); })) return;
+  guard.Line(116, [&] { countdownTimer.SetEnabled(false); });
+  guard.Line(118, [&] { RunDeletion(); });
+  guard.Line(120, [&] { ComputeInterval(); });
+  guard.Line(122, [&] { countdownTimer.SetEnabled(true); });
+  guard.Line(124, [&] { countdown_.Restart(); });
+}
+
+void MainForm::ScheduleSwitchClicked() {
+  Guard guard(errorReport_, location::kScheduleSwitchClicked);
+  if (guard.Test(100, [&] { return scheduleSwitch.Caption() == kTurnOn; })) {
+    guard.Line(102, [&] { scheduleSwitch.SetCaption(kTurnOff); });
+    guard.Line(104, [&] { statusFrame.SetCaption("On. Next delete will occur in: xx:xx:xx"); });
+    guard.Line(106, [&] { countdown_.Restart(); });
+    guard.Line(108, [&] { ComputeInterval(); });
+    guard.Line(110, [&] { countdownTimer.SetInterval(1000); });
+    guard.Line(112, [&] { countdownTimer.SetEnabled(true); });
+    guard.Line(114, [&] { settings::Save(*platform_.settings, settings::kStartStopState, settings::OnOff(true)); });
+  } else if (guard.Test(116, [&] { return scheduleSwitch.Caption() == kTurnOff; })) {
+    guard.Line(118, [&] { scheduleSwitch.SetCaption(kTurnOn); });
+    guard.Line(120, [&] { countdownTimer.SetInterval(0); });
+    guard.Line(122, [&] { statusFrame.SetCaption("Off."); });
+    guard.Line(124, [&] { settings::Save(*platform_.settings, settings::kStartStopState, settings::OnOff(false)); });
+  }
+}
+
+void MainForm::DeleteNowClicked() {
+  Guard guard(errorReport_, location::kDeleteNowClicked);
+  guard.Line(100, [&] { RunDeletion(); });
+}
+
+cleaning::Choices MainForm::CurrentChoices() const {
+  cleaning::Choices choices;
+  choices.windowsTemp = windowsTempBox.Ticked();
+  choices.recycleBin = recycleBinBox.Ticked();
+  choices.recentDocuments = recentDocsBox.Ticked();
+  choices.userTemp = userTempBox.Ticked();
+  choices.systemTemp = systemTempBox.Ticked();
+  choices.ownFolder = ownFolderBox.Ticked();
+  choices.ownFolderPath = ownFolderPathBox.Text();
+  return choices;
+}
+
+void MainForm::RunDeletion() {
+  if (deletionRunActive_) return;
+  const RunMark mark(deletionRunActive_);
+  WindowRunHost host(*this);
+  cleaning::DeletionRun(platform_, host).Run(CurrentChoices());
+}
+
+}  // namespace vantrelle

@@ -1,0 +1,71 @@
+// The locations to clean and the start-up options: each choice is stored the moment it changes.
+#include <string>
+
+#include "base/Guard.h"
+#include "desktop/StartWithWindows.h"
+#include "platform/Environment.h"
+#include "platform/SettingsStore.h"
+#include "platform/Shell.h"
+#include "window/MainForm.h"
+#include "window/Settings.h"
+
+namespace vantrelle {
+
+namespace {
+
+constexpr char kBrowseTitle[] = "Please select folder:";
+
+// The path with exactly one trailing backslash added when it has none ("C:\" stays as it is).
+std::string WithTrailingBackslash(const std::string& path) {
+  if (!path.empty() && path.back() == '\\') return path;
+  return path + '\\';
+}
+
+}  // namespace
+
+void MainForm::SaveTick(const settings::Key& key, const CheckBox& box) {
+  settings::Save(*platform_.settings, key, settings::OneZero(box.Ticked()));
+}
+
+void MainForm::StartInTrayBoxClicked() {
+  settings::Save(*platform_.settings, settings::kMinimized, settings::OnOff(startInTrayBox.Ticked()));
+}
+
+void MainForm::StartWithWindowsBoxClicked() {
+  // Restoring the stored choice at start-up must not switch the Run entry again.
+  if (isLoading) return;
+  desktop::StartWithWindows startWithWindows(*platform_.registry, *platform_.environment);
+  if (startWithWindowsBox.Ticked()) {
+    startInTrayBox.SetVisible(true);
+    settings::Save(*platform_.settings, settings::kWindowsStartup, "On");
+    startWithWindows.Enable();
+  } else {
+    // Starting hidden in the tray without starting with Windows makes no sense: clear it first.
+    startInTrayBox.SetValue(0);
+    startInTrayBox.SetVisible(false);
+    settings::Save(*platform_.settings, settings::kWindowsStartup, "Off");
+    startWithWindows.Disable();
+  }
+}
+
+void MainForm::BrowseClicked() {
+  Guard guard(errorReport_, location::kBrowseClicked);
+  std::string startFolder;
+  std::string chosen;
+  guard.Line(100, [&] { startFolder = settings::Get(*platform_.settings, settings::kLastFolder); });
+  guard.Line(102, [&] {
+    chosen = platform_.shell->BrowseForFolder(windowHandle, kBrowseTitle, startFolder).value_or(std::string());
+  });
+  if (!guard.Test(104, [&] { return !chosen.empty(); })) return;
+  guard.Line(106, [&] { settings::Save(*platform_.settings, settings::kLastFolderDot, chosen); });
+  // Remembered as the next start folder too, so the dialog opens where the person left off.
+  guard.Line(108, [&] { settings::Save(*platform_.settings, settings::kLastFolder, chosen); });
+  guard.Line(110, [&] { ownFolderPathBox.SetText(WithTrailingBackslash(chosen)); });
+}
+
+void MainForm::HelpClicked() {
+  Guard guard(errorReport_, location::kHelpClicked);
+  guard.Line(100, [&] { MsgBox(platform_.environment->Get("TEMP") + " is your temporary folder."); });
+}
+
+}  // namespace vantrelle

@@ -1,0 +1,131 @@
+// The schedule panel: weekly, daily or every so many days, hours and minutes. Every edit is stored
+// at once; while the schedule is on, an edit that changes when the next run falls restarts the
+// countdown from a fresh interval, so the countdown always shows the run that will really happen.
+#include "base/Conversions.h"
+#include "base/Locale.h"
+#include "base/RuntimeError.h"
+#include "platform/Clock.h"
+#include "schedule/Interval.h"
+#include "window/MainForm.h"
+#include "window/Settings.h"
+
+namespace vantrelle {
+
+namespace {
+
+// A box that holds no number gets its out-of-the-box value, stored like any edit.
+void ReplaceUnlessNumeric(const Locale& locale, TextBox& box, const char* replacement) {
+  if (!conversions::IsNumeric(locale, box.Text())) box.SetText(replacement);
+}
+
+}  // namespace
+
+void MainForm::ComputeInterval() {
+  const Locale& locale = *platform_.locale;
+  const LocalTime now = platform_.clock->Now();
+  if (weeklyOption.Value()) {
+    // The list always has a weekday once restored; without one there is no weekly run to time.
+    if (weekdayList.ListIndex() >= 0) {
+      countdown_.SetInterval(schedule::UntilWeekly(now, weekdayList.ListIndex() + 1, timePicker.Value()));
+    }
+  } else if (dailyOption.Value()) {
+    countdown_.SetInterval(schedule::UntilDaily(now, timePicker.Value()));
+  } else if (everyOption.Value()) {
+    ReplaceUnlessNumeric(locale, hoursBox, "0");
+    ReplaceUnlessNumeric(locale, minutesBox, "0");
+    ReplaceUnlessNumeric(locale, daysBox, "1");
+    const double hours = conversions::ToDouble(locale, hoursBox.Text());
+    const double minutes = conversions::ToDouble(locale, minutesBox.Text());
+    const double days = conversions::ToDouble(locale, daysBox.Text());
+    countdown_.SetInterval(schedule::Every(days, hours, minutes));
+  }
+  scheduleBoxEdited_ = false;
+}
+
+bool MainForm::ScheduleOn() const { return countdownTimer.Interval() != 0; }
+
+// The picker holds a time of day (not only a date): before start-up has restored it, it does not.
+bool MainForm::PickerHoldsTime() const { return conversions::ShowsTimeOfDay(timePicker.Value()); }
+
+void MainForm::RestartCountdownIfOn() {
+  if (!ScheduleOn()) return;
+  try {
+    ComputeInterval();
+    countdown_.Restart();
+  } catch (const RuntimeError& failure) {
+    MsgBox(failure.what());
+  }
+}
+
+void MainForm::RecomputeTimed() {
+  if (ScheduleOn()) {
+    RestartCountdownIfOn();
+  } else {
+    ComputeInterval();
+  }
+}
+
+// A store that refuses a write is told at once, so the person knows the choice will not outlive
+// the program; the panel itself goes on.
+void MainForm::StoreForPanel(const settings::Key& key, const std::string& value) {
+  try {
+    settings::Save(*platform_.settings, key, value);
+  } catch (const RuntimeError& failure) {
+    MsgBox(failure.what());
+  }
+}
+
+void MainForm::StoreScheduleOptions() {
+  StoreForPanel(settings::kWeeklyChosen, settings::TrueFalse(weeklyOption.Value()));
+  StoreForPanel(settings::kDailyChosen, settings::TrueFalse(dailyOption.Value()));
+  StoreForPanel(settings::kEveryChosen, settings::TrueFalse(everyOption.Value()));
+}
+
+// Weekly and daily: a fresh interval when the picker holds a time of day.
+void MainForm::TimedOptionChosen(bool weekdayListEnabled) {
+  if (PickerHoldsTime()) RecomputeTimed();
+  timePicker.SetEnabled(true);
+  weekdayList.SetEnabled(weekdayListEnabled);
+  StoreScheduleOptions();
+}
+
+void MainForm::EveryOptionChosen() {
+  timePicker.SetEnabled(false);
+  weekdayList.SetEnabled(false);
+  StoreScheduleOptions();
+  RestartCountdownIfOn();
+}
+
+void MainForm::WeekdayChosen() {
+  StoreForPanel(settings::kWeekly, weekdayList.Text());
+  if (weeklyOption.Value()) RestartCountdownIfOn();
+}
+
+void MainForm::TimePickerChanged() {
+  StoreForPanel(settings::kWeeklyTime, conversions::DateToText(*platform_.locale, timePicker.Value()));
+  if (dailyOption.Value() && PickerHoldsTime()) {
+    RecomputeTimed();
+  } else if (weeklyOption.Value()) {
+    RestartCountdownIfOn();
+  }
+}
+
+// The picker's click stores and recomputes exactly as a change does.
+void MainForm::TimePickerClicked() { TimePickerChanged(); }
+
+void MainForm::NumberBoxChanged(const settings::Key& key, const TextBox& box) {
+  StoreForPanel(key, box.Text());
+  scheduleBoxEdited_ = true;
+}
+
+// The text stays as typed (and stored); the person is sent back to correct it.
+void MainForm::NumberBoxLeft(TextBox& box) {
+  if (!conversions::IsNumeric(*platform_.locale, box.Text())) {
+    MsgBox("Must be a numeric entry.");
+    box.SetFocus();
+    return;
+  }
+  if (scheduleBoxEdited_ && everyOption.Value()) RestartCountdownIfOn();
+}
+
+}  // namespace vantrelle

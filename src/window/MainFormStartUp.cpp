@@ -1,0 +1,116 @@
+// Start-up of the main window: every control restored from the settings store, in a fixed order.
+#include <cstddef>
+
+#include "base/Conversions.h"
+#include "base/Guard.h"
+#include "base/Strings.h"
+#include "platform/Environment.h"
+#include "platform/Instance.h"
+#include "platform/SettingsStore.h"
+#include "window/MainForm.h"
+#include "window/Settings.h"
+
+namespace vantrelle {
+
+namespace {
+
+inline constexpr int kRecentDocumentsFolder = 8;
+
+}  // namespace
+
+void MainForm::Load() {
+  Guard guard(errorReport_, location::kStartUp);
+  auto& store = *platform_.settings;
+  auto& locale = *platform_.locale;
+  auto& environment = *platform_.environment;
+  const auto ticked = [&](const settings::Key& key) {
+    return conversions::ToDouble(locale, settings::Get(store, key)) == 1 ? 1 : 0;
+  };
+
+  if (guard.Test(100, [&] { return platform_.instance->PreviousInstanceRunning(); })) {
+    guard.Line(102, [&] { endRequested = true; });
+    return;
+  }
+  guard.Line(104, [&] { isLoading = true; });
+  guard.Line(106, [&] { ApplySkin(); });
+  if (guard.Test(108, [&] { return FileIsPresent(environment.ProgramFolder() + "\\HAND-M.CUR"); })) {
+    guard.Line(110, [&] { customPointerFile = environment.ProgramFolder() + "\\HAND-M.CUR"; });
+  }
+  guard.Line(112, [&] { OpenHomePageAtRandom(); });
+  guard.Line(128, [&] {
+    caption = kProductName;
+    WindowChanged();
+    SetApplicationTitle();
+  });
+
+  std::string startStop;
+  guard.Line(130, [&] { startStop = settings::Get(store, settings::kStartStopState); });
+  if (guard.Test(132, [&] { return startStop == "Off"; })) {
+    guard.Line(134, [&] { scheduleSwitch.SetCaption("Turn On"); });
+    guard.Line(136, [&] { statusFrame.SetCaption("Off."); });
+    guard.Line(138, [&] { countdownTimer.SetInterval(0); });
+  } else if (guard.Test(140, [&] { return startStop == "On"; })) {
+    guard.Line(142, [&] { scheduleSwitch.SetCaption("Turn Off"); });
+    guard.Line(144, [&] { countdownTimer.SetInterval(1000); });
+  }
+  guard.Line(146, [&] { trayIcon.SetTip(kProductName); });
+  guard.Line(148, [&] { trayIcon.SetInTray(true); });
+
+  guard.Line(150,
+             [&] { startWithWindowsBox.SetValue(settings::Get(store, settings::kWindowsStartup) == "On" ? 1 : 0); });
+  guard.Line(152, [&] { startInTrayBox.SetValue(settings::Get(store, settings::kMinimized) == "On" ? 1 : 0); });
+  if (guard.Test(154, [&] { return startInTrayBox.Ticked(); })) {
+    guard.Line(156, [&] {
+      windowState = WindowState::Minimized;
+      WindowChanged();
+    });
+  }
+  guard.Line(158, [&] { windowsTempBox.SetValue(ticked(settings::kWindowsTemp)); });
+  guard.Line(160, [&] { recycleBinBox.SetValue(ticked(settings::kRecycleBin)); });
+  guard.Line(162, [&] { recentDocsBox.SetValue(ticked(settings::kMostRecentlyUsed)); });
+  guard.Line(164, [&] { userTempBox.SetValue(ticked(settings::kAppData)); });
+
+  std::string recent;
+  std::size_t nul = 0;
+  guard.Line(166, [&] { recent = GetSpecialFolderPath(kRecentDocumentsFolder); });
+  // The NUL's position counted from 1; 0 when there is none.
+  guard.Line(168, [&] {
+    const auto at = recent.find('\0');
+    nul = at == std::string::npos ? 0 : at + 1;
+  });
+  if (guard.Test(170, [&] { return nul > 1; })) {
+    guard.Line(172, [&] { recent = recent.substr(0, nul - 1); });
+  }
+  guard.Line(174, [&] { recent = TrimSpaces(recent); });
+  guard.Line(176, [&] { recentDocsBox.SetCaption("Recently Used Docs"); });
+  guard.Line(178, [&] { recentDocsLabel.SetCaption(recent); });
+  guard.Line(180, [&] { windowsTempBox.SetCaption("Windows Temp - " + environment.Get("windir") + "\\Temp"); });
+  guard.Line(182, [&] { userTempBox.SetCaption("User Temp (AppData) - "); });
+  guard.Line(184, [&] { userTempLabel.SetCaption(environment.Get("appdata") + "\\Temp"); });
+  guard.Line(186, [&] { systemTempBox.SetCaption("System Temp - " + environment.Get("TEMP")); });
+  guard.Line(188, [&] {
+    ownFolderPathBox.SetText(
+        settings::Get(store, settings::kOwnFolderPath, settings::DefaultValue(settings::kOwnFolderPath, platform_)));
+  });
+  guard.Line(190, [&] { systemTempBox.SetValue(ticked(settings::kSysTemp)); });
+  guard.Line(192, [&] { ownFolderBox.SetValue(ticked(settings::kUserFolder)); });
+  guard.Line(194, [&] {
+    weeklyOption.SetValue(conversions::ToBoolean(locale, settings::Get(store, settings::kWeeklyChosen)));
+  });
+  guard.Line(
+      196, [&] { dailyOption.SetValue(conversions::ToBoolean(locale, settings::Get(store, settings::kDailyChosen))); });
+  guard.Line(
+      198, [&] { everyOption.SetValue(conversions::ToBoolean(locale, settings::Get(store, settings::kEveryChosen))); });
+  guard.Line(200, [&] {
+    const std::string text =
+        settings::Get(store, settings::kWeeklyTime, settings::DefaultValue(settings::kWeeklyTime, platform_));
+    timePicker.SetValue(conversions::TextToDate(locale, text));
+  });
+  guard.Line(202, [&] { weekdayList.SetText(settings::Get(store, settings::kWeekly)); });
+  guard.Line(204, [&] { hoursBox.SetText(settings::Get(store, settings::kEveryHours)); });
+  guard.Line(206, [&] { minutesBox.SetText(settings::Get(store, settings::kEveryMinutes)); });
+  guard.Line(208, [&] { daysBox.SetText(settings::Get(store, settings::kEveryDays)); });
+  guard.Line(210, [&] { isLoading = false; });
+}
+
+}  // namespace vantrelle

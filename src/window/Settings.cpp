@@ -1,0 +1,40 @@
+#include "window/Settings.h"
+
+#include "base/Conversions.h"
+#include "platform/Clock.h"
+#include "platform/Environment.h"
+#include "platform/Platform.h"
+#include "platform/SettingsStore.h"
+
+namespace vantrelle::settings {
+
+std::string DefaultValue(const Key& key, const platform::Platform& platform) {
+  if (key.name == kOwnFolderPath.name) {
+    std::string folder = platform.environment->ProgramFolder();
+    if (folder.empty() || folder.back() != '\\') folder += '\\';  // a drive root already ends in one
+    return folder + "Samples";
+  }
+  if (key.name == kWeeklyTime.name) {
+    LocalTime time = conversions::kZeroDate;
+    const LocalTime now = platform.clock->Now();
+    time.hour = now.hour;
+    time.minute = now.minute;
+    time.second = now.second;
+    return conversions::DateToText(*platform.locale, time);
+  }
+  return std::string(key.defaultValue);
+}
+
+std::string Get(platform::SettingsStore& store, const Key& key, const std::string& defaultValue) {
+  return store.GetSetting(std::string(kApplication), std::string(kSection), std::string(key.name), defaultValue);
+}
+
+std::string Get(platform::SettingsStore& store, const Key& key) {
+  return Get(store, key, std::string(key.defaultValue));
+}
+
+void Save(platform::SettingsStore& store, const Key& key, const std::string& value) {
+  store.SaveSetting(std::string(kApplication), std::string(kSection), std::string(key.name), value);
+}
+
+}  // namespace vantrelle::settings

@@ -1,0 +1,77 @@
+#pragma once
+// Every key the program keeps in the per-user settings store, with its default and value form.
+// All keys live under one application name and section.
+#include <string>
+#include <string_view>
+
+namespace vantrelle {
+namespace platform {
+class SettingsStore;
+struct Platform;
+}  // namespace platform
+
+namespace settings {
+
+inline constexpr std::string_view kApplication = "Marrowick";
+inline constexpr std::string_view kSection = "Vantrelle";
+
+enum class Form {
+  OnOff,      // "On" / "Off"
+  OneZero,    // "1" / "0"
+  TrueFalse,  // "True" / "False"
+  Text,       // stored as typed or chosen
+  DateTime,   // the time picker's value in the general date format
+  Weekday,    // "Sunday" .. "Saturday"
+};
+
+struct Key {
+  std::string_view name;
+  std::string_view defaultValue;  // empty where the default is computed at start-up (see notes)
+  Form form;
+};
+
+// Defaults that depend on the machine: "Text1" is the program folder + "\Samples",
+// "Weekly Time" is the current time of day.
+inline constexpr Key kStartStopState{"StartStopState", "On", Form::OnOff};
+inline constexpr Key kWindowsStartup{"Windows Startup", "Off", Form::OnOff};
+inline constexpr Key kMinimized{"Minimized", "Off", Form::OnOff};
+inline constexpr Key kWindowsTemp{"Windows Temp", "0", Form::OneZero};
+inline constexpr Key kRecycleBin{"Recycle Bin", "0", Form::OneZero};
+inline constexpr Key kMostRecentlyUsed{"Most Recently Used", "0", Form::OneZero};
+inline constexpr Key kAppData{"AppData", "0", Form::OneZero};
+inline constexpr Key kOwnFolderPath{"Text1", "", Form::Text};
+inline constexpr Key kSysTemp{"SysTemp", "0", Form::OneZero};
+inline constexpr Key kUserFolder{"UserFolder", "0", Form::OneZero};
+inline constexpr Key kWeeklyChosen{"Option1", "0", Form::TrueFalse};
+inline constexpr Key kDailyChosen{"Option2", "0", Form::TrueFalse};
+inline constexpr Key kEveryChosen{"Option3", "1", Form::TrueFalse};
+inline constexpr Key kWeeklyTime{"Weekly Time", "", Form::DateTime};
+inline constexpr Key kWeekly{"Weekly", "Monday", Form::Weekday};
+inline constexpr Key kEveryHours{"Text11", "0", Form::Text};
+inline constexpr Key kEveryMinutes{"Text2", "0", Form::Text};
+inline constexpr Key kEveryDays{"Text3", "1", Form::Text};
+inline constexpr Key kLastFolder{"LastFolder", "", Form::Text};
+inline constexpr Key kLastFolderDot{"LastFolderDot", "", Form::Text};
+
+inline constexpr Key kAll[] = {kStartStopState,   kWindowsStartup, kMinimized,     kWindowsTemp, kRecycleBin,
+                               kMostRecentlyUsed, kAppData,        kOwnFolderPath, kSysTemp,     kUserFolder,
+                               kWeeklyChosen,     kDailyChosen,    kEveryChosen,   kWeeklyTime,  kWeekly,
+                               kEveryHours,       kEveryMinutes,   kEveryDays,     kLastFolder,  kLastFolderDot};
+
+// The default of `key` on this machine at this moment: the table's, or for "Text1" the program
+// folder followed by "\Samples" and for "Weekly Time" the current time of day as the picker's text.
+std::string DefaultValue(const Key& key, const platform::Platform& platform);
+
+// The stored text of `key`, or `defaultValue` when absent.
+std::string Get(platform::SettingsStore& store, const Key& key, const std::string& defaultValue);
+// The stored text of `key`, or its table default when absent.
+std::string Get(platform::SettingsStore& store, const Key& key);
+void Save(platform::SettingsStore& store, const Key& key, const std::string& value);
+
+// Value forms on writing.
+inline std::string OnOff(bool on) { return on ? "On" : "Off"; }
+inline std::string OneZero(bool ticked) { return ticked ? "1" : "0"; }
+inline std::string TrueFalse(bool value) { return value ? "True" : "False"; }
+
+}  // namespace settings
+}  // namespace vantrelle

@@ -1,0 +1,41 @@
+#pragma once
+// The schedule panel and its countdown in the window, with the clock at a chosen moment.
+#include <cstdint>
+#include <string>
+
+#include "LogicTest.h"
+
+namespace vantrelle::testing {
+
+class ScheduleTest : public LogicTest {
+ protected:
+  // 2026-12-09 is a Wednesday.
+  static constexpr LocalTime kWednesday10{2026, 12, 9, 10, 0, 0};
+
+  ScheduleTest() { At(kWednesday10); }
+
+  void At(const LocalTime& now) { fakes.clock.now = now; }
+  // A time of day as the picker holds it, on the picker's design date.
+  static LocalTime Time(int hour, int minute, int second) { return {2010, 2, 19, hour, minute, second}; }
+  void EveryN(const std::string& days, const std::string& hours, const std::string& minutes) {
+    form.everyOption.Click();
+    form.daysBox.Type(days);
+    form.hoursBox.Type(hours);
+    form.minutesBox.Type(minutes);
+  }
+  void DailyAt(int hour, int minute, int second) {
+    form.timePicker.SetValue(Time(hour, minute, second));
+    form.dailyOption.Click();
+  }
+  void SwitchOn() {
+    form.scheduleSwitch.SetCaption("Turn On");
+    form.scheduleSwitch.Click();
+  }
+  // The clock moves on and the timer's period comes round.
+  void Tick(std::int64_t seconds = 1) {
+    At(Later(fakes.clock.now, seconds));
+    form.countdownTimer.Elapse();
+  }
+};
+
+}  // namespace vantrelle::testing
