@@ -59,7 +59,7 @@ bool OpenSearchLevel(platform::FileServices& files, const std::string& path, boo
 void FindTempFolders(const platform::Platform& platform, RunHost& host, TempFolderList& list,
                      const std::string& folder) {
   auto& files = *platform.files;
-  YieldPacer events(platform);
+  YieldPacer events(platform, host);
   std::vector<SearchLevel> stack(1);
   const std::string start = folder.empty() || folder.back() != '\\' ? folder + "\\" : folder;
   if (!OpenSearchLevel(files, start, true, stack[0])) return;
@@ -72,10 +72,10 @@ void FindTempFolders(const platform::Platform& platform, RunHost& host, TempFold
     const std::string& name = level.subfolders[level.next++];
     const std::string candidate = level.path + name;
     host.ShowStatus("Searching for folders (Windows Temp)...");
-    events.DoEvents();
+    if (!events.DoEvents()) return;
     if (EqualsNoCase(name, "Temp")) {
       if (EndsWithNoCase(candidate, "Service\\Local Settings\\Temp")) {
-        events.DoEvents();
+        if (!events.DoEvents()) return;
       } else if (EndsWithNoCase(candidate, "\\Local Settings\\Temp")) {
         list.Append(candidate);
       }
@@ -103,6 +103,7 @@ bool CleanWindowsTemp(const platform::Platform& platform, RunHost& host) {
 
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
       events.DoEvents();
+      if (host.StopRequested()) return false;
       if (EqualsNoCase(std::string(1, letter) + ":\\Temp", top)) {
         list.Append(temp);
         break;
@@ -117,7 +118,7 @@ bool CleanWindowsTemp(const platform::Platform& platform, RunHost& host) {
       }
     }
     events.DoEvents();
-    for (std::size_t i = 0; i < list.Count(); ++i) {
+    for (std::size_t i = 0; i < list.Count() && !host.StopRequested(); ++i) {
       EmptyFolder(platform, host, list[i]);
       result = true;
     }
