@@ -150,6 +150,11 @@ class MainForm {
   void NumberBoxChanged(const settings::Key& key, const TextBox& box);
   void NumberBoxLeft(TextBox& box);
   void StoreScheduleOptions();
+  // The every-N boxes set back to their out-of-the-box texts: those holding no number, or all.
+  void ResetEveryBoxes(bool evenNumbers);
+  // Seconds between every-N runs from the boxes: at least a minute; a total of none or less, or one
+  // too large with no interval to keep, sets the boxes back to one day.
+  std::int32_t EveryInterval();
   void StoreForPanel(const settings::Key& key, const std::string& value);
   // Recomputes and restarts the count while the schedule is on.
   void RestartCountdownIfOn();

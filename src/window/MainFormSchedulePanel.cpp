@@ -1,6 +1,11 @@
 // The schedule panel: weekly, daily or every so many days, hours and minutes. Every edit is stored
 // at once; while the schedule is on, an edit that changes when the next run falls restarts the
 // countdown from a fresh interval, so the countdown always shows the run that will really happen.
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+#include "base/Calendar.h"
 #include "base/Conversions.h"
 #include "base/Locale.h"
 #include "base/RuntimeError.h"
@@ -13,15 +18,42 @@ namespace vantrelle {
 
 namespace {
 
-// A box that holds no number gets its out-of-the-box value, stored like any edit.
-void ReplaceUnlessNumeric(const Locale& locale, TextBox& box, const char* replacement) {
-  if (!conversions::IsNumeric(locale, box.Text())) box.SetText(replacement);
-}
+// The every-N boxes in the order they are checked, each with its out-of-the-box text.
+constexpr std::pair<TextBox MainForm::*, const char*> kEveryBoxes[] = {
+    {&MainForm::hoursBox, "0"}, {&MainForm::minutesBox, "0"}, {&MainForm::daysBox, "1"}};
 
 }  // namespace
 
-void MainForm::ComputeInterval() {
+// A box set back gets its out-of-the-box text, stored like any edit.
+void MainForm::ResetEveryBoxes(bool evenNumbers) {
+  for (const auto& [box, outOfTheBox] : kEveryBoxes) {
+    if (evenNumbers || !conversions::IsNumeric(*platform_.locale, (this->*box).Text()))
+      (this->*box).SetText(outOfTheBox);
+  }
+}
+
+std::int32_t MainForm::EveryInterval() {
   const Locale& locale = *platform_.locale;
+  ResetEveryBoxes(false);
+  std::optional<std::int32_t> total;
+  try {
+    const double hours = conversions::ToDouble(locale, hoursBox.Text());
+    const double minutes = conversions::ToDouble(locale, minutesBox.Text());
+    const double days = conversions::ToDouble(locale, daysBox.Text());
+    total = schedule::Every(days, hours, minutes);
+  } catch (const RuntimeError& failure) {
+    // A usable interval stays and the failure is told; without one every tick would run.
+    if (failure.Number() != Overflow().Number() || countdown_.Interval() >= schedule::kShortestInterval) throw;
+  }
+  if (!total || *total <= 0) {
+    // No time between runs: the boxes go back to one day, as boxes holding no number do.
+    ResetEveryBoxes(true);
+    return calendar::kSecondsPerDay;
+  }
+  return std::max(*total, schedule::kShortestInterval);
+}
+
+void MainForm::ComputeInterval() {
   const LocalTime now = platform_.clock->Now();
   if (weeklyOption.Value()) {
     // The list always has a weekday once restored; without one there is no weekly run to time.
@@ -31,13 +63,7 @@ void MainForm::ComputeInterval() {
   } else if (dailyOption.Value()) {
     countdown_.SetInterval(schedule::UntilDaily(now, timePicker.Value()));
   } else if (everyOption.Value()) {
-    ReplaceUnlessNumeric(locale, hoursBox, "0");
-    ReplaceUnlessNumeric(locale, minutesBox, "0");
-    ReplaceUnlessNumeric(locale, daysBox, "1");
-    const double hours = conversions::ToDouble(locale, hoursBox.Text());
-    const double minutes = conversions::ToDouble(locale, minutesBox.Text());
-    const double days = conversions::ToDouble(locale, daysBox.Text());
-    countdown_.SetInterval(schedule::Every(days, hours, minutes));
+    countdown_.SetInterval(EveryInterval());
   }
   scheduleBoxEdited_ = false;
 }

@@ -184,7 +184,7 @@ TEST_F(CountdownTest, DailyScheduleCountsDownToItsRunAndRestartsForTomorrow) {
   EXPECT_EQ(form.statusFrame.Caption(), "On. Next switch will occur in: 23:59:58");
 }
 
-TEST_F(CountdownTest, WithNoIntervalEveryTickRuns) {
+TEST_F(CountdownTest, WithNoIntervalTheFirstTickRunsAndATotalOfNoneOrLessGoesBackToADay) {
   form.Load();  // an empty store leaves the schedule on, with no interval computed yet
   Tick();
   EXPECT_EQ(form.statusFrame.Caption(), "On. Next switch will occur in: 00:00:01");
@@ -194,11 +194,40 @@ TEST_F(CountdownTest, WithNoIntervalEveryTickRuns) {
   form.daysBox.Type("0");
   form.minutesBox.Type("-1");
   form.minutesBox.LostFocus();
-  for (int i = 0; i < 3; ++i) {
-    Tick();
-    EXPECT_EQ(form.Countdown().Elapsed(), 0) << "tick " << i;
-    EXPECT_EQ(form.statusFrame.Caption(), "On. Next switch will occur in: 00:01:01");
-    EXPECT_EQ(form.countdownBar.Max(), -60);
+  EXPECT_EQ(Stored(settings::kEveryDays), "1");
+  EXPECT_EQ(Stored(settings::kEveryMinutes), "0");
+  Tick();
+  EXPECT_EQ(form.Countdown().Elapsed(), 1);
+  EXPECT_EQ(form.statusFrame.Caption(), "On. Next switch will occur in: 23:59:59");
+}
+
+// Whatever the boxes hold, a running schedule starts a cleaning run at most once a minute (after
+// the one a start-up with no interval makes at its first tick).
+TEST_F(CountdownTest, ASwitchedOnScheduleNeverRunsMoreOftenThanOnceAMinute) {
+  const char* const boxes[][3] = {{"0", "0", "0"},     {"0", "0", "-5"},    {"0", "0", "0.5"}, {"0", "0", "0.0001"},
+                                  {"30000", "0", "0"}, {"1e400", "0", "0"}, {"0", "-1", "0"},  {"0", "0", "1"}};
+  for (const auto& box : boxes) {
+    SCOPED_TRACE(std::string(box[0]) + "|" + box[1] + "|" + box[2]);
+    fake::FakePlatform fakes;
+    fakes.shell.recycleBins["C:\\"] = 0;
+    fakes.settings.values[{"Marrowick", "Vantrelle", "Recycle Bin"}] = "1";  // each run asks the bin once
+    fakes.settings.values[{"Marrowick", "Vantrelle", "Text3"}] = box[0];
+    fakes.settings.values[{"Marrowick", "Vantrelle", "Text11"}] = box[1];
+    fakes.settings.values[{"Marrowick", "Vantrelle", "Text2"}] = box[2];
+    MainForm form(fakes.platform);
+    form.windowHandle = 0x1234;
+    form.Load();
+    std::vector<int> runs;
+    for (int second = 1; second <= 600; ++second) {
+      fakes.clock.now = Later(fakes.clock.now, 1);
+      const int queries = fakes.shell.queries;
+      form.countdownTimer.Elapse();
+      if (fakes.shell.queries > queries) runs.push_back(second);
+    }
+    ASSERT_FALSE(runs.empty());
+    EXPECT_EQ(runs.front(), 1);
+    for (std::size_t i = 2; i < runs.size(); ++i) EXPECT_GE(runs[i] - runs[i - 1], 60) << "run " << i;
+    EXPECT_TRUE(fakes.messageBox.shown.empty());
   }
 }
 
