@@ -131,6 +131,8 @@ class MainForm {
 
   // Seconds from now to the next run, from the schedule panel as it stands.
   void ComputeInterval();
+  // The same once a scheduled run has ended: the next run is never the one that just ran.
+  void ComputeIntervalAfterRun();
 
  private:
   void WireEvents();

@@ -56,7 +56,7 @@ void MainForm::CountdownTicked() {
   guard.Line(116, [&] { countdownTimer.SetEnabled(false); });
   guard.Line(118, [&] { RunDeletion(); });
   if (endRequested) return;  // the window closed during the run: the schedule ends with it
-  guard.Line(120, [&] { ComputeInterval(); });
+  guard.Line(120, [&] { ComputeIntervalAfterRun(); });
   guard.Line(122, [&] { countdownTimer.SetEnabled(true); });
   guard.Line(124, [&] { countdown_.Restart(); });
 }

@@ -68,6 +68,12 @@ void MainForm::ComputeInterval() {
   scheduleBoxEdited_ = false;
 }
 
+void MainForm::ComputeIntervalAfterRun() {
+  ComputeInterval();
+  // A daily time equal to now is the run that just ended, within its own second.
+  if (dailyOption.Value() && countdown_.Interval() == 0) countdown_.SetInterval(calendar::kSecondsPerDay);
+}
+
 bool MainForm::ScheduleOn() const { return countdownTimer.Interval() != 0; }
 
 // The picker holds a time of day (not only a date): before start-up has restored it, it does not.
