@@ -60,7 +60,7 @@ bool EmptyRecycleBin(const platform::Platform& platform, platform::WindowHandle 
       if (files.DriveType(root) != platform::kDriveFixed) continue;
       if (shell.RecycleBinItemCount(root) > 0) {
         // One call empties the bins of every drive.
-        shell.EmptyAllRecycleBins(owner);
+        if (!shell.EmptyAllRecycleBins(owner)) return false;
         shell.UpdateRecycleBinIcon();
       }
       result = true;
