@@ -133,6 +133,8 @@ class MainForm {
   void ComputeInterval();
   // The same once a scheduled run has ended: the next run is never the one that just ran.
   void ComputeIntervalAfterRun();
+  // The system's clock was set, or its time zone or daylight saving changed.
+  void ClockChanged();
 
  private:
   void WireEvents();

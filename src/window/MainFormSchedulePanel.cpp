@@ -53,17 +53,20 @@ std::int32_t MainForm::EveryInterval() {
   return std::max(*total, schedule::kShortestInterval);
 }
 
+// A weekday or a time of day is counted on the local clock, so the run falls at that local time;
+// every so many days, hours and minutes is counted as time passes.
 void MainForm::ComputeInterval() {
   const LocalTime now = platform_.clock->Now();
   if (weeklyOption.Value()) {
     // The list always has a weekday once restored; without one there is no weekly run to time.
     if (weekdayList.ListIndex() >= 0) {
-      countdown_.SetInterval(schedule::UntilWeekly(now, weekdayList.ListIndex() + 1, timePicker.Value()));
+      countdown_.SetInterval(schedule::UntilWeekly(now, weekdayList.ListIndex() + 1, timePicker.Value()),
+                             schedule::CountBy::LocalTime);
     }
   } else if (dailyOption.Value()) {
-    countdown_.SetInterval(schedule::UntilDaily(now, timePicker.Value()));
+    countdown_.SetInterval(schedule::UntilDaily(now, timePicker.Value()), schedule::CountBy::LocalTime);
   } else if (everyOption.Value()) {
-    countdown_.SetInterval(EveryInterval());
+    countdown_.SetInterval(EveryInterval(), schedule::CountBy::ElapsedTime);
   }
   scheduleBoxEdited_ = false;
 }
@@ -71,7 +74,17 @@ void MainForm::ComputeInterval() {
 void MainForm::ComputeIntervalAfterRun() {
   ComputeInterval();
   // A daily time equal to now is the run that just ended, within its own second.
-  if (dailyOption.Value() && countdown_.Interval() == 0) countdown_.SetInterval(calendar::kSecondsPerDay);
+  if (dailyOption.Value() && countdown_.Interval() == 0) {
+    countdown_.SetInterval(calendar::kSecondsPerDay, schedule::CountBy::LocalTime);
+  }
+}
+
+void MainForm::ClockChanged() {
+  if (!ScheduleOn() || countdown_.CountingBy() != schedule::CountBy::LocalTime) return;
+  // A time the new clock has already passed is due at the next tick, as after a sleep; any other
+  // is counted again towards the chosen time on the new clock.
+  countdown_.Advance();
+  if (!countdown_.Due()) RestartCountdownIfOn();
 }
 
 bool MainForm::ScheduleOn() const { return countdownTimer.Interval() != 0; }

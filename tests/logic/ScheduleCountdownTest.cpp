@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <string>
 #include <vector>
@@ -42,31 +43,53 @@ TEST(CountdownText, CoversTheWholeRangeOfTheCountdown) {
 // The count on its own, against a clock the test moves.
 class CountdownCount : public ::testing::Test {
  protected:
-  void Pass(std::int64_t seconds) { clock.now = calendar::FromSeconds(calendar::ToSeconds(clock.now) + seconds); }
+  void Pass(std::int64_t seconds) { clock.Pass(seconds); }
 
   fake::FakeClock clock;
   schedule::Countdown countdown{clock};
 };
 
-TEST_F(CountdownCount, LateTicksCountTheClockAndABackwardClockStillCounts) {
+// Every-N counts time as it passes; a weekday or a time of day counts on the local clock. Both
+// catch up after a sleep; only the local count follows a clock that is set or changes for
+// daylight saving.
+TEST_F(CountdownCount, ElapsedTimeIgnoresClockChangesAndLocalTimeFollowsThem) {
+  schedule::Countdown local{clock};
   countdown.Advance();  // no reading yet: one second
+  local.Advance();
   EXPECT_EQ(countdown.Elapsed(), 1);
-  countdown.SetInterval(3600);
+  EXPECT_EQ(local.Elapsed(), 1);
+  countdown.SetInterval(3600, schedule::CountBy::ElapsedTime);
+  local.SetInterval(3600, schedule::CountBy::LocalTime);
   countdown.Restart();
-  EXPECT_EQ(countdown.Elapsed(), 0);
-  Pass(5);
-  countdown.Advance();
-  EXPECT_EQ(countdown.Elapsed(), 5);
-  countdown.Advance();  // two ticks within one second
-  EXPECT_EQ(countdown.Elapsed(), 6);
-  Pass(-3600);  // the clock was put back an hour
-  countdown.Advance();
-  EXPECT_EQ(countdown.Elapsed(), 7);
-  Pass(1);
-  countdown.Advance();
-  EXPECT_EQ(countdown.Elapsed(), 8);
-  EXPECT_EQ(countdown.Remaining(), 3592);
-  EXPECT_FALSE(countdown.Due());
+  local.Restart();
+
+  const auto setClock = [&](std::int64_t seconds) {
+    clock.now = calendar::FromSeconds(calendar::ToSeconds(clock.now) + seconds);
+  };
+  struct Step {
+    const char* what;
+    std::function<void()> happen;
+    std::int32_t elapsed;
+    std::int32_t onLocalClock;
+  } const steps[] = {
+      {"a late tick", [&] { Pass(5); }, 5, 5},
+      {"two ticks within one second", [] {}, 5, 5},
+      {"the clock put back an hour", [&] { setClock(-3600); }, 5, -3595},
+      {"a second", [&] { Pass(1); }, 6, -3594},
+      {"the clock put forward two hours", [&] { setClock(7200); }, 6, 3606},
+      {"eight hours asleep", [&] { Pass(8 * 3600); }, 28806, 32406},
+      {"a timer 499 ms late", [&] { clock.tickMs += 499; }, 28806, 32406},
+      {"a timer 500 ms late", [&] { clock.tickMs += 1; }, 28807, 32406},
+  };
+  for (const Step& step : steps) {
+    step.happen();
+    countdown.Advance();
+    local.Advance();
+    EXPECT_EQ(countdown.Elapsed(), step.elapsed) << step.what;
+    EXPECT_EQ(local.Elapsed(), step.onLocalClock) << step.what;
+  }
+  EXPECT_EQ(local.Remaining(), 3600 - 32406);
+  EXPECT_TRUE(local.Due());
 }
 
 TEST_F(CountdownCount, DueOnceTheCountReachesTheInterval) {

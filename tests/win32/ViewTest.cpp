@@ -320,6 +320,18 @@ TEST_F(View, MinimiseAndCloseGoToTheProgram) {
   EXPECT_FALSE(IsWindowVisible(window.Handle()));
 }
 
+TEST_F(View, AClockChangeTheSystemAnnouncesReachesTheSchedule) {
+  fakes.clock.now = {2026, 12, 9, 11, 0, 0};
+  form.timePicker.SetValue({2010, 2, 19, 12, 0, 0});
+  form.dailyOption.Click();
+  form.scheduleSwitch.SetCaption("Turn On");
+  form.scheduleSwitch.Click();
+  ASSERT_EQ(form.Countdown().Interval(), 3600);
+  fakes.clock.now = {2026, 12, 9, 11, 30, 0};  // set by a person
+  SendMessageW(window.Handle(), WM_TIMECHANGE, 0, 0);
+  EXPECT_EQ(form.Countdown().Interval(), 1800);
+}
+
 TEST_F(View, AFailureNoHandlerCatchesIsShownNotLetLoose) {
   fakes.settings.refuseWrites = true;
   SendMessageW(Control("Check1"), BM_CLICK, 0, 0);

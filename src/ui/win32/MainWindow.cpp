@@ -343,6 +343,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (ShowPointer()) return TRUE;
       }
       return DefWindowProcW(window, message, wParam, lParam);
+    case WM_TIMECHANGE: Safely([&] { form_.ClockChanged(); }); return 0;
     case WM_CLOSE: Safely([&] { events_.CloseRequested(); }); return 0;
     case WM_ENDSESSION:
       // Logging off closes the window like any other reason, so the program can tidy up first.
