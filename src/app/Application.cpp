@@ -88,6 +88,8 @@ void Application::WindowChanged() {
   if (window_.Handle()) window_.ShowForm();
 }
 
+bool Application::LoadPointer(const std::string& file) { return window_.LoadHandCursor(file); }
+
 void Application::Activate() {
   HWND window = window_.Handle();
   if (!window) return;

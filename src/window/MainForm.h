@@ -35,6 +35,8 @@ class WindowObserver {
   virtual void WindowChanged() = 0;
   // Bring the window to the front with the input focus.
   virtual void Activate() = 0;
+  // Load a cursor file as the window's own pointer; false when it is no cursor that can be loaded.
+  virtual bool LoadPointer(const std::string& file) = 0;
 };
 
 class MainForm {
@@ -59,7 +61,7 @@ class MainForm {
   // The real window once the view has created it; 0 while there is none.
   platform::WindowHandle windowHandle = 0;
   MousePointer pointer = MousePointer::Default;
-  // The hand pointer file beside the program, when start-up found one.
+  // The hand pointer file beside the program, when start-up found and loaded one.
   std::string customPointerFile;
   // The window and its option buttons, tick boxes, frames and labels take the system's
   // button-face colour instead of white.
@@ -142,6 +144,8 @@ class MainForm {
 
   // Start-up's helpers.
   bool FileIsPresent(const std::string& path) const;
+  // The window's own pointer from a cursor file; "Invalid picture" when it cannot be loaded.
+  void LoadCustomPointer(const std::string& file);
   void ApplySkin();
   void SetApplicationTitle();
 

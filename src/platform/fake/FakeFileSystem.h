@@ -10,9 +10,9 @@
 namespace vantrelle::fake {
 
 // An in-memory file tree with attributes, files held open without sharing, entries that refuse
-// deletion, and links. Paths look like "C:\a\b"; names compare without regard to case and list in the
-// order they were made. By default a link is opened as itself (as Windows does with reparse points);
-// `openFollowsLinks` opens the target instead, as Wine does with Unix symbolic links.
+// deletion, and links. Paths look like "C:\a\b" (a doubled backslash finds nothing); names compare
+// without regard to case and list in the order they were made. By default a link is opened as itself (as Windows does
+// with reparse points); `openFollowsLinks` opens the target instead, as Wine does with Unix symbolic links.
 class FakeFileSystem : public platform::FileServices {
  public:
   struct Node {
