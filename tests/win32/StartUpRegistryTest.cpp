@@ -7,6 +7,7 @@
 
 #include "desktop/StartWithWindows.h"
 #include "platform/fake/FakeEnvironment.h"
+#include "platform/win32/ScopedHandle.h"
 #include "platform/win32/Win32Registry.h"
 
 namespace vantrelle {
@@ -15,11 +16,16 @@ namespace {
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr wchar_t kValueName[] = L"VantrelleStartUpProbe.exe";
 
-std::optional<std::wstring> RunValue(HKEY root) {
+// The value as a program sees it in `view` (0: its own; or the 32-bit view of the machine-wide key).
+std::optional<std::wstring> RunValue(HKEY root, DWORD view = 0) {
   wchar_t data[1024];
   DWORD size = sizeof(data);
   DWORD type = 0;
-  if (RegGetValueW(root, kRunKey, kValueName, RRF_RT_ANY, &type, data, &size) != ERROR_SUCCESS) return std::nullopt;
+  win32::RegKey key;
+  if (RegOpenKeyExW(root, kRunKey, 0, KEY_QUERY_VALUE | view, key.Receive()) != ERROR_SUCCESS) return std::nullopt;
+  if (RegGetValueW(key.Get(), nullptr, kValueName, RRF_RT_ANY, &type, data, &size) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
   EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
   return std::wstring(data);
 }
@@ -62,6 +68,11 @@ class StartUpRegistryTest : public ::testing::Test {
   static void Clean() {
     RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kRunKey, kValueName);
     RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, kValueName);
+    win32::RegKey wow32;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_SET_VALUE | KEY_WOW64_32KEY, wow32.Receive()) ==
+        ERROR_SUCCESS) {
+      RegDeleteValueW(wow32.Get(), kValueName);
+    }
   }
 
   fake::FakeEnvironment environment;
@@ -79,6 +90,23 @@ TEST_F(StartUpRegistryTest, TheMachineWideValueIsWrittenRewrittenAndRemoved) {
   EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE), L"\"D:\\Other Place\\VantrelleStartUpProbe.exe\"");
 
   startWithWindows.Disable();
+  EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE), std::nullopt);
+}
+
+TEST_F(StartUpRegistryTest, SwitchingOffRemovesTheValueAnEarlier32BitVersionLeft) {
+  win32::RegKey wow32;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, nullptr, 0, KEY_SET_VALUE | KEY_WOW64_32KEY, nullptr,
+                            wow32.Receive(), nullptr),
+            ERROR_SUCCESS);
+  const wchar_t old[] = L"C:\\Program Files (x86)\\Vantrelle\\VantrelleStartUpProbe.exe";
+  ASSERT_EQ(RegSetValueExW(wow32.Get(), kValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(old), sizeof old),
+            ERROR_SUCCESS);
+  ASSERT_EQ(RunValue(HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY), old);
+  ASSERT_EQ(RunValue(HKEY_LOCAL_MACHINE), std::nullopt) << "the two views are one here";
+
+  startWithWindows.Enable();
+  startWithWindows.Disable();
+  EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY), std::nullopt);
   EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE), std::nullopt);
 }
 
