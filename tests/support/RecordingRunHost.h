@@ -38,7 +38,7 @@ class RecordingRunHost : public cleaning::RunHost {
     paused = false;
     ++resumes;
   }
-  platform::WindowHandle OwnerWindow() const override { return owner; }
+  std::optional<platform::WindowHandle> OwnerWindow() const override { return owner; }
   ErrorReporter& Errors() override { return errors; }
 
   std::vector<std::string> StatusesStartingWith(const std::string& prefix) const {
@@ -55,7 +55,7 @@ class RecordingRunHost : public cleaning::RunHost {
   bool paused = false;
   int pauses = 0;
   int resumes = 0;
-  platform::WindowHandle owner = 0x1234;
+  std::optional<platform::WindowHandle> owner = 0x1234;
   RecordingErrorReporter errors;
   int millisecondsPerStatus = 20;
 
