@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Install test: the package as a Windows administrator deploys it, in a fresh sealed Wine prefix under
-# Xvfb. Silent install, the installed program started, its shortcut and installed-programs entry, an
-# upgrade in place, silent removal, and nothing of the program left but the person's settings.
+# Xvfb. Silent install, the installed program started, its shortcut and installed-programs entry,
+# /clean from the installed path (exit codes, output, files), an upgrade in place, silent removal,
+# and nothing of the program left but the person's settings.
 #   install.sh PACKAGE.msi PORTABLE.zip MSI-FOLDER VERSION
 # MSI-FOLDER is the folder the package was built from (packaging/build-msi.sh), for a newer package.
 set -euo pipefail
@@ -80,6 +81,35 @@ for _ in $(seq 60); do
   sleep 1
 done
 check "the installed program starts from its folder" test "$started" = 'C:\Program Files\Vantrelle\Samples'
+
+echo "== /clean from the installed path, beside the running window program"
+trees="$drive_c/clean-test"
+mkdir -p "$trees/own/sub/deeper" "$trees/outside"
+echo keep >"$trees/outside/keep.txt"
+for file in own/a.tmp own/sub/b.tmp own/sub/deeper/c.tmp; do echo temporary >"$trees/$file"; done
+ln -s "$trees/outside" "$trees/own/link-out"
+wine reg add "$settings" /v UserFolder /d 1 /f >/dev/null 2>&1
+wine reg add "$settings" /v Text1 /d 'C:\clean-test\own' /f >/dev/null 2>&1
+clean() {  # clean SWITCH: runs the installed program with it; its exit code, its output in $work/out.txt
+  local status=0
+  wine "$program" "$1" >"$work/out.txt" 2>/dev/null || status=$?
+  tr -d '\r' <"$work/out.txt" >"$work/output.txt"
+  return $status
+}
+status=0 && clean /clean || status=$?
+check "/clean exits 0 when all was emptied" test $status = 0
+check "... and has nothing to report" test ! -s "$work/output.txt"
+check "... the own folder is empty and still there" test -d "$trees/own" -a -z "$(ls -A "$trees/own" | grep -v link-out)"
+check "... and what a link in it leads to is untouched" test -f "$trees/outside/keep.txt"
+wine reg add "$settings" /v Text1 /d 'C:\clean-test\missing' /f >/dev/null 2>&1
+status=0 && clean -CLEAN || status=$?
+check "/clean exits 2 when a location fails" test $status = 2
+check "... and says which, in the window's words" \
+  test "$(cat "$work/output.txt")" = 'Error encountered during emptying files in C:\clean-test\missing.'
+status=0 && clean /? || status=$?
+check "/? prints the usage and exits 0" eval 'test $status = 0 && grep -q "Usage: Vantrelle.exe" "$work/output.txt"'
+status=0 && clean /nonsense || status=$?
+check "anything else prints the usage and exits 3" eval 'test $status = 3 && grep -q "Usage: Vantrelle.exe" "$work/output.txt"'
 wine taskkill /im Vantrelle.exe >/dev/null 2>&1 || true
 wineserver -w
 
