@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string_view>
+#include <utility>
 
 #include "platform/win32/ScopedHandle.h"
 #include "platform/win32/Unicode.h"
@@ -71,10 +72,27 @@ std::wstring ObjectName(HANDLE handle) {
   return std::wstring(name->buffer, name->length / sizeof(WCHAR));
 }
 
-// Wine's names drop trailing dots and blanks.
-std::wstring WithoutTrailingDotsAndBlanks(std::wstring name) {
-  while (!name.empty() && (name.back() == L'.' || name.back() == L' ')) name.pop_back();
+// Wine keeps shortened names: the last component without its trailing dots and blanks, every other
+// component without one trailing dot ("C:\a.\b " is kept as "C:\a\b", "C:\b \c" as it is).
+std::wstring_view WithoutTrailingDotsAndBlanks(std::wstring_view name) {
+  while (!name.empty() && (name.back() == L'.' || name.back() == L' ')) name.remove_suffix(1);
   return name;
+}
+
+std::wstring_view WithoutOneTrailingDot(std::wstring_view name) {
+  return !name.empty() && name.back() == L'.' ? name.substr(0, name.size() - 1) : name;
+}
+
+// The part before the last backslash, and the last component.
+std::pair<std::wstring_view, std::wstring_view> SplitLast(std::wstring_view path) {
+  const auto slash = path.find_last_of(L'\\');
+  if (slash == std::wstring_view::npos) return {{}, path};
+  return {path.substr(0, slash), path.substr(slash + 1)};
+}
+
+bool SameName(std::wstring_view a, std::wstring_view b) {
+  return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()), TRUE) ==
+         CSTR_EQUAL;
 }
 
 bool RunningOnWine() {
@@ -90,23 +108,31 @@ bool RunningOnWine() {
 class FolderNames {
  public:
   bool LiesInItsFolder(HANDLE handle, const std::wstring& path) {
-    const auto slash = path.find_last_of(L'\\');
-    if (slash == std::wstring::npos) return false;
-    const std::wstring folder = path.substr(0, slash);
+    const auto [folder, name] = SplitLast(path);
+    if (folder.empty()) return false;
     if (folder != folder_) {  // entries come folder by folder
+      folder_ = folder;
       // "\\?\C:" names the volume, not its root folder; the root's own name ends in a backslash.
-      const bool driveRoot = folder.size() >= 2 && folder.back() == L':';
-      FileHandle folderHandle(CreateFileW((driveRoot ? folder + L"\\" : folder).c_str(), FILE_READ_ATTRIBUTES,
+      const bool driveRoot = folder_.back() == L':';
+      FileHandle folderHandle(CreateFileW((driveRoot ? folder_ + L"\\" : folder_).c_str(), FILE_READ_ATTRIBUTES,
                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-      folder_ = folder;
       folderName_ = folderHandle ? ObjectName(folderHandle.Get()) : std::wstring();
       if (!folderName_.empty() && folderName_.back() == L'\\') folderName_.pop_back();
     }
     if (folderName_.empty()) return false;
-    const std::wstring expected = folderName_ + L"\\" + WithoutTrailingDotsAndBlanks(path.substr(slash + 1));
-    const std::wstring actual = WithoutTrailingDotsAndBlanks(ObjectName(handle));
-    return CompareStringOrdinal(actual.c_str(), -1, expected.c_str(), -1, TRUE) == CSTR_EQUAL;
+    const std::wstring actual = ObjectName(handle);
+    const auto [actualFolder, actualName] = SplitLast(actual);
+    if (!SameName(actualName, name) && !SameName(actualName, WithoutTrailingDotsAndBlanks(name))) return false;
+    // The folder's name as the last component of its own name and as a component within the entry's.
+    const auto [folderParent, folderLast] = SplitLast(folderName_);
+    const auto [actualParent, actualMiddle] = SplitLast(actualFolder);
+    if (!SameName(actualParent, folderParent)) return false;
+    const std::wstring_view named = SplitLast(folder).second;
+    if (!SameName(WithoutTrailingDotsAndBlanks(named), folderLast)) {
+      return SameName(actualMiddle, folderLast);  // the folder lies elsewhere: only its own name counts
+    }
+    return SameName(actualMiddle, named) || SameName(actualMiddle, WithoutOneTrailingDot(named));
   }
 
  private:
