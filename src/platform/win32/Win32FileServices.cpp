@@ -52,6 +52,20 @@ std::optional<std::uint32_t> HandleAttributes(HANDLE handle) {
   return std::nullopt;
 }
 
+// For questions only: others may do anything with the entry meanwhile.
+FileHandle OpenFollowingLinks(const std::wstring& path) {
+  return FileHandle(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+}
+
+bool IsSameEntry(HANDLE a, HANDLE b) {
+  BY_HANDLE_FILE_INFORMATION first{}, second{};
+  if (!GetFileInformationByHandle(a, &first) || !GetFileInformationByHandle(b, &second)) return false;
+  return first.dwVolumeSerialNumber == second.dwVolumeSerialNumber && first.nFileIndexHigh == second.nFileIndexHigh &&
+         first.nFileIndexLow == second.nFileIndexLow;
+}
+
 // The name the system keeps for an open handle ("\??\C:\a\b"): where the handle really lies.
 std::wstring ObjectName(HANDLE handle) {
   struct Name {
@@ -114,9 +128,7 @@ class FolderNames {
       folder_ = folder;
       // "\\?\C:" names the volume, not its root folder; the root's own name ends in a backslash.
       const bool driveRoot = folder_.back() == L':';
-      FileHandle folderHandle(CreateFileW((driveRoot ? folder_ + L"\\" : folder_).c_str(), FILE_READ_ATTRIBUTES,
-                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                          OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+      const FileHandle folderHandle = OpenFollowingLinks(driveRoot ? folder_ + L"\\" : folder_);
       folderName_ = folderHandle ? ObjectName(folderHandle.Get()) : std::wstring();
       if (!folderName_.empty() && folderName_.back() == L'\\') folderName_.pop_back();
     }
@@ -248,6 +260,28 @@ std::unique_ptr<platform::OpenEntry> Win32FileServices::Open(const std::string& 
     if (!handle) return nullptr;
   }
   return std::make_unique<Win32OpenEntry>(std::move(handle), wide, folderNames_);
+}
+
+std::optional<std::string> Win32FileServices::FinalPath(const std::string& path) {
+  const FileHandle named = OpenFollowingLinks(ExtendedPath(path));
+  if (!named) return std::nullopt;
+  constexpr DWORD kForm = FILE_NAME_NORMALIZED | VOLUME_NAME_DOS;
+  std::wstring resolved(GetFinalPathNameByHandleW(named.Get(), nullptr, 0, kForm), L'\0');
+  if (resolved.empty()) return std::nullopt;
+  const DWORD written =
+      GetFinalPathNameByHandleW(named.Get(), resolved.data(), static_cast<DWORD>(resolved.size()), kForm);
+  if (written == 0 || written >= resolved.size()) return std::nullopt;
+  resolved.resize(written);
+  // Wine's names lose trailing dots and blanks, so its answer may lead elsewhere; a path that is no
+  // link then is its own final path.
+  if (!IsSameEntry(named.Get(), OpenFollowingLinks(resolved).Get())) {
+    const auto attributes = Attributes(path);
+    if (!attributes || platform::IsLinkAttributes(*attributes)) return std::nullopt;
+    return path;
+  }
+  if (resolved.rfind(L"\\\\?\\UNC\\", 0) == 0) return Narrow(L"\\\\" + resolved.substr(8));
+  if (resolved.rfind(L"\\\\?\\", 0) == 0) return Narrow(std::wstring_view(resolved).substr(4));
+  return Narrow(resolved);
 }
 
 std::optional<std::uint32_t> Win32FileServices::Attributes(const std::string& path) {
