@@ -13,6 +13,7 @@
 #include "platform/win32/Win32MessageBox.h"
 #include "platform/win32/Win32NotifyArea.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32RunLock.h"
 #include "platform/win32/Win32SettingsStore.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32WindowProcedures.h"
@@ -61,6 +62,7 @@ class Application : public win32::WindowEvents, public WindowObserver {
   win32::Win32Registry registry_;
   win32::Win32WindowProcedures windowProcedures_;
   win32::Win32SettingsStore settings_;
+  win32::Win32RunLock runLock_;
   win32::SingleInstance singleInstance_;
   win32::IconHandle trayPicture_;
   platform::Platform platform_;

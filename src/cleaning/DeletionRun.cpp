@@ -4,16 +4,13 @@
 
 #include "base/ErrorReport.h"
 #include "base/Guard.h"
-#include "base/Strings.h"
+#include "cleaning/FolderCheck.h"
 #include "cleaning/FolderEmptier.h"
-#include "cleaning/Paths.h"
-#include "cleaning/ProtectedFolders.h"
 #include "cleaning/RunHost.h"
 #include "cleaning/ShellTargets.h"
 #include "cleaning/WindowsTemp.h"
 #include "platform/Environment.h"
 #include "platform/EventPump.h"
-#include "platform/FileServices.h"
 #include "platform/Platform.h"
 
 namespace vantrelle::cleaning {
@@ -22,14 +19,6 @@ namespace {
 
 constexpr const char* kProgress = "Process deleting files...";
 constexpr const char* kErrorPrefix = "Error encountered during emptying files in ";
-
-std::size_t CharacterCount(std::string_view utf8) {
-  std::size_t count = 0;
-  for (unsigned char c : utf8) {
-    if ((c & 0xC0) != 0x80) ++count;
-  }
-  return count;
-}
 
 Outcome FromCheck(FolderCheck check) { return check == FolderCheck::Refused ? Outcome::Refused : Outcome::Failed; }
 
@@ -57,27 +46,11 @@ bool RunResult::AnyFailed() const {
   return false;
 }
 
-FolderCheck CheckFolder(const platform::Platform& platform, const std::string& path, bool ownFolder) {
-  auto& files = *platform.files;
-  if (!FolderExists(files, path)) return FolderCheck::Missing;
-  // A path without its drive would be resolved against whatever the current folder is; a link is
-  // never emptied through, so saying it was would be untrue.
-  if (!NormalizeFolderPath(path)) return FolderCheck::Missing;
-  if (platform::IsLinkAttributes(files.Attributes(path).value_or(0))) return FolderCheck::Missing;
-  if (ownFolder) {
-    // A drive root is three characters long; system and profile folders are never the person's.
-    if (CharacterCount(path) < 5 || IsProtectedFolder(platform, path)) return FolderCheck::Refused;
-  } else if (!EqualsNoCase(Right(path, 4), "temp")) {
-    return FolderCheck::Refused;
-  }
-  return FolderCheck::Passed;
-}
-
 Outcome DeletionRun::EmptyCheckedFolder(const std::string& path, bool ownFolder) {
   try {
-    const FolderCheck check = CheckFolder(platform_, path, ownFolder);
-    if (check != FolderCheck::Passed) return FromCheck(check);
-    EmptyFolder(platform_, host_, path);
+    const CheckedFolder folder = CheckFolder(platform_, path, ownFolder);
+    if (folder.check != FolderCheck::Passed) return FromCheck(folder.check);
+    EmptyFolder(platform_, host_, folder.target);
     return host_.StopRequested() ? Outcome::Stopped : Outcome::Emptied;
   } catch (...) {
     return Outcome::Failed;

@@ -48,12 +48,6 @@ struct RunResult {
   bool AnyFailed() const;
 };
 
-// Folders the run empties are checked first. Every folder must exist and be named by an absolute path
-// that is not a link. The person's own folder must not be a drive root, a short path or a system or
-// profile folder (or contain one); any other must end in "temp".
-enum class FolderCheck { Passed, Missing, Refused };
-FolderCheck CheckFolder(const platform::Platform& platform, const std::string& path, bool ownFolder);
-
 class DeletionRun {
  public:
   DeletionRun(const platform::Platform& platform, RunHost& host) : platform_(platform), host_(host) {}

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "cleaning/Paths.h"
 #include "cleaning/RunHost.h"
 #include "cleaning/YieldPacer.h"
 #include "platform/FileServices.h"
@@ -36,7 +35,8 @@ class FolderEmptier {
       : host_(host), files_(*platform.files), events_(platform, host) {}
 
   void Run(const std::string& path) {
-    const std::string folder = AddTrailingChar(path, '\\');
+    // Taken as it is: a name of its own may end in a blank.
+    const std::string folder = path.empty() || path.back() != '\\' ? path + '\\' : path;
     auto opened = files_.Open(WithoutTrailingBackslash(folder));
     // The folder named by the caller must itself be a real folder, not a link to one.
     if (!opened || !opened->IsFolder() || NamesLink(folder)) return;

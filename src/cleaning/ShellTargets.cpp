@@ -50,17 +50,17 @@ bool DeleteShortcuts(platform::FileServices& files, const std::string& folder) {
 
 }  // namespace
 
-bool EmptyRecycleBin(const platform::Platform& platform, platform::WindowHandle owner) {
+bool EmptyRecycleBin(const platform::Platform& platform, std::optional<platform::WindowHandle> owner) {
   bool result = false;
   try {
     auto& files = *platform.files;
     auto& shell = *platform.shell;
-    if (owner == 0) throw RuntimeError(91, "Object variable or With block variable not set");
+    if (owner == platform::WindowHandle{0}) throw RuntimeError(91, "Object variable or With block variable not set");
     for (const auto& root : files.LogicalDrives()) {
       if (files.DriveType(root) != platform::kDriveFixed) continue;
       if (shell.RecycleBinItemCount(root) > 0) {
         // One call empties the bins of every drive.
-        if (!shell.EmptyAllRecycleBins(owner)) return false;
+        if (!shell.EmptyAllRecycleBins(owner.value_or(0))) return false;
         shell.UpdateRecycleBinIcon();
       }
       result = true;

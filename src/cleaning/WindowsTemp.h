@@ -1,5 +1,6 @@
 #pragma once
-// The Windows Temp location: the system's temporary folder, or the per-user ones of the old layout.
+// The Windows Temp location: the Windows folder's Temp with the system's temporary folder, or with the
+// per-user ones of the old layout.
 #include <array>
 #include <cstddef>
 #include <string>
@@ -27,7 +28,8 @@ class TempFolderList {
 };
 
 // Empties the system's temporary folder, or the per-user temporary folders found below its top
-// folder. Never fails; true when at least one folder was emptied.
+// folder, and the Windows folder's Temp, each folder once. Never fails; true when at least one folder
+// was emptied.
 bool CleanWindowsTemp(const platform::Platform& platform, RunHost& host);
 // Appends every "...\Local Settings\Temp" folder below `folder` (except a "Service" one) to `list`,
 // without ever entering a link. A failure (such as a full list) ends the whole search.

@@ -56,6 +56,9 @@ class FileServices {
   // Opens an entry for examination and deletion. Nothing when it does not exist or is held open by
   // someone who does not share it.
   virtual std::unique_ptr<OpenEntry> Open(const std::string& path) = 0;
+  // Where a path leads once every link on the way is followed (a folder moved to another drive and
+  // left behind as a junction leads there); nothing when it leads nowhere the system can name.
+  virtual std::optional<std::string> FinalPath(const std::string& path) = 0;
   // The attributes of a path (as the path resolves); nothing when they cannot be read.
   virtual std::optional<std::uint32_t> Attributes(const std::string& path) = 0;
   // The entry a path names, with its own long name; nothing when there is none.

@@ -20,6 +20,7 @@ class Instance;
 class Clock;
 class EventPump;
 class WindowProcedures;
+class RunLock;
 
 struct Platform {
   SettingsStore* settings = nullptr;
@@ -34,6 +35,8 @@ struct Platform {
   EventPump* events = nullptr;
   Locale* locale = nullptr;
   WindowProcedures* windowProcedures = nullptr;
+  // Without one, runs of this process are not kept apart from those of others.
+  RunLock* runLock = nullptr;
 };
 
 }  // namespace vantrelle::platform

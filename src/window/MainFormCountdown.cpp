@@ -2,6 +2,7 @@
 #include "base/Guard.h"
 #include "base/RuntimeError.h"
 #include "cleaning/DeletionRun.h"
+#include "cleaning/ExclusiveRun.h"
 #include "platform/EventPump.h"
 #include "schedule/CountdownText.h"
 #include "window/MainForm.h"
@@ -100,7 +101,7 @@ void MainForm::RunDeletion() {
   if (deletionRunActive_) return;
   const RunMark mark(deletionRunActive_);
   WindowRunHost host(*this);
-  cleaning::DeletionRun(platform_, host).Run(CurrentChoices());
+  cleaning::RunExclusively(platform_, host, CurrentChoices());
 }
 
 }  // namespace vantrelle

@@ -24,9 +24,7 @@ void MainForm::Load() {
   auto& store = *platform_.settings;
   auto& locale = *platform_.locale;
   auto& environment = *platform_.environment;
-  const auto ticked = [&](const settings::Key& key) {
-    return conversions::ToDouble(locale, settings::Get(store, key)) == 1 ? 1 : 0;
-  };
+  const auto ticked = [&](const settings::Key& key) { return settings::TickState(store, locale, key); };
 
   if (guard.Test(100, [&] { return platform_.instance->PreviousInstanceRunning(); })) {
     guard.Line(102, [&] { endRequested = true; });

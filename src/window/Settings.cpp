@@ -29,6 +29,10 @@ std::string Get(platform::SettingsStore& store, const Key& key) {
   return Get(store, key, std::string(key.defaultValue));
 }
 
+int TickState(platform::SettingsStore& store, const Locale& locale, const Key& key) {
+  return conversions::ToDouble(locale, Get(store, key)) == 1 ? 1 : 0;
+}
+
 void Save(platform::SettingsStore& store, const Key& key, const std::string& value) {
   store.SaveSetting(std::string(kApplication), std::string(kSection), std::string(key.name), value);
 }

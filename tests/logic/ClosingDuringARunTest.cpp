@@ -101,5 +101,13 @@ TEST(ClosingDuringARun, TheRunStopsAtTheYieldWhereTheWindowClosedAndShowsNothing
   }
 }
 
+TEST(ClosingDuringARun, AWaitForAnotherProcesssRunEndsWithTheWindow) {
+  RunInWindow run(Starter::DeleteNow);
+  run.fakes.runLock.heldElsewhere = true;
+  run.Run(1);
+  EXPECT_TRUE(run.fakes.messageBox.shown.empty());
+  EXPECT_TRUE(run.fakes.files.deleted.empty());
+}
+
 }  // namespace
 }  // namespace vantrelle::testing

@@ -10,6 +10,7 @@
 #include "platform/fake/FakeMessageBox.h"
 #include "platform/fake/FakeNotifyArea.h"
 #include "platform/fake/FakeRegistry.h"
+#include "platform/fake/FakeRunLock.h"
 #include "platform/fake/FakeSettingsStore.h"
 #include "platform/fake/FakeShell.h"
 #include "platform/fake/FakeWindowProcedures.h"
@@ -30,6 +31,7 @@ struct FakePlatform {
     platform.windowProcedures = &windowProcedures;
     platform.locale = &locale;
     platform.files = &files;
+    platform.runLock = &runLock;
   }
   FakePlatform(const FakePlatform&) = delete;
   FakePlatform& operator=(const FakePlatform&) = delete;
@@ -46,6 +48,7 @@ struct FakePlatform {
   FakeWindowProcedures windowProcedures;
   FakeLocale locale;
   FakeFileSystem files;
+  FakeRunLock runLock;
   platform::Platform platform;
 };
 

@@ -17,6 +17,7 @@ class Win32FileServices : public platform::FileServices {
  public:
   Win32FileServices();
   std::unique_ptr<platform::OpenEntry> Open(const std::string& path) override;
+  std::optional<std::string> FinalPath(const std::string& path) override;
   std::optional<std::uint32_t> Attributes(const std::string& path) override;
   std::optional<platform::DirectoryEntry> FindEntry(const std::string& path) override;
   bool PathExists(const std::string& path) override;
