@@ -48,16 +48,11 @@ TEST_F(RecycleBinTest, FalseWithoutAWindowWithoutAFixedDriveOrWhenTheFirstQueryF
   EXPECT_EQ(fakes.shell.emptyCalls, 0);
 }
 
-TEST_F(RecycleBinTest, AFailingEmptyIsAFailureAndTheRunShowsItsMessage) {
+TEST_F(RecycleBinTest, AFailingEmptyGivesTheRecycleBinStepsMessage) {
   fakes.shell.recycleBins = {{"D:\\", 2}};
   fakes.shell.failEmpty = true;
-  EXPECT_FALSE(EmptyRecycleBin(fakes.platform, kOwner));
-  EXPECT_EQ(fakes.shell.iconUpdates, 0);
-
-  cleaning::Choices choices;
-  choices.recycleBin = true;
-  const auto result = Run(choices);
-  EXPECT_EQ(result.Of(cleaning::Location::RecycleBin).outcome, cleaning::Outcome::Failed);
+  EXPECT_EQ(Run({.recycleBin = true, .ownFolderPath = ""}).Of(cleaning::Location::RecycleBin).outcome,
+            cleaning::Outcome::Failed);
   EXPECT_EQ(host.messages, std::vector<std::string>{"Error encountered during emptying files in recycle bin."});
 }
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <functional>
 #include <limits>
 #include <string>
 #include <vector>
@@ -49,47 +48,23 @@ class CountdownCount : public ::testing::Test {
   schedule::Countdown countdown{clock};
 };
 
-// Every-N counts time as it passes; a weekday or a time of day counts on the local clock. Both
-// catch up after a sleep; only the local count follows a clock that is set or changes for
-// daylight saving.
-TEST_F(CountdownCount, ElapsedTimeIgnoresClockChangesAndLocalTimeFollowsThem) {
-  schedule::Countdown local{clock};
+TEST_F(CountdownCount, LateTicksCountTheTimeThatPassedAndSettingTheClockDoesNot) {
   countdown.Advance();  // no reading yet: one second
-  local.Advance();
   EXPECT_EQ(countdown.Elapsed(), 1);
-  EXPECT_EQ(local.Elapsed(), 1);
-  countdown.SetInterval(3600, schedule::CountBy::ElapsedTime);
-  local.SetInterval(3600, schedule::CountBy::LocalTime);
+  countdown.SetInterval(3600);
   countdown.Restart();
-  local.Restart();
-
-  const auto setClock = [&](std::int64_t seconds) {
-    clock.now = calendar::FromSeconds(calendar::ToSeconds(clock.now) + seconds);
-  };
-  struct Step {
-    const char* what;
-    std::function<void()> happen;
-    std::int32_t elapsed;
-    std::int32_t onLocalClock;
-  } const steps[] = {
-      {"a late tick", [&] { Pass(5); }, 5, 5},
-      {"two ticks within one second", [] {}, 5, 5},
-      {"the clock put back an hour", [&] { setClock(-3600); }, 5, -3595},
-      {"a second", [&] { Pass(1); }, 6, -3594},
-      {"the clock put forward two hours", [&] { setClock(7200); }, 6, 3606},
-      {"eight hours asleep", [&] { Pass(8 * 3600); }, 28806, 32406},
-      {"a timer 499 ms late", [&] { clock.tickMs += 499; }, 28806, 32406},
-      {"a timer 500 ms late", [&] { clock.tickMs += 1; }, 28807, 32406},
-  };
-  for (const Step& step : steps) {
-    step.happen();
-    countdown.Advance();
-    local.Advance();
-    EXPECT_EQ(countdown.Elapsed(), step.elapsed) << step.what;
-    EXPECT_EQ(local.Elapsed(), step.onLocalClock) << step.what;
-  }
-  EXPECT_EQ(local.Remaining(), 3600 - 32406);
-  EXPECT_TRUE(local.Due());
+  EXPECT_EQ(countdown.Elapsed(), 0);
+  Pass(5);
+  countdown.Advance();
+  EXPECT_EQ(countdown.Elapsed(), 5);
+  countdown.Advance();  // two ticks within one second
+  EXPECT_EQ(countdown.Elapsed(), 5);
+  clock.now = calendar::FromSeconds(calendar::ToSeconds(clock.now) - 3600);  // the clock was put back an hour
+  clock.tickMs += 1500;                                                      // and a timer came late
+  countdown.Advance();
+  EXPECT_EQ(countdown.Elapsed(), 7);  // 6.5 s, to the nearest second
+  EXPECT_EQ(countdown.Remaining(), 3593);
+  EXPECT_FALSE(countdown.Due());
 }
 
 TEST_F(CountdownCount, DueOnceTheCountReachesTheInterval) {
@@ -221,32 +196,76 @@ TEST_F(CountdownTest, WithNoIntervalTheFirstTickRunsAndATotalOfNoneOrLessGoesBac
 }
 
 // Whatever the boxes hold, a running schedule starts a cleaning run at most once a minute (after
-// the one a start-up with no interval makes at its first tick).
+// the one a start-up with no interval makes at its first tick); boxes that give no time between runs
+// go back to one day.
 TEST_F(CountdownTest, ASwitchedOnScheduleNeverRunsMoreOftenThanOnceAMinute) {
-  const char* const boxes[][3] = {{"0", "0", "0"},     {"0", "0", "-5"},    {"0", "0", "0.5"}, {"0", "0", "0.0001"},
-                                  {"30000", "0", "0"}, {"1e400", "0", "0"}, {"0", "-1", "0"},  {"0", "0", "1"}};
-  for (const auto& box : boxes) {
-    SCOPED_TRACE(std::string(box[0]) + "|" + box[1] + "|" + box[2]);
+  struct Case {
+    const char *days, *hours, *minutes;
+    bool setBack;
+  } const cases[] = {{"0", "0", "0", true},      {"0", "0", "-5", true},    {"0", "-1", "0", true},
+                     {"0", "0", "0.0001", true}, {"30000", "0", "0", true}, {"1e400", "0", "0", true},
+                     {"0", "0", "0.5", false},   {"0", "0", "1", false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.days) + "|" + c.hours + "|" + c.minutes);
     fake::FakePlatform fakes;
-    fakes.shell.recycleBins["C:\\"] = 0;
-    fakes.settings.values[{"Marrowick", "Vantrelle", "Recycle Bin"}] = "1";  // each run asks the bin once
-    fakes.settings.values[{"Marrowick", "Vantrelle", "Text3"}] = box[0];
-    fakes.settings.values[{"Marrowick", "Vantrelle", "Text11"}] = box[1];
-    fakes.settings.values[{"Marrowick", "Vantrelle", "Text2"}] = box[2];
+    for (const auto& [key, value] :
+         {std::pair{"Recycle Bin", "1"}, {"Text3", c.days}, {"Text11", c.hours}, {"Text2", c.minutes}}) {
+      fakes.settings.values[{"Marrowick", "Vantrelle", key}] = value;
+    }
     MainForm form(fakes.platform);
-    form.windowHandle = 0x1234;
+    form.windowHandle = 0x1234;  // each run asks the Recycle Bin once
     form.Load();
-    std::vector<int> runs;
-    for (int second = 1; second <= 600; ++second) {
-      fakes.clock.now = Later(fakes.clock.now, 1);
+    int runs = 0;
+    for (int second = 1, lastRun = 0; second <= 600; ++second) {
+      fakes.clock.Pass(1);
       const int queries = fakes.shell.queries;
       form.countdownTimer.Elapse();
-      if (fakes.shell.queries > queries) runs.push_back(second);
+      if (fakes.shell.queries == queries) continue;
+      EXPECT_TRUE(runs++ == 0 || second - lastRun >= 60) << "run at second " << second;
+      lastRun = second;
     }
-    ASSERT_FALSE(runs.empty());
-    EXPECT_EQ(runs.front(), 1);
-    for (std::size_t i = 2; i < runs.size(); ++i) EXPECT_GE(runs[i] - runs[i - 1], 60) << "run " << i;
+    EXPECT_GE(runs, 1);
+    EXPECT_EQ((fakes.settings.values[{"Marrowick", "Vantrelle", "Text3"}]), c.setBack ? "1" : c.days);
     EXPECT_TRUE(fakes.messageBox.shown.empty());
+  }
+}
+
+// Every-N runs after the time chosen, whatever the clock says; daily runs at the chosen local time
+// on the clock as it now is: a person set it, or daylight saving began or ended, announced or not.
+TEST_F(CountdownTest, DailyRunsFollowTheLocalClockAndEveryNRunsDoNot) {
+  constexpr std::int64_t kHour = 3600;
+  struct Case {
+    bool daily;
+    LocalTime on;
+    std::int64_t after, movedBy;
+    bool announced;
+    LocalTime runsAt;
+  } const cases[] = {
+      {false, {2026, 12, 9, 10, 0, 0}, 600, 3 * kHour, true, {2026, 12, 9, 14, 0, 0}},
+      {false, {2026, 12, 9, 10, 0, 0}, 600, -3 * kHour, true, {2026, 12, 9, 8, 0, 0}},
+      {true, {2026, 12, 9, 11, 0, 0}, 600, -24 * kHour, true, {2026, 12, 8, 12, 0, 0}},
+      {true, {2026, 12, 9, 11, 0, 0}, 600, 2 * kHour, true, {2026, 12, 9, 13, 10, 0}},  // passed: at once
+      {true, {2027, 3, 28, 1, 0, 0}, kHour, kHour, true, {2027, 3, 28, 12, 0, 0}},
+      {true, {2027, 3, 28, 1, 0, 0}, kHour, kHour, false, {2027, 3, 28, 12, 0, 0}},
+      {true, {2027, 10, 31, 1, 0, 0}, 2 * kHour, -kHour, true, {2027, 10, 31, 12, 0, 0}},
+      {true, {2027, 10, 31, 1, 0, 0}, 2 * kHour, -kHour, false, {2027, 10, 31, 12, 0, 0}},
+  };
+  form.windowHandle = 0x1234;
+  form.recycleBinBox.SetValue(1);  // each run asks the Recycle Bin once
+  for (const Case& c : cases) {
+    At(c.on);
+    c.daily ? DailyAt(12, 0, 0) : EveryN("0", "1", "0");
+    SwitchOn();
+    const int queries = fakes.shell.queries;
+    for (std::int64_t second = 1; fakes.shell.queries == queries && second < 26 * kHour; ++second) {
+      fakes.clock.Pass(1);
+      if (second == c.after) {
+        At(Later(fakes.clock.now, c.movedBy));
+        if (c.announced) form.ClockChanged();
+      }
+      form.countdownTimer.Elapse();
+    }
+    EXPECT_EQ(fakes.clock.now, c.runsAt) << c.daily << " " << c.movedBy << " " << c.announced;
   }
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "LogicTest.h"
@@ -260,52 +261,36 @@ TEST_F(StartUp, HandPointerOverButtonsWhenItsFileIsBesideTheProgram) {
   EXPECT_EQ(form.pointer, MousePointer::Default);
 }
 
-// The view's side of the pointer: it loads the cursor file, or refuses one that holds no cursor.
-class PointerLoader : public WindowObserver {
- public:
-  void WindowChanged() override {}
-  void Activate() override {}
-  bool LoadPointer(const std::string& file) override {
-    loaded.push_back(file);
-    return loads;
-  }
-  std::vector<std::string> loaded;
-  bool loads = true;
-};
-
-TEST_F(StartUp, TheFilesBesideTheProgramAreFoundAlsoAtADriveRoot) {
-  for (const char* folder : {"C:\\Program Files\\Vantrelle", "D:\\"}) {
-    SCOPED_TRACE(folder);
+// The files beside a program at a drive root are found; a pointer file the view cannot load (it holds
+// no cursor) is reported at its line, and start-up goes on.
+TEST_F(StartUp, TheFilesBesideTheProgramAlsoAtADriveRootAndAPointerThatCannotBeLoaded) {
+  struct View : WindowObserver {
+    void WindowChanged() override {}
+    void Activate() override {}
+    bool LoadPointer(const std::string& file) override { return loaded = file, loads; }
+    std::string loaded;
+    bool loads = true;
+  };
+  for (const auto& [folder, beside, loads] :
+       {std::tuple{"C:\\Program Files\\Vantrelle", "C:\\Program Files\\Vantrelle\\", true},
+        {"D:\\", "D:\\", true},
+        {"D:\\", "D:\\", false}}) {
     fake::FakePlatform fakes;
     fakes.environment.programFolder = folder;
-    const std::string beside = std::string(folder) + (std::string(folder).ends_with("\\") ? "" : "\\");
-    fakes.files.AddFile(beside + "HAND-M.CUR");
-    fakes.files.AddFile(beside + "x\\o.cjs");
+    fakes.files.AddFile(std::string(beside) + "HAND-M.CUR");
+    fakes.files.AddFile(std::string(beside) + "x\\o.cjs");
     MainForm form(fakes.platform);
-    PointerLoader view;
+    View view;
+    view.loads = loads;
     form.SetWindowObserver(&view);
     form.Load();
-    EXPECT_EQ(view.loaded, std::vector<std::string>{beside + "HAND-M.CUR"});
-    EXPECT_EQ(form.customPointerFile, beside + "HAND-M.CUR");
+    EXPECT_EQ(view.loaded, std::string(beside) + "HAND-M.CUR");
+    EXPECT_EQ(form.customPointerFile, loads ? view.loaded : "");
     EXPECT_TRUE(form.buttonFaceBackground);
-    EXPECT_EQ(form.ownFolderPathBox.Text(), beside + "Samples");
-    EXPECT_TRUE(fakes.messageBox.shown.empty());
+    EXPECT_EQ(form.ownFolderPathBox.Text(), std::string(beside) + "Samples");
+    const std::string report = ErrorReportText(location::kStartUp, 110, "Invalid picture");
+    EXPECT_EQ(fakes.messageBox.Texts(), loads ? std::vector<std::string>{} : std::vector<std::string>{report});
   }
-}
-
-TEST_F(StartUp, APointerFileThatCannotBeLoadedIsReportedAtItsLine) {
-  fakes.files.AddFile("C:\\Program Files\\Vantrelle\\HAND-M.CUR");
-  PointerLoader view;
-  view.loads = false;
-  form.SetWindowObserver(&view);
-  form.Load();
-  ASSERT_EQ(Reports().size(), 1u);
-  EXPECT_EQ(Reports()[0].rfind("Invalid picture\r\nin Vantrelle2021/08/31.Form1.Form_Load at line 110\r\r", 0), 0u)
-      << Reports()[0];
-  EXPECT_TRUE(form.customPointerFile.empty());
-  form.helpButton.MouseMove();
-  EXPECT_EQ(form.pointer, MousePointer::Default);
-  EXPECT_FALSE(form.isLoading);  // the start-up went on
 }
 
 TEST_F(StartUp, TheSkinFileOnlyBringsTheButtonFaceColour) {
