@@ -159,7 +159,7 @@ class MainForm {
   void NumberBoxLeft(TextBox& box);
   void StoreScheduleOptions();
   // The every-N boxes set back to their out-of-the-box texts: those holding no number, or all.
-  void ResetEveryBoxes(bool evenNumbers);
+  void ResetEveryBoxes(bool numbersToo);
   // Seconds between every-N runs from the boxes: at least a minute; a total of none or less, or one
   // too large with no interval to keep, sets the boxes back to one day.
   std::int32_t EveryInterval();

@@ -25,10 +25,10 @@ constexpr std::pair<TextBox MainForm::*, const char*> kEveryBoxes[] = {
 }  // namespace
 
 // A box set back gets its out-of-the-box text, stored like any edit.
-void MainForm::ResetEveryBoxes(bool evenNumbers) {
-  for (const auto& [box, outOfTheBox] : kEveryBoxes) {
-    if (evenNumbers || !conversions::IsNumeric(*platform_.locale, (this->*box).Text()))
-      (this->*box).SetText(outOfTheBox);
+void MainForm::ResetEveryBoxes(bool numbersToo) {
+  for (const auto& [member, outOfTheBox] : kEveryBoxes) {
+    TextBox& box = this->*member;
+    if (numbersToo || !conversions::IsNumeric(*platform_.locale, box.Text())) box.SetText(outOfTheBox);
   }
 }
 

@@ -32,8 +32,11 @@ void MainForm::Load() {
   }
   guard.Line(104, [&] { isLoading = true; });
   guard.Line(106, [&] { ApplySkin(); });
-  const std::string pointerFile = BesideProgram(environment, kPointerFile);
-  if (guard.Test(108, [&] { return FileIsPresent(pointerFile); })) {
+  std::string pointerFile;
+  if (guard.Test(108, [&] {
+        pointerFile = BesideProgram(environment, kPointerFile);
+        return FileIsPresent(pointerFile);
+      })) {
     guard.Line(110, [&] { LoadCustomPointer(pointerFile); });
   }
   guard.Line(112, [&] { OpenHomePageAtRandom(); });

@@ -3,6 +3,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "base/Strings.h"
@@ -32,9 +33,10 @@ class FakeRegistry : public platform::Registry {
     lastAccess = access;
     if (refusedRoots.count(root)) return platform::RegistryAccessDenied;
     std::string name = Normalize(subKey);
+    constexpr std::string_view kSoftware = "software\\";
     if (root == platform::RegistryRoot::LocalMachine && (access & platform::kRegistry32BitView) &&
-        name.starts_with("software\\")) {
-      name.insert(9, "wow6432node\\");
+        name.starts_with(kSoftware)) {
+      name.insert(kSoftware.size(), "wow6432node\\");
     }
     const Path path{root, name};
     if (!keys.count(path)) return platform::RegistryNotFound;
