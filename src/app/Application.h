@@ -43,6 +43,7 @@ class Application : public win32::WindowEvents, public WindowObserver {
   // WindowObserver
   void WindowChanged() override;
   void Activate() override;
+  bool LoadPointer(const std::string& file) override;
 
  private:
   // The tray icon's stored values, as the window design keeps them.

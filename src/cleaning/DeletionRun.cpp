@@ -24,6 +24,17 @@ Outcome FromCheck(FolderCheck check) { return check == FolderCheck::Refused ? Ou
 
 bool Unsuccessful(Outcome outcome) { return outcome == Outcome::Failed || outcome == Outcome::Refused; }
 
+// The chosen locations a stopped run did not come to.
+void MarkUnfinished(const Choices& choices, RunResult& result) {
+  const bool chosen[] = {choices.windowsTemp, choices.recycleBin, choices.recentDocuments,
+                         choices.userTemp,    choices.systemTemp, choices.ownFolder};
+  for (auto& location : result.locations) {
+    if (chosen[static_cast<int>(location.location)] && location.outcome == Outcome::NotChosen) {
+      location.outcome = Outcome::Stopped;
+    }
+  }
+}
+
 }  // namespace
 
 const LocationResult& RunResult::Of(Location location) const { return locations.at(static_cast<int>(location)); }
@@ -40,7 +51,7 @@ Outcome DeletionRun::EmptyCheckedFolder(const std::string& path, bool ownFolder)
     const CheckedFolder folder = CheckFolder(platform_, path, ownFolder);
     if (folder.check != FolderCheck::Passed) return FromCheck(folder.check);
     EmptyFolder(platform_, host_, folder.target);
-    return Outcome::Emptied;
+    return host_.StopRequested() ? Outcome::Stopped : Outcome::Emptied;
   } catch (...) {
     return Outcome::Failed;
   }
@@ -62,17 +73,21 @@ RunResult DeletionRun::Run(const Choices& choices) {
   const auto environment = [&](const char* name) { return platform_.environment->Get(name); };
   const auto status = [&](const std::string& text) { host_.ShowStatus(kProgress + text); };
 
+  // Once the program is ending no further step starts, and nothing more is shown.
+  const auto goOn = [&] { return !host_.StopRequested(); };
+
   guard.Line(100, [&] { host_.PauseSchedule(); });
   guard.Line(102, [&] { platform_.events->DoEvents(); });
 
-  if (guard.Test(104, [&] { return choices.windowsTemp; })) {
+  if (goOn() && guard.Test(104, [&] { return choices.windowsTemp; })) {
     guard.Line(106, [&] { status("Windows Temp"); });
     guard.Line(108, [&] {
-      outcome(Location::WindowsTemp) = CleanWindowsTemp(platform_, host_) ? Outcome::Emptied : Outcome::NotFound;
+      const bool emptied = CleanWindowsTemp(platform_, host_);
+      outcome(Location::WindowsTemp) = !goOn() ? Outcome::Stopped : emptied ? Outcome::Emptied : Outcome::NotFound;
     });
   }
 
-  if (guard.Test(110, [&] { return choices.recycleBin; })) {
+  if (goOn() && guard.Test(110, [&] { return choices.recycleBin; })) {
     guard.Line(112, [&] { status("Recycle Bin"); });
     if (guard.Test(114, [&] {
           outcome(Location::RecycleBin) = Outcome::Failed;
@@ -84,7 +99,7 @@ RunResult DeletionRun::Run(const Choices& choices) {
     }
   }
 
-  if (guard.Test(118, [&] { return choices.recentDocuments; })) {
+  if (goOn() && guard.Test(118, [&] { return choices.recentDocuments; })) {
     guard.Line(120, [&] { status("Most Recent"); });
     if (guard.Test(122, [&] {
           outcome(Location::RecentDocuments) = Outcome::Failed;
@@ -95,7 +110,7 @@ RunResult DeletionRun::Run(const Choices& choices) {
     }
   }
 
-  if (guard.Test(126, [&] { return choices.userTemp; })) {
+  if (goOn() && guard.Test(126, [&] { return choices.userTemp; })) {
     guard.Line(128, [&] { status("User Temp (AppData) - " + environment("appdata") + "\\Temp"); });
     if (guard.Test(130, [&] {
           outcome(Location::UserTemp) = Outcome::Failed;
@@ -106,7 +121,7 @@ RunResult DeletionRun::Run(const Choices& choices) {
     }
   }
 
-  if (guard.Test(134, [&] { return choices.systemTemp; })) {
+  if (goOn() && guard.Test(134, [&] { return choices.systemTemp; })) {
     guard.Line(136, [&] { status("System Temp - " + environment("temp")); });
     if (guard.Test(138, [&] {
           outcome(Location::SystemTemp) = Outcome::Failed;
@@ -117,7 +132,7 @@ RunResult DeletionRun::Run(const Choices& choices) {
     }
   }
 
-  if (guard.Test(142, [&] { return choices.ownFolder; })) {
+  if (goOn() && guard.Test(142, [&] { return choices.ownFolder; })) {
     guard.Line(144, [&] { status(choices.ownFolderPath); });
     if (guard.Test(146, [&] {
           outcome(Location::OwnFolder) = Outcome::Failed;
@@ -128,6 +143,10 @@ RunResult DeletionRun::Run(const Choices& choices) {
     }
   }
 
+  if (!goOn()) {
+    MarkUnfinished(choices, result);
+    return result;
+  }
   guard.Line(150, [&] { host_.ResumeSchedule(); });
   return result;
 }

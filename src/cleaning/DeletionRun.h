@@ -33,6 +33,7 @@ enum class Outcome {
   Failed,    // could not be emptied: the location's message was shown
   Refused,   // a folder that must not be emptied (a system or profile folder as the own folder, a
              // temporary folder whose name does not end in "temp"): the location's message was shown
+  Stopped,   // chosen, but the program ended before the run was done with it
 };
 
 struct LocationResult {
@@ -51,6 +52,8 @@ class DeletionRun {
  public:
   DeletionRun(const platform::Platform& platform, RunHost& host) : platform_(platform), host_(host) {}
   // Visits the chosen locations in order; a failing location shows its message and the run goes on.
+  // When the host asks it to stop, the run returns at its next yield without another message and
+  // leaves the schedule to the closing.
   RunResult Run(const Choices& choices);
 
  private:

@@ -43,6 +43,7 @@ std::optional<RunResult> RunExclusively(const platform::Platform& platform, RunH
     while (!taken && platform.clock->TickMilliseconds() - start < kLongestWaitForTurnMs) {
       platform.events->WaitForEvents(kPollMs);
       platform.events->DoEvents();
+      if (host.StopRequested()) return std::nullopt;  // the program is ending: no run, no message
       taken = turn.Take();
     }
     if (!taken) {

@@ -15,7 +15,8 @@ inline constexpr char kNoTurn[] = "Another cleaning run was still under way afte
 
 // Runs `choices` once no other run holds the platform's run lock. While another run holds it, the
 // status line says so and the run waits, yielding to window events, for at most ten minutes; then it
-// tells the host why it does not start and returns nothing.
+// tells the host why it does not start and returns nothing. A host that asks to stop ends the wait
+// at once, without a message.
 std::optional<RunResult> RunExclusively(const platform::Platform& platform, RunHost& host, const Choices& choices);
 
 }  // namespace vantrelle::cleaning

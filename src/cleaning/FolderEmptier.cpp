@@ -32,7 +32,7 @@ struct Level {
 class FolderEmptier {
  public:
   FolderEmptier(const platform::Platform& platform, RunHost& host)
-      : host_(host), files_(*platform.files), events_(platform) {}
+      : host_(host), files_(*platform.files), events_(platform, host) {}
 
   void Run(const std::string& path) {
     // Taken as it is: a name of its own may end in a blank.
@@ -41,7 +41,7 @@ class FolderEmptier {
     // The folder named by the caller must itself be a real folder, not a link to one.
     if (!opened || !opened->IsFolder() || NamesLink(folder)) return;
     stack_.push_back(ListLevel(std::move(opened), folder, false));
-    while (!stack_.empty()) {
+    while (!stack_.empty() && !stopped_) {
       try {
         Step();
       } catch (...) {
@@ -62,14 +62,20 @@ class FolderEmptier {
 
   void Status(const std::string& text) { host_.ShowStatus(text); }
 
+  // False once the run is to stop; from then on nothing more is opened or deleted.
+  bool Yield() {
+    if (!stopped_ && !events_.DoEvents()) stopped_ = true;
+    return !stopped_;
+  }
+
   Level ListLevel(std::unique_ptr<OpenEntry> folder, const std::string& folderPath, bool removeWhenEmptied) {
     Level level;
     level.removeWhenEmptied = removeWhenEmptied;
     for (const auto& entry : folder->List()) {
       Status("Searching for files (Windows Temp)..." + folderPath + entry.name);
-      events_.DoEvents();
+      if (!Yield()) break;
       level.entries.push_back({folderPath + entry.name, entry.attributes});
-      events_.DoEvents();
+      if (!Yield()) break;
     }
     level.remaining = level.entries.size();
     level.folder = std::move(folder);
@@ -86,7 +92,7 @@ class FolderEmptier {
     }
     const Listed entry = level.entries[--level.remaining];
     Status("Deleting for files (Windows Temp)..." + entry.path);
-    events_.DoEvents();
+    if (!Yield()) return;  // the entry stays untouched
 
     auto opened = files_.Open(entry.path);
     if (!opened) return;  // gone, or in use by someone else
@@ -115,6 +121,7 @@ class FolderEmptier {
   platform::FileServices& files_;
   YieldPacer events_;
   std::vector<Level> stack_;
+  bool stopped_ = false;
 };
 
 }  // namespace

@@ -26,6 +26,9 @@ class RunHost {
   virtual std::optional<platform::WindowHandle> OwnerWindow() const = 0;
   // Where a failing step of the run itself is reported.
   virtual ErrorReporter& Errors() = 0;
+  // The program is ending (its window closed, the session ends): the run stops at its next yield,
+  // every entry either deleted or untouched, and shows nothing more.
+  virtual bool StopRequested() const = 0;
 };
 
 }  // namespace vantrelle::cleaning

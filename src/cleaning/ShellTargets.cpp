@@ -60,7 +60,7 @@ bool EmptyRecycleBin(const platform::Platform& platform, std::optional<platform:
       if (files.DriveType(root) != platform::kDriveFixed) continue;
       if (shell.RecycleBinItemCount(root) > 0) {
         // One call empties the bins of every drive.
-        shell.EmptyAllRecycleBins(owner.value_or(0));
+        if (!shell.EmptyAllRecycleBins(owner.value_or(0))) return false;
         shell.UpdateRecycleBinIcon();
       }
       result = true;

@@ -11,8 +11,8 @@ struct Platform;
 namespace vantrelle::cleaning {
 
 // Empties the Recycle Bins when any fixed drive's bin holds something. True when at least one fixed
-// drive was examined; false when the window that should own the operation is missing (0). A run
-// without any window passes nothing and the shell works without an owner.
+// drive was examined and no emptying failed; false when the window that should own the operation is
+// missing (0). A run without any window passes nothing and the shell works without an owner.
 bool EmptyRecycleBin(const platform::Platform& platform, std::optional<platform::WindowHandle> owner);
 
 // Clears the recent-documents list. True when no shortcut is left in the recent-documents folder.

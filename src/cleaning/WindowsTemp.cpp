@@ -74,6 +74,7 @@ void ChooseFromTempPath(const platform::Platform& platform, RunHost& host, const
 
   for (char letter = 'A'; letter <= 'Z'; ++letter) {
     events.DoEvents();
+    if (host.StopRequested()) return;
     if (EqualsNoCase(std::string(1, letter) + ":\\Temp", top)) {
       list.Append(longTemp);
       break;
@@ -107,7 +108,7 @@ std::vector<std::string> DistinctTargets(const platform::Platform& platform, con
 void FindTempFolders(const platform::Platform& platform, RunHost& host, TempFolderList& list,
                      const std::string& folder) {
   auto& files = *platform.files;
-  YieldPacer events(platform);
+  YieldPacer events(platform, host);
   std::vector<SearchLevel> stack(1);
   const std::string start = folder.empty() || folder.back() != '\\' ? folder + "\\" : folder;
   if (!OpenSearchLevel(files, start, true, stack[0])) return;
@@ -120,10 +121,10 @@ void FindTempFolders(const platform::Platform& platform, RunHost& host, TempFold
     const std::string& name = level.subfolders[level.next++];
     const std::string candidate = level.path + name;
     host.ShowStatus("Searching for folders (Windows Temp)...");
-    events.DoEvents();
+    if (!events.DoEvents()) return;
     if (EqualsNoCase(name, "Temp")) {
       if (EndsWithNoCase(candidate, "Service\\Local Settings\\Temp")) {
-        events.DoEvents();
+        if (!events.DoEvents()) return;
       } else if (EndsWithNoCase(candidate, "\\Local Settings\\Temp")) {
         list.Append(candidate);
       }
@@ -149,6 +150,7 @@ bool CleanWindowsTemp(const platform::Platform& platform, RunHost& host) {
     for (std::size_t i = 0; i < list.Count(); ++i) folders.push_back(list[i]);
     if (!windowsFolder.empty()) folders.push_back(windowsFolder + "\\Temp");
     for (const auto& target : DistinctTargets(platform, folders)) {
+      if (host.StopRequested()) break;
       EmptyFolder(platform, host, target);
       result = true;
     }

@@ -17,6 +17,7 @@ class CommandRunHost : public cleaning::RunHost, private ErrorReporter {
   void ResumeSchedule() override {}
   std::optional<platform::WindowHandle> OwnerWindow() const override { return std::nullopt; }
   ErrorReporter& Errors() override { return *this; }
+  bool StopRequested() const override { return false; }
 
   // Each message and report, one or more lines each, in the order they came.
   const std::string& Text() const { return text_; }

@@ -18,8 +18,9 @@ class Shell {
   // The number of items in the Recycle Bin of the drive root ("C:\"); throws RuntimeError when the
   // count cannot be had.
   virtual std::int64_t RecycleBinItemCount(const std::string& driveRoot) = 0;
-  // Empties the bins of all drives without asking, without progress window and without sound.
-  virtual void EmptyAllRecycleBins(WindowHandle owner) = 0;
+  // Empties the bins of all drives without asking, without progress window and without sound. False
+  // when the shell reports a failure; bins that were empty already are no failure.
+  virtual bool EmptyAllRecycleBins(WindowHandle owner) = 0;
   virtual void UpdateRecycleBinIcon() = 0;
   // Clears the recent-documents list.
   virtual void ClearRecentDocuments() = 0;

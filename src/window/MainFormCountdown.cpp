@@ -56,7 +56,8 @@ void MainForm::CountdownTicked() {
   if (guard.Test(114, [&] { return !countdown_.Due(); })) return;
   guard.Line(116, [&] { countdownTimer.SetEnabled(false); });
   guard.Line(118, [&] { RunDeletion(); });
-  guard.Line(120, [&] { ComputeInterval(); });
+  if (endRequested) return;  // the window closed during the run: the schedule ends with it
+  guard.Line(120, [&] { ComputeIntervalAfterRun(); });
   guard.Line(122, [&] { countdownTimer.SetEnabled(true); });
   guard.Line(124, [&] { countdown_.Restart(); });
 }

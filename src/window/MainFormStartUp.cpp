@@ -15,6 +15,7 @@ namespace vantrelle {
 namespace {
 
 inline constexpr int kRecentDocumentsFolder = 8;
+inline constexpr char kPointerFile[] = "\\HAND-M.CUR";
 
 }  // namespace
 
@@ -31,8 +32,12 @@ void MainForm::Load() {
   }
   guard.Line(104, [&] { isLoading = true; });
   guard.Line(106, [&] { ApplySkin(); });
-  if (guard.Test(108, [&] { return FileIsPresent(environment.ProgramFolder() + "\\HAND-M.CUR"); })) {
-    guard.Line(110, [&] { customPointerFile = environment.ProgramFolder() + "\\HAND-M.CUR"; });
+  std::string pointerFile;
+  if (guard.Test(108, [&] {
+        pointerFile = BesideProgram(environment, kPointerFile);
+        return FileIsPresent(pointerFile);
+      })) {
+    guard.Line(110, [&] { LoadCustomPointer(pointerFile); });
   }
   guard.Line(112, [&] { OpenHomePageAtRandom(); });
   guard.Line(128, [&] {

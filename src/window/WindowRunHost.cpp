@@ -10,5 +10,6 @@ void WindowRunHost::PauseSchedule() { form_.countdownTimer.SetEnabled(false); }
 void WindowRunHost::ResumeSchedule() { form_.countdownTimer.SetEnabled(true); }
 std::optional<platform::WindowHandle> WindowRunHost::OwnerWindow() const { return form_.windowHandle; }
 ErrorReporter& WindowRunHost::Errors() { return form_.errorReport_; }
+bool WindowRunHost::StopRequested() const { return form_.endRequested; }
 
 }  // namespace vantrelle

@@ -16,6 +16,7 @@ class WindowRunHost : public cleaning::RunHost {
   void ResumeSchedule() override;
   std::optional<platform::WindowHandle> OwnerWindow() const override;
   ErrorReporter& Errors() override;
+  bool StopRequested() const override;
 
  private:
   MainForm& form_;

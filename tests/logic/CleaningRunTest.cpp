@@ -205,16 +205,17 @@ TEST_F(RunTest, ALocationThatIsALinkEmptiesWhereItLeadsAfterTheSameGuards) {
     fakes.files.openFollowsLinks = wineLinks;
     for (const auto& c : cases) {
       const std::string target = c.target ? c.target : "C:\\Work\\Cache";
+      const std::string file = target + (target.ends_with('\\') ? "x.tmp" : "\\x.tmp");
       if (c.target) fakes.files.AddLink(c.named, c.target);
       const bool reachable = target.find("Gone") == std::string::npos;
-      if (reachable) fakes.files.AddFile(target + "\\x.tmp");
+      if (reachable) fakes.files.AddFile(file);
       Choices choices{.systemTemp = !c.ownFolder, .ownFolder = c.ownFolder, .ownFolderPath = c.named};
       fakes.environment.Set("TEMP", c.named);
 
       const auto result = Run(choices);
 
       EXPECT_EQ(result.Of(c.ownFolder ? Location::OwnFolder : Location::SystemTemp).outcome, c.outcome) << c.named;
-      EXPECT_EQ(fakes.files.Exists(target + "\\x.tmp"), reachable && c.outcome != Outcome::Emptied) << c.named;
+      EXPECT_EQ(fakes.files.Exists(file), reachable && c.outcome != Outcome::Emptied) << c.named;
       EXPECT_TRUE(!c.target || fakes.files.Exists(c.named)) << c.named;  // the link itself stays
     }
   }
@@ -364,6 +365,16 @@ TEST_F(RunTest, FailingStatementsAreReportedAtTheirOwnLinesAndTheRunGoesOn) {
             0u);
   EXPECT_NE(reports[1].find("DeleteTemporaryFiles at line 124\r\r"), std::string::npos);
   EXPECT_TRUE(form.countdownTimer.Enabled());
+}
+
+TEST_F(RunTest, AStoppedRunMarksWhatItDidNotFinishAndLeavesTheScheduleToTheClosing) {
+  fakes.files.AddFile("C:\\Users\\bob\\AppData\\Local\\Temp\\a.tmp");
+  fakes.events.onDoEvents = [&] { host.stopRequested = !host.StatusesStartingWith("Deleting for files").empty(); };
+  const auto result = Run({.recycleBin = true, .systemTemp = true, .ownFolder = true, .ownFolderPath = "C:\\Work"});
+  EXPECT_EQ(result.Of(Location::RecycleBin).outcome, Outcome::Emptied);
+  EXPECT_EQ(result.Of(Location::SystemTemp).outcome, Outcome::Stopped);
+  EXPECT_EQ(result.Of(Location::OwnFolder).outcome, Outcome::Stopped);
+  EXPECT_TRUE(fakes.files.deleted.empty() && host.messages.empty() && host.resumes == 0);
 }
 
 }  // namespace

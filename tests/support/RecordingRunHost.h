@@ -40,6 +40,7 @@ class RecordingRunHost : public cleaning::RunHost {
   }
   std::optional<platform::WindowHandle> OwnerWindow() const override { return owner; }
   ErrorReporter& Errors() override { return errors; }
+  bool StopRequested() const override { return stopRequested; }
 
   std::vector<std::string> StatusesStartingWith(const std::string& prefix) const {
     std::vector<std::string> out;
@@ -57,6 +58,7 @@ class RecordingRunHost : public cleaning::RunHost {
   int resumes = 0;
   std::optional<platform::WindowHandle> owner = 0x1234;
   RecordingErrorReporter errors;
+  bool stopRequested = false;
   int millisecondsPerStatus = 20;
 
  private:

@@ -169,6 +169,7 @@ TEST_F(Win32CleaningTest, PathServicesAnswerForRealPaths) {
   EXPECT_EQ(LongPath(files, root + "\\SOME FOLDER\\inner\\"), LongPath(files, root) + "\\Some Folder\\Inner");
   EXPECT_TRUE(FolderExists(files, root + "\\Some Folder"));
   EXPECT_FALSE(FolderExists(files, root + "\\Missing"));
+  EXPECT_FALSE(files.Attributes(root + "\\\\Some Folder")) << "a doubled backslash names nothing";
   EXPECT_TRUE(PathExists(files, root + "\\Some Folder\\Inner"));
   const auto drives = files.LogicalDrives();
   ASSERT_FALSE(drives.empty());

@@ -10,11 +10,11 @@
 namespace vantrelle::fake {
 
 // An in-memory file tree with attributes, files held open without sharing, entries that refuse
-// deletion, and links to folders or files. Paths look like "C:\a\b"; names compare without regard to
-// case and list in the order they were made. By default a link is opened as itself (as Windows does
-// with reparse points); `openFollowsLinks` behaves as Wine does with Unix symbolic links: a link is
-// opened as its target, which then refuses to be listed, cleared or deleted, and a link to a file is
-// listed as a plain file.
+// deletion, and links to folders or files. Paths look like "C:\a\b" (a doubled backslash finds
+// nothing); names compare without regard to case and list in the order they were made. By default a
+// link is opened as itself (as Windows does with reparse points); `openFollowsLinks` behaves as Wine
+// does with Unix symbolic links: a link is opened as its target, which then refuses to be listed,
+// cleared or deleted, and a link to a file is listed as a plain file.
 class FakeFileSystem : public platform::FileServices {
  public:
   struct Node {

@@ -21,10 +21,12 @@ class FakeShell : public platform::Shell {
     auto it = recycleBins.find(driveRoot);
     return it == recycleBins.end() ? 0 : it->second;
   }
-  void EmptyAllRecycleBins(platform::WindowHandle owner) override {
+  bool EmptyAllRecycleBins(platform::WindowHandle owner) override {
     ++emptyCalls;
     emptyOwner = owner;
+    if (failEmpty) return false;
     for (auto& [root, count] : recycleBins) count = 0;
+    return true;
   }
   void UpdateRecycleBinIcon() override { ++iconUpdates; }
   void ClearRecentDocuments() override {
@@ -54,6 +56,7 @@ class FakeShell : public platform::Shell {
   bool failQuery = false;
   int queries = 0;
   std::vector<std::string> queriedRoots;
+  bool failEmpty = false;  // the shell cannot empty a bin (a file in it is in use)
   int emptyCalls = 0;
   platform::WindowHandle emptyOwner = 0;
   int iconUpdates = 0;
