@@ -458,7 +458,7 @@ int main() {
                                                  : During(FirstAfter(seen.framePaints, invalidated, measured)).c_str());
   const bool clickSeen = seen.check6Changed != Clock::time_point{} && clickPosted != Clock::time_point{} &&
                          seen.check6Changed < measured.end;
-  std::printf("  tick box clicked (Check6 %d -> %d)    %s\n", seen.check6Before, check6After,
+  std::printf("  recent-documents box clicked (%d -> %d)  %s\n", seen.check6Before, check6After,
               clickSeen ? During(Ms(seen.check6Changed - clickPosted)).c_str() : "NOT during the run");
   const double quietAfter = quietRun(kQuietTrees[1], "after");
   std::printf("With the measuring load / without (mean of before and after) = %.2fx\n",

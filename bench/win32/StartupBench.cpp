@@ -176,7 +176,7 @@ int main() {
   const double bareMs = Median(bare), shownMs = Median(shown);
   std::printf("window shown, in process (median of %d):\n", kRounds);
   std::printf("  bare window of the same size   %8.2f ms\n", bareMs);
-  std::printf("  Form1 with all 31 controls     %8.2f ms   ratio %.1fx\n", shownMs, shownMs / bareMs);
+  std::printf("  main window, all 31 controls   %8.2f ms   ratio %.1fx\n", shownMs, shownMs / bareMs);
 
   constexpr int kUpdates = 100000;
   const double modelOnly = StatusLineUpdates(kUpdates, false);
