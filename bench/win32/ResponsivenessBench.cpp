@@ -135,12 +135,12 @@ int Walk(const std::wstring& folder, bool remove) {
 // What the probe window saw; written on the window's thread only, except where atomic.
 struct Observations {
   MainForm* form = nullptr;
-  int check6Before = 0;
+  int recentDocsBefore = 0;
   std::vector<Clock::time_point> ticks;   // WM_TIMER dispatches
   std::vector<Clock::time_point> posted;  // dispatches of the second thread's messages
   std::vector<double> latencies;          // posting to dispatch, ms
   std::vector<Clock::time_point> framePaints;
-  Clock::time_point check6Changed{};
+  Clock::time_point recentDocsChanged{};
   // Every dispatch with the status line as it stood then: where the run was when the queue waited.
   std::vector<std::pair<Clock::time_point, std::string>> statuses;
   std::atomic<long long> postedAt{0};  // steady clock ticks of the message in flight
@@ -149,8 +149,8 @@ struct Observations {
 
 void Record(Observations& seen, Clock::time_point now) {
   seen.statuses.emplace_back(now, seen.form->statusFrame.Caption());
-  if (seen.check6Changed == Clock::time_point{} && seen.form->recentDocsBox.Value() != seen.check6Before) {
-    seen.check6Changed = now;
+  if (seen.recentDocsChanged == Clock::time_point{} && seen.form->recentDocsBox.Value() != seen.recentDocsBefore) {
+    seen.recentDocsChanged = now;
   }
 }
 
@@ -411,7 +411,7 @@ int main() {
   Observations seen;
   seen.form = &program.form;
   UseOwnFolder(program.form, kMeasuredTree);
-  seen.check6Before = program.form.recentDocsBox.Value();
+  seen.recentDocsBefore = program.form.recentDocsBox.Value();
   HWND probe = CreateProbeWindow(seen);
   HWND frame = program.ControlWindow("Frame2");
   SetWindowSubclass(frame, FramePaintProc, 1, reinterpret_cast<DWORD_PTR>(&seen));
@@ -429,7 +429,7 @@ int main() {
   RemoveWindowSubclass(frame, FramePaintProc, 1);
   DrainQueue();
   const int measuredLeft = Walk(kMeasuredTree, false);
-  const int check6After = program.form.recentDocsBox.Value();
+  const int recentDocsAfter = program.form.recentDocsBox.Value();
 
   std::vector<Clock::time_point> all = seen.ticks;
   all.insert(all.end(), seen.posted.begin(), seen.posted.end());
@@ -456,10 +456,10 @@ int main() {
               CountWithin(seen.framePaints, measured),
               invalidated == Clock::time_point{} ? "never"
                                                  : During(FirstAfter(seen.framePaints, invalidated, measured)).c_str());
-  const bool clickSeen = seen.check6Changed != Clock::time_point{} && clickPosted != Clock::time_point{} &&
-                         seen.check6Changed < measured.end;
-  std::printf("  recent-documents box clicked (%d -> %d)  %s\n", seen.check6Before, check6After,
-              clickSeen ? During(Ms(seen.check6Changed - clickPosted)).c_str() : "NOT during the run");
+  const bool clickSeen = seen.recentDocsChanged != Clock::time_point{} && clickPosted != Clock::time_point{} &&
+                         seen.recentDocsChanged < measured.end;
+  std::printf("  recent-documents box clicked (%d -> %d)  %s\n", seen.recentDocsBefore, recentDocsAfter,
+              clickSeen ? During(Ms(seen.recentDocsChanged - clickPosted)).c_str() : "NOT during the run");
   const double quietAfter = quietRun(kQuietTrees[1], "after");
   std::printf("With the measuring load / without (mean of before and after) = %.2fx\n",
               measured.Seconds() / ((quietBefore + quietAfter) / 2));
