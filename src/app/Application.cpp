@@ -17,7 +17,8 @@ Application::Application(HINSTANCE instance)
                 .clock = &clock_,
                 .events = &events_,
                 .locale = &locale_,
-                .windowProcedures = &windowProcedures_},
+                .windowProcedures = &windowProcedures_,
+                .textFiles = &textFiles_},
       form_(platform_),
       window_(form_, *this, instance, IDI_VANTRELLE) {
   form_.SetWindowObserver(this);

@@ -85,21 +85,20 @@ void FindTempFolders(const platform::Platform& platform, RunHost& host, TempFold
   }
 }
 
-bool CleanWindowsTemp(const platform::Platform& platform, RunHost& host) {
-  bool result = false;
-  TempFolderList list;
+void ChooseWindowsTempFolders(const platform::Platform& platform, RunHost& host, TempFolderList& list) {
+  list.Clear();
   try {
     auto& files = *platform.files;
     auto& events = *platform.events;
     const std::string windowsFolder = ToLower(platform.environment->Get("WINDIR"));
     const std::string tempPath = RemoveTrailingChar(files.TempPath(), '\\');
-    if (!EndsWithNoCase(tempPath, "temp")) return false;
+    if (!EndsWithNoCase(tempPath, "temp")) return;
 
     const std::string temp = LongPath(files, AddTrailingChar(tempPath, '\\')) + "\\";
     const auto cut = temp.size() > 3 ? temp.find('\\', 3) : std::string::npos;
-    if (cut == std::string::npos) return false;
+    if (cut == std::string::npos) return;
     const std::string top = temp.substr(0, cut);  // the drive and the first folder below it
-    if (!PathExists(files, top)) return false;
+    if (!PathExists(files, top)) return;
 
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
       events.DoEvents();
@@ -117,12 +116,18 @@ bool CleanWindowsTemp(const platform::Platform& platform, RunHost& host) {
       }
     }
     events.DoEvents();
-    for (std::size_t i = 0; i < list.Count(); ++i) {
-      EmptyFolder(platform, host, list[i]);
-      result = true;
-    }
   } catch (...) {
     // The Windows Temp step never fails a run.
+  }
+}
+
+bool CleanWindowsTemp(const platform::Platform& platform, RunHost& host, Tally& tally, const AgeRule& age) {
+  bool result = false;
+  TempFolderList list;
+  ChooseWindowsTempFolders(platform, host, list);
+  for (std::size_t i = 0; i < list.Count(); ++i) {
+    EmptyFolder(platform, host, list[i], tally, age);
+    result = true;
   }
   return result;
 }

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string>
 
+#include "cleaning/Tally.h"
+
 namespace vantrelle::platform {
 struct Platform;
 }
@@ -26,9 +28,12 @@ class TempFolderList {
   std::size_t count_ = 0;
 };
 
-// Empties the system's temporary folder, or the per-user temporary folders found below its top
-// folder. Never fails; true when at least one folder was emptied.
-bool CleanWindowsTemp(const platform::Platform& platform, RunHost& host);
+// The folders the Windows Temp step empties: the system's temporary folder when it is a drive's
+// Temp folder or the Windows folder's, otherwise the per-user temporary folders found below its top
+// folder. Never fails: a failing search keeps what it found so far.
+void ChooseWindowsTempFolders(const platform::Platform& platform, RunHost& host, TempFolderList& list);
+// Empties the folders chosen above. Never fails; true when at least one folder was emptied.
+bool CleanWindowsTemp(const platform::Platform& platform, RunHost& host, Tally& tally, const AgeRule& age = {});
 // Appends every "...\Local Settings\Temp" folder below `folder` (except a "Service" one) to `list`,
 // without ever entering a link. A failure (such as a full list) ends the whole search.
 void FindTempFolders(const platform::Platform& platform, RunHost& host, TempFolderList& list,

@@ -20,6 +20,7 @@ class Instance;
 class Clock;
 class EventPump;
 class WindowProcedures;
+class TextFiles;
 
 struct Platform {
   SettingsStore* settings = nullptr;
@@ -34,6 +35,7 @@ struct Platform {
   EventPump* events = nullptr;
   Locale* locale = nullptr;
   WindowProcedures* windowProcedures = nullptr;
+  TextFiles* textFiles = nullptr;
 };
 
 }  // namespace vantrelle::platform

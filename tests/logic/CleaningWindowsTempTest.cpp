@@ -18,6 +18,7 @@ class WindowsTempTest : public CleaningTest {
     for (const auto& folder : folders) fakes.files.AddFile(folder + "\\junk.tmp");
   }
   bool Emptied(const std::string& folder) const { return !fakes.files.Exists(folder + "\\junk.tmp"); }
+  cleaning::Tally tally;
 };
 
 TEST_F(WindowsTempTest, ADriveLevelTempOrTheWindowsFolderIsTheOnlyFolderEmptied) {
@@ -39,7 +40,7 @@ TEST_F(WindowsTempTest, ADriveLevelTempOrTheWindowsFolderIsTheOnlyFolderEmptied)
     }
     RecordingRunHost caseHost;
 
-    EXPECT_TRUE(CleanWindowsTemp(platform.platform, caseHost)) << c.tempPath;
+    EXPECT_TRUE(CleanWindowsTemp(platform.platform, caseHost, tally)) << c.tempPath;
 
     ASSERT_EQ(platform.files.deleted.size(), 1u) << c.tempPath;
     EXPECT_EQ(platform.files.deleted[0], std::string(c.emptied) + "\\junk.tmp");
@@ -57,7 +58,7 @@ TEST_F(WindowsTempTest, AProfileTempSearchesTheUsersFolderForLocalSettingsTemp) 
   fakes.files.AddLink("C:\\Users\\bob\\Application Data", "C:\\Users\\bob");
   fakes.files.AddLink("C:\\Users\\eve\\Local Settings", "C:\\Users\\bob\\Local Settings");
 
-  EXPECT_TRUE(CleanWindowsTemp(fakes.platform, host));
+  EXPECT_TRUE(CleanWindowsTemp(fakes.platform, host, tally));
 
   EXPECT_TRUE(Emptied("C:\\Users\\bob\\Local Settings\\Temp"));
   EXPECT_TRUE(Emptied("C:\\Users\\ann\\Local Settings\\Temp"));
@@ -77,7 +78,7 @@ TEST_F(WindowsTempTest, AtMostFiftyOneFoldersAreEmptiedByOneStep) {
     folders.push_back("C:\\Users\\user" + std::to_string(100 + i) + "\\Local Settings\\Temp");
   Seed(folders);
 
-  EXPECT_TRUE(CleanWindowsTemp(fakes.platform, host));
+  EXPECT_TRUE(CleanWindowsTemp(fakes.platform, host, tally));
 
   for (int i = 0; i < 60; ++i) EXPECT_EQ(Emptied(folders[i]), i < 51) << folders[i];
 }
@@ -88,7 +89,7 @@ TEST_F(WindowsTempTest, ATempPathThatIsNotTempOrCannotBeResolvedCleansNothing) {
   for (const char* tempPath : {"C:\\Windows\\Tmp\\", "C:\\Gone\\Temp\\", "", "Temp"}) {
     fakes.files.tempPath = tempPath;
     Seed({"C:\\Windows\\Temp"});
-    EXPECT_FALSE(CleanWindowsTemp(fakes.platform, host)) << tempPath;
+    EXPECT_FALSE(CleanWindowsTemp(fakes.platform, host, tally)) << tempPath;
     EXPECT_EQ(Run(windowsTempOnly).Of(Location::WindowsTemp).outcome, Outcome::NotFound) << tempPath;
     EXPECT_TRUE(fakes.files.deleted.empty()) << tempPath;
   }

@@ -21,7 +21,7 @@ TEST_F(Win32CleaningTest, ReadOnlyHiddenAndSystemEntriesAreDeletedAndTheFolderSt
   MakeFile(work + "\\sub\\deeper\\x.dat", FILE_ATTRIBUTE_READONLY);
   SetFileAttributesW(win32::ExtendedPath(work + "\\sub").c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
 
-  cleaning::EmptyFolder(platform, host, work);
+  cleaning::EmptyFolder(platform, host, work, tally);
 
   EXPECT_TRUE(Exists(work));
   EXPECT_TRUE(Names(work).empty());
@@ -57,7 +57,7 @@ TEST_F(Win32CleaningTest, AFileHeldOpenWithoutSharingSurvivesWithItsFoldersAndTh
                             OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
 
-  cleaning::EmptyFolder(platform, host, work);
+  cleaning::EmptyFolder(platform, host, work, tally);
   CloseHandle(held);
 
   EXPECT_EQ(Names(work), std::vector<std::string>{"one"});
@@ -81,7 +81,7 @@ TEST_F(Win32CleaningTest, LinksAreNeverFollowedAndTheirTargetsSurvive) {
   ASSERT_EQ(GetFileAttributesW(win32::ExtendedPath(work + "\\to-outside").c_str()) & FILE_ATTRIBUTE_REPARSE_POINT,
             static_cast<DWORD>(FILE_ATTRIBUTE_REPARSE_POINT));
 
-  cleaning::EmptyFolder(platform, host, work);
+  cleaning::EmptyFolder(platform, host, work, tally);
 
   EXPECT_TRUE(Exists(outside + "\\precious.doc"));
   EXPECT_TRUE(Exists(outside + "\\inner\\precious2.doc"));
@@ -96,7 +96,7 @@ TEST_F(Win32CleaningTest, AFolderNamedByALinkIsNotEmptied) {
   MakeFile(root + "\\outside\\precious.doc");
   Link(root + "\\Temp", root + "\\outside");
   EXPECT_EQ(OwnFolderOutcome(root + "\\Temp"), Outcome::Failed);
-  cleaning::EmptyFolder(platform, host, root + "\\Temp");
+  cleaning::EmptyFolder(platform, host, root + "\\Temp", tally);
   EXPECT_TRUE(Exists(root + "\\outside\\precious.doc"));
 }
 
@@ -126,7 +126,7 @@ TEST_F(Win32CleaningTest, LongPathsForeignScriptsAndNamesOnlyTheLongFormReaches)
   MakeFile(work + "\\Папка 文件夹\\inside.txt");
   ASSERT_EQ(Names(work).size(), 1u + std::size(names) + 1u);
 
-  cleaning::EmptyFolder(platform, host, work);
+  cleaning::EmptyFolder(platform, host, work, tally);
 
   EXPECT_EQ(Names(work), std::vector<std::string>{});
   EXPECT_TRUE(Exists(work));

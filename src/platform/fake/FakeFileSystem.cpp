@@ -37,6 +37,10 @@ std::uint32_t ListedAttributes(const FakeFileSystem::Node& node) {
   return node.isLink ? (node.attributes | kReparsePoint) : node.attributes;
 }
 
+platform::DirectoryEntry Listed(const FakeFileSystem::Node& node) {
+  return {node.name, ListedAttributes(node), node.size, node.created, node.written};
+}
+
 }  // namespace
 
 // An entry as a handle sees it: the node itself, whatever later happens to its name.
@@ -45,12 +49,15 @@ class FakeOpenEntry final : public platform::OpenEntry {
   FakeOpenEntry(FakeFileSystem& fs, std::shared_ptr<FakeFileSystem::Node> node) : fs_(fs), node_(std::move(node)) {}
 
   std::uint32_t Attributes() const override { return ListedAttributes(*node_); }
+  std::optional<platform::EntryTimes> Times() const override {
+    return platform::EntryTimes{node_->created, node_->written};
+  }
 
   std::vector<platform::DirectoryEntry> List() override {
     std::vector<platform::DirectoryEntry> entries;
     if (!IsFolder()) return entries;
     ++fs_.listings;
-    for (const auto& child : node_->children) entries.push_back({child->name, ListedAttributes(*child)});
+    for (const auto& child : node_->children) entries.push_back(Listed(*child));
     return entries;
   }
 
@@ -174,10 +181,18 @@ std::size_t FakeFileSystem::CountBelow(const std::string& path) const {
   return count;
 }
 
-std::unique_ptr<platform::OpenEntry> FakeFileSystem::Open(const std::string& path) {
+void FakeFileSystem::SetTimes(const std::string& path, platform::FileTime created, platform::FileTime written) {
+  Node* node = Resolve(path, false);
+  node->created = created;
+  node->written = written;
+}
+
+std::unique_ptr<platform::OpenEntry> FakeFileSystem::Open(const std::string& path, platform::OpenFailure& failure) {
   ++opens;
   Node* node = Resolve(path, openFollowsLinks);
+  failure = !node ? platform::OpenFailure::Missing : platform::OpenFailure::InUse;
   if (!node || node->locked) return nullptr;
+  failure = platform::OpenFailure::None;
   std::shared_ptr<Node> shared;
   if (node->parent) {
     for (const auto& child : node->parent->children) {
@@ -198,7 +213,7 @@ std::optional<std::uint32_t> FakeFileSystem::Attributes(const std::string& path)
 std::optional<platform::DirectoryEntry> FakeFileSystem::FindEntry(const std::string& path) {
   const Node* node = Resolve(path, false);
   if (!node || !node->parent) return std::nullopt;
-  return platform::DirectoryEntry{node->name, ListedAttributes(*node)};
+  return Listed(*node);
 }
 
 std::vector<std::string> FakeFileSystem::LogicalDrives() {

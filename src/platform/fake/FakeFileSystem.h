@@ -23,6 +23,9 @@ class FakeFileSystem : public platform::FileServices {
     std::string target;        // a link's target path
     bool locked = false;       // held open by someone else without sharing
     bool undeletable = false;  // deletion refused (access denied)
+    std::uint64_t size = 0;
+    platform::FileTime created = 0;
+    platform::FileTime written = 0;
     Node* parent = nullptr;
     std::vector<std::shared_ptr<Node>> children;
   };
@@ -39,6 +42,8 @@ class FakeFileSystem : public platform::FileServices {
   void SetShortName(const std::string& path, const std::string& shortName) {
     Resolve(path, false)->shortName = shortName;
   }
+  void SetSize(const std::string& path, std::uint64_t size) { Resolve(path, false)->size = size; }
+  void SetTimes(const std::string& path, platform::FileTime created, platform::FileTime written);
   void Remove(const std::string& path);
 
   // --- inspecting it ---
@@ -48,7 +53,8 @@ class FakeFileSystem : public platform::FileServices {
   std::size_t CountBelow(const std::string& path) const;
 
   // --- platform::FileServices ---
-  std::unique_ptr<platform::OpenEntry> Open(const std::string& path) override;
+  using platform::FileServices::Open;
+  std::unique_ptr<platform::OpenEntry> Open(const std::string& path, platform::OpenFailure& failure) override;
   std::optional<std::uint32_t> Attributes(const std::string& path) override;
   std::optional<platform::DirectoryEntry> FindEntry(const std::string& path) override;
   bool PathExists(const std::string& path) override { return Resolve(path, false) != nullptr; }

@@ -12,6 +12,7 @@
 #include "platform/fake/FakeRegistry.h"
 #include "platform/fake/FakeSettingsStore.h"
 #include "platform/fake/FakeShell.h"
+#include "platform/fake/FakeTextFiles.h"
 #include "platform/fake/FakeWindowProcedures.h"
 
 namespace vantrelle::fake {
@@ -30,6 +31,7 @@ struct FakePlatform {
     platform.windowProcedures = &windowProcedures;
     platform.locale = &locale;
     platform.files = &files;
+    platform.textFiles = &textFiles;
   }
   FakePlatform(const FakePlatform&) = delete;
   FakePlatform& operator=(const FakePlatform&) = delete;
@@ -46,6 +48,7 @@ struct FakePlatform {
   FakeWindowProcedures windowProcedures;
   FakeLocale locale;
   FakeFileSystem files;
+  FakeTextFiles textFiles;
   platform::Platform platform;
 };
 
