@@ -27,7 +27,7 @@ struct Choices {
   bool userTemp = false;
   bool systemTemp = false;
   bool ownFolder = false;
-  std::string ownFolderPath;
+  std::string ownFolderPath = {};
   // Files changed within this many hours before the run started stay in the four folder locations.
   int keepRecentHours = 0;
   Trigger trigger = Trigger::Now;
