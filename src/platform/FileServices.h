@@ -76,6 +76,9 @@ class FileServices {
     OpenFailure ignored;
     return Open(path, ignored);
   }
+  // The entries of a folder (as the path resolves), "." and ".." left out, for looking only: nothing
+  // is held open, so nothing read here may decide what gets deleted. Nothing when it cannot be listed.
+  virtual std::vector<DirectoryEntry> List(const std::string& folder) = 0;
   // The attributes of a path (as the path resolves); nothing when they cannot be read.
   virtual std::optional<std::uint32_t> Attributes(const std::string& path) = 0;
   // The entry a path names, with its own long name; nothing when there is none.

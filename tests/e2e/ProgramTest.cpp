@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -341,8 +342,40 @@ TEST_F(Program, DeleteNowEmptiesTheTickedFoldersAndKeepsThem) {
   EXPECT_FALSE(std::filesystem::exists(systemTemp / L"e2e-run"));
   EXPECT_FALSE(std::filesystem::exists(systemTemp / L"e2e-run.tmp"));
   EXPECT_FALSE(std::filesystem::exists(EnvironmentPath(L"APPDATA") / L"Temp")) << "the missing folder was made";
+  // The line under the buttons tells what the run did, and the next start shows it again.
+  HWND line = Control("LastRunLine");
+  EXPECT_TRUE(WaitFor([&] { return TextOf(line).starts_with(L"Last run: "); })) << win32::Narrow(TextOf(line));
+  const std::wstring said = TextOf(line);
+  EXPECT_NE(said.find(L" files deleted, "), std::wstring::npos) << win32::Narrow(said);
+  EXPECT_TRUE(said.ends_with(L" left")) << win32::Narrow(said);  // and the history was saved
+  ExpectStored("LastRunSummary", win32::Narrow(said));
+  const auto history = EnvironmentPath(L"LOCALAPPDATA") / L"Vantrelle" / L"history.log";
+  std::ifstream file(history, std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  EXPECT_NE(text.find("started by Now\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("  Own folder (C:\\e2e\\own): "), std::string::npos) << text;
   // A later start must not run over these folders again on its own.
   for (std::string_view name : {"Check2", "Check4", "Check7"}) Toggle(name, false);
+}
+
+// The preview counts what a run of the ticked locations would delete; its box waits for e2e.sh's picture.
+TEST_F(Program, APreviewShowsItsFiguresInOneBox) {
+  const std::filesystem::path systemTemp = EnvironmentPath(L"TEMP");
+  WriteFile(systemTemp / L"e2e-preview" / L"kept-by-the-preview.tmp");
+  Toggle("Check2", true);
+  ClickOn(Control("PreviewButton"));
+  HWND dialog = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (dialog = FindDialogOf(main)) != nullptr; }, 10000));
+  const std::wstring text = DialogText(dialog);
+  EXPECT_NE(text.find(L"System Temp: "), std::wstring::npos) << win32::Narrow(text);
+  EXPECT_NE(text.find(L"Total: "), std::wstring::npos) << win32::Narrow(text);
+  RecordWindowPlace(main);
+}
+
+TEST_F(Program, ThePreviewDeletedNothing) {
+  ASSERT_TRUE(DismissDialogOf(main));
+  EXPECT_TRUE(std::filesystem::exists(EnvironmentPath(L"TEMP") / L"e2e-preview" / L"kept-by-the-preview.tmp"));
+  Toggle("Check2", false);
 }
 
 TEST_F(Program, MinimisingHidesTheWindowInTheTray) {

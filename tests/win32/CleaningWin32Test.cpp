@@ -2,6 +2,8 @@
 #include "cleaning/FolderEmptier.h"
 #include "cleaning/Paths.h"
 #include "cleaning/WindowsTemp.h"
+#include "platform/win32/ScopedHandle.h"
+#include "platform/win32/Win32Clock.h"
 
 namespace vantrelle::testing {
 namespace {
@@ -63,6 +65,40 @@ TEST_F(Win32CleaningTest, AFileHeldOpenWithoutSharingSurvivesWithItsFoldersAndTh
   EXPECT_EQ(Names(work), std::vector<std::string>{"one"});
   EXPECT_EQ(Names(work + "\\one"), std::vector<std::string>{"two"});
   EXPECT_EQ(Names(work + "\\one\\two"), std::vector<std::string>{"locked.dat"});
+  EXPECT_EQ(tally.left,
+            (std::vector<cleaning::LeftEntry>{{work + "\\one\\two\\locked.dat", cleaning::LeftReason::InUse}}));
+  EXPECT_EQ(tally.filesDeleted, 3u);
+}
+
+// The figures come from the files themselves: their sizes, and their times for the age rule.
+TEST_F(Win32CleaningTest, SizesAndTimesAreTheRealFilesOwn) {
+  const std::string work = root + "\\work";
+  MakeFolder(work + "\\sub");
+  const auto write = [&](const std::string& path, std::size_t bytes, int hoursAgo) {
+    MakeFile(path);
+    win32::FileHandle file(CreateFileW(win32::ExtendedPath(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+    const std::string data(bytes, 'x');
+    DWORD written = 0;
+    WriteFile(file.Get(), data.data(), static_cast<DWORD>(data.size()), &written, nullptr);
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    const auto stamp = static_cast<ULONGLONG>(win32::FromFiletime(now) - hoursAgo * platform::kFileTimePerHour);
+    const FILETIME then{static_cast<DWORD>(stamp), static_cast<DWORD>(stamp >> 32)};
+    SetFileTime(file.Get(), &then, nullptr, &then);
+  };
+  write(work + "\\old.bin", 70000, 48);
+  write(work + "\\sub\\older.bin", 3000, 100);
+  write(work + "\\fresh.bin", 500, 1);
+
+  win32::Win32Clock clock;
+  cleaning::EmptyFolder(platform, host, work, tally, cleaning::AgeRule::KeepingHours(clock.FileTimeNow(), 24));
+
+  EXPECT_EQ(Names(work), std::vector<std::string>{"fresh.bin"});
+  EXPECT_EQ(tally.filesDeleted, 2u);
+  EXPECT_EQ(tally.foldersRemoved, 1u);
+  EXPECT_EQ(tally.bytesFreed, 73000u);
+  EXPECT_EQ(tally.left, (std::vector<cleaning::LeftEntry>{{work + "\\fresh.bin", cleaning::LeftReason::KeptAsRecent}}));
 }
 
 TEST_F(Win32CleaningTest, LinksAreNeverFollowedAndTheirTargetsSurvive) {

@@ -204,6 +204,15 @@ std::unique_ptr<platform::OpenEntry> FakeFileSystem::Open(const std::string& pat
   return std::make_unique<FakeOpenEntry>(*this, std::move(shared));
 }
 
+std::vector<platform::DirectoryEntry> FakeFileSystem::List(const std::string& folder) {
+  std::vector<platform::DirectoryEntry> entries;
+  const Node* node = Resolve(folder, true);
+  if (!node || (node->attributes & kDirectory) == 0) return entries;
+  ++listings;
+  for (const auto& child : node->children) entries.push_back(Listed(*child));
+  return entries;
+}
+
 std::optional<std::uint32_t> FakeFileSystem::Attributes(const std::string& path) {
   const Node* node = Resolve(path, false);
   if (!node) return std::nullopt;

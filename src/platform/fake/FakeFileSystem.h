@@ -55,6 +55,7 @@ class FakeFileSystem : public platform::FileServices {
   // --- platform::FileServices ---
   using platform::FileServices::Open;
   std::unique_ptr<platform::OpenEntry> Open(const std::string& path, platform::OpenFailure& failure) override;
+  std::vector<platform::DirectoryEntry> List(const std::string& folder) override;
   std::optional<std::uint32_t> Attributes(const std::string& path) override;
   std::optional<platform::DirectoryEntry> FindEntry(const std::string& path) override;
   bool PathExists(const std::string& path) override { return Resolve(path, false) != nullptr; }

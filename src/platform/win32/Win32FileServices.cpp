@@ -89,6 +89,12 @@ platform::OpenFailure FailureOf(DWORD error) {
   }
 }
 
+platform::DirectoryEntry FromFindData(const WIN32_FIND_DATAW& data) {
+  return {Narrow(data.cFileName), data.dwFileAttributes,
+          (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow, FromFiletime(data.ftCreationTime),
+          FromFiletime(data.ftLastWriteTime)};
+}
+
 platform::FileTime FileTimeOf(const LARGE_INTEGER& time) { return static_cast<platform::FileTime>(time.QuadPart); }
 
 bool RunningOnWine() {
@@ -252,6 +258,23 @@ std::unique_ptr<platform::OpenEntry> Win32FileServices::Open(const std::string& 
   return std::make_unique<Win32OpenEntry>(std::move(handle), wide, folderNames_);
 }
 
+std::vector<platform::DirectoryEntry> Win32FileServices::List(const std::string& folder) {
+  std::vector<platform::DirectoryEntry> entries;
+  std::wstring pattern = ExtendedPath(folder);
+  if (!pattern.empty() && pattern.back() != L'\\') pattern += L'\\';
+  pattern += L'*';
+  WIN32_FIND_DATAW data{};
+  FindHandle find(FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
+                                   FIND_FIRST_EX_LARGE_FETCH));
+  if (!find) return entries;
+  do {
+    const std::wstring_view name = data.cFileName;
+    if (name == L"." || name == L"..") continue;
+    entries.push_back(FromFindData(data));
+  } while (FindNextFileW(find.Get(), &data));
+  return entries;
+}
+
 std::optional<std::uint32_t> Win32FileServices::Attributes(const std::string& path) {
   const DWORD attributes = GetFileAttributesW(ExtendedPath(path).c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
@@ -262,9 +285,7 @@ std::optional<platform::DirectoryEntry> Win32FileServices::FindEntry(const std::
   WIN32_FIND_DATAW data{};
   FindHandle find(FindFirstFileW(ExtendedPath(path).c_str(), &data));
   if (!find) return std::nullopt;
-  return platform::DirectoryEntry{Narrow(data.cFileName), data.dwFileAttributes,
-                                  (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow,
-                                  FromFiletime(data.ftCreationTime), FromFiletime(data.ftLastWriteTime)};
+  return FromFindData(data);
 }
 
 bool Win32FileServices::PathExists(const std::string& path) { return Attributes(path).has_value(); }
