@@ -53,9 +53,9 @@ constexpr std::array kEntries = {
     Entry{"SkinFramework1", Skin, "", "", {2280, 0, 0, 0}, kNoTab, ""},
     // Below the design: what the last run did, the age rule, the preview and the history.
     Entry{"LastRunLine", Note, "", "Last run: never", {120, 8400, 7800, 480}, 31, ""},
-    Entry{"KeepRecentLabel", Label, "", "Keep files changed in the last", {120, 8985, 3180, 255}, 32, ""},
-    Entry{"KeepRecentHours", TextBox, "", "", {3360, 8940, 600, 345}, 33, ""},
-    Entry{"KeepRecentUnit", Label, "", "hours", {4020, 8985, 555, 255}, 34, ""},
+    Entry{"KeepRecentLabel", Label, "", "Keep files changed in the last", {120, 8985, 2640, 255}, 32, ""},
+    Entry{"KeepRecentHours", TextBox, "", "", {2820, 8940, 600, 345}, 33, ""},
+    Entry{"KeepRecentUnit", Label, "", "hours", {3480, 8985, 555, 255}, 34, ""},
     Entry{"PreviewButton", PushButton, "", "Preview", {4680, 8910, 1560, 405}, 35, ""},
     Entry{"HistoryButton", PushButton, "", "History", {6360, 8910, 1560, 405}, 36, ""},
 };

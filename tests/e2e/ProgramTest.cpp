@@ -40,6 +40,8 @@ bool Ticked(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECK
 class Program : public ::testing::Test {
  protected:
   void SetUp() override {
+    // Places and sizes as the program sees them, at whatever scale the desktop has.
+    SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     main = FindMainWindow();
     ASSERT_NE(main, nullptr) << "the program's window did not appear";
   }
@@ -120,9 +122,16 @@ TEST_F(Program, ShowsItsWindowAsDesigned) {
     if (entry.kind != layout::Kind::Frame) placed.emplace_back(entry.name, rect);
   }
   ReleaseDC(nullptr, dc);
+  // The design itself lets "User Temp (AppData)" reach 5 twips into the label under it, which shows
+  // as a pixel at some scales; only what the program adds may not cover anything.
+  const auto designedToTouch = [](std::string_view a, std::string_view b) {
+    const layout::Rect x = layout::InWindow(*layout::Find(a)), y = layout::InWindow(*layout::Find(b));
+    return x.left < y.Right() && y.left < x.Right() && x.top < y.Bottom() && y.top < x.Bottom();
+  };
   for (std::size_t i = 0; i < placed.size(); ++i) {
     for (std::size_t j = i + 1; j < placed.size(); ++j) {
       RECT common{};
+      if (designedToTouch(placed[i].first, placed[j].first)) continue;
       EXPECT_FALSE(IntersectRect(&common, &placed[i].second, &placed[j].second))
           << placed[i].first << " covers " << placed[j].first;
     }

@@ -140,11 +140,12 @@ phase "after the report" 'HiddenProgram.AfterTheReport*'
 screenshot after-report
 phase "closing" 'Program.ClosingTheWindowEndsTheProgram'
 
-# At 150 %: a fresh desktop large enough for the grown window, the design checked again at that scale.
-wineserver -k 2>/dev/null || true
+# At 150 %: a desktop large enough for the grown window, the design checked again at that scale. Every
+# Wine program opens on the desktop, so the settings go in first and the desktop is made afresh after.
 wine reg add 'HKCU\Software\VB and VBA Program Settings\Marrowick\Vantrelle' /v 'Windows Temp' /d 0 /f >/dev/null 2>&1
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v "$desktop" /d 1280x1024 /f >/dev/null 2>&1
+wineserver -k 2>/dev/null || true
 size=1280x1024
 start_program
 phase "at 150 %" 'Program.ShowsItsWindowAsDesigned'
