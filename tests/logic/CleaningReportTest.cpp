@@ -44,13 +44,7 @@ TEST_F(ReportTest, EachLocationCountsWhatItReallyDeleted) {
   fakes.shell.recycleBins = {{"C:\\", 4}};
   fakes.shell.recycleBinBytes = {{"C:\\", 1 << 20}};
 
-  const auto result = Run({.windowsTemp = true,
-                           .recycleBin = true,
-                           .recentDocuments = true,
-                           .userTemp = true,
-                           .systemTemp = true,
-                           .ownFolder = true,
-                           .ownFolderPath = "C:\\Nowhere"});
+  const auto result = Run(AllLocations("C:\\Nowhere"));
 
   struct Expected {
     Location location;
