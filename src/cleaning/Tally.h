@@ -28,6 +28,7 @@ struct Tally {
   std::uint64_t foldersRemoved = 0;
   std::uint64_t bytesFreed = 0;  // the sizes of the files deleted
   std::vector<LeftEntry> left;
+  friend bool operator==(const Tally&, const Tally&) = default;
 };
 
 // Which entries stay for their age: those made or last written at or after a moment. Folders are not
