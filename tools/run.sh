@@ -1,24 +1,23 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the Windows program and starts it under Wine's virtual desktop
-# (with its taskbar and notification area) on this display. Without a display it runs under Xvfb
-# and saves a screenshot instead.
+# Installs what is missing, builds Vantrelle and its installer package, installs the package into a
+# Wine prefix of Vantrelle's own the way a Windows user would (msiexec /i /qn into C:\Program
+# Files\Vantrelle) and starts the installed program under Wine's virtual desktop (with its taskbar
+# and notification area) on this display. Without a display it runs under Xvfb and saves a
+# screenshot instead.
 #
-# Vantrelle deletes files. It runs in a Wine prefix of its own, with a home folder of its own, so
-# that it can never reach ~/.wine, your home folders or your desktop's trash (Wine's Recycle Bin is
-# the host's trash). Set VANTRELLE_PREFIX to choose where that prefix lives.
+# Vantrelle deletes files. Its prefix has a home folder of its own and no drive that leads out of it
+# (Wine maps Z: to the host's root folder; it is removed here), so that the program can never reach
+# ~/.wine, your home folders or your desktop's trash. Set VANTRELLE_PREFIX to choose where it lives.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source=$PWD
-bash tools/install-deps.sh
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target Vantrelle
-program=$source/build/windows/Vantrelle.exe
+source tools/wine-prefix.sh
+bash tools/package.sh
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/windows/CMakeCache.txt)
+msi=$source/build/dist/Vantrelle-$version-x64.msi
+shot=$source/build/windows/vantrelle-screen.png
 
-base=${VANTRELLE_PREFIX:-${XDG_DATA_HOME:-$HOME/.local/share}/vantrelle}
-mkdir -p "$base/home" "$base/data" "$base/config" "$base/cache"
-export WINEPREFIX="$base/prefix" HOME="$base/home" WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all}
-export XDG_DATA_HOME="$base/data" XDG_CONFIG_HOME="$base/config" XDG_CACHE_HOME="$base/cache"
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+vantrelle_prefix_env "${VANTRELLE_PREFIX:-${XDG_DATA_HOME:-$HOME/.local/share}/vantrelle}"
 desktop=Vantrelle
 size=1024x768
 
@@ -45,14 +44,25 @@ if [ ! -f "$WINEPREFIX/.vantrelle-ready" ]; then
   wineserver -w
   touch "$WINEPREFIX/.vantrelle-ready"
 fi
+# Every time: Wine may have put a drive back (an older prefix, an update of Wine).
+vantrelle_seal_prefix
+cd "$WINEPREFIX/drive_c"  # Wine starts its programs in the current folder, which must lie on a drive
 
-echo "Starting Vantrelle (Wine prefix: $WINEPREFIX)"
+# A changed package is installed over the installed one, which keeps every setting.
+installed="$WINEPREFIX/.vantrelle-installed"
+if ! sha256sum "$msi" | cmp -s - "$installed"; then
+  echo "Installing $(basename "$msi") into C:\\Program Files\\Vantrelle"
+  vantrelle_install_package "$msi"
+  sha256sum "$msi" >"$installed"
+fi
+
+program='C:\Program Files\Vantrelle\Vantrelle.exe'
+echo "Starting $program (Wine prefix: $WINEPREFIX)"
 if [ -z "$xvfb" ]; then
   exec wine explorer "/desktop=$desktop,$size" "$program"
 fi
 wine explorer "/desktop=$desktop,$size" "$program" >/dev/null 2>&1 &
 sleep 8
-shot=$source/build/windows/vantrelle-screen.png
 import -window root -crop "${size}+0+0" "$shot"
 echo "Screenshot of the running program: $shot"
 echo "It keeps running until you press Ctrl+C. To watch it live, run this command from a desktop"

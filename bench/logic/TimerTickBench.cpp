@@ -4,33 +4,11 @@
 // Also counts heap allocations, to show a tick holds on to nothing.
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <new>
 
+#include "HeapCount.h"
 #include "base/Calendar.h"
 #include "platform/fake/FakePlatform.h"
 #include "window/MainForm.h"
-
-namespace {
-std::size_t g_allocations = 0;
-std::size_t g_liveBytes = 0;
-}  // namespace
-
-void* operator new(std::size_t size) {
-  ++g_allocations;
-  g_liveBytes += size;
-  auto* block = static_cast<std::size_t*>(std::malloc(size + sizeof(std::size_t) * 2));
-  if (!block) throw std::bad_alloc();
-  *block = size;
-  return block + 2;  // keeps the 16-byte alignment of malloc
-}
-void operator delete(void* p) noexcept {
-  if (!p) return;
-  auto* block = static_cast<std::size_t*>(p) - 2;
-  g_liveBytes -= *block;
-  std::free(block);
-}
-void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
 
 namespace {
 
@@ -46,13 +24,12 @@ struct Result {
 
 template <class Body>
 Result Measure(Body&& body) {
-  const std::size_t allocationsBefore = g_allocations;
-  const std::size_t liveBefore = g_liveBytes;
+  const bench::HeapCount before = bench::Heap();
   const auto start = std::chrono::steady_clock::now();
   for (int i = 0; i < kTicks; ++i) body(i);
   const auto end = std::chrono::steady_clock::now();
-  return {std::chrono::duration<double>(end - start).count(), g_allocations - allocationsBefore,
-          static_cast<long long>(g_liveBytes) - static_cast<long long>(liveBefore)};
+  return {std::chrono::duration<double>(end - start).count(), bench::Heap().allocations - before.allocations,
+          static_cast<long long>(bench::Heap().liveBytes) - static_cast<long long>(before.liveBytes)};
 }
 
 void Print(const char* name, const Result& r) {
@@ -71,8 +48,8 @@ int main() {
   MainForm form(fakes.platform);
   form.daysBox.SetText("24855");  // the longest interval: no run during the measurement
   form.scheduleSwitch.Click();
-  const Result tick = Measure([&](int i) {
-    fakes.clock.now = calendar::FromSeconds(start + i + 1);
+  const Result tick = Measure([&](int) {
+    fakes.clock.Pass(1);
     form.countdownTimer.Elapse();
   });
 
@@ -80,8 +57,8 @@ int main() {
   MainForm bare(bareFakes.platform);
   std::int32_t count = 0;
   char caption[64];
-  const Result baseline = Measure([&](int i) {
-    bareFakes.clock.now = calendar::FromSeconds(start + i + 1);
+  const Result baseline = Measure([&](int) {
+    bareFakes.clock.Pass(1);
     bareFakes.events.DoEvents();
     ++count;
     bare.countdownBar.SetMax(2147472000);

@@ -18,7 +18,8 @@ Application::Application(HINSTANCE instance)
                 .events = &events_,
                 .locale = &locale_,
                 .windowProcedures = &windowProcedures_,
-                .textFiles = &textFiles_},
+                .textFiles = &textFiles_,
+                .runLock = &runLock_},
       form_(platform_),
       window_(form_, *this, instance, IDI_VANTRELLE) {
   form_.SetWindowObserver(this);
@@ -56,7 +57,7 @@ int Application::Run() {
     return 0;
   }
   MSG message;
-  while (!ended_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (window_.Navigate(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
@@ -67,9 +68,14 @@ int Application::Run() {
 
 void Application::Resized() { form_.Resized(); }
 
+// The window leaves the screen at once. A cleaning run under way (this may be one of its yields)
+// stops at its next yield and returns to the message loop, which the quit message then ends; only
+// there is the window destroyed, so nothing that is still unwinding loses it.
 void Application::CloseRequested() {
   form_.Close();
-  End();
+  form_.windowVisible = false;
+  window_.ShowForm();
+  PostQuitMessage(0);
 }
 
 void Application::End() {
@@ -78,12 +84,13 @@ void Application::End() {
   form_.trayIcon.SetInTray(false);
   messageBox_.SetOwner(nullptr);
   window_.Destroy();
-  PostQuitMessage(0);
 }
 
 void Application::WindowChanged() {
   if (window_.Handle()) window_.ShowForm();
 }
+
+bool Application::LoadPointer(const std::string& file) { return window_.LoadHandCursor(file); }
 
 void Application::Activate() {
   HWND window = window_.Handle();

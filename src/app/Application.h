@@ -13,6 +13,7 @@
 #include "platform/win32/Win32MessageBox.h"
 #include "platform/win32/Win32NotifyArea.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32RunLock.h"
 #include "platform/win32/Win32SettingsStore.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32TextFiles.h"
@@ -43,6 +44,7 @@ class Application : public win32::WindowEvents, public WindowObserver {
   // WindowObserver
   void WindowChanged() override;
   void Activate() override;
+  bool LoadPointer(const std::string& file) override;
 
  private:
   // The tray icon's stored values, as the window design keeps them.
@@ -62,6 +64,7 @@ class Application : public win32::WindowEvents, public WindowObserver {
   win32::Win32WindowProcedures windowProcedures_;
   win32::Win32SettingsStore settings_;
   win32::Win32TextFiles textFiles_;
+  win32::Win32RunLock runLock_;
   win32::SingleInstance singleInstance_;
   win32::IconHandle trayPicture_;
   platform::Platform platform_;

@@ -17,5 +17,6 @@ class RuntimeError : public std::runtime_error {
 inline RuntimeError Overflow() { return RuntimeError(6, "Overflow"); }
 inline RuntimeError TypeMismatch() { return RuntimeError(13, "Type mismatch"); }
 inline RuntimeError InvalidPropertyValue() { return RuntimeError(380, "Invalid property value"); }
+inline RuntimeError InvalidPicture() { return RuntimeError(481, "Invalid picture"); }
 
 }  // namespace vantrelle

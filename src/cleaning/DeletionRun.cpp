@@ -5,17 +5,14 @@
 
 #include "base/ErrorReport.h"
 #include "base/Guard.h"
-#include "base/Strings.h"
+#include "cleaning/FolderCheck.h"
 #include "cleaning/FolderEmptier.h"
-#include "cleaning/Paths.h"
-#include "cleaning/ProtectedFolders.h"
 #include "cleaning/RunHost.h"
 #include "cleaning/ShellTargets.h"
 #include "cleaning/WindowsTemp.h"
 #include "platform/Clock.h"
 #include "platform/Environment.h"
 #include "platform/EventPump.h"
-#include "platform/FileServices.h"
 #include "platform/Platform.h"
 
 namespace vantrelle::cleaning {
@@ -24,14 +21,6 @@ namespace {
 
 constexpr const char* kProgress = "Process deleting files...";
 constexpr const char* kErrorPrefix = "Error encountered during emptying files in ";
-
-std::size_t CharacterCount(std::string_view utf8) {
-  std::size_t count = 0;
-  for (unsigned char c : utf8) {
-    if ((c & 0xC0) != 0x80) ++count;
-  }
-  return count;
-}
 
 Outcome FromCheck(FolderCheck check) { return check == FolderCheck::Refused ? Outcome::Refused : Outcome::Failed; }
 
@@ -42,6 +31,17 @@ std::uint64_t Sum(const std::vector<LocationResult>& locations, Figure figure) {
   std::uint64_t sum = 0;
   for (const auto& result : locations) sum += figure(result.tally);
   return sum;
+}
+
+// The chosen locations a stopped run did not come to.
+void MarkUnfinished(const Choices& choices, RunResult& result) {
+  const bool chosen[] = {choices.windowsTemp, choices.recycleBin, choices.recentDocuments,
+                         choices.userTemp,    choices.systemTemp, choices.ownFolder};
+  for (auto& location : result.locations) {
+    if (chosen[static_cast<int>(location.location)] && location.outcome == Outcome::NotChosen) {
+      location.outcome = Outcome::Stopped;
+    }
+  }
 }
 
 }  // namespace
@@ -76,28 +76,12 @@ std::string FolderOf(const platform::Platform& platform, const Choices& choices,
   }
 }
 
-FolderCheck CheckFolder(const platform::Platform& platform, const std::string& path, bool ownFolder) {
-  auto& files = *platform.files;
-  if (!FolderExists(files, path)) return FolderCheck::Missing;
-  // A path without its drive would be resolved against whatever the current folder is; a link is
-  // never emptied through, so saying it was would be untrue.
-  if (!NormalizeFolderPath(path)) return FolderCheck::Missing;
-  if (platform::IsLinkAttributes(files.Attributes(path).value_or(0))) return FolderCheck::Missing;
-  if (ownFolder) {
-    // A drive root is three characters long; system and profile folders are never the person's.
-    if (CharacterCount(path) < 5 || IsProtectedFolder(platform, path)) return FolderCheck::Refused;
-  } else if (!EqualsNoCase(Right(path, 4), "temp")) {
-    return FolderCheck::Refused;
-  }
-  return FolderCheck::Passed;
-}
-
 Outcome DeletionRun::EmptyCheckedFolder(const std::string& path, bool ownFolder, Tally& tally, const AgeRule& age) {
   try {
-    const FolderCheck check = CheckFolder(platform_, path, ownFolder);
-    if (check != FolderCheck::Passed) return FromCheck(check);
-    EmptyFolder(platform_, host_, path, tally, age);
-    return Outcome::Emptied;
+    const CheckedFolder folder = CheckFolder(platform_, path, ownFolder);
+    if (folder.check != FolderCheck::Passed) return FromCheck(folder.check);
+    EmptyFolder(platform_, host_, folder.target, tally, age);
+    return host_.StopRequested() ? Outcome::Stopped : Outcome::Emptied;
   } catch (...) {
     return Outcome::Failed;
   }
@@ -131,18 +115,21 @@ RunResult DeletionRun::Run(const Choices& choices) {
   Guard guard(host_.Errors(), location::kDeletionRun);
   const auto status = [&](const std::string& text) { host_.ShowStatus(kProgress + text); };
 
+  // Once the program is ending no further step starts, and nothing more is shown.
+  const auto goOn = [&] { return !host_.StopRequested(); };
+
   guard.Line(100, [&] { host_.PauseSchedule(); });
   guard.Line(102, [&] { platform_.events->DoEvents(); });
 
-  if (guard.Test(104, [&] { return choices.windowsTemp; })) {
+  if (goOn() && guard.Test(104, [&] { return choices.windowsTemp; })) {
     guard.Line(106, [&] { status("Windows Temp"); });
     guard.Line(108, [&] {
-      outcome(Location::WindowsTemp) =
-          CleanWindowsTemp(platform_, host_, tally(Location::WindowsTemp), age) ? Outcome::Emptied : Outcome::NotFound;
+      const bool emptied = CleanWindowsTemp(platform_, host_, tally(Location::WindowsTemp), age);
+      outcome(Location::WindowsTemp) = !goOn() ? Outcome::Stopped : emptied ? Outcome::Emptied : Outcome::NotFound;
     });
   }
 
-  if (guard.Test(110, [&] { return choices.recycleBin; })) {
+  if (goOn() && guard.Test(110, [&] { return choices.recycleBin; })) {
     guard.Line(112, [&] { status("Recycle Bin"); });
     if (guard.Test(114, [&] {
           outcome(Location::RecycleBin) = Outcome::Failed;
@@ -155,7 +142,7 @@ RunResult DeletionRun::Run(const Choices& choices) {
     }
   }
 
-  if (guard.Test(118, [&] { return choices.recentDocuments; })) {
+  if (goOn() && guard.Test(118, [&] { return choices.recentDocuments; })) {
     guard.Line(120, [&] { status("Most Recent"); });
     if (guard.Test(122, [&] {
           outcome(Location::RecentDocuments) = Outcome::Failed;
@@ -167,27 +154,31 @@ RunResult DeletionRun::Run(const Choices& choices) {
     }
   }
 
-  if (guard.Test(126, [&] { return choices.userTemp; })) {
+  if (goOn() && guard.Test(126, [&] { return choices.userTemp; })) {
     guard.Line(128, [&] { status("User Temp (AppData) - " + FolderOf(platform_, choices, Location::UserTemp)); });
     if (guard.Test(130, [&] { return emptyFolderLocation(Location::UserTemp, false); })) {
       guard.Line(132, [&] { host_.ShowMessage(std::string(kErrorPrefix) + "user temp."); });
     }
   }
 
-  if (guard.Test(134, [&] { return choices.systemTemp; })) {
+  if (goOn() && guard.Test(134, [&] { return choices.systemTemp; })) {
     guard.Line(136, [&] { status("System Temp - " + FolderOf(platform_, choices, Location::SystemTemp)); });
     if (guard.Test(138, [&] { return emptyFolderLocation(Location::SystemTemp, false); })) {
       guard.Line(140, [&] { host_.ShowMessage(std::string(kErrorPrefix) + "System temp."); });
     }
   }
 
-  if (guard.Test(142, [&] { return choices.ownFolder; })) {
+  if (goOn() && guard.Test(142, [&] { return choices.ownFolder; })) {
     guard.Line(144, [&] { status(choices.ownFolderPath); });
     if (guard.Test(146, [&] { return emptyFolderLocation(Location::OwnFolder, true); })) {
       guard.Line(148, [&] { host_.ShowMessage(std::string(kErrorPrefix) + choices.ownFolderPath + "."); });
     }
   }
 
+  if (!goOn()) {
+    MarkUnfinished(choices, result);
+    return result;
+  }
   guard.Line(150, [&] { host_.ResumeSchedule(); });
   return result;
 }

@@ -43,6 +43,7 @@ enum class Outcome {
   Failed,    // could not be emptied: the location's message was shown
   Refused,   // a folder that must not be emptied (a system or profile folder as the own folder, a
              // temporary folder whose name does not end in "temp"): the location's message was shown
+  Stopped,   // chosen, but the program ended before the run was done with it
 };
 
 struct LocationResult {
@@ -66,12 +67,6 @@ struct RunResult {
   std::uint64_t EntriesLeft() const;
 };
 
-// Folders the run empties are checked first. Every folder must exist and be named by an absolute path
-// that is not a link. The person's own folder must not be a drive root, a short path or a system or
-// profile folder (or contain one); any other must end in "temp".
-enum class FolderCheck { Passed, Missing, Refused };
-FolderCheck CheckFolder(const platform::Platform& platform, const std::string& path, bool ownFolder);
-
 // The folder a folder location names (User Temp, System Temp, the own folder); "" for the others.
 std::string FolderOf(const platform::Platform& platform, const Choices& choices, Location location);
 
@@ -79,6 +74,8 @@ class DeletionRun {
  public:
   DeletionRun(const platform::Platform& platform, RunHost& host) : platform_(platform), host_(host) {}
   // Visits the chosen locations in order; a failing location shows its message and the run goes on.
+  // When the host asks it to stop, the run returns at its next yield without another message and
+  // leaves the schedule to the closing.
   RunResult Run(const Choices& choices);
 
  private:

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "cleaning/Paths.h"
 #include "cleaning/RunHost.h"
 #include "cleaning/YieldPacer.h"
 #include "platform/FileServices.h"
@@ -36,15 +35,16 @@ bool ListedAsFolder(const DirectoryEntry& entry) {
 class FolderEmptier {
  public:
   FolderEmptier(const platform::Platform& platform, RunHost& host, Tally& tally, const AgeRule& age)
-      : host_(host), files_(*platform.files), events_(platform), tally_(tally), age_(age) {}
+      : host_(host), files_(*platform.files), events_(platform, host), tally_(tally), age_(age) {}
 
   void Run(const std::string& path) {
-    const std::string folder = AddTrailingChar(path, '\\');
+    // Taken as it is: a name of its own may end in a blank.
+    const std::string folder = path.empty() || path.back() != '\\' ? path + '\\' : path;
     auto opened = files_.Open(WithoutTrailingBackslash(folder));
     // The folder named by the caller must itself be a real folder, not a link to one.
     if (!opened || !opened->IsFolder() || NamesLink(folder)) return;
     stack_.push_back(ListLevel(std::move(opened), folder, false));
-    while (!stack_.empty()) {
+    while (!stack_.empty() && !stopped_) {
       try {
         Step();
       } catch (...) {
@@ -65,6 +65,12 @@ class FolderEmptier {
 
   void Status(const std::string& text) { host_.ShowStatus(text); }
 
+  // False once the run is to stop; from then on nothing more is opened or deleted.
+  bool Yield() {
+    if (!stopped_ && !events_.DoEvents()) stopped_ = true;
+    return !stopped_;
+  }
+
   Level ListLevel(std::unique_ptr<OpenEntry> folder, const std::string& folderPath, bool removeWhenEmptied) {
     Level level;
     level.path = folderPath;
@@ -72,8 +78,8 @@ class FolderEmptier {
     level.entries = folder->List();
     for (const auto& entry : level.entries) {
       Status("Searching for files (Windows Temp)..." + folderPath + entry.name);
-      events_.DoEvents();
-      events_.DoEvents();
+      if (!Yield()) break;
+      if (!Yield()) break;
     }
     level.remaining = level.entries.size();
     level.folder = std::move(folder);
@@ -126,7 +132,7 @@ class FolderEmptier {
     const DirectoryEntry& entry = level.entries[--level.remaining];
     std::string path = level.path + entry.name;
     Status("Deleting for files (Windows Temp)..." + path);
-    events_.DoEvents();
+    if (!Yield()) return;  // the entry stays untouched
 
     const bool folder = ListedAsFolder(entry);
     if (!folder && age_.Keeps(entry.created, entry.written)) return Leave(std::move(path), LeftReason::KeptAsRecent);
@@ -169,6 +175,7 @@ class FolderEmptier {
   Tally& tally_;
   const AgeRule& age_;
   std::vector<Level> stack_;
+  bool stopped_ = false;
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/SizeText.h"
+#include "cleaning/FolderCheck.h"
 #include "cleaning/Paths.h"
 #include "cleaning/RunHost.h"
 #include "cleaning/RunReport.h"
@@ -32,8 +33,9 @@ class Preview::StatusHost : public RunHost {
   void ShowMessage(const std::string& text) override { host_.ShowMessage(text); }
   void PauseSchedule() override { host_.PauseSchedule(); }
   void ResumeSchedule() override { host_.ResumeSchedule(); }
-  platform::WindowHandle OwnerWindow() const override { return host_.OwnerWindow(); }
+  std::optional<platform::WindowHandle> OwnerWindow() const override { return host_.OwnerWindow(); }
   ErrorReporter& Errors() override { return host_.Errors(); }
+  bool StopRequested() const override { return host_.StopRequested(); }
 
  private:
   RunHost& host_;
@@ -60,14 +62,14 @@ std::uint64_t PreviewResult::Bytes() const {
 // keep. Links are neither counted nor entered. Nothing is deleted, so a plain listing will do.
 void Preview::CountFolder(const std::string& path, const AgeRule& age, PreviewLocation& into) {
   auto& files = *platform_.files;
-  YieldPacer events(platform_);
+  YieldPacer events(platform_, *host_);
   std::vector<std::string> pending{RemoveTrailingChar(path, '\\')};
   while (!pending.empty()) {
     const std::string folder = std::move(pending.back());
     pending.pop_back();
     host_->ShowStatus(folder);
     for (const auto& entry : files.List(folder)) {
-      events.DoEvents();
+      if (!events.DoEvents()) return;
       if (platform::IsLinkAttributes(entry.attributes)) continue;
       if ((entry.attributes & platform::attribute::kDirectory) != 0) {
         pending.push_back(folder + "\\" + entry.name);
@@ -87,28 +89,31 @@ PreviewResult Preview::Walk(const Choices& choices) {
   const AgeRule age = AgeRule::KeepingHours(now, choices.keepRecentHours);
   const auto walk = [&](Location location, auto&& count) {
     PreviewLocation& into = result.locations.emplace_back(PreviewLocation{location});
-    host_->ShowStatus(LocationName(location, choices));
-    try {
-      into.outcome = count(into);
-    } catch (...) {
-      into.outcome = Outcome::Failed;
+    // Once the program is ending, no location is walked further.
+    if (!host_->StopRequested()) {
+      host_->ShowStatus(LocationName(location, choices));
+      try {
+        into.outcome = count(into);
+      } catch (...) {
+        into.outcome = Outcome::Failed;
+      }
     }
+    if (host_->StopRequested()) into.outcome = Outcome::Stopped;
   };
   const auto folderLocation = [&](PreviewLocation& into) {
     const std::string folder = FolderOf(platform_, choices, into.location);
-    const FolderCheck check = CheckFolder(platform_, folder, into.location == Location::OwnFolder);
-    if (check == FolderCheck::Refused) return Outcome::Refused;
-    if (check == FolderCheck::Missing) return Outcome::Failed;
-    CountFolder(folder, age, into);
+    const CheckedFolder checked = CheckFolder(platform_, folder, into.location == Location::OwnFolder);
+    if (checked.check == FolderCheck::Refused) return Outcome::Refused;
+    if (checked.check == FolderCheck::Missing) return Outcome::Failed;
+    CountFolder(checked.target, age, into);
     return Outcome::Emptied;
   };
 
   if (choices.windowsTemp) {
     walk(Location::WindowsTemp, [&](PreviewLocation& into) {
-      TempFolderList folders;
-      ChooseWindowsTempFolders(platform_, *host_, folders);
-      for (std::size_t i = 0; i < folders.Count(); ++i) CountFolder(folders[i], age, into);
-      return folders.Count() > 0 ? Outcome::Emptied : Outcome::NotFound;
+      const auto folders = ChooseWindowsTempFolders(platform_, *host_);
+      for (const auto& folder : folders) CountFolder(folder, age, into);
+      return folders.empty() ? Outcome::NotFound : Outcome::Emptied;
     });
   }
   if (choices.recycleBin) {
@@ -140,6 +145,7 @@ std::string PreviewText(const Locale& locale, const PreviewResult& result) {
       case Outcome::Emptied: text += figures(location.files, location.bytes); break;
       case Outcome::NotFound: text += "no temporary folder found"; break;
       case Outcome::Refused: text += RefusalText(location.location); break;
+      case Outcome::Stopped: text += "stopped"; break;
       default: text += "not found, or not readable"; break;
     }
     text += "\n";

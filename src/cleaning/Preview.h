@@ -33,7 +33,8 @@ class Preview {
   Preview(const platform::Platform& platform, RunHost& host);
   ~Preview();
   // Walks the chosen locations; its progress goes to the status line, each text saying that nothing
-  // is deleted, and it yields as it goes.
+  // is deleted, and it yields as it goes. When the host asks it to stop, it leaves off at its next
+  // yield and the locations not walked to the end are Stopped.
   PreviewResult Walk(const Choices& choices);
 
  private:

@@ -37,6 +37,7 @@ std::string LocationLine(const Locale& locale, const LocationResult& result, con
     case Outcome::NotFound: line += "no temporary folder found"; break;
     case Outcome::Failed: line += "failed, its message was shown"; break;
     case Outcome::Refused: line += RefusalText(result.location); break;
+    case Outcome::Stopped: line += "stopped, the program was closed"; break;
     case Outcome::NotChosen: break;
   }
   const Tally& tally = result.tally;

@@ -38,17 +38,18 @@ std::optional<Shortcuts> ShortcutsIn(platform::FileServices& files, const std::s
 }
 
 struct BinContent {
+  bool known = false;  // the shell could tell
   std::uint64_t items = 0;
   std::uint64_t bytes = 0;
 };
 
-// What the bins of all drives hold; nothing when the shell cannot tell. Only the figures depend on it.
-std::optional<BinContent> BinsContent(platform::Shell& shell) {
+// What the bins of all drives hold. Only the figures depend on it.
+BinContent BinsContent(platform::Shell& shell) {
   try {
     const auto count = [](std::int64_t value) { return static_cast<std::uint64_t>(std::max<std::int64_t>(value, 0)); };
-    return BinContent{count(shell.RecycleBinItemCount("")), count(shell.RecycleBinSize(""))};
+    return BinContent{true, count(shell.RecycleBinItemCount("")), count(shell.RecycleBinSize(""))};
   } catch (...) {
-    return std::nullopt;
+    return {};
   }
 }
 
@@ -81,23 +82,23 @@ bool DeleteShortcuts(platform::FileServices& files, const std::string& folder, s
 
 }  // namespace
 
-bool EmptyRecycleBin(const platform::Platform& platform, platform::WindowHandle owner, Tally* tally) {
+bool EmptyRecycleBin(const platform::Platform& platform, std::optional<platform::WindowHandle> owner, Tally* tally) {
   bool result = false;
   try {
     auto& files = *platform.files;
     auto& shell = *platform.shell;
-    if (owner == 0) throw RuntimeError(91, "Object variable or With block variable not set");
+    if (owner == platform::WindowHandle{0}) throw RuntimeError(91, "Object variable or With block variable not set");
     for (const auto& root : files.LogicalDrives()) {
       if (files.DriveType(root) != platform::kDriveFixed) continue;
       if (shell.RecycleBinItemCount(root) > 0) {
         // One call empties the bins of every drive, so all of them are measured, before and after.
-        const auto before = tally ? BinsContent(shell) : std::nullopt;
-        shell.EmptyAllRecycleBins(owner);
+        const BinContent before = tally ? BinsContent(shell) : BinContent{};
+        if (!shell.EmptyAllRecycleBins(owner.value_or(0))) return false;
         shell.UpdateRecycleBinIcon();
-        if (tally && before) {
-          const auto after = BinsContent(shell).value_or(BinContent{});
-          tally->filesDeleted += before->items > after.items ? before->items - after.items : 0;
-          tally->bytesFreed += before->bytes > after.bytes ? before->bytes - after.bytes : 0;
+        if (tally && before.known) {
+          const BinContent after = BinsContent(shell);  // unknown: all gone
+          tally->filesDeleted += before.items > after.items ? before.items - after.items : 0;
+          tally->bytesFreed += before.bytes > after.bytes ? before.bytes - after.bytes : 0;
         }
       }
       result = true;

@@ -1,6 +1,7 @@
 #pragma once
 // The two locations the shell empties: the Recycle Bin and the recent-documents list.
 #include <cstdint>
+#include <optional>
 
 #include "cleaning/Tally.h"
 #include "platform/Shell.h"
@@ -12,9 +13,12 @@ struct Platform;
 namespace vantrelle::cleaning {
 
 // Empties the Recycle Bins when any fixed drive's bin holds something. True when at least one fixed
-// drive was examined; false without a window to own the operation. `tally`, when given, counts the
-// items and bytes that left the bins of all drives with the emptying, as the shell reports them.
-bool EmptyRecycleBin(const platform::Platform& platform, platform::WindowHandle owner, Tally* tally = nullptr);
+// drive was examined and no emptying failed; false when the window that should own the operation is
+// missing (0). A run without any window passes nothing and the shell works without an owner. `tally`,
+// when given, counts the items and bytes that left the bins of all drives with the emptying, as the
+// shell reports them.
+bool EmptyRecycleBin(const platform::Platform& platform, std::optional<platform::WindowHandle> owner,
+                     Tally* tally = nullptr);
 
 // Clears the recent-documents list. True when no shortcut is left in the recent-documents folder.
 // `tally`, when given, counts the shortcuts that went and names those that stayed.

@@ -1,11 +1,13 @@
 #include "cleaning/WindowsTemp.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "base/RuntimeError.h"
 #include "base/Strings.h"
+#include "cleaning/FolderCheck.h"
 #include "cleaning/FolderEmptier.h"
 #include "cleaning/Paths.h"
 #include "cleaning/RunHost.h"
@@ -54,12 +56,59 @@ bool OpenSearchLevel(platform::FileServices& files, const std::string& path, boo
   return true;
 }
 
+// The folders the system's temporary path chooses: itself when it lies right below a drive's Temp or
+// is the Windows folder's, else the per-user ones of the old layout found below its top folder.
+void ChooseFromTempPath(const platform::Platform& platform, RunHost& host, const std::string& windowsFolder,
+                        TempFolderList& list) {
+  auto& files = *platform.files;
+  auto& events = *platform.events;
+  const std::string tempPath = RemoveTrailingChar(files.TempPath(), '\\');
+  if (!EndsWithNoCase(tempPath, "temp")) return;
+
+  const std::string longTemp = LongPath(files, AddTrailingChar(tempPath, '\\'));
+  const std::string temp = longTemp + "\\";
+  const auto cut = temp.size() > 3 ? temp.find('\\', 3) : std::string::npos;
+  if (cut == std::string::npos) return;
+  const std::string top = temp.substr(0, cut);  // the drive and the first folder below it
+  if (!PathExists(files, top)) return;
+
+  for (char letter = 'A'; letter <= 'Z'; ++letter) {
+    events.DoEvents();
+    if (host.StopRequested()) return;
+    if (EqualsNoCase(std::string(1, letter) + ":\\Temp", top)) {
+      list.Append(longTemp);
+      break;
+    }
+  }
+  if (list.Count() == 0 && EqualsNoCase(windowsFolder, top)) list.Append(longTemp);
+  if (list.Count() == 0) {
+    try {
+      FindTempFolders(platform, host, list, top);
+    } catch (...) {
+      // The search ends at its first failure; what it found so far is still emptied.
+    }
+  }
+  events.DoEvents();
+}
+
+// The folders the named ones lead to, each once, of those that pass the run's check.
+std::vector<std::string> DistinctTargets(const platform::Platform& platform, const std::vector<std::string>& named) {
+  std::vector<std::string> targets;
+  for (const auto& folder : named) {
+    const CheckedFolder checked = CheckFolder(platform, folder, false);
+    if (checked.check != FolderCheck::Passed) continue;
+    const auto same = [&](const std::string& target) { return EqualsNoCase(target, checked.target); };
+    if (std::none_of(targets.begin(), targets.end(), same)) targets.push_back(checked.target);
+  }
+  return targets;
+}
+
 }  // namespace
 
 void FindTempFolders(const platform::Platform& platform, RunHost& host, TempFolderList& list,
                      const std::string& folder) {
   auto& files = *platform.files;
-  YieldPacer events(platform);
+  YieldPacer events(platform, host);
   std::vector<SearchLevel> stack(1);
   const std::string start = folder.empty() || folder.back() != '\\' ? folder + "\\" : folder;
   if (!OpenSearchLevel(files, start, true, stack[0])) return;
@@ -72,10 +121,10 @@ void FindTempFolders(const platform::Platform& platform, RunHost& host, TempFold
     const std::string& name = level.subfolders[level.next++];
     const std::string candidate = level.path + name;
     host.ShowStatus("Searching for folders (Windows Temp)...");
-    events.DoEvents();
+    if (!events.DoEvents()) return;
     if (EqualsNoCase(name, "Temp")) {
       if (EndsWithNoCase(candidate, "Service\\Local Settings\\Temp")) {
-        events.DoEvents();
+        if (!events.DoEvents()) return;
       } else if (EndsWithNoCase(candidate, "\\Local Settings\\Temp")) {
         list.Append(candidate);
       }
@@ -85,48 +134,31 @@ void FindTempFolders(const platform::Platform& platform, RunHost& host, TempFold
   }
 }
 
-void ChooseWindowsTempFolders(const platform::Platform& platform, RunHost& host, TempFolderList& list) {
-  list.Clear();
+std::vector<std::string> ChooseWindowsTempFolders(const platform::Platform& platform, RunHost& host) {
   try {
-    auto& files = *platform.files;
-    auto& events = *platform.events;
     const std::string windowsFolder = ToLower(platform.environment->Get("WINDIR"));
-    const std::string tempPath = RemoveTrailingChar(files.TempPath(), '\\');
-    if (!EndsWithNoCase(tempPath, "temp")) return;
-
-    const std::string temp = LongPath(files, AddTrailingChar(tempPath, '\\')) + "\\";
-    const auto cut = temp.size() > 3 ? temp.find('\\', 3) : std::string::npos;
-    if (cut == std::string::npos) return;
-    const std::string top = temp.substr(0, cut);  // the drive and the first folder below it
-    if (!PathExists(files, top)) return;
-
-    for (char letter = 'A'; letter <= 'Z'; ++letter) {
-      events.DoEvents();
-      if (EqualsNoCase(std::string(1, letter) + ":\\Temp", top)) {
-        list.Append(temp);
-        break;
-      }
+    TempFolderList list;
+    try {
+      ChooseFromTempPath(platform, host, windowsFolder, list);
+    } catch (...) {
+      // What was chosen before the failure is still emptied.
     }
-    if (list.Count() == 0 && EqualsNoCase(windowsFolder, top)) list.Append(temp);
-    if (list.Count() == 0) {
-      try {
-        FindTempFolders(platform, host, list, top);
-      } catch (...) {
-        // The search ends at its first failure; what it found so far is still emptied.
-      }
-    }
-    events.DoEvents();
+    // The box names the Windows folder's Temp, which holds the system's leftovers whatever the
+    // person's own temporary folder is; it goes with the folders chosen above, each emptied once.
+    std::vector<std::string> folders;
+    for (std::size_t i = 0; i < list.Count(); ++i) folders.push_back(list[i]);
+    if (!windowsFolder.empty()) folders.push_back(windowsFolder + "\\Temp");
+    return DistinctTargets(platform, folders);
   } catch (...) {
-    // The Windows Temp step never fails a run.
+    return {};
   }
 }
 
 bool CleanWindowsTemp(const platform::Platform& platform, RunHost& host, Tally& tally, const AgeRule& age) {
   bool result = false;
-  TempFolderList list;
-  ChooseWindowsTempFolders(platform, host, list);
-  for (std::size_t i = 0; i < list.Count(); ++i) {
-    EmptyFolder(platform, host, list[i], tally, age);
+  for (const auto& target : ChooseWindowsTempFolders(platform, host)) {
+    if (host.StopRequested()) break;
+    EmptyFolder(platform, host, target, tally, age);
     result = true;
   }
   return result;

@@ -1,8 +1,10 @@
 #pragma once
-// The Windows Temp location: the system's temporary folder, or the per-user ones of the old layout.
+// The Windows Temp location: the Windows folder's Temp with the system's temporary folder, or with the
+// per-user ones of the old layout.
 #include <array>
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "cleaning/Tally.h"
 
@@ -28,10 +30,11 @@ class TempFolderList {
   std::size_t count_ = 0;
 };
 
-// The folders the Windows Temp step empties: the system's temporary folder when it is a drive's
-// Temp folder or the Windows folder's, otherwise the per-user temporary folders found below its top
-// folder. Never fails: a failing search keeps what it found so far.
-void ChooseWindowsTempFolders(const platform::Platform& platform, RunHost& host, TempFolderList& list);
+// The folders the Windows Temp step empties, each once and as the run's check resolves it: the
+// system's temporary folder when it is a drive's Temp folder or the Windows folder's, otherwise the
+// per-user temporary folders found below its top folder; and the Windows folder's Temp. Never fails: a
+// failing search keeps what it found so far.
+std::vector<std::string> ChooseWindowsTempFolders(const platform::Platform& platform, RunHost& host);
 // Empties the folders chosen above. Never fails; true when at least one folder was emptied.
 bool CleanWindowsTemp(const platform::Platform& platform, RunHost& host, Tally& tally, const AgeRule& age = {});
 // Appends every "...\Local Settings\Temp" folder below `folder` (except a "Service" one) to `list`,

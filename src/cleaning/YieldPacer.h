@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "cleaning/RunHost.h"
 #include "platform/Clock.h"
 #include "platform/EventPump.h"
 #include "platform/Platform.h"
@@ -15,20 +16,24 @@ class YieldPacer {
  public:
   static constexpr std::int64_t kIntervalMs = 15;
 
-  explicit YieldPacer(const platform::Platform& platform) : events_(*platform.events), clock_(platform.clock) {}
+  YieldPacer(const platform::Platform& platform, const RunHost& host)
+      : events_(*platform.events), host_(host), clock_(platform.clock) {}
 
-  void DoEvents() {
+  // False once the host wants the run to stop: the caller leaves what it was about to do.
+  [[nodiscard]] bool DoEvents() {
     if (clock_) {
       const std::int64_t now = clock_->TickMilliseconds();
-      if (yielded_ && now - last_ < kIntervalMs) return;
+      if (yielded_ && now - last_ < kIntervalMs) return !host_.StopRequested();
       last_ = now;
       yielded_ = true;
     }
     events_.DoEvents();
+    return !host_.StopRequested();
   }
 
  private:
   platform::EventPump& events_;
+  const RunHost& host_;
   const platform::Clock* clock_;
   std::int64_t last_ = 0;
   bool yielded_ = false;

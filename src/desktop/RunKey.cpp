@@ -9,8 +9,9 @@ using platform::RegistryRoot;
 // A key opened through the registry service, closed on every path out.
 class OpenedKey {
  public:
-  OpenedKey(platform::Registry& registry, RegistryRoot root, const std::string& subKey) : registry_(registry) {
-    status_ = registry_.OpenKey(root, subKey, kRunKeyAccess, key_);
+  OpenedKey(platform::Registry& registry, RegistryRoot root, const std::string& subKey, std::uint32_t view = 0)
+      : registry_(registry) {
+    status_ = registry_.OpenKey(root, subKey, kRunKeyAccess | view, key_);
     if (status_ != platform::RegistrySuccess) key_ = 0;
   }
   OpenedKey(const OpenedKey&) = delete;
@@ -37,8 +38,9 @@ std::int32_t RunKey::WriteText(RegistryRoot root, const std::string& subKey, con
   return registry_.SetStringValue(key.Get(), name, data);
 }
 
-std::int32_t RunKey::DeleteValue(RegistryRoot root, const std::string& subKey, const std::string& name) {
-  OpenedKey key(registry_, root, subKey);
+std::int32_t RunKey::DeleteValue(RegistryRoot root, const std::string& subKey, const std::string& name,
+                                 std::uint32_t view) {
+  OpenedKey key(registry_, root, subKey, view);
   if (!key.IsOpen()) return key.Status();
   return registry_.DeleteValue(key.Get(), name);
 }
@@ -49,7 +51,9 @@ void RunKey::Set(const std::string& name, const std::string& data) {
 }
 
 void RunKey::Delete(const std::string& name) {
-  DeleteValue(RegistryRoot::LocalMachine, kRunSubKey, name);
+  for (std::uint32_t view : {platform::kRegistry64BitView, platform::kRegistry32BitView}) {
+    DeleteValue(RegistryRoot::LocalMachine, kRunSubKey, name, view);
+  }
   DeleteValue(RegistryRoot::CurrentUser, kRunSubKey, name);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 namespace vantrelle::platform {
 
@@ -14,5 +15,13 @@ class Environment {
   // The full path of the running program file.
   virtual std::string ProgramPath() const = 0;
 };
+
+// The program's folder followed by `name` ("\HAND-M.CUR"), with one backslash between them also when
+// the folder is a drive root ("D:\").
+inline std::string BesideProgram(const Environment& environment, std::string_view name) {
+  std::string path = environment.ProgramFolder();
+  if (!path.empty() && path.back() == '\\' && name.starts_with('\\')) name.remove_prefix(1);
+  return path.append(name);
+}
 
 }  // namespace vantrelle::platform

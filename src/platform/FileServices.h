@@ -79,6 +79,9 @@ class FileServices {
   // The entries of a folder (as the path resolves), "." and ".." left out, for looking only: nothing
   // is held open, so nothing read here may decide what gets deleted. Nothing when it cannot be listed.
   virtual std::vector<DirectoryEntry> List(const std::string& folder) = 0;
+  // Where a path leads once every link on the way is followed (a folder moved to another drive and
+  // left behind as a junction leads there); nothing when it leads nowhere the system can name.
+  virtual std::optional<std::string> FinalPath(const std::string& path) = 0;
   // The attributes of a path (as the path resolves); nothing when they cannot be read.
   virtual std::optional<std::uint32_t> Attributes(const std::string& path) = 0;
   // The entry a path names, with its own long name; nothing when there is none.

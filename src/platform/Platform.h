@@ -21,6 +21,7 @@ class Clock;
 class EventPump;
 class WindowProcedures;
 class TextFiles;
+class RunLock;
 
 struct Platform {
   SettingsStore* settings = nullptr;
@@ -36,6 +37,8 @@ struct Platform {
   Locale* locale = nullptr;
   WindowProcedures* windowProcedures = nullptr;
   TextFiles* textFiles = nullptr;
+  // Without one, runs of this process are not kept apart from those of others.
+  RunLock* runLock = nullptr;
 };
 
 }  // namespace vantrelle::platform

@@ -13,6 +13,11 @@ enum class RegistryRoot : std::uint32_t {
 // An open key; 0 is none.
 using RegistryKey = std::uintptr_t;
 
+// Access bits (the system's values) that choose which view of the machine-wide keys a 64-bit
+// Windows opens: its own, or the one 32-bit programs see.
+inline constexpr std::uint32_t kRegistry64BitView = 0x0100;
+inline constexpr std::uint32_t kRegistry32BitView = 0x0200;
+
 // Status codes the registry answers with.
 enum RegistryStatus : std::int32_t {
   RegistrySuccess = 0,

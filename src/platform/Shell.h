@@ -21,8 +21,9 @@ class Shell {
   // The bytes the Recycle Bin of the drive root holds, or of all drives for ""; throws RuntimeError
   // when the size cannot be had.
   virtual std::int64_t RecycleBinSize(const std::string& driveRoot) = 0;
-  // Empties the bins of all drives without asking, without progress window and without sound.
-  virtual void EmptyAllRecycleBins(WindowHandle owner) = 0;
+  // Empties the bins of all drives without asking, without progress window and without sound. False
+  // when the shell reports a failure; bins that were empty already are no failure.
+  virtual bool EmptyAllRecycleBins(WindowHandle owner) = 0;
   virtual void UpdateRecycleBinIcon() = 0;
   // Clears the recent-documents list.
   virtual void ClearRecentDocuments() = 0;

@@ -9,20 +9,22 @@
 
 namespace vantrelle::schedule {
 
-std::int64_t Countdown::ClockSeconds() const { return calendar::ToSeconds(clock_.Now()); }
+Countdown::Reading Countdown::Read() const { return {calendar::ToSeconds(clock_.Now()), clock_.TickMilliseconds()}; }
 
 void Countdown::Restart() {
   elapsed_ = 0;
-  countedUpTo_ = ClockSeconds();
+  start_ = Read();
 }
 
 void Countdown::Advance() {
-  const std::int64_t now = ClockSeconds();
-  std::int64_t step = 1;
-  if (countedUpTo_ && now - *countedUpTo_ > 1) step = now - *countedUpTo_;
-  countedUpTo_ = now;
-  const std::int64_t counted = static_cast<std::int64_t>(elapsed_) + step;
-  elapsed_ = static_cast<std::int32_t>(std::min<std::int64_t>(counted, std::numeric_limits<std::int32_t>::max()));
+  const Reading now = Read();
+  if (!start_) start_ = Reading{now.localSeconds - 1, now.elapsedMs - 1000};
+  // Elapsed time is rounded to the nearest second, so a timer that comes a little early or late
+  // still counts one second a tick.
+  const std::int64_t counted = countBy_ == CountBy::LocalTime ? now.localSeconds - start_->localSeconds
+                                                              : (now.elapsedMs - start_->elapsedMs + 500) / 1000;
+  elapsed_ = static_cast<std::int32_t>(std::clamp<std::int64_t>(counted, std::numeric_limits<std::int32_t>::min(),
+                                                                std::numeric_limits<std::int32_t>::max()));
 }
 
 std::int32_t Countdown::Remaining() const {

@@ -16,4 +16,7 @@ std::int32_t UntilDaily(const LocalTime& now, const LocalTime& timeOfDay);
 // days x 86400 + (hours x 3600 + minutes x 60), rounded half to even; "Overflow" outside 32 bits.
 std::int32_t Every(double days, double hours, double minutes);
 
+// Every-N runs are never closer together than this: each one is a whole cleaning run.
+inline constexpr std::int32_t kShortestInterval = 60;
+
 }  // namespace vantrelle::schedule

@@ -37,6 +37,8 @@ class WindowObserver {
   virtual void WindowChanged() = 0;
   // Bring the window to the front with the input focus.
   virtual void Activate() = 0;
+  // Load a cursor file as the window's own pointer; false when it is no cursor that can be loaded.
+  virtual bool LoadPointer(const std::string& file) = 0;
 };
 
 class MainForm {
@@ -61,7 +63,7 @@ class MainForm {
   // The real window once the view has created it; 0 while there is none.
   platform::WindowHandle windowHandle = 0;
   MousePointer pointer = MousePointer::Default;
-  // The hand pointer file beside the program, when start-up found one.
+  // The hand pointer file beside the program, when start-up found and loaded one.
   std::string customPointerFile;
   // The window and its option buttons, tick boxes, frames and labels take the system's
   // button-face colour instead of white.
@@ -140,6 +142,10 @@ class MainForm {
 
   // Seconds from now to the next run, from the schedule panel as it stands.
   void ComputeInterval();
+  // The same once a scheduled run has ended: the next run is never the one that just ran.
+  void ComputeIntervalAfterRun();
+  // The system's clock was set, or its time zone or daylight saving changed.
+  void ClockChanged();
 
  private:
   void WireEvents();
@@ -147,6 +153,8 @@ class MainForm {
 
   // Start-up's helpers.
   bool FileIsPresent(const std::string& path) const;
+  // The window's own pointer from a cursor file; "Invalid picture" when it cannot be loaded.
+  void LoadCustomPointer(const std::string& file);
   void ApplySkin();
   void SetApplicationTitle();
 
@@ -159,6 +167,11 @@ class MainForm {
   void NumberBoxChanged(const settings::Key& key, const TextBox& box);
   void NumberBoxLeft(TextBox& box);
   void StoreScheduleOptions();
+  // The every-N boxes set back to their out-of-the-box texts: those holding no number, or all.
+  void ResetEveryBoxes(bool numbersToo);
+  // Seconds between every-N runs from the boxes: at least a minute; a total of none or less, or one
+  // too large with no interval to keep, sets the boxes back to one day.
+  std::int32_t EveryInterval();
   void StoreForPanel(const settings::Key& key, const std::string& value);
   // Recomputes and restarts the count while the schedule is on.
   void RestartCountdownIfOn();

@@ -2,6 +2,7 @@
 #include "base/Guard.h"
 #include "base/RuntimeError.h"
 #include "cleaning/DeletionRun.h"
+#include "cleaning/ExclusiveRun.h"
 #include "platform/EventPump.h"
 #include "schedule/CountdownText.h"
 #include "window/MainForm.h"
@@ -44,7 +45,8 @@ void MainForm::CountdownTicked() {
   if (guard.Test(114, [&] { return !countdown_.Due(); })) return;
   guard.Line(116, [&] { countdownTimer.SetEnabled(false); });
   guard.Line(118, [&] { RunDeletion(cleaning::Trigger::Schedule); });
-  guard.Line(120, [&] { ComputeInterval(); });
+  if (endRequested) return;  // the window closed during the run: the schedule ends with it
+  guard.Line(120, [&] { ComputeIntervalAfterRun(); });
   guard.Line(122, [&] { countdownTimer.SetEnabled(true); });
   guard.Line(124, [&] { countdown_.Restart(); });
 }
@@ -90,7 +92,8 @@ void MainForm::RunDeletion(cleaning::Trigger trigger) {
   if (deletionRunActive_ || previewActive_) return;
   const RunMark mark(deletionRunActive_);
   WindowRunHost host(*this);
-  ReportRun(cleaning::DeletionRun(platform_, host).Run(CurrentChoices(trigger)));
+  const auto result = cleaning::RunExclusively(platform_, host, CurrentChoices(trigger));
+  if (result) ReportRun(*result);
 }
 
 }  // namespace vantrelle

@@ -63,7 +63,8 @@ void MainForm::ReportRun(const cleaning::RunResult& result) {
   const std::string line = cleaning::LastRunLine(locale, result, saved);
   lastRunLine.SetCaption(line);
   settings::Save(*platform_.settings, settings::kLastRunSummary, line);
-  if (result.choices.trigger == cleaning::Trigger::Schedule && hiddenInTray) {
+  // A run the closing stopped shows nothing more.
+  if (result.choices.trigger == cleaning::Trigger::Schedule && hiddenInTray && !endRequested) {
     trayIcon.ShowBalloon(cleaning::FreedAndLeft(locale, result), kProductName, kBalloonShell, false);
   }
 }
@@ -75,6 +76,7 @@ void MainForm::PreviewClicked() {
   const SchedulePause pause(host);
   const cleaning::PreviewResult result =
       cleaning::Preview(platform_, host).Walk(CurrentChoices(cleaning::Trigger::Now));
+  if (endRequested) return;  // the window closed during the walk: nothing more is shown
   MsgBox(cleaning::PreviewText(*platform_.locale, result));
 }
 

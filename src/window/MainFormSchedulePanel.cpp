@@ -1,6 +1,11 @@
 // The schedule panel: weekly, daily or every so many days, hours and minutes. Every edit is stored
 // at once; while the schedule is on, an edit that changes when the next run falls restarts the
 // countdown from a fresh interval, so the countdown always shows the run that will really happen.
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+#include "base/Calendar.h"
 #include "base/Conversions.h"
 #include "base/Locale.h"
 #include "base/RuntimeError.h"
@@ -13,33 +18,73 @@ namespace vantrelle {
 
 namespace {
 
-// A box that holds no number gets its out-of-the-box value, stored like any edit.
-void ReplaceUnlessNumeric(const Locale& locale, TextBox& box, const char* replacement) {
-  if (!conversions::IsNumeric(locale, box.Text())) box.SetText(replacement);
-}
+// The every-N boxes in the order they are checked, each with its out-of-the-box text.
+constexpr std::pair<TextBox MainForm::*, const char*> kEveryBoxes[] = {
+    {&MainForm::hoursBox, "0"}, {&MainForm::minutesBox, "0"}, {&MainForm::daysBox, "1"}};
 
 }  // namespace
 
-void MainForm::ComputeInterval() {
+// A box set back gets its out-of-the-box text, stored like any edit.
+void MainForm::ResetEveryBoxes(bool numbersToo) {
+  for (const auto& [member, outOfTheBox] : kEveryBoxes) {
+    TextBox& box = this->*member;
+    if (numbersToo || !conversions::IsNumeric(*platform_.locale, box.Text())) box.SetText(outOfTheBox);
+  }
+}
+
+std::int32_t MainForm::EveryInterval() {
   const Locale& locale = *platform_.locale;
+  ResetEveryBoxes(false);
+  std::optional<std::int32_t> total;
+  try {
+    const double hours = conversions::ToDouble(locale, hoursBox.Text());
+    const double minutes = conversions::ToDouble(locale, minutesBox.Text());
+    const double days = conversions::ToDouble(locale, daysBox.Text());
+    total = schedule::Every(days, hours, minutes);
+  } catch (const RuntimeError& failure) {
+    // A usable interval stays and the failure is told; without one every tick would run.
+    if (failure.Number() != Overflow().Number() || countdown_.Interval() >= schedule::kShortestInterval) throw;
+  }
+  if (!total || *total <= 0) {
+    // No time between runs: the boxes go back to one day, as boxes holding no number do.
+    ResetEveryBoxes(true);
+    return calendar::kSecondsPerDay;
+  }
+  return std::max(*total, schedule::kShortestInterval);
+}
+
+// A weekday or a time of day is counted on the local clock, so the run falls at that local time;
+// every so many days, hours and minutes is counted as time passes.
+void MainForm::ComputeInterval() {
   const LocalTime now = platform_.clock->Now();
   if (weeklyOption.Value()) {
     // The list always has a weekday once restored; without one there is no weekly run to time.
     if (weekdayList.ListIndex() >= 0) {
-      countdown_.SetInterval(schedule::UntilWeekly(now, weekdayList.ListIndex() + 1, timePicker.Value()));
+      countdown_.SetInterval(schedule::UntilWeekly(now, weekdayList.ListIndex() + 1, timePicker.Value()),
+                             schedule::CountBy::LocalTime);
     }
   } else if (dailyOption.Value()) {
-    countdown_.SetInterval(schedule::UntilDaily(now, timePicker.Value()));
+    countdown_.SetInterval(schedule::UntilDaily(now, timePicker.Value()), schedule::CountBy::LocalTime);
   } else if (everyOption.Value()) {
-    ReplaceUnlessNumeric(locale, hoursBox, "0");
-    ReplaceUnlessNumeric(locale, minutesBox, "0");
-    ReplaceUnlessNumeric(locale, daysBox, "1");
-    const double hours = conversions::ToDouble(locale, hoursBox.Text());
-    const double minutes = conversions::ToDouble(locale, minutesBox.Text());
-    const double days = conversions::ToDouble(locale, daysBox.Text());
-    countdown_.SetInterval(schedule::Every(days, hours, minutes));
+    countdown_.SetInterval(EveryInterval(), schedule::CountBy::ElapsedTime);
   }
   scheduleBoxEdited_ = false;
+}
+
+void MainForm::ComputeIntervalAfterRun() {
+  ComputeInterval();
+  // A daily time equal to now is the run that just ended, within its own second.
+  if (dailyOption.Value() && countdown_.Interval() == 0) {
+    countdown_.SetInterval(calendar::kSecondsPerDay, schedule::CountBy::LocalTime);
+  }
+}
+
+void MainForm::ClockChanged() {
+  if (!ScheduleOn() || countdown_.CountingBy() != schedule::CountBy::LocalTime) return;
+  // A time the new clock has already passed is due at the next tick, as after a sleep; any other
+  // is counted again towards the chosen time on the new clock.
+  countdown_.Advance();
+  if (!countdown_.Due()) RestartCountdownIfOn();
 }
 
 bool MainForm::ScheduleOn() const { return countdownTimer.Interval() != 0; }

@@ -15,6 +15,7 @@ namespace vantrelle {
 namespace {
 
 inline constexpr int kRecentDocumentsFolder = 8;
+inline constexpr char kPointerFile[] = "\\HAND-M.CUR";
 
 }  // namespace
 
@@ -23,9 +24,7 @@ void MainForm::Load() {
   auto& store = *platform_.settings;
   auto& locale = *platform_.locale;
   auto& environment = *platform_.environment;
-  const auto ticked = [&](const settings::Key& key) {
-    return conversions::ToDouble(locale, settings::Get(store, key)) == 1 ? 1 : 0;
-  };
+  const auto ticked = [&](const settings::Key& key) { return settings::TickState(store, locale, key); };
 
   if (guard.Test(100, [&] { return platform_.instance->PreviousInstanceRunning(); })) {
     guard.Line(102, [&] { endRequested = true; });
@@ -33,8 +32,12 @@ void MainForm::Load() {
   }
   guard.Line(104, [&] { isLoading = true; });
   guard.Line(106, [&] { ApplySkin(); });
-  if (guard.Test(108, [&] { return FileIsPresent(environment.ProgramFolder() + "\\HAND-M.CUR"); })) {
-    guard.Line(110, [&] { customPointerFile = environment.ProgramFolder() + "\\HAND-M.CUR"; });
+  std::string pointerFile;
+  if (guard.Test(108, [&] {
+        pointerFile = BesideProgram(environment, kPointerFile);
+        return FileIsPresent(pointerFile);
+      })) {
+    guard.Line(110, [&] { LoadCustomPointer(pointerFile); });
   }
   guard.Line(112, [&] { OpenHomePageAtRandom(); });
   guard.Line(128, [&] {

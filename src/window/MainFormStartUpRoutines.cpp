@@ -1,6 +1,7 @@
 // Routines the start-up uses: files beside the program, special folders, skin, home page, title.
 #include <random>
 
+#include "base/RuntimeError.h"
 #include "platform/Clock.h"
 #include "platform/Environment.h"
 #include "platform/FileServices.h"
@@ -34,7 +35,7 @@ std::string MainForm::GetSpecialFolderPath(int folderId) const {
 }
 
 void MainForm::ApplySkin() {
-  const std::string skinFile = platform_.environment->ProgramFolder() + "\\x\\o.cjs";
+  const std::string skinFile = BesideProgram(*platform_.environment, "\\x\\o.cjs");
   if (!platform_.files->FindEntry(skinFile)) return;
   // No skin engine: the colour step alone gives the skinned look its system colours.
   buttonFaceBackground = true;
@@ -47,6 +48,11 @@ void MainForm::OpenHomePageAtRandom() {
                           static_cast<unsigned>(now.hour * 3600 + now.minute * 60 + now.second));
   const int draw = std::uniform_int_distribution<int>(1, 100)(random);
   if (draw == kHomePageDraw) platform_.shell->RunCommand(std::string("explorer \"") + kHomePage + "\"");
+}
+
+void MainForm::LoadCustomPointer(const std::string& file) {
+  if (windowObserver_ && !windowObserver_->LoadPointer(file)) throw InvalidPicture();
+  customPointerFile = file;
 }
 
 void MainForm::SetApplicationTitle() {

@@ -9,11 +9,7 @@
 namespace vantrelle::settings {
 
 std::string DefaultValue(const Key& key, const platform::Platform& platform) {
-  if (key.name == kOwnFolderPath.name) {
-    std::string folder = platform.environment->ProgramFolder();
-    if (folder.empty() || folder.back() != '\\') folder += '\\';  // a drive root already ends in one
-    return folder + "Samples";
-  }
+  if (key.name == kOwnFolderPath.name) return BesideProgram(*platform.environment, "\\Samples");
   if (key.name == kWeeklyTime.name) {
     LocalTime time = conversions::kZeroDate;
     const LocalTime now = platform.clock->Now();
@@ -31,6 +27,10 @@ std::string Get(platform::SettingsStore& store, const Key& key, const std::strin
 
 std::string Get(platform::SettingsStore& store, const Key& key) {
   return Get(store, key, std::string(key.defaultValue));
+}
+
+int TickState(platform::SettingsStore& store, const Locale& locale, const Key& key) {
+  return conversions::ToDouble(locale, Get(store, key)) == 1 ? 1 : 0;
 }
 
 void Save(platform::SettingsStore& store, const Key& key, const std::string& value) {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 namespace vantrelle {
+class Locale;
 namespace platform {
 class SettingsStore;
 struct Platform;
@@ -71,6 +72,10 @@ std::string Get(platform::SettingsStore& store, const Key& key, const std::strin
 // The stored text of `key`, or its table default when absent.
 std::string Get(platform::SettingsStore& store, const Key& key);
 void Save(platform::SettingsStore& store, const Key& key, const std::string& value);
+
+// The state of a location's tick box as start-up restores it: 1 (ticked) when the stored text is
+// numerically 1, else 0. Throws RuntimeError ("Type mismatch") for a text that is no number.
+int TickState(platform::SettingsStore& store, const Locale& locale, const Key& key);
 
 // Value forms on writing.
 inline std::string OnOff(bool on) { return on ? "On" : "Off"; }

@@ -8,7 +8,8 @@ void WindowRunHost::ShowStatus(const std::string& text) { form_.statusFrame.SetC
 void WindowRunHost::ShowMessage(const std::string& text) { form_.MsgBox(text); }
 void WindowRunHost::PauseSchedule() { form_.countdownTimer.SetEnabled(false); }
 void WindowRunHost::ResumeSchedule() { form_.countdownTimer.SetEnabled(true); }
-platform::WindowHandle WindowRunHost::OwnerWindow() const { return form_.windowHandle; }
+std::optional<platform::WindowHandle> WindowRunHost::OwnerWindow() const { return form_.windowHandle; }
 ErrorReporter& WindowRunHost::Errors() { return form_.errorReport_; }
+bool WindowRunHost::StopRequested() const { return form_.endRequested; }
 
 }  // namespace vantrelle

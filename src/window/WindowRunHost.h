@@ -14,8 +14,9 @@ class WindowRunHost : public cleaning::RunHost {
   void ShowMessage(const std::string& text) override;
   void PauseSchedule() override;
   void ResumeSchedule() override;
-  platform::WindowHandle OwnerWindow() const override;
+  std::optional<platform::WindowHandle> OwnerWindow() const override;
   ErrorReporter& Errors() override;
+  bool StopRequested() const override;
 
  private:
   MainForm& form_;

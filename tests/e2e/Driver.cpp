@@ -17,10 +17,8 @@ namespace {
 // Where a per-user settings store of this program keeps its values.
 constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\Marrowick\\Vantrelle";
 
-// A top-level window of the given class in the process of `mainWindow`.
-HWND TopLevelWindowOf(HWND mainWindow, const wchar_t* className, bool visibleOnly) {
-  DWORD program = 0;
-  GetWindowThreadProcessId(mainWindow, &program);
+// A top-level window of the given class in the process `program`.
+HWND TopLevelWindowOf(DWORD program, const wchar_t* className, bool visibleOnly) {
   HWND window = nullptr;
   while ((window = FindWindowExW(nullptr, window, className, nullptr))) {
     DWORD owner = 0;
@@ -31,6 +29,12 @@ HWND TopLevelWindowOf(HWND mainWindow, const wchar_t* className, bool visibleOnl
 }
 
 }  // namespace
+
+DWORD ProcessOf(HWND window) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  return process;
+}
 
 bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds) {
   const ULONGLONG end = GetTickCount64() + milliseconds;
@@ -54,7 +58,7 @@ HWND FindMainWindowShownOrNot(DWORD milliseconds) {
   return found;
 }
 
-HWND TrayWindowOf(HWND mainWindow) { return TopLevelWindowOf(mainWindow, L"VantrelleHiddenWindow", false); }
+HWND TrayWindowOf(HWND mainWindow) { return TopLevelWindowOf(ProcessOf(mainWindow), L"VantrelleHiddenWindow", false); }
 
 bool TrayIconPresent(HWND trayWindow) {
   if (!trayWindow) return false;
@@ -106,7 +110,9 @@ void TypeInto(HWND control, std::wstring_view text) {
   for (wchar_t c : text) PostMessageW(control, WM_CHAR, c, 1);
 }
 
-HWND FindDialogOf(HWND mainWindow) { return TopLevelWindowOf(mainWindow, L"#32770", true); }
+HWND FindDialogOf(HWND mainWindow) { return FindDialogOfProcess(ProcessOf(mainWindow)); }
+
+HWND FindDialogOfProcess(DWORD process) { return TopLevelWindowOf(process, L"#32770", true); }
 
 std::wstring DialogText(HWND dialog) {
   std::wstring text = TextOf(dialog) + L"\n";
@@ -135,6 +141,12 @@ void RecordWindowPlace(HWND mainWindow) {
   MapWindowPoints(mainWindow, HWND_DESKTOP, reinterpret_cast<POINT*>(&area), 2);
   std::ofstream(out) << area.right - area.left << "x" << area.bottom - area.top << "+" << area.left << "+" << area.top
                      << "\n";
+}
+
+void StoreSetting(std::string_view key, std::string_view value) {
+  const std::wstring data = win32::Widen(value);
+  RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, win32::Widen(key).c_str(), REG_SZ, data.c_str(),
+                  static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
 }
 
 bool SettingsStoreExists() {

@@ -28,8 +28,12 @@ void ClickOn(HWND control);
 void TypeInto(HWND control, std::wstring_view text);
 // Polls `condition` until it holds or `milliseconds` pass; its last answer.
 bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds = 5000);
+// The process a window belongs to; 0 once the window is gone.
+DWORD ProcessOf(HWND window);
 // A visible dialog box that belongs to the process of `mainWindow`, or nullptr.
 HWND FindDialogOf(HWND mainWindow);
+// The same for a process, also once its main window is gone.
+HWND FindDialogOfProcess(DWORD process);
 // The texts of a dialog's own caption and of all its children, one a line.
 std::wstring DialogText(HWND dialog);
 // Waits for a dialog of the program and presses its OK button; false when none came.
@@ -38,6 +42,8 @@ bool DismissDialogOf(HWND mainWindow, DWORD milliseconds = 5000);
 void RecordWindowPlace(HWND mainWindow);
 // The stored text of the program's setting, or nullopt-like "<absent>" when there is none.
 std::string StoredSetting(std::string_view key);
+// Writes a setting as the program would, for its next start.
+void StoreSetting(std::string_view key, std::string_view value);
 bool SettingsStoreExists();
 
 }  // namespace vantrelle::e2e

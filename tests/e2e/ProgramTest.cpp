@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -336,11 +338,14 @@ TEST_F(Program, DeleteNowEmptiesTheTickedFoldersAndKeepsThem) {
   ASSERT_TRUE(DismissDialogOf(main));
   // Wine cannot delete a link through a handle of its own, so the link may stay; all else must go.
   const std::filesystem::path own = kOwnFolder;
+  // A folder the run holds open while it empties it cannot be listed meanwhile.
   auto emptied = [&] {
-    for (const auto& entry : std::filesystem::directory_iterator(own)) {
-      if (entry.path().filename() != kLinkName) return false;
+    std::error_code error;
+    for (auto it = std::filesystem::directory_iterator(own, error);
+         !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
+      if (it->path().filename() != kLinkName) return false;
     }
-    return true;
+    return !error;
   };
   EXPECT_TRUE(WaitFor(emptied, 10000)) << "the own folder was not emptied";
   EXPECT_FALSE(DismissDialogOf(main, 1000)) << "a folder that was there was reported";
@@ -385,6 +390,98 @@ TEST_F(Program, ThePreviewDeletedNothing) {
   ASSERT_TRUE(DismissDialogOf(main));
   EXPECT_TRUE(std::filesystem::exists(EnvironmentPath(L"TEMP") / L"e2e-preview" / L"kept-by-the-preview.tmp"));
   Toggle("Check2", false);
+}
+
+// A tree e2e.sh laid out big enough for a run over it to take a while, moved into the system's
+// temporary folder (the same drive: a rename) for the System Temp step to empty.
+std::filesystem::path IntoSystemTemp(const wchar_t* tree) {
+  const std::filesystem::path target = EnvironmentPath(L"TEMP") / tree;
+  std::filesystem::rename(std::filesystem::path(L"C:\\e2e") / tree, target);
+  return target;
+}
+
+// Everything below a folder, or nothing while the run holds one of its folders open (it cannot be
+// listed then).
+std::optional<std::size_t> EntriesBelow(const std::filesystem::path& folder) {
+  std::error_code error;
+  std::size_t count = 0;
+  for (auto it = std::filesystem::recursive_directory_iterator(folder, error);
+       !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
+    ++count;
+  }
+  if (error) return std::nullopt;
+  return count;
+}
+
+// Typed into the own-folder box as a person would, replacing what it held.
+void TypeOwnFolder(HWND main, HWND box, const wchar_t* folder) {
+  SetForegroundWindow(main);
+  ClickOn(box);
+  PostMessageW(box, EM_SETSEL, 0, -1);
+  TypeInto(box, folder);
+}
+
+TEST_F(Program, AnOwnFolderEditedDuringAnEarlierStepOfARunIsNotTheOneEmptied) {
+  const std::filesystem::path tree = IntoSystemTemp(L"big-edit");
+  TypeOwnFolder(main, Control("Text1"), L"C:\\e2e\\own-before");
+  ExpectStored("Text1", "C:\\e2e\\own-before");
+  for (std::string_view name : {"Check2", "Check7"}) Toggle(name, true);
+  const auto inSystemTemp = [&] { return TextOf(Control("Frame2")).find(L"big-edit") != std::wstring::npos; };
+
+  ClickOn(Control("PushButton2"));
+  ASSERT_TRUE(WaitFor(inSystemTemp, 10000)) << "System Temp is not being emptied";
+  TypeOwnFolder(main, Control("Text1"), L"C:\\e2e\\own-after");
+  ExpectStored("Text1", "C:\\e2e\\own-after");
+  EXPECT_TRUE(inSystemTemp()) << "the edit came only after the System Temp step";
+
+  EXPECT_TRUE(WaitFor([] { return EntriesBelow(L"C:\\e2e\\own-before") == 0u; }, 60000))
+      << "the own folder the run started with was not emptied";
+  EXPECT_FALSE(std::filesystem::exists(tree)) << "System Temp was not emptied";
+  EXPECT_EQ(EntriesBelow(L"C:\\e2e\\own-after"), 3u) << "the folder typed during the run was emptied";
+  EXPECT_FALSE(DismissDialogOf(main, 1000));
+  EXPECT_EQ(TextOf(Control("Text1")), L"C:\\e2e\\own-after");
+}
+
+TEST_F(Program, ClosingDuringARunEndsTheProgramAtOnceWithoutAnotherBox) {
+  const std::filesystem::path tree = IntoSystemTemp(L"big-close");
+  const std::size_t entries = EntriesBelow(tree).value_or(0);
+  TypeOwnFolder(main, Control("Text1"), L"C:\\e2e\\missing");  // its message would follow System Temp
+  ExpectStored("Text1", "C:\\e2e\\missing");
+  ASSERT_TRUE(Ticked(Control("Check2")) && Ticked(Control("Check7")));
+  const DWORD id = ProcessOf(main);
+  win32::KernelObject program(OpenProcess(SYNCHRONIZE, FALSE, id));
+  ASSERT_TRUE(program.IsValid());
+  const HWND tray = TrayWindowOf(main);
+
+  ClickOn(Control("PushButton2"));
+  ASSERT_TRUE(WaitFor([&] { return TextOf(Control("Frame2")).find(L"big-close") != std::wstring::npos; }, 10000))
+      << "System Temp is not being emptied";
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  const ULONGLONG closed = GetTickCount64();
+  bool boxShown = false;
+  const bool ended = WaitFor(
+      [&] {
+        boxShown |= FindDialogOfProcess(id) != nullptr;
+        return WaitForSingleObject(program.Get(), 0) == WAIT_OBJECT_0;
+      },
+      2000);
+  EXPECT_TRUE(ended) << "the program was still running two seconds after its window closed";
+  std::printf("the program ended %llu ms after its window was closed during a run\n", GetTickCount64() - closed);
+  EXPECT_FALSE(boxShown);
+  EXPECT_EQ(WaitForSingleObject(program.Get(), 10000), WAIT_OBJECT_0);
+  EXPECT_FALSE(TrayIconPresent(tray)) << "the icon outlived the program";
+  const auto left = EntriesBelow(tree);
+  EXPECT_TRUE(left > 0u && left < entries)
+      << "the run did not stop where the window closed: " << left.value_or(0) << " of " << entries << " entries left";
+  // The next start must not run over these folders on its own.
+  StoreSetting("SysTemp", "0");
+  StoreSetting("UserFolder", "0");
+}
+
+// After a close during a run the lock is free: a new start shows its window, and no box.
+TEST_F(Program, ANewStartAfterClosingDuringARunShowsItsWindow) {
+  EXPECT_FALSE(Ticked(Control("Check2")));
+  EXPECT_FALSE(DismissDialogOf(main, 2000));
 }
 
 TEST_F(Program, MinimisingHidesTheWindowInTheTray) {

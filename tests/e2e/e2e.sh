@@ -46,6 +46,16 @@ mkdir -p "$trees/own/sub/deeper" "$trees/outside"
 echo keep >"$trees/outside/keep.txt"
 for file in own/a.tmp own/sub/b.tmp own/sub/read-only.txt own/sub/deeper/c.tmp; do echo temporary >"$trees/$file"; done
 ln -s "$trees/outside" "$trees/own/link-out"
+# Trees big enough for a run over them to take a while (the driver moves them into the system's
+# temporary folder), and the own folders of a run whose own-folder box is edited while it works.
+for big in big-edit big-close; do
+  for d in $(seq 40); do
+    mkdir -p "$trees/$big/d$d"
+    (cd "$trees/$big/d$d" && touch $(seq -f 'f%g.tmp' 250))
+  done
+done
+mkdir -p "$trees/own-before" "$trees/own-after"
+for f in a b c; do echo temporary >"$trees/own-before/$f.tmp"; echo keep >"$trees/own-after/$f.tmp"; done
 
 start_program() {  # on the virtual desktop, which is made again if the last program closed it
   wine explorer "/desktop=$desktop,$size" "$program" >/dev/null 2>&1 &
@@ -130,6 +140,11 @@ screenshot start-in-tray screen
 click_tray_icon
 phase "out of the tray by a click on its icon" 'HiddenProgram.StartedInTheTrayAClickOnTheIcon*'
 screenshot out-of-tray
+phase "the own folder edited during a run" 'Program.AnOwnFolderEditedDuringAnEarlierStep*'
+phase "closing during a run" 'Program.ClosingDuringARun*'
+screenshot closed-during-run screen
+start_program
+phase "a new start after closing during a run" 'Program.ANewStartAfterClosingDuringARun*'
 phase "closing" 'Program.ClosingTheWindowEndsTheProgram'
 
 wine reg add 'HKCU\Software\VB and VBA Program Settings\Marrowick\Vantrelle' /v 'Windows Temp' /d yes /f >/dev/null 2>&1

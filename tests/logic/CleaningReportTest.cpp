@@ -64,8 +64,9 @@ TEST_F(ReportTest, EachLocationCountsWhatItReallyDeleted) {
   // A bin the shell did not empty freed nothing, whatever it held.
   fakes.shell.recycleBins = {{"C:\\", 4}};
   fakes.shell.recycleBinBytes = {{"C:\\", 4096}};
-  fakes.shell.emptyingFails = true;
+  fakes.shell.failEmpty = true;
   const auto failed = Run({.recycleBin = true});
+  EXPECT_TRUE(failed.Of(Location::RecycleBin).Failed());
   EXPECT_EQ(failed.FilesDeleted() + failed.BytesFreed(), 0u);
 }
 

@@ -177,6 +177,44 @@ TEST_F(RunTest, EachFolderIsCheckedBeforeItIsEmptied) {
   }
 }
 
+// A location that is a link (a temporary folder moved to another drive and left behind as a
+// junction) leads to its target, which is emptied once it passes the same guards.
+TEST_F(RunTest, ALocationThatIsALinkEmptiesWhereItLeadsAfterTheSameGuards) {
+  struct Case {
+    const char* named;
+    const char* target;  // nothing: no link
+    bool ownFolder;
+    Outcome outcome;
+  } cases[] = {
+      {"C:\\Moved\\Temp", "D:\\Temp", false, Outcome::Emptied},
+      {"C:\\Moved2\\Temp", "D:\\Scratch", false, Outcome::Refused},  // leads to no temporary folder
+      {"C:\\Moved3\\Temp", "D:\\Gone\\Temp", false, Outcome::Failed},
+      {"C:\\Work\\Mine", "D:\\Cache", true, Outcome::Emptied},
+      {"C:\\Work\\Users", "C:\\Users", true, Outcome::Refused},
+      {"C:\\Work\\Letters", "C:\\Users\\bob\\Documents", true, Outcome::Refused},
+      {"C:\\Work\\Drive", "D:\\", true, Outcome::Refused},
+      {"  C:\\Work\\Cache  ", nullptr, true, Outcome::Emptied},  // blanks around a typed path
+  };
+  for (bool wineLinks : {false, true}) {
+    fakes.files.openFollowsLinks = wineLinks;
+    for (const auto& c : cases) {
+      const std::string target = c.target ? c.target : "C:\\Work\\Cache";
+      const std::string file = target + (target.ends_with('\\') ? "x.tmp" : "\\x.tmp");
+      if (c.target) fakes.files.AddLink(c.named, c.target);
+      const bool reachable = target.find("Gone") == std::string::npos;
+      if (reachable) fakes.files.AddFile(file);
+      Choices choices{.systemTemp = !c.ownFolder, .ownFolder = c.ownFolder, .ownFolderPath = c.named};
+      fakes.environment.Set("TEMP", c.named);
+
+      const auto result = Run(choices);
+
+      EXPECT_EQ(result.Of(c.ownFolder ? Location::OwnFolder : Location::SystemTemp).outcome, c.outcome) << c.named;
+      EXPECT_EQ(fakes.files.Exists(file), reachable && c.outcome != Outcome::Emptied) << c.named;
+      EXPECT_TRUE(!c.target || fakes.files.Exists(c.named)) << c.named;  // the link itself stays
+    }
+  }
+}
+
 TEST_F(RunTest, TheOwnFolderIsRefusedWhenItIsOrHoldsASystemOrProfileFolder) {
   fakes.shell.specialFolders[0x0005] = "C:\\Users\\bob\\Documents";
   fakes.files.AddFolder("C:\\Program Files");
@@ -321,6 +359,16 @@ TEST_F(RunTest, FailingStatementsAreReportedAtTheirOwnLinesAndTheRunGoesOn) {
             0u);
   EXPECT_NE(reports[1].find("DeleteTemporaryFiles at line 124\r\r"), std::string::npos);
   EXPECT_TRUE(form.countdownTimer.Enabled());
+}
+
+TEST_F(RunTest, AStoppedRunMarksWhatItDidNotFinishAndLeavesTheScheduleToTheClosing) {
+  fakes.files.AddFile("C:\\Users\\bob\\AppData\\Local\\Temp\\a.tmp");
+  fakes.events.onDoEvents = [&] { host.stopRequested = !host.StatusesStartingWith("Deleting for files").empty(); };
+  const auto result = Run({.recycleBin = true, .systemTemp = true, .ownFolder = true, .ownFolderPath = "C:\\Work"});
+  EXPECT_EQ(result.Of(Location::RecycleBin).outcome, Outcome::Emptied);
+  EXPECT_EQ(result.Of(Location::SystemTemp).outcome, Outcome::Stopped);
+  EXPECT_EQ(result.Of(Location::OwnFolder).outcome, Outcome::Stopped);
+  EXPECT_TRUE(fakes.files.deleted.empty() && host.messages.empty() && host.resumes == 0);
 }
 
 }  // namespace

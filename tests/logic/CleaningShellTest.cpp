@@ -48,6 +48,14 @@ TEST_F(RecycleBinTest, FalseWithoutAWindowWithoutAFixedDriveOrWhenTheFirstQueryF
   EXPECT_EQ(fakes.shell.emptyCalls, 0);
 }
 
+TEST_F(RecycleBinTest, AFailingEmptyGivesTheRecycleBinStepsMessage) {
+  fakes.shell.recycleBins = {{"D:\\", 2}};
+  fakes.shell.failEmpty = true;
+  EXPECT_EQ(Run({.recycleBin = true, .ownFolderPath = ""}).Of(cleaning::Location::RecycleBin).outcome,
+            cleaning::Outcome::Failed);
+  EXPECT_EQ(host.messages, std::vector<std::string>{"Error encountered during emptying files in recycle bin."});
+}
+
 class RecentDocsTest : public CleaningTest {
  protected:
   static constexpr const char* kRecent = "C:\\Users\\bob\\Recent";

@@ -35,7 +35,7 @@ class RunReportWindow : public CleaningTest {
     form.minutesBox.Type("1");
     form.scheduleSwitch.SetCaption("Turn On");
     form.scheduleSwitch.Click();
-    fakes.clock.now = Later(fakes.clock.now, 60);
+    fakes.clock.Pass(60);
     form.countdownTimer.Elapse();
   }
 };
@@ -74,7 +74,7 @@ TEST_F(RunReportWindow, AScheduledRunInTheTraySaysWhatItFreedInABalloon) {
   form.Resized();
   fakes.files.AddFile(std::string(kUserTemp) + "\\b.tmp");
   fakes.files.Lock(std::string(kUserTemp) + "\\b.tmp");
-  fakes.clock.now = Later(fakes.clock.now, 60);
+  fakes.clock.Pass(60);
   form.countdownTimer.Elapse();
 
   ASSERT_EQ(Balloons().size(), 2u);

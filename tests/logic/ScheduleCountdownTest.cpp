@@ -42,13 +42,13 @@ TEST(CountdownText, CoversTheWholeRangeOfTheCountdown) {
 // The count on its own, against a clock the test moves.
 class CountdownCount : public ::testing::Test {
  protected:
-  void Pass(std::int64_t seconds) { clock.now = calendar::FromSeconds(calendar::ToSeconds(clock.now) + seconds); }
+  void Pass(std::int64_t seconds) { clock.Pass(seconds); }
 
   fake::FakeClock clock;
   schedule::Countdown countdown{clock};
 };
 
-TEST_F(CountdownCount, LateTicksCountTheClockAndABackwardClockStillCounts) {
+TEST_F(CountdownCount, LateTicksCountTheTimeThatPassedAndSettingTheClockDoesNot) {
   countdown.Advance();  // no reading yet: one second
   EXPECT_EQ(countdown.Elapsed(), 1);
   countdown.SetInterval(3600);
@@ -58,14 +58,12 @@ TEST_F(CountdownCount, LateTicksCountTheClockAndABackwardClockStillCounts) {
   countdown.Advance();
   EXPECT_EQ(countdown.Elapsed(), 5);
   countdown.Advance();  // two ticks within one second
-  EXPECT_EQ(countdown.Elapsed(), 6);
-  Pass(-3600);  // the clock was put back an hour
+  EXPECT_EQ(countdown.Elapsed(), 5);
+  clock.now = calendar::FromSeconds(calendar::ToSeconds(clock.now) - 3600);  // the clock was put back an hour
+  clock.tickMs += 1500;                                                      // and a timer came late
   countdown.Advance();
-  EXPECT_EQ(countdown.Elapsed(), 7);
-  Pass(1);
-  countdown.Advance();
-  EXPECT_EQ(countdown.Elapsed(), 8);
-  EXPECT_EQ(countdown.Remaining(), 3592);
+  EXPECT_EQ(countdown.Elapsed(), 7);  // 6.5 s, to the nearest second
+  EXPECT_EQ(countdown.Remaining(), 3593);
   EXPECT_FALSE(countdown.Due());
 }
 
@@ -172,19 +170,15 @@ TEST_F(CountdownTest, DailyScheduleCountsDownToItsRunAndRestartsForTomorrow) {
   EXPECT_EQ(form.countdownTimer.Interval(), 1000);
   EXPECT_EQ(form.statusFrame.Caption(), "On. Next switch will occur in: 00:00:00");
   EXPECT_EQ(form.countdownBar.Value(), 60);
-  // The run ended within 12:00:00, so the next run is due at once; after it comes tomorrow.
-  EXPECT_EQ(form.Countdown().Interval(), 0);
+  // The run ended within 12:00:00: that time was today's run, the next one is tomorrow's.
+  EXPECT_EQ(form.Countdown().Interval(), 86400);
   EXPECT_EQ(form.Countdown().Elapsed(), 0);
 
   Tick();
-  EXPECT_EQ(form.statusFrame.Caption(), "On. Next switch will occur in: 00:00:01");
-  EXPECT_EQ(form.Countdown().Interval(), 86399);
-  EXPECT_EQ(form.Countdown().Elapsed(), 0);
-  Tick();
-  EXPECT_EQ(form.statusFrame.Caption(), "On. Next switch will occur in: 23:59:58");
+  EXPECT_EQ(form.statusFrame.Caption(), "On. Next switch will occur in: 23:59:59");
 }
 
-TEST_F(CountdownTest, WithNoIntervalEveryTickRuns) {
+TEST_F(CountdownTest, WithNoIntervalTheFirstTickRunsAndATotalOfNoneOrLessGoesBackToADay) {
   form.Load();  // an empty store leaves the schedule on, with no interval computed yet
   Tick();
   EXPECT_EQ(form.statusFrame.Caption(), "On. Next switch will occur in: 00:00:01");
@@ -194,11 +188,84 @@ TEST_F(CountdownTest, WithNoIntervalEveryTickRuns) {
   form.daysBox.Type("0");
   form.minutesBox.Type("-1");
   form.minutesBox.LostFocus();
-  for (int i = 0; i < 3; ++i) {
-    Tick();
-    EXPECT_EQ(form.Countdown().Elapsed(), 0) << "tick " << i;
-    EXPECT_EQ(form.statusFrame.Caption(), "On. Next switch will occur in: 00:01:01");
-    EXPECT_EQ(form.countdownBar.Max(), -60);
+  EXPECT_EQ(Stored(settings::kEveryDays), "1");
+  EXPECT_EQ(Stored(settings::kEveryMinutes), "0");
+  Tick();
+  EXPECT_EQ(form.Countdown().Elapsed(), 1);
+  EXPECT_EQ(form.statusFrame.Caption(), "On. Next switch will occur in: 23:59:59");
+}
+
+// Whatever the boxes hold, a running schedule starts a cleaning run at most once a minute (after
+// the one a start-up with no interval makes at its first tick); boxes that give no time between runs
+// go back to one day.
+TEST_F(CountdownTest, ASwitchedOnScheduleNeverRunsMoreOftenThanOnceAMinute) {
+  struct Case {
+    const char *days, *hours, *minutes;
+    bool setBack;
+  } const cases[] = {{"0", "0", "0", true},      {"0", "0", "-5", true},    {"0", "-1", "0", true},
+                     {"0", "0", "0.0001", true}, {"30000", "0", "0", true}, {"1e400", "0", "0", true},
+                     {"0", "0", "0.5", false},   {"0", "0", "1", false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.days) + "|" + c.hours + "|" + c.minutes);
+    fake::FakePlatform fakes;
+    for (const auto& [key, value] :
+         {std::pair{"Recycle Bin", "1"}, {"Text3", c.days}, {"Text11", c.hours}, {"Text2", c.minutes}}) {
+      fakes.settings.values[{"Marrowick", "Vantrelle", key}] = value;
+    }
+    MainForm form(fakes.platform);
+    form.windowHandle = 0x1234;  // each run asks the Recycle Bin once
+    form.Load();
+    int runs = 0;
+    for (int second = 1, lastRun = 0; second <= 600; ++second) {
+      fakes.clock.Pass(1);
+      const int queries = fakes.shell.queries;
+      form.countdownTimer.Elapse();
+      if (fakes.shell.queries == queries) continue;
+      EXPECT_TRUE(runs++ == 0 || second - lastRun >= 60) << "run at second " << second;
+      lastRun = second;
+    }
+    EXPECT_GE(runs, 1);
+    EXPECT_EQ((fakes.settings.values[{"Marrowick", "Vantrelle", "Text3"}]), c.setBack ? "1" : c.days);
+    EXPECT_TRUE(fakes.messageBox.shown.empty());
+  }
+}
+
+// Every-N runs after the time chosen, whatever the clock says; daily runs at the chosen local time
+// on the clock as it now is: a person set it, or daylight saving began or ended, announced or not.
+TEST_F(CountdownTest, DailyRunsFollowTheLocalClockAndEveryNRunsDoNot) {
+  constexpr std::int64_t kHour = 3600;
+  struct Case {
+    bool daily;
+    LocalTime on;
+    std::int64_t after, movedBy;
+    bool announced;
+    LocalTime runsAt;
+  } const cases[] = {
+      {false, {2026, 12, 9, 10, 0, 0}, 600, 3 * kHour, true, {2026, 12, 9, 14, 0, 0}},
+      {false, {2026, 12, 9, 10, 0, 0}, 600, -3 * kHour, true, {2026, 12, 9, 8, 0, 0}},
+      {true, {2026, 12, 9, 11, 0, 0}, 600, -24 * kHour, true, {2026, 12, 8, 12, 0, 0}},
+      {true, {2026, 12, 9, 11, 0, 0}, 600, 2 * kHour, true, {2026, 12, 9, 13, 10, 0}},  // passed: at once
+      {true, {2027, 3, 28, 1, 0, 0}, kHour, kHour, true, {2027, 3, 28, 12, 0, 0}},
+      {true, {2027, 3, 28, 1, 0, 0}, kHour, kHour, false, {2027, 3, 28, 12, 0, 0}},
+      {true, {2027, 10, 31, 1, 0, 0}, 2 * kHour, -kHour, true, {2027, 10, 31, 12, 0, 0}},
+      {true, {2027, 10, 31, 1, 0, 0}, 2 * kHour, -kHour, false, {2027, 10, 31, 12, 0, 0}},
+  };
+  form.windowHandle = 0x1234;
+  form.recycleBinBox.SetValue(1);  // each run asks the Recycle Bin once
+  for (const Case& c : cases) {
+    At(c.on);
+    c.daily ? DailyAt(12, 0, 0) : EveryN("0", "1", "0");
+    SwitchOn();
+    const int queries = fakes.shell.queries;
+    for (std::int64_t second = 1; fakes.shell.queries == queries && second < 26 * kHour; ++second) {
+      fakes.clock.Pass(1);
+      if (second == c.after) {
+        At(Later(fakes.clock.now, c.movedBy));
+        if (c.announced) form.ClockChanged();
+      }
+      form.countdownTimer.Elapse();
+    }
+    EXPECT_EQ(fakes.clock.now, c.runsAt) << c.daily << " " << c.movedBy << " " << c.announced;
   }
 }
 
@@ -254,7 +321,7 @@ TEST_F(CountdownTest, SwitchingOffWhileADueTickYieldsStillFinishesTheRunButNoTic
   EXPECT_EQ(form.countdownTimer.Interval(), 0);
   EXPECT_TRUE(form.countdownTimer.Enabled());  // re-enabled after the run; the zero period keeps it silent
   EXPECT_EQ(form.Countdown().Elapsed(), 0);
-  EXPECT_EQ(form.Countdown().Interval(), 0);  // recomputed at 12:00:00 after the run
+  EXPECT_EQ(form.Countdown().Interval(), 86400);  // recomputed at 12:00:00 after the run: tomorrow
   const int yields = fakes.events.calls;
   Tick();
   EXPECT_EQ(fakes.events.calls, yields);

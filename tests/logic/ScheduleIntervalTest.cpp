@@ -98,13 +98,13 @@ TEST_F(ComputeIntervalTest, EveryNCountsDaysHoursAndMinutesWithFractionsAndSigns
     std::int32_t interval;
   };
   const Case table[] = {
-      {"1", "0", "0", 86400},    {"0", "0", "0", 0},
-      {"0", "0", "-5", -300},    {"0", "0", "0.5", 30},
-      {"1.5", "0", "0", 129600}, {" 2 ", "+1", "1e1", 2 * 86400 + 3600 + 600},
-      {"0", "0", "0.0125", 1},                                      // 0.75 s
-      {"0", "0", "0.125", 8},                                       // 7.5 s: halves go to the even neighbour
-      {"0", "0", "0.375", 22},                                      // 22.5 s
-      {"0", "0", "-0.125", -8},  {"24855", "3", "14", 2147483640},  // just inside 32 bits
+      {"1", "0", "0", 86400},        {"0", "0", "0", 86400},  // no time between runs: back to one day
+      {"0", "0", "-5", 86400},       {"0", "0", "0.5", 60},   // never more often than once a minute
+      {"1.5", "0", "0", 129600},     {" 2 ", "+1", "1e1", 2 * 86400 + 3600 + 600},
+      {"0", "0", "1.0125", 61},                                         // 60.75 s
+      {"0", "0", "1.125", 68},                                          // 67.5 s: halves go to the even neighbour
+      {"0", "0", "1.375", 82},                                          // 82.5 s
+      {"1", "-24", "-0.125", 86400}, {"24855", "3", "14", 2147483640},  // just inside 32 bits
   };
   for (const Case& c : table) {
     EveryN(c.days, c.hours, c.minutes);

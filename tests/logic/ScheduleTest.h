@@ -31,9 +31,9 @@ class ScheduleTest : public LogicTest {
     form.scheduleSwitch.SetCaption("Turn On");
     form.scheduleSwitch.Click();
   }
-  // The clock moves on and the timer's period comes round.
+  // Time passes and the timer's period comes round.
   void Tick(std::int64_t seconds = 1) {
-    At(Later(fakes.clock.now, seconds));
+    fakes.clock.Pass(seconds);
     form.countdownTimer.Elapse();
   }
 };

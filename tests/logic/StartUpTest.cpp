@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "LogicTest.h"
@@ -258,6 +259,38 @@ TEST_F(StartUp, HandPointerOverButtonsWhenItsFileIsBesideTheProgram) {
   form.browseButton.MouseMove();
   form.MouseOverBackground();
   EXPECT_EQ(form.pointer, MousePointer::Default);
+}
+
+// The files beside a program at a drive root are found; a pointer file the view cannot load (it holds
+// no cursor) is reported at its line, and start-up goes on.
+TEST_F(StartUp, TheFilesBesideTheProgramAlsoAtADriveRootAndAPointerThatCannotBeLoaded) {
+  struct View : WindowObserver {
+    void WindowChanged() override {}
+    void Activate() override {}
+    bool LoadPointer(const std::string& file) override { return loaded = file, loads; }
+    std::string loaded;
+    bool loads = true;
+  };
+  for (const auto& [folder, beside, loads] :
+       {std::tuple{"C:\\Program Files\\Vantrelle", "C:\\Program Files\\Vantrelle\\", true},
+        {"D:\\", "D:\\", true},
+        {"D:\\", "D:\\", false}}) {
+    fake::FakePlatform fakes;
+    fakes.environment.programFolder = folder;
+    fakes.files.AddFile(std::string(beside) + "HAND-M.CUR");
+    fakes.files.AddFile(std::string(beside) + "x\\o.cjs");
+    MainForm form(fakes.platform);
+    View view;
+    view.loads = loads;
+    form.SetWindowObserver(&view);
+    form.Load();
+    EXPECT_EQ(view.loaded, std::string(beside) + "HAND-M.CUR");
+    EXPECT_EQ(form.customPointerFile, loads ? view.loaded : "");
+    EXPECT_TRUE(form.buttonFaceBackground);
+    EXPECT_EQ(form.ownFolderPathBox.Text(), std::string(beside) + "Samples");
+    const std::string report = ErrorReportText(location::kStartUp, 110, "Invalid picture");
+    EXPECT_EQ(fakes.messageBox.Texts(), loads ? std::vector<std::string>{} : std::vector<std::string>{report});
+  }
 }
 
 TEST_F(StartUp, TheSkinFileOnlyBringsTheButtonFaceColour) {

@@ -70,6 +70,16 @@ TEST_F(StartWithWindowsTest, AStandardUserGetsTheValueInTheirOwnRunKeyAndSwitchi
   EXPECT_EQ(Run(RegistryRoot::LocalMachine), std::nullopt);
 }
 
+TEST_F(StartWithWindowsTest, SwitchingOffAlsoRemovesTheValueAnEarlier32BitVersionLeft) {
+  auto& wow32 = fakes.registry.keys[{RegistryRoot::LocalMachine, fake::FakeRegistry::RunKey32}];
+  wow32["vantrelle.exe"] = {"Vantrelle.exe", "C:\\Program Files (x86)\\Vantrelle\\Vantrelle.exe"};
+  wow32["other"] = {"Other", "y.exe"};
+  startWithWindows.Disable();
+  EXPECT_EQ(fakes.registry.ValueCount(RegistryRoot::LocalMachine, fake::FakeRegistry::RunKey32), 1u);
+  EXPECT_EQ(fakes.registry.Value(RegistryRoot::LocalMachine, fake::FakeRegistry::RunKey32, "Other"), "y.exe");
+  EXPECT_TRUE(fakes.registry.open.empty());
+}
+
 TEST_F(StartWithWindowsTest, NothingHappensWithoutAProgramPath) {
   fakes.environment.programPath = "";
   startWithWindows.Enable();

@@ -38,8 +38,9 @@ class RecordingRunHost : public cleaning::RunHost {
     paused = false;
     ++resumes;
   }
-  platform::WindowHandle OwnerWindow() const override { return owner; }
+  std::optional<platform::WindowHandle> OwnerWindow() const override { return owner; }
   ErrorReporter& Errors() override { return errors; }
+  bool StopRequested() const override { return stopRequested; }
 
   std::vector<std::string> StatusesStartingWith(const std::string& prefix) const {
     std::vector<std::string> out;
@@ -55,8 +56,9 @@ class RecordingRunHost : public cleaning::RunHost {
   bool paused = false;
   int pauses = 0;
   int resumes = 0;
-  platform::WindowHandle owner = 0x1234;
+  std::optional<platform::WindowHandle> owner = 0x1234;
   RecordingErrorReporter errors;
+  bool stopRequested = false;
   int millisecondsPerStatus = 20;
 
  private:

@@ -39,7 +39,7 @@ inline std::wstring UnixPath(const std::string& windowsPath) {
   static const auto toUnix = reinterpret_cast<ToUnix>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
   if (!toUnix) return {};
-  char* unix = toUnix(win32::Widen(windowsPath).c_str());
+  char* unix = toUnix(win32::ExtendedPath(windowsPath).c_str());  // names ending in a dot or blank too
   if (!unix) return {};
   std::wstring out = win32::Widen(unix);
   HeapFree(GetProcessHeap(), 0, unix);

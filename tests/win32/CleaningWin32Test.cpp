@@ -127,13 +127,19 @@ TEST_F(Win32CleaningTest, LinksAreNeverFollowedAndTheirTargetsSurvive) {
   EXPECT_EQ(Names(work + "\\sub"), std::vector<std::string>{"back-to-root"});
 }
 
-TEST_F(Win32CleaningTest, AFolderNamedByALinkIsNotEmptied) {
-  MakeFolder(root + "\\outside");
-  MakeFile(root + "\\outside\\precious.doc");
-  Link(root + "\\Temp", root + "\\outside");
-  EXPECT_EQ(OwnFolderOutcome(root + "\\Temp"), Outcome::Failed);
+// A folder named through a link is emptied where the link leads, never through the link itself.
+TEST_F(Win32CleaningTest, AFolderNamedByALinkIsEmptiedWhereItLeadsUnlessThatIsProtected) {
+  MakeFolder(root + "\\moved");
+  MakeFile(root + "\\moved\\junk.tmp");
+  Link(root + "\\Temp", root + "\\moved");
+  Link(root + "\\Profiles", environment.Get("USERPROFILE") + "\\..");  // the Users folder
   cleaning::EmptyFolder(platform, host, root + "\\Temp", tally);
-  EXPECT_TRUE(Exists(root + "\\outside\\precious.doc"));
+  EXPECT_TRUE(Exists(root + "\\moved\\junk.tmp"));
+
+  EXPECT_EQ(files.FinalPath(root + "\\Temp"), root + "\\moved");
+  EXPECT_EQ(OwnFolderOutcome(root + "\\Temp"), Outcome::Emptied);
+  EXPECT_FALSE(Exists(root + "\\moved\\junk.tmp"));
+  EXPECT_EQ(OwnFolderOutcome(root + "\\Profiles"), Outcome::Refused);
 }
 
 TEST_F(Win32CleaningTest, AFolderWithoutItsDriveIsNeverEmptied) {
@@ -166,6 +172,15 @@ TEST_F(Win32CleaningTest, LongPathsForeignScriptsAndNamesOnlyTheLongFormReaches)
 
   EXPECT_EQ(Names(work), std::vector<std::string>{});
   EXPECT_TRUE(Exists(work));
+
+  // An own folder whose name ends in a blank, as the browse button writes it, beside one without.
+  MakeFolder(root + "\\own \\");
+  MakeFolder(root + "\\own");
+  MakeFile(root + "\\own \\inside.txt");
+  MakeFile(root + "\\own\\keep.txt");
+  EXPECT_EQ(OwnFolderOutcome(root + "\\own \\"), Outcome::Emptied);
+  EXPECT_EQ(Names(root + "\\own "), std::vector<std::string>{});
+  EXPECT_EQ(Names(root + "\\own"), std::vector<std::string>{"keep.txt"});
 }
 
 TEST_F(Win32CleaningTest, TheProfileSearchEndsDespiteLinksBackToParents) {
@@ -190,6 +205,7 @@ TEST_F(Win32CleaningTest, PathServicesAnswerForRealPaths) {
   EXPECT_EQ(LongPath(files, root + "\\SOME FOLDER\\inner\\"), LongPath(files, root) + "\\Some Folder\\Inner");
   EXPECT_TRUE(FolderExists(files, root + "\\Some Folder"));
   EXPECT_FALSE(FolderExists(files, root + "\\Missing"));
+  EXPECT_FALSE(files.Attributes(root + "\\\\Some Folder")) << "a doubled backslash names nothing";
   EXPECT_TRUE(PathExists(files, root + "\\Some Folder\\Inner"));
   const auto drives = files.LogicalDrives();
   ASSERT_FALSE(drives.empty());

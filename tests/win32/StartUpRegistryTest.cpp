@@ -7,6 +7,7 @@
 
 #include "desktop/StartWithWindows.h"
 #include "platform/fake/FakeEnvironment.h"
+#include "platform/win32/ScopedHandle.h"
 #include "platform/win32/Win32Registry.h"
 
 namespace vantrelle {
@@ -80,6 +81,17 @@ TEST_F(StartUpRegistryTest, TheMachineWideValueIsWrittenRewrittenAndRemoved) {
 
   startWithWindows.Disable();
   EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE), std::nullopt);
+}
+
+TEST_F(StartUpRegistryTest, SwitchingOffRemovesTheValueAnEarlier32BitVersionLeft) {
+  win32::RegKey wow32;  // where 32-bit programs see the machine-wide key
+  ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, nullptr, 0, KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr,
+                            wow32.Receive(), nullptr),
+            ERROR_SUCCESS);
+  ASSERT_EQ(RegSetValueExW(wow32.Get(), kValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(L"x"), 4), ERROR_SUCCESS);
+  ASSERT_EQ(RunValue(HKEY_LOCAL_MACHINE), std::nullopt) << "the two views are one here";
+  startWithWindows.Disable();
+  EXPECT_EQ(RegQueryValueExW(wow32.Get(), kValueName, nullptr, nullptr, nullptr, nullptr), ERROR_FILE_NOT_FOUND);
 }
 
 TEST_F(StartUpRegistryTest, SwitchingOffWithoutAValueChangesNothingAndThrowsNothing) {

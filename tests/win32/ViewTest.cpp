@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -345,6 +347,24 @@ TEST_F(View, MinimiseAndCloseGoToTheProgram) {
   form.windowVisible = false;
   window.ShowForm();
   EXPECT_FALSE(IsWindowVisible(window.Handle()));
+}
+
+TEST_F(View, AClockChangeTheSystemAnnouncesReachesTheSchedule) {
+  fakes.clock.now = {2026, 12, 9, 11, 0, 0};
+  form.timePicker.SetValue({2010, 2, 19, 12, 0, 0});
+  form.dailyOption.Click();
+  form.scheduleSwitch.SetCaption("Turn On");
+  form.scheduleSwitch.Click();
+  fakes.clock.now = {2026, 12, 9, 11, 30, 0};  // set by a person
+  SendMessageW(window.Handle(), WM_TIMECHANGE, 0, 0);
+  EXPECT_EQ(form.Countdown().Interval(), 1800);
+}
+
+TEST_F(View, APointerFileThatHoldsNoCursorIsRefused) {
+  const std::filesystem::path file = std::filesystem::temp_directory_path() / "vantrelle-not-a-cursor.cur";
+  std::ofstream(file) << "no cursor";
+  EXPECT_FALSE(window.LoadHandCursor(win32::Narrow(file.wstring())));
+  std::filesystem::remove(file);
 }
 
 TEST_F(View, AFailureNoHandlerCatchesIsShownNotLetLoose) {

@@ -33,43 +33,38 @@ FakeFileSystem::Node* Child(const FakeFileSystem::Node& folder, const std::strin
   return nullptr;
 }
 
-std::uint32_t ListedAttributes(const FakeFileSystem::Node& node) {
-  return node.isLink ? (node.attributes | kReparsePoint) : node.attributes;
-}
-
-platform::DirectoryEntry Listed(const FakeFileSystem::Node& node) {
-  return {node.name, ListedAttributes(node), node.size, node.created, node.written};
-}
-
 }  // namespace
 
 // An entry as a handle sees it: the node itself, whatever later happens to its name.
 class FakeOpenEntry final : public platform::OpenEntry {
  public:
-  FakeOpenEntry(FakeFileSystem& fs, std::shared_ptr<FakeFileSystem::Node> node) : fs_(fs), node_(std::move(node)) {}
+  // `throughLink`: opened as the target of the link it was asked for, which then refuses every change.
+  FakeOpenEntry(FakeFileSystem& fs, std::shared_ptr<FakeFileSystem::Node> node, bool throughLink)
+      : fs_(fs), node_(std::move(node)), throughLink_(throughLink) {}
 
-  std::uint32_t Attributes() const override { return ListedAttributes(*node_); }
+  std::uint32_t Attributes() const override { return fs_.ListedAttributes(*node_); }
   std::optional<platform::EntryTimes> Times() const override {
     return platform::EntryTimes{node_->created, node_->written};
   }
 
   std::vector<platform::DirectoryEntry> List() override {
     std::vector<platform::DirectoryEntry> entries;
-    if (!IsFolder()) return entries;
+    if (!IsFolder() || throughLink_) return entries;
     ++fs_.listings;
-    for (const auto& child : node_->children) entries.push_back(Listed(*child));
+    for (const auto& child : node_->children) entries.push_back(fs_.Listed(*child));
     return entries;
   }
 
   bool ClearAttributes() override {
     ++fs_.attributeClears;
+    if (throughLink_) return false;
     node_->attributes &= kDirectory;
     return true;
   }
 
   bool Delete() override {
     FakeFileSystem::Node* parent = node_->parent;
-    if (!parent || node_->undeletable || (node_->attributes & kReadOnly) != 0) return false;
+    if (!parent || throughLink_ || node_->undeletable || (node_->attributes & kReadOnly) != 0) return false;
     if (!node_->isLink && !node_->children.empty()) return false;
     fs_.deleted.push_back(FakeFileSystem::PathOf(*node_));
     auto& siblings = parent->children;
@@ -81,6 +76,7 @@ class FakeOpenEntry final : public platform::OpenEntry {
  private:
   FakeFileSystem& fs_;
   std::shared_ptr<FakeFileSystem::Node> node_;
+  bool throughLink_;
 };
 
 FakeFileSystem::FakeFileSystem() {
@@ -90,8 +86,11 @@ FakeFileSystem::FakeFileSystem() {
   drives_["C:"] = root;
 }
 
-FakeFileSystem::Node* FakeFileSystem::Resolve(const std::string& path, bool followLast, int depth) const {
+FakeFileSystem::Node* FakeFileSystem::Resolve(const std::string& path, bool followLast, bool* followedLast,
+                                              int depth) const {
   if (depth > 40) return nullptr;  // a loop of links
+  // The real services reach every path in its "\\?\" form, where a doubled backslash names nothing.
+  if (path.find("\\\\") != std::string::npos) return nullptr;
   const auto parts = SplitPath(path);
   if (parts.empty()) return nullptr;
   const auto drive = drives_.find(ToUpper(parts[0]));
@@ -99,14 +98,28 @@ FakeFileSystem::Node* FakeFileSystem::Resolve(const std::string& path, bool foll
   Node* node = drive->second.get();
   for (std::size_t i = 1; i < parts.size(); ++i) {
     if (node->isLink) {
-      node = Resolve(node->target, true, depth + 1);
+      node = Resolve(node->target, true, nullptr, depth + 1);
       if (!node) return nullptr;
     }
     node = Child(*node, parts[i]);
     if (!node) return nullptr;
   }
-  if (followLast && node->isLink) return Resolve(node->target, true, depth + 1);
+  if (followLast && node->isLink) {
+    if (followedLast) *followedLast = true;
+    return Resolve(node->target, true, nullptr, depth + 1);
+  }
   return node;
+}
+
+std::uint32_t FakeFileSystem::ListedAttributes(const Node& node) const {
+  if (!node.isLink) return node.attributes;
+  // Wine shows a link to a file as a plain file.
+  if (openFollowsLinks && (node.attributes & kDirectory) == 0) return node.attributes;
+  return node.attributes | kReparsePoint;
+}
+
+platform::DirectoryEntry FakeFileSystem::Listed(const Node& node) const {
+  return {node.name, ListedAttributes(node), node.size, node.created, node.written};
 }
 
 std::string FakeFileSystem::PathOf(const Node& node) {
@@ -145,7 +158,9 @@ void FakeFileSystem::AddFolder(const std::string& path, std::uint32_t attributes
 void FakeFileSystem::AddFile(const std::string& path, std::uint32_t attributes) { Make(path, attributes); }
 
 void FakeFileSystem::AddLink(const std::string& path, const std::string& target) {
-  Node* link = Make(path, kDirectory);
+  const Node* pointed = Resolve(target, true);
+  Node* link =
+      Make(path, pointed && (pointed->attributes & kDirectory) == 0 ? platform::attribute::kArchive : kDirectory);
   link->isLink = true;
   link->target = target;
 }
@@ -189,7 +204,8 @@ void FakeFileSystem::SetTimes(const std::string& path, platform::FileTime create
 
 std::unique_ptr<platform::OpenEntry> FakeFileSystem::Open(const std::string& path, platform::OpenFailure& failure) {
   ++opens;
-  Node* node = Resolve(path, openFollowsLinks);
+  bool throughLink = false;
+  Node* node = Resolve(path, openFollowsLinks, &throughLink);
   failure = !node ? platform::OpenFailure::Missing : platform::OpenFailure::InUse;
   if (!node || node->locked) return nullptr;
   failure = platform::OpenFailure::None;
@@ -201,7 +217,13 @@ std::unique_ptr<platform::OpenEntry> FakeFileSystem::Open(const std::string& pat
   } else {
     shared = drives_.at(ToUpper(node->name));
   }
-  return std::make_unique<FakeOpenEntry>(*this, std::move(shared));
+  return std::make_unique<FakeOpenEntry>(*this, std::move(shared), throughLink);
+}
+
+std::optional<std::string> FakeFileSystem::FinalPath(const std::string& path) {
+  const Node* node = Resolve(path, true);
+  if (!node) return std::nullopt;
+  return node->parent ? PathOf(*node) : node->name + "\\";
 }
 
 std::vector<platform::DirectoryEntry> FakeFileSystem::List(const std::string& folder) {

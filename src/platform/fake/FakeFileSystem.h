@@ -10,9 +10,11 @@
 namespace vantrelle::fake {
 
 // An in-memory file tree with attributes, files held open without sharing, entries that refuse
-// deletion, and links. Paths look like "C:\a\b"; names compare without regard to case and list in the
-// order they were made. By default a link is opened as itself (as Windows does with reparse points);
-// `openFollowsLinks` opens the target instead, as Wine does with Unix symbolic links.
+// deletion, and links to folders or files. Paths look like "C:\a\b" (a doubled backslash finds
+// nothing); names compare without regard to case and list in the order they were made. By default a
+// link is opened as itself (as Windows does with reparse points); `openFollowsLinks` behaves as Wine
+// does with Unix symbolic links: a link is opened as its target, which then refuses to be listed,
+// cleared or deleted, and a link to a file is listed as a plain file.
 class FakeFileSystem : public platform::FileServices {
  public:
   struct Node {
@@ -35,7 +37,7 @@ class FakeFileSystem : public platform::FileServices {
   // --- building the tree ---
   void AddFolder(const std::string& path, std::uint32_t attributes = platform::attribute::kDirectory);
   void AddFile(const std::string& path, std::uint32_t attributes = platform::attribute::kArchive);
-  // A link to a folder at `path`, pointing at `target`.
+  // A link at `path` pointing at `target`: a link to a file when the target is one, else to a folder.
   void AddLink(const std::string& path, const std::string& target);
   void Lock(const std::string& path) { Resolve(path, false)->locked = true; }
   void MakeUndeletable(const std::string& path) { Resolve(path, false)->undeletable = true; }
@@ -56,6 +58,7 @@ class FakeFileSystem : public platform::FileServices {
   using platform::FileServices::Open;
   std::unique_ptr<platform::OpenEntry> Open(const std::string& path, platform::OpenFailure& failure) override;
   std::vector<platform::DirectoryEntry> List(const std::string& folder) override;
+  std::optional<std::string> FinalPath(const std::string& path) override;
   std::optional<std::uint32_t> Attributes(const std::string& path) override;
   std::optional<platform::DirectoryEntry> FindEntry(const std::string& path) override;
   bool PathExists(const std::string& path) override { return Resolve(path, false) != nullptr; }
@@ -73,7 +76,10 @@ class FakeFileSystem : public platform::FileServices {
 
  private:
   friend class FakeOpenEntry;
-  Node* Resolve(const std::string& path, bool followLast, int depth = 0) const;
+  // `followedLast` tells whether the last component was a link that was followed.
+  Node* Resolve(const std::string& path, bool followLast, bool* followedLast = nullptr, int depth = 0) const;
+  std::uint32_t ListedAttributes(const Node& node) const;
+  platform::DirectoryEntry Listed(const Node& node) const;
   Node* Make(const std::string& path, std::uint32_t attributes);
   static std::string PathOf(const Node& node);
   std::map<std::string, std::shared_ptr<Node>> drives_;  // "C:" (upper-case) -> root

@@ -10,6 +10,7 @@
 #include "platform/fake/FakeMessageBox.h"
 #include "platform/fake/FakeNotifyArea.h"
 #include "platform/fake/FakeRegistry.h"
+#include "platform/fake/FakeRunLock.h"
 #include "platform/fake/FakeSettingsStore.h"
 #include "platform/fake/FakeShell.h"
 #include "platform/fake/FakeTextFiles.h"
@@ -32,6 +33,7 @@ struct FakePlatform {
     platform.locale = &locale;
     platform.files = &files;
     platform.textFiles = &textFiles;
+    platform.runLock = &runLock;
   }
   FakePlatform(const FakePlatform&) = delete;
   FakePlatform& operator=(const FakePlatform&) = delete;
@@ -49,6 +51,7 @@ struct FakePlatform {
   FakeLocale locale;
   FakeFileSystem files;
   FakeTextFiles textFiles;
+  FakeRunLock runLock;
   platform::Platform platform;
 };
 

@@ -3,6 +3,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "base/Strings.h"
@@ -10,15 +11,19 @@
 
 namespace vantrelle::fake {
 
-// Keys and text values in memory, found without regard to case or a trailing backslash. Both Run
+// Keys and text values in memory, found without regard to case or a trailing backslash. The Run
 // keys exist from the start; a root in `refusedRoots` refuses to open (as the machine-wide keys do
-// for a standard user). Open keys are counted so a test can see that each one was closed.
+// for a standard user). The machine-wide software keys of the 32-bit view live below
+// "software\wow6432node", as on 64-bit Windows. Open keys are counted so a test can see that each one
+// was closed.
 class FakeRegistry : public platform::Registry {
  public:
   static constexpr char RunKey[] = "software\\microsoft\\windows\\currentversion\\run";
+  static constexpr char RunKey32[] = "software\\wow6432node\\microsoft\\windows\\currentversion\\run";
 
   FakeRegistry() {
     AddKey(platform::RegistryRoot::LocalMachine, RunKey);
+    AddKey(platform::RegistryRoot::LocalMachine, RunKey32);
     AddKey(platform::RegistryRoot::CurrentUser, RunKey);
   }
 
@@ -27,7 +32,13 @@ class FakeRegistry : public platform::Registry {
     ++opens;
     lastAccess = access;
     if (refusedRoots.count(root)) return platform::RegistryAccessDenied;
-    const Path path{root, Normalize(subKey)};
+    std::string name = Normalize(subKey);
+    constexpr std::string_view kSoftware = "software\\";
+    if (root == platform::RegistryRoot::LocalMachine && (access & platform::kRegistry32BitView) &&
+        name.starts_with(kSoftware)) {
+      name.insert(kSoftware.size(), "wow6432node\\");
+    }
+    const Path path{root, name};
     if (!keys.count(path)) return platform::RegistryNotFound;
     key = nextKey++;
     open[key] = path;

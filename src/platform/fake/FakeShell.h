@@ -32,12 +32,13 @@ class FakeShell : public platform::Shell {
     }
     return total;
   }
-  void EmptyAllRecycleBins(platform::WindowHandle owner) override {
+  bool EmptyAllRecycleBins(platform::WindowHandle owner) override {
     ++emptyCalls;
     emptyOwner = owner;
-    if (emptyingFails) return;
+    if (failEmpty) return false;
     for (auto& [root, count] : recycleBins) count = 0;
     for (auto& [root, bytes] : recycleBinBytes) bytes = 0;
+    return true;
   }
   void UpdateRecycleBinIcon() override { ++iconUpdates; }
   void ClearRecentDocuments() override {
@@ -72,8 +73,8 @@ class FakeShell : public platform::Shell {
   bool failQuery = false;
   int queries = 0;
   std::vector<std::string> queriedRoots;
+  bool failEmpty = false;  // the shell cannot empty a bin (a file in it is in use)
   int emptyCalls = 0;
-  bool emptyingFails = false;  // the call returns having emptied nothing
   platform::WindowHandle emptyOwner = 0;
   int iconUpdates = 0;
   std::vector<std::string> recentDocuments;

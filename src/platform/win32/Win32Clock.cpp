@@ -21,6 +21,7 @@ LocalTime Win32Clock::Now() const {
   return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
 }
 
+// The tick count goes on while the computer sleeps, and setting the clock does not move it.
 std::int64_t Win32Clock::TickMilliseconds() const { return static_cast<std::int64_t>(GetTickCount64()); }
 
 platform::FileTime FromFiletime(const FILETIME& time) {

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string_view>
+#include <utility>
 
 #include "platform/win32/ScopedHandle.h"
 #include "platform/win32/Unicode.h"
@@ -52,6 +53,20 @@ std::optional<std::uint32_t> HandleAttributes(HANDLE handle) {
   return std::nullopt;
 }
 
+// For questions only: others may do anything with the entry meanwhile.
+FileHandle OpenFollowingLinks(const std::wstring& path) {
+  return FileHandle(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+}
+
+bool IsSameEntry(HANDLE a, HANDLE b) {
+  BY_HANDLE_FILE_INFORMATION first{}, second{};
+  if (!GetFileInformationByHandle(a, &first) || !GetFileInformationByHandle(b, &second)) return false;
+  return first.dwVolumeSerialNumber == second.dwVolumeSerialNumber && first.nFileIndexHigh == second.nFileIndexHigh &&
+         first.nFileIndexLow == second.nFileIndexLow;
+}
+
 // The name the system keeps for an open handle ("\??\C:\a\b"): where the handle really lies.
 std::wstring ObjectName(HANDLE handle) {
   struct Name {
@@ -72,9 +87,10 @@ std::wstring ObjectName(HANDLE handle) {
   return std::wstring(name->buffer, name->length / sizeof(WCHAR));
 }
 
-// Wine's names drop trailing dots and blanks.
-std::wstring WithoutTrailingDotsAndBlanks(std::wstring name) {
-  while (!name.empty() && (name.back() == L'.' || name.back() == L' ')) name.pop_back();
+// Wine keeps shortened names: the last component without its trailing dots and blanks, every other
+// component without one trailing dot ("C:\a.\b " is kept as "C:\a\b", "C:\b \c" as it is).
+std::wstring_view WithoutTrailingDotsAndBlanks(std::wstring_view name) {
+  while (!name.empty() && (name.back() == L'.' || name.back() == L' ')) name.remove_suffix(1);
   return name;
 }
 
@@ -97,6 +113,22 @@ platform::DirectoryEntry FromFindData(const WIN32_FIND_DATAW& data) {
 
 platform::FileTime FileTimeOf(const LARGE_INTEGER& time) { return static_cast<platform::FileTime>(time.QuadPart); }
 
+std::wstring_view WithoutOneTrailingDot(std::wstring_view name) {
+  return !name.empty() && name.back() == L'.' ? name.substr(0, name.size() - 1) : name;
+}
+
+// The part before the last backslash, and the last component.
+std::pair<std::wstring_view, std::wstring_view> SplitLast(std::wstring_view path) {
+  const auto slash = path.find_last_of(L'\\');
+  if (slash == std::wstring_view::npos) return {{}, path};
+  return {path.substr(0, slash), path.substr(slash + 1)};
+}
+
+bool SameName(std::wstring_view a, std::wstring_view b) {
+  return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()), TRUE) ==
+         CSTR_EQUAL;
+}
+
 bool RunningOnWine() {
   static const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
   return wine;
@@ -110,23 +142,29 @@ bool RunningOnWine() {
 class FolderNames {
  public:
   bool LiesInItsFolder(HANDLE handle, const std::wstring& path) {
-    const auto slash = path.find_last_of(L'\\');
-    if (slash == std::wstring::npos) return false;
-    const std::wstring folder = path.substr(0, slash);
+    const auto [folder, name] = SplitLast(path);
+    if (folder.empty()) return false;
     if (folder != folder_) {  // entries come folder by folder
-      // "\\?\C:" names the volume, not its root folder; the root's own name ends in a backslash.
-      const bool driveRoot = folder.size() >= 2 && folder.back() == L':';
-      FileHandle folderHandle(CreateFileW((driveRoot ? folder + L"\\" : folder).c_str(), FILE_READ_ATTRIBUTES,
-                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                          OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
       folder_ = folder;
+      // "\\?\C:" names the volume, not its root folder; the root's own name ends in a backslash.
+      const bool driveRoot = folder_.back() == L':';
+      const FileHandle folderHandle = OpenFollowingLinks(driveRoot ? folder_ + L"\\" : folder_);
       folderName_ = folderHandle ? ObjectName(folderHandle.Get()) : std::wstring();
       if (!folderName_.empty() && folderName_.back() == L'\\') folderName_.pop_back();
     }
     if (folderName_.empty()) return false;
-    const std::wstring expected = folderName_ + L"\\" + WithoutTrailingDotsAndBlanks(path.substr(slash + 1));
-    const std::wstring actual = WithoutTrailingDotsAndBlanks(ObjectName(handle));
-    return CompareStringOrdinal(actual.c_str(), -1, expected.c_str(), -1, TRUE) == CSTR_EQUAL;
+    const std::wstring actual = ObjectName(handle);
+    const auto [actualFolder, actualName] = SplitLast(actual);
+    if (!SameName(actualName, name) && !SameName(actualName, WithoutTrailingDotsAndBlanks(name))) return false;
+    // The folder's name as the last component of its own name and as a component within the entry's.
+    const auto [folderParent, folderLast] = SplitLast(folderName_);
+    const auto [actualParent, actualMiddle] = SplitLast(actualFolder);
+    if (!SameName(actualParent, folderParent)) return false;
+    const std::wstring_view named = SplitLast(folder).second;
+    if (!SameName(WithoutTrailingDotsAndBlanks(named), folderLast)) {
+      return SameName(actualMiddle, folderLast);  // the folder lies elsewhere: only its own name counts
+    }
+    return SameName(actualMiddle, named) || SameName(actualMiddle, WithoutOneTrailingDot(named));
   }
 
  private:
@@ -273,6 +311,28 @@ std::vector<platform::DirectoryEntry> Win32FileServices::List(const std::string&
     entries.push_back(FromFindData(data));
   } while (FindNextFileW(find.Get(), &data));
   return entries;
+}
+
+std::optional<std::string> Win32FileServices::FinalPath(const std::string& path) {
+  const FileHandle named = OpenFollowingLinks(ExtendedPath(path));
+  if (!named) return std::nullopt;
+  constexpr DWORD kForm = FILE_NAME_NORMALIZED | VOLUME_NAME_DOS;
+  std::wstring resolved(GetFinalPathNameByHandleW(named.Get(), nullptr, 0, kForm), L'\0');
+  if (resolved.empty()) return std::nullopt;
+  const DWORD written =
+      GetFinalPathNameByHandleW(named.Get(), resolved.data(), static_cast<DWORD>(resolved.size()), kForm);
+  if (written == 0 || written >= resolved.size()) return std::nullopt;
+  resolved.resize(written);
+  // Wine's names lose trailing dots and blanks, so its answer may lead elsewhere; a path that is no
+  // link then is its own final path.
+  if (!IsSameEntry(named.Get(), OpenFollowingLinks(resolved).Get())) {
+    const auto attributes = Attributes(path);
+    if (!attributes || platform::IsLinkAttributes(*attributes)) return std::nullopt;
+    return path;
+  }
+  if (resolved.rfind(L"\\\\?\\UNC\\", 0) == 0) return Narrow(L"\\\\" + resolved.substr(8));
+  if (resolved.rfind(L"\\\\?\\", 0) == 0) return Narrow(std::wstring_view(resolved).substr(4));
+  return Narrow(resolved);
 }
 
 std::optional<std::uint32_t> Win32FileServices::Attributes(const std::string& path) {

@@ -33,8 +33,11 @@ std::int64_t Win32Shell::RecycleBinItemCount(const std::string& driveRoot) {
 
 std::int64_t Win32Shell::RecycleBinSize(const std::string& driveRoot) { return QueryRecycleBin(driveRoot).i64Size; }
 
-void Win32Shell::EmptyAllRecycleBins(platform::WindowHandle owner) {
-  SHEmptyRecycleBinW(reinterpret_cast<HWND>(owner), nullptr, SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND);
+bool Win32Shell::EmptyAllRecycleBins(platform::WindowHandle owner) {
+  const HRESULT result = SHEmptyRecycleBinW(reinterpret_cast<HWND>(owner), nullptr,
+                                            SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND);
+  // The shell answers E_UNEXPECTED when there was nothing to empty.
+  return SUCCEEDED(result) || result == E_UNEXPECTED;
 }
 
 void Win32Shell::UpdateRecycleBinIcon() { SHUpdateRecycleBinIcon(); }

@@ -9,7 +9,7 @@ class Win32Shell : public platform::Shell {
  public:
   std::int64_t RecycleBinItemCount(const std::string& driveRoot) override;
   std::int64_t RecycleBinSize(const std::string& driveRoot) override;
-  void EmptyAllRecycleBins(platform::WindowHandle owner) override;
+  bool EmptyAllRecycleBins(platform::WindowHandle owner) override;
   void UpdateRecycleBinIcon() override;
   void ClearRecentDocuments() override;
   std::optional<std::string> SpecialFolderPath(int folderId) override;

@@ -132,10 +132,9 @@ void MainWindow::ApplyBackground() {
   InvalidateRect(window_.Get(), nullptr, TRUE);
 }
 
-void MainWindow::LoadHandCursor() {
-  if (form_.customPointerFile == handCursorFile_) return;
-  handCursorFile_ = form_.customPointerFile;
-  handCursor_.Reset(handCursorFile_.empty() ? nullptr : LoadCursorFromFileW(Widen(handCursorFile_).c_str()));
+bool MainWindow::LoadHandCursor(const std::string& file) {
+  handCursor_.Reset(LoadCursorFromFileW(Widen(file).c_str()));
+  return static_cast<bool>(handCursor_);
 }
 
 // True when the program's own pointer was put up.
@@ -148,7 +147,6 @@ bool MainWindow::ShowPointer() {
 void MainWindow::ShowForm() {
   HWND window = window_.Get();
   ApplyBackground();
-  LoadHandCursor();
   const std::wstring caption = Widen(form_.caption);
   SetWindowTextW(window, caption.c_str());
   if (!form_.windowVisible) {
@@ -343,6 +341,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (ShowPointer()) return TRUE;
       }
       return DefWindowProcW(window, message, wParam, lParam);
+    case WM_TIMECHANGE: Safely([&] { form_.ClockChanged(); }); return 0;
     case WM_CLOSE: Safely([&] { events_.CloseRequested(); }); return 0;
     case WM_ENDSESSION:
       // Logging off closes the window like any other reason, so the program can tidy up first.

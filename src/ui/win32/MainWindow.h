@@ -46,6 +46,8 @@ class MainWindow : public ControlObserver {
   void ShowForm();
   // Keyboard navigation (Tab, Shift+Tab) for a message of the loop; true when it was used.
   bool Navigate(MSG& message);
+  // The pointer shown while MainForm asks for its own; false when the file holds no cursor.
+  bool LoadHandCursor(const std::string& file);
 
   HWND Handle() const { return window_.Get(); }
   const ControlView* View(std::string_view name) const;
@@ -71,7 +73,6 @@ class MainWindow : public ControlObserver {
   void OnSize(WPARAM kind);
   void OnActivate(WPARAM state);
   void ApplyBackground();
-  void LoadHandCursor();
   bool ShowPointer();
   // Runs a model call; a failure the model does not handle itself is shown, not let loose in the
   // window procedure.
@@ -90,7 +91,6 @@ class MainWindow : public ControlObserver {
   BrushHandle background_;
   COLORREF backColour_ = layout::kBackColour;
   CursorHandle handCursor_;
-  std::string handCursorFile_;
   IconHandle bigIcon_;
   IconHandle smallIcon_;
   HWND lastFocus_ = nullptr;

@@ -1,0 +1,38 @@
+#pragma once
+// Counts the heap of a benchmark program: allocations made and bytes live. Include it in exactly one
+// file of the program: it replaces the global operator new and delete.
+#include <cstddef>
+#include <cstdlib>
+#include <new>
+
+namespace vantrelle::bench {
+
+struct HeapCount {
+  std::size_t allocations = 0;
+  std::size_t liveBytes = 0;
+};
+
+// The program's heap so far.
+inline HeapCount& Heap() {
+  static HeapCount heap;
+  return heap;
+}
+
+}  // namespace vantrelle::bench
+
+void* operator new(std::size_t size) {
+  auto& heap = vantrelle::bench::Heap();
+  ++heap.allocations;
+  heap.liveBytes += size;
+  auto* block = static_cast<std::size_t*>(std::malloc(size + sizeof(std::size_t) * 2));
+  if (!block) throw std::bad_alloc();
+  *block = size;
+  return block + 2;  // keeps the 16-byte alignment of malloc
+}
+void operator delete(void* p) noexcept {
+  if (!p) return;
+  auto* block = static_cast<std::size_t*>(p) - 2;
+  vantrelle::bench::Heap().liveBytes -= *block;
+  std::free(block);
+}
+void operator delete(void* p, std::size_t) noexcept { operator delete(p); }

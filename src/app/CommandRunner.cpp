@@ -1,0 +1,25 @@
+#include "app/CommandRunner.h"
+
+#include "Version.h"
+#include "commandline/Commands.h"
+#include "platform/win32/StandardOutput.h"
+
+namespace vantrelle::app {
+
+CommandRunner::CommandRunner()
+    : platform_{.settings = &settings_,
+                .files = &files_,
+                .shell = &shell_,
+                .environment = &environment_,
+                .clock = &clock_,
+                .events = &events_,
+                .locale = &locale_,
+                .runLock = &runLock_} {}
+
+int CommandRunner::Run(commandline::Command command) {
+  const auto finished = commandline::Execute(command, platform_, VANTRELLE_VERSION_TEXT);
+  win32::WriteStandardOutput(finished.output);
+  return static_cast<int>(finished.exitCode);
+}
+
+}  // namespace vantrelle::app

@@ -1,0 +1,22 @@
+#pragma once
+// A cleaning run that never overlaps another, in this process or any other on the machine.
+#include <cstdint>
+#include <optional>
+
+#include "cleaning/DeletionRun.h"
+
+namespace vantrelle::cleaning {
+
+class RunHost;
+
+inline constexpr std::int64_t kLongestWaitForTurnMs = 10 * 60 * 1000;
+inline constexpr char kWaitingForTurn[] = "Waiting for another cleaning run to finish...";
+inline constexpr char kNoTurn[] = "Another cleaning run was still under way after 10 minutes: this run did not start.";
+
+// Runs `choices` once no other run holds the platform's run lock. While another run holds it, the
+// status line says so and the run waits, yielding to window events, for at most ten minutes; then it
+// tells the host why it does not start and returns nothing. A host that asks to stop ends the wait
+// at once, without a message.
+std::optional<RunResult> RunExclusively(const platform::Platform& platform, RunHost& host, const Choices& choices);
+
+}  // namespace vantrelle::cleaning

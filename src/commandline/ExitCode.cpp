@@ -1,0 +1,16 @@
+#include "commandline/ExitCode.h"
+
+#include "cleaning/DeletionRun.h"
+
+namespace vantrelle::commandline {
+
+ExitCode ExitCodeOf(const cleaning::RunResult& result, std::size_t entriesLeft) {
+  bool anyChosen = false;
+  for (const auto& location : result.locations) {
+    if (location.outcome != cleaning::Outcome::NotChosen) anyChosen = true;
+  }
+  if (!anyChosen || result.AnyFailed()) return ExitCode::Failed;
+  return entriesLeft > 0 ? ExitCode::EntriesLeft : ExitCode::Done;
+}
+
+}  // namespace vantrelle::commandline

@@ -1,0 +1,28 @@
+#include "window/SavedChoices.h"
+
+#include "platform/Platform.h"
+#include "window/Settings.h"
+
+namespace vantrelle::settings {
+
+cleaning::Choices SavedChoices(const platform::Platform& platform) {
+  auto& store = *platform.settings;
+  const auto ticked = [&](const Key& key) {
+    try {
+      return TickState(store, *platform.locale, key) == 1;
+    } catch (...) {
+      return false;
+    }
+  };
+  cleaning::Choices choices;
+  choices.windowsTemp = ticked(kWindowsTemp);
+  choices.recycleBin = ticked(kRecycleBin);
+  choices.recentDocuments = ticked(kMostRecentlyUsed);
+  choices.userTemp = ticked(kAppData);
+  choices.systemTemp = ticked(kSysTemp);
+  choices.ownFolder = ticked(kUserFolder);
+  choices.ownFolderPath = Get(store, kOwnFolderPath, DefaultValue(kOwnFolderPath, platform));
+  return choices;
+}
+
+}  // namespace vantrelle::settings
