@@ -64,7 +64,7 @@ void Preview::CountFolder(const std::string& path, const AgeRule& age, PreviewLo
   auto& files = *platform_.files;
   YieldPacer events(platform_, *host_);
   std::vector<std::string> pending{RemoveTrailingChar(path, '\\')};
-  while (!pending.empty()) {
+  while (!pending.empty() && !host_->StopRequested()) {
     const std::string folder = std::move(pending.back());
     pending.pop_back();
     host_->ShowStatus(folder);

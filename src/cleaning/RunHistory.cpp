@@ -109,15 +109,15 @@ std::string AppendToHistory(std::string_view history, std::string_view block, st
   return out.append(block);
 }
 
-bool SaveToHistory(const platform::Platform& platform, const RunResult& result) {
+bool SaveToHistory(const platform::Platform& platform, std::string_view block) {
   try {
-    if (!platform.textFiles || !platform.locale) return false;
+    if (!platform.textFiles) return false;
     const std::string path = HistoryPath(platform);
     if (path.empty()) return false;
     // A history that exists but cannot be read is left as it is rather than overwritten.
     const auto history = platform.textFiles->Read(path);
     if (!history) return false;
-    return platform.textFiles->Write(path, AppendToHistory(*history, HistoryBlock(*platform.locale, result)));
+    return platform.textFiles->Write(path, AppendToHistory(*history, block));
   } catch (...) {
     return false;
   }

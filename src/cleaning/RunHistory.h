@@ -26,7 +26,7 @@ std::string HistoryBlock(const Locale& locale, const RunResult& result, std::siz
 // `history` with `block` added at its end, its oldest runs dropped whole until it fits in `limit`.
 std::string AppendToHistory(std::string_view history, std::string_view block, std::size_t limit = kHistoryLimit);
 
-// Adds the run to the history file. False when that could not be done; it never fails the caller.
-bool SaveToHistory(const platform::Platform& platform, const RunResult& result);
+// Adds a run's block to the history file. False when that could not be done; it never fails the caller.
+bool SaveToHistory(const platform::Platform& platform, std::string_view block);
 
 }  // namespace vantrelle::cleaning

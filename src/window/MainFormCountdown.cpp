@@ -92,8 +92,8 @@ void MainForm::RunDeletion(cleaning::Trigger trigger) {
   if (deletionRunActive_ || previewActive_) return;
   const RunMark mark(deletionRunActive_);
   WindowRunHost host(*this);
-  const auto result = cleaning::RunExclusively(platform_, host, CurrentChoices(trigger));
-  if (result) ReportRun(*result);
+  cleaning::RunExclusively(platform_, host, CurrentChoices(trigger),
+                           [this](const cleaning::RunResult& result) { ReportRun(result); });
 }
 
 }  // namespace vantrelle

@@ -85,9 +85,10 @@ TEST_F(HistoryTest, TheOldestRunsAreDroppedWholeToKeepTheLimit) {
 }
 
 TEST_F(HistoryTest, ARunIsAddedToTheFileInTheLocalApplicationDataFolder) {
-  const RunResult first = Report(cleaning::Trigger::Now, 0);
+  const std::string first = cleaning::HistoryBlock(fakes.locale, Report(cleaning::Trigger::Now, 0));
   ASSERT_TRUE(cleaning::SaveToHistory(fakes.platform, first));
-  ASSERT_TRUE(cleaning::SaveToHistory(fakes.platform, Report(cleaning::Trigger::Schedule, 0)));
+  ASSERT_TRUE(cleaning::SaveToHistory(fakes.platform,
+                                      cleaning::HistoryBlock(fakes.locale, Report(cleaning::Trigger::Schedule, 0))));
   const std::string text = *fakes.textFiles.Read(kHistory);
   EXPECT_EQ(text.find("Run 2026-12-07 09:05:03, started by Now\r\n"), 0u);
   EXPECT_NE(text.find("\r\n\r\nRun 2026-12-07 09:05:03, started by Schedule\r\n"), std::string::npos);

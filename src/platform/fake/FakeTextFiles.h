@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -18,6 +19,7 @@ class FakeTextFiles : public platform::TextFiles {
   }
   bool Write(const std::string& path, std::string_view text) override {
     ++writes;
+    if (onWrite) onWrite();
     if (refuseWrites) return false;
     files[ToLower(path)] = std::string(text);
     return true;
@@ -28,6 +30,7 @@ class FakeTextFiles : public platform::TextFiles {
   std::set<std::string> unreadable;          // lower-cased paths
   bool refuseWrites = false;
   int writes = 0;
+  std::function<void()> onWrite;
 };
 
 }  // namespace vantrelle::fake
