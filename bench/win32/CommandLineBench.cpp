@@ -89,6 +89,7 @@ int main() {
                                 GetModuleHandleW(nullptr), nullptr);
   form.windowHandle = reinterpret_cast<platform::WindowHandle>(window);
   form.ownFolderBox.SetValue(1);
+  form.keepRecentBox.SetText("0");  // as start-up restores it; an empty box keeps a year's changes
 
   CreateDirectoryW(kBenchRoot.c_str(), nullptr);
   const std::wstring commandTree = kBenchRoot + L"\\command", windowTree = kBenchRoot + L"\\window";
