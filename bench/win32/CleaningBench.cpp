@@ -1,5 +1,5 @@
-// Side-by-side timing of folder emptying and of the Windows Temp search on real files.
-// Not a test: prints the figures and their ratios.
+// Side-by-side timing of a run with its report, of folder emptying, of the preview and of the Windows
+// Temp search on real files. Not a test: prints the figures and their ratios.
 #include <windows.h>
 
 #include <cstdio>
@@ -7,7 +7,11 @@
 #include <string>
 
 #include "DeletionTree.h"
+#include "cleaning/DeletionRun.h"
 #include "cleaning/FolderEmptier.h"
+#include "cleaning/Preview.h"
+#include "cleaning/RunHistory.h"
+#include "cleaning/RunReport.h"
 #include "cleaning/WindowsTemp.h"
 #include "platform/Platform.h"
 #include "platform/win32/ScopedHandle.h"
@@ -16,9 +20,11 @@
 #include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32EventPump.h"
 #include "platform/win32/Win32FileServices.h"
+#include "platform/win32/Win32Locale.h"
 #include "platform/win32/Win32MessageBox.h"
 #include "platform/win32/Win32NotifyArea.h"
 #include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32TextFiles.h"
 #include "platform/win32/Win32WindowProcedures.h"
 #include "window/MainForm.h"
 #include "window/WindowRunHost.h"
@@ -81,6 +87,24 @@ void BareDelete(const std::wstring& folder) {
   FindClose(find);
 }
 
+// Every entry below the folder, files counted with their sizes: what a preview has to find out.
+void BareCount(const std::wstring& folder, std::uint64_t& files, std::uint64_t& bytes) {
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return;
+  do {
+    const std::wstring name = data.cFileName;
+    if (name == L"." || name == L"..") continue;
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      BareCount(folder + L"\\" + name, files, bytes);
+    } else {
+      ++files;
+      bytes += (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    }
+  } while (FindNextFileW(find, &data));
+  FindClose(find);
+}
+
 int BareWalk(const std::wstring& folder) {
   int found = 0;
   WIN32_FIND_DATAW data;
@@ -126,6 +150,8 @@ int main() {
   win32::Win32Clock clock;
   win32::Win32NotifyArea notifyArea;
   win32::Win32WindowProcedures windowProcedures;
+  win32::Win32Locale locale;
+  win32::Win32TextFiles textFiles;
   platform::Platform platform{.files = &files,
                               .shell = &shell,
                               .notifyArea = &notifyArea,
@@ -133,7 +159,9 @@ int main() {
                               .environment = &environment,
                               .clock = &clock,
                               .events = &events,
-                              .windowProcedures = &windowProcedures};
+                              .locale = &locale,
+                              .windowProcedures = &windowProcedures,
+                              .textFiles = &textFiles};
   MainForm form(platform);
   // A real window, so that the yields run a real message queue.
   HWND window = CreateWindowExW(0, L"STATIC", L"Vantrelle bench", WS_OVERLAPPEDWINDOW, 0, 0, 300, 100, nullptr, nullptr,
@@ -152,19 +180,21 @@ int main() {
   std::printf("Deletion tree: %d entries (files and nested folders), four copies\n", entries);
 
   // The machine is shared, so the contenders take turns top folder by top folder, in rotating order:
-  // a burst of load elsewhere then hits all of them alike.
+  // a burst of load elsewhere then hits all of them alike. The emptying with its report is what a run
+  // does per entry: the status line, the yields, and the tally of what went and what stayed.
   NoYield noYield;
   double run = 0, quiet = 0, bare = 0;
+  cleaning::Tally report, quietTally;
   for (int top = 0; top < 40; ++top) {
     const std::wstring name = L"\\t" + std::to_wstring(top);
     const std::function<void()> contenders[] = {
         [&] {
           platform.events = &events;
-          run += Seconds([&] { cleaning::EmptyFolder(platform, host, win32::Narrow(runTree + name)); });
+          run += Seconds([&] { cleaning::EmptyFolder(platform, host, win32::Narrow(runTree + name), report); });
         },
         [&] {
           platform.events = &noYield;
-          quiet += Seconds([&] { cleaning::EmptyFolder(platform, host, win32::Narrow(quietTree + name)); });
+          quiet += Seconds([&] { cleaning::EmptyFolder(platform, host, win32::Narrow(quietTree + name), quietTally); });
         },
         [&] { bare += Seconds([&] { BareDelete(bareTree + name); }); },
     };
@@ -172,14 +202,63 @@ int main() {
   }
   platform.events = &events;
   const double rd = Seconds([&] { RemoveDirectoryTree(rdTree); });
-  std::printf("  EmptyFolder (status line, yields)  %8.3f s  %s\n", run,
-              BareWalk(runTree) == 40 ? "emptied" : "NOT EMPTIED");
-  std::printf("  EmptyFolder without yields         %8.3f s\n", quiet);
-  std::printf("  bare FindFirstFileW/Delete loop    %8.3f s  %s\n", bare,
+  std::printf("  emptying with its report (status, yields) %8.3f s  %s, %llu files and %llu folders reported\n", run,
+              BareWalk(runTree) == 40 ? "emptied" : "NOT EMPTIED", static_cast<unsigned long long>(report.filesDeleted),
+              static_cast<unsigned long long>(report.foldersRemoved));
+  std::printf("  emptying without yields                   %8.3f s\n", quiet);
+  std::printf("  bare FindFirstFileW/Delete loop           %8.3f s  %s\n", bare,
               BareWalk(bareTree) == 40 ? "emptied" : "NOT EMPTIED");
-  std::printf("  cmd /c rd /s /q (whole tree)       %8.3f s\n", rd);
-  std::printf("  EmptyFolder / bare loop = %.2fx (target <= 1.25x)\n", run / bare);
-  std::printf("  rd /s /q / EmptyFolder  = %.2fx (target >= 4x)\n", rd / run);
+  std::printf("  cmd /c rd /s /q (whole tree)              %8.3f s\n", rd);
+  std::printf("  emptying with report / bare loop = %.2fx (target <= 1.10x)\n", run / bare);
+  std::printf("  rd /s /q / emptying with report  = %.2fx (target >= 4x)\n", rd / run);
+
+  // What a whole run adds once, whatever its size: checking the folder, the report's two texts.
+  {
+    CreateDirectoryW((kBenchRoot + L"\\once").c_str(), nullptr);
+    cleaning::RunResult result;
+    const double once = Seconds([&] {
+      result = cleaning::DeletionRun(platform, host)
+                   .Run({.ownFolder = true, .ownFolderPath = win32::Narrow(kBenchRoot + L"\\once")});
+      cleaning::LastRunLine(locale, result, true);
+      cleaning::HistoryBlock(locale, result);
+    });
+    std::printf("  a run of an empty own folder, its texts     %8.3f s (once per run)\n", once);
+  }
+
+  // Writing the history once per run: a full history of 1 MiB read and written again.
+  {
+    const std::string history = win32::Narrow(kBenchRoot) + "\\history.log";
+    const std::string full(cleaning::kHistoryLimit - 100, 'x');
+    textFiles.Write(history, full);
+    cleaning::RunResult result;
+    result.locations.resize(
+        6, cleaning::LocationResult{cleaning::Location::WindowsTemp, cleaning::Outcome::NotChosen, {}});
+    const double save = Seconds([&] {
+      const auto text = textFiles.Read(history);
+      textFiles.Write(history, cleaning::AppendToHistory(*text, cleaning::HistoryBlock(locale, result)));
+    });
+    std::printf("  saving a run to a full history       %8.3f s (once per run)\n", save);
+  }
+
+  // The preview of the whole tree against a bare walk of it: non-destructive, the two in turns, the
+  // best of five passes of each.
+  const std::wstring previewTree = kBenchRoot + L"\\preview";
+  bench::BuildDeletionTree(previewTree, 100);
+  const cleaning::Choices wholeTree{.ownFolder = true, .ownFolderPath = win32::Narrow(previewTree)};
+  double preview = 1e9, count = 1e9;
+  std::uint64_t previewed = 0, counted = 0;
+  for (int pass = 0; pass < 5; ++pass) {
+    std::uint64_t bytes = 0;
+    counted = 0;
+    count = std::min(count, Seconds([&] { BareCount(previewTree, counted, bytes); }));
+    preview =
+        std::min(preview, Seconds([&] { previewed = cleaning::Preview(platform, host).Walk(wholeTree).Files(); }));
+  }
+  std::printf("  Preview (status, yields)             %8.3f s  (%llu files)\n", preview,
+              static_cast<unsigned long long>(previewed));
+  std::printf("  bare FindFirstFileW count            %8.3f s  (%llu files)\n", count,
+              static_cast<unsigned long long>(counted));
+  std::printf("  Preview / bare walk = %.2fx (target <= 1.25x)\n", preview / count);
 
   const std::wstring profiles = kBenchRoot + L"\\Users";
   const int folders = BuildProfileTree(profiles);

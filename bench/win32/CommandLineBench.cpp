@@ -22,6 +22,7 @@
 #include "platform/win32/Win32NotifyArea.h"
 #include "platform/win32/Win32RunLock.h"
 #include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32TextFiles.h"
 #include "platform/win32/Win32WindowProcedures.h"
 #include "window/MainForm.h"
 #include "window/Settings.h"
@@ -70,6 +71,7 @@ int main() {
   win32::Win32NotifyArea notifyArea;
   win32::Win32WindowProcedures windowProcedures;
   win32::Win32RunLock runLock(L"Local\\Vantrelle.Bench.RunLock");
+  win32::Win32TextFiles textFiles;  // both record every run in the history, as the program does
   platform::Platform platform{.settings = &settings,
                               .files = &files,
                               .shell = &shell,
@@ -80,12 +82,14 @@ int main() {
                               .events = &events,
                               .locale = &locale,
                               .windowProcedures = &windowProcedures,
+                              .textFiles = &textFiles,
                               .runLock = &runLock};
   MainForm form(platform);
   HWND window = CreateWindowExW(0, L"STATIC", L"Vantrelle bench", WS_OVERLAPPEDWINDOW, 0, 0, 300, 100, nullptr, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
   form.windowHandle = reinterpret_cast<platform::WindowHandle>(window);
   form.ownFolderBox.SetValue(1);
+  form.keepRecentBox.SetText("0");  // as start-up restores it; an empty box keeps a year's changes
 
   CreateDirectoryW(kBenchRoot.c_str(), nullptr);
   const std::wstring commandTree = kBenchRoot + L"\\command", windowTree = kBenchRoot + L"\\window";

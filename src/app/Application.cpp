@@ -18,6 +18,7 @@ Application::Application(HINSTANCE instance)
                 .events = &events_,
                 .locale = &locale_,
                 .windowProcedures = &windowProcedures_,
+                .textFiles = &textFiles_,
                 .runLock = &runLock_},
       form_(platform_),
       window_(form_, *this, instance, IDI_VANTRELLE) {

@@ -14,6 +14,7 @@ CommandRunner::CommandRunner()
                 .clock = &clock_,
                 .events = &events_,
                 .locale = &locale_,
+                .textFiles = &textFiles_,
                 .runLock = &runLock_} {}
 
 int CommandRunner::Run(commandline::Command command) {

@@ -31,6 +31,9 @@ inline constexpr LocalTime kZeroDate{1899, 12, 30, 0, 0, 0};
 // The general date format: the short date, the time, or both ("date only" when the time is
 // midnight, "time only" on the zero date).
 std::string DateToText(const Locale& locale, const LocalTime& value);
+// The date alone in the locale's short date, and the time of day alone in its time format.
+std::string ShortDateText(const Locale& locale, const LocalTime& value);
+std::string TimeText(const Locale& locale, const LocalTime& value);
 // A date, a time of day or both, in the order of the locale's short date; "Type mismatch" for
 // anything else.
 LocalTime TextToDate(const Locale& locale, std::string_view text);

@@ -231,11 +231,19 @@ bool ShowsTimeOfDay(const LocalTime& value) {
   return onZeroDate || value.hour != 0 || value.minute != 0 || value.second != 0;
 }
 
+std::string ShortDateText(const Locale& locale, const LocalTime& value) {
+  return FormatDate(locale.ShortDatePattern(), value);
+}
+
+std::string TimeText(const Locale& locale, const LocalTime& value) {
+  return FormatTime(locale.TimePattern(), locale.AmDesignator(), locale.PmDesignator(), value);
+}
+
 std::string DateToText(const Locale& locale, const LocalTime& value) {
   const bool onZeroDate = value.year == kZeroDate.year && value.month == kZeroDate.month && value.day == kZeroDate.day;
-  const std::string time = FormatTime(locale.TimePattern(), locale.AmDesignator(), locale.PmDesignator(), value);
+  const std::string time = TimeText(locale, value);
   if (onZeroDate) return time;
-  const std::string date = FormatDate(locale.ShortDatePattern(), value);
+  const std::string date = ShortDateText(locale, value);
   return ShowsTimeOfDay(value) ? date + " " + time : date;
 }
 

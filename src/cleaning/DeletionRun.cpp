@@ -1,5 +1,6 @@
 #include "cleaning/DeletionRun.h"
 
+#include <optional>
 #include <string>
 
 #include "base/ErrorReport.h"
@@ -9,6 +10,7 @@
 #include "cleaning/RunHost.h"
 #include "cleaning/ShellTargets.h"
 #include "cleaning/WindowsTemp.h"
+#include "platform/Clock.h"
 #include "platform/Environment.h"
 #include "platform/EventPump.h"
 #include "platform/Platform.h"
@@ -23,6 +25,13 @@ constexpr const char* kErrorPrefix = "Error encountered during emptying files in
 Outcome FromCheck(FolderCheck check) { return check == FolderCheck::Refused ? Outcome::Refused : Outcome::Failed; }
 
 bool Unsuccessful(Outcome outcome) { return outcome == Outcome::Failed || outcome == Outcome::Refused; }
+
+template <class Figure>
+std::uint64_t Sum(const std::vector<LocationResult>& locations, Figure figure) {
+  std::uint64_t sum = 0;
+  for (const auto& result : locations) sum += figure(result.tally);
+  return sum;
+}
 
 // The chosen locations a stopped run did not come to.
 void MarkUnfinished(const Choices& choices, RunResult& result) {
@@ -41,16 +50,37 @@ const LocationResult& RunResult::Of(Location location) const { return locations.
 
 bool RunResult::AnyFailed() const {
   for (const auto& result : locations) {
-    if (Unsuccessful(result.outcome)) return true;
+    if (result.Failed()) return true;
   }
   return false;
 }
 
-Outcome DeletionRun::EmptyCheckedFolder(const std::string& path, bool ownFolder) {
+std::uint64_t RunResult::FilesDeleted() const {
+  return Sum(locations, [](const Tally& tally) { return tally.filesDeleted; });
+}
+
+std::uint64_t RunResult::BytesFreed() const {
+  return Sum(locations, [](const Tally& tally) { return tally.bytesFreed; });
+}
+
+std::uint64_t RunResult::EntriesLeft() const {
+  return Sum(locations, [](const Tally& tally) { return tally.left.size(); });
+}
+
+std::string FolderOf(const platform::Platform& platform, const Choices& choices, Location location) {
+  switch (location) {
+    case Location::UserTemp: return platform.environment->Get("appdata") + "\\Temp";
+    case Location::SystemTemp: return platform.environment->Get("Temp");
+    case Location::OwnFolder: return choices.ownFolderPath;
+    default: return {};
+  }
+}
+
+Outcome DeletionRun::EmptyCheckedFolder(const std::string& path, bool ownFolder, Tally& tally, const AgeRule& age) {
   try {
     const CheckedFolder folder = CheckFolder(platform_, path, ownFolder);
     if (folder.check != FolderCheck::Passed) return FromCheck(folder.check);
-    EmptyFolder(platform_, host_, folder.target);
+    EmptyFolder(platform_, host_, folder.target, tally, age);
     return host_.StopRequested() ? Outcome::Stopped : Outcome::Emptied;
   } catch (...) {
     return Outcome::Failed;
@@ -59,18 +89,30 @@ Outcome DeletionRun::EmptyCheckedFolder(const std::string& path, bool ownFolder)
 
 RunResult DeletionRun::Run(const Choices& choices) {
   RunResult result;
+  result.choices = choices;
+  std::optional<platform::FileTime> now;
+  if (platform_.clock) {
+    result.started = platform_.clock->Now();
+    now = platform_.clock->FileTimeNow();
+  }
+  const AgeRule age = AgeRule::KeepingHours(now, choices.keepRecentHours);
   for (Location location : {Location::WindowsTemp, Location::RecycleBin, Location::RecentDocuments, Location::UserTemp,
                             Location::SystemTemp, Location::OwnFolder}) {
-    result.locations.push_back({location, Outcome::NotChosen});
+    result.locations.push_back({location, Outcome::NotChosen, {}});
   }
   // A step that fails before its outcome is known has shown its message: it counts as failed, which
   // each step records first.
   const auto outcome = [&](Location location) -> Outcome& {
     return result.locations[static_cast<int>(location)].outcome;
   };
+  const auto tally = [&](Location location) -> Tally& { return result.locations[static_cast<int>(location)].tally; };
+  const auto emptyFolderLocation = [&](Location location, bool ownFolder) {
+    outcome(location) = Outcome::Failed;
+    outcome(location) = EmptyCheckedFolder(FolderOf(platform_, choices, location), ownFolder, tally(location), age);
+    return Unsuccessful(outcome(location));
+  };
 
   Guard guard(host_.Errors(), location::kDeletionRun);
-  const auto environment = [&](const char* name) { return platform_.environment->Get(name); };
   const auto status = [&](const std::string& text) { host_.ShowStatus(kProgress + text); };
 
   // Once the program is ending no further step starts, and nothing more is shown.
@@ -82,7 +124,7 @@ RunResult DeletionRun::Run(const Choices& choices) {
   if (goOn() && guard.Test(104, [&] { return choices.windowsTemp; })) {
     guard.Line(106, [&] { status("Windows Temp"); });
     guard.Line(108, [&] {
-      const bool emptied = CleanWindowsTemp(platform_, host_);
+      const bool emptied = CleanWindowsTemp(platform_, host_, tally(Location::WindowsTemp), age);
       outcome(Location::WindowsTemp) = !goOn() ? Outcome::Stopped : emptied ? Outcome::Emptied : Outcome::NotFound;
     });
   }
@@ -91,8 +133,9 @@ RunResult DeletionRun::Run(const Choices& choices) {
     guard.Line(112, [&] { status("Recycle Bin"); });
     if (guard.Test(114, [&] {
           outcome(Location::RecycleBin) = Outcome::Failed;
-          outcome(Location::RecycleBin) =
-              EmptyRecycleBin(platform_, host_.OwnerWindow()) ? Outcome::Emptied : Outcome::Failed;
+          outcome(Location::RecycleBin) = EmptyRecycleBin(platform_, host_.OwnerWindow(), &tally(Location::RecycleBin))
+                                              ? Outcome::Emptied
+                                              : Outcome::Failed;
           return outcome(Location::RecycleBin) == Outcome::Failed;
         })) {
       guard.Line(116, [&] { host_.ShowMessage(std::string(kErrorPrefix) + "recycle bin."); });
@@ -103,7 +146,8 @@ RunResult DeletionRun::Run(const Choices& choices) {
     guard.Line(120, [&] { status("Most Recent"); });
     if (guard.Test(122, [&] {
           outcome(Location::RecentDocuments) = Outcome::Failed;
-          outcome(Location::RecentDocuments) = ClearRecentDocuments(platform_) ? Outcome::Emptied : Outcome::Failed;
+          outcome(Location::RecentDocuments) =
+              ClearRecentDocuments(platform_, &tally(Location::RecentDocuments)) ? Outcome::Emptied : Outcome::Failed;
           return outcome(Location::RecentDocuments) == Outcome::Failed;
         })) {
       guard.Line(124, [&] { host_.ShowMessage(std::string(kErrorPrefix) + "most recent."); });
@@ -111,34 +155,22 @@ RunResult DeletionRun::Run(const Choices& choices) {
   }
 
   if (goOn() && guard.Test(126, [&] { return choices.userTemp; })) {
-    guard.Line(128, [&] { status("User Temp (AppData) - " + environment("appdata") + "\\Temp"); });
-    if (guard.Test(130, [&] {
-          outcome(Location::UserTemp) = Outcome::Failed;
-          outcome(Location::UserTemp) = EmptyCheckedFolder(environment("appdata") + "\\Temp", false);
-          return Unsuccessful(outcome(Location::UserTemp));
-        })) {
+    guard.Line(128, [&] { status("User Temp (AppData) - " + FolderOf(platform_, choices, Location::UserTemp)); });
+    if (guard.Test(130, [&] { return emptyFolderLocation(Location::UserTemp, false); })) {
       guard.Line(132, [&] { host_.ShowMessage(std::string(kErrorPrefix) + "user temp."); });
     }
   }
 
   if (goOn() && guard.Test(134, [&] { return choices.systemTemp; })) {
-    guard.Line(136, [&] { status("System Temp - " + environment("temp")); });
-    if (guard.Test(138, [&] {
-          outcome(Location::SystemTemp) = Outcome::Failed;
-          outcome(Location::SystemTemp) = EmptyCheckedFolder(environment("Temp"), false);
-          return Unsuccessful(outcome(Location::SystemTemp));
-        })) {
+    guard.Line(136, [&] { status("System Temp - " + FolderOf(platform_, choices, Location::SystemTemp)); });
+    if (guard.Test(138, [&] { return emptyFolderLocation(Location::SystemTemp, false); })) {
       guard.Line(140, [&] { host_.ShowMessage(std::string(kErrorPrefix) + "System temp."); });
     }
   }
 
   if (goOn() && guard.Test(142, [&] { return choices.ownFolder; })) {
     guard.Line(144, [&] { status(choices.ownFolderPath); });
-    if (guard.Test(146, [&] {
-          outcome(Location::OwnFolder) = Outcome::Failed;
-          outcome(Location::OwnFolder) = EmptyCheckedFolder(choices.ownFolderPath, true);
-          return Unsuccessful(outcome(Location::OwnFolder));
-        })) {
+    if (guard.Test(146, [&] { return emptyFolderLocation(Location::OwnFolder, true); })) {
       guard.Line(148, [&] { host_.ShowMessage(std::string(kErrorPrefix) + choices.ownFolderPath + "."); });
     }
   }

@@ -1,7 +1,11 @@
 #pragma once
 // One cleaning run over the chosen locations, in a fixed order, with a result per location.
+#include <cstdint>
 #include <string>
 #include <vector>
+
+#include "base/LocalTime.h"
+#include "cleaning/Tally.h"
 
 namespace vantrelle::platform {
 struct Platform;
@@ -10,6 +14,9 @@ struct Platform;
 namespace vantrelle::cleaning {
 
 class RunHost;
+
+// What started a run.
+enum class Trigger { Now, Schedule, CommandLine };
 
 // What to clean, fixed when the run starts: a change in the window during the run counts from the
 // next run.
@@ -20,7 +27,10 @@ struct Choices {
   bool userTemp = false;
   bool systemTemp = false;
   bool ownFolder = false;
-  std::string ownFolderPath;
+  std::string ownFolderPath = {};
+  // Files changed within this many hours before the run started stay in the four folder locations.
+  int keepRecentHours = 0;
+  Trigger trigger = Trigger::Now;
 };
 
 // The locations in the order the run visits them.
@@ -39,14 +49,26 @@ enum class Outcome {
 struct LocationResult {
   Location location;
   Outcome outcome = Outcome::NotChosen;
+  Tally tally;  // what was deleted, and what stayed
+  // Its message was shown.
+  bool Failed() const { return outcome == Outcome::Failed || outcome == Outcome::Refused; }
 };
 
+// The run's report: a plain value that the window, the history and the command line each write out.
 struct RunResult {
+  Choices choices;  // what the run was asked to do, and by what
+  LocalTime started;
   std::vector<LocationResult> locations;  // all six, in the run's order
   const LocationResult& Of(Location location) const;
   // Some chosen location failed or was refused.
   bool AnyFailed() const;
+  std::uint64_t FilesDeleted() const;
+  std::uint64_t BytesFreed() const;
+  std::uint64_t EntriesLeft() const;
 };
+
+// The folder a folder location names (User Temp, System Temp, the own folder); "" for the others.
+std::string FolderOf(const platform::Platform& platform, const Choices& choices, Location location);
 
 class DeletionRun {
  public:
@@ -58,7 +80,7 @@ class DeletionRun {
 
  private:
   // Empties a folder the run names after checking it.
-  Outcome EmptyCheckedFolder(const std::string& path, bool ownFolder);
+  Outcome EmptyCheckedFolder(const std::string& path, bool ownFolder, Tally& tally, const AgeRule& age);
 
   const platform::Platform& platform_;
   RunHost& host_;

@@ -34,7 +34,8 @@ constexpr std::int64_t kPollMs = 100;
 
 }  // namespace
 
-std::optional<RunResult> RunExclusively(const platform::Platform& platform, RunHost& host, const Choices& choices) {
+std::optional<RunResult> RunExclusively(const platform::Platform& platform, RunHost& host, const Choices& choices,
+                                        const RunRecorder& record) {
   Turn turn(platform.runLock);
   if (!turn.Take()) {
     host.ShowStatus(kWaitingForTurn);
@@ -51,7 +52,9 @@ std::optional<RunResult> RunExclusively(const platform::Platform& platform, RunH
       return std::nullopt;
     }
   }
-  return DeletionRun(platform, host).Run(choices);
+  RunResult result = DeletionRun(platform, host).Run(choices);
+  if (record) record(result);
+  return result;
 }
 
 }  // namespace vantrelle::cleaning

@@ -1,7 +1,9 @@
 #pragma once
 // The two locations the shell empties: the Recycle Bin and the recent-documents list.
+#include <cstdint>
 #include <optional>
 
+#include "cleaning/Tally.h"
 #include "platform/Shell.h"
 
 namespace vantrelle::platform {
@@ -12,10 +14,18 @@ namespace vantrelle::cleaning {
 
 // Empties the Recycle Bins when any fixed drive's bin holds something. True when at least one fixed
 // drive was examined and no emptying failed; false when the window that should own the operation is
-// missing (0). A run without any window passes nothing and the shell works without an owner.
-bool EmptyRecycleBin(const platform::Platform& platform, std::optional<platform::WindowHandle> owner);
+// missing (0). A run without any window passes nothing and the shell works without an owner. `tally`,
+// when given, counts the items and bytes that left the bins of all drives with the emptying, as the
+// shell reports them.
+bool EmptyRecycleBin(const platform::Platform& platform, std::optional<platform::WindowHandle> owner,
+                     Tally* tally = nullptr);
 
 // Clears the recent-documents list. True when no shortcut is left in the recent-documents folder.
-bool ClearRecentDocuments(const platform::Platform& platform);
+// `tally`, when given, counts the shortcuts that went and names those that stayed.
+bool ClearRecentDocuments(const platform::Platform& platform, Tally* tally = nullptr);
+
+// The shortcuts the recent-documents folder holds now: how many and their bytes. False when the
+// folder is unknown or cannot be listed.
+bool CountRecentDocuments(const platform::Platform& platform, std::uint64_t& shortcuts, std::uint64_t& bytes);
 
 }  // namespace vantrelle::cleaning

@@ -134,8 +134,7 @@ void FindTempFolders(const platform::Platform& platform, RunHost& host, TempFold
   }
 }
 
-bool CleanWindowsTemp(const platform::Platform& platform, RunHost& host) {
-  bool result = false;
+std::vector<std::string> ChooseWindowsTempFolders(const platform::Platform& platform, RunHost& host) {
   try {
     const std::string windowsFolder = ToLower(platform.environment->Get("WINDIR"));
     TempFolderList list;
@@ -149,13 +148,18 @@ bool CleanWindowsTemp(const platform::Platform& platform, RunHost& host) {
     std::vector<std::string> folders;
     for (std::size_t i = 0; i < list.Count(); ++i) folders.push_back(list[i]);
     if (!windowsFolder.empty()) folders.push_back(windowsFolder + "\\Temp");
-    for (const auto& target : DistinctTargets(platform, folders)) {
-      if (host.StopRequested()) break;
-      EmptyFolder(platform, host, target);
-      result = true;
-    }
+    return DistinctTargets(platform, folders);
   } catch (...) {
-    // The Windows Temp step never fails a run.
+    return {};
+  }
+}
+
+bool CleanWindowsTemp(const platform::Platform& platform, RunHost& host, Tally& tally, const AgeRule& age) {
+  bool result = false;
+  for (const auto& target : ChooseWindowsTempFolders(platform, host)) {
+    if (host.StopRequested()) break;
+    EmptyFolder(platform, host, target, tally, age);
+    result = true;
   }
   return result;
 }

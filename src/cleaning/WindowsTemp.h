@@ -4,6 +4,9 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <vector>
+
+#include "cleaning/Tally.h"
 
 namespace vantrelle::platform {
 struct Platform;
@@ -27,10 +30,13 @@ class TempFolderList {
   std::size_t count_ = 0;
 };
 
-// Empties the system's temporary folder, or the per-user temporary folders found below its top
-// folder, and the Windows folder's Temp, each folder once. Never fails; true when at least one folder
-// was emptied.
-bool CleanWindowsTemp(const platform::Platform& platform, RunHost& host);
+// The folders the Windows Temp step empties, each once and as the run's check resolves it: the
+// system's temporary folder when it is a drive's Temp folder or the Windows folder's, otherwise the
+// per-user temporary folders found below its top folder; and the Windows folder's Temp. Never fails: a
+// failing search keeps what it found so far.
+std::vector<std::string> ChooseWindowsTempFolders(const platform::Platform& platform, RunHost& host);
+// Empties the folders chosen above. Never fails; true when at least one folder was emptied.
+bool CleanWindowsTemp(const platform::Platform& platform, RunHost& host, Tally& tally, const AgeRule& age = {});
 // Appends every "...\Local Settings\Temp" folder below `folder` (except a "Service" one) to `list`,
 // without ever entering a link. A failure (such as a full list) ends the whole search.
 void FindTempFolders(const platform::Platform& platform, RunHost& host, TempFolderList& list,

@@ -1,10 +1,26 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 #include "base/ErrorReport.h"
 #include "cleaning/RunHost.h"
 
 namespace vantrelle::commandline {
+
+// Text broken into lines for a message box or a file ("\r\n", or "\r" alone) broken with "\n" once,
+// as text output breaks it.
+inline std::string PlainLines(std::string_view text) {
+  std::string lines;
+  lines.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r') {
+      lines += text[i];
+    } else if (i + 1 >= text.size() || text[i + 1] != '\n') {
+      lines += '\n';
+    }
+  }
+  return lines;
+}
 
 // A cleaning run without a window: nobody watches a status line, no schedule rests, and whatever the
 // window would show in a box (a location's message, an error report) becomes a line of the run's
@@ -24,17 +40,8 @@ class CommandRunHost : public cleaning::RunHost, private ErrorReporter {
 
  private:
   void Report(const std::string& text) override { AddLine(text); }
-  // The error report breaks its lines for a message box ("\r\n", "\r\r"); text output breaks them once.
-  void AddLine(const std::string& text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-      if (text[i] != '\r') {
-        text_ += text[i];
-      } else if (i + 1 >= text.size() || text[i + 1] != '\n') {
-        text_ += '\n';
-      }
-    }
-    text_ += '\n';
-  }
+  // The error report breaks its lines for a message box ("\r\n", "\r\r").
+  void AddLine(const std::string& text) { text_ += PlainLines(text) + '\n'; }
 
   std::string text_;
 };

@@ -1,7 +1,10 @@
 #include "commandline/Commands.h"
 
 #include "cleaning/ExclusiveRun.h"
+#include "cleaning/Preview.h"
 #include "commandline/CommandRunHost.h"
+#include "platform/Platform.h"
+#include "window/RunRecord.h"
 #include "window/SavedChoices.h"
 
 namespace vantrelle::commandline {
@@ -13,33 +16,34 @@ bool AnyChosen(const cleaning::Choices& choices) {
          choices.systemTemp || choices.ownFolder;
 }
 
-// One cleaning run with the saved choices. Its text is what the window would have shown in boxes.
-Finished Clean(const platform::Platform& platform) {
-  const cleaning::Choices choices = settings::SavedChoices(platform);
-  if (!AnyChosen(choices)) return {ExitCode::Failed, std::string(kNothingTicked) + "\n"};
-  CommandRunHost host;
-  const auto result = cleaning::RunExclusively(platform, host, choices);
-  if (!result) return {ExitCode::Failed, host.Text()};
-  // The run does not yet count the entries it leaves behind.
-  constexpr std::size_t kEntriesLeft = 0;
-  return {ExitCodeOf(*result, kEntriesLeft), host.Text()};
+// The saved choices, for a run the command line started.
+cleaning::Choices CommandLineChoices(const platform::Platform& platform) {
+  cleaning::Choices choices = settings::SavedChoices(platform);
+  choices.trigger = cleaning::Trigger::CommandLine;
+  return choices;
 }
 
-// The locations /clean would visit, in the run's order.
+// One cleaning run with the saved choices, recorded as the window records its runs. Its text is the
+// run's block of the history, then what the window would have shown in boxes.
+Finished Clean(const platform::Platform& platform) {
+  const cleaning::Choices choices = CommandLineChoices(platform);
+  if (!AnyChosen(choices)) return {ExitCode::Failed, std::string(kNothingTicked) + "\n"};
+  CommandRunHost host;
+  std::string block;
+  const auto result = cleaning::RunExclusively(platform, host, choices, [&](const cleaning::RunResult& finished) {
+    block = PlainLines(settings::RecordRun(platform, finished).historyBlock);
+  });
+  if (!result) return {ExitCode::Failed, host.Text()};
+  return {ExitCodeOf(*result), block + host.Text()};
+}
+
+// What /clean would delete: the preview's line per location and its total.
 Finished Preview(const platform::Platform& platform) {
-  const cleaning::Choices choices = settings::SavedChoices(platform);
+  const cleaning::Choices choices = CommandLineChoices(platform);
   if (!AnyChosen(choices)) return {ExitCode::Done, std::string(kNothingTicked) + "\n"};
-  std::string text = "/clean would empty:\n";
-  const auto line = [&](bool chosen, const std::string& location) {
-    if (chosen) text += "  " + location + "\n";
-  };
-  line(choices.windowsTemp, "Windows Temp");
-  line(choices.recycleBin, "Recycle Bin");
-  line(choices.recentDocuments, "Recently Used Docs");
-  line(choices.userTemp, "User Temp (AppData)");
-  line(choices.systemTemp, "System Temp");
-  line(choices.ownFolder, choices.ownFolderPath);
-  return {ExitCode::Done, text};
+  CommandRunHost host;
+  const cleaning::PreviewResult result = cleaning::Preview(platform, host).Walk(choices);
+  return {ExitCode::Done, PlainLines(cleaning::PreviewText(*platform.locale, result)) + "\n" + host.Text()};
 }
 
 }  // namespace

@@ -4,13 +4,13 @@
 
 namespace vantrelle::commandline {
 
-ExitCode ExitCodeOf(const cleaning::RunResult& result, std::size_t entriesLeft) {
+ExitCode ExitCodeOf(const cleaning::RunResult& result) {
   bool anyChosen = false;
   for (const auto& location : result.locations) {
     if (location.outcome != cleaning::Outcome::NotChosen) anyChosen = true;
   }
   if (!anyChosen || result.AnyFailed()) return ExitCode::Failed;
-  return entriesLeft > 0 ? ExitCode::EntriesLeft : ExitCode::Done;
+  return result.EntriesLeft() > 0 ? ExitCode::EntriesLeft : ExitCode::Done;
 }
 
 }  // namespace vantrelle::commandline

@@ -1,5 +1,4 @@
 #pragma once
-#include <cstddef>
 
 namespace vantrelle::cleaning {
 struct RunResult;
@@ -17,6 +16,6 @@ enum class ExitCode : int {
 
 // The exit code of a finished run: a location that failed or was refused (where the window shows
 // its message) or no location chosen at all is a failure; then entries left behind count.
-ExitCode ExitCodeOf(const cleaning::RunResult& result, std::size_t entriesLeft);
+ExitCode ExitCodeOf(const cleaning::RunResult& result);
 
 }  // namespace vantrelle::commandline

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/FileTime.h"
+
 namespace vantrelle::platform {
 
 namespace attribute {
@@ -22,7 +24,19 @@ inline constexpr int kDriveFixed = 3;
 struct DirectoryEntry {
   std::string name;
   std::uint32_t attributes = 0;
+  std::uint64_t size = 0;  // a file's data, in bytes
+  FileTime created = 0;
+  FileTime written = 0;  // last written
 };
+
+// When an entry was made and last written.
+struct EntryTimes {
+  FileTime created = 0;
+  FileTime written = 0;
+};
+
+// Why an entry could not be opened.
+enum class OpenFailure { None, Missing, InUse, AccessDenied };
 
 inline bool IsLinkAttributes(std::uint32_t attributes) { return (attributes & attribute::kReparsePoint) != 0; }
 
@@ -33,6 +47,8 @@ class OpenEntry {
  public:
   virtual ~OpenEntry() = default;
   virtual std::uint32_t Attributes() const = 0;
+  // As the entry stands now; nothing when they cannot be read.
+  virtual std::optional<EntryTimes> Times() const = 0;
   bool IsLink() const { return IsLinkAttributes(Attributes()); }
   bool IsFolder() const { return (Attributes() & attribute::kDirectory) != 0 && !IsLink(); }
   // The entries of a real folder in the order the file system gives them, "." and ".." left out.
@@ -54,8 +70,15 @@ class FileServices {
   virtual ~FileServices() = default;
 
   // Opens an entry for examination and deletion. Nothing when it does not exist or is held open by
-  // someone who does not share it.
-  virtual std::unique_ptr<OpenEntry> Open(const std::string& path) = 0;
+  // someone who does not share it; then `failure` says which.
+  virtual std::unique_ptr<OpenEntry> Open(const std::string& path, OpenFailure& failure) = 0;
+  std::unique_ptr<OpenEntry> Open(const std::string& path) {
+    OpenFailure ignored;
+    return Open(path, ignored);
+  }
+  // The entries of a folder (as the path resolves), "." and ".." left out, for looking only: nothing
+  // is held open, so nothing read here may decide what gets deleted. Nothing when it cannot be listed.
+  virtual std::vector<DirectoryEntry> List(const std::string& folder) = 0;
   // Where a path leads once every link on the way is followed (a folder moved to another drive and
   // left behind as a junction leads there); nothing when it leads nowhere the system can name.
   virtual std::optional<std::string> FinalPath(const std::string& path) = 0;

@@ -20,6 +20,7 @@ class Instance;
 class Clock;
 class EventPump;
 class WindowProcedures;
+class TextFiles;
 class RunLock;
 
 struct Platform {
@@ -35,6 +36,7 @@ struct Platform {
   EventPump* events = nullptr;
   Locale* locale = nullptr;
   WindowProcedures* windowProcedures = nullptr;
+  TextFiles* textFiles = nullptr;
   // Without one, runs of this process are not kept apart from those of others.
   RunLock* runLock = nullptr;
 };

@@ -18,6 +18,9 @@ class Shell {
   // The number of items in the Recycle Bin of the drive root ("C:\"); throws RuntimeError when the
   // count cannot be had.
   virtual std::int64_t RecycleBinItemCount(const std::string& driveRoot) = 0;
+  // The bytes the Recycle Bin of the drive root holds, or of all drives for ""; throws RuntimeError
+  // when the size cannot be had.
+  virtual std::int64_t RecycleBinSize(const std::string& driveRoot) = 0;
   // Empties the bins of all drives without asking, without progress window and without sound. False
   // when the shell reports a failure; bins that were empty already are no failure.
   virtual bool EmptyAllRecycleBins(WindowHandle owner) = 0;
@@ -37,6 +40,9 @@ class Shell {
                                                      const std::string& startFolder) = 0;
   // Starts a command line in a minimised window that receives the focus, without waiting.
   virtual void RunCommand(const std::string& commandLine) = 0;
+  // Opens a document in the program the person uses for its kind (a text file in their editor).
+  // False when nothing could open it.
+  virtual bool OpenDocument(const std::string& path) = 0;
 };
 
 }  // namespace vantrelle::platform

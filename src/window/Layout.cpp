@@ -51,6 +51,13 @@ constexpr std::array kEntries = {
     Entry{"PushButton4", PushButton, "", "Turn On", {120, 7425, 7800, 405}, 2, ""},
     Entry{"PushButton2", PushButton, "", "Start Deleting Temporary Files Now (Test)", {120, 7935, 7800, 405}, 3, ""},
     Entry{"SkinFramework1", Skin, "", "", {2280, 0, 0, 0}, kNoTab, ""},
+    // Below the design: what the last run did, the age rule, the preview and the history.
+    Entry{"LastRunLine", Note, "", "Last run: never", {120, 8400, 7800, 480}, 31, ""},
+    Entry{"KeepRecentLabel", Label, "", "Keep files changed in the last", {120, 8985, 2640, 255}, 32, ""},
+    Entry{"KeepRecentHours", TextBox, "", "", {2820, 8940, 600, 345}, 33, ""},
+    Entry{"KeepRecentUnit", Label, "", "hours", {3480, 8985, 555, 255}, 34, ""},
+    Entry{"PreviewButton", PushButton, "", "Preview", {4680, 8910, 1560, 405}, 35, ""},
+    Entry{"HistoryButton", PushButton, "", "History", {6360, 8910, 1560, 405}, 36, ""},
 };
 
 }  // namespace
@@ -67,7 +74,8 @@ const Entry* Find(std::string_view name) {
 bool OnScreen(const Entry& entry) { return entry.kind != TrayIcon && entry.kind != Timer && entry.kind != Skin; }
 
 bool TakesFocus(const Entry& entry) {
-  return OnScreen(entry) && entry.kind != Frame && entry.kind != Label && entry.kind != ProgressBar;
+  return OnScreen(entry) && entry.kind != Frame && entry.kind != Label && entry.kind != Note &&
+         entry.kind != ProgressBar;
 }
 
 const Font& FontOf(const Entry& entry) { return entry.kind == PushButton ? kPushButtonFont : kWindowFont; }
@@ -95,14 +103,16 @@ int RoomToTheRight(const Entry& entry) {
 
 Control* ModelControl(MainForm& form, std::string_view name) {
   Control* const controls[] = {
-      &form.scheduleFrame,   &form.weeklyOption,   &form.weekdayList,         &form.dailyOption,
-      &form.everyOption,     &form.hoursBox,       &form.minutesBox,          &form.daysBox,
-      &form.timePicker,      &form.hoursLabel,     &form.minutesLabel,        &form.daysLabel,
-      &form.helpButton,      &form.startupFrame,   &form.startWithWindowsBox, &form.startInTrayBox,
-      &form.statusFrame,     &form.countdownBar,   &form.locationsFrame,      &form.ownFolderPathBox,
-      &form.ownFolderBox,    &form.systemTempBox,  &form.userTempBox,         &form.windowsTempBox,
-      &form.recycleBinBox,   &form.recentDocsBox,  &form.browseButton,        &form.userTempLabel,
-      &form.recentDocsLabel, &form.countdownTimer, &form.scheduleSwitch,      &form.deleteNowButton,
+      &form.scheduleFrame,   &form.weeklyOption,    &form.weekdayList,         &form.dailyOption,
+      &form.everyOption,     &form.hoursBox,        &form.minutesBox,          &form.daysBox,
+      &form.timePicker,      &form.hoursLabel,      &form.minutesLabel,        &form.daysLabel,
+      &form.helpButton,      &form.startupFrame,    &form.startWithWindowsBox, &form.startInTrayBox,
+      &form.statusFrame,     &form.countdownBar,    &form.locationsFrame,      &form.ownFolderPathBox,
+      &form.ownFolderBox,    &form.systemTempBox,   &form.userTempBox,         &form.windowsTempBox,
+      &form.recycleBinBox,   &form.recentDocsBox,   &form.browseButton,        &form.userTempLabel,
+      &form.recentDocsLabel, &form.countdownTimer,  &form.scheduleSwitch,      &form.deleteNowButton,
+      &form.lastRunLine,     &form.keepRecentLabel, &form.keepRecentBox,       &form.keepRecentUnitLabel,
+      &form.previewButton,   &form.historyButton,
   };
   for (Control* control : controls) {
     if (control->Name() == name) return control;

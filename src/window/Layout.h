@@ -19,6 +19,7 @@ enum class Kind {
   TextBox,
   TimePicker,  // date-time picker showing a time of day
   Label,
+  Note,  // text that wraps over the lines its height gives it
   PushButton,
   CheckBox,
   ProgressBar,
@@ -57,19 +58,22 @@ struct Entry {
 
 inline constexpr int kTwipsPerInch = 1440;
 inline constexpr int kClientWidth = 8040;
-inline constexpr int kClientHeight = 8475;
+// The design's height, and the window's: grown to hold the run's report, the age rule, the preview
+// and the history below the designed controls.
+inline constexpr int kDesignClientHeight = 8475;
+inline constexpr int kClientHeight = 9450;
 inline constexpr std::string_view kDesignCaption = "Form1";
 inline constexpr unsigned kBackColour = 0x00FFFFFF;  // white, as 0x00BBGGRR
 inline constexpr Font kWindowFont{"Arial", true, 900};
 inline constexpr Font kPushButtonFont{"Arial", true, 1125};
 
-// Every control, in the order of the design.
+// Every control, in the order of the design, then the ones added below it.
 std::span<const Entry> Entries();
 // The entry of that name, or nullptr.
 const Entry* Find(std::string_view name);
 // Drawn on the window (the tray icon, the timer and the skin component are not).
 bool OnScreen(const Entry& entry);
-// Can receive the keyboard focus (frames, labels and the progress bar cannot).
+// Can receive the keyboard focus (frames, labels, notes and the progress bar cannot).
 bool TakesFocus(const Entry& entry);
 const Font& FontOf(const Entry& entry);
 // The entry's place relative to the window's client area (container offsets added).

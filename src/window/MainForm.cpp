@@ -46,6 +46,13 @@ void MainForm::WireEvents() {
   ownFolderPathBox.OnChange = [this] {
     settings::Save(*platform_.settings, settings::kOwnFolderPath, ownFolderPathBox.Text());
   };
+  keepRecentBox.OnChange = [this] {
+    settings::Save(*platform_.settings, settings::kKeepRecentHours, keepRecentBox.Text());
+  };
+  keepRecentBox.OnGotFocus = [this] { keepRecentBox.Select(0, static_cast<int>(keepRecentBox.Text().size())); };
+  keepRecentBox.OnLostFocus = [this] { KeepRecentBoxLeft(); };
+  previewButton.OnClick = [this] { PreviewClicked(); };
+  historyButton.OnClick = [this] { HistoryClicked(); };
   startWithWindowsBox.OnClick = [this] { StartWithWindowsBoxClicked(); };
   startInTrayBox.OnClick = [this] { StartInTrayBoxClicked(); };
   browseButton.OnClick = [this] { BrowseClicked(); };
@@ -55,7 +62,7 @@ void MainForm::WireEvents() {
   // The hand over the buttons and the Windows Temp box; the arrow again over the background,
   // the frames and a few boxes. Other controls leave the pointer as it is.
   for (Control* control : std::initializer_list<Control*>{&helpButton, &deleteNowButton, &scheduleSwitch, &browseButton,
-                                                          &windowsTempBox}) {
+                                                          &windowsTempBox, &previewButton, &historyButton}) {
     control->OnMouseMove = [this] { ShowHandPointer(); };
   }
   for (Control* control : std::initializer_list<Control*>{&locationsFrame, &statusFrame, &startupFrame, &scheduleFrame,

@@ -14,7 +14,9 @@
 
 namespace vantrelle::cleaning {
 struct Choices;
-}
+struct RunResult;
+enum class Trigger;
+}  // namespace vantrelle::cleaning
 namespace vantrelle::settings {
 struct Key;
 }
@@ -110,6 +112,13 @@ class MainForm {
   Timer countdownTimer{"Timer1"};
   PushButton scheduleSwitch{"PushButton4", "Turn On"};
   PushButton deleteNowButton{"PushButton2", "Start Deleting Temporary Files Now (Test)"};
+  // Below the design.
+  Label lastRunLine{"LastRunLine", "Last run: never"};
+  Label keepRecentLabel{"KeepRecentLabel", "Keep files changed in the last"};
+  TextBox keepRecentBox{"KeepRecentHours"};
+  Label keepRecentUnitLabel{"KeepRecentUnit", "hours"};
+  PushButton previewButton{"PreviewButton", "Preview"};
+  PushButton historyButton{"HistoryButton", "History"};
   desktop::TrayIcon trayIcon{platform_};
 
   // The count towards the next scheduled run.
@@ -175,10 +184,18 @@ class MainForm {
   void CountdownTicked();
   void ScheduleSwitchClicked();
   void DeleteNowClicked();
-  // The locations ticked and the own folder, as they stand now.
-  cleaning::Choices CurrentChoices() const;
-  // One cleaning run, unless one is under way already (a click during one of its yields).
-  void RunDeletion();
+  // The locations ticked, the own folder and the age rule, as they stand now.
+  cleaning::Choices CurrentChoices(cleaning::Trigger trigger) const;
+  // One cleaning run, unless a run or a preview is under way already (a click during their yields).
+  void RunDeletion(cleaning::Trigger trigger);
+
+  // What a run did, the age rule, the preview and the history.
+  void ReportRun(const cleaning::RunResult& result);
+  void KeepRecentBoxLeft();
+  // The hours the age rule keeps, from the box.
+  int KeepRecentHours() const;
+  void PreviewClicked();
+  void HistoryClicked();
 
   // The locations and the start-up options.
   void SaveTick(const settings::Key& key, const CheckBox& box);
@@ -193,6 +210,7 @@ class MainForm {
   // A number box changed since the interval was last computed.
   bool scheduleBoxEdited_ = false;
   bool deletionRunActive_ = false;
+  bool previewActive_ = false;
 
   friend class WindowRunHost;
 };

@@ -6,6 +6,7 @@
 #include "platform/EventPump.h"
 #include "schedule/CountdownText.h"
 #include "window/MainForm.h"
+#include "window/RunMark.h"
 #include "window/Settings.h"
 #include "window/WindowRunHost.h"
 
@@ -21,18 +22,6 @@ void ShowProgress(ProgressBar& bar, std::int32_t interval, std::int32_t count) {
   bar.SetMax(interval);
   if (count <= interval) bar.SetValue(count);
 }
-
-// Marks a run as under way for as long as it lasts, whatever happens inside.
-class RunMark {
- public:
-  explicit RunMark(bool& active) : active_(active) { active_ = true; }
-  RunMark(const RunMark&) = delete;
-  RunMark& operator=(const RunMark&) = delete;
-  ~RunMark() { active_ = false; }
-
- private:
-  bool& active_;
-};
 
 }  // namespace
 
@@ -55,7 +44,7 @@ void MainForm::CountdownTicked() {
   });
   if (guard.Test(114, [&] { return !countdown_.Due(); })) return;
   guard.Line(116, [&] { countdownTimer.SetEnabled(false); });
-  guard.Line(118, [&] { RunDeletion(); });
+  guard.Line(118, [&] { RunDeletion(cleaning::Trigger::Schedule); });
   if (endRequested) return;  // the window closed during the run: the schedule ends with it
   guard.Line(120, [&] { ComputeIntervalAfterRun(); });
   guard.Line(122, [&] { countdownTimer.SetEnabled(true); });
@@ -82,10 +71,10 @@ void MainForm::ScheduleSwitchClicked() {
 
 void MainForm::DeleteNowClicked() {
   Guard guard(errorReport_, location::kDeleteNowClicked);
-  guard.Line(100, [&] { RunDeletion(); });
+  guard.Line(100, [&] { RunDeletion(cleaning::Trigger::Now); });
 }
 
-cleaning::Choices MainForm::CurrentChoices() const {
+cleaning::Choices MainForm::CurrentChoices(cleaning::Trigger trigger) const {
   cleaning::Choices choices;
   choices.windowsTemp = windowsTempBox.Ticked();
   choices.recycleBin = recycleBinBox.Ticked();
@@ -94,14 +83,17 @@ cleaning::Choices MainForm::CurrentChoices() const {
   choices.systemTemp = systemTempBox.Ticked();
   choices.ownFolder = ownFolderBox.Ticked();
   choices.ownFolderPath = ownFolderPathBox.Text();
+  choices.keepRecentHours = KeepRecentHours();
+  choices.trigger = trigger;
   return choices;
 }
 
-void MainForm::RunDeletion() {
-  if (deletionRunActive_) return;
+void MainForm::RunDeletion(cleaning::Trigger trigger) {
+  if (deletionRunActive_ || previewActive_) return;
   const RunMark mark(deletionRunActive_);
   WindowRunHost host(*this);
-  cleaning::RunExclusively(platform_, host, CurrentChoices());
+  cleaning::RunExclusively(platform_, host, CurrentChoices(trigger),
+                           [this](const cleaning::RunResult& result) { ReportRun(result); });
 }
 
 }  // namespace vantrelle

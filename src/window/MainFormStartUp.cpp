@@ -114,6 +114,8 @@ void MainForm::Load() {
   guard.Line(206, [&] { minutesBox.SetText(settings::Get(store, settings::kEveryMinutes)); });
   guard.Line(208, [&] { daysBox.SetText(settings::Get(store, settings::kEveryDays)); });
   guard.Line(210, [&] { isLoading = false; });
+  guard.Line(212, [&] { keepRecentBox.SetText(settings::Get(store, settings::kKeepRecentHours)); });
+  guard.Line(214, [&] { lastRunLine.SetCaption(settings::Get(store, settings::kLastRunSummary)); });
 }
 
 }  // namespace vantrelle

@@ -1,6 +1,7 @@
 #include "window/SavedChoices.h"
 
 #include "platform/Platform.h"
+#include "window/KeepRecentHours.h"
 #include "window/Settings.h"
 
 namespace vantrelle::settings {
@@ -22,6 +23,7 @@ cleaning::Choices SavedChoices(const platform::Platform& platform) {
   choices.systemTemp = ticked(kSysTemp);
   choices.ownFolder = ticked(kUserFolder);
   choices.ownFolderPath = Get(store, kOwnFolderPath, DefaultValue(kOwnFolderPath, platform));
+  choices.keepRecentHours = KeepRecentHours(*platform.locale, Get(store, kKeepRecentHours));
   return choices;
 }
 

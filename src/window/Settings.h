@@ -53,11 +53,15 @@ inline constexpr Key kEveryMinutes{"Text2", "0", Form::Text};
 inline constexpr Key kEveryDays{"Text3", "1", Form::Text};
 inline constexpr Key kLastFolder{"LastFolder", "", Form::Text};
 inline constexpr Key kLastFolderDot{"LastFolderDot", "", Form::Text};
+// Whole hours 0 to 8760, as typed.
+inline constexpr Key kKeepRecentHours{"KeepRecentHours", "0", Form::Text};
+inline constexpr Key kLastRunSummary{"LastRunSummary", "Last run: never", Form::Text};
 
 inline constexpr Key kAll[] = {kStartStopState,   kWindowsStartup, kMinimized,     kWindowsTemp, kRecycleBin,
                                kMostRecentlyUsed, kAppData,        kOwnFolderPath, kSysTemp,     kUserFolder,
                                kWeeklyChosen,     kDailyChosen,    kEveryChosen,   kWeeklyTime,  kWeekly,
-                               kEveryHours,       kEveryMinutes,   kEveryDays,     kLastFolder,  kLastFolderDot};
+                               kEveryHours,       kEveryMinutes,   kEveryDays,     kLastFolder,  kLastFolderDot,
+                               kKeepRecentHours,  kLastRunSummary};
 
 // The default of `key` on this machine at this moment: the table's, or for "Text1" the program
 // folder followed by "\Samples" and for "Weekly Time" the current time of day as the picker's text.

@@ -120,6 +120,10 @@ phase "delete now, held at its message" 'Program.DeleteNowStops*'
 screenshot delete-now
 phase "delete now, done" 'Program.DeleteNowEmpties*'
 screenshot after-delete
+phase "preview" 'Program.APreviewShows*'
+screenshot preview
+phase "after the preview" 'Program.ThePreviewDeletedNothing'
+
 phase "minimise" 'Program.Minimising*'
 screenshot in-tray screen
 phase "back from the tray" 'HiddenProgram.AClickOnTheTrayIcon*'
@@ -149,6 +153,18 @@ phase "a stored value that is no number" 'HiddenProgram.AStoredValueThatIsNoNumb
 screenshot error-report screen
 phase "after the report" 'HiddenProgram.AfterTheReport*'
 screenshot after-report
+phase "closing" 'Program.ClosingTheWindowEndsTheProgram'
+
+# At 150 %: a desktop large enough for the grown window, the design checked again at that scale. Every
+# Wine program opens on the desktop, so the settings go in first and the desktop is made afresh after.
+wine reg add 'HKCU\Software\VB and VBA Program Settings\Marrowick\Vantrelle' /v 'Windows Temp' /d 0 /f >/dev/null 2>&1
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v "$desktop" /d 1280x1024 /f >/dev/null 2>&1
+wineserver -k 2>/dev/null || true
+size=1280x1024
+start_program
+phase "at 150 %" 'Program.ShowsItsWindowAsDesigned'
+screenshot start-150
 phase "closing" 'Program.ClosingTheWindowEndsTheProgram'
 
 echo "screenshots in $out"

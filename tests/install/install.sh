@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Install test: the package as a Windows administrator deploys it, in a fresh sealed Wine prefix under
 # Xvfb. Silent install, the installed program started, its shortcut and installed-programs entry,
-# /clean from the installed path (exit codes, output, files), an upgrade in place, silent removal,
-# and nothing of the program left but the person's settings.
+# /preview and /clean from the installed path (exit codes, output, files, the history and the last-run
+# line), an upgrade in place, silent removal, and nothing of the program left but the person's
+# settings (and the history of their runs).
 #   install.sh PACKAGE.msi PORTABLE.zip MSI-FOLDER VERSION
 # MSI-FOLDER is the folder the package was built from (packaging/build-msi.sh), for a newer package.
 set -euo pipefail
@@ -96,16 +97,36 @@ clean() {  # clean SWITCH: runs the installed program with it; its exit code, it
   tr -d '\r' <"$work/out.txt" >"$work/output.txt"
   return $status
 }
+history="$drive_c/users/$(id -un)/AppData/Local/Vantrelle/history.log"
+last_block() {  # the history's last run, from its "Run " line on
+  tr -d '\r' <"$history" | awk '/^Run / { block = "" } { block = block $0 "\n" } END { printf "%s", block }'
+}
+status=0 && clean /preview || status=$?
+check "/preview exits 0" test $status = 0
+check "... and counts the own folder's three files" grep -q '^Own folder (C:\\clean-test\\own): 3 files, ' "$work/output.txt"
+check "... and deletes nothing" test -f "$trees/own/sub/deeper/c.tmp"
 status=0 && clean /clean || status=$?
-check "/clean exits 0 when all was emptied" test $status = 0
-check "... and has nothing to report" test ! -s "$work/output.txt"
-check "... the own folder is empty and still there" test -d "$trees/own" -a -z "$(ls -A "$trees/own" | grep -v link-out)"
-check "... and what a link in it leads to is untouched" test -f "$trees/outside/keep.txt"
+# Wine opens a link as what it points to, so the run must leave the link itself: an entry left.
+check "/clean exits 1 when entries were left" test $status = 1
+check "... the own folder is empty but for the link, and still there" \
+  test -d "$trees/own" -a "$(ls -A "$trees/own")" = link-out
+check "... and what the link leads to is untouched" test -f "$trees/outside/keep.txt"
+check "... its output is the run's block of the history, started by \"Command line\"" \
+  eval 'test "$(cat "$work/output.txt")" = "$(last_block)" && head -n1 "$work/output.txt" | grep -q "started by Command line$"'
+check "... which names the link it left" grep -q 'link-out (a link left alone)$' "$work/output.txt"
+check "... and the window's last-run line is stored" eval 'reg_value "$settings" LastRunSummary | grep -q "^Last run: .*: 3 files deleted, .* freed, 1 left$"'
+rm "$trees/own/link-out"
+echo temporary >"$trees/own/d.tmp"
+status=0 && clean /clean || status=$?
+check "/clean exits 0 when all was emptied and nothing left" test $status = 0
+check "... the own folder is empty" test -z "$(ls -A "$trees/own")"
+check "... its output is the history's new block" eval 'test "$(cat "$work/output.txt")" = "$(last_block)"'
+check "... the history holds both runs" test "$(grep -c '^Run .*started by Command line' "$history")" = 2
 wine reg add "$settings" /v Text1 /d 'C:\clean-test\missing' /f >/dev/null 2>&1
 status=0 && clean -CLEAN || status=$?
 check "/clean exits 2 when a location fails" test $status = 2
-check "... and says which, in the window's words" \
-  test "$(cat "$work/output.txt")" = 'Error encountered during emptying files in C:\clean-test\missing.'
+check "... and says which after the run's block, in the window's words" \
+  test "$(cat "$work/output.txt")" = "$(last_block)"$'\n\n''Error encountered during emptying files in C:\clean-test\missing.'
 status=0 && clean /? || status=$?
 check "/? prints the usage and exits 0" eval 'test $status = 0 && grep -q "Usage: Vantrelle.exe" "$work/output.txt"'
 status=0 && clean /nonsense || status=$?
@@ -146,6 +167,7 @@ done
 check "start with Windows is gone for the person" test -z "$(reg_value "HKCU\\$run_key" Vantrelle.exe)"
 check "another program's start-up value of the person stays" test -n "$(reg_value "HKCU\\$run_key" Other.exe)"
 check "the person's settings stay" test -n "$(reg_value "$settings" Text1)"
+check "the history of the person's runs stays" test -s "$history"
 
 echo "== portable copy"
 check "the zip holds Vantrelle.exe and README.txt" \

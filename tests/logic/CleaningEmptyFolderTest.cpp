@@ -15,7 +15,10 @@ class EmptyFolderTest : public CleaningTest {
     fakes.files.AddFolder("C:\\Outside");
     fakes.files.AddFile("C:\\Outside\\precious.doc");
   }
-  void Empty(const std::string& path) { cleaning::EmptyFolder(fakes.platform, host, path); }
+  void Empty(const std::string& path, const cleaning::AgeRule& age = {}) {
+    cleaning::EmptyFolder(fakes.platform, host, path, tally, age);
+  }
+  cleaning::Tally tally;
 };
 
 TEST_F(EmptyFolderTest, DeletesEveryKindOfEntryInReverseListingOrderAndKeepsTheFolder) {

@@ -37,13 +37,7 @@ TEST_F(RunTest, VisitsTheSixLocationsInItsOwnOrderWithTheSchedulePausedThroughou
   std::vector<bool> pausedAtYields;
   fakes.events.onDoEvents = [&] { pausedAtYields.push_back(host.paused); };
 
-  const auto result = Run({.windowsTemp = true,
-                           .recycleBin = true,
-                           .recentDocuments = true,
-                           .userTemp = true,
-                           .systemTemp = true,
-                           .ownFolder = true,
-                           .ownFolderPath = "C:\\Work\\Cache"});
+  const auto result = Run(AllLocations("C:\\Work\\Cache"));
 
   EXPECT_EQ(host.StatusesStartingWith("Process deleting files..."),
             (std::vector<std::string>{

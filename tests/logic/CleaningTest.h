@@ -25,6 +25,17 @@ class CleaningTest : public LogicTest {
     fakes.files.AddFolder("C:\\Users\\bob\\AppData\\Roaming\\Temp");
   }
 
+  // Every location ticked, with the person's own folder at `ownFolder`.
+  static cleaning::Choices AllLocations(std::string ownFolder) {
+    return {.windowsTemp = true,
+            .recycleBin = true,
+            .recentDocuments = true,
+            .userTemp = true,
+            .systemTemp = true,
+            .ownFolder = true,
+            .ownFolderPath = std::move(ownFolder)};
+  }
+
   cleaning::RunResult Run(const cleaning::Choices& choices) {
     return cleaning::DeletionRun(fakes.platform, host).Run(choices);
   }

@@ -20,6 +20,7 @@ class WindowsTempTest : public CleaningTest {
     for (const auto& folder : folders) fakes.files.AddFile(folder + "\\junk.tmp");
   }
   bool Emptied(const std::string& folder) const { return !fakes.files.Exists(folder + "\\junk.tmp"); }
+  cleaning::Tally tally;
 };
 
 // The box names the Windows folder's Temp: it goes with whatever the system's temporary path chooses,
@@ -51,7 +52,7 @@ TEST_F(WindowsTempTest, TheWindowsFoldersTempGoesWithTheFolderTheTempPathChooses
     }
     RecordingRunHost caseHost;
 
-    EXPECT_TRUE(CleanWindowsTemp(platform.platform, caseHost)) << c.tempPath;
+    EXPECT_TRUE(CleanWindowsTemp(platform.platform, caseHost, tally)) << c.tempPath;
 
     for (const char* folder : folders) {
       const auto times =
@@ -73,7 +74,7 @@ TEST_F(WindowsTempTest, AProfileTempSearchesTheUsersFolderForLocalSettingsTemp) 
   fakes.files.AddLink("C:\\Users\\bob\\Application Data", "C:\\Users\\bob");
   fakes.files.AddLink("C:\\Users\\eve\\Local Settings", "C:\\Users\\bob\\Local Settings");
 
-  EXPECT_TRUE(CleanWindowsTemp(fakes.platform, host));
+  EXPECT_TRUE(CleanWindowsTemp(fakes.platform, host, tally));
 
   EXPECT_TRUE(Emptied("C:\\Users\\bob\\Local Settings\\Temp"));
   EXPECT_TRUE(Emptied("C:\\Users\\ann\\Local Settings\\Temp"));
@@ -94,7 +95,7 @@ TEST_F(WindowsTempTest, AtMostFiftyOneFoldersAreEmptiedByOneStep) {
     folders.push_back("C:\\Users\\user" + std::to_string(100 + i) + "\\Local Settings\\Temp");
   Seed(folders);
 
-  EXPECT_TRUE(CleanWindowsTemp(fakes.platform, host));
+  EXPECT_TRUE(CleanWindowsTemp(fakes.platform, host, tally));
 
   for (int i = 0; i < 60; ++i) EXPECT_EQ(Emptied(folders[i]), i < 51) << folders[i];
 }
@@ -106,7 +107,7 @@ TEST_F(WindowsTempTest, ATempPathThatIsNotTempOrCannotBeResolvedCleansOnlyTheWin
     fakes.files.tempPath = tempPath;
     Seed({"C:\\Windows\\Temp"});
     fakes.environment.Set("WINDIR", "");
-    EXPECT_FALSE(CleanWindowsTemp(fakes.platform, host)) << tempPath;
+    EXPECT_FALSE(CleanWindowsTemp(fakes.platform, host, tally)) << tempPath;
     EXPECT_EQ(Run(windowsTempOnly).Of(Location::WindowsTemp).outcome, Outcome::NotFound) << tempPath;
     EXPECT_TRUE(fakes.files.deleted.empty()) << tempPath;
 

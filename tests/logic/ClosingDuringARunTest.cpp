@@ -1,4 +1,4 @@
-// Closing the window at any yield of a cleaning run: the run stops there, whoever started it.
+// Closing the window at any yield of a cleaning run or a preview: it stops there, whoever started it.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,11 +9,14 @@
 namespace vantrelle::testing {
 namespace {
 
+enum class Start { DeleteNow, Tick, Preview };
+
 // A run from the window that searches for old per-user temporary folders, empties two folders and
-// shows three messages (Recycle Bin, User Temp, own folder), closed at its `closeAt`-th yield (0:
-// never). Each yield lets some time pass, so every paced yield happens.
+// shows three messages (Recycle Bin, User Temp, own folder), or a preview of it that shows its one
+// box; closed at its `closeAt`-th yield (0: never). Each yield lets some time pass, so every paced
+// yield happens.
 struct ClosedRun {
-  ClosedRun(bool fromTick, int closeAt, bool lockHeldElsewhere = false) {
+  ClosedRun(Start start, int closeAt, bool lockHeldElsewhere = false) {
     fakes.environment.Set("WINDIR", "C:\\Windows");
     fakes.environment.Set("APPDATA", "C:\\Users\\bob\\AppData\\Roaming");
     fakes.environment.Set("TEMP", "C:\\Users\\bob\\AppData\\Local\\Temp");
@@ -37,7 +40,11 @@ struct ClosedRun {
       deletedAtClose = fakes.files.deleted.size();
       boxesAtClose = fakes.messageBox.shown.size();
     };
-    fromTick ? form.countdownTimer.Elapse() : form.deleteNowButton.Click();  // the first tick runs at once
+    switch (start) {
+      case Start::DeleteNow: form.deleteNowButton.Click(); break;
+      case Start::Tick: form.countdownTimer.Elapse(); break;  // the first tick runs at once
+      case Start::Preview: form.previewButton.Click(); break;
+    }
   }
 
   fake::FakePlatform fakes;
@@ -48,26 +55,33 @@ struct ClosedRun {
   std::size_t boxesAtClose = 0;
 };
 
-TEST(ClosingDuringARun, TheRunStopsAtTheYieldWhereTheWindowClosedAndShowsNothingMore) {
-  for (bool fromTick : {false, true}) {
-    const ClosedRun whole(fromTick, 0);
-    ASSERT_EQ(whole.fakes.messageBox.shown.size(), 3u) << "left alone the run shows its messages";
+TEST(ClosingDuringARun, TheRunOrPreviewStopsAtTheYieldWhereTheWindowClosedAndShowsNothingMore) {
+  for (Start start : {Start::DeleteNow, Start::Tick, Start::Preview}) {
+    const bool preview = start == Start::Preview;
+    const ClosedRun whole(start, 0);
+    ASSERT_EQ(whole.fakes.messageBox.shown.size(), preview ? 1u : 3u) << "left alone it shows its boxes";
     bool closedInSearch = false;
-    bool closedInEmptying = false;
+    bool closedInFolder = false;
     for (int closeAt = 1; closeAt <= whole.yields; ++closeAt) {
-      const ClosedRun run(fromTick, closeAt);
+      const ClosedRun run(start, closeAt);
       SCOPED_TRACE(run.statusAtClose);
       EXPECT_EQ(run.fakes.files.deleted.size(), run.deletedAtClose) << "deleted after the close";
       EXPECT_EQ(run.fakes.messageBox.shown.size(), run.boxesAtClose) << "a box after the close";
+      // Closed within the run or the preview (not in the tick's own lines before it): nothing more.
+      if (!run.statusAtClose.starts_with("On.")) {
+        EXPECT_EQ(run.form.statusFrame.Caption(), run.statusAtClose) << "it went on after the close";
+      }
       EXPECT_TRUE(run.fakes.notifyArea.icons.empty());
       EXPECT_FALSE(run.form.countdownTimer.Enabled()) << "the schedule went on";
       EXPECT_EQ(run.form.Countdown().Interval(), 0) << "the tick went on";
-      closedInSearch |= run.statusAtClose.starts_with("Searching for folders");
-      closedInEmptying |= run.statusAtClose.starts_with("Deleting for files");
+      closedInSearch |= run.statusAtClose.find("Searching for folders") != std::string::npos;
+      closedInFolder |=
+          run.statusAtClose.find(preview ? "nothing is deleted: C:\\" : "Deleting for files") != std::string::npos;
     }
-    EXPECT_TRUE(closedInSearch && closedInEmptying);
+    EXPECT_TRUE(closedInSearch && closedInFolder);
+    EXPECT_TRUE(!preview || whole.fakes.files.deleted.empty()) << "the preview deleted";
   }
-  const ClosedRun waiting(false, 1, true);  // for another process's run to end
+  const ClosedRun waiting(Start::DeleteNow, 1, true);  // for another process's run to end
   EXPECT_TRUE(waiting.fakes.messageBox.shown.empty());
 }
 

@@ -47,11 +47,13 @@ TEST(CommandLineArguments, OneSwitchWithSlashOrDashInAnyCaseElseNotUnderstood) {
   }
 }
 
-cleaning::RunResult ResultOf(std::vector<Outcome> outcomes) {
+// The outcomes in the run's order; `left` entries left in the first location.
+cleaning::RunResult ResultOf(std::vector<Outcome> outcomes, std::size_t left) {
   cleaning::RunResult result;
   for (std::size_t i = 0; i < 6; ++i) {
-    result.locations.push_back({static_cast<Location>(i), i < outcomes.size() ? outcomes[i] : Outcome::NotChosen});
+    result.locations.push_back({static_cast<Location>(i), i < outcomes.size() ? outcomes[i] : Outcome::NotChosen, {}});
   }
+  result.locations[0].tally.left.resize(left, {"C:\\Temp\\x.tmp", cleaning::LeftReason::InUse});
   return result;
 }
 
@@ -73,7 +75,7 @@ TEST(CommandLineExitCode, FailuresFirstThenWhatWasLeft) {
       {{Outcome::Failed}, 5, ExitCode::Failed},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(commandline::ExitCodeOf(ResultOf(c.outcomes), c.left), c.code)
+    EXPECT_EQ(commandline::ExitCodeOf(ResultOf(c.outcomes, c.left)), c.code)
         << c.outcomes.size() << " outcomes, " << c.left << " left";
   }
 }
@@ -91,7 +93,9 @@ TEST(CommandRunHost, WhatTheWindowWouldShowInBoxesBecomesLinesOfText) {
 
 class CommandLineTest : public CleaningTest {
  protected:
+  static constexpr const char* kHistory = "C:\\Users\\bob\\AppData\\Local\\Vantrelle\\history.log";
   CommandLineTest() {
+    fakes.environment.Set("LOCALAPPDATA", "C:\\Users\\bob\\AppData\\Local");
     fakes.files.AddFolder("C:\\Work\\Cache\\sub");
     fakes.files.AddFile("C:\\Work\\Cache\\a.tmp");
     fakes.files.AddFile("C:\\Work\\Cache\\sub\\b.tmp");
@@ -101,6 +105,8 @@ class CommandLineTest : public CleaningTest {
 
   void Save(const settings::Key& key, const std::string& value) { settings::Save(fakes.settings, key, value); }
   commandline::Finished Execute(Command command) { return commandline::Execute(command, fakes.platform, "1.2.3"); }
+  // The history's text as standard output carries it.
+  std::string History() { return commandline::PlainLines(fakes.textFiles.Read(kHistory).value_or("")); }
   bool CacheEmptied() const {
     return fakes.files.Exists("C:\\Work\\Cache") && !fakes.files.Exists("C:\\Work\\Cache\\a.tmp") &&
            !fakes.files.Exists("C:\\Work\\Cache\\sub");
@@ -115,15 +121,60 @@ class CommandLineTest : public CleaningTest {
   }
 };
 
-TEST_F(CommandLineTest, CleanRunsWithTheSavedChoicesWithoutWindowOrTrayIcon) {
+TEST_F(CommandLineTest, CleanRunsWithTheSavedChoicesWithoutWindowOrTrayIconAndRecordsTheRun) {
+  bool recordedUnderTheLock = false;
+  fakes.textFiles.onWrite = [&] { recordedUnderTheLock = fakes.runLock.held; };
   const auto finished = Execute(Command::Clean);
   EXPECT_EQ(finished.exitCode, ExitCode::Done);
-  EXPECT_EQ(finished.output, "");
   EXPECT_TRUE(CacheEmptied());
   EXPECT_TRUE(fakes.messageBox.shown.empty());
   EXPECT_TRUE(fakes.notifyArea.calls.empty());
   EXPECT_FALSE(fakes.runLock.held);
   EXPECT_EQ(fakes.runLock.releases, 1);
+
+  // Its output is the run's block of the history, which another run cannot write over meanwhile.
+  EXPECT_EQ(finished.output,
+            "Run 2026-12-07 10:00:00, started by Command line\n"
+            "  Own folder (C:\\Work\\Cache): 2 files deleted, 1 folders removed, 0 bytes freed, 0 left\n\n");
+  EXPECT_EQ(History(), finished.output);
+  EXPECT_TRUE(recordedUnderTheLock);
+  EXPECT_EQ(Stored(settings::kLastRunSummary),
+            "Last run: 12/7/2026 10:00:00 AM: 2 files deleted, 0 bytes freed, 0 left");
+  // The window started afterwards shows it.
+  form.Load();
+  EXPECT_EQ(form.lastRunLine.Caption(), Stored(settings::kLastRunSummary));
+}
+
+// Entries left make exit code 1 and are named in the output; the hours to keep are the window's,
+// read as its box reads them (a stored value it would refuse keeps a year's changes).
+TEST_F(CommandLineTest, EntriesLeftExit1WithTheSavedHoursToKeep) {
+  const std::string recent = "C:\\Work\\Cache\\recent.tmp";
+  const platform::FileTime anHourAgo = fakes.clock.fileTime - platform::kFileTimePerHour;
+  const struct {
+    const char* stored;
+    ExitCode code;
+  } cases[] = {{"0", ExitCode::Done},
+               {"2", ExitCode::EntriesLeft},
+               {"1.5", ExitCode::EntriesLeft},
+               {"much", ExitCode::EntriesLeft}};
+  for (const auto& c : cases) {
+    fakes.files.AddFile(recent);
+    fakes.files.SetTimes(recent, anHourAgo, anHourAgo);
+    Save(settings::kKeepRecentHours, c.stored);
+    const auto finished = Execute(Command::Clean);
+    EXPECT_EQ(finished.exitCode, c.code) << c.stored;
+    const bool kept = c.code == ExitCode::EntriesLeft;
+    EXPECT_EQ(fakes.files.Exists(recent), kept) << c.stored;
+    EXPECT_EQ(finished.output.find("  Left:\n    " + recent + " (kept as recent)\n") != std::string::npos, kept)
+        << finished.output;
+  }
+
+  Save(settings::kKeepRecentHours, "0");
+  fakes.files.AddFile("C:\\Work\\Cache\\in-use.tmp");
+  fakes.files.Lock("C:\\Work\\Cache\\in-use.tmp");
+  const auto finished = Execute(Command::Clean);
+  EXPECT_EQ(finished.exitCode, ExitCode::EntriesLeft);
+  EXPECT_NE(finished.output.find("C:\\Work\\Cache\\in-use.tmp (in use)"), std::string::npos);
 }
 
 TEST_F(CommandLineTest, CleanEmptiesTheRecycleBinWithoutAWindowToOwnIt) {
@@ -138,10 +189,16 @@ TEST_F(CommandLineTest, CleanEmptiesTheRecycleBinWithoutAWindowToOwnIt) {
 TEST_F(CommandLineTest, AFailingLocationGoesIntoTheTextNotIntoABoxAndExits2) {
   Save(settings::kOwnFolderPath, "C:\\Missing");
   Save(settings::kSysTemp, "1");
+  fakes.textFiles.refuseWrites = true;  // a history that cannot be written changes nothing here
   const auto finished = Execute(Command::Clean);
   EXPECT_EQ(finished.exitCode, ExitCode::Failed);
-  EXPECT_EQ(finished.output, "Error encountered during emptying files in C:\\Missing.\n");
+  EXPECT_TRUE(finished.output.starts_with("Run 2026-12-07 10:00:00, started by Command line\n")) << finished.output;
+  EXPECT_TRUE(
+      finished.output.ends_with("  Own folder (C:\\Missing): failed, its message was shown\n\n"
+                                "Error encountered during emptying files in C:\\Missing.\n"))
+      << finished.output;
   EXPECT_TRUE(fakes.messageBox.shown.empty());
+  EXPECT_TRUE(Stored(settings::kLastRunSummary).ends_with(" (history not saved)"));
 }
 
 TEST_F(CommandLineTest, NoTickedLocationExits2AndSaysSo) {
@@ -156,13 +213,21 @@ TEST_F(CommandLineTest, NoTickedLocationExits2AndSaysSo) {
   EXPECT_FALSE(CacheEmptied());
 }
 
-TEST_F(CommandLineTest, PreviewNamesTheLocationsAndDeletesNothing) {
+TEST_F(CommandLineTest, PreviewPrintsThePreviewsLinesAndDeletesNothing) {
   Save(settings::kRecycleBin, "1");
+  fakes.shell.recycleBins = {{"C:\\", 3}};
+  fakes.shell.recycleBinBytes = {{"C:\\", 3 << 20}};
+  fakes.files.SetSize("C:\\Work\\Cache\\a.tmp", 1500);
   const auto finished = Execute(Command::Preview);
   EXPECT_EQ(finished.exitCode, ExitCode::Done);
-  EXPECT_EQ(finished.output, "/clean would empty:\n  Recycle Bin\n  C:\\Work\\Cache\n");
+  EXPECT_EQ(finished.output,
+            "Recycle Bin: 3 files, 3.00 MB\n"
+            "Own folder (C:\\Work\\Cache): 2 files, 1.46 KB\n"
+            "Total: 5 files, 3.00 MB\n");
   EXPECT_FALSE(CacheEmptied());
   EXPECT_EQ(fakes.shell.emptyCalls, 0);
+  EXPECT_EQ(fakes.textFiles.writes, 0);
+  EXPECT_EQ(Stored(settings::kLastRunSummary), "<absent>");
 }
 
 TEST_F(CommandLineTest, HelpPrintsTheUsageAndAnythingElseItWithExitCode3) {

@@ -100,6 +100,27 @@ TEST_F(Layout, ControlsFitTheirContainersAndNeverOverlapASibling) {
   }
 }
 
+TEST_F(Layout, TheAddedControlsLieBelowTheDesignAndComeLastInTheTabOrder) {
+  int designBottom = 0, designTabs = 0;
+  bool added = false;
+  for (const Entry& entry : Entries()) {
+    SCOPED_TRACE(std::string(entry.name));
+    added = added || entry.name == "LastRunLine";
+    if (!added) {
+      if (layout::OnScreen(entry) && entry.container.empty())
+        designBottom = std::max(designBottom, entry.twips.Bottom());
+      designTabs = std::max(designTabs, entry.tab);
+      continue;
+    }
+    EXPECT_TRUE(entry.container.empty());
+    EXPECT_GE(entry.twips.top, designBottom);
+    EXPECT_GT(entry.tab, designTabs);
+  }
+  EXPECT_TRUE(added);
+  EXPECT_LE(designBottom, layout::kDesignClientHeight);
+  EXPECT_GT(layout::kClientHeight, layout::kDesignClientHeight);
+}
+
 TEST_F(Layout, PlacesInTheWindowAddTheFrameOffsets) {
   EXPECT_EQ(layout::InWindow(*layout::Find("PushButton1")), (layout::Rect{120, 60, 7800, 405}));
   EXPECT_EQ(layout::InWindow(*layout::Find("Check3")), (layout::Rect{360, 6870, 3810, 285}));

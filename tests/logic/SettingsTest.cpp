@@ -37,6 +37,8 @@ TEST_F(Settings, EveryKeyWithItsDefaultAndValueForm) {
       {"Text3", "1", Form::Text},
       {"LastFolder", "", Form::Text},
       {"LastFolderDot", "", Form::Text},
+      {"KeepRecentHours", "0", Form::Text},
+      {"LastRunSummary", "Last run: never", Form::Text},
   };
   ASSERT_EQ(std::size(settings::kAll), std::size(expected));
   std::set<std::string_view> names;

@@ -120,6 +120,7 @@ class Win32CleaningTest : public ::testing::Test {
     return real;
   }();
   RecordingRunHost host{&quiet.clock};
+  cleaning::Tally tally;  // what the emptying calls of a test did
 };
 
 }  // namespace vantrelle::testing

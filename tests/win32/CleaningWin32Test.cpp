@@ -2,6 +2,8 @@
 #include "cleaning/FolderEmptier.h"
 #include "cleaning/Paths.h"
 #include "cleaning/WindowsTemp.h"
+#include "platform/win32/ScopedHandle.h"
+#include "platform/win32/Win32Clock.h"
 
 namespace vantrelle::testing {
 namespace {
@@ -21,7 +23,7 @@ TEST_F(Win32CleaningTest, ReadOnlyHiddenAndSystemEntriesAreDeletedAndTheFolderSt
   MakeFile(work + "\\sub\\deeper\\x.dat", FILE_ATTRIBUTE_READONLY);
   SetFileAttributesW(win32::ExtendedPath(work + "\\sub").c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
 
-  cleaning::EmptyFolder(platform, host, work);
+  cleaning::EmptyFolder(platform, host, work, tally);
 
   EXPECT_TRUE(Exists(work));
   EXPECT_TRUE(Names(work).empty());
@@ -57,12 +59,46 @@ TEST_F(Win32CleaningTest, AFileHeldOpenWithoutSharingSurvivesWithItsFoldersAndTh
                             OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
 
-  cleaning::EmptyFolder(platform, host, work);
+  cleaning::EmptyFolder(platform, host, work, tally);
   CloseHandle(held);
 
   EXPECT_EQ(Names(work), std::vector<std::string>{"one"});
   EXPECT_EQ(Names(work + "\\one"), std::vector<std::string>{"two"});
   EXPECT_EQ(Names(work + "\\one\\two"), std::vector<std::string>{"locked.dat"});
+  EXPECT_EQ(tally.left,
+            (std::vector<cleaning::LeftEntry>{{work + "\\one\\two\\locked.dat", cleaning::LeftReason::InUse}}));
+  EXPECT_EQ(tally.filesDeleted, 3u);
+}
+
+// The figures come from the files themselves: their sizes, and their times for the age rule.
+TEST_F(Win32CleaningTest, SizesAndTimesAreTheRealFilesOwn) {
+  const std::string work = root + "\\work";
+  MakeFolder(work + "\\sub");
+  const auto write = [&](const std::string& path, std::size_t bytes, int hoursAgo) {
+    MakeFile(path);
+    win32::FileHandle file(CreateFileW(win32::ExtendedPath(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+    const std::string data(bytes, 'x');
+    DWORD written = 0;
+    WriteFile(file.Get(), data.data(), static_cast<DWORD>(data.size()), &written, nullptr);
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    const auto stamp = static_cast<ULONGLONG>(win32::FromFiletime(now) - hoursAgo * platform::kFileTimePerHour);
+    const FILETIME then{static_cast<DWORD>(stamp), static_cast<DWORD>(stamp >> 32)};
+    SetFileTime(file.Get(), &then, nullptr, &then);
+  };
+  write(work + "\\old.bin", 70000, 48);
+  write(work + "\\sub\\older.bin", 3000, 100);
+  write(work + "\\fresh.bin", 500, 1);
+
+  win32::Win32Clock clock;
+  cleaning::EmptyFolder(platform, host, work, tally, cleaning::AgeRule::KeepingHours(clock.FileTimeNow(), 24));
+
+  EXPECT_EQ(Names(work), std::vector<std::string>{"fresh.bin"});
+  EXPECT_EQ(tally.filesDeleted, 2u);
+  EXPECT_EQ(tally.foldersRemoved, 1u);
+  EXPECT_EQ(tally.bytesFreed, 73000u);
+  EXPECT_EQ(tally.left, (std::vector<cleaning::LeftEntry>{{work + "\\fresh.bin", cleaning::LeftReason::KeptAsRecent}}));
 }
 
 TEST_F(Win32CleaningTest, LinksAreNeverFollowedAndTheirTargetsSurvive) {
@@ -81,7 +117,7 @@ TEST_F(Win32CleaningTest, LinksAreNeverFollowedAndTheirTargetsSurvive) {
   ASSERT_EQ(GetFileAttributesW(win32::ExtendedPath(work + "\\to-outside").c_str()) & FILE_ATTRIBUTE_REPARSE_POINT,
             static_cast<DWORD>(FILE_ATTRIBUTE_REPARSE_POINT));
 
-  cleaning::EmptyFolder(platform, host, work);
+  cleaning::EmptyFolder(platform, host, work, tally);
 
   EXPECT_TRUE(Exists(outside + "\\precious.doc"));
   EXPECT_TRUE(Exists(outside + "\\inner\\precious2.doc"));
@@ -97,7 +133,7 @@ TEST_F(Win32CleaningTest, AFolderNamedByALinkIsEmptiedWhereItLeadsUnlessThatIsPr
   MakeFile(root + "\\moved\\junk.tmp");
   Link(root + "\\Temp", root + "\\moved");
   Link(root + "\\Profiles", environment.Get("USERPROFILE") + "\\..");  // the Users folder
-  cleaning::EmptyFolder(platform, host, root + "\\Temp");
+  cleaning::EmptyFolder(platform, host, root + "\\Temp", tally);
   EXPECT_TRUE(Exists(root + "\\moved\\junk.tmp"));
 
   EXPECT_EQ(files.FinalPath(root + "\\Temp"), root + "\\moved");
@@ -132,7 +168,7 @@ TEST_F(Win32CleaningTest, LongPathsForeignScriptsAndNamesOnlyTheLongFormReaches)
   MakeFile(work + "\\Папка 文件夹\\inside.txt");
   ASSERT_EQ(Names(work).size(), 1u + std::size(names) + 1u);
 
-  cleaning::EmptyFolder(platform, host, work);
+  cleaning::EmptyFolder(platform, host, work, tally);
 
   EXPECT_EQ(Names(work), std::vector<std::string>{});
   EXPECT_TRUE(Exists(work));

@@ -1,9 +1,11 @@
 // The user's locale as Windows reports it, checked against Windows' own formatting.
 #include <windows.h>
+#include <shlwapi.h>
 
 #include <gtest/gtest.h>
 
 #include "base/Conversions.h"
+#include "base/SizeText.h"
 #include "platform/win32/Unicode.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Locale.h"
@@ -42,6 +44,24 @@ TEST(Win32Locale, NumbersWrittenByWindowsAreNumeric) {
   GetNumberFormatEx(LOCALE_NAME_USER_DEFAULT, 0, L"1234567.25", nullptr, text, 64);
   EXPECT_TRUE(conversions::IsNumeric(locale, win32::Narrow(text))) << win32::Narrow(text);
   EXPECT_DOUBLE_EQ(conversions::ToDouble(locale, win32::Narrow(text)), 1234567.25);
+}
+
+TEST(Win32Locale, SizesAndCountsReadAsTheSystemWritesThem) {
+  win32::Win32Locale locale;
+  constexpr std::int64_t kKilo = 1024;
+  for (const std::int64_t bytes :
+       {0LL, 1LL, 532LL, 1023LL, 1024LL, 1340LL, 1536LL, 10 * kKilo - 1, 23506LL, 102400LL, 1000 * kKilo - 1,
+        1000 * kKilo, 2400016LL, 2400000000LL, 5 * kKilo * kKilo * kKilo * kKilo}) {
+    wchar_t text[64] = {};
+    ASSERT_NE(StrFormatByteSizeW(bytes, text, 64), nullptr);
+    EXPECT_EQ(ByteSizeText(locale, static_cast<std::uint64_t>(bytes)), win32::Narrow(text)) << bytes;
+  }
+  wchar_t grouped[64] = {};
+  NUMBERFMTW format{0, 1, 3, const_cast<wchar_t*>(L"."), nullptr, 1};
+  const std::wstring thousands = win32::Widen(locale.ThousandsSeparator());
+  format.lpThousandSep = const_cast<wchar_t*>(thousands.c_str());
+  GetNumberFormatEx(LOCALE_NAME_USER_DEFAULT, 0, L"1234567", &format, grouped, 64);
+  EXPECT_EQ(GroupedNumber(locale, 1234567), win32::Narrow(grouped));
 }
 
 }  // namespace

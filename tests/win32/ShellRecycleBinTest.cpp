@@ -29,9 +29,13 @@ TEST_F(Win32CleaningTest, TheRecycleBinIsReallyEmptied) {
   ASSERT_GT(ItemsInBin(), 0);
 
   const auto owner = reinterpret_cast<platform::WindowHandle>(GetDesktopWindow());
-  EXPECT_TRUE(cleaning::EmptyRecycleBin(platform, owner));
+  ASSERT_GT(shell.RecycleBinSize(""), 0);
+  cleaning::Tally emptied;
+  EXPECT_TRUE(cleaning::EmptyRecycleBin(platform, owner, &emptied));
 
   EXPECT_EQ(ItemsInBin(), 0);
+  EXPECT_GE(emptied.filesDeleted, 1u);
+  EXPECT_GE(emptied.bytesFreed, 1u);
   EXPECT_TRUE(cleaning::EmptyRecycleBin(platform, owner));  // already empty: still examined, still true
   EXPECT_TRUE(shell.EmptyAllRecycleBins(owner)) << "an empty bin emptied again is no failure";
 }

@@ -113,7 +113,7 @@ TEST_F(View, EveryControlOfTheLayoutIsOnTheWindowWhereTheLayoutPutsIt) {
     EXPECT_EQ(font.lfWeight, FW_BOLD);
     EXPECT_EQ(font.lfHeight, FontHeight(designed.hundredthsOfPoint, dpi));
   }
-  EXPECT_EQ(onScreen, 31);
+  EXPECT_EQ(onScreen, 37);  // the design's 31 and the six below it
   EXPECT_EQ(SendMessageW(Control("cboWeekly"), CB_GETCOUNT, 0, 0), 7);
   EXPECT_TRUE(SendMessageW(Control("Option3"), BM_GETCHECK, 0, 0) == BST_CHECKED);
 }
@@ -151,6 +151,33 @@ TEST_F(View, NoCaptionIsCutOffAndNoControlCoversAnother) {
       RECT common{};
       EXPECT_FALSE(IntersectRect(&common, &mine, &theirs)) << "covers " << other.name;
     }
+  }
+}
+
+// The longest line a run can leave (a long date, large figures, the history's note) wraps within the
+// room below the buttons at every scale.
+TEST_F(View, TheLastRunLineWrapsWithinItsRoom) {
+  const std::string longest =
+      "Last run: 12/31/2026 12:59:59 PM: 18,446,744,073,709,551,615 files deleted, 1023 bytes freed, "
+      "18,446,744,073,709,551,615 left (history not saved)";
+  for (const UINT dpi : {96u, 144u}) {
+    RECT suggested{0, 0, 100, 100};
+    window.HandleMessage(WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    form.lastRunLine.SetCaption(longest + std::to_string(dpi));
+    Pump(2 * MainWindow::kCaptionPaceMs + 20);
+    HWND line = Control("LastRunLine");
+    ASSERT_EQ(Narrow(TextOf(line)), longest + std::to_string(dpi));
+    RECT room{};
+    GetClientRect(line, &room);
+    RECT needed = room;
+    HDC dc = GetDC(line);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(line, WM_GETFONT, 0, 0)));
+    const std::wstring text = TextOf(line);
+    DrawTextW(dc, text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc, old);
+    ReleaseDC(line, dc);
+    EXPECT_LE(needed.bottom, room.bottom) << dpi;
+    EXPECT_LE(needed.right, room.right) << dpi;
   }
 }
 

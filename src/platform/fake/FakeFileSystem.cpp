@@ -43,12 +43,15 @@ class FakeOpenEntry final : public platform::OpenEntry {
       : fs_(fs), node_(std::move(node)), throughLink_(throughLink) {}
 
   std::uint32_t Attributes() const override { return fs_.ListedAttributes(*node_); }
+  std::optional<platform::EntryTimes> Times() const override {
+    return platform::EntryTimes{node_->created, node_->written};
+  }
 
   std::vector<platform::DirectoryEntry> List() override {
     std::vector<platform::DirectoryEntry> entries;
     if (!IsFolder() || throughLink_) return entries;
     ++fs_.listings;
-    for (const auto& child : node_->children) entries.push_back({child->name, fs_.ListedAttributes(*child)});
+    for (const auto& child : node_->children) entries.push_back(fs_.Listed(*child));
     return entries;
   }
 
@@ -113,6 +116,10 @@ std::uint32_t FakeFileSystem::ListedAttributes(const Node& node) const {
   // Wine shows a link to a file as a plain file.
   if (openFollowsLinks && (node.attributes & kDirectory) == 0) return node.attributes;
   return node.attributes | kReparsePoint;
+}
+
+platform::DirectoryEntry FakeFileSystem::Listed(const Node& node) const {
+  return {node.name, ListedAttributes(node), node.size, node.created, node.written};
 }
 
 std::string FakeFileSystem::PathOf(const Node& node) {
@@ -189,11 +196,19 @@ std::size_t FakeFileSystem::CountBelow(const std::string& path) const {
   return count;
 }
 
-std::unique_ptr<platform::OpenEntry> FakeFileSystem::Open(const std::string& path) {
+void FakeFileSystem::SetTimes(const std::string& path, platform::FileTime created, platform::FileTime written) {
+  Node* node = Resolve(path, false);
+  node->created = created;
+  node->written = written;
+}
+
+std::unique_ptr<platform::OpenEntry> FakeFileSystem::Open(const std::string& path, platform::OpenFailure& failure) {
   ++opens;
   bool throughLink = false;
   Node* node = Resolve(path, openFollowsLinks, &throughLink);
+  failure = !node ? platform::OpenFailure::Missing : platform::OpenFailure::InUse;
   if (!node || node->locked) return nullptr;
+  failure = platform::OpenFailure::None;
   std::shared_ptr<Node> shared;
   if (node->parent) {
     for (const auto& child : node->parent->children) {
@@ -211,6 +226,15 @@ std::optional<std::string> FakeFileSystem::FinalPath(const std::string& path) {
   return node->parent ? PathOf(*node) : node->name + "\\";
 }
 
+std::vector<platform::DirectoryEntry> FakeFileSystem::List(const std::string& folder) {
+  std::vector<platform::DirectoryEntry> entries;
+  const Node* node = Resolve(folder, true);
+  if (!node || (node->attributes & kDirectory) == 0) return entries;
+  ++listings;
+  for (const auto& child : node->children) entries.push_back(Listed(*child));
+  return entries;
+}
+
 std::optional<std::uint32_t> FakeFileSystem::Attributes(const std::string& path) {
   const Node* node = Resolve(path, false);
   if (!node) return std::nullopt;
@@ -220,7 +244,7 @@ std::optional<std::uint32_t> FakeFileSystem::Attributes(const std::string& path)
 std::optional<platform::DirectoryEntry> FakeFileSystem::FindEntry(const std::string& path) {
   const Node* node = Resolve(path, false);
   if (!node || !node->parent) return std::nullopt;
-  return platform::DirectoryEntry{node->name, ListedAttributes(*node)};
+  return Listed(*node);
 }
 
 std::vector<std::string> FakeFileSystem::LogicalDrives() {

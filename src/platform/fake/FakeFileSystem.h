@@ -25,6 +25,9 @@ class FakeFileSystem : public platform::FileServices {
     std::string target;        // a link's target path
     bool locked = false;       // held open by someone else without sharing
     bool undeletable = false;  // deletion refused (access denied)
+    std::uint64_t size = 0;
+    platform::FileTime created = 0;
+    platform::FileTime written = 0;
     Node* parent = nullptr;
     std::vector<std::shared_ptr<Node>> children;
   };
@@ -41,6 +44,8 @@ class FakeFileSystem : public platform::FileServices {
   void SetShortName(const std::string& path, const std::string& shortName) {
     Resolve(path, false)->shortName = shortName;
   }
+  void SetSize(const std::string& path, std::uint64_t size) { Resolve(path, false)->size = size; }
+  void SetTimes(const std::string& path, platform::FileTime created, platform::FileTime written);
   void Remove(const std::string& path);
 
   // --- inspecting it ---
@@ -50,7 +55,9 @@ class FakeFileSystem : public platform::FileServices {
   std::size_t CountBelow(const std::string& path) const;
 
   // --- platform::FileServices ---
-  std::unique_ptr<platform::OpenEntry> Open(const std::string& path) override;
+  using platform::FileServices::Open;
+  std::unique_ptr<platform::OpenEntry> Open(const std::string& path, platform::OpenFailure& failure) override;
+  std::vector<platform::DirectoryEntry> List(const std::string& folder) override;
   std::optional<std::string> FinalPath(const std::string& path) override;
   std::optional<std::uint32_t> Attributes(const std::string& path) override;
   std::optional<platform::DirectoryEntry> FindEntry(const std::string& path) override;
@@ -72,6 +79,7 @@ class FakeFileSystem : public platform::FileServices {
   // `followedLast` tells whether the last component was a link that was followed.
   Node* Resolve(const std::string& path, bool followLast, bool* followedLast = nullptr, int depth = 0) const;
   std::uint32_t ListedAttributes(const Node& node) const;
+  platform::DirectoryEntry Listed(const Node& node) const;
   Node* Make(const std::string& path, std::uint32_t attributes);
   static std::string PathOf(const Node& node);
   std::map<std::string, std::shared_ptr<Node>> drives_;  // "C:" (upper-case) -> root

@@ -13,6 +13,7 @@
 #include "platform/fake/FakeRunLock.h"
 #include "platform/fake/FakeSettingsStore.h"
 #include "platform/fake/FakeShell.h"
+#include "platform/fake/FakeTextFiles.h"
 #include "platform/fake/FakeWindowProcedures.h"
 
 namespace vantrelle::fake {
@@ -31,6 +32,7 @@ struct FakePlatform {
     platform.windowProcedures = &windowProcedures;
     platform.locale = &locale;
     platform.files = &files;
+    platform.textFiles = &textFiles;
     platform.runLock = &runLock;
   }
   FakePlatform(const FakePlatform&) = delete;
@@ -48,6 +50,7 @@ struct FakePlatform {
   FakeWindowProcedures windowProcedures;
   FakeLocale locale;
   FakeFileSystem files;
+  FakeTextFiles textFiles;
   FakeRunLock runLock;
   platform::Platform platform;
 };

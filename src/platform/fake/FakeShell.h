@@ -18,14 +18,26 @@ class FakeShell : public platform::Shell {
     ++queries;
     queriedRoots.push_back(driveRoot);
     if (failQuery) throw RuntimeError(5, "Invalid procedure call or argument");
-    auto it = recycleBins.find(driveRoot);
-    return it == recycleBins.end() ? 0 : it->second;
+    std::int64_t total = 0;
+    for (const auto& [root, items] : recycleBins) {
+      if (driveRoot.empty() || root == driveRoot) total += items;  // "" asks for every drive
+    }
+    return total;
+  }
+  std::int64_t RecycleBinSize(const std::string& driveRoot) override {
+    if (failQuery) throw RuntimeError(5, "Invalid procedure call or argument");
+    std::int64_t total = 0;
+    for (const auto& [root, bytes] : recycleBinBytes) {
+      if (driveRoot.empty() || root == driveRoot) total += bytes;
+    }
+    return total;
   }
   bool EmptyAllRecycleBins(platform::WindowHandle owner) override {
     ++emptyCalls;
     emptyOwner = owner;
     if (failEmpty) return false;
     for (auto& [root, count] : recycleBins) count = 0;
+    for (auto& [root, bytes] : recycleBinBytes) bytes = 0;
     return true;
   }
   void UpdateRecycleBinIcon() override { ++iconUpdates; }
@@ -45,6 +57,10 @@ class FakeShell : public platform::Shell {
     return browseAnswer;
   }
   void RunCommand(const std::string& commandLine) override { commands.push_back(commandLine); }
+  bool OpenDocument(const std::string& path) override {
+    openedDocuments.push_back(path);
+    return canOpenDocuments;
+  }
 
   struct BrowseCall {
     platform::WindowHandle owner;
@@ -52,7 +68,8 @@ class FakeShell : public platform::Shell {
     std::string startFolder;
   };
 
-  std::map<std::string, std::int64_t> recycleBins;  // drive root -> items
+  std::map<std::string, std::int64_t> recycleBins;      // drive root -> items
+  std::map<std::string, std::int64_t> recycleBinBytes;  // drive root -> bytes
   bool failQuery = false;
   int queries = 0;
   std::vector<std::string> queriedRoots;
@@ -68,6 +85,8 @@ class FakeShell : public platform::Shell {
   std::vector<BrowseCall> browseCalls;
   std::optional<std::string> browseAnswer;
   std::vector<std::string> commands;
+  std::vector<std::string> openedDocuments;
+  bool canOpenDocuments = true;
 };
 
 }  // namespace vantrelle::fake

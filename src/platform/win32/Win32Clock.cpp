@@ -24,4 +24,14 @@ LocalTime Win32Clock::Now() const {
 // The tick count goes on while the computer sleeps, and setting the clock does not move it.
 std::int64_t Win32Clock::TickMilliseconds() const { return static_cast<std::int64_t>(GetTickCount64()); }
 
+platform::FileTime FromFiletime(const FILETIME& time) {
+  return static_cast<platform::FileTime>((static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime);
+}
+
+platform::FileTime Win32Clock::FileTimeNow() const {
+  FILETIME now{};
+  GetSystemTimeAsFileTime(&now);
+  return FromFiletime(now);
+}
+
 }  // namespace vantrelle::win32

@@ -8,6 +8,7 @@
 
 #include "platform/win32/ScopedHandle.h"
 #include "platform/win32/Unicode.h"
+#include "platform/win32/Win32Clock.h"
 
 namespace vantrelle::win32 {
 
@@ -93,6 +94,25 @@ std::wstring_view WithoutTrailingDotsAndBlanks(std::wstring_view name) {
   return name;
 }
 
+platform::OpenFailure FailureOf(DWORD error) {
+  switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME: return platform::OpenFailure::Missing;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION: return platform::OpenFailure::InUse;
+    default: return platform::OpenFailure::AccessDenied;
+  }
+}
+
+platform::DirectoryEntry FromFindData(const WIN32_FIND_DATAW& data) {
+  return {Narrow(data.cFileName), data.dwFileAttributes,
+          (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow, FromFiletime(data.ftCreationTime),
+          FromFiletime(data.ftLastWriteTime)};
+}
+
+platform::FileTime FileTimeOf(const LARGE_INTEGER& time) { return static_cast<platform::FileTime>(time.QuadPart); }
+
 std::wstring_view WithoutOneTrailingDot(std::wstring_view name) {
   return !name.empty() && name.back() == L'.' ? name.substr(0, name.size() - 1) : name;
 }
@@ -165,6 +185,12 @@ class Win32OpenEntry final : public platform::OpenEntry {
     return *attributes_;
   }
 
+  std::optional<platform::EntryTimes> Times() const override {
+    FILE_BASIC_INFO info{};
+    if (!GetFileInformationByHandleEx(handle_.Get(), FileBasicInfo, &info, sizeof info)) return std::nullopt;
+    return platform::EntryTimes{FileTimeOf(info.CreationTime), FileTimeOf(info.LastWriteTime)};
+  }
+
   std::vector<platform::DirectoryEntry> List() override {
     std::vector<platform::DirectoryEntry> entries;
     if (!IsFolder() || !IsItself()) return entries;
@@ -186,7 +212,10 @@ class Win32OpenEntry final : public platform::OpenEntry {
       for (;;) {
         const auto* info = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(bytes);
         const std::wstring_view name(info->FileName, info->FileNameLength / sizeof(WCHAR));
-        if (name != L"." && name != L"..") entries.push_back({Narrow(name), info->FileAttributes});
+        if (name != L"." && name != L"..") {
+          entries.push_back({Narrow(name), info->FileAttributes, static_cast<std::uint64_t>(info->EndOfFile.QuadPart),
+                             FileTimeOf(info->CreationTime), FileTimeOf(info->LastWriteTime)});
+        }
         if (info->NextEntryOffset == 0) break;
         bytes += info->NextEntryOffset;
       }
@@ -247,19 +276,41 @@ std::wstring ExtendedPath(const std::string& path) {
   return wide;
 }
 
-std::unique_ptr<platform::OpenEntry> Win32FileServices::Open(const std::string& path) {
+std::unique_ptr<platform::OpenEntry> Win32FileServices::Open(const std::string& path, platform::OpenFailure& failure) {
   const std::wstring wide = ExtendedPath(path);
   // Listing access first (a folder needs it); a file shared without read access still opens without.
   FileHandle handle(CreateFileW(wide.c_str(), kOpenAccess | FILE_LIST_DIRECTORY, kOpenShare, nullptr, OPEN_EXISTING,
                                 kOpenFlags, nullptr));
   if (!handle) {
     const DWORD error = GetLastError();
+    failure = FailureOf(error);
     if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) return nullptr;
     handle =
         FileHandle(CreateFileW(wide.c_str(), kOpenAccess, kOpenShare, nullptr, OPEN_EXISTING, kOpenFlags, nullptr));
-    if (!handle) return nullptr;
+    if (!handle) {
+      failure = FailureOf(GetLastError());
+      return nullptr;
+    }
   }
+  failure = platform::OpenFailure::None;
   return std::make_unique<Win32OpenEntry>(std::move(handle), wide, folderNames_);
+}
+
+std::vector<platform::DirectoryEntry> Win32FileServices::List(const std::string& folder) {
+  std::vector<platform::DirectoryEntry> entries;
+  std::wstring pattern = ExtendedPath(folder);
+  if (!pattern.empty() && pattern.back() != L'\\') pattern += L'\\';
+  pattern += L'*';
+  WIN32_FIND_DATAW data{};
+  FindHandle find(FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
+                                   FIND_FIRST_EX_LARGE_FETCH));
+  if (!find) return entries;
+  do {
+    const std::wstring_view name = data.cFileName;
+    if (name == L"." || name == L"..") continue;
+    entries.push_back(FromFindData(data));
+  } while (FindNextFileW(find.Get(), &data));
+  return entries;
 }
 
 std::optional<std::string> Win32FileServices::FinalPath(const std::string& path) {
@@ -294,7 +345,7 @@ std::optional<platform::DirectoryEntry> Win32FileServices::FindEntry(const std::
   WIN32_FIND_DATAW data{};
   FindHandle find(FindFirstFileW(ExtendedPath(path).c_str(), &data));
   if (!find) return std::nullopt;
-  return platform::DirectoryEntry{Narrow(data.cFileName), data.dwFileAttributes};
+  return FromFindData(data);
 }
 
 bool Win32FileServices::PathExists(const std::string& path) { return Attributes(path).has_value(); }

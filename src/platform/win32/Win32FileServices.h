@@ -16,7 +16,9 @@ class FolderNames;  // where folders really lie, asked once per folder (Win32Fil
 class Win32FileServices : public platform::FileServices {
  public:
   Win32FileServices();
-  std::unique_ptr<platform::OpenEntry> Open(const std::string& path) override;
+  using platform::FileServices::Open;
+  std::unique_ptr<platform::OpenEntry> Open(const std::string& path, platform::OpenFailure& failure) override;
+  std::vector<platform::DirectoryEntry> List(const std::string& folder) override;
   std::optional<std::string> FinalPath(const std::string& path) override;
   std::optional<std::uint32_t> Attributes(const std::string& path) override;
   std::optional<platform::DirectoryEntry> FindEntry(const std::string& path) override;

@@ -13,13 +13,25 @@ extern "C" __declspec(dllimport) HRESULT WINAPI SHUpdateRecycleBinIcon();
 
 namespace vantrelle::win32 {
 
-std::int64_t Win32Shell::RecycleBinItemCount(const std::string& driveRoot) {
+namespace {
+
+// "" asks for the bins of all drives.
+SHQUERYRBINFO QueryRecycleBin(const std::string& driveRoot) {
   SHQUERYRBINFO info{};
   info.cbSize = sizeof info;
-  const HRESULT result = SHQueryRecycleBinW(Widen(driveRoot).c_str(), &info);
+  const std::wstring root = Widen(driveRoot);
+  const HRESULT result = SHQueryRecycleBinW(root.empty() ? nullptr : root.c_str(), &info);
   if (FAILED(result)) throw RuntimeError(5, "Invalid procedure call or argument");
-  return info.i64NumItems;
+  return info;
 }
+
+}  // namespace
+
+std::int64_t Win32Shell::RecycleBinItemCount(const std::string& driveRoot) {
+  return QueryRecycleBin(driveRoot).i64NumItems;
+}
+
+std::int64_t Win32Shell::RecycleBinSize(const std::string& driveRoot) { return QueryRecycleBin(driveRoot).i64Size; }
 
 bool Win32Shell::EmptyAllRecycleBins(platform::WindowHandle owner) {
   const HRESULT result = SHEmptyRecycleBinW(reinterpret_cast<HWND>(owner), nullptr,

@@ -4,10 +4,11 @@
 namespace vantrelle::win32 {
 
 // Recycle Bin, recent documents and special folders: Win32Shell.cpp.
-// Browse dialog and command line: Win32ShellDialogs.cpp.
+// Browse dialog, command line and documents: Win32ShellDialogs.cpp.
 class Win32Shell : public platform::Shell {
  public:
   std::int64_t RecycleBinItemCount(const std::string& driveRoot) override;
+  std::int64_t RecycleBinSize(const std::string& driveRoot) override;
   bool EmptyAllRecycleBins(platform::WindowHandle owner) override;
   void UpdateRecycleBinIcon() override;
   void ClearRecentDocuments() override;
@@ -15,6 +16,7 @@ class Win32Shell : public platform::Shell {
   std::optional<std::string> BrowseForFolder(platform::WindowHandle owner, const std::string& title,
                                              const std::string& startFolder) override;
   void RunCommand(const std::string& commandLine) override;
+  bool OpenDocument(const std::string& path) override;
 };
 
 }  // namespace vantrelle::win32

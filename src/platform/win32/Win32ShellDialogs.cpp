@@ -1,5 +1,6 @@
-// The folder-browse dialog and starting a command line.
+// The folder-browse dialog, starting a command line and opening a document.
 #include <windows.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <vector>
@@ -62,6 +63,15 @@ void Win32Shell::RunCommand(const std::string& commandLine) {
   }
   KernelObject thread(process.hThread);
   KernelObject child(process.hProcess);
+}
+
+bool Win32Shell::OpenDocument(const std::string& path) {
+  const std::wstring document = Widen(path);
+  const auto opened = [](const wchar_t* file, const wchar_t* parameters) {
+    return reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", file, parameters, nullptr, SW_SHOWNORMAL)) > 32;
+  };
+  // A kind of file nothing is registered for still opens in the editor every system has.
+  return opened(document.c_str(), nullptr) || opened(L"notepad.exe", (L"\"" + document + L"\"").c_str());
 }
 
 }  // namespace vantrelle::win32

@@ -28,6 +28,7 @@ WindowKind KindOf(Kind kind) {
     case Kind::PushButton: return {L"BUTTON", BS_PUSHBUTTON | BS_NOTIFY | kFocusable, 0};
     // Labels show folder paths: one that does not fit keeps its drive and its last folder.
     case Kind::Label: return {L"STATIC", SS_LEFT | SS_NOPREFIX | SS_PATHELLIPSIS, 0};
+    case Kind::Note: return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
     case Kind::TextBox: return {L"EDIT", ES_AUTOHSCROLL | kFocusable, WS_EX_CLIENTEDGE};
     case Kind::ListBox: return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | kFocusable, 0};
     case Kind::TimePicker: return {DATETIMEPICK_CLASSW, DTS_TIMEFORMAT | kFocusable, 0};
@@ -38,7 +39,7 @@ WindowKind KindOf(Kind kind) {
 
 bool ShowsCaption(Kind kind) {
   return kind == Kind::Frame || kind == Kind::OptionButton || kind == Kind::CheckBox || kind == Kind::PushButton ||
-         kind == Kind::Label;
+         kind == Kind::Label || kind == Kind::Note;
 }
 
 bool GrowsWithCaption(Kind kind) { return kind == Kind::Label || kind == Kind::CheckBox || kind == Kind::OptionButton; }
@@ -46,7 +47,7 @@ bool GrowsWithCaption(Kind kind) { return kind == Kind::Label || kind == Kind::C
 // Buttons and frames read "&" as a mnemonic marker; a folder name with "&" must show as typed.
 std::wstring CaptionText(Kind kind, const std::string& caption) {
   std::wstring text = Widen(caption);
-  if (kind == Kind::Label) return text;
+  if (kind == Kind::Label || kind == Kind::Note) return text;
   std::wstring escaped;
   for (wchar_t c : text) {
     escaped += c;

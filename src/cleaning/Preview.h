@@ -1,0 +1,51 @@
+#pragma once
+// What a run would delete, found without deleting anything: the chosen locations walked with the
+// run's own rules (the age rule, links never followed, the folder checks).
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cleaning/DeletionRun.h"
+
+namespace vantrelle {
+class Locale;
+}
+
+namespace vantrelle::cleaning {
+
+struct PreviewLocation {
+  Location location;
+  Outcome outcome = Outcome::NotChosen;  // Emptied: walked (nothing is emptied)
+  std::uint64_t files = 0;
+  std::uint64_t bytes = 0;
+};
+
+struct PreviewResult {
+  Choices choices;
+  std::vector<PreviewLocation> locations;  // the chosen ones, in the run's order
+  std::uint64_t Files() const;
+  std::uint64_t Bytes() const;
+};
+
+class Preview {
+ public:
+  Preview(const platform::Platform& platform, RunHost& host);
+  ~Preview();
+  // Walks the chosen locations; its progress goes to the status line, each text saying that nothing
+  // is deleted, and it yields as it goes. When the host asks it to stop, it leaves off at its next
+  // yield and the locations not walked to the end are Stopped.
+  PreviewResult Walk(const Choices& choices);
+
+ private:
+  class StatusHost;
+  void CountFolder(const std::string& path, const AgeRule& age, PreviewLocation& into);
+
+  const platform::Platform& platform_;
+  std::unique_ptr<StatusHost> host_;
+};
+
+// A line per location ("Windows Temp: 1,234 files, 1.50 MB") and the total.
+std::string PreviewText(const Locale& locale, const PreviewResult& result);
+
+}  // namespace vantrelle::cleaning

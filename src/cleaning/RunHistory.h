@@ -1,0 +1,32 @@
+#pragma once
+// The history of runs: one block of text per run, appended to a file that keeps to a fixed size by
+// dropping its oldest runs whole.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "cleaning/DeletionRun.h"
+
+namespace vantrelle {
+class Locale;
+}
+
+namespace vantrelle::cleaning {
+
+inline constexpr std::size_t kHistoryLimit = 1024 * 1024;
+inline constexpr std::size_t kLeftEntriesPerRun = 200;
+
+// "%LOCALAPPDATA%\Vantrelle\history.log"; "" when the local application data folder is unknown.
+std::string HistoryPath(const platform::Platform& platform);
+
+// One run: its start, what started it, a line per chosen location with its figures, then the entries
+// left with their reasons, at most kLeftEntriesPerRun of them and never more than `limit` bytes in all.
+std::string HistoryBlock(const Locale& locale, const RunResult& result, std::size_t limit = kHistoryLimit);
+
+// `history` with `block` added at its end, its oldest runs dropped whole until it fits in `limit`.
+std::string AppendToHistory(std::string_view history, std::string_view block, std::size_t limit = kHistoryLimit);
+
+// Adds a run's block to the history file. False when that could not be done; it never fails the caller.
+bool SaveToHistory(const platform::Platform& platform, std::string_view block);
+
+}  // namespace vantrelle::cleaning

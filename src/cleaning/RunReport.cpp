@@ -1,0 +1,56 @@
+#include "cleaning/RunReport.h"
+
+#include "base/Conversions.h"
+#include "base/SizeText.h"
+
+namespace vantrelle::cleaning {
+
+std::string LocationName(Location location, const Choices& choices) {
+  switch (location) {
+    case Location::WindowsTemp: return "Windows Temp";
+    case Location::RecycleBin: return "Recycle Bin";
+    case Location::RecentDocuments: return "Recently Used Docs";
+    case Location::UserTemp: return "User Temp (AppData)";
+    case Location::SystemTemp: return "System Temp";
+    case Location::OwnFolder: return "Own folder (" + choices.ownFolderPath + ")";
+  }
+  return {};
+}
+
+std::string ReasonText(LeftReason reason) {
+  switch (reason) {
+    case LeftReason::InUse: return "in use";
+    case LeftReason::AccessDenied: return "access denied";
+    case LeftReason::KeptAsRecent: return "kept as recent";
+    case LeftReason::Link: return "a link left alone";
+  }
+  return {};
+}
+
+std::string TriggerName(Trigger trigger) {
+  switch (trigger) {
+    case Trigger::Now: return "Now";
+    case Trigger::Schedule: return "Schedule";
+    case Trigger::CommandLine: return "Command line";
+  }
+  return {};
+}
+
+std::string RefusalText(Location location) {
+  return location == Location::OwnFolder ? "refused: a drive root, or a system or profile folder, or one holding one"
+                                         : "refused: its name does not end in \"temp\"";
+}
+
+std::string FreedAndLeft(const Locale& locale, const RunResult& result) {
+  return ByteSizeText(locale, result.BytesFreed()) + " freed, " + GroupedNumber(locale, result.EntriesLeft()) + " left";
+}
+
+std::string LastRunLine(const Locale& locale, const RunResult& result, bool historySaved) {
+  std::string line = "Last run: " + conversions::ShortDateText(locale, result.started) + " " +
+                     conversions::TimeText(locale, result.started) + ": " +
+                     GroupedNumber(locale, result.FilesDeleted()) + " files deleted, " + FreedAndLeft(locale, result);
+  if (!historySaved) line += " (history not saved)";
+  return line;
+}
+
+}  // namespace vantrelle::cleaning

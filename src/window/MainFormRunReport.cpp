@@ -1,0 +1,74 @@
+// What a run did (the last-run line, the balloon, the history), the age rule and the preview.
+#include "cleaning/DeletionRun.h"
+#include "cleaning/Preview.h"
+#include "cleaning/RunHistory.h"
+#include "cleaning/RunReport.h"
+#include "platform/Shell.h"
+#include "platform/TextFiles.h"
+#include "window/KeepRecentHours.h"
+#include "window/MainForm.h"
+#include "window/RunMark.h"
+#include "window/RunRecord.h"
+#include "window/WindowRunHost.h"
+
+namespace vantrelle {
+
+namespace {
+
+constexpr int kBalloonShell = 0;  // the shell closes the balloon by its own time-out
+
+// The schedule rests from the start of a preview until its box is closed, whatever happens between;
+// once the window is closing, the schedule is the closing's, as after a run.
+class SchedulePause {
+ public:
+  explicit SchedulePause(cleaning::RunHost& host) : host_(host) { host_.PauseSchedule(); }
+  SchedulePause(const SchedulePause&) = delete;
+  SchedulePause& operator=(const SchedulePause&) = delete;
+  ~SchedulePause() {
+    if (!host_.StopRequested()) host_.ResumeSchedule();
+  }
+
+ private:
+  cleaning::RunHost& host_;
+};
+
+}  // namespace
+
+int MainForm::KeepRecentHours() const { return settings::KeepRecentHours(*platform_.locale, keepRecentBox.Text()); }
+
+// The text stays as typed (and stored); the person is sent back to correct it.
+void MainForm::KeepRecentBoxLeft() {
+  if (settings::KeepRecentValue(*platform_.locale, keepRecentBox.Text())) return;
+  MsgBox("Must be a numeric entry.");
+  keepRecentBox.SetFocus();
+}
+
+void MainForm::ReportRun(const cleaning::RunResult& result) {
+  lastRunLine.SetCaption(settings::RecordRun(platform_, result).lastRunLine);
+  // A run the closing stopped shows nothing more.
+  if (result.choices.trigger == cleaning::Trigger::Schedule && hiddenInTray && !endRequested) {
+    trayIcon.ShowBalloon(cleaning::FreedAndLeft(*platform_.locale, result), kProductName, kBalloonShell, false);
+  }
+}
+
+void MainForm::PreviewClicked() {
+  if (deletionRunActive_ || previewActive_) return;
+  const RunMark mark(previewActive_);
+  WindowRunHost host(*this);
+  const SchedulePause pause(host);
+  const cleaning::PreviewResult result =
+      cleaning::Preview(platform_, host).Walk(CurrentChoices(cleaning::Trigger::Now));
+  if (endRequested) return;  // the window closed during the walk: nothing more is shown
+  MsgBox(cleaning::PreviewText(*platform_.locale, result));
+}
+
+void MainForm::HistoryClicked() {
+  const std::string path = cleaning::HistoryPath(platform_);
+  if (path.empty() || !platform_.textFiles->Exists(path)) {
+    MsgBox("No run has been recorded yet.");
+  } else if (!platform_.shell->OpenDocument(path)) {
+    MsgBox("The history could not be opened: " + path);
+  }
+}
+
+}  // namespace vantrelle

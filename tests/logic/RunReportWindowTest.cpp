@@ -1,0 +1,179 @@
+// The window's side of the run's report: the last-run line, the balloon, the age rule's box, the
+// preview and the history button.
+#include <gtest/gtest.h>
+
+#include "CleaningTest.h"
+
+namespace vantrelle::testing {
+namespace {
+
+constexpr const char* kUserTemp = "C:\\Users\\bob\\AppData\\Roaming\\Temp";
+constexpr const char* kHistory = "C:\\Users\\bob\\AppData\\Local\\Vantrelle\\history.log";
+
+class RunReportWindow : public CleaningTest {
+ protected:
+  RunReportWindow() {
+    fakes.environment.Set("LOCALAPPDATA", "C:\\Users\\bob\\AppData\\Local");
+    fakes.files.AddFile(std::string(kUserTemp) + "\\a.tmp");
+    fakes.files.SetSize(std::string(kUserTemp) + "\\a.tmp", 2048);
+    form.userTempBox.SetValue(1);
+    // The minimise balloon waits for its time-out: let that time pass at once.
+    fakes.events.onWait = [this](std::int64_t milliseconds) { fakes.clock.tickMs += milliseconds; };
+  }
+  std::vector<std::string> Balloons() const {
+    std::vector<std::string> texts;
+    for (const auto& call : fakes.notifyArea.calls) {
+      if (call.record.flags == platform::NotifyInfo && !call.record.info.empty()) texts.push_back(call.record.info);
+    }
+    return texts;
+  }
+  // A schedule of one minute, switched on, and the minute passing.
+  void ScheduledRun() {
+    form.everyOption.Click();
+    form.daysBox.Type("0");
+    form.hoursBox.Type("0");
+    form.minutesBox.Type("1");
+    form.scheduleSwitch.SetCaption("Turn On");
+    form.scheduleSwitch.Click();
+    fakes.clock.Pass(60);
+    form.countdownTimer.Elapse();
+  }
+};
+
+TEST_F(RunReportWindow, TheLastRunLineShowsTheRunAndSurvivesARestart) {
+  form.Load();
+  EXPECT_EQ(form.lastRunLine.Caption(), "Last run: never");
+  form.userTempBox.SetValue(1);
+
+  form.deleteNowButton.Click();
+
+  const std::string line = "Last run: 12/7/2026 10:00:00 AM: 1 files deleted, 2.00 KB freed, 0 left";
+  EXPECT_EQ(form.lastRunLine.Caption(), line);
+  EXPECT_EQ(Stored("LastRunSummary"), line);
+  EXPECT_NE(fakes.textFiles.Read(kHistory)->find("started by Now"), std::string::npos);
+  MainForm restarted{fakes.platform};
+  restarted.Load();
+  EXPECT_EQ(restarted.lastRunLine.Caption(), line);
+
+  // In the person's own formats; a history that cannot be written is mentioned and fails nothing.
+  fakes.locale.UseGerman();
+  fakes.textFiles.refuseWrites = true;
+  form.deleteNowButton.Click();
+  EXPECT_EQ(form.lastRunLine.Caption(),
+            "Last run: 07.12.2026 10:00:00: 0 files deleted, 0 bytes freed, 0 left (history not saved)");
+  EXPECT_TRUE(fakes.messageBox.shown.empty());
+}
+
+TEST_F(RunReportWindow, AScheduledRunInTheTraySaysWhatItFreedInABalloon) {
+  form.trayIcon.SetInTray(true);
+  form.deleteNowButton.Click();  // not the schedule's: no balloon
+  ScheduledRun();                // the window is showing: no balloon
+  EXPECT_TRUE(Balloons().empty());
+
+  form.windowState = WindowState::Minimized;
+  form.Resized();
+  fakes.files.AddFile(std::string(kUserTemp) + "\\b.tmp");
+  fakes.files.Lock(std::string(kUserTemp) + "\\b.tmp");
+  fakes.clock.Pass(60);
+  form.countdownTimer.Elapse();
+
+  ASSERT_EQ(Balloons().size(), 2u);
+  EXPECT_TRUE(Balloons()[0].starts_with("has been minimized"));
+  EXPECT_EQ(Balloons()[1], "0 bytes freed, 1 left");
+  // The minimise balloon is still shown once only.
+  form.trayIcon.OnMouseUp(1, 0);
+  form.windowState = WindowState::Minimized;
+  form.Resized();
+  EXPECT_EQ(Balloons().size(), 2u);
+}
+
+TEST_F(RunReportWindow, TheKeptHoursAreStoredAsTypedAndABadValueKeepsTheFocus) {
+  const std::string file = std::string(kUserTemp) + "\\a.tmp";
+  struct Case {
+    const char* typed;
+    bool accepted;
+    bool keepsTheFile;  // written 100 hours ago
+  } const cases[] = {{"0", true, false},    {"99", true, false},  {"100", true, true}, {" 8760 ", true, true},
+                     {"8761", false, true}, {"1.5", false, true}, {"-1", false, true}, {"", false, true}};
+  for (const Case& c : cases) {
+    fakes.files.AddFile(file);
+    fakes.files.SetTimes(file, 0, fakes.clock.fileTime - 100 * platform::kFileTimePerHour);
+    fakes.messageBox.shown.clear();
+    const int focusRequests = form.keepRecentBox.FocusRequests();
+    form.keepRecentBox.Type(c.typed);
+    form.keepRecentBox.LostFocus();
+    EXPECT_EQ(Stored("KeepRecentHours"), c.typed);
+    EXPECT_EQ(fakes.messageBox.Texts().size(), c.accepted ? 0u : 1u) << c.typed;
+    EXPECT_EQ(form.keepRecentBox.FocusRequests(), focusRequests + (c.accepted ? 0 : 1)) << c.typed;
+    form.deleteNowButton.Click();
+    EXPECT_EQ(fakes.files.Exists(file), c.keepsTheFile) << c.typed;
+  }
+  EXPECT_EQ(fakes.messageBox.Texts(), std::vector<std::string>{"Must be a numeric entry."});
+  fakes.settings.values[{"Marrowick", "Vantrelle", "KeepRecentHours"}] = "24";
+  form.Load();
+  EXPECT_EQ(form.keepRecentBox.Text(), "24");
+}
+
+TEST_F(RunReportWindow, APreviewCountsWhatARunWouldDeleteAndDeletesNothing) {
+  fakes.files.AddFile("C:\\Users\\bob\\AppData\\Local\\Temp\\x\\b.tmp");
+  fakes.files.SetSize("C:\\Users\\bob\\AppData\\Local\\Temp\\x\\b.tmp", 1024 * 1024);
+  fakes.files.AddLink("C:\\Users\\bob\\AppData\\Local\\Temp\\to-docs", "C:\\Users\\bob\\Documents");
+  fakes.files.AddFile("C:\\Users\\bob\\Documents\\letter.doc");
+  fakes.shell.recycleBins = {{"C:\\", 3}};
+  fakes.shell.recycleBinBytes = {{"C:\\", 3000}};
+  form.systemTempBox.SetValue(1);
+  form.recycleBinBox.SetValue(1);
+  form.ownFolderBox.SetValue(1);
+  form.ownFolderPathBox.SetText("C:\\Users\\bob");
+  std::vector<std::string> statuses;
+  fakes.events.onDoEvents = [&] { statuses.push_back(form.statusFrame.Caption()); };
+
+  form.previewButton.Click();
+
+  EXPECT_EQ(fakes.messageBox.Texts(),
+            std::vector<std::string>{"Recycle Bin: 3 files, 2.92 KB\n"
+                                     "User Temp (AppData): 1 files, 2.00 KB\n"
+                                     "System Temp: 1 files, 1.00 MB\n"
+                                     "Own folder (C:\\Users\\bob): refused: a drive root, or a system or profile "
+                                     "folder, or one holding one\n"
+                                     "Total: 5 files, 1.00 MB"});
+  EXPECT_TRUE(fakes.files.deleted.empty());
+  EXPECT_EQ(fakes.shell.emptyCalls, 0);
+  ASSERT_FALSE(statuses.empty());
+  for (const auto& status : statuses) EXPECT_TRUE(status.starts_with("Preview, nothing is deleted: ")) << status;
+}
+
+TEST_F(RunReportWindow, ARunAndAPreviewNeverOverlapAndTheScheduleRestsDuringAPreview) {
+  fakes.files.AddFile(std::string(kUserTemp) + "\\b.tmp");
+  std::vector<bool> timerDuringPreview;
+  fakes.events.Queue([&] {
+    timerDuringPreview.push_back(form.countdownTimer.Enabled());
+    form.deleteNowButton.Click();
+  });
+  form.previewButton.Click();
+  EXPECT_TRUE(fakes.files.deleted.empty()) << "a run started inside the preview";
+  EXPECT_EQ(timerDuringPreview, std::vector<bool>{false});
+  EXPECT_TRUE(form.countdownTimer.Enabled());
+
+  fakes.messageBox.shown.clear();
+  fakes.events.Queue([&] { form.previewButton.Click(); });
+  form.deleteNowButton.Click();
+  EXPECT_TRUE(fakes.messageBox.shown.empty()) << "a preview started inside the run";
+  EXPECT_EQ(fakes.files.deleted.size(), 2u);
+}
+
+TEST_F(RunReportWindow, TheHistoryButtonOpensTheFileOnceThereIsOne) {
+  form.historyButton.Click();
+  EXPECT_EQ(fakes.messageBox.Texts(), std::vector<std::string>{"No run has been recorded yet."});
+  EXPECT_TRUE(fakes.shell.openedDocuments.empty());
+
+  form.deleteNowButton.Click();
+  form.historyButton.Click();
+  EXPECT_EQ(fakes.shell.openedDocuments, std::vector<std::string>{kHistory});
+  fakes.shell.canOpenDocuments = false;
+  form.historyButton.Click();
+  EXPECT_EQ(fakes.messageBox.Texts().back(), std::string("The history could not be opened: ") + kHistory);
+}
+
+}  // namespace
+}  // namespace vantrelle::testing
