@@ -35,15 +35,6 @@ using namespace vantrelle;
 
 const std::wstring kBenchRoot = L"C:\\vantrelle-bench";
 
-double Seconds(const std::function<void()>& work) {
-  LARGE_INTEGER frequency, start, end;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&start);
-  work();
-  QueryPerformanceCounter(&end);
-  return static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 // 50 profiles of 1,000 folders each (two levels), some with "Local Settings\Temp".
 int BuildProfileTree(const std::wstring& root) {
   int folders = 0;
@@ -190,18 +181,19 @@ int main() {
     const std::function<void()> contenders[] = {
         [&] {
           platform.events = &events;
-          run += Seconds([&] { cleaning::EmptyFolder(platform, host, win32::Narrow(runTree + name), report); });
+          run += bench::Seconds([&] { cleaning::EmptyFolder(platform, host, win32::Narrow(runTree + name), report); });
         },
         [&] {
           platform.events = &noYield;
-          quiet += Seconds([&] { cleaning::EmptyFolder(platform, host, win32::Narrow(quietTree + name), quietTally); });
+          quiet += bench::Seconds(
+              [&] { cleaning::EmptyFolder(platform, host, win32::Narrow(quietTree + name), quietTally); });
         },
-        [&] { bare += Seconds([&] { BareDelete(bareTree + name); }); },
+        [&] { bare += bench::Seconds([&] { BareDelete(bareTree + name); }); },
     };
     for (int i = 0; i < 3; ++i) contenders[(top + i) % 3]();
   }
   platform.events = &events;
-  const double rd = Seconds([&] { RemoveDirectoryTree(rdTree); });
+  const double rd = bench::Seconds([&] { RemoveDirectoryTree(rdTree); });
   std::printf("  emptying with its report (status, yields) %8.3f s  %s, %llu files and %llu folders reported\n", run,
               BareWalk(runTree) == 40 ? "emptied" : "NOT EMPTIED", static_cast<unsigned long long>(report.filesDeleted),
               static_cast<unsigned long long>(report.foldersRemoved));
@@ -216,7 +208,7 @@ int main() {
   {
     CreateDirectoryW((kBenchRoot + L"\\once").c_str(), nullptr);
     cleaning::RunResult result;
-    const double once = Seconds([&] {
+    const double once = bench::Seconds([&] {
       result = cleaning::DeletionRun(platform, host)
                    .Run({.ownFolder = true, .ownFolderPath = win32::Narrow(kBenchRoot + L"\\once")});
       cleaning::LastRunLine(locale, result, true);
@@ -233,7 +225,7 @@ int main() {
     cleaning::RunResult result;
     result.locations.resize(
         6, cleaning::LocationResult{cleaning::Location::WindowsTemp, cleaning::Outcome::NotChosen, {}});
-    const double save = Seconds([&] {
+    const double save = bench::Seconds([&] {
       const auto text = textFiles.Read(history);
       textFiles.Write(history, cleaning::AppendToHistory(*text, cleaning::HistoryBlock(locale, result)));
     });
@@ -250,9 +242,9 @@ int main() {
   for (int pass = 0; pass < 5; ++pass) {
     std::uint64_t bytes = 0;
     counted = 0;
-    count = std::min(count, Seconds([&] { BareCount(previewTree, counted, bytes); }));
-    preview =
-        std::min(preview, Seconds([&] { previewed = cleaning::Preview(platform, host).Walk(wholeTree).Files(); }));
+    count = std::min(count, bench::Seconds([&] { BareCount(previewTree, counted, bytes); }));
+    preview = std::min(preview,
+                       bench::Seconds([&] { previewed = cleaning::Preview(platform, host).Walk(wholeTree).Files(); }));
   }
   std::printf("  Preview (status, yields)             %8.3f s  (%llu files)\n", preview,
               static_cast<unsigned long long>(previewed));
@@ -270,8 +262,8 @@ int main() {
     const std::wstring user = profiles + L"\\user" + std::to_wstring(profile);
     double bestSearch = 1e9, bestWalk = 1e9;
     for (int pass = 0; pass < 3; ++pass) {
-      bestWalk = std::min(bestWalk, Seconds([&] { BareWalk(user); }));
-      bestSearch = std::min(bestSearch, Seconds([&] {
+      bestWalk = std::min(bestWalk, bench::Seconds([&] { BareWalk(user); }));
+      bestSearch = std::min(bestSearch, bench::Seconds([&] {
                               cleaning::TempFolderList list;
                               cleaning::FindTempFolders(platform, host, list, win32::Narrow(user));
                               if (pass == 0) listed += list.Count();

@@ -33,30 +33,6 @@ using namespace vantrelle;
 
 const std::wstring kBenchRoot = L"C:\\vantrelle-bench-commandline";
 
-double Seconds(const std::function<void()>& work) {
-  LARGE_INTEGER frequency, start, end;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&start);
-  work();
-  QueryPerformanceCounter(&end);
-  return static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-int CountEntries(const std::wstring& folder) {
-  int found = 0;
-  WIN32_FIND_DATAW data;
-  HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return 0;
-  do {
-    const std::wstring name = data.cFileName;
-    if (name == L"." || name == L"..") continue;
-    ++found;
-    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) found += CountEntries(folder + L"\\" + name);
-  } while (FindNextFileW(find, &data));
-  FindClose(find);
-  return found;
-}
-
 }  // namespace
 
 int main() {
@@ -105,7 +81,7 @@ int main() {
         [&] {
           settings::Save(settings, settings::kUserFolder, "1");
           settings::Save(settings, settings::kOwnFolderPath, win32::Narrow(commandTree) + name);
-          command += Seconds([&] {
+          command += bench::Seconds([&] {
             if (commandline::Execute(commandline::Command::Clean, platform, "bench").exitCode !=
                 commandline::ExitCode::Done)
               ++failures;
@@ -113,12 +89,12 @@ int main() {
         },
         [&] {
           form.ownFolderPathBox.SetText(win32::Narrow(windowTree) + name);
-          windowRun += Seconds([&] { form.deleteNowButton.Click(); });
+          windowRun += bench::Seconds([&] { form.deleteNowButton.Click(); });
         },
     };
     for (int i = 0; i < 2; ++i) contenders[(top + i) % 2]();
   }
-  const int leftCommand = CountEntries(commandTree), leftWindow = CountEntries(windowTree);
+  const int leftCommand = bench::CountEntries(commandTree), leftWindow = bench::CountEntries(windowTree);
   std::printf("  Vantrelle.exe /clean (no window)   %8.3f s  %s\n", command,
               leftCommand == 40 && failures == 0 ? "emptied" : "NOT EMPTIED");
   std::printf("  the window's delete-now run        %8.3f s  %s\n", windowRun,

@@ -2,6 +2,7 @@
 // The tree the deletion benchmarks empty: real files and nested folders on the Wine drive.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace vantrelle::bench {
@@ -32,6 +33,32 @@ inline int BuildDeletionTree(const std::wstring& root, int filesPerFolder) {
     }
   }
   return entries;
+}
+
+// Wall-clock seconds the work takes.
+inline double Seconds(const std::function<void()>& work) {
+  LARGE_INTEGER frequency, start, end;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&start);
+  work();
+  QueryPerformanceCounter(&end);
+  return static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// Every entry (file or folder) below the folder.
+inline int CountEntries(const std::wstring& folder) {
+  int found = 0;
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return 0;
+  do {
+    const std::wstring name = data.cFileName;
+    if (name == L"." || name == L"..") continue;
+    ++found;
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) found += CountEntries(folder + L"\\" + name);
+  } while (FindNextFileW(find, &data));
+  FindClose(find);
+  return found;
 }
 
 }  // namespace vantrelle::bench
