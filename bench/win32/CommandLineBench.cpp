@@ -25,7 +25,7 @@
 #include "platform/win32/Win32TextFiles.h"
 #include "platform/win32/Win32WindowProcedures.h"
 #include "window/MainForm.h"
-#include "window/Settings.h"
+#include "settings/Settings.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include "cleaning/Preview.h"
 #include "commandline/CommandRunHost.h"
 #include "platform/Platform.h"
-#include "window/RunRecord.h"
-#include "window/SavedChoices.h"
+#include "settings/RunRecord.h"
+#include "settings/SavedChoices.h"
 
 namespace vantrelle::commandline {
 

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "platform/MessageBoxService.h"
-#include "window/Settings.h"
+#include "settings/Settings.h"
 
 namespace vantrelle {
 

@@ -7,7 +7,7 @@
 #include "schedule/CountdownText.h"
 #include "window/MainForm.h"
 #include "window/RunMark.h"
-#include "window/Settings.h"
+#include "settings/Settings.h"
 #include "window/WindowRunHost.h"
 
 namespace vantrelle {

@@ -7,7 +7,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
 #include "window/MainForm.h"
-#include "window/Settings.h"
+#include "settings/Settings.h"
 
 namespace vantrelle {
 

@@ -5,10 +5,10 @@
 #include "cleaning/RunReport.h"
 #include "platform/Shell.h"
 #include "platform/TextFiles.h"
-#include "window/KeepRecentHours.h"
+#include "settings/KeepRecentHours.h"
 #include "window/MainForm.h"
 #include "window/RunMark.h"
-#include "window/RunRecord.h"
+#include "settings/RunRecord.h"
 #include "window/WindowRunHost.h"
 
 namespace vantrelle {

@@ -12,7 +12,7 @@
 #include "platform/Clock.h"
 #include "schedule/Interval.h"
 #include "window/MainForm.h"
-#include "window/Settings.h"
+#include "settings/Settings.h"
 
 namespace vantrelle {
 

@@ -8,7 +8,7 @@
 #include "platform/Instance.h"
 #include "platform/SettingsStore.h"
 #include "window/MainForm.h"
-#include "window/Settings.h"
+#include "settings/Settings.h"
 
 namespace vantrelle {
 

@@ -9,7 +9,7 @@
 #include "base/Calendar.h"
 #include "platform/fake/FakePlatform.h"
 #include "window/MainForm.h"
-#include "window/Settings.h"
+#include "settings/Settings.h"
 
 namespace vantrelle::testing {
 

@@ -3,7 +3,7 @@
 #include <set>
 
 #include "LogicTest.h"
-#include "window/Settings.h"
+#include "settings/Settings.h"
 
 namespace vantrelle::testing {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "base/RuntimeError.h"
 #include "platform/win32/Win32SettingsStore.h"
-#include "window/Settings.h"
+#include "settings/Settings.h"
 
 namespace vantrelle {
 namespace {

@@ -1,4 +1,4 @@
-#include "window/KeepRecentHours.h"
+#include "settings/KeepRecentHours.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
-#include "window/SavedChoices.h"
+#include "settings/SavedChoices.h"
 
 #include "platform/Platform.h"
-#include "window/KeepRecentHours.h"
-#include "window/Settings.h"
+#include "settings/KeepRecentHours.h"
+#include "settings/Settings.h"
 
 namespace vantrelle::settings {
 

@@ -1,4 +1,4 @@
-#include "window/Settings.h"
+#include "settings/Settings.h"
 
 #include "base/Conversions.h"
 #include "platform/Clock.h"

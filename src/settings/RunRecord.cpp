@@ -1,9 +1,9 @@
-#include "window/RunRecord.h"
+#include "settings/RunRecord.h"
 
 #include "cleaning/RunHistory.h"
 #include "cleaning/RunReport.h"
 #include "platform/Platform.h"
-#include "window/Settings.h"
+#include "settings/Settings.h"
 
 namespace vantrelle::settings {
 
