@@ -11,6 +11,7 @@
 #include "platform/win32/Win32RunLock.h"
 #include "platform/win32/Win32SettingsStore.h"
 #include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32Storage.h"
 #include "platform/win32/Win32TextFiles.h"
 
 namespace vantrelle::app {
@@ -33,6 +34,7 @@ class CommandRunner {
   win32::Win32Locale locale_;
   win32::Win32SettingsStore settings_;
   win32::Win32RunLock runLock_;
+  win32::Win32Storage storage_;
   win32::Win32TextFiles textFiles_;
   platform::Platform platform_;
 };

@@ -7,7 +7,9 @@
 #include "base/Guard.h"
 #include "cleaning/FolderCheck.h"
 #include "cleaning/FolderEmptier.h"
+#include "cleaning/LongStanding.h"
 #include "cleaning/RunHost.h"
+#include "cleaning/RunReport.h"
 #include "cleaning/ShellTargets.h"
 #include "cleaning/WindowsTemp.h"
 #include "platform/Clock.h"
@@ -35,8 +37,8 @@ std::uint64_t Sum(const std::vector<LocationResult>& locations, Figure figure) {
 
 // The chosen locations a stopped run did not come to.
 void MarkUnfinished(const Choices& choices, RunResult& result) {
-  const bool chosen[] = {choices.windowsTemp, choices.recycleBin, choices.recentDocuments,
-                         choices.userTemp,    choices.systemTemp, choices.ownFolder};
+  const bool chosen[] = {choices.windowsTemp, choices.recycleBin, choices.recentDocuments, choices.userTemp,
+                         choices.systemTemp,  choices.ownFolder,  choices.downloads};
   for (auto& location : result.locations) {
     if (chosen[static_cast<int>(location.location)] && location.outcome == Outcome::NotChosen) {
       location.outcome = Outcome::Stopped;
@@ -97,7 +99,7 @@ RunResult DeletionRun::Run(const Choices& choices) {
   }
   const AgeRule age = AgeRule::KeepingHours(now, choices.keepRecentHours);
   for (Location location : {Location::WindowsTemp, Location::RecycleBin, Location::RecentDocuments, Location::UserTemp,
-                            Location::SystemTemp, Location::OwnFolder}) {
+                            Location::SystemTemp, Location::OwnFolder, Location::Downloads}) {
     result.locations.push_back({location, Outcome::NotChosen, {}});
   }
   // A step that fails before its outcome is known has shown its message: it counts as failed, which
@@ -133,9 +135,12 @@ RunResult DeletionRun::Run(const Choices& choices) {
     guard.Line(112, [&] { status("Recycle Bin"); });
     if (guard.Test(114, [&] {
           outcome(Location::RecycleBin) = Outcome::Failed;
-          outcome(Location::RecycleBin) = EmptyRecycleBin(platform_, host_.OwnerWindow(), &tally(Location::RecycleBin))
-                                              ? Outcome::Emptied
-                                              : Outcome::Failed;
+          Tally& bin = tally(Location::RecycleBin);
+          const bool emptied =
+              choices.recycleBinDays > 0
+                  ? EmptyRecycleBinBefore(platform_, host_.OwnerWindow(), DaysBefore(now, choices.recycleBinDays), bin)
+                  : EmptyRecycleBin(platform_, host_.OwnerWindow(), &bin);
+          outcome(Location::RecycleBin) = emptied ? Outcome::Emptied : Outcome::Failed;
           return outcome(Location::RecycleBin) == Outcome::Failed;
         })) {
       guard.Line(116, [&] { host_.ShowMessage(std::string(kErrorPrefix) + "recycle bin."); });
@@ -172,6 +177,19 @@ RunResult DeletionRun::Run(const Choices& choices) {
     guard.Line(144, [&] { status(choices.ownFolderPath); });
     if (guard.Test(146, [&] { return emptyFolderLocation(Location::OwnFolder, true); })) {
       guard.Line(148, [&] { host_.ShowMessage(std::string(kErrorPrefix) + choices.ownFolderPath + "."); });
+    }
+  }
+
+  if (goOn() && guard.Test(160, [&] { return choices.downloads; })) {
+    guard.Line(162, [&] { status(LocationName(Location::Downloads, choices)); });
+    if (guard.Test(164, [&] {
+          outcome(Location::Downloads) = Outcome::Failed;
+          const bool found =
+              RecycleOldDownloads(platform_, host_, DaysBefore(now, choices.downloadsDays), tally(Location::Downloads));
+          outcome(Location::Downloads) = !goOn() ? Outcome::Stopped : found ? Outcome::Emptied : Outcome::Failed;
+          return outcome(Location::Downloads) == Outcome::Failed;
+        })) {
+      guard.Line(166, [&] { host_.ShowMessage(std::string(kErrorPrefix) + "Downloads."); });
     }
   }
 

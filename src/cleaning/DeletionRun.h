@@ -16,7 +16,7 @@ namespace vantrelle::cleaning {
 class RunHost;
 
 // What started a run.
-enum class Trigger { Now, Schedule, CommandLine };
+enum class Trigger { Now, Schedule, CommandLine, LowDiskSpace };
 
 // What to clean, fixed when the run starts: a change in the window during the run counts from the
 // next run.
@@ -31,10 +31,19 @@ struct Choices {
   // Files changed within this many hours before the run started stay in the four folder locations.
   int keepRecentHours = 0;
   Trigger trigger = Trigger::Now;
+  // Only Recycle Bin items deleted more than this many days before the run started go; 0 empties it.
+  int recycleBinDays = 0;
+  // Files in Downloads untouched for more than this many days go to the Recycle Bin.
+  bool downloads = false;
+  int downloadsDays = 30;
+  // Some location is chosen.
+  bool AnyLocation() const {
+    return windowsTemp || recycleBin || recentDocuments || userTemp || systemTemp || ownFolder || downloads;
+  }
 };
 
 // The locations in the order the run visits them.
-enum class Location { WindowsTemp, RecycleBin, RecentDocuments, UserTemp, SystemTemp, OwnFolder };
+enum class Location { WindowsTemp, RecycleBin, RecentDocuments, UserTemp, SystemTemp, OwnFolder, Downloads };
 
 enum class Outcome {
   NotChosen,
@@ -58,7 +67,7 @@ struct LocationResult {
 struct RunResult {
   Choices choices;  // what the run was asked to do, and by what
   LocalTime started;
-  std::vector<LocationResult> locations;  // all six, in the run's order
+  std::vector<LocationResult> locations;  // all of them, in the run's order
   const LocationResult& Of(Location location) const;
   // Some chosen location failed or was refused.
   bool AnyFailed() const;

@@ -4,6 +4,7 @@
 
 #include "base/SizeText.h"
 #include "cleaning/FolderCheck.h"
+#include "cleaning/LongStanding.h"
 #include "cleaning/Paths.h"
 #include "cleaning/RunHost.h"
 #include "cleaning/RunReport.h"
@@ -118,6 +119,13 @@ PreviewResult Preview::Walk(const Choices& choices) {
   }
   if (choices.recycleBin) {
     walk(Location::RecycleBin, [&](PreviewLocation& into) {
+      if (choices.recycleBinDays > 0) {
+        const auto sorted = SortRecycleBin(platform_, DaysBefore(now, choices.recycleBinDays));
+        if (!sorted) return Outcome::Failed;
+        for (const auto& item : sorted->old) into.bytes += item.size;
+        into.files = sorted->old.size();
+        return Outcome::Emptied;
+      }
       into.files = NotBelowZero(platform_.shell->RecycleBinItemCount(""));
       into.bytes = NotBelowZero(platform_.shell->RecycleBinSize(""));
       return Outcome::Emptied;
@@ -131,6 +139,16 @@ PreviewResult Preview::Walk(const Choices& choices) {
   if (choices.userTemp) walk(Location::UserTemp, folderLocation);
   if (choices.systemTemp) walk(Location::SystemTemp, folderLocation);
   if (choices.ownFolder) walk(Location::OwnFolder, folderLocation);
+  if (choices.downloads) {
+    walk(Location::Downloads, [&](PreviewLocation& into) {
+      const bool found = ForEachOldDownload(platform_, *host_, DaysBefore(now, choices.downloadsDays),
+                                            [&](const std::string&, const platform::DirectoryEntry& entry) {
+                                              ++into.files;
+                                              into.bytes += entry.size;
+                                            });
+      return found ? Outcome::Emptied : Outcome::Failed;
+    });
+  }
   return result;
 }
 
@@ -142,7 +160,10 @@ std::string PreviewText(const Locale& locale, const PreviewResult& result) {
   for (const auto& location : result.locations) {
     text += LocationName(location.location, result.choices) + ": ";
     switch (location.outcome) {
-      case Outcome::Emptied: text += figures(location.files, location.bytes); break;
+      case Outcome::Emptied:
+        text += location.location == Location::Downloads ? MovedToRecycleBin(locale, location.files, location.bytes)
+                                                         : figures(location.files, location.bytes);
+        break;
       case Outcome::NotFound: text += "no temporary folder found"; break;
       case Outcome::Refused: text += RefusalText(location.location); break;
       case Outcome::Stopped: text += "stopped"; break;

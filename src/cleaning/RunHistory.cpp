@@ -33,7 +33,12 @@ std::string Figures(const Locale& locale, const Tally& tally) {
 std::string LocationLine(const Locale& locale, const LocationResult& result, const Choices& choices) {
   std::string line = "  " + LocationName(result.location, choices) + ": ";
   switch (result.outcome) {
-    case Outcome::Emptied: return line + Figures(locale, result.tally);
+    case Outcome::Emptied:
+      if (result.location == Location::Downloads) {
+        return line + MovedToRecycleBin(locale, result.tally.filesMoved, result.tally.bytesMoved) + ", " +
+               GroupedNumber(locale, result.tally.left.size()) + " left";
+      }
+      return line + Figures(locale, result.tally);
     case Outcome::NotFound: line += "no temporary folder found"; break;
     case Outcome::Failed: line += "failed, its message was shown"; break;
     case Outcome::Refused: line += RefusalText(result.location); break;

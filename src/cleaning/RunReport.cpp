@@ -13,6 +13,7 @@ std::string LocationName(Location location, const Choices& choices) {
     case Location::UserTemp: return "User Temp (AppData)";
     case Location::SystemTemp: return "System Temp";
     case Location::OwnFolder: return "Own folder (" + choices.ownFolderPath + ")";
+    case Location::Downloads: return "Downloads older than " + std::to_string(choices.downloadsDays) + " days";
   }
   return {};
 }
@@ -23,6 +24,8 @@ std::string ReasonText(LeftReason reason) {
     case LeftReason::AccessDenied: return "access denied";
     case LeftReason::KeptAsRecent: return "kept as recent";
     case LeftReason::Link: return "a link left alone";
+    case LeftReason::DeletedRecently: return "deleted recently";
+    case LeftReason::NoDateDeleted: return "no readable date deleted";
   }
   return {};
 }
@@ -32,6 +35,7 @@ std::string TriggerName(Trigger trigger) {
     case Trigger::Now: return "Now";
     case Trigger::Schedule: return "Schedule";
     case Trigger::CommandLine: return "Command line";
+    case Trigger::LowDiskSpace: return "Low disk space";
   }
   return {};
 }
@@ -39,6 +43,10 @@ std::string TriggerName(Trigger trigger) {
 std::string RefusalText(Location location) {
   return location == Location::OwnFolder ? "refused: a drive root, or a system or profile folder, or one holding one"
                                          : "refused: its name does not end in \"temp\"";
+}
+
+std::string MovedToRecycleBin(const Locale& locale, std::uint64_t files, std::uint64_t bytes) {
+  return GroupedNumber(locale, files) + " files moved to the Recycle Bin, " + ByteSizeText(locale, bytes);
 }
 
 std::string FreedAndLeft(const Locale& locale, const RunResult& result) {

@@ -11,10 +11,12 @@
 namespace vantrelle::cleaning {
 
 enum class LeftReason {
-  InUse,         // held open by someone else
-  AccessDenied,  // deletion refused
-  KeptAsRecent,  // changed within the hours the person keeps
-  Link,          // a link that cannot be removed without reaching what it points to
+  InUse,            // held open by someone else
+  AccessDenied,     // deletion refused
+  KeptAsRecent,     // changed within the hours the person keeps
+  Link,             // a link that cannot be removed without reaching what it points to
+  DeletedRecently,  // a Recycle Bin item deleted within the days the person keeps
+  NoDateDeleted,    // a Recycle Bin item whose date deleted cannot be read
 };
 
 struct LeftEntry {
@@ -28,6 +30,8 @@ struct Tally {
   std::uint64_t foldersRemoved = 0;
   std::uint64_t bytesFreed = 0;  // the sizes of the files deleted
   std::vector<LeftEntry> left;
+  std::uint64_t filesMoved = 0;  // moved to the Recycle Bin: nothing is freed until it is emptied
+  std::uint64_t bytesMoved = 0;
   friend bool operator==(const Tally&, const Tally&) = default;
 };
 

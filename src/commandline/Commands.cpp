@@ -11,11 +11,6 @@ namespace vantrelle::commandline {
 
 namespace {
 
-bool AnyChosen(const cleaning::Choices& choices) {
-  return choices.windowsTemp || choices.recycleBin || choices.recentDocuments || choices.userTemp ||
-         choices.systemTemp || choices.ownFolder;
-}
-
 // The saved choices, for a run the command line started.
 cleaning::Choices CommandLineChoices(const platform::Platform& platform) {
   cleaning::Choices choices = settings::SavedChoices(platform);
@@ -27,7 +22,7 @@ cleaning::Choices CommandLineChoices(const platform::Platform& platform) {
 // run's block of the history, then what the window would have shown in boxes.
 Finished Clean(const platform::Platform& platform) {
   const cleaning::Choices choices = CommandLineChoices(platform);
-  if (!AnyChosen(choices)) return {ExitCode::Failed, std::string(kNothingTicked) + "\n"};
+  if (!choices.AnyLocation()) return {ExitCode::Failed, std::string(kNothingTicked) + "\n"};
   CommandRunHost host;
   std::string block;
   const auto result = cleaning::RunExclusively(platform, host, choices, [&](const cleaning::RunResult& finished) {
@@ -40,7 +35,7 @@ Finished Clean(const platform::Platform& platform) {
 // What /clean would delete: the preview's line per location and its total.
 Finished Preview(const platform::Platform& platform) {
   const cleaning::Choices choices = CommandLineChoices(platform);
-  if (!AnyChosen(choices)) return {ExitCode::Done, std::string(kNothingTicked) + "\n"};
+  if (!choices.AnyLocation()) return {ExitCode::Done, std::string(kNothingTicked) + "\n"};
   CommandRunHost host;
   const cleaning::PreviewResult result = cleaning::Preview(platform, host).Walk(choices);
   return {ExitCode::Done, PlainLines(cleaning::PreviewText(*platform.locale, result)) + "\n" + host.Text()};

@@ -26,7 +26,8 @@ struct DirectoryEntry {
   std::uint32_t attributes = 0;
   std::uint64_t size = 0;  // a file's data, in bytes
   FileTime created = 0;
-  FileTime written = 0;  // last written
+  FileTime written = 0;   // last written
+  FileTime accessed = 0;  // last read or written, as far as the file system keeps it
 };
 
 // When an entry was made and last written.

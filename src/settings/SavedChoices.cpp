@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "settings/KeepRecentHours.h"
 #include "settings/Settings.h"
+#include "settings/StorageOptions.h"
 
 namespace vantrelle::settings {
 
@@ -24,6 +25,9 @@ cleaning::Choices SavedChoices(const platform::Platform& platform) {
   choices.ownFolder = ticked(kUserFolder);
   choices.ownFolderPath = Get(store, kOwnFolderPath, DefaultValue(kOwnFolderPath, platform));
   choices.keepRecentHours = KeepRecentHours(*platform.locale, Get(store, kKeepRecentHours));
+  choices.recycleBinDays = RecycleBinDays(*platform.locale, Get(store, kRecycleBinDays));
+  choices.downloads = ticked(kDownloads);
+  choices.downloadsDays = DownloadsDays(*platform.locale, Get(store, kDownloadsDays));
   return choices;
 }
 

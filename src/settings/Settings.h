@@ -56,12 +56,19 @@ inline constexpr Key kLastFolderDot{"LastFolderDot", "", Form::Text};
 // Whole hours 0 to 8760, as typed.
 inline constexpr Key kKeepRecentHours{"KeepRecentHours", "0", Form::Text};
 inline constexpr Key kLastRunSummary{"LastRunSummary", "Last run: never", Form::Text};
+// Off by default: cleaning when the system drive runs low (whole GB, 0 is off), the Recycle Bin only
+// of items deleted more than so many days ago (0 is all of it), Downloads older than so many days.
+inline constexpr Key kLowSpaceGb{"LowSpaceGB", "0", Form::Text};
+inline constexpr Key kRecycleBinDays{"RecycleBinDays", "0", Form::Text};
+inline constexpr Key kDownloads{"Downloads", "0", Form::OneZero};
+inline constexpr Key kDownloadsDays{"DownloadsDays", "30", Form::Text};
 
-inline constexpr Key kAll[] = {kStartStopState,   kWindowsStartup, kMinimized,     kWindowsTemp, kRecycleBin,
-                               kMostRecentlyUsed, kAppData,        kOwnFolderPath, kSysTemp,     kUserFolder,
-                               kWeeklyChosen,     kDailyChosen,    kEveryChosen,   kWeeklyTime,  kWeekly,
-                               kEveryHours,       kEveryMinutes,   kEveryDays,     kLastFolder,  kLastFolderDot,
-                               kKeepRecentHours,  kLastRunSummary};
+inline constexpr Key kAll[] = {kStartStopState,   kWindowsStartup, kMinimized,     kWindowsTemp,    kRecycleBin,
+                               kMostRecentlyUsed, kAppData,        kOwnFolderPath, kSysTemp,        kUserFolder,
+                               kWeeklyChosen,     kDailyChosen,    kEveryChosen,   kWeeklyTime,     kWeekly,
+                               kEveryHours,       kEveryMinutes,   kEveryDays,     kLastFolder,     kLastFolderDot,
+                               kKeepRecentHours,  kLastRunSummary, kLowSpaceGb,    kRecycleBinDays, kDownloads,
+                               kDownloadsDays};
 
 // The default of `key` on this machine at this moment: the table's, or for "Text1" the program
 // folder followed by "\Samples" and for "Weekly Time" the current time of day as the picker's text.

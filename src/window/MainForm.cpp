@@ -9,7 +9,10 @@
 namespace vantrelle {
 
 MainForm::MainForm(platform::Platform& platform)
-    : platform_(platform), errorReport_(*platform.messageBox), countdown_(*platform.clock) {
+    : platform_(platform),
+      errorReport_(*platform.messageBox),
+      countdown_(*platform.clock),
+      lowSpaceTrigger_(*platform.clock) {
   everyOption.SetValue(true);  // the design's chosen option; no handler is wired yet
   timePicker.InitialValue(LocalTime{2010, 2, 19, 0, 0, 0});
   WireEvents();
@@ -53,6 +56,7 @@ void MainForm::WireEvents() {
   keepRecentBox.OnLostFocus = [this] { KeepRecentBoxLeft(); };
   previewButton.OnClick = [this] { PreviewClicked(); };
   historyButton.OnClick = [this] { HistoryClicked(); };
+  WireStorageOptions();
   startWithWindowsBox.OnClick = [this] { StartWithWindowsBoxClicked(); };
   startInTrayBox.OnClick = [this] { StartInTrayBoxClicked(); };
   browseButton.OnClick = [this] { BrowseClicked(); };

@@ -9,6 +9,7 @@
 #include "platform/Platform.h"
 #include "platform/Shell.h"
 #include "schedule/Countdown.h"
+#include "schedule/LowSpaceTrigger.h"
 #include "window/Controls.h"
 #include "window/ErrorReportBox.h"
 
@@ -119,6 +120,19 @@ class MainForm {
   Label keepRecentUnitLabel{"KeepRecentUnit", "hours"};
   PushButton previewButton{"PreviewButton", "Preview"};
   PushButton historyButton{"HistoryButton", "History"};
+  // Beside the Windows Temp and Recycle Bin boxes, and a row below: what has lain too long, and
+  // cleaning when the disk fills up.
+  CheckBox downloadsBox{"DownloadsBox", "Downloads older than"};
+  TextBox downloadsDaysBox{"DownloadsDays"};
+  Label downloadsUnitLabel{"DownloadsUnit", "days"};
+  Label recycleBinDaysLabel{"RecycleBinDaysLabel", "only items deleted more than"};
+  TextBox recycleBinDaysBox{"RecycleBinDays"};
+  Label recycleBinDaysUnitLabel{"RecycleBinDaysUnit", "days ago"};
+  Label lowSpaceLabel{"LowSpaceLabel", "Also clean when free space on C: falls below"};
+  TextBox lowSpaceBox{"LowSpaceGB"};
+  Label lowSpaceUnitLabel{"LowSpaceUnit", "GB"};
+  // Reads the free space once a minute, whether the schedule is on or off.
+  Timer lowSpaceTimer{"LowSpaceTimer"};
   desktop::TrayIcon trayIcon{platform_};
 
   // The count towards the next scheduled run.
@@ -197,6 +211,11 @@ class MainForm {
   void PreviewClicked();
   void HistoryClicked();
 
+  // Downloads, the Recycle Bin's age and the low-space trigger.
+  void WireStorageOptions();
+  void LoadStorageOptions();
+  void LowSpaceTimerTicked();
+
   // The locations and the start-up options.
   void SaveTick(const settings::Key& key, const CheckBox& box);
   void StartWithWindowsBoxClicked();
@@ -211,6 +230,7 @@ class MainForm {
   bool scheduleBoxEdited_ = false;
   bool deletionRunActive_ = false;
   bool previewActive_ = false;
+  schedule::LowSpaceTrigger lowSpaceTrigger_;
 
   friend class WindowRunHost;
 };

@@ -5,9 +5,10 @@
 #include "cleaning/ExclusiveRun.h"
 #include "platform/EventPump.h"
 #include "schedule/CountdownText.h"
+#include "settings/Settings.h"
+#include "settings/StorageOptions.h"
 #include "window/MainForm.h"
 #include "window/RunMark.h"
-#include "settings/Settings.h"
 #include "window/WindowRunHost.h"
 
 namespace vantrelle {
@@ -84,6 +85,9 @@ cleaning::Choices MainForm::CurrentChoices(cleaning::Trigger trigger) const {
   choices.ownFolder = ownFolderBox.Ticked();
   choices.ownFolderPath = ownFolderPathBox.Text();
   choices.keepRecentHours = KeepRecentHours();
+  choices.recycleBinDays = settings::RecycleBinDays(*platform_.locale, recycleBinDaysBox.Text());
+  choices.downloads = downloadsBox.Ticked();
+  choices.downloadsDays = settings::DownloadsDays(*platform_.locale, downloadsDaysBox.Text());
   choices.trigger = trigger;
   return choices;
 }

@@ -6,9 +6,9 @@
 #include "platform/Shell.h"
 #include "platform/TextFiles.h"
 #include "settings/KeepRecentHours.h"
+#include "settings/RunRecord.h"
 #include "window/MainForm.h"
 #include "window/RunMark.h"
-#include "settings/RunRecord.h"
 #include "window/WindowRunHost.h"
 
 namespace vantrelle {
@@ -46,7 +46,9 @@ void MainForm::KeepRecentBoxLeft() {
 void MainForm::ReportRun(const cleaning::RunResult& result) {
   lastRunLine.SetCaption(settings::RecordRun(platform_, result).lastRunLine);
   // A run the closing stopped shows nothing more.
-  if (result.choices.trigger == cleaning::Trigger::Schedule && hiddenInTray && !endRequested) {
+  const bool unattended = result.choices.trigger == cleaning::Trigger::Schedule ||
+                          result.choices.trigger == cleaning::Trigger::LowDiskSpace;
+  if (unattended && hiddenInTray && !endRequested) {
     trayIcon.ShowBalloon(cleaning::FreedAndLeft(*platform_.locale, result), kProductName, kBalloonShell, false);
   }
 }

@@ -7,8 +7,8 @@
 #include "platform/Environment.h"
 #include "platform/Instance.h"
 #include "platform/SettingsStore.h"
-#include "window/MainForm.h"
 #include "settings/Settings.h"
+#include "window/MainForm.h"
 
 namespace vantrelle {
 
@@ -116,6 +116,7 @@ void MainForm::Load() {
   guard.Line(210, [&] { isLoading = false; });
   guard.Line(212, [&] { keepRecentBox.SetText(settings::Get(store, settings::kKeepRecentHours)); });
   guard.Line(214, [&] { lastRunLine.SetCaption(settings::Get(store, settings::kLastRunSummary)); });
+  guard.Line(216, [&] { LoadStorageOptions(); });
 }
 
 }  // namespace vantrelle

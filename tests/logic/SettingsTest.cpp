@@ -39,6 +39,10 @@ TEST_F(Settings, EveryKeyWithItsDefaultAndValueForm) {
       {"LastFolderDot", "", Form::Text},
       {"KeepRecentHours", "0", Form::Text},
       {"LastRunSummary", "Last run: never", Form::Text},
+      {"LowSpaceGB", "0", Form::Text},
+      {"RecycleBinDays", "0", Form::Text},
+      {"Downloads", "0", Form::OneZero},
+      {"DownloadsDays", "30", Form::Text},
   };
   ASSERT_EQ(std::size(settings::kAll), std::size(expected));
   std::set<std::string_view> names;

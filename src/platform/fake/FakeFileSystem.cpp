@@ -119,7 +119,7 @@ std::uint32_t FakeFileSystem::ListedAttributes(const Node& node) const {
 }
 
 platform::DirectoryEntry FakeFileSystem::Listed(const Node& node) const {
-  return {node.name, ListedAttributes(node), node.size, node.created, node.written};
+  return {node.name, ListedAttributes(node), node.size, node.created, node.written, node.accessed};
 }
 
 std::string FakeFileSystem::PathOf(const Node& node) {

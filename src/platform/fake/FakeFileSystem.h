@@ -28,6 +28,7 @@ class FakeFileSystem : public platform::FileServices {
     std::uint64_t size = 0;
     platform::FileTime created = 0;
     platform::FileTime written = 0;
+    platform::FileTime accessed = 0;
     Node* parent = nullptr;
     std::vector<std::shared_ptr<Node>> children;
   };
@@ -46,6 +47,7 @@ class FakeFileSystem : public platform::FileServices {
   }
   void SetSize(const std::string& path, std::uint64_t size) { Resolve(path, false)->size = size; }
   void SetTimes(const std::string& path, platform::FileTime created, platform::FileTime written);
+  void SetAccessed(const std::string& path, platform::FileTime accessed) { Resolve(path, false)->accessed = accessed; }
   void Remove(const std::string& path);
 
   // --- inspecting it ---

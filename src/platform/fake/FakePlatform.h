@@ -13,6 +13,7 @@
 #include "platform/fake/FakeRunLock.h"
 #include "platform/fake/FakeSettingsStore.h"
 #include "platform/fake/FakeShell.h"
+#include "platform/fake/FakeStorage.h"
 #include "platform/fake/FakeTextFiles.h"
 #include "platform/fake/FakeWindowProcedures.h"
 
@@ -34,6 +35,7 @@ struct FakePlatform {
     platform.files = &files;
     platform.textFiles = &textFiles;
     platform.runLock = &runLock;
+    platform.storage = &storage;
   }
   FakePlatform(const FakePlatform&) = delete;
   FakePlatform& operator=(const FakePlatform&) = delete;
@@ -52,6 +54,7 @@ struct FakePlatform {
   FakeFileSystem files;
   FakeTextFiles textFiles;
   FakeRunLock runLock;
+  FakeStorage storage{files};
   platform::Platform platform;
 };
 

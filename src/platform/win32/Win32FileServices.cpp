@@ -106,9 +106,12 @@ platform::OpenFailure FailureOf(DWORD error) {
 }
 
 platform::DirectoryEntry FromFindData(const WIN32_FIND_DATAW& data) {
-  return {Narrow(data.cFileName), data.dwFileAttributes,
-          (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow, FromFiletime(data.ftCreationTime),
-          FromFiletime(data.ftLastWriteTime)};
+  return {Narrow(data.cFileName),
+          data.dwFileAttributes,
+          (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow,
+          FromFiletime(data.ftCreationTime),
+          FromFiletime(data.ftLastWriteTime),
+          FromFiletime(data.ftLastAccessTime)};
 }
 
 platform::FileTime FileTimeOf(const LARGE_INTEGER& time) { return static_cast<platform::FileTime>(time.QuadPart); }

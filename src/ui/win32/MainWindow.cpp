@@ -71,6 +71,7 @@ void MainWindow::Destroy() {
   if (!window_) return;
   for (auto& view : views_) view->Model().SetObserver(nullptr);
   form_.countdownTimer.SetObserver(nullptr);
+  form_.lowSpaceTimer.SetObserver(nullptr);
   form_.windowHandle = 0;
   // Cut loose first: the controls' last notifications must not reach the model.
   HWND window = window_.Release();
@@ -95,7 +96,8 @@ void MainWindow::CreateControls() {
     views_.push_back(std::move(view));
   }
   form_.countdownTimer.SetObserver(this);
-  ShowCountdownTimer();
+  form_.lowSpaceTimer.SetObserver(this);
+  ShowTimers();
 }
 
 void MainWindow::ApplyDpi(UINT dpi) {
@@ -204,8 +206,8 @@ ControlView* MainWindow::ViewById(int id) const {
 }
 
 void MainWindow::ControlChanged(Control& control) {
-  if (&control == &form_.countdownTimer) {
-    ShowCountdownTimer();
+  if (&control == &form_.countdownTimer || &control == &form_.lowSpaceTimer) {
+    ShowTimers();
     return;
   }
   ControlView* view = ViewOf(control);
@@ -241,16 +243,21 @@ void MainWindow::ShowPendingCaptions() {
   }
 }
 
-void MainWindow::ShowCountdownTimer() {
-  const bool run = form_.countdownTimer.Enabled() && form_.countdownTimer.Interval() > 0;
-  if (run == countdownTimerRunning_ && (!run || countdownTimerInterval_ == form_.countdownTimer.Interval())) return;
-  countdownTimerRunning_ = run;
-  countdownTimerInterval_ = form_.countdownTimer.Interval();
+void MainWindow::ShowTimer(const Timer& timer, UINT_PTR id, TimerShown& shown) {
+  const bool run = timer.Enabled() && timer.Interval() > 0;
+  if (run == shown.running && (!run || shown.interval == timer.Interval())) return;
+  shown.running = run;
+  shown.interval = timer.Interval();
   if (run) {
-    SetTimer(window_.Get(), kCountdownTimerId, static_cast<UINT>(countdownTimerInterval_), nullptr);
+    SetTimer(window_.Get(), id, static_cast<UINT>(shown.interval), nullptr);
   } else {
-    KillTimer(window_.Get(), kCountdownTimerId);
+    KillTimer(window_.Get(), id);
   }
+}
+
+void MainWindow::ShowTimers() {
+  ShowTimer(form_.countdownTimer, kCountdownTimerId, countdownTimerShown_);
+  ShowTimer(form_.lowSpaceTimer, kLowSpaceTimerId, lowSpaceTimerShown_);
 }
 
 template <class Call>
@@ -305,6 +312,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_TIMER:
       if (wParam == kCountdownTimerId) Safely([&] { form_.countdownTimer.Elapse(); });
+      if (wParam == kLowSpaceTimerId) Safely([&] { form_.lowSpaceTimer.Elapse(); });
       if (wParam == kCaptionTimerId) ShowPendingCaptions();
       return 0;
     case WM_CTLCOLORSTATIC:

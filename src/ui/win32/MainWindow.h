@@ -30,6 +30,7 @@ class MainWindow : public ControlObserver {
   static constexpr wchar_t kClassName[] = L"Vantrelle.Form1";
   static constexpr UINT_PTR kCountdownTimerId = 1;
   static constexpr UINT_PTR kCaptionTimerId = 2;
+  static constexpr UINT_PTR kLowSpaceTimerId = 3;
   // Captions (above all the status line) are repainted at most this often; the model stays exact.
   static constexpr std::uint64_t kCaptionPaceMs = 50;
 
@@ -69,7 +70,13 @@ class MainWindow : public ControlObserver {
   void LoadIcons();
   void PaceCaption(ControlView& view);
   void ShowPendingCaptions();
-  void ShowCountdownTimer();
+  // A model timer as the window's real timer: running at its interval while enabled.
+  struct TimerShown {
+    bool running = false;
+    std::int32_t interval = 0;
+  };
+  void ShowTimer(const Timer& timer, UINT_PTR id, TimerShown& shown);
+  void ShowTimers();
   void OnSize(WPARAM kind);
   void OnActivate(WPARAM state);
   void ApplyBackground();
@@ -96,8 +103,8 @@ class MainWindow : public ControlObserver {
   HWND lastFocus_ = nullptr;
   std::uint64_t lastCaptionPaint_ = 0;
   bool captionTimerSet_ = false;
-  bool countdownTimerRunning_ = false;
-  std::int32_t countdownTimerInterval_ = 0;
+  TimerShown countdownTimerShown_;
+  TimerShown lowSpaceTimerShown_;
 };
 
 }  // namespace vantrelle::win32
