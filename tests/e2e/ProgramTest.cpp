@@ -520,6 +520,31 @@ TEST_F(HiddenProgram, StartedInTheTrayAClickOnTheIconShowsTheWindow) {
   ExpectStored("Minimized", "Off");
 }
 
+// e2e.sh starts the program in the tray with a threshold above any disk's size ("LowSpaceGB"
+// 1000000): it cleans at its first minute's check, and not again at the next.
+TEST_F(HiddenProgram, LowDiskSpaceCleansWithinAMinuteAndNotAgainSoon) {
+  const auto history = EnvironmentPath(L"LOCALAPPDATA") / "Vantrelle" / "history.log";
+  const auto lowSpaceRuns = [&] {
+    std::ifstream file(history, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    int runs = 0;
+    for (auto at = text.find("started by Low disk space"); at != std::string::npos;
+         at = text.find("started by Low disk space", at + 1)) {
+      ++runs;
+    }
+    return runs;
+  };
+  const int before = lowSpaceRuns();
+  EXPECT_TRUE(WaitFor([&] { return lowSpaceRuns() == before + 1; }, 80000)) << "no run within 80 seconds";
+  Sleep(62000);  // the next check
+  EXPECT_EQ(lowSpaceRuns(), before + 1) << "cleaned again within six hours";
+  DWORD id = 0;
+  GetWindowThreadProcessId(main, &id);
+  win32::KernelObject program(OpenProcess(SYNCHRONIZE, FALSE, id));
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(WaitForSingleObject(program.Get(), 10000), WAIT_OBJECT_0);
+}
+
 TEST_F(HiddenProgram, AStoredValueThatIsNoNumberIsReportedWithItsLine) {
   HWND dialog = nullptr;
   ASSERT_TRUE(WaitFor([&] { return (dialog = FindDialogOf(main)) != nullptr; }, 10000));

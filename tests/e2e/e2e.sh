@@ -147,6 +147,15 @@ start_program
 phase "a new start after closing during a run" 'Program.ANewStartAfterClosingDuringARun*'
 phase "closing" 'Program.ClosingTheWindowEndsTheProgram'
 
+# The disk "running low" below a threshold above its size: started in the tray, it cleans once.
+settings='HKCU\Software\VB and VBA Program Settings\Marrowick\Vantrelle'
+wine reg add "$settings" /v LowSpaceGB /d 1000000 /f >/dev/null 2>&1
+wine reg add "$settings" /v Minimized /d On /f >/dev/null 2>&1
+start_program
+phase "low disk space" 'HiddenProgram.LowDiskSpace*'
+wine reg add "$settings" /v LowSpaceGB /d 0 /f >/dev/null 2>&1
+wine reg add "$settings" /v Minimized /d Off /f >/dev/null 2>&1
+
 wine reg add 'HKCU\Software\VB and VBA Program Settings\Marrowick\Vantrelle' /v 'Windows Temp' /d yes /f >/dev/null 2>&1
 start_program
 phase "a stored value that is no number" 'HiddenProgram.AStoredValueThatIsNoNumber*'

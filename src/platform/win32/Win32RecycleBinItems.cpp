@@ -143,7 +143,8 @@ bool Win32Storage::DeleteRecycledItem(const platform::RecycledItem& item, platfo
   IShellFolder2& folder = *bin->folder.Get();
   ForEachItem(*bin, [&](PCUITEMID_CHILD child) {
     if (NameOf(folder, child, SHGDN_INFOLDER | SHGDN_FORPARSING) != item.id) return true;
-    SHCreateItemWithParent(bin->location.Get(), nullptr, child, IID_PPV_ARGS(&target));
+    const Pidl absolute(ILCombine(bin->location.Get(), child));
+    if (absolute) SHCreateItemFromIDList(absolute.Get(), IID_PPV_ARGS(&target));
     return false;
   });
   if (!target) return false;

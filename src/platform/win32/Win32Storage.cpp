@@ -38,6 +38,8 @@ std::optional<std::string> Win32Storage::DownloadsFolder() { return KnownFolder(
 
 bool Win32Storage::MoveToRecycleBin(const std::string& path, platform::WindowHandle owner) {
   std::wstring from = Widen(path);
+  // A name that is not there would only bring up the shell's questions.
+  if (GetFileAttributesW(from.c_str()) == INVALID_FILE_ATTRIBUTES) return false;
   from.push_back(L'\0');  // the list of names ends with a second NUL
   SHFILEOPSTRUCTW operation{};
   operation.hwnd = reinterpret_cast<HWND>(owner);
