@@ -40,7 +40,7 @@ constexpr std::array kEntries = {
     Entry{"Check7", CheckBox, "Frame1", "Add your own folder to delete:", {240, 2460, 7330, 255}, 16, "unticked"},
     Entry{"Check2", CheckBox, "Frame1", "System Temp", {240, 2100, 7330, 255}, 15, "unticked"},
     Entry{"Check4", CheckBox, "Frame1", "User Temp (AppData)", {240, 650, 7330, 255}, 12, "unticked"},
-    Entry{"Check1", CheckBox, "Frame1", " Windows Temp", {240, 300, 4140, 255}, 6, "unticked"},
+    Entry{"Check1", CheckBox, "Frame1", " Windows Temp", {240, 300, 3900, 255}, 6, "unticked"},
     Entry{"Check5", CheckBox, "Frame1", "Recycle Bin", {240, 1215, 1680, 255}, 7, "unticked"},
     Entry{"Check6", CheckBox, "Frame1", "Recently Used Docs", {240, 1560, 7330, 255}, 8, "unticked"},
     Entry{"PushButton9", PushButton, "Frame1", "...", {7080, 2730, 600, 345}, 18, ""},
@@ -60,15 +60,15 @@ constexpr std::array kEntries = {
     Entry{"HistoryButton", PushButton, "", "History", {6360, 8910, 1560, 405}, 36, ""},
     // Beside the Windows Temp and Recycle Bin boxes, whose design widths end before them: Downloads
     // older than N days, the Recycle Bin only of old items. Below: the low-space run.
-    Entry{"DownloadsBox", CheckBox, "Frame1", "Downloads older than", {4440, 300, 2340, 255}, 37, "unticked"},
-    Entry{"DownloadsDays", TextBox, "Frame1", "", {6810, 255, 510, 345}, 38, ""},
-    Entry{"DownloadsUnit", Label, "Frame1", "days", {7350, 300, 420, 255}, 39, ""},
-    Entry{"RecycleBinDaysLabel", Label, "Frame1", "only items deleted more than", {1980, 1215, 3060, 255}, 40, ""},
-    Entry{"RecycleBinDays", TextBox, "Frame1", "", {5100, 1170, 510, 345}, 41, ""},
-    Entry{"RecycleBinDaysUnit", Label, "Frame1", "days ago", {5670, 1215, 900, 255}, 42, ""},
-    Entry{"LowSpaceLabel", Label, "", "Also clean when free space on C: falls below", {120, 9435, 4800, 255}, 43, ""},
-    Entry{"LowSpaceGB", TextBox, "", "", {4980, 9390, 900, 345}, 44, ""},
-    Entry{"LowSpaceUnit", Label, "", "GB", {5940, 9435, 420, 255}, 45, ""},
+    Entry{"DownloadsBox", CheckBox, "Frame1", "Downloads older than", {4200, 300, 2340, 255}, 37, "unticked"},
+    Entry{"DownloadsDays", TextBox, "Frame1", "", {6570, 255, 510, 345}, 38, ""},
+    Entry{"DownloadsUnit", Label, "Frame1", "days", {7140, 300, 540, 255}, 39, ""},
+    Entry{"RecycleBinDaysLabel", Label, "Frame1", "only items deleted more than", {1980, 1215, 2700, 255}, 40, ""},
+    Entry{"RecycleBinDays", TextBox, "Frame1", "", {4740, 1170, 510, 345}, 41, ""},
+    Entry{"RecycleBinDaysUnit", Label, "Frame1", "days ago", {5310, 1215, 900, 255}, 42, ""},
+    Entry{"LowSpaceLabel", Label, "", "Also clean when free space on C: falls below", {120, 9435, 4080, 255}, 43, ""},
+    Entry{"LowSpaceGB", TextBox, "", "", {4260, 9390, 900, 345}, 44, ""},
+    Entry{"LowSpaceUnit", Label, "", "GB", {5220, 9435, 420, 255}, 45, ""},
     Entry{"LowSpaceTimer", Timer, "", "", {2640, 9390, 0, 0}, kNoTab, "interval 60000, enabled"},
 };
 
