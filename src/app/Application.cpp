@@ -19,7 +19,8 @@ Application::Application(HINSTANCE instance)
                 .locale = &locale_,
                 .windowProcedures = &windowProcedures_,
                 .textFiles = &textFiles_,
-                .runLock = &runLock_},
+                .runLock = &runLock_,
+                .runningPrograms = &runningPrograms_},
       form_(platform_),
       window_(form_, *this, instance, IDI_VANTRELLE) {
   form_.SetWindowObserver(this);

@@ -14,6 +14,7 @@
 #include "platform/win32/Win32NotifyArea.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32RunLock.h"
+#include "platform/win32/Win32RunningPrograms.h"
 #include "platform/win32/Win32SettingsStore.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32TextFiles.h"
@@ -65,6 +66,7 @@ class Application : public win32::WindowEvents, public WindowObserver {
   win32::Win32SettingsStore settings_;
   win32::Win32TextFiles textFiles_;
   win32::Win32RunLock runLock_;
+  win32::Win32RunningPrograms runningPrograms_;
   win32::SingleInstance singleInstance_;
   win32::IconHandle trayPicture_;
   platform::Platform platform_;

@@ -15,7 +15,8 @@ CommandRunner::CommandRunner()
                 .events = &events_,
                 .locale = &locale_,
                 .textFiles = &textFiles_,
-                .runLock = &runLock_} {}
+                .runLock = &runLock_,
+                .runningPrograms = &runningPrograms_} {}
 
 int CommandRunner::Run(commandline::Command command) {
   const auto finished = commandline::Execute(command, platform_, VANTRELLE_VERSION_TEXT);

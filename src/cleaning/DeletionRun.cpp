@@ -1,10 +1,13 @@
 #include "cleaning/DeletionRun.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
 #include "base/ErrorReport.h"
 #include "base/Guard.h"
+#include "cleaning/Catalogue.h"
+#include "cleaning/CatalogueCleaner.h"
 #include "cleaning/FolderCheck.h"
 #include "cleaning/FolderEmptier.h"
 #include "cleaning/RunHost.h"
@@ -38,7 +41,8 @@ void MarkUnfinished(const Choices& choices, RunResult& result) {
   const bool chosen[] = {choices.windowsTemp, choices.recycleBin, choices.recentDocuments,
                          choices.userTemp,    choices.systemTemp, choices.ownFolder};
   for (auto& location : result.locations) {
-    if (chosen[static_cast<int>(location.location)] && location.outcome == Outcome::NotChosen) {
+    const bool wanted = location.location == Location::More || chosen[static_cast<int>(location.location)];
+    if (wanted && location.outcome == Outcome::NotChosen) {
       location.outcome = Outcome::Stopped;
     }
   }
@@ -99,6 +103,11 @@ RunResult DeletionRun::Run(const Choices& choices) {
   for (Location location : {Location::WindowsTemp, Location::RecycleBin, Location::RecentDocuments, Location::UserTemp,
                             Location::SystemTemp, Location::OwnFolder}) {
     result.locations.push_back({location, Outcome::NotChosen, {}});
+  }
+  for (const CatalogueRow& row : Catalogue()) {
+    if (std::find(choices.more.begin(), choices.more.end(), row.id) != choices.more.end()) {
+      result.locations.push_back({Location::More, Outcome::NotChosen, {}, std::string(row.id)});
+    }
   }
   // A step that fails before its outcome is known has shown its message: it counts as failed, which
   // each step records first.
@@ -173,6 +182,15 @@ RunResult DeletionRun::Run(const Choices& choices) {
     if (guard.Test(146, [&] { return emptyFolderLocation(Location::OwnFolder, true); })) {
       guard.Line(148, [&] { host_.ShowMessage(std::string(kErrorPrefix) + choices.ownFolderPath + "."); });
     }
+  }
+
+  // The further locations, each with its line in the report and never a message: a failure is told
+  // there.
+  for (auto& more : result.locations) {
+    if (more.location != Location::More || !goOn()) continue;
+    const CatalogueRow* row = FindCatalogueRow(more.moreId);
+    status(std::string(row->name));
+    more.outcome = CleanCatalogueRow(platform_, host_, *row, more.tally, age);
   }
 
   if (!goOn()) {

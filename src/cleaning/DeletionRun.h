@@ -28,13 +28,16 @@ struct Choices {
   bool systemTemp = false;
   bool ownFolder = false;
   std::string ownFolderPath = {};
-  // Files changed within this many hours before the run started stay in the four folder locations.
+  // The further locations chosen, by catalogue id; the run visits them in the catalogue's order.
+  std::vector<std::string> more = {};
+  // Files changed within this many hours before the run started stay in the folder locations.
   int keepRecentHours = 0;
   Trigger trigger = Trigger::Now;
 };
 
 // The locations in the order the run visits them.
-enum class Location { WindowsTemp, RecycleBin, RecentDocuments, UserTemp, SystemTemp, OwnFolder };
+// More: a further location of the catalogue, after the six.
+enum class Location { WindowsTemp, RecycleBin, RecentDocuments, UserTemp, SystemTemp, OwnFolder, More };
 
 enum class Outcome {
   NotChosen,
@@ -44,13 +47,15 @@ enum class Outcome {
   Refused,   // a folder that must not be emptied (a system or profile folder as the own folder, a
              // temporary folder whose name does not end in "temp"): the location's message was shown
   Stopped,   // chosen, but the program ended before the run was done with it
+  Skipped,   // a further location left whole while its program runs (counted as left)
 };
 
 struct LocationResult {
   Location location;
   Outcome outcome = Outcome::NotChosen;
-  Tally tally;  // what was deleted, and what stayed
-  // Its message was shown.
+  Tally tally;         // what was deleted, and what stayed
+  std::string moreId = {};  // the catalogue id of a further location
+  // Its message was shown (a further location shows none: its line says so).
   bool Failed() const { return outcome == Outcome::Failed || outcome == Outcome::Refused; }
 };
 
@@ -58,7 +63,7 @@ struct LocationResult {
 struct RunResult {
   Choices choices;  // what the run was asked to do, and by what
   LocalTime started;
-  std::vector<LocationResult> locations;  // all six, in the run's order
+  std::vector<LocationResult> locations;  // all six, then the chosen further ones, in the run's order
   const LocationResult& Of(Location location) const;
   // Some chosen location failed or was refused.
   bool AnyFailed() const;

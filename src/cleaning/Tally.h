@@ -15,6 +15,7 @@ enum class LeftReason {
   AccessDenied,  // deletion refused
   KeptAsRecent,  // changed within the hours the person keeps
   Link,          // a link that cannot be removed without reaching what it points to
+  ProgramRunning,  // a further location left whole while its program runs
 };
 
 struct LeftEntry {

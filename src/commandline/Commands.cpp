@@ -13,7 +13,7 @@ namespace {
 
 bool AnyChosen(const cleaning::Choices& choices) {
   return choices.windowsTemp || choices.recycleBin || choices.recentDocuments || choices.userTemp ||
-         choices.systemTemp || choices.ownFolder;
+         choices.systemTemp || choices.ownFolder || !choices.more.empty();
 }
 
 // The saved choices, for a run the command line started.

@@ -22,6 +22,7 @@ class EventPump;
 class WindowProcedures;
 class TextFiles;
 class RunLock;
+class RunningPrograms;
 
 struct Platform {
   SettingsStore* settings = nullptr;
@@ -39,6 +40,8 @@ struct Platform {
   TextFiles* textFiles = nullptr;
   // Without one, runs of this process are not kept apart from those of others.
   RunLock* runLock = nullptr;
+  // Without it, no program counts as running.
+  RunningPrograms* runningPrograms = nullptr;
 };
 
 }  // namespace vantrelle::platform

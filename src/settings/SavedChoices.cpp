@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "settings/KeepRecentHours.h"
+#include "settings/MoreLocations.h"
 #include "settings/Settings.h"
 
 namespace vantrelle::settings {
@@ -24,6 +25,11 @@ cleaning::Choices SavedChoices(const platform::Platform& platform) {
   choices.ownFolder = ticked(kUserFolder);
   choices.ownFolderPath = Get(store, kOwnFolderPath, DefaultValue(kOwnFolderPath, platform));
   choices.keepRecentHours = KeepRecentHours(*platform.locale, Get(store, kKeepRecentHours));
+  try {
+    choices.more = ChosenMore(store);
+  } catch (...) {
+    // A store that cannot be read chooses none of them, as a new installation.
+  }
   return choices;
 }
 

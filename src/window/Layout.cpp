@@ -58,6 +58,9 @@ constexpr std::array kEntries = {
     Entry{"KeepRecentUnit", Label, "", "hours", {3480, 8985, 555, 255}, 34, ""},
     Entry{"PreviewButton", PushButton, "", "Preview", {4680, 8910, 1560, 405}, 35, ""},
     Entry{"HistoryButton", PushButton, "", "History", {6360, 8910, 1560, 405}, 36, ""},
+    // The further locations: the dialog that chooses them and how many are chosen.
+    Entry{"MoreButton", PushButton, "", "More locations...", {120, 9390, 2640, 375}, 37, ""},
+    Entry{"MoreLine", Label, "", "More locations: 0 chosen", {2880, 9450, 5040, 255}, 38, ""},
 };
 
 }  // namespace
@@ -112,7 +115,7 @@ Control* ModelControl(MainForm& form, std::string_view name) {
       &form.recycleBinBox,   &form.recentDocsBox,   &form.browseButton,        &form.userTempLabel,
       &form.recentDocsLabel, &form.countdownTimer,  &form.scheduleSwitch,      &form.deleteNowButton,
       &form.lastRunLine,     &form.keepRecentLabel, &form.keepRecentBox,       &form.keepRecentUnitLabel,
-      &form.previewButton,   &form.historyButton,
+      &form.previewButton,   &form.historyButton,   &form.moreButton,          &form.moreLine,
   };
   for (Control* control : controls) {
     if (control->Name() == name) return control;

@@ -53,6 +53,7 @@ void MainForm::WireEvents() {
   keepRecentBox.OnLostFocus = [this] { KeepRecentBoxLeft(); };
   previewButton.OnClick = [this] { PreviewClicked(); };
   historyButton.OnClick = [this] { HistoryClicked(); };
+  moreButton.OnClick = [this] { MoreClicked(); };
   startWithWindowsBox.OnClick = [this] { StartWithWindowsBoxClicked(); };
   startInTrayBox.OnClick = [this] { StartInTrayBoxClicked(); };
   browseButton.OnClick = [this] { BrowseClicked(); };
@@ -62,7 +63,8 @@ void MainForm::WireEvents() {
   // The hand over the buttons and the Windows Temp box; the arrow again over the background,
   // the frames and a few boxes. Other controls leave the pointer as it is.
   for (Control* control : std::initializer_list<Control*>{&helpButton, &deleteNowButton, &scheduleSwitch, &browseButton,
-                                                          &windowsTempBox, &previewButton, &historyButton}) {
+                                                          &windowsTempBox, &previewButton, &historyButton,
+                                                          &moreButton}) {
     control->OnMouseMove = [this] { ShowHandPointer(); };
   }
   for (Control* control : std::initializer_list<Control*>{&locationsFrame, &statusFrame, &startupFrame, &scheduleFrame,

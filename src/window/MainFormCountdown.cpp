@@ -84,6 +84,7 @@ cleaning::Choices MainForm::CurrentChoices(cleaning::Trigger trigger) const {
   choices.ownFolder = ownFolderBox.Ticked();
   choices.ownFolderPath = ownFolderPathBox.Text();
   choices.keepRecentHours = KeepRecentHours();
+  choices.more = ChosenMoreLocations();
   choices.trigger = trigger;
   return choices;
 }

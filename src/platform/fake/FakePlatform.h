@@ -11,6 +11,7 @@
 #include "platform/fake/FakeNotifyArea.h"
 #include "platform/fake/FakeRegistry.h"
 #include "platform/fake/FakeRunLock.h"
+#include "platform/fake/FakeRunningPrograms.h"
 #include "platform/fake/FakeSettingsStore.h"
 #include "platform/fake/FakeShell.h"
 #include "platform/fake/FakeTextFiles.h"
@@ -34,6 +35,7 @@ struct FakePlatform {
     platform.files = &files;
     platform.textFiles = &textFiles;
     platform.runLock = &runLock;
+    platform.runningPrograms = &runningPrograms;
   }
   FakePlatform(const FakePlatform&) = delete;
   FakePlatform& operator=(const FakePlatform&) = delete;
@@ -52,6 +54,7 @@ struct FakePlatform {
   FakeFileSystem files;
   FakeTextFiles textFiles;
   FakeRunLock runLock;
+  FakeRunningPrograms runningPrograms;
   platform::Platform platform;
 };
 
