@@ -22,8 +22,10 @@ Application::Application(HINSTANCE instance)
                 .runLock = &runLock_,
                 .runningPrograms = &runningPrograms_},
       form_(platform_),
-      window_(form_, *this, instance, IDI_VANTRELLE) {
+      window_(form_, *this, instance, IDI_VANTRELLE),
+      moreDialog_(instance) {
   form_.SetWindowObserver(this);
+  form_.SetMoreLocationsDialog(&moreDialog_);
 }
 
 bool Application::Start() {

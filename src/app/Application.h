@@ -20,6 +20,7 @@
 #include "platform/win32/Win32TextFiles.h"
 #include "platform/win32/Win32WindowProcedures.h"
 #include "ui/win32/MainWindow.h"
+#include "ui/win32/MoreLocationsDialogView.h"
 #include "window/MainForm.h"
 
 namespace vantrelle::app {
@@ -72,6 +73,7 @@ class Application : public win32::WindowEvents, public WindowObserver {
   platform::Platform platform_;
   MainForm form_;
   win32::MainWindow window_;
+  win32::MoreLocationsDialogView moreDialog_;
   bool ended_ = false;
 };
 

@@ -53,7 +53,7 @@ enum class Outcome {
 struct LocationResult {
   Location location;
   Outcome outcome = Outcome::NotChosen;
-  Tally tally;         // what was deleted, and what stayed
+  Tally tally;              // what was deleted, and what stayed
   std::string moreId = {};  // the catalogue id of a further location
   // Its message was shown (a further location shows none: its line says so).
   bool Failed() const { return outcome == Outcome::Failed || outcome == Outcome::Refused; }

@@ -15,7 +15,7 @@ class RunHost;
 
 // Which entries directly inside the emptied folder may go; below them everything may.
 struct TopLevelNames {
-  std::string_view pattern;                     // "" lets every name go
+  std::string_view pattern;                        // "" lets every name go
   std::span<const std::string_view> neverTouched;  // names that stay whatever the pattern says
   bool Allow(std::string_view name) const;
 };

@@ -164,8 +164,7 @@ std::string PreviewText(const Locale& locale, const PreviewResult& result) {
     text += LocationName(location.location, result.choices, location.moreId) + ": ";
     if (location.location == Location::More && location.outcome != Outcome::Emptied) {
       if (location.outcome == Outcome::Skipped) text += figures(location.files, location.bytes) + "; ";
-      text += location.outcome == Outcome::Stopped ? "stopped"
-                                                   : FurtherOutcomeText(location.outcome, location.moreId);
+      text += location.outcome == Outcome::Stopped ? "stopped" : FurtherOutcomeText(location.outcome, location.moreId);
       text += "\n";
       continue;
     }

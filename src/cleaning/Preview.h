@@ -41,8 +41,7 @@ class Preview {
 
  private:
   class StatusHost;
-  void CountFolder(const std::string& path, const AgeRule& age, PreviewLocation& into,
-                   const TopLevelNames& names = {});
+  void CountFolder(const std::string& path, const AgeRule& age, PreviewLocation& into, const TopLevelNames& names = {});
 
   const platform::Platform& platform_;
   std::unique_ptr<StatusHost> host_;

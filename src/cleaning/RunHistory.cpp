@@ -26,22 +26,27 @@ std::string Stamp(const LocalTime& t) {
 
 std::string Figures(const Locale& locale, const Tally& tally) {
   return Counted(locale, tally.filesDeleted, "file", "files") + " deleted, " +
-         Counted(locale, tally.foldersRemoved, "folder", "folders") + " removed, " + ByteSizeText(locale, tally.bytesFreed) +
-         " freed, " + GroupedNumber(locale, tally.left.size()) + " left";
+         Counted(locale, tally.foldersRemoved, "folder", "folders") + " removed, " +
+         ByteSizeText(locale, tally.bytesFreed) + " freed, " + GroupedNumber(locale, tally.left.size()) + " left";
 }
 
 std::string LocationLine(const Locale& locale, const LocationResult& result, const Choices& choices) {
   std::string line = "  " + LocationName(result.location, choices, result.moreId) + ": ";
+  if (result.location == Location::More && result.outcome == Outcome::Skipped) {
+    return line + FurtherOutcomeText(result.outcome, result.moreId);  // the folder is listed as left
+  }
   if (result.location == Location::More && result.outcome != Outcome::Emptied) {
     line += FurtherOutcomeText(result.outcome, result.moreId);
-  } else switch (result.outcome) {
-    case Outcome::Emptied: return line + Figures(locale, result.tally);
-    case Outcome::NotFound: line += "no temporary folder found"; break;
-    case Outcome::Failed: line += "failed, its message was shown"; break;
-    case Outcome::Refused: line += RefusalText(result.location); break;
-    case Outcome::Stopped: line += "stopped, the program was closed"; break;
-    case Outcome::Skipped:
-    case Outcome::NotChosen: break;
+  } else {
+    switch (result.outcome) {
+      case Outcome::Emptied: return line + Figures(locale, result.tally);
+      case Outcome::NotFound: line += "no temporary folder found"; break;
+      case Outcome::Failed: line += "failed, its message was shown"; break;
+      case Outcome::Refused: line += RefusalText(result.location); break;
+      case Outcome::Stopped: line += "stopped, the program was closed"; break;
+      case Outcome::Skipped:
+      case Outcome::NotChosen: break;
+    }
   }
   const Tally& tally = result.tally;
   if (tally.filesDeleted || tally.foldersRemoved || tally.bytesFreed || !tally.left.empty()) {

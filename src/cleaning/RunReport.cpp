@@ -71,7 +71,8 @@ std::string FreedAndLeft(const Locale& locale, const RunResult& result) {
 std::string LastRunLine(const Locale& locale, const RunResult& result, bool historySaved) {
   std::string line = "Last run: " + conversions::ShortDateText(locale, result.started) + " " +
                      conversions::TimeText(locale, result.started) + ": " +
-                     Counted(locale, result.FilesDeleted(), "file", "files") + " deleted, " + FreedAndLeft(locale, result);
+                     Counted(locale, result.FilesDeleted(), "file", "files") + " deleted, " +
+                     FreedAndLeft(locale, result);
   if (!historySaved) line += " (history not saved)";
   return line;
 }

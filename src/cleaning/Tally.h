@@ -11,10 +11,10 @@
 namespace vantrelle::cleaning {
 
 enum class LeftReason {
-  InUse,         // held open by someone else
-  AccessDenied,  // deletion refused
-  KeptAsRecent,  // changed within the hours the person keeps
-  Link,          // a link that cannot be removed without reaching what it points to
+  InUse,           // held open by someone else
+  AccessDenied,    // deletion refused
+  KeptAsRecent,    // changed within the hours the person keeps
+  Link,            // a link that cannot be removed without reaching what it points to
   ProgramRunning,  // a further location left whole while its program runs
 };
 
