@@ -1,7 +1,6 @@
 // The further locations on the fakes: generated browser profiles and system caches, the rules that
 // leave a browser's cache whole while it runs, and their choices in the store and the window.
 #include <map>
-#include <regex>
 #include <set>
 
 #include "CleaningTest.h"
@@ -20,6 +19,10 @@ const std::vector<std::string> kAllRows = {"ChromeCache",  "EdgeCache",     "Bra
                                            "FirefoxCache", "InternetCache", "Thumbnails", "ErrorReports",
                                            "CrashDumps",   "ShaderCache"};
 
+constexpr const char* kChromium[] = {"Google\\Chrome\\User Data", "Microsoft\\Edge\\User Data",
+                                     "BraveSoftware\\Brave-Browser\\User Data", "Vivaldi\\User Data"};
+constexpr const char* kFirefoxProfiles[] = {"a1.default", "b2.work", "c3.other"};
+
 class Catalogue : public CleaningTest {
  protected:
   Catalogue() {
@@ -30,13 +33,30 @@ class Catalogue : public CleaningTest {
   // What the table promises may go, written out from the locations' description rather than read from
   // the catalogue: a path below the local folder that a run may delete.
   static bool Disposable(const std::string& below) {
-    static const std::regex disposable(
-        R"(((Google\\Chrome|Microsoft\\Edge|BraveSoftware\\Brave-Browser|Vivaldi)\\User Data\\)"
-        R"(((Default|Profile [12])\\(Cache|Code Cache|GPUCache)|ShaderCache|GrShaderCache|GraphiteDawnCache)|)"
-        R"(Mozilla\\Firefox\\Profiles\\[^\\]+\\(cache2|jumpListCache)|)"
-        R"(Microsoft\\Windows\\(INetCache|WER\\Report(Archive|Queue))|D3DSCache)\\.+|)"
-        R"(Microsoft\\Windows\\Explorer\\thumbcache_[^\\]*|CrashDumps\\[^\\]*\.dmp)");
-    return std::regex_match(below, disposable);
+    std::vector<std::string> folders = {"Microsoft\\Windows\\INetCache", "Microsoft\\Windows\\WER\\ReportArchive",
+                                        "Microsoft\\Windows\\WER\\ReportQueue", "D3DSCache"};
+    for (const char* base : kChromium) {
+      for (const char* shared : {"ShaderCache", "GrShaderCache", "GraphiteDawnCache"}) {
+        folders.push_back(std::string(base) + "\\" + shared);
+      }
+      for (const char* profile : {"Default", "Profile 1", "Profile 2"}) {
+        for (const char* cache : {"Cache", "Code Cache", "GPUCache"}) {
+          folders.push_back(std::string(base) + "\\" + profile + "\\" + cache);
+        }
+      }
+    }
+    for (const char* profile : kFirefoxProfiles) {
+      for (const char* cache : {"\\cache2", "\\jumpListCache"}) {
+        folders.push_back(std::string("Mozilla\\Firefox\\Profiles\\") + profile + cache);
+      }
+    }
+    for (const auto& folder : folders) {
+      if (GeneratedTree::IsBelow(below, folder)) return true;
+    }
+    const std::size_t slash = below.rfind('\\');
+    const std::string parent = slash == std::string::npos ? "" : below.substr(0, slash), name = below.substr(slash + 1);
+    return (parent == "Microsoft\\Windows\\Explorer" && name.starts_with("thumbcache_")) ||
+           (parent == "CrashDumps" && name.ends_with(".dmp"));
   }
 
   // Every entry below `folder` with its attributes and size, links not entered.
@@ -84,8 +104,7 @@ class Catalogue : public CleaningTest {
     Keep("C:\\Users\\bob\\Documents\\letter.doc");
     fakes.files.AddFile("C:\\Users\\bob\\Documents\\inside\\note.txt");
     const std::string local = std::string(kLocal) + "\\";
-    for (const char* base : {"Google\\Chrome\\User Data", "Microsoft\\Edge\\User Data",
-                             "BraveSoftware\\Brave-Browser\\User Data", "Vivaldi\\User Data"}) {
+    for (const char* base : kChromium) {
       const std::string root = local + base;
       for (const char* profile : {"Default", "Profile 1", "Profile 2"}) {
         const std::string folder = root + "\\" + profile;
@@ -104,7 +123,7 @@ class Catalogue : public CleaningTest {
       for (const char* cache : {"ShaderCache", "GrShaderCache", "GraphiteDawnCache"})
         FillCache(random, root + "\\" + cache);
     }
-    for (const char* profile : {"a1.default", "b2.work", "c3.other"}) {
+    for (const char* profile : kFirefoxProfiles) {
       const std::string folder = local + "Mozilla\\Firefox\\Profiles\\" + profile;
       FillCache(random, folder + "\\cache2");
       FillCache(random, folder + "\\jumpListCache");
