@@ -20,10 +20,13 @@ Application::Application(HINSTANCE instance)
                 .windowProcedures = &windowProcedures_,
                 .textFiles = &textFiles_,
                 .runLock = &runLock_,
-                .storage = &storage_},
+                .storage = &storage_,
+                .runningPrograms = &runningPrograms_},
       form_(platform_),
-      window_(form_, *this, instance, IDI_VANTRELLE) {
+      window_(form_, *this, instance, IDI_VANTRELLE),
+      moreDialog_(instance) {
   form_.SetWindowObserver(this);
+  form_.SetMoreLocationsDialog(&moreDialog_);
 }
 
 bool Application::Start() {

@@ -14,12 +14,14 @@
 #include "platform/win32/Win32NotifyArea.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32RunLock.h"
+#include "platform/win32/Win32RunningPrograms.h"
 #include "platform/win32/Win32SettingsStore.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32Storage.h"
 #include "platform/win32/Win32TextFiles.h"
 #include "platform/win32/Win32WindowProcedures.h"
 #include "ui/win32/MainWindow.h"
+#include "ui/win32/MoreLocationsDialogView.h"
 #include "window/MainForm.h"
 
 namespace vantrelle::app {
@@ -67,11 +69,13 @@ class Application : public win32::WindowEvents, public WindowObserver {
   win32::Win32TextFiles textFiles_;
   win32::Win32RunLock runLock_;
   win32::Win32Storage storage_;
+  win32::Win32RunningPrograms runningPrograms_;
   win32::SingleInstance singleInstance_;
   win32::IconHandle trayPicture_;
   platform::Platform platform_;
   MainForm form_;
   win32::MainWindow window_;
+  win32::MoreLocationsDialogView moreDialog_;
   bool ended_ = false;
 };
 

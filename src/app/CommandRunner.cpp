@@ -16,7 +16,8 @@ CommandRunner::CommandRunner()
                 .locale = &locale_,
                 .textFiles = &textFiles_,
                 .runLock = &runLock_,
-                .storage = &storage_} {}
+                .storage = &storage_,
+                .runningPrograms = &runningPrograms_} {}
 
 int CommandRunner::Run(commandline::Command command) {
   const auto finished = commandline::Execute(command, platform_, VANTRELLE_VERSION_TEXT);

@@ -9,6 +9,7 @@
 #include "platform/win32/Win32FileServices.h"
 #include "platform/win32/Win32Locale.h"
 #include "platform/win32/Win32RunLock.h"
+#include "platform/win32/Win32RunningPrograms.h"
 #include "platform/win32/Win32SettingsStore.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32Storage.h"
@@ -35,6 +36,7 @@ class CommandRunner {
   win32::Win32SettingsStore settings_;
   win32::Win32RunLock runLock_;
   win32::Win32Storage storage_;
+  win32::Win32RunningPrograms runningPrograms_;
   win32::Win32TextFiles textFiles_;
   platform::Platform platform_;
 };

@@ -42,4 +42,26 @@ std::string_view Right(std::string_view text, std::size_t count) {
   return count >= text.size() ? text : text.substr(text.size() - count);
 }
 
+bool MatchesNoCase(std::string_view name, std::string_view pattern) {
+  // Greedy with one point to go back to: the last "*" seen takes one more character on a mismatch.
+  std::size_t n = 0, p = 0, starAt = std::string_view::npos, resumeAt = 0;
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  while (n < name.size()) {
+    if (p < pattern.size() && (pattern[p] == '?' || lower(pattern[p]) == lower(name[n]))) {
+      ++n;
+      ++p;
+    } else if (p < pattern.size() && pattern[p] == '*') {
+      starAt = p++;
+      resumeAt = n;
+    } else if (starAt != std::string_view::npos) {
+      p = starAt + 1;
+      n = ++resumeAt;
+    } else {
+      return false;
+    }
+  }
+  while (p < pattern.size() && pattern[p] == '*') ++p;
+  return p == pattern.size();
+}
+
 }  // namespace vantrelle

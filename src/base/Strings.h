@@ -10,6 +10,9 @@ std::string ToLower(std::string_view text);
 std::string ToUpper(std::string_view text);
 bool EqualsNoCase(std::string_view a, std::string_view b);
 bool EndsWithNoCase(std::string_view text, std::string_view suffix);
+// A file name against a pattern where "*" stands for any run of characters and "?" for one, as the
+// system matches names ("thumbcache_*.db"), ignoring case.
+bool MatchesNoCase(std::string_view name, std::string_view pattern);
 // Blanks (spaces only) removed at both ends.
 std::string TrimSpaces(std::string_view text);
 // The last `count` characters (bytes), or the whole text when shorter.

@@ -1,10 +1,13 @@
 #include "cleaning/DeletionRun.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
 #include "base/ErrorReport.h"
 #include "base/Guard.h"
+#include "cleaning/Catalogue.h"
+#include "cleaning/CatalogueCleaner.h"
 #include "cleaning/FolderCheck.h"
 #include "cleaning/FolderEmptier.h"
 #include "cleaning/LongStanding.h"
@@ -40,7 +43,8 @@ void MarkUnfinished(const Choices& choices, RunResult& result) {
   const bool chosen[] = {choices.windowsTemp, choices.recycleBin, choices.recentDocuments, choices.userTemp,
                          choices.systemTemp,  choices.ownFolder,  choices.downloads};
   for (auto& location : result.locations) {
-    if (chosen[static_cast<int>(location.location)] && location.outcome == Outcome::NotChosen) {
+    const bool wanted = location.location == Location::More || chosen[static_cast<int>(location.location)];
+    if (wanted && location.outcome == Outcome::NotChosen) {
       location.outcome = Outcome::Stopped;
     }
   }
@@ -101,6 +105,11 @@ RunResult DeletionRun::Run(const Choices& choices) {
   for (Location location : {Location::WindowsTemp, Location::RecycleBin, Location::RecentDocuments, Location::UserTemp,
                             Location::SystemTemp, Location::OwnFolder, Location::Downloads}) {
     result.locations.push_back({location, Outcome::NotChosen, {}});
+  }
+  for (const CatalogueRow& row : Catalogue()) {
+    if (std::find(choices.more.begin(), choices.more.end(), row.id) != choices.more.end()) {
+      result.locations.push_back({Location::More, Outcome::NotChosen, {}, std::string(row.id)});
+    }
   }
   // A step that fails before its outcome is known has shown its message: it counts as failed, which
   // each step records first.
@@ -191,6 +200,15 @@ RunResult DeletionRun::Run(const Choices& choices) {
         })) {
       guard.Line(166, [&] { host_.ShowMessage(std::string(kErrorPrefix) + "Downloads."); });
     }
+  }
+
+  // The further locations, each with its line in the report and never a message: a failure is told
+  // there.
+  for (auto& more : result.locations) {
+    if (more.location != Location::More || !goOn()) continue;
+    const CatalogueRow* row = FindCatalogueRow(more.moreId);
+    status(std::string(row->name));
+    more.outcome = CleanCatalogueRow(platform_, host_, *row, more.tally, age);
   }
 
   if (!goOn()) {

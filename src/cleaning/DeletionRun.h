@@ -28,7 +28,9 @@ struct Choices {
   bool systemTemp = false;
   bool ownFolder = false;
   std::string ownFolderPath = {};
-  // Files changed within this many hours before the run started stay in the four folder locations.
+  // The further locations chosen, by catalogue id; the run visits them in the catalogue's order.
+  std::vector<std::string> more = {};
+  // Files changed within this many hours before the run started stay in the folder locations.
   int keepRecentHours = 0;
   Trigger trigger = Trigger::Now;
   // Only Recycle Bin items deleted more than this many days before the run started go; 0 empties it.
@@ -38,12 +40,14 @@ struct Choices {
   int downloadsDays = 30;
   // Some location is chosen.
   bool AnyLocation() const {
-    return windowsTemp || recycleBin || recentDocuments || userTemp || systemTemp || ownFolder || downloads;
+    return windowsTemp || recycleBin || recentDocuments || userTemp || systemTemp || ownFolder || downloads ||
+           !more.empty();
   }
 };
 
 // The locations in the order the run visits them.
-enum class Location { WindowsTemp, RecycleBin, RecentDocuments, UserTemp, SystemTemp, OwnFolder, Downloads };
+// More: a further location of the catalogue, after all the others.
+enum class Location { WindowsTemp, RecycleBin, RecentDocuments, UserTemp, SystemTemp, OwnFolder, Downloads, More };
 
 enum class Outcome {
   NotChosen,
@@ -53,13 +57,15 @@ enum class Outcome {
   Refused,   // a folder that must not be emptied (a system or profile folder as the own folder, a
              // temporary folder whose name does not end in "temp"): the location's message was shown
   Stopped,   // chosen, but the program ended before the run was done with it
+  Skipped,   // a further location left whole while its program runs (counted as left)
 };
 
 struct LocationResult {
   Location location;
   Outcome outcome = Outcome::NotChosen;
-  Tally tally;  // what was deleted, and what stayed
-  // Its message was shown.
+  Tally tally;              // what was deleted, and what stayed
+  std::string moreId = {};  // the catalogue id of a further location
+  // Its message was shown (a further location shows none: its line says so).
   bool Failed() const { return outcome == Outcome::Failed || outcome == Outcome::Refused; }
 };
 
@@ -67,7 +73,7 @@ struct LocationResult {
 struct RunResult {
   Choices choices;  // what the run was asked to do, and by what
   LocalTime started;
-  std::vector<LocationResult> locations;  // all of them, in the run's order
+  std::vector<LocationResult> locations;  // the fixed ones, then the chosen further ones, in the run's order
   const LocationResult& Of(Location location) const;
   // Some chosen location failed or was refused.
   bool AnyFailed() const;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Strings.h"
 #include "cleaning/RunHost.h"
 #include "cleaning/YieldPacer.h"
 #include "platform/FileServices.h"
@@ -34,8 +35,9 @@ bool ListedAsFolder(const DirectoryEntry& entry) {
 
 class FolderEmptier {
  public:
-  FolderEmptier(const platform::Platform& platform, RunHost& host, Tally& tally, const AgeRule& age)
-      : host_(host), files_(*platform.files), events_(platform, host), tally_(tally), age_(age) {}
+  FolderEmptier(const platform::Platform& platform, RunHost& host, Tally& tally, const AgeRule& age,
+                const TopLevelNames& names)
+      : host_(host), files_(*platform.files), events_(platform, host), tally_(tally), age_(age), names_(names) {}
 
   void Run(const std::string& path) {
     // Taken as it is: a name of its own may end in a blank.
@@ -130,6 +132,7 @@ class FolderEmptier {
     }
     // In the level's own buffer, which stays put when the stack of levels grows.
     const DirectoryEntry& entry = level.entries[--level.remaining];
+    if (stack_.size() == 1 && !names_.Allow(entry.name)) return;
     std::string path = level.path + entry.name;
     Status("Deleting for files (Windows Temp)..." + path);
     if (!Yield()) return;  // the entry stays untouched
@@ -174,16 +177,29 @@ class FolderEmptier {
   YieldPacer events_;
   Tally& tally_;
   const AgeRule& age_;
+  const TopLevelNames& names_;
   std::vector<Level> stack_;
   bool stopped_ = false;
 };
 
 }  // namespace
 
+bool TopLevelNames::Allow(std::string_view name) const {
+  for (std::string_view kept : neverTouched) {
+    if (MatchesNoCase(name, kept)) return false;
+  }
+  return pattern.empty() || MatchesNoCase(name, pattern);
+}
+
 void EmptyFolder(const platform::Platform& platform, RunHost& host, const std::string& path, Tally& tally,
                  const AgeRule& age) {
+  EmptyFolder(platform, host, path, tally, age, TopLevelNames{});
+}
+
+void EmptyFolder(const platform::Platform& platform, RunHost& host, const std::string& path, Tally& tally,
+                 const AgeRule& age, const TopLevelNames& names) {
   try {
-    FolderEmptier(platform, host, tally, age).Run(path);
+    FolderEmptier(platform, host, tally, age, names).Run(path);
   } catch (...) {
     // Emptying is best effort: whatever could not be deleted stays, and the caller goes on.
   }

@@ -1,5 +1,7 @@
 #pragma once
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "cleaning/Tally.h"
 
@@ -11,6 +13,13 @@ namespace vantrelle::cleaning {
 
 class RunHost;
 
+// Which entries directly inside the emptied folder may go; below them everything may.
+struct TopLevelNames {
+  std::string_view pattern;                        // "" lets every name go
+  std::span<const std::string_view> neverTouched;  // names that stay whatever the pattern says
+  bool Allow(std::string_view name) const;
+};
+
 // Deletes everything inside a folder (read-only, hidden and system entries included); the folder
 // itself stays. `path` names it exactly, with or without a trailing backslash. Links inside are never
 // followed: at most the link itself goes. Entries the age rule keeps, and entries that cannot be
@@ -18,5 +27,9 @@ class RunHost;
 // `tally`. Writes its progress to the host's status line and yields as it goes.
 void EmptyFolder(const platform::Platform& platform, RunHost& host, const std::string& path, Tally& tally,
                  const AgeRule& age = {});
+// The same, passing over (neither deleting nor counting) the entries directly inside that `names`
+// does not allow.
+void EmptyFolder(const platform::Platform& platform, RunHost& host, const std::string& path, Tally& tally,
+                 const AgeRule& age, const TopLevelNames& names);
 
 }  // namespace vantrelle::cleaning

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "base/SizeText.h"
+#include "cleaning/Catalogue.h"
+#include "cleaning/CatalogueCleaner.h"
 #include "cleaning/FolderCheck.h"
 #include "cleaning/LongStanding.h"
 #include "cleaning/Paths.h"
@@ -61,10 +63,12 @@ std::uint64_t PreviewResult::Bytes() const {
 
 // Counts the files the emptying would delete: every file below the folder that the age rule does not
 // keep. Links are neither counted nor entered. Nothing is deleted, so a plain listing will do.
-void Preview::CountFolder(const std::string& path, const AgeRule& age, PreviewLocation& into) {
+void Preview::CountFolder(const std::string& path, const AgeRule& age, PreviewLocation& into,
+                          const TopLevelNames& names) {
   auto& files = *platform_.files;
   YieldPacer events(platform_, *host_);
-  std::vector<std::string> pending{RemoveTrailingChar(path, '\\')};
+  const std::string top = RemoveTrailingChar(path, '\\');
+  std::vector<std::string> pending{top};
   while (!pending.empty() && !host_->StopRequested()) {
     const std::string folder = std::move(pending.back());
     pending.pop_back();
@@ -72,6 +76,7 @@ void Preview::CountFolder(const std::string& path, const AgeRule& age, PreviewLo
     for (const auto& entry : files.List(folder)) {
       if (!events.DoEvents()) return;
       if (platform::IsLinkAttributes(entry.attributes)) continue;
+      if (folder == top && !names.Allow(entry.name)) continue;
       if ((entry.attributes & platform::attribute::kDirectory) != 0) {
         pending.push_back(folder + "\\" + entry.name);
       } else if (!age.Keeps(entry.created, entry.written)) {
@@ -88,11 +93,12 @@ PreviewResult Preview::Walk(const Choices& choices) {
   const std::optional<platform::FileTime> now =
       platform_.clock ? std::optional(platform_.clock->FileTimeNow()) : std::nullopt;
   const AgeRule age = AgeRule::KeepingHours(now, choices.keepRecentHours);
-  const auto walk = [&](Location location, auto&& count) {
+  const auto walk = [&](Location location, auto&& count, std::string_view moreId = {}) {
     PreviewLocation& into = result.locations.emplace_back(PreviewLocation{location});
+    into.moreId = moreId;
     // Once the program is ending, no location is walked further.
     if (!host_->StopRequested()) {
-      host_->ShowStatus(LocationName(location, choices));
+      host_->ShowStatus(LocationName(location, choices, moreId));
       try {
         into.outcome = count(into);
       } catch (...) {
@@ -149,16 +155,37 @@ PreviewResult Preview::Walk(const Choices& choices) {
       return found ? Outcome::Emptied : Outcome::Failed;
     });
   }
+  for (const CatalogueRow& row : Catalogue()) {
+    if (std::find(choices.more.begin(), choices.more.end(), row.id) == choices.more.end()) continue;
+    walk(
+        Location::More,
+        [&](PreviewLocation& into) {
+          const std::string folder = RowFolder(platform_, row);
+          if (folder.empty()) return Outcome::NotFound;
+          for (const CatalogueFolder& target : TargetFolders(platform_, row, folder)) {
+            CountFolder(target.path, age, into, TopLevelNames{target.pattern, row.neverTouched});
+          }
+          // Counted all the same: what a run would find once the program has ended.
+          return ProgramRuns(platform_, row, folder) ? Outcome::Skipped : Outcome::Emptied;
+        },
+        row.id);
+  }
   return result;
 }
 
 std::string PreviewText(const Locale& locale, const PreviewResult& result) {
   const auto figures = [&](std::uint64_t files, std::uint64_t bytes) {
-    return GroupedNumber(locale, files) + " files, " + ByteSizeText(locale, bytes);
+    return Counted(locale, files, "file", "files") + ", " + ByteSizeText(locale, bytes);
   };
   std::string text;
   for (const auto& location : result.locations) {
-    text += LocationName(location.location, result.choices) + ": ";
+    text += LocationName(location.location, result.choices, location.moreId) + ": ";
+    if (location.location == Location::More && location.outcome != Outcome::Emptied) {
+      if (location.outcome == Outcome::Skipped) text += figures(location.files, location.bytes) + "; ";
+      text += location.outcome == Outcome::Stopped ? "stopped" : FurtherOutcomeText(location.outcome, location.moreId);
+      text += "\n";
+      continue;
+    }
     switch (location.outcome) {
       case Outcome::Emptied:
         text += location.location == Location::Downloads ? MovedToRecycleBin(locale, location.files, location.bytes)

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cleaning/DeletionRun.h"
+#include "cleaning/FolderEmptier.h"
 
 namespace vantrelle {
 class Locale;
@@ -19,6 +20,7 @@ struct PreviewLocation {
   Outcome outcome = Outcome::NotChosen;  // Emptied: walked (nothing is emptied)
   std::uint64_t files = 0;
   std::uint64_t bytes = 0;
+  std::string moreId = {};  // the catalogue id of a further location
 };
 
 struct PreviewResult {
@@ -39,13 +41,14 @@ class Preview {
 
  private:
   class StatusHost;
-  void CountFolder(const std::string& path, const AgeRule& age, PreviewLocation& into);
+  void CountFolder(const std::string& path, const AgeRule& age, PreviewLocation& into, const TopLevelNames& names = {});
 
   const platform::Platform& platform_;
   std::unique_ptr<StatusHost> host_;
 };
 
-// A line per location ("Windows Temp: 1,234 files, 1.50 MB") and the total.
+// A line per location ("Windows Temp: 1,234 files, 1.50 MB", "Recycle Bin: 1 file, 10 bytes") and the
+// total.
 std::string PreviewText(const Locale& locale, const PreviewResult& result);
 
 }  // namespace vantrelle::cleaning

@@ -25,25 +25,33 @@ std::string Stamp(const LocalTime& t) {
 }
 
 std::string Figures(const Locale& locale, const Tally& tally) {
-  return GroupedNumber(locale, tally.filesDeleted) + " files deleted, " + GroupedNumber(locale, tally.foldersRemoved) +
-         " folders removed, " + ByteSizeText(locale, tally.bytesFreed) + " freed, " +
-         GroupedNumber(locale, tally.left.size()) + " left";
+  return Counted(locale, tally.filesDeleted, "file", "files") + " deleted, " +
+         Counted(locale, tally.foldersRemoved, "folder", "folders") + " removed, " +
+         ByteSizeText(locale, tally.bytesFreed) + " freed, " + GroupedNumber(locale, tally.left.size()) + " left";
 }
 
 std::string LocationLine(const Locale& locale, const LocationResult& result, const Choices& choices) {
-  std::string line = "  " + LocationName(result.location, choices) + ": ";
-  switch (result.outcome) {
-    case Outcome::Emptied:
-      if (result.location == Location::Downloads) {
-        return line + MovedToRecycleBin(locale, result.tally.filesMoved, result.tally.bytesMoved) + ", " +
-               GroupedNumber(locale, result.tally.left.size()) + " left";
-      }
-      return line + Figures(locale, result.tally);
-    case Outcome::NotFound: line += "no temporary folder found"; break;
-    case Outcome::Failed: line += "failed, its message was shown"; break;
-    case Outcome::Refused: line += RefusalText(result.location); break;
-    case Outcome::Stopped: line += "stopped, the program was closed"; break;
-    case Outcome::NotChosen: break;
+  std::string line = "  " + LocationName(result.location, choices, result.moreId) + ": ";
+  if (result.location == Location::More && result.outcome == Outcome::Skipped) {
+    return line + FurtherOutcomeText(result.outcome, result.moreId);  // the folder is listed as left
+  }
+  if (result.location == Location::More && result.outcome != Outcome::Emptied) {
+    line += FurtherOutcomeText(result.outcome, result.moreId);
+  } else {
+    switch (result.outcome) {
+      case Outcome::Emptied:
+        if (result.location == Location::Downloads) {
+          return line + MovedToRecycleBin(locale, result.tally.filesMoved, result.tally.bytesMoved) + ", " +
+                 GroupedNumber(locale, result.tally.left.size()) + " left";
+        }
+        return line + Figures(locale, result.tally);
+      case Outcome::NotFound: line += "no temporary folder found"; break;
+      case Outcome::Failed: line += "failed, its message was shown"; break;
+      case Outcome::Refused: line += RefusalText(result.location); break;
+      case Outcome::Stopped: line += "stopped, the program was closed"; break;
+      case Outcome::Skipped:
+      case Outcome::NotChosen: break;
+    }
   }
   const Tally& tally = result.tally;
   if (tally.filesDeleted || tally.foldersRemoved || tally.bytesFreed || !tally.left.empty()) {

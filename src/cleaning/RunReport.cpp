@@ -2,10 +2,11 @@
 
 #include "base/Conversions.h"
 #include "base/SizeText.h"
+#include "cleaning/Catalogue.h"
 
 namespace vantrelle::cleaning {
 
-std::string LocationName(Location location, const Choices& choices) {
+std::string LocationName(Location location, const Choices& choices, std::string_view moreId) {
   switch (location) {
     case Location::WindowsTemp: return "Windows Temp";
     case Location::RecycleBin: return "Recycle Bin";
@@ -14,8 +15,29 @@ std::string LocationName(Location location, const Choices& choices) {
     case Location::SystemTemp: return "System Temp";
     case Location::OwnFolder: return "Own folder (" + choices.ownFolderPath + ")";
     case Location::Downloads: return "Downloads older than " + std::to_string(choices.downloadsDays) + " days";
+    case Location::More: {
+      const CatalogueRow* row = FindCatalogueRow(moreId);
+      return row ? std::string(row->name) : std::string(moreId);
+    }
   }
   return {};
+}
+
+std::string Counted(const Locale& locale, std::uint64_t count, std::string_view singular, std::string_view plural) {
+  return GroupedNumber(locale, count) + " " + std::string(count == 1 ? singular : plural);
+}
+
+std::string FurtherOutcomeText(Outcome outcome, std::string_view moreId) {
+  switch (outcome) {
+    case Outcome::NotFound: return "nothing found";
+    case Outcome::Failed: return "failed";
+    case Outcome::Skipped: {
+      const CatalogueRow* row = FindCatalogueRow(moreId);
+      return "skipped, " + std::string(row ? row->program : moreId) + " is running";
+    }
+    case Outcome::Stopped: return "stopped, the program was closed";
+    default: return {};
+  }
 }
 
 std::string ReasonText(LeftReason reason) {
@@ -26,6 +48,7 @@ std::string ReasonText(LeftReason reason) {
     case LeftReason::Link: return "a link left alone";
     case LeftReason::DeletedRecently: return "deleted recently";
     case LeftReason::NoDateDeleted: return "no readable date deleted";
+    case LeftReason::ProgramRunning: return "its program is running";
   }
   return {};
 }
@@ -46,7 +69,7 @@ std::string RefusalText(Location location) {
 }
 
 std::string MovedToRecycleBin(const Locale& locale, std::uint64_t files, std::uint64_t bytes) {
-  return GroupedNumber(locale, files) + " files moved to the Recycle Bin, " + ByteSizeText(locale, bytes);
+  return Counted(locale, files, "file", "files") + " moved to the Recycle Bin, " + ByteSizeText(locale, bytes);
 }
 
 std::string FreedAndLeft(const Locale& locale, const RunResult& result) {
@@ -56,7 +79,8 @@ std::string FreedAndLeft(const Locale& locale, const RunResult& result) {
 std::string LastRunLine(const Locale& locale, const RunResult& result, bool historySaved) {
   std::string line = "Last run: " + conversions::ShortDateText(locale, result.started) + " " +
                      conversions::TimeText(locale, result.started) + ": " +
-                     GroupedNumber(locale, result.FilesDeleted()) + " files deleted, " + FreedAndLeft(locale, result);
+                     Counted(locale, result.FilesDeleted(), "file", "files") + " deleted, " +
+                     FreedAndLeft(locale, result);
   if (!historySaved) line += " (history not saved)";
   return line;
 }

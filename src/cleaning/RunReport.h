@@ -3,6 +3,7 @@
 // and the preview share. Plain functions of the report and the person's regional settings.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "cleaning/DeletionRun.h"
 
@@ -12,8 +13,14 @@ class Locale;
 
 namespace vantrelle::cleaning {
 
-// "Windows Temp", ..., "Own folder (C:\Work)".
-std::string LocationName(Location location, const Choices& choices);
+// "Windows Temp", ..., "Own folder (C:\Work)"; a further location by its catalogue name ("Chrome
+// cache"), given its id.
+std::string LocationName(Location location, const Choices& choices, std::string_view moreId = {});
+// "1 file", "2 files", with the locale's grouping: `singular` for exactly one, else `plural`.
+std::string Counted(const Locale& locale, std::uint64_t count, std::string_view singular, std::string_view plural);
+// What a further location's line says when it was not emptied: "nothing found", "skipped, Chrome is
+// running", "failed"; "" when it was emptied or not chosen.
+std::string FurtherOutcomeText(Outcome outcome, std::string_view moreId);
 // "in use", "access denied", "kept as recent", "a link left alone".
 std::string ReasonText(LeftReason reason);
 // "Now", "Schedule", "Command line".

@@ -17,6 +17,7 @@ enum class LeftReason {
   Link,             // a link that cannot be removed without reaching what it points to
   DeletedRecently,  // a Recycle Bin item deleted within the days the person keeps
   NoDateDeleted,    // a Recycle Bin item whose date deleted cannot be read
+  ProgramRunning,   // a further location left whole while its program runs
 };
 
 struct LeftEntry {

@@ -60,7 +60,8 @@ std::string UsageText(std::string_view programVersion) {
       "\n"
       "Exit codes of /clean:\n"
       "  0  every chosen location was emptied and nothing was left\n"
-      "  1  the run finished, but entries were left (in use, access denied, kept as recent)\n"
+      "  1  the run finished, but entries were left (in use, access denied, kept as recent,\n"
+      "     a browser's cache left whole while the browser runs)\n"
       "  2  a location failed, no location is ticked, or another run kept this one waiting\n"
       "     for 10 minutes\n"
       "  3  the command line was not understood\n";

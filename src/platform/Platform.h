@@ -23,6 +23,7 @@ class WindowProcedures;
 class TextFiles;
 class RunLock;
 class Storage;
+class RunningPrograms;
 
 struct Platform {
   SettingsStore* settings = nullptr;
@@ -42,6 +43,8 @@ struct Platform {
   RunLock* runLock = nullptr;
   // Free space, the Downloads folder and the Recycle Bin item by item.
   Storage* storage = nullptr;
+  // Without it, no program counts as running.
+  RunningPrograms* runningPrograms = nullptr;
 };
 
 }  // namespace vantrelle::platform

@@ -8,6 +8,9 @@ namespace vantrelle::platform {
 // A window as the platform knows it; 0 is none.
 using WindowHandle = std::uintptr_t;
 
+// The person's own folders the system names, wherever they have been moved.
+enum class KnownFolder { LocalAppData, RoamingAppData };
+
 // The Windows shell: Recycle Bin, recent documents, special folders, the folder-browse dialog and
 // starting a command line.
 class Shell {
@@ -32,6 +35,9 @@ class Shell {
   // The file-system path of a special folder (shell folder identifier, e.g. 8 for recent
   // documents), or nothing when the shell cannot resolve it.
   virtual std::optional<std::string> SpecialFolderPath(int folderId) = 0;
+  // The path of a known folder as the shell resolves it for this user (no environment string is
+  // read), or nothing when the shell cannot name it.
+  virtual std::optional<std::string> KnownFolderPath(KnownFolder folder) = 0;
 
   // --- dialogs and launching ---
   // The folder-browse dialog, only file-system folders confirmable, opening at `startFolder` when

@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "settings/KeepRecentHours.h"
+#include "settings/MoreLocations.h"
 #include "settings/Settings.h"
 #include "settings/StorageOptions.h"
 
@@ -28,6 +29,11 @@ cleaning::Choices SavedChoices(const platform::Platform& platform) {
   choices.recycleBinDays = RecycleBinDays(*platform.locale, Get(store, kRecycleBinDays));
   choices.downloads = ticked(kDownloads);
   choices.downloadsDays = DownloadsDays(*platform.locale, Get(store, kDownloadsDays));
+  try {
+    choices.more = ChosenMore(store);
+  } catch (...) {
+    // A store that cannot be read chooses none of them, as a new installation.
+  }
   return choices;
 }
 

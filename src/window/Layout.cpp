@@ -38,7 +38,7 @@ constexpr std::array kEntries = {
     Entry{"Frame1", Frame, "", "Which temporary files would you like to delete?", {120, 3300, 7800, 3165}, 9, ""},
     Entry{"Text1", TextBox, "Frame1", "", {480, 2730, 6510, 345}, 17, ""},
     Entry{"Check7", CheckBox, "Frame1", "Add your own folder to delete:", {240, 2460, 7330, 255}, 16, "unticked"},
-    Entry{"Check2", CheckBox, "Frame1", "System Temp", {240, 2100, 7330, 255}, 15, "unticked"},
+    Entry{"Check2", CheckBox, "Frame1", "System Temp", {240, 2100, 1500, 255}, 15, "unticked"},
     Entry{"Check4", CheckBox, "Frame1", "User Temp (AppData)", {240, 650, 7330, 255}, 12, "unticked"},
     Entry{"Check1", CheckBox, "Frame1", " Windows Temp", {240, 300, 3900, 255}, 6, "unticked"},
     Entry{"Check5", CheckBox, "Frame1", "Recycle Bin", {240, 1215, 1680, 255}, 7, "unticked"},
@@ -70,6 +70,10 @@ constexpr std::array kEntries = {
     Entry{"LowSpaceGB", TextBox, "", "", {4260, 9390, 900, 345}, 44, ""},
     Entry{"LowSpaceUnit", Label, "", "GB", {5220, 9435, 420, 255}, 45, ""},
     Entry{"LowSpaceTimer", Timer, "", "", {2640, 9390, 0, 0}, kNoTab, "interval 60000, enabled"},
+    // Beside the System Temp box, whose design width ends before them: the further locations' dialog
+    // and how many are chosen.
+    Entry{"MoreButton", PushButton, "Frame1", "More locations...", {1800, 2070, 2100, 345}, 46, ""},
+    Entry{"MoreLine", Label, "Frame1", "More locations: 0 chosen", {4020, 2115, 3660, 225}, 47, ""},
 };
 
 }  // namespace
@@ -124,7 +128,7 @@ Control* ModelControl(MainForm& form, std::string_view name) {
       &form.recycleBinBox,   &form.recentDocsBox,   &form.browseButton,        &form.userTempLabel,
       &form.recentDocsLabel, &form.countdownTimer,  &form.scheduleSwitch,      &form.deleteNowButton,
       &form.lastRunLine,     &form.keepRecentLabel, &form.keepRecentBox,       &form.keepRecentUnitLabel,
-      &form.previewButton,   &form.historyButton,
+      &form.previewButton,   &form.historyButton,   &form.moreButton,          &form.moreLine,
   };
   for (Control* control : controls) {
     if (control->Name() == name) return control;

@@ -57,6 +57,7 @@ void MainForm::WireEvents() {
   previewButton.OnClick = [this] { PreviewClicked(); };
   historyButton.OnClick = [this] { HistoryClicked(); };
   WireStorageOptions();
+  moreButton.OnClick = [this] { MoreClicked(); };
   startWithWindowsBox.OnClick = [this] { StartWithWindowsBoxClicked(); };
   startInTrayBox.OnClick = [this] { StartInTrayBoxClicked(); };
   browseButton.OnClick = [this] { BrowseClicked(); };
@@ -65,8 +66,9 @@ void MainForm::WireEvents() {
   trayIcon.OnMouseUp = [this](std::int16_t button, std::int32_t id) { TrayIconMouseUp(button, id); };
   // The hand over the buttons and the Windows Temp box; the arrow again over the background,
   // the frames and a few boxes. Other controls leave the pointer as it is.
-  for (Control* control : std::initializer_list<Control*>{&helpButton, &deleteNowButton, &scheduleSwitch, &browseButton,
-                                                          &windowsTempBox, &previewButton, &historyButton}) {
+  for (Control* control :
+       std::initializer_list<Control*>{&helpButton, &deleteNowButton, &scheduleSwitch, &browseButton, &windowsTempBox,
+                                       &previewButton, &historyButton, &moreButton}) {
     control->OnMouseMove = [this] { ShowHandPointer(); };
   }
   for (Control* control : std::initializer_list<Control*>{&locationsFrame, &statusFrame, &startupFrame, &scheduleFrame,

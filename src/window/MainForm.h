@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "desktop/TrayIcon.h"
 #include "platform/Platform.h"
@@ -12,6 +13,7 @@
 #include "schedule/LowSpaceTrigger.h"
 #include "window/Controls.h"
 #include "window/ErrorReportBox.h"
+#include "window/MoreLocationsChoice.h"
 
 namespace vantrelle::cleaning {
 struct Choices;
@@ -76,6 +78,8 @@ class MainForm {
   // The window was minimised to the tray and has not been brought back.
   bool hiddenInTray = false;
   void SetWindowObserver(WindowObserver* observer) { windowObserver_ = observer; }
+  // The view's "More locations..." dialog; without one the button does nothing.
+  void SetMoreLocationsDialog(MoreLocationsDialog* dialog) { moreDialog_ = dialog; }
   // Tells the view that the window-level fields above changed.
   void WindowChanged();
 
@@ -133,6 +137,8 @@ class MainForm {
   Label lowSpaceUnitLabel{"LowSpaceUnit", "GB"};
   // Reads the free space once a minute, whether the schedule is on or off.
   Timer lowSpaceTimer{"LowSpaceTimer"};
+  PushButton moreButton{"MoreButton", "More locations..."};
+  Label moreLine{"MoreLine", "More locations: 0 chosen"};
   desktop::TrayIcon trayIcon{platform_};
 
   // The count towards the next scheduled run.
@@ -215,6 +221,12 @@ class MainForm {
   void WireStorageOptions();
   void LoadStorageOptions();
   void LowSpaceTimerTicked();
+  // The further locations: the dialog, the line that counts them, what the last preview or run found.
+  void MoreClicked();
+  void ShowMoreChosen();
+  // As stored: the store is where each choice goes the moment it is made.
+  std::vector<std::string> ChosenMoreLocations() const;
+  void RememberFound(const cleaning::RunResult& result);
 
   // The locations and the start-up options.
   void SaveTick(const settings::Key& key, const CheckBox& box);
@@ -224,6 +236,8 @@ class MainForm {
   void HelpClicked();
 
   WindowObserver* windowObserver_ = nullptr;
+  MoreLocationsDialog* moreDialog_ = nullptr;
+  FoundSizes moreFound_;
   ErrorReportBox errorReport_;
   schedule::Countdown countdown_;
   // A number box changed since the interval was last computed.

@@ -88,6 +88,7 @@ cleaning::Choices MainForm::CurrentChoices(cleaning::Trigger trigger) const {
   choices.recycleBinDays = settings::RecycleBinDays(*platform_.locale, recycleBinDaysBox.Text());
   choices.downloads = downloadsBox.Ticked();
   choices.downloadsDays = settings::DownloadsDays(*platform_.locale, downloadsDaysBox.Text());
+  choices.more = ChosenMoreLocations();
   choices.trigger = trigger;
   return choices;
 }

@@ -45,6 +45,7 @@ void MainForm::KeepRecentBoxLeft() {
 
 void MainForm::ReportRun(const cleaning::RunResult& result) {
   lastRunLine.SetCaption(settings::RecordRun(platform_, result).lastRunLine);
+  RememberFound(result);
   // A run the closing stopped shows nothing more.
   const bool unattended = result.choices.trigger == cleaning::Trigger::Schedule ||
                           result.choices.trigger == cleaning::Trigger::LowDiskSpace;
@@ -61,6 +62,9 @@ void MainForm::PreviewClicked() {
   const cleaning::PreviewResult result =
       cleaning::Preview(platform_, host).Walk(CurrentChoices(cleaning::Trigger::Now));
   if (endRequested) return;  // the window closed during the walk: nothing more is shown
+  for (const auto& location : result.locations) {
+    if (location.location == cleaning::Location::More) moreFound_[location.moreId] = location.bytes;
+  }
   MsgBox(cleaning::PreviewText(*platform_.locale, result));
 }
 

@@ -117,6 +117,7 @@ void MainForm::Load() {
   guard.Line(212, [&] { keepRecentBox.SetText(settings::Get(store, settings::kKeepRecentHours)); });
   guard.Line(214, [&] { lastRunLine.SetCaption(settings::Get(store, settings::kLastRunSummary)); });
   guard.Line(216, [&] { LoadStorageOptions(); });
+  guard.Line(218, [&] { ShowMoreChosen(); });
 }
 
 }  // namespace vantrelle

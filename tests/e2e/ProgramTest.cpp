@@ -1,6 +1,7 @@
 // The real program under Wine's virtual desktop, driven from outside. tests/e2e/e2e.sh starts it,
 // runs these suites one at a time and takes the screenshots between them.
 #include <windows.h>
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -142,6 +143,12 @@ TEST_F(Program, ShowsItsWindowAsDesigned) {
   gui.cbSize = sizeof gui;
   GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &gui);
   EXPECT_EQ(gui.hwndFocus, Control("Check3")) << "the keyboard starts at the first box of the tab order";
+  // The whole window, frame and caption too, fits above the taskbar of the desktop it is shown on.
+  RECT desktop{};
+  GetWindowRect(GetDesktopWindow(), &desktop);
+  if (HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr)) GetWindowRect(taskbar, &desktop);
+  EXPECT_LE(OnScreen(main).bottom - OnScreen(main).top, desktop.top > 0 ? desktop.top : desktop.bottom)
+      << "taller than the room above the taskbar";
 
   RecordWindowPlace(main);
 }
@@ -370,6 +377,61 @@ TEST_F(Program, DeleteNowEmptiesTheTickedFoldersAndKeepsThem) {
   EXPECT_NE(text.find("  Own folder (C:\\e2e\\own): "), std::string::npos) << text;
   // A later start must not run over these folders again on its own.
   for (std::string_view name : {"Check2", "Check4", "Check7"}) Toggle(name, false);
+}
+
+// The "More locations..." dialog, left open for e2e.sh's picture.
+TEST_F(Program, MoreLocationsDialogOpens) {
+  ClickOn(Control("MoreButton"));
+  HWND dialog = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (dialog = FindDialogOf(main)) != nullptr; }, 10000));
+  EXPECT_NE(DialogText(dialog).find(L"More locations"), std::wstring::npos) << win32::Narrow(DialogText(dialog));
+  HWND list = GetDlgItem(dialog, 101);
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 10);
+  RecordWindowPlace(dialog);
+}
+
+TEST_F(Program, MoreLocationsDialogClosesWithEscape) {
+  HWND dialog = FindDialogOf(main);
+  ASSERT_NE(dialog, nullptr);
+  PostMessageW(GetDlgItem(dialog, 101), WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+}
+
+// Two locations ticked with the keyboard in the open dialog, stored at once, then cleaned by delete now.
+TEST_F(Program, TwoMoreLocationsChosenInTheDialogAreCleaned) {
+  const std::filesystem::path local = EnvironmentPath(L"LOCALAPPDATA");
+  WriteFile(local / L"CrashDumps" / L"e2e.exe.1.dmp");
+  WriteFile(local / L"CrashDumps" / L"kept.txt");
+  WriteFile(local / L"D3DSCache" / L"e2e" / L"shader.bin");
+  HWND dialog = FindDialogOf(main);
+  ASSERT_NE(dialog, nullptr);
+  HWND list = GetDlgItem(dialog, 101);
+  // Crash dumps and the DirectX shader cache are the last two rows.
+  for (WPARAM key : {VK_END, VK_SPACE, VK_UP, VK_SPACE}) {
+    PostMessageW(list, WM_KEYDOWN, key, 0);
+    PostMessageW(list, WM_KEYUP, key, 0);
+  }
+  ExpectStored("More.ShaderCache", "1");
+  ExpectStored("More.CrashDumps", "1");
+  PostMessageW(list, WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); })) << "Enter did not close the dialog";
+  EXPECT_TRUE(WaitFor([&] { return TextOf(Control("MoreLine")) == L"More locations: 2 chosen"; }))
+      << win32::Narrow(TextOf(Control("MoreLine")));
+
+  ClickOn(Control("PushButton2"));
+  EXPECT_TRUE(WaitFor([&] { return !std::filesystem::exists(local / L"CrashDumps" / L"e2e.exe.1.dmp"); }, 10000));
+  EXPECT_TRUE(std::filesystem::exists(local / L"CrashDumps" / L"kept.txt"));
+  EXPECT_TRUE(WaitFor([&] { return !std::filesystem::exists(local / L"D3DSCache" / L"e2e"); }, 10000));
+  EXPECT_TRUE(std::filesystem::is_directory(local / L"D3DSCache"));
+  EXPECT_TRUE(WaitFor([&] {
+    std::ifstream file(local / L"Vantrelle" / L"history.log", std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    return text.find("  Crash dumps: 1 file deleted, 0 folders removed, ") != std::string::npos &&
+           text.find("  DirectX shader cache: 1 file deleted, 1 folder removed, ") != std::string::npos;
+  })) << "the report lines of the two locations";
+  StoreSetting("More.ShaderCache", "0");
+  StoreSetting("More.CrashDumps", "0");
 }
 
 // The preview counts what a run of the ticked locations would delete; its box waits for e2e.sh's picture.

@@ -123,6 +123,9 @@ screenshot after-delete
 phase "preview" 'Program.APreviewShows*'
 screenshot preview
 phase "after the preview" 'Program.ThePreviewDeletedNothing'
+phase "more locations" 'Program.MoreLocationsDialogOpens'
+screenshot more-dialog
+phase "two more locations chosen and cleaned" 'Program.TwoMoreLocationsChosenInTheDialogAreCleaned'
 
 phase "minimise" 'Program.Minimising*'
 screenshot in-tray screen
@@ -174,6 +177,9 @@ size=1280x1024
 start_program
 phase "at 150 %" 'Program.ShowsItsWindowAsDesigned'
 screenshot start-150
+phase "more locations at 150 %" 'Program.MoreLocationsDialogOpens'
+screenshot more-dialog-150
+phase "closed with Esc" 'Program.MoreLocationsDialogClosesWithEscape'
 phase "closing" 'Program.ClosingTheWindowEndsTheProgram'
 
 echo "screenshots in $out"

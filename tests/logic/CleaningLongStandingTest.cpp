@@ -92,11 +92,11 @@ TEST_F(LongStanding, TheAgeRulesAtTheirBoundaries) {
   EXPECT_EQ(fakes.shell.emptyCalls, 0);
 
   EXPECT_EQ(cleaning::PreviewText(fakes.locale, preview),
-            "Recycle Bin: 1 files, 512 bytes\n"
+            "Recycle Bin: 1 file, 512 bytes\n"
             "Downloads older than 30 days: 3 files moved to the Recycle Bin, 3.00 KB\n"
             "Total: 4 files, 3.50 KB");
   const std::string block = cleaning::HistoryBlock(fakes.locale, result);
-  EXPECT_NE(block.find("  Recycle Bin: 1 files deleted, 0 folders removed, 512 bytes freed, 3 left\r\n"),
+  EXPECT_NE(block.find("  Recycle Bin: 1 file deleted, 0 folders removed, 512 bytes freed, 3 left\r\n"),
             std::string::npos)
       << block;
   EXPECT_NE(block.find("  Downloads older than 30 days: 2 files moved to the Recycle Bin, 2.00 KB, 1 left\r\n"),

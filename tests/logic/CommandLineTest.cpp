@@ -135,7 +135,7 @@ TEST_F(CommandLineTest, CleanRunsWithTheSavedChoicesWithoutWindowOrTrayIconAndRe
   // Its output is the run's block of the history, which another run cannot write over meanwhile.
   EXPECT_EQ(finished.output,
             "Run 2026-12-07 10:00:00, started by Command line\n"
-            "  Own folder (C:\\Work\\Cache): 2 files deleted, 1 folders removed, 0 bytes freed, 0 left\n\n");
+            "  Own folder (C:\\Work\\Cache): 2 files deleted, 1 folder removed, 0 bytes freed, 0 left\n\n");
   EXPECT_EQ(History(), finished.output);
   EXPECT_TRUE(recordedUnderTheLock);
   EXPECT_EQ(Stored(settings::kLastRunSummary),

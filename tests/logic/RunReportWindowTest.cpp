@@ -47,7 +47,7 @@ TEST_F(RunReportWindow, TheLastRunLineShowsTheRunAndSurvivesARestart) {
 
   form.deleteNowButton.Click();
 
-  const std::string line = "Last run: 12/7/2026 10:00:00 AM: 1 files deleted, 2.00 KB freed, 0 left";
+  const std::string line = "Last run: 12/7/2026 10:00:00 AM: 1 file deleted, 2.00 KB freed, 0 left";
   EXPECT_EQ(form.lastRunLine.Caption(), line);
   EXPECT_EQ(Stored("LastRunSummary"), line);
   EXPECT_NE(fakes.textFiles.Read(kHistory)->find("started by Now"), std::string::npos);
@@ -132,8 +132,8 @@ TEST_F(RunReportWindow, APreviewCountsWhatARunWouldDeleteAndDeletesNothing) {
 
   EXPECT_EQ(fakes.messageBox.Texts(),
             std::vector<std::string>{"Recycle Bin: 3 files, 2.92 KB\n"
-                                     "User Temp (AppData): 1 files, 2.00 KB\n"
-                                     "System Temp: 1 files, 1.00 MB\n"
+                                     "User Temp (AppData): 1 file, 2.00 KB\n"
+                                     "System Temp: 1 file, 1.00 MB\n"
                                      "Own folder (C:\\Users\\bob): refused: a drive root, or a system or profile "
                                      "folder, or one holding one\n"
                                      "Total: 5 files, 1.00 MB"});

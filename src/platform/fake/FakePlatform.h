@@ -11,6 +11,7 @@
 #include "platform/fake/FakeNotifyArea.h"
 #include "platform/fake/FakeRegistry.h"
 #include "platform/fake/FakeRunLock.h"
+#include "platform/fake/FakeRunningPrograms.h"
 #include "platform/fake/FakeSettingsStore.h"
 #include "platform/fake/FakeShell.h"
 #include "platform/fake/FakeStorage.h"
@@ -36,6 +37,7 @@ struct FakePlatform {
     platform.textFiles = &textFiles;
     platform.runLock = &runLock;
     platform.storage = &storage;
+    platform.runningPrograms = &runningPrograms;
   }
   FakePlatform(const FakePlatform&) = delete;
   FakePlatform& operator=(const FakePlatform&) = delete;
@@ -55,6 +57,7 @@ struct FakePlatform {
   FakeTextFiles textFiles;
   FakeRunLock runLock;
   FakeStorage storage{files};
+  FakeRunningPrograms runningPrograms;
   platform::Platform platform;
 };
 

@@ -51,6 +51,11 @@ class FakeShell : public platform::Shell {
     if (it == specialFolders.end()) return std::nullopt;
     return it->second;
   }
+  std::optional<std::string> KnownFolderPath(platform::KnownFolder folder) override {
+    auto it = knownFolders.find(folder);
+    if (it == knownFolders.end()) return std::nullopt;
+    return it->second;
+  }
   std::optional<std::string> BrowseForFolder(platform::WindowHandle owner, const std::string& title,
                                              const std::string& startFolder) override {
     browseCalls.push_back({owner, title, startFolder});
@@ -68,6 +73,7 @@ class FakeShell : public platform::Shell {
     std::string startFolder;
   };
 
+  std::map<platform::KnownFolder, std::string> knownFolders;
   std::map<std::string, std::int64_t> recycleBins;      // drive root -> items
   std::map<std::string, std::int64_t> recycleBinBytes;  // drive root -> bytes
   bool failQuery = false;

@@ -5,6 +5,8 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <memory>
+
 #include "base/RuntimeError.h"
 #include "platform/win32/Unicode.h"
 
@@ -50,6 +52,17 @@ std::optional<std::string> Win32Shell::SpecialFolderPath(int folderId) {
     return std::nullopt;
   }
   return Narrow(path);
+}
+
+std::optional<std::string> Win32Shell::KnownFolderPath(platform::KnownFolder folder) {
+  const KNOWNFOLDERID& id =
+      folder == platform::KnownFolder::LocalAppData ? FOLDERID_LocalAppData : FOLDERID_RoamingAppData;
+  PWSTR raw = nullptr;
+  const HRESULT result = SHGetKnownFolderPath(id, KF_FLAG_DEFAULT, nullptr, &raw);
+  // The shell hands out its buffer even on failure; it is freed either way.
+  const std::unique_ptr<wchar_t, decltype(&CoTaskMemFree)> path(raw, &CoTaskMemFree);
+  if (FAILED(result) || !path || path.get()[0] == L'\0') return std::nullopt;
+  return Narrow(path.get());
 }
 
 }  // namespace vantrelle::win32

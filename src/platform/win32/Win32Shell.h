@@ -13,6 +13,7 @@ class Win32Shell : public platform::Shell {
   void UpdateRecycleBinIcon() override;
   void ClearRecentDocuments() override;
   std::optional<std::string> SpecialFolderPath(int folderId) override;
+  std::optional<std::string> KnownFolderPath(platform::KnownFolder folder) override;
   std::optional<std::string> BrowseForFolder(platform::WindowHandle owner, const std::string& title,
                                              const std::string& startFolder) override;
   void RunCommand(const std::string& commandLine) override;

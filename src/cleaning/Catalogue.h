@@ -1,0 +1,46 @@
+#pragma once
+// The further locations a person may choose beyond the six of the window: one row each, read by one
+// piece of code (CatalogueCleaner). Another browser of the same make is another row.
+#include <span>
+#include <string_view>
+
+#include "platform/Shell.h"
+
+namespace vantrelle::cleaning {
+
+// A folder whose contents go, relative to the row's folder or to each of its profiles.
+struct CacheTarget {
+  bool inEveryProfile = false;
+  std::string_view subPath;  // "" names the folder itself
+  std::string_view pattern;  // what goes directly inside it ("thumbcache_*.db"); "" is everything
+};
+
+// A file whose being held open says the program runs.
+struct LockFile {
+  platform::KnownFolder folder = platform::KnownFolder::LocalAppData;
+  // Under the known folder; a "*" stands for each profile's name. "" when the row has none.
+  std::string_view path;
+};
+
+struct CatalogueRow {
+  std::string_view id;  // stored as "More.<id>"
+  std::string_view name;
+  std::string_view description;
+  platform::KnownFolder folder = platform::KnownFolder::LocalAppData;
+  std::string_view path;  // the row's folder under the known folder
+  // A sub-folder of the row's folder is a profile when it holds this file; "*": every sub-folder is.
+  std::string_view profileMarker;
+  std::span<const CacheTarget> targets;
+  // Names directly inside a target that stay whatever its pattern says.
+  std::span<const std::string_view> neverTouched;
+  std::string_view program;  // "Chrome": named when the row is skipped because it runs
+  std::span<const std::string_view> processes;
+  LockFile lock;
+};
+
+// Every row, in the order a run visits them.
+std::span<const CatalogueRow> Catalogue();
+// The row of that id, or nullptr.
+const CatalogueRow* FindCatalogueRow(std::string_view id);
+
+}  // namespace vantrelle::cleaning

@@ -1,0 +1,108 @@
+#include "cleaning/CatalogueCleaner.h"
+
+#include "cleaning/FolderEmptier.h"
+#include "cleaning/Paths.h"
+#include "cleaning/RunHost.h"
+#include "platform/FileServices.h"
+#include "platform/Platform.h"
+#include "platform/RunningPrograms.h"
+
+namespace vantrelle::cleaning {
+
+namespace {
+
+std::string Join(const std::string& folder, std::string_view name) {
+  if (name.empty()) return folder;
+  return folder + (folder.ends_with('\\') ? "" : "\\") + std::string(name);
+}
+
+bool RealFolder(const platform::DirectoryEntry& entry) {
+  return (entry.attributes & platform::attribute::kDirectory) != 0 && !platform::IsLinkAttributes(entry.attributes);
+}
+
+bool RealFolderAt(platform::FileServices& files, const std::string& path) {
+  const auto attributes = files.Attributes(path);
+  return attributes && (*attributes & platform::attribute::kDirectory) != 0 && !platform::IsLinkAttributes(*attributes);
+}
+
+// The names of the row's profile folders, in the file system's order.
+std::vector<std::string> Profiles(platform::FileServices& files, const CatalogueRow& row, const std::string& folder) {
+  std::vector<std::string> profiles;
+  if (row.profileMarker.empty()) return profiles;
+  for (const auto& entry : files.List(folder)) {
+    if (!RealFolder(entry)) continue;
+    if (row.profileMarker == "*" || PathExists(files, Join(Join(folder, entry.name), row.profileMarker))) {
+      profiles.push_back(entry.name);
+    }
+  }
+  return profiles;
+}
+
+}  // namespace
+
+std::string RowFolder(const platform::Platform& platform, const CatalogueRow& row) {
+  const auto known = platform.shell->KnownFolderPath(row.folder);
+  if (!known || known->empty()) return {};
+  const std::string folder = Join(RemoveTrailingChar(*known, '\\'), row.path);
+  return FolderExists(*platform.files, folder) ? folder : std::string();
+}
+
+std::vector<CatalogueFolder> TargetFolders(const platform::Platform& platform, const CatalogueRow& row,
+                                           const std::string& rowFolder) {
+  auto& files = *platform.files;
+  const std::vector<std::string> profiles = Profiles(files, row, rowFolder);
+  std::vector<CatalogueFolder> folders;
+  const auto add = [&](const std::string& base, const CacheTarget& target) {
+    const std::string path = Join(base, target.subPath);
+    if (target.subPath.empty() || RealFolderAt(files, path)) folders.push_back({path, target.pattern});
+  };
+  for (const auto& profile : profiles) {
+    for (const CacheTarget& target : row.targets) {
+      if (target.inEveryProfile) add(Join(rowFolder, profile), target);
+    }
+  }
+  for (const CacheTarget& target : row.targets) {
+    if (!target.inEveryProfile) add(rowFolder, target);
+  }
+  return folders;
+}
+
+bool ProgramRuns(const platform::Platform& platform, const CatalogueRow& row, const std::string& rowFolder) {
+  auto* programs = platform.runningPrograms;
+  if (!programs) return false;
+  for (std::string_view process : row.processes) {
+    if (programs->RunsForThisUser(std::string(process))) return true;
+  }
+  if (row.lock.path.empty()) return false;
+  const auto known = platform.shell->KnownFolderPath(row.lock.folder);
+  if (!known || known->empty()) return false;
+  const std::string lock = Join(RemoveTrailingChar(*known, '\\'), row.lock.path);
+  const auto star = lock.find('*');
+  if (star == std::string::npos) return programs->HeldOpen(lock);
+  // One lock per profile, in the profile folder of the same name (which may lie elsewhere).
+  for (const auto& profile : Profiles(*platform.files, row, rowFolder)) {
+    if (programs->HeldOpen(lock.substr(0, star) + profile + lock.substr(star + 1))) return true;
+  }
+  return false;
+}
+
+Outcome CleanCatalogueRow(const platform::Platform& platform, RunHost& host, const CatalogueRow& row, Tally& tally,
+                          const AgeRule& age) {
+  try {
+    const std::string folder = RowFolder(platform, row);
+    if (folder.empty()) return Outcome::NotFound;
+    if (ProgramRuns(platform, row, folder)) {
+      tally.left.push_back({folder, LeftReason::ProgramRunning});
+      return Outcome::Skipped;
+    }
+    for (const CatalogueFolder& target : TargetFolders(platform, row, folder)) {
+      if (host.StopRequested()) break;
+      EmptyFolder(platform, host, target.path, tally, age, TopLevelNames{target.pattern, row.neverTouched});
+    }
+    return host.StopRequested() ? Outcome::Stopped : Outcome::Emptied;
+  } catch (...) {
+    return Outcome::Failed;
+  }
+}
+
+}  // namespace vantrelle::cleaning

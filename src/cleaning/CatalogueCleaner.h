@@ -1,0 +1,31 @@
+#pragma once
+// The one piece of code that reads the catalogue: where each row's files lie on this machine, whether
+// its program runs, and the cleaning of a row through the same emptying as the window's folders.
+#include <string>
+#include <vector>
+
+#include "cleaning/Catalogue.h"
+#include "cleaning/DeletionRun.h"
+
+namespace vantrelle::cleaning {
+
+struct CatalogueFolder {
+  std::string path;  // without a trailing "\"
+  std::string_view pattern;
+};
+
+// The row's folder on this machine, or "" when its known folder is unknown or the folder missing.
+std::string RowFolder(const platform::Platform& platform, const CatalogueRow& row);
+// The row's folders to empty that exist below `rowFolder`, each profile's in the file system's order.
+// Profiles and targets reached through a link are left out: a link is never followed.
+std::vector<CatalogueFolder> TargetFolders(const platform::Platform& platform, const CatalogueRow& row,
+                                           const std::string& rowFolder);
+// One of the row's processes runs for this user, or its lock file (a profile's) is held.
+bool ProgramRuns(const platform::Platform& platform, const CatalogueRow& row, const std::string& rowFolder);
+
+// Cleans a chosen row. Emptied, NotFound (no folder), Skipped (its program runs: the folder is left
+// whole and counted as left), Failed or Stopped. Never throws and never shows a message.
+Outcome CleanCatalogueRow(const platform::Platform& platform, RunHost& host, const CatalogueRow& row, Tally& tally,
+                          const AgeRule& age);
+
+}  // namespace vantrelle::cleaning
