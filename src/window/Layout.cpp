@@ -58,6 +58,14 @@ constexpr std::array kEntries = {
     Entry{"KeepRecentUnit", Label, "", "hours", {3480, 8985, 555, 255}, 34, ""},
     Entry{"PreviewButton", PushButton, "", "Preview", {4680, 8910, 1560, 405}, 35, ""},
     Entry{"HistoryButton", PushButton, "", "History", {6360, 8910, 1560, 405}, 36, ""},
+    // Shown only while policy forces a setting.
+    Entry{"ManagedLine",
+          Label,
+          "",
+          "Some settings are managed by your organization.",
+          {120, 9390, 7800, 255},
+          37,
+          "hidden"},
 };
 
 }  // namespace
@@ -112,7 +120,7 @@ Control* ModelControl(MainForm& form, std::string_view name) {
       &form.recycleBinBox,   &form.recentDocsBox,   &form.browseButton,        &form.userTempLabel,
       &form.recentDocsLabel, &form.countdownTimer,  &form.scheduleSwitch,      &form.deleteNowButton,
       &form.lastRunLine,     &form.keepRecentLabel, &form.keepRecentBox,       &form.keepRecentUnitLabel,
-      &form.previewButton,   &form.historyButton,
+      &form.previewButton,   &form.historyButton,   &form.managedLine,
   };
   for (Control* control : controls) {
     if (control->Name() == name) return control;

@@ -90,6 +90,7 @@ cleaning::Choices MainForm::CurrentChoices(cleaning::Trigger trigger) const {
 
 void MainForm::RunDeletion(cleaning::Trigger trigger) {
   if (deletionRunActive_ || previewActive_) return;
+  PoliciesChanged();  // a run cleans what policy says at its start
   const RunMark mark(deletionRunActive_);
   WindowRunHost host(*this);
   cleaning::RunExclusively(platform_, host, CurrentChoices(trigger),

@@ -116,6 +116,10 @@ void MainForm::Load() {
   guard.Line(210, [&] { isLoading = false; });
   guard.Line(212, [&] { keepRecentBox.SetText(settings::Get(store, settings::kKeepRecentHours)); });
   guard.Line(214, [&] { lastRunLine.SetCaption(settings::Get(store, settings::kLastRunSummary)); });
+  guard.Line(216, [&] {
+    ShowManagedControls();
+    KeepForcedStartWithWindows();
+  });
 }
 
 }  // namespace vantrelle

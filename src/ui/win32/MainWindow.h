@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,6 +71,8 @@ class MainWindow : public ControlObserver {
   void PaceCaption(ControlView& view);
   void ShowPendingCaptions();
   void ShowCountdownTimer();
+  // The managed tip over a locked control, held by the window itself: a disabled control gets no mouse.
+  void ShowManagedTip(const ControlView& view, bool placeChanged);
   void OnSize(WPARAM kind);
   void OnActivate(WPARAM state);
   void ApplyBackground();
@@ -94,6 +97,9 @@ class MainWindow : public ControlObserver {
   IconHandle bigIcon_;
   IconHandle smallIcon_;
   HWND lastFocus_ = nullptr;
+  HWND tooltip_ = nullptr;  // destroyed with the window, its owner
+  std::set<const ControlView*> tipped_;
+  std::wstring managedTip_;
   std::uint64_t lastCaptionPaint_ = 0;
   bool captionTimerSet_ = false;
   bool countdownTimerRunning_ = false;
