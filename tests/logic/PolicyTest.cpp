@@ -241,6 +241,12 @@ TEST_F(Policies, AForcedScheduleRunsItsCountdownAndAChangeRestartsIt) {
   EXPECT_EQ(form.Countdown().Interval(), 300);
   EXPECT_EQ(form.minutesBox.Text(), "5");
   EXPECT_EQ(Stored(settings::kEveryMinutes), "0");  // as start-up stored it
+  // Switched off by policy when its run is due: read before the run, which does not happen.
+  Number(kMachine, kForced, "ScheduleMode", 0);
+  fakes.clock.Pass(300);
+  form.countdownTimer.Elapse();
+  EXPECT_EQ(form.scheduleSwitch.Caption(), "Turn On");
+  EXPECT_EQ(form.lastRunLine.Caption(), "Last run: never");
 }
 
 class PolicyCommandLine : public Policies {
