@@ -20,6 +20,7 @@
 #include "platform/win32/Win32Locale.h"
 #include "platform/win32/Win32MessageBox.h"
 #include "platform/win32/Win32NotifyArea.h"
+#include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32RunLock.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32TextFiles.h"
@@ -45,6 +46,7 @@ int main() {
   win32::Win32Clock clock;
   win32::Win32Locale locale;
   win32::Win32NotifyArea notifyArea;
+  win32::Win32Registry registry;  // the command line reads the Policies keys, as the program's does
   win32::Win32WindowProcedures windowProcedures;
   win32::Win32RunLock runLock(L"Local\\Vantrelle.Bench.RunLock");
   win32::Win32TextFiles textFiles;  // both record every run in the history, as the program does
@@ -52,6 +54,7 @@ int main() {
                               .files = &files,
                               .shell = &shell,
                               .notifyArea = &notifyArea,
+                              .registry = &registry,
                               .messageBox = &messageBox,
                               .environment = &environment,
                               .clock = &clock,

@@ -27,6 +27,7 @@ Application::Application(HINSTANCE instance)
       moreDialog_(instance) {
   form_.SetWindowObserver(this);
   form_.SetMoreLocationsDialog(&moreDialog_);
+  form_.SetPolicies(&settings_);
 }
 
 bool Application::Start() {
@@ -35,6 +36,9 @@ bool Application::Start() {
   if (!window_.Create()) return false;
   messageBox_.SetOwner(window_.Handle());
   PlaceTrayIcon();
+  machinePolicies_.Arm();
+  userPolicies_.Arm();
+  settings_.Refresh();
   form_.Load();
   if (form_.endRequested) return false;
   // Loaded minimised, the window goes to the tray the moment it is shown.
@@ -60,14 +64,37 @@ int Application::Run() {
     End();
     return 0;
   }
+  while (PumpMessages()) {
+  }
+  End();
+  return 0;
+}
+
+bool Application::PumpMessages() {
+  HANDLE changes[2] = {};
+  DWORD count = 0;
+  for (const auto* watch : {&machinePolicies_, &userPolicies_}) {
+    if (watch->Event()) changes[count++] = watch->Event();
+  }
+  const DWORD woken = MsgWaitForMultipleObjectsEx(count, changes, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+  if (woken < WAIT_OBJECT_0 + count) {
+    PoliciesChanged();
+    return true;
+  }
   MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) return false;
     if (window_.Navigate(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
-  End();
-  return 0;
+  return true;
+}
+
+void Application::PoliciesChanged() {
+  machinePolicies_.Arm();
+  userPolicies_.Arm();
+  form_.PoliciesChanged();
 }
 
 void Application::Resized() { form_.Resized(); }

@@ -3,8 +3,10 @@
 #include <windows.h>
 
 #include "platform/Platform.h"
+#include "platform/win32/RegistryWatch.h"
 #include "platform/win32/ScopedHandle.h"
 #include "platform/win32/SingleInstance.h"
+#include "platform/win32/Unicode.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32EventPump.h"
@@ -20,6 +22,8 @@
 #include "platform/win32/Win32Storage.h"
 #include "platform/win32/Win32TextFiles.h"
 #include "platform/win32/Win32WindowProcedures.h"
+#include "settings/EffectiveSettings.h"
+#include "settings/PolicyTable.h"
 #include "ui/win32/MainWindow.h"
 #include "ui/win32/MoreLocationsDialogView.h"
 #include "window/MainForm.h"
@@ -53,6 +57,10 @@ class Application : public win32::WindowEvents, public WindowObserver {
   // The tray icon's stored values, as the window design keeps them.
   void PlaceTrayIcon();
   void End();
+  // Waits for the next window message or change of a Policies key; false when the quit message came.
+  bool PumpMessages();
+  // A Policies key changed: the watches are asked for the next change, then the keys are read.
+  void PoliciesChanged();
 
   HINSTANCE instance_;
   win32::Win32Clock clock_;
@@ -65,7 +73,11 @@ class Application : public win32::WindowEvents, public WindowObserver {
   win32::Win32NotifyArea notifyArea_;
   win32::Win32Registry registry_;
   win32::Win32WindowProcedures windowProcedures_;
-  win32::Win32SettingsStore settings_;
+  win32::Win32SettingsStore ownSettings_;
+  // What the program reads and writes: the person's own settings with the policies over them.
+  settings::EffectiveSettings settings_{ownSettings_, registry_, locale_};
+  win32::RegistryWatch machinePolicies_{HKEY_LOCAL_MACHINE, win32::Widen(settings::kPolicyKey)};
+  win32::RegistryWatch userPolicies_{HKEY_CURRENT_USER, win32::Widen(settings::kPolicyKey)};
   win32::Win32TextFiles textFiles_;
   win32::Win32RunLock runLock_;
   win32::Win32Storage storage_;

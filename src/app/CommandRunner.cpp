@@ -10,6 +10,7 @@ CommandRunner::CommandRunner()
     : platform_{.settings = &settings_,
                 .files = &files_,
                 .shell = &shell_,
+                .registry = &registry_,
                 .environment = &environment_,
                 .clock = &clock_,
                 .events = &events_,

@@ -8,6 +8,7 @@
 #include "platform/win32/Win32EventPump.h"
 #include "platform/win32/Win32FileServices.h"
 #include "platform/win32/Win32Locale.h"
+#include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32RunLock.h"
 #include "platform/win32/Win32RunningPrograms.h"
 #include "platform/win32/Win32SettingsStore.h"
@@ -33,6 +34,7 @@ class CommandRunner {
   win32::Win32Shell shell_;
   win32::Win32FileServices files_;
   win32::Win32Locale locale_;
+  win32::Win32Registry registry_;
   win32::Win32SettingsStore settings_;
   win32::Win32RunLock runLock_;
   win32::Win32Storage storage_;

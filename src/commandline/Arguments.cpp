@@ -12,6 +12,7 @@ Command ParseArguments(const std::vector<std::string>& arguments) {
   const std::string name = word.substr(1);
   if (EqualsNoCase(name, "clean")) return Command::Clean;
   if (EqualsNoCase(name, "preview")) return Command::Preview;
+  if (EqualsNoCase(name, "policyreport")) return Command::PolicyReport;
   if (name == "?" || EqualsNoCase(name, "help")) return Command::Help;
   return Command::NotUnderstood;
 }

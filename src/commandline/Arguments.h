@@ -8,6 +8,7 @@ enum class Command {
   Window,         // no arguments: the window program, as ever
   Clean,          // /clean
   Preview,        // /preview
+  PolicyReport,   // /policyreport
   Help,           // /? or /help
   NotUnderstood,  // anything else
 };

@@ -4,6 +4,8 @@
 #include "cleaning/Preview.h"
 #include "commandline/CommandRunHost.h"
 #include "platform/Platform.h"
+#include "settings/EffectiveSettings.h"
+#include "settings/PolicyReport.h"
 #include "settings/RunRecord.h"
 #include "settings/SavedChoices.h"
 
@@ -49,11 +51,13 @@ std::string UsageText(std::string_view programVersion) {
   text +=
       ": deletes temporary files.\n"
       "\n"
-      "Usage: Vantrelle.exe [/clean | /preview | /?]\n"
+      "Usage: Vantrelle.exe [/clean | /preview | /policyreport | /?]\n"
       "\n"
       "  (none)      opens the window\n"
       "  /clean      one cleaning run with the saved choices, without the window\n"
       "  /preview    what /clean would delete; deletes nothing\n"
+      "  /policyreport  every setting with its effective value and where it comes from\n"
+      "              (policy, own choice, preset, default), and the policy values ignored\n"
       "  /?, /help   this text\n"
       "\n"
       "Switches may start with - instead of /, in any case.\n"
@@ -68,10 +72,16 @@ std::string UsageText(std::string_view programVersion) {
   return text;
 }
 
-Finished Execute(Command command, const platform::Platform& platform, std::string_view programVersion) {
+Finished Execute(Command command, const platform::Platform& given, std::string_view programVersion) {
+  // Every command reads the settings with the policies over them, as they stand at its start.
+  settings::EffectiveSettings effective(*given.settings, *given.registry, *given.locale);
+  effective.Refresh();
+  platform::Platform platform = given;
+  platform.settings = &effective;
   switch (command) {
     case Command::Clean: return Clean(platform);
     case Command::Preview: return Preview(platform);
+    case Command::PolicyReport: return {ExitCode::Done, settings::PolicyReport(platform, effective)};
     case Command::Help: return {ExitCode::Done, UsageText(programVersion)};
     case Command::Window:
     case Command::NotUnderstood: break;

@@ -1,32 +1,18 @@
 #include "desktop/RunKey.h"
 
+#include "platform/OpenedKey.h"
+
 namespace vantrelle::desktop {
 
 namespace {
 
 using platform::RegistryRoot;
 
-// A key opened through the registry service, closed on every path out.
-class OpenedKey {
+// The Run key's access, in the view asked for.
+class OpenedKey : public platform::OpenedKey {
  public:
   OpenedKey(platform::Registry& registry, RegistryRoot root, const std::string& subKey, std::uint32_t view = 0)
-      : registry_(registry) {
-    status_ = registry_.OpenKey(root, subKey, kRunKeyAccess | view, key_);
-    if (status_ != platform::RegistrySuccess) key_ = 0;
-  }
-  OpenedKey(const OpenedKey&) = delete;
-  OpenedKey& operator=(const OpenedKey&) = delete;
-  ~OpenedKey() {
-    if (key_) registry_.CloseKey(key_);
-  }
-  bool IsOpen() const { return key_ != 0; }
-  std::int32_t Status() const { return status_; }
-  platform::RegistryKey Get() const { return key_; }
-
- private:
-  platform::Registry& registry_;
-  platform::RegistryKey key_ = 0;
-  std::int32_t status_ = platform::RegistrySuccess;
+      : platform::OpenedKey(registry, root, subKey, kRunKeyAccess | view) {}
 };
 
 }  // namespace

@@ -26,7 +26,19 @@ enum RegistryStatus : std::int32_t {
   RegistryInvalidParameter = 87,
 };
 
-// Registry values: open a key, set or delete a text value in it, close it.
+// Value types (the system's numbers) that the program reads.
+inline constexpr std::uint32_t kRegistryText = 1;    // REG_SZ
+inline constexpr std::uint32_t kRegistryNumber = 4;  // REG_DWORD
+
+// A value as read, with its type. `number` holds a REG_DWORD, `text` a REG_SZ (without its NUL);
+// for any other type only `type` is filled in.
+struct RegistryValue {
+  std::uint32_t type = 0;
+  std::uint32_t number = 0;
+  std::string text;
+};
+
+// Registry values: open a key, read a value, set or delete a text value, close the key.
 class Registry {
  public:
   virtual ~Registry() = default;
@@ -35,6 +47,8 @@ class Registry {
                                RegistryKey& key) = 0;
   // Writes a text value (REG_SZ) with its terminating NUL.
   virtual std::int32_t SetStringValue(RegistryKey key, const std::string& name, const std::string& value) = 0;
+  // Reads a value with its type; `value` is left untouched on failure (RegistryNotFound when absent).
+  virtual std::int32_t QueryValue(RegistryKey key, const std::string& name, RegistryValue& value) = 0;
   virtual std::int32_t DeleteValue(RegistryKey key, const std::string& name) = 0;
   virtual void CloseKey(RegistryKey key) = 0;
 };

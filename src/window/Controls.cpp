@@ -21,6 +21,12 @@ void Control::SetEnabled(bool enabled) {
   Changed();
 }
 
+void Control::SetLocked(bool locked) {
+  if (locked == locked_) return;
+  locked_ = locked;
+  Changed();
+}
+
 void Control::SetVisible(bool visible) {
   if (visible == visible_) return;
   visible_ = visible;

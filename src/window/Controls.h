@@ -38,6 +38,9 @@ class Control {
   void SetEnabled(bool enabled);
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);
+  // Policy forces the control's value: it is shown disabled, whatever Enabled says, and left alone.
+  bool Locked() const { return locked_; }
+  void SetLocked(bool locked);
 
   // Asks for the input focus; the view moves it, a test reads the request.
   void SetFocus();
@@ -66,6 +69,7 @@ class Control {
   std::string caption_;
   bool enabled_ = true;
   bool visible_ = true;
+  bool locked_ = false;
   bool hasFocus_ = false;
   int focusRequests_ = 0;
   ControlObserver* observer_ = nullptr;

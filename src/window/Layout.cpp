@@ -56,8 +56,8 @@ constexpr std::array kEntries = {
     Entry{"KeepRecentLabel", Label, "", "Keep files changed in the last", {120, 8985, 2640, 255}, 32, ""},
     Entry{"KeepRecentHours", TextBox, "", "", {2820, 8940, 600, 345}, 33, ""},
     Entry{"KeepRecentUnit", Label, "", "hours", {3480, 8985, 555, 255}, 34, ""},
-    Entry{"PreviewButton", PushButton, "", "Preview", {4680, 8910, 1560, 405}, 35, ""},
-    Entry{"HistoryButton", PushButton, "", "History", {6360, 8910, 1560, 405}, 36, ""},
+    Entry{"PreviewButton", PushButton, "", "Preview", {5760, 9390, 1020, 405}, 35, ""},
+    Entry{"HistoryButton", PushButton, "", "History", {6900, 9390, 1020, 405}, 36, ""},
     // Beside the Windows Temp and Recycle Bin boxes, whose design widths end before them: Downloads
     // older than N days, the Recycle Bin only of old items. Below: the low-space run.
     Entry{"DownloadsBox", CheckBox, "Frame1", "Downloads older than", {4200, 300, 2340, 255}, 37, "unticked"},
@@ -74,6 +74,14 @@ constexpr std::array kEntries = {
     // and how many are chosen.
     Entry{"MoreButton", PushButton, "Frame1", "More locations...", {1800, 2070, 2100, 345}, 46, ""},
     Entry{"MoreLine", Label, "Frame1", "More locations: 0 chosen", {4020, 2115, 3660, 225}, 47, ""},
+    // Shown only while policy forces a setting, where the preview and history buttons would be.
+    Entry{"ManagedLine",
+          Note,
+          "",
+          "Some settings are managed by your organization.",
+          {4200, 8910, 3720, 480},
+          48,
+          "hidden"},
 };
 
 }  // namespace
@@ -129,6 +137,7 @@ Control* ModelControl(MainForm& form, std::string_view name) {
       &form.recentDocsLabel, &form.countdownTimer,  &form.scheduleSwitch,      &form.deleteNowButton,
       &form.lastRunLine,     &form.keepRecentLabel, &form.keepRecentBox,       &form.keepRecentUnitLabel,
       &form.previewButton,   &form.historyButton,   &form.moreButton,          &form.moreLine,
+      &form.managedLine,
   };
   for (Control* control : controls) {
     if (control->Name() == name) return control;

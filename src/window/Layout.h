@@ -59,7 +59,7 @@ struct Entry {
 inline constexpr int kTwipsPerInch = 1440;
 inline constexpr int kClientWidth = 8040;
 // The design's height, and the window's: grown to hold the run's report, the age rule, the preview,
-// the history and the low-space run below the designed controls.
+// the history, the low-space run and the line that says policy manages settings below the designed controls.
 inline constexpr int kDesignClientHeight = 8475;
 inline constexpr int kClientHeight = 9840;
 inline constexpr std::string_view kDesignCaption = "Form1";

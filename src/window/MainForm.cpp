@@ -15,11 +15,21 @@ MainForm::MainForm(platform::Platform& platform)
       lowSpaceTrigger_(*platform.clock) {
   everyOption.SetValue(true);  // the design's chosen option; no handler is wired yet
   timePicker.InitialValue(LocalTime{2010, 2, 19, 0, 0, 0});
+  managedLine.SetVisible(false);
   WireEvents();
 }
 
 void MainForm::MsgBox(const std::string& text) const {
   platform_.messageBox->Show(text, applicationTitle, platform::MessageIcon::None);
+}
+
+std::vector<std::pair<CheckBox*, const settings::Key*>> MainForm::LocationBoxes() {
+  return {{&windowsTempBox, &settings::kWindowsTemp},
+          {&systemTempBox, &settings::kSysTemp},
+          {&userTempBox, &settings::kAppData},
+          {&recycleBinBox, &settings::kRecycleBin},
+          {&recentDocsBox, &settings::kMostRecentlyUsed},
+          {&ownFolderBox, &settings::kUserFolder}};
 }
 
 void MainForm::WireEvents() {
@@ -40,10 +50,7 @@ void MainForm::WireEvents() {
   scheduleSwitch.OnClick = [this] { ScheduleSwitchClicked(); };
   deleteNowButton.OnClick = [this] { DeleteNowClicked(); };
 
-  for (auto [box, key] :
-       {std::pair{&windowsTempBox, &settings::kWindowsTemp}, std::pair{&systemTempBox, &settings::kSysTemp},
-        std::pair{&userTempBox, &settings::kAppData}, std::pair{&recycleBinBox, &settings::kRecycleBin},
-        std::pair{&recentDocsBox, &settings::kMostRecentlyUsed}, std::pair{&ownFolderBox, &settings::kUserFolder}}) {
+  for (auto [box, key] : LocationBoxes()) {
     box->OnClick = [this, box, key] { SaveTick(*key, *box); };
   }
   ownFolderPathBox.OnChange = [this] {

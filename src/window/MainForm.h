@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "desktop/TrayIcon.h"
@@ -22,12 +23,16 @@ enum class Trigger;
 }  // namespace vantrelle::cleaning
 namespace vantrelle::settings {
 struct Key;
-}
+class EffectiveSettings;
+}  // namespace vantrelle::settings
 
 namespace vantrelle {
 
 // Window caption, tray tooltip, balloon title and, for one word, the application title.
 inline constexpr char kProductName[] = "Vantrelle";
+
+// The tip of every control whose value policy forces.
+inline constexpr char kManagedTip[] = "This setting is managed by your organization.";
 
 enum class WindowState { Normal, Minimized };
 enum class MousePointer { Default, Custom };
@@ -139,7 +144,15 @@ class MainForm {
   Timer lowSpaceTimer{"LowSpaceTimer"};
   PushButton moreButton{"MoreButton", "More locations..."};
   Label moreLine{"MoreLine", "More locations: 0 chosen"};
+  Label managedLine{"ManagedLine", "Some settings are managed by your organization."};
   desktop::TrayIcon trayIcon{platform_};
+
+  // The settings store with the policies over it (the one the platform's settings point to), or
+  // nothing: then no control is ever locked.
+  void SetPolicies(settings::EffectiveSettings* policies) { policies_ = policies; }
+  // The Policies keys changed (or a run is about to start): read them again, show the controls whose
+  // effective value changed, and lock those policy forces.
+  void PoliciesChanged();
 
   // The count towards the next scheduled run.
   const schedule::Countdown& Countdown() const { return countdown_; }
@@ -227,6 +240,15 @@ class MainForm {
   // As stored: the store is where each choice goes the moment it is made.
   std::vector<std::string> ChosenMoreLocations() const;
   void RememberFound(const cleaning::RunResult& result);
+  // Policies: the controls each setting shows, and putting its effective value back into them.
+  std::vector<std::pair<const settings::Key*, Control*>> ManagedControls();
+  std::vector<std::pair<CheckBox*, const settings::Key*>> LocationBoxes();
+  void RestoreSetting(const settings::Key& key);
+  void RestoreSchedule();
+  // Locks the forced controls and shows the managed line while any is.
+  void ShowManagedControls();
+  // Start-up restores the box without touching the Run entry: a forced choice must hold there too.
+  void KeepForcedStartWithWindows();
 
   // The locations and the start-up options.
   void SaveTick(const settings::Key& key, const CheckBox& box);
@@ -238,6 +260,7 @@ class MainForm {
   WindowObserver* windowObserver_ = nullptr;
   MoreLocationsDialog* moreDialog_ = nullptr;
   FoundSizes moreFound_;
+  settings::EffectiveSettings* policies_ = nullptr;
   ErrorReportBox errorReport_;
   schedule::Countdown countdown_;
   // A number box changed since the interval was last computed.

@@ -95,6 +95,9 @@ cleaning::Choices MainForm::CurrentChoices(cleaning::Trigger trigger) const {
 
 void MainForm::RunDeletion(cleaning::Trigger trigger) {
   if (deletionRunActive_ || previewActive_) return;
+  PoliciesChanged();  // a run cleans what policy says at its start
+  // A schedule policy just switched off: its run does not happen.
+  if (trigger == cleaning::Trigger::Schedule && !ScheduleOn()) return;
   const RunMark mark(deletionRunActive_);
   WindowRunHost host(*this);
   cleaning::RunExclusively(platform_, host, CurrentChoices(trigger),

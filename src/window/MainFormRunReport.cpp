@@ -56,6 +56,7 @@ void MainForm::ReportRun(const cleaning::RunResult& result) {
 
 void MainForm::PreviewClicked() {
   if (deletionRunActive_ || previewActive_) return;
+  PoliciesChanged();
   const RunMark mark(previewActive_);
   WindowRunHost host(*this);
   const SchedulePause pause(host);

@@ -118,6 +118,10 @@ void MainForm::Load() {
   guard.Line(214, [&] { lastRunLine.SetCaption(settings::Get(store, settings::kLastRunSummary)); });
   guard.Line(216, [&] { LoadStorageOptions(); });
   guard.Line(218, [&] { ShowMoreChosen(); });
+  guard.Line(220, [&] {
+    ShowManagedControls();
+    KeepForcedStartWithWindows();
+  });
 }
 
 }  // namespace vantrelle

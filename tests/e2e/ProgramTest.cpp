@@ -101,7 +101,7 @@ TEST_F(Program, ShowsItsWindowAsDesigned) {
     SCOPED_TRACE(std::string(entry.name));
     HWND control = Control(entry.name);
     ASSERT_NE(control, nullptr);
-    EXPECT_TRUE(IsWindowVisible(control));
+    EXPECT_EQ(IsWindowVisible(control) != FALSE, entry.initialValue != "hidden");
     RECT rect = OnScreen(control);
     MapWindowPoints(HWND_DESKTOP, main, reinterpret_cast<POINT*>(&rect), 2);
     const RECT want = win32::TwipsToPixels(layout::InWindow(entry), dpi);
@@ -623,6 +623,32 @@ TEST_F(HiddenProgram, AfterTheReportTheWindowComesUp) {
       << "the steps after the failing one did not run";
   EXPECT_EQ(StoredSetting("Text3"), "1");
   RecordWindowPlace(main);
+}
+
+// e2e.sh wrote the policies with `wine reg add` before this start: the Recycle Bin forced off over the
+// person's tick, 24 hours kept, a schedule every 5 minutes, and Windows Temp of the wrong type.
+TEST_F(Program, ForcedControlsShowTheirValuesDisabled) {
+  for (const char* name : {"Check5", "KeepRecentHours", "Text2", "Text3", "Option3", "PushButton4"}) {
+    EXPECT_FALSE(IsWindowEnabled(Control(name))) << name;
+  }
+  EXPECT_FALSE(Ticked(Control("Check5")));
+  EXPECT_EQ(TextOf(Control("KeepRecentHours")), L"24");
+  EXPECT_EQ(TextOf(Control("Text2")), L"5");
+  EXPECT_EQ(TextOf(Control("PushButton4")), L"Turn Off");
+  EXPECT_TRUE(IsWindowEnabled(Control("Check1"))) << "a value of the wrong type locked its box";
+  EXPECT_TRUE(IsWindowVisible(Control("ManagedLine")));
+  EXPECT_EQ(TextOf(Control("ManagedLine")), L"Some settings are managed by your organization.");
+  EXPECT_EQ(StoredSetting("Recycle Bin"), "1");  // the person's own choice is kept for later
+  RecordWindowPlace(main);
+}
+
+// Meanwhile e2e.sh changed the hours and took the Recycle Bin's policy away.
+TEST_F(Program, APolicyChangedWhileTheWindowIsOpenTakesEffect) {
+  EXPECT_TRUE(WaitFor([&] { return TextOf(Control("KeepRecentHours")) == L"48"; }, 10000));
+  HWND recycleBin = Control("Check5");
+  EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(recycleBin) && Ticked(recycleBin); }, 10000))
+      << "the person's own tick did not come back";
+  EXPECT_FALSE(IsWindowEnabled(Control("KeepRecentHours")));
 }
 
 }  // namespace

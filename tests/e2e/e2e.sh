@@ -167,6 +167,59 @@ phase "after the report" 'HiddenProgram.AfterTheReport*'
 screenshot after-report
 phase "closing" 'Program.ClosingTheWindowEndsTheProgram'
 
+# Policies, as an administrator's tools write them; the person's own choices underneath.
+settings='HKCU\Software\VB and VBA Program Settings\Marrowick\Vantrelle'
+policies='HKLM\Software\Policies\Marrowick\Vantrelle'
+user_policies='HKCU\Software\Policies\Marrowick\Vantrelle'
+reg_add() { wine reg add "$@" /f >/dev/null 2>&1; }
+for key in 'Windows Temp' 'Most Recently Used' AppData SysTemp; do reg_add "$settings" /v "$key" /d 0; done
+reg_add "$settings" /v 'Recycle Bin' /d 1
+reg_add "$settings" /v UserFolder /d 1
+reg_add "$settings" /v Text1 /d 'C:\e2e\policy-own'
+reg_add "$policies" /v CleanRecycleBin /t REG_DWORD /d 0
+reg_add "$policies" /v KeepRecentHours /t REG_DWORD /d 24
+reg_add "$policies" /v CleanWindowsTemp /d yes  # REG_SZ: the wrong type, ignored
+reg_add "$user_policies" /v ScheduleMode /t REG_DWORD /d 3
+reg_add "$user_policies" /v ScheduleEveryMinutes /t REG_DWORD /d 5
+mkdir -p "$trees/policy-own"  # the forced schedule's first run, a second after start-up, empties it
+start_program
+phase "policies" 'Program.ForcedControls*'
+if [ -s "$out/window.txt" ]; then
+  # Rest the pointer on the locked Recycle Bin box, so that the managed tip shows in the picture.
+  IFS='x+' read -r _ _ x y < <(tr -d '\r' <"$out/window.txt")
+  xdotool mousemove $((x + 60)) $((y + 309)) && sleep 2
+fi
+screenshot policies
+reg_add "$policies" /v KeepRecentHours /t REG_DWORD /d 48
+wine reg delete "$policies" /v CleanRecycleBin /f >/dev/null 2>&1
+phase "a policy changed while the window is open" 'Program.APolicyChanged*'
+xdotool mousemove 700 300
+phase "closing" 'Program.ClosingTheWindowEndsTheProgram'
+
+# The command line on the same policies: the Recycle Bin forced off again, 48 hours kept.
+reg_add "$policies" /v CleanRecycleBin /t REG_DWORD /d 0
+echo old >"$trees/policy-own/old.tmp"
+touch -d '3 days ago' "$trees/policy-own/old.tmp"
+echo new >"$trees/policy-own/new.tmp"
+status=0
+wine "$program" /clean >"$out/policy-clean.txt" 2>/dev/null || status=$?
+expect "/clean under policies exits 1 (a recent file kept)" test $status = 1
+expect "... deletes the file older than the forced hours" test ! -e "$trees/policy-own/old.tmp"
+expect "... keeps the one changed within them" test -f "$trees/policy-own/new.tmp"
+expect "... and leaves the Recycle Bin alone, as forced" eval '! grep -q "Recycle Bin" "$out/policy-clean.txt"'
+expect "... keeping the forced hours" grep -q "keeping files changed in the last 48 hours" "$out/policy-clean.txt"
+status=0
+wine "$program" /policyreport 2>/dev/null | tr -d '\r' >"$out/policyreport.txt" || status=$?
+expect "/policyreport exits 0" test $status = 0
+for line in 'CleanRecycleBin = 0 (machine policy)' 'KeepRecentHours = 48 (machine policy)' \
+            'ScheduleMode = 3 (user policy)' 'ScheduleEveryMinutes = 5 (user policy)' 'CleanOwnFolder = 1 (own choice)' \
+            'CleanRecentDocuments = 0 (own choice)' 'CleanWindowsTemp = 0 (own choice)' \
+            'HKLM\Software\Policies\Marrowick\Vantrelle\CleanWindowsTemp: wrong type: REG_SZ, not REG_DWORD'; do
+  expect "/policyreport says: $line" grep -qxF "$line" "$out/policyreport.txt"
+done
+wine reg delete 'HKLM\Software\Policies\Marrowick' /f >/dev/null 2>&1
+wine reg delete 'HKCU\Software\Policies\Marrowick' /f >/dev/null 2>&1
+
 # At 150 %: a desktop large enough for the grown window, the design checked again at that scale. Every
 # Wine program opens on the desktop, so the settings go in first and the desktop is made afresh after.
 wine reg add 'HKCU\Software\VB and VBA Program Settings\Marrowick\Vantrelle' /v 'Windows Temp' /d 0 /f >/dev/null 2>&1

@@ -4,13 +4,17 @@
 # /preview and /clean from the installed path (exit codes, output, files, the history and the last-run
 # line), an upgrade in place, silent removal, and nothing of the program left but the person's
 # settings (and the history of their runs).
-#   install.sh PACKAGE.msi PORTABLE.zip MSI-FOLDER VERSION
+#   install.sh PACKAGE.msi PORTABLE.zip MSI-FOLDER VERSION [CERTIFICATE.pem]
 # MSI-FOLDER is the folder the package was built from (packaging/build-msi.sh), for a newer package.
+# CERTIFICATE is the one the packages were signed with (packaging/sign.sh); the signatures of the
+# program, the installed program and the package are verified against it. A build made without a
+# signature (VANTRELLE_UNSIGNED=1) has no certificate to verify against.
 set -euo pipefail
 msi=$(realpath "$1")
 zip=$(realpath "$2")
 stage=$(realpath "$3")
 version=$4
+certificate=${5:-}
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../../tools/wine-prefix.sh"
 
@@ -65,9 +69,24 @@ vantrelle_seal_prefix
 cd "$drive_c"  # Wine starts its programs in the current folder, which must lie on a drive
 check "no drive leads out of the prefix" test ! -e "$WINEPREFIX/dosdevices/z:"
 
+signed() {  # signed FILE: an Authenticode signature that verifies against the signing certificate
+  osslsigncode verify -CAfile "$certificate" -in "$1" >"$work/verify.txt" 2>&1 &&
+    grep -q 'Message digest algorithm *: SHA256' "$work/verify.txt"
+}
+if [ "${VANTRELLE_UNSIGNED:-}" != 1 ]; then
+  echo "== signatures"
+  check "the installer package is signed (SHA-256)" signed "$msi"
+  (cd "$work" && cmake -E tar xf "$zip" Vantrelle.exe)
+  check "the program in the portable copy is signed" signed "$work/Vantrelle.exe"
+  cp "$work/Vantrelle.exe" "$work/changed.exe"
+  printf '\x01' | dd of="$work/changed.exe" bs=1 seek=200 conv=notrunc 2>/dev/null
+  check "... and the same program changed after signing fails the check" eval '! signed "$work/changed.exe"'
+fi
+
 echo "== silent install"
 check "msiexec /i /qn succeeds" vantrelle_install_package "$msi"
 check "the program is in C:\\Program Files\\Vantrelle" cmp -s "$program_folder/Vantrelle.exe" "$stage/Vantrelle.exe"
+[ "${VANTRELLE_UNSIGNED:-}" != 1 ] && check "the installed program is signed" signed "$program_folder/Vantrelle.exe"
 check "a Start-menu shortcut \"Vantrelle\"" shortcut_present
 check "one installed-programs entry: Vantrelle $version by Marrowick" \
   test "$(uninstall_entries)" = "$version Marrowick"

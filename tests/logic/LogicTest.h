@@ -8,13 +8,20 @@
 
 #include "base/Calendar.h"
 #include "platform/fake/FakePlatform.h"
-#include "window/MainForm.h"
+#include "settings/EffectiveSettings.h"
 #include "settings/Settings.h"
+#include "window/MainForm.h"
 
 namespace vantrelle::testing {
 
 class LogicTest : public ::testing::Test {
  protected:
+  // The program's settings are read and written with the policies over them, as the real program's.
+  LogicTest() {
+    fakes.platform.settings = &effective;
+    form.SetPolicies(&effective);
+  }
+
   // The stored text of the program's key, or "<absent>".
   std::string Stored(std::string_view key) const {
     auto it = fakes.settings.values.find(
@@ -28,6 +35,7 @@ class LogicTest : public ::testing::Test {
   }
 
   fake::FakePlatform fakes;
+  settings::EffectiveSettings effective{fakes.settings, fakes.registry, fakes.locale};
   MainForm form{fakes.platform};
 };
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -174,7 +175,14 @@ INSTANTIATE_TEST_SUITE_P(
                       Hostile{settings::kWeeklyChosen, "maybe", 194}, Hostile{settings::kDailyChosen, kHuge, 196},
                       Hostile{settings::kEveryChosen, "", 198}, Hostile{settings::kWeeklyTime, "25:99:99", 200},
                       Hostile{settings::kWeekly, "Caturday", 202}, Hostile{settings::kEveryHours, kHuge, 0},
-                      Hostile{settings::kEveryMinutes, "\xFF\xFE", 0}, Hostile{settings::kEveryDays, "", 0}));
+                      Hostile{settings::kEveryMinutes, "\xFF\xFE", 0}, Hostile{settings::kEveryDays, "", 0}),
+    [](const ::testing::TestParamInfo<Hostile>& info) {
+      std::string name;  // the key's name, letters and digits only
+      for (char c : info.param.key.name) {
+        if (std::isalnum(static_cast<unsigned char>(c))) name += c;
+      }
+      return name;
+    });
 
 TEST_F(StartUp, ARefusedValueLeavesTheControlAsDesigned) {
   Store(settings::kWindowsTemp, "yes");

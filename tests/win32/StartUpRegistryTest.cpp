@@ -46,6 +46,9 @@ class StandardUserRegistry : public platform::Registry {
   std::int32_t SetStringValue(platform::RegistryKey key, const std::string& name, const std::string& value) override {
     return real.SetStringValue(key, name, value);
   }
+  std::int32_t QueryValue(platform::RegistryKey key, const std::string& name, platform::RegistryValue& value) override {
+    return real.QueryValue(key, name, value);
+  }
   std::int32_t DeleteValue(platform::RegistryKey key, const std::string& name) override {
     return real.DeleteValue(key, name);
   }

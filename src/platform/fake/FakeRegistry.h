@@ -48,18 +48,49 @@ class FakeRegistry : public platform::Registry {
     auto it = open.find(key);
     if (it == open.end()) return InvalidHandle;
     keys[it->second][ToLower(name)] = {name, value};
+    types.erase({it->second, ToLower(name)});
     ++writes;
+    return platform::RegistrySuccess;
+  }
+  std::int32_t QueryValue(platform::RegistryKey key, const std::string& name, platform::RegistryValue& value) override {
+    auto it = open.find(key);
+    if (it == open.end()) return InvalidHandle;
+    ++reads;
+    const auto& values = keys[it->second];
+    auto found = values.find(ToLower(name));
+    if (found == values.end()) return platform::RegistryNotFound;
+    const auto type = types.find({it->second, ToLower(name)});
+    platform::RegistryValue read;
+    read.type = type == types.end() ? platform::kRegistryText : type->second;
+    if (read.type == platform::kRegistryNumber)
+      read.number = static_cast<std::uint32_t>(std::stoul(found->second.second));
+    if (read.type == platform::kRegistryText) read.text = found->second.second;
+    value = read;
     return platform::RegistrySuccess;
   }
   std::int32_t DeleteValue(platform::RegistryKey key, const std::string& name) override {
     auto it = open.find(key);
     if (it == open.end()) return InvalidHandle;
     ++deletes;
+    types.erase({it->second, ToLower(name)});
     return keys[it->second].erase(ToLower(name)) ? platform::RegistrySuccess : platform::RegistryNotFound;
   }
   void CloseKey(platform::RegistryKey key) override { open.erase(key); }
 
   void AddKey(platform::RegistryRoot root, const std::string& subKey) { keys[{root, Normalize(subKey)}]; }
+  // Writes a value of any type, as an administrator's tool would; the key is made when missing.
+  // A REG_DWORD's data is its decimal number; a type other than text or number keeps only its type.
+  void SetTyped(platform::RegistryRoot root, const std::string& subKey, const std::string& name, std::uint32_t type,
+                const std::string& data) {
+    const Path path{root, Normalize(subKey)};
+    keys[path][ToLower(name)] = {name, data};
+    types[{path, ToLower(name)}] = type;
+  }
+  void SetNumber(platform::RegistryRoot root, const std::string& subKey, const std::string& name,
+                 std::uint32_t number) {
+    SetTyped(root, subKey, name, platform::kRegistryNumber, std::to_string(number));
+  }
+  void RemoveKey(platform::RegistryRoot root, const std::string& subKey) { keys.erase({root, Normalize(subKey)}); }
   // The value's data, or nothing when there is no such value.
   std::optional<std::string> Value(platform::RegistryRoot root, const std::string& subKey,
                                    const std::string& name) const {
@@ -79,11 +110,14 @@ class FakeRegistry : public platform::Registry {
   // key -> lower-cased value name -> (name as written, data)
   std::map<Path, std::map<std::string, std::pair<std::string, std::string>>> keys;
   std::map<platform::RegistryKey, Path> open;
+  // The type of each value not written as text; absent means REG_SZ.
+  std::map<std::pair<Path, std::string>, std::uint32_t> types;
   std::set<platform::RegistryRoot> refusedRoots;
   std::uint32_t lastAccess = 0;
   int opens = 0;
   int writes = 0;
   int deletes = 0;
+  int reads = 0;
 
  private:
   static std::string Normalize(const std::string& subKey) {

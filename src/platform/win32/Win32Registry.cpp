@@ -1,5 +1,10 @@
 #include "platform/win32/Win32Registry.h"
 
+#include <cstring>
+#include <cwchar>
+#include <utility>
+#include <vector>
+
 #include "platform/win32/Unicode.h"
 
 namespace vantrelle::win32 {
@@ -35,6 +40,38 @@ std::int32_t Win32Registry::SetStringValue(platform::RegistryKey key, const std:
   const std::wstring data = Widen(value);
   const auto bytes = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));  // with its NUL
   return RegSetValueExW(hkey, Widen(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()), bytes);
+}
+
+std::int32_t Win32Registry::QueryValue(platform::RegistryKey key, const std::string& name,
+                                       platform::RegistryValue& value) {
+  const HKEY hkey = Find(key);
+  if (!hkey) return ERROR_INVALID_HANDLE;
+  const std::wstring valueName = Widen(name);
+  std::vector<BYTE> data(64);
+  DWORD type = REG_NONE;
+  LSTATUS status = ERROR_MORE_DATA;
+  // The value may grow between the calls: ask again until the buffer holds it.
+  for (int attempt = 0; status == ERROR_MORE_DATA && attempt < 4; ++attempt) {
+    auto size = static_cast<DWORD>(data.size());
+    status = RegQueryValueExW(hkey, valueName.c_str(), nullptr, &type, data.data(), &size);
+    if (status == ERROR_MORE_DATA) data.resize(size + sizeof(wchar_t));
+    if (status == ERROR_SUCCESS) data.resize(size);
+  }
+  if (status != ERROR_SUCCESS) return status;
+  platform::RegistryValue read;
+  read.type = type;
+  if (type == REG_DWORD) {
+    if (data.size() != sizeof(DWORD)) return ERROR_INVALID_DATA;
+    std::memcpy(&read.number, data.data(), sizeof(DWORD));
+  } else if (type == REG_SZ) {
+    // Stored text need not end in a NUL, nor stop at its first one.
+    std::wstring text(data.size() / sizeof(wchar_t), L'\0');
+    std::memcpy(text.data(), data.data(), text.size() * sizeof(wchar_t));
+    text.resize(std::wcslen(text.c_str()));
+    read.text = Narrow(text);
+  }
+  value = std::move(read);
+  return ERROR_SUCCESS;
 }
 
 std::int32_t Win32Registry::DeleteValue(platform::RegistryKey key, const std::string& name) {

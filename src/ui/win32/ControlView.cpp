@@ -101,7 +101,7 @@ ControlView::ControlView(const layout::Entry& entry, Control& model) : entry_(en
 void ControlView::Create(HWND parent, UINT dpi) {
   const WindowKind kind = KindOf(entry_.kind);
   const DWORD visible = model_.Visible() ? WS_VISIBLE : 0;
-  const DWORD disabled = model_.Enabled() ? 0 : WS_DISABLED;
+  const DWORD disabled = Usable() ? 0 : WS_DISABLED;
   window_ = CreateWindowExW(kind.exStyle, kind.className, L"", WS_CHILD | kind.style | visible | disabled, 0, 0, 0, 0,
                             parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(entry_.name))),
                             reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
@@ -160,7 +160,7 @@ int ControlView::FittedWidth(const RECT& place) const {
 
 void ControlView::ShowState() {
   FlagScope writing(writing_);
-  if (!IsWindowEnabled(window_) != !model_.Enabled()) EnableWindow(window_, model_.Enabled());
+  if (!IsWindowEnabled(window_) != !Usable()) EnableWindow(window_, Usable());
   const bool shown = (GetWindowLongW(window_, GWL_STYLE) & WS_VISIBLE) != 0;
   if (shown != model_.Visible()) ShowWindow(window_, model_.Visible() ? SW_SHOWNA : SW_HIDE);
 

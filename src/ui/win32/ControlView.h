@@ -36,6 +36,8 @@ class ControlView {
   HWND Handle() const { return window_; }
   const layout::Entry& Entry() const { return entry_; }
   Control& Model() const { return model_; }
+  // A person may use it: enabled by the logic and not locked by policy.
+  bool Usable() const { return model_.Enabled() && !model_.Locked(); }
 
  private:
   // The width the control needs for its caption, within the room the layout leaves it.

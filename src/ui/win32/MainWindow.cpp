@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <string_view>
 
 #include "platform/MessageBoxService.h"
 #include "platform/win32/Unicode.h"
@@ -61,6 +62,9 @@ bool MainWindow::Create() {
   if (!window) return false;
   dpi_ = WindowDpi(window);
   CreateControls();
+  managedTip_ = Widen(kManagedTip);
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, instance_, nullptr);
   ApplyDpi(dpi_);
   LoadIcons();
   form_.windowHandle = reinterpret_cast<platform::WindowHandle>(window);
@@ -77,6 +81,8 @@ void MainWindow::Destroy() {
   HWND window = window_.Release();
   SetWindowLongPtrW(window, GWLP_USERDATA, 0);
   DestroyWindow(window);
+  tooltip_ = nullptr;
+  tipped_.clear();
   views_.clear();
 }
 
@@ -108,6 +114,7 @@ void MainWindow::ApplyDpi(UINT dpi) {
   for (auto& view : views_) {
     const bool button = view->Entry().kind == layout::Kind::PushButton;
     view->Place(dpi, button ? buttonFont_.Get() : windowFont_.Get());
+    ShowManagedTip(*view, true);
   }
   const SIZE client{TwipsToPixels(layout::kClientWidth, dpi), TwipsToPixels(layout::kClientHeight, dpi)};
   const SIZE outer = OuterSize(client, kStyle, kExStyle, dpi);
@@ -213,7 +220,26 @@ void MainWindow::ControlChanged(Control& control) {
   ControlView* view = ViewOf(control);
   if (!view) return;
   view->ShowState();
+  ShowManagedTip(*view, false);
   if (view->CaptionPending()) PaceCaption(*view);
+}
+
+void MainWindow::ShowManagedTip(const ControlView& view, bool placeChanged) {
+  const bool locked = view.Model().Locked();
+  const bool shown = tipped_.count(&view) != 0;
+  if (!tooltip_ || (locked == shown && !(locked && placeChanged))) return;
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = window_.Get();
+  tool.uId = static_cast<UINT_PTR>(ControlId(view.Entry().name));
+  if (shown) SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  tipped_.erase(&view);
+  if (!locked) return;
+  GetWindowRect(view.Handle(), &tool.rect);
+  MapWindowPoints(nullptr, window_.Get(), reinterpret_cast<POINT*>(&tool.rect), 2);
+  tool.uFlags = TTF_SUBCLASS;
+  tool.lpszText = managedTip_.data();
+  if (SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool))) tipped_.insert(&view);
 }
 
 void MainWindow::FocusRequested(Control& control) {
@@ -350,6 +376,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return DefWindowProcW(window, message, wParam, lParam);
     case WM_TIMECHANGE: Safely([&] { form_.ClockChanged(); }); return 0;
+    case WM_SETTINGCHANGE:
+      // Group Policy announces applied policies so; other setting changes are not the program's.
+      if (lParam && std::wstring_view(reinterpret_cast<const wchar_t*>(lParam)) == L"Policy") {
+        Safely([&] { form_.PoliciesChanged(); });
+      }
+      return 0;
     case WM_CLOSE: Safely([&] { events_.CloseRequested(); }); return 0;
     case WM_ENDSESSION:
       // Logging off closes the window like any other reason, so the program can tidy up first.

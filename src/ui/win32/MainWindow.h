@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -77,6 +78,8 @@ class MainWindow : public ControlObserver {
   };
   void ShowTimer(const Timer& timer, UINT_PTR id, TimerShown& shown);
   void ShowTimers();
+  // The managed tip over a locked control, held by the window itself: a disabled control gets no mouse.
+  void ShowManagedTip(const ControlView& view, bool placeChanged);
   void OnSize(WPARAM kind);
   void OnActivate(WPARAM state);
   void ApplyBackground();
@@ -101,6 +104,9 @@ class MainWindow : public ControlObserver {
   IconHandle bigIcon_;
   IconHandle smallIcon_;
   HWND lastFocus_ = nullptr;
+  HWND tooltip_ = nullptr;  // destroyed with the window, its owner
+  std::set<const ControlView*> tipped_;
+  std::wstring managedTip_;
   std::uint64_t lastCaptionPaint_ = 0;
   bool captionTimerSet_ = false;
   TimerShown countdownTimerShown_;

@@ -1,0 +1,212 @@
+#include "settings/PolicyReader.h"
+
+#include <optional>
+
+#include "base/Conversions.h"
+#include "platform/OpenedKey.h"
+
+namespace vantrelle::settings {
+
+namespace {
+
+using platform::RegistryRoot;
+
+constexpr std::uint32_t kQueryValue = 0x0001;          // KEY_QUERY_VALUE
+constexpr std::int64_t kLongestInterval = 2147483647;  // seconds the countdown can hold
+
+struct LayerPlace {
+  Layer layer;
+  RegistryRoot root;
+  bool preset;
+};
+constexpr LayerPlace kPolicyLayers[] = {{Layer::MachinePolicy, RegistryRoot::LocalMachine, false},
+                                        {Layer::UserPolicy, RegistryRoot::CurrentUser, false},
+                                        {Layer::MachinePreset, RegistryRoot::LocalMachine, true},
+                                        {Layer::UserPreset, RegistryRoot::CurrentUser, true}};
+
+const LayerPlace* PlaceOf(Layer layer) {
+  for (const LayerPlace& place : kPolicyLayers) {
+    if (place.layer == layer) return &place;
+  }
+  return nullptr;
+}
+
+std::string SubKey(bool preset) {
+  std::string key(kPolicyKey);
+  if (preset) key.append("\\").append(kPresetSubKey);
+  return key;
+}
+
+std::string TypeName(std::uint32_t type) {
+  switch (type) {
+    case 1: return "REG_SZ";
+    case 2: return "REG_EXPAND_SZ";
+    case 3: return "REG_BINARY";
+    case 4: return "REG_DWORD";
+    case 5: return "REG_DWORD_BIG_ENDIAN";
+    case 7: return "REG_MULTI_SZ";
+    case 11: return "REG_QWORD";
+    default: return "type " + std::to_string(type);
+  }
+}
+
+std::string Reason(const PolicyValue& row, const PolicyRead& read) {
+  const std::string expected = row.type == PolicyType::Number ? "REG_DWORD" : "REG_SZ";
+  if (read.state == ReadState::WrongType) return "wrong type: " + TypeName(read.value.type) + ", not " + expected;
+  if (row.type == PolicyType::Text) {
+    return read.value.text.empty() ? "out of range: empty" : "out of range: longer than " + std::to_string(row.most);
+  }
+  return "out of range: " + std::to_string(read.value.number) + " (" + std::to_string(row.least) + " to " +
+         std::to_string(row.most) + ")";
+}
+
+std::string Stored(const PolicyValue& row, const PolicyRead& read) {
+  switch (row.storedAs) {
+    case StoredAs::OneZero: return OneZero(read.value.number == 1);
+    case StoredAs::OnOff: return OnOff(read.value.number == 1);
+    case StoredAs::Decimal: return std::to_string(read.value.number);
+    case StoredAs::Text:
+    case StoredAs::Schedule: break;
+  }
+  return read.value.text;
+}
+
+// The schedule's values of one key, valid ones by name.
+using ScheduleValues = std::map<std::string_view, std::uint32_t>;
+
+// The settings a whole schedule gives, or why the values do not make one.
+std::optional<std::string> ScheduleSettings(const ScheduleValues& values, const Locale& locale,
+                                            std::map<std::string, std::string, std::less<>>& settings) {
+  const auto value = [&](std::string_view name) -> std::optional<std::uint32_t> {
+    auto it = values.find(name);
+    if (it == values.end()) return std::nullopt;
+    return it->second;
+  };
+  const auto mode = value(kScheduleMode);
+  if (!mode) return "the schedule needs ScheduleMode";
+  const auto weekday = value(kScheduleWeekday);
+  const auto hour = value(kScheduleHour);
+  const auto minute = value(kScheduleMinute);
+  const auto kind = static_cast<ScheduleMode>(*mode);
+  if ((kind == ScheduleMode::Weekly || kind == ScheduleMode::Daily) && (!hour || !minute)) {
+    return "a weekly or daily schedule needs ScheduleHour and ScheduleMinute";
+  }
+  if (kind == ScheduleMode::Weekly && !weekday) return "a weekly schedule needs ScheduleWeekday";
+  const auto days = value(kScheduleEveryDays), hours = value(kScheduleEveryHours),
+             minutes = value(kScheduleEveryMinutes);
+  if (kind == ScheduleMode::Every) {
+    const std::int64_t seconds = std::int64_t{days.value_or(0)} * 86400 + std::int64_t{hours.value_or(0)} * 3600 +
+                                 std::int64_t{minutes.value_or(0)} * 60;
+    if (seconds < 60) return "an every-N schedule needs at least a minute between runs";
+    if (seconds > kLongestInterval) return "an every-N schedule longer than the countdown can hold";
+  }
+  LocalTime time = conversions::kZeroDate;
+  time.hour = static_cast<int>(hour.value_or(0));
+  time.minute = static_cast<int>(minute.value_or(0));
+  settings[std::string(kStartStopState.name)] = OnOff(kind != ScheduleMode::Off);
+  settings[std::string(kWeeklyChosen.name)] = TrueFalse(kind == ScheduleMode::Weekly);
+  settings[std::string(kDailyChosen.name)] = TrueFalse(kind == ScheduleMode::Daily);
+  settings[std::string(kEveryChosen.name)] = TrueFalse(kind == ScheduleMode::Every || kind == ScheduleMode::Off);
+  settings[std::string(kWeekly.name)] = std::string(weekday ? kWeekdayNames[*weekday] : kWeekly.defaultValue);
+  settings[std::string(kWeeklyTime.name)] = conversions::DateToText(locale, time);
+  const auto everyText = [&](const std::optional<std::uint32_t>& part, const Key& key) {
+    if (part) return std::to_string(*part);
+    // A schedule of another kind keeps the boxes at their out-of-the-box texts; every N counts a
+    // part left out as none.
+    return kind == ScheduleMode::Every ? std::string("0") : std::string(key.defaultValue);
+  };
+  settings[std::string(kEveryDays.name)] = everyText(days, kEveryDays);
+  settings[std::string(kEveryHours.name)] = everyText(hours, kEveryHours);
+  settings[std::string(kEveryMinutes.name)] = everyText(minutes, kEveryMinutes);
+  return std::nullopt;
+}
+
+PolicyLayer ReadLayer(platform::Registry& registry, const Locale& locale, const LayerPlace& place,
+                      std::vector<IgnoredValue>& ignored) {
+  PolicyLayer layer;
+  layer.layer = place.layer;
+  const platform::OpenedKey key(registry, place.root, SubKey(place.preset), kQueryValue | platform::kRegistry64BitView);
+  if (!key.IsOpen()) return layer;
+  ScheduleValues schedule;
+  std::vector<std::string_view> scheduleNames;  // every schedule value present, valid or not
+  bool scheduleBroken = false;
+  for (const PolicyValue& row : kPolicyValues) {
+    const PolicyRead read = ReadPolicyValue(registry, key.Get(), row);
+    if (read.state == ReadState::Absent) continue;
+    const bool inSchedule = row.storedAs == StoredAs::Schedule;
+    if (inSchedule) scheduleNames.push_back(row.name);
+    if (read.state != ReadState::Valid) {
+      ignored.push_back({place.layer, std::string(row.name), Reason(row, read)});
+      scheduleBroken = scheduleBroken || inSchedule;
+    } else if (inSchedule) {
+      schedule[row.name] = read.value.number;
+    } else {
+      layer.settings[std::string(row.setting->name)] = Stored(row, read);
+    }
+  }
+  if (scheduleNames.empty()) return layer;
+  std::map<std::string, std::string, std::less<>> settings;
+  std::optional<std::string> why = scheduleBroken
+                                       ? std::optional<std::string>("the schedule's group holds a value not valid")
+                                       : ScheduleSettings(schedule, locale, settings);
+  if (why) {
+    // All or nothing: the valid values of a broken group are ignored with it.
+    for (std::string_view name : scheduleNames) {
+      if (schedule.count(name)) ignored.push_back({place.layer, std::string(name), "ignored with its group: " + *why});
+    }
+    return layer;
+  }
+  layer.settings.merge(settings);
+  layer.schedule = true;
+  return layer;
+}
+
+}  // namespace
+
+std::string_view LayerName(Layer layer) {
+  switch (layer) {
+    case Layer::MachinePolicy: return "machine policy";
+    case Layer::UserPolicy: return "user policy";
+    case Layer::Own: return "own choice";
+    case Layer::MachinePreset: return "machine preset";
+    case Layer::UserPreset: return "user preset";
+    case Layer::Default: break;
+  }
+  return "default";
+}
+
+std::string LayerKeyName(Layer layer) {
+  const LayerPlace* place = PlaceOf(layer);
+  if (!place) return std::string(LayerName(layer));
+  return (place->root == RegistryRoot::LocalMachine ? "HKLM\\" : "HKCU\\") + SubKey(place->preset);
+}
+
+PolicyRead ReadPolicyValue(platform::Registry& registry, platform::RegistryKey key, const PolicyValue& row) {
+  PolicyRead read;
+  if (registry.QueryValue(key, std::string(row.name), read.value) != platform::RegistrySuccess) return read;
+  const std::uint32_t expected = row.type == PolicyType::Number ? platform::kRegistryNumber : platform::kRegistryText;
+  if (read.value.type != expected) {
+    read.state = ReadState::WrongType;
+  } else {
+    const std::uint64_t size = row.type == PolicyType::Number ? read.value.number : read.value.text.size();
+    read.state = size < row.least || size > row.most ? ReadState::OutOfRange : ReadState::Valid;
+  }
+  return read;
+}
+
+PolicyReading ReadPolicies(platform::Registry& registry, const Locale& locale) {
+  PolicyReading reading;
+  for (const LayerPlace& place : kPolicyLayers) {
+    reading.layers.push_back(ReadLayer(registry, locale, place, reading.ignored));
+  }
+  return reading;
+}
+
+bool InScheduleGroup(std::string_view settingName) {
+  for (const Key* key : kScheduleSettings) {
+    if (key->name == settingName) return true;
+  }
+  return false;
+}
+
+}  // namespace vantrelle::settings

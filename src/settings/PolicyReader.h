@@ -1,0 +1,57 @@
+#pragma once
+// Reads the Policies keys: each value of the policy table as absent, valid, of the wrong type or out
+// of range, and what each key's valid values set, as the settings store would hold it.
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Registry.h"
+#include "settings/PolicyTable.h"
+
+namespace vantrelle {
+class Locale;
+}
+
+namespace vantrelle::settings {
+
+// Where an effective value comes from, first to last in precedence.
+enum class Layer { MachinePolicy, UserPolicy, Own, MachinePreset, UserPreset, Default };
+std::string_view LayerName(Layer layer);  // "machine policy", ...
+// The registry key a policy layer is read from, as the report names it ("HKLM\Software\...").
+std::string LayerKeyName(Layer layer);
+
+enum class ReadState { Absent, Valid, WrongType, OutOfRange };
+
+struct PolicyRead {
+  ReadState state = ReadState::Absent;
+  platform::RegistryValue value;
+};
+
+// One value of the table as it stands in an open key.
+PolicyRead ReadPolicyValue(platform::Registry& registry, platform::RegistryKey key, const PolicyValue& row);
+
+// A value a key holds that no setting takes, and why.
+struct IgnoredValue {
+  Layer layer;
+  std::string name;
+  std::string reason;
+};
+
+// What one policy key sets: setting name -> stored text.
+struct PolicyLayer {
+  Layer layer = Layer::Default;
+  std::map<std::string, std::string, std::less<>> settings;
+  bool schedule = false;  // the key holds a whole, valid schedule
+};
+
+struct PolicyReading {
+  // Machine policy, user policy, machine preset, user preset.
+  std::vector<PolicyLayer> layers;
+  std::vector<IgnoredValue> ignored;
+};
+
+PolicyReading ReadPolicies(platform::Registry& registry, const Locale& locale);
+
+}  // namespace vantrelle::settings

@@ -1,0 +1,67 @@
+#include "settings/PolicyReport.h"
+
+#include "base/Conversions.h"
+#include "platform/Platform.h"
+#include "settings/EffectiveSettings.h"
+#include "settings/KeepRecentHours.h"
+
+namespace vantrelle::settings {
+
+namespace {
+
+// The schedule's mode as the window's panel and switch hold it.
+std::string ModeOf(const Locale& locale, EffectiveSettings& store) {
+  if (Get(store, kStartStopState) == "Off") return "0";
+  if (conversions::ToBoolean(locale, Get(store, kWeeklyChosen))) return "1";
+  if (conversions::ToBoolean(locale, Get(store, kDailyChosen))) return "2";
+  return "3";
+}
+
+// The setting's effective value in the terms of the policy value: what the program will act on.
+std::string ValueOf(const platform::Platform& platform, EffectiveSettings& store, const PolicyValue& row) {
+  const Locale& locale = *platform.locale;
+  const Key& key = *row.setting;
+  const std::string text = Get(store, key, DefaultValue(key, platform));
+  switch (row.storedAs) {
+    case StoredAs::OneZero: return std::to_string(TickState(store, locale, key));
+    case StoredAs::OnOff: return text == "On" ? "1" : "0";
+    case StoredAs::Decimal: return std::to_string(KeepRecentHours(locale, text));
+    case StoredAs::Text: return text;
+    case StoredAs::Schedule: break;
+  }
+  if (row.name == kScheduleMode) return ModeOf(locale, store);
+  if (row.name == kScheduleWeekday) {
+    for (std::size_t day = 0; day < std::size(kWeekdayNames); ++day) {
+      if (kWeekdayNames[day] == text) return std::to_string(day);
+    }
+    return text;
+  }
+  if (row.name == kScheduleHour) return std::to_string(conversions::TextToDate(locale, text).hour);
+  if (row.name == kScheduleMinute) return std::to_string(conversions::TextToDate(locale, text).minute);
+  return text;
+}
+
+}  // namespace
+
+std::string PolicyReport(const platform::Platform& platform, EffectiveSettings& settings) {
+  std::string report = "Settings, their effective values and where each comes from:\n";
+  for (const PolicyValue& row : kPolicyValues) {
+    std::string value;
+    try {
+      value = ValueOf(platform, settings, row);
+    } catch (...) {
+      value = "(stored value not readable: " + Get(settings, *row.setting) + ")";
+    }
+    report.append(row.name).append(" = ").append(value).append(" (");
+    report.append(LayerName(settings.SourceOf(*row.setting))).append(")\n");
+  }
+  report += "\nPolicy values ignored:\n";
+  for (const IgnoredValue& ignored : settings.Ignored()) {
+    report.append(LayerKeyName(ignored.layer)).append("\\").append(ignored.name).append(": ");
+    report.append(ignored.reason).append("\n");
+  }
+  if (settings.Ignored().empty()) report += "none\n";
+  return report;
+}
+
+}  // namespace vantrelle::settings

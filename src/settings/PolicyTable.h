@@ -1,0 +1,82 @@
+#pragma once
+// The values an administrator may set under the Policies keys: one row per value, read by one piece
+// of code (PolicyReader). A further setting that policy may force is one more row here and one
+// policy in packaging/policies; the templates test finds a row missing on either side.
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "settings/Settings.h"
+
+namespace vantrelle::settings {
+
+// Forced values; the same key's "Recommended" sub-key holds presets the person may change.
+inline constexpr std::string_view kPolicyKey = "Software\\Policies\\Marrowick\\Vantrelle";
+inline constexpr std::string_view kPresetSubKey = "Recommended";
+
+enum class PolicyType { Number, Text };  // REG_DWORD, REG_SZ
+
+// How a valid value becomes the text the settings store holds for its setting.
+enum class StoredAs {
+  OneZero,   // 0/1 -> "0"/"1"
+  OnOff,     // 0/1 -> "Off"/"On"
+  Decimal,   // the number as decimal text
+  Text,      // as written
+  Schedule,  // one of the schedule's group, which becomes several settings together (PolicyReader)
+};
+
+struct PolicyValue {
+  std::string_view name;
+  PolicyType type;
+  std::uint32_t least;  // for text: the shortest length
+  std::uint32_t most;   // for text: the longest length
+  const Key* setting;   // the setting it forces or presets
+  StoredAs storedAs;
+};
+
+// The schedule's group: read all or nothing from one key.
+inline constexpr std::string_view kScheduleMode = "ScheduleMode";
+inline constexpr std::string_view kScheduleWeekday = "ScheduleWeekday";
+inline constexpr std::string_view kScheduleHour = "ScheduleHour";
+inline constexpr std::string_view kScheduleMinute = "ScheduleMinute";
+inline constexpr std::string_view kScheduleEveryDays = "ScheduleEveryDays";
+inline constexpr std::string_view kScheduleEveryHours = "ScheduleEveryHours";
+inline constexpr std::string_view kScheduleEveryMinutes = "ScheduleEveryMinutes";
+inline constexpr std::string_view kWeekdayNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                                     "Thursday", "Friday", "Saturday"};
+enum class ScheduleMode : std::uint32_t { Off = 0, Weekly = 1, Daily = 2, Every = 3 };
+
+// Every-N parts large enough for any interval the countdown can hold (about 68 years in seconds).
+inline constexpr std::uint32_t kMostEveryDays = 24855;
+inline constexpr std::uint32_t kMostEveryHours = 596523;
+inline constexpr std::uint32_t kMostEveryMinutes = 35791394;
+inline constexpr std::uint32_t kLongestPath = 32767;
+
+inline constexpr PolicyValue kPolicyValues[] = {
+    {"CleanWindowsTemp", PolicyType::Number, 0, 1, &kWindowsTemp, StoredAs::OneZero},
+    {"CleanRecycleBin", PolicyType::Number, 0, 1, &kRecycleBin, StoredAs::OneZero},
+    {"CleanRecentDocuments", PolicyType::Number, 0, 1, &kMostRecentlyUsed, StoredAs::OneZero},
+    {"CleanUserTemp", PolicyType::Number, 0, 1, &kAppData, StoredAs::OneZero},
+    {"CleanSystemTemp", PolicyType::Number, 0, 1, &kSysTemp, StoredAs::OneZero},
+    {"CleanOwnFolder", PolicyType::Number, 0, 1, &kUserFolder, StoredAs::OneZero},
+    {"OwnFolder", PolicyType::Text, 1, kLongestPath, &kOwnFolderPath, StoredAs::Text},
+    {"KeepRecentHours", PolicyType::Number, 0, 8760, &kKeepRecentHours, StoredAs::Decimal},
+    {kScheduleMode, PolicyType::Number, 0, 3, &kStartStopState, StoredAs::Schedule},
+    {kScheduleWeekday, PolicyType::Number, 0, 6, &kWeekly, StoredAs::Schedule},
+    {kScheduleHour, PolicyType::Number, 0, 23, &kWeeklyTime, StoredAs::Schedule},
+    {kScheduleMinute, PolicyType::Number, 0, 59, &kWeeklyTime, StoredAs::Schedule},
+    {kScheduleEveryDays, PolicyType::Number, 0, kMostEveryDays, &kEveryDays, StoredAs::Schedule},
+    {kScheduleEveryHours, PolicyType::Number, 0, kMostEveryHours, &kEveryHours, StoredAs::Schedule},
+    {kScheduleEveryMinutes, PolicyType::Number, 0, kMostEveryMinutes, &kEveryMinutes, StoredAs::Schedule},
+    {"StartWithWindows", PolicyType::Number, 0, 1, &kWindowsStartup, StoredAs::OnOff},
+    {"StartInTray", PolicyType::Number, 0, 1, &kMinimized, StoredAs::OnOff},
+};
+
+// The settings the schedule's group decides together.
+inline constexpr const Key* kScheduleSettings[] = {&kStartStopState, &kWeeklyChosen, &kDailyChosen,
+                                                   &kEveryChosen,    &kWeekly,       &kWeeklyTime,
+                                                   &kEveryDays,      &kEveryHours,   &kEveryMinutes};
+
+bool InScheduleGroup(std::string_view settingName);
+
+}  // namespace vantrelle::settings

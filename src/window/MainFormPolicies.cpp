@@ -1,0 +1,127 @@
+// Policies in the window: a control whose value policy forces shows that value and is locked; when
+// the Policies keys change, the controls whose effective value changed show the new one.
+#include <initializer_list>
+#include <map>
+
+#include "base/Conversions.h"
+#include "desktop/StartWithWindows.h"
+#include "settings/EffectiveSettings.h"
+#include "settings/PolicyTable.h"
+#include "settings/Settings.h"
+#include "window/MainForm.h"
+
+namespace vantrelle {
+
+namespace {
+
+using Values = std::map<std::string_view, std::string>;
+
+// What each setting policy may decide holds now, as the store gives it.
+Values EffectiveValues(platform::SettingsStore& store) {
+  Values values;
+  for (const settings::PolicyValue& row : settings::kPolicyValues) values[row.setting->name] = Get(store, *row.setting);
+  for (const settings::Key* key : settings::kScheduleSettings) values[key->name] = Get(store, *key);
+  return values;
+}
+
+}  // namespace
+
+std::vector<std::pair<const settings::Key*, Control*>> MainForm::ManagedControls() {
+  std::vector<std::pair<const settings::Key*, Control*>> controls;
+  for (auto [box, key] : LocationBoxes()) controls.emplace_back(key, box);
+  controls.insert(controls.end(), {{&settings::kOwnFolderPath, &ownFolderPathBox},
+                                   {&settings::kOwnFolderPath, &browseButton},
+                                   {&settings::kKeepRecentHours, &keepRecentBox},
+                                   {&settings::kWindowsStartup, &startWithWindowsBox},
+                                   {&settings::kMinimized, &startInTrayBox}});
+  // The schedule is decided as one group: its source is that of any of its settings.
+  for (Control* control :
+       std::initializer_list<Control*>{&weeklyOption, &dailyOption, &everyOption, &weekdayList, &timePicker, &hoursBox,
+                                       &minutesBox, &daysBox, &scheduleSwitch}) {
+    controls.emplace_back(&settings::kStartStopState, control);
+  }
+  return controls;
+}
+
+void MainForm::PoliciesChanged() {
+  if (!policies_) return;
+  auto& store = *platform_.settings;
+  const Values before = EffectiveValues(store);
+  policies_->Refresh();
+  const Values after = EffectiveValues(store);
+  for (const settings::PolicyValue& row : settings::kPolicyValues) {
+    const settings::Key& key = *row.setting;
+    if (!settings::InScheduleGroup(key.name) && before.at(key.name) != after.at(key.name)) RestoreSetting(key);
+  }
+  bool scheduleChanged = false;
+  for (const settings::Key* key : settings::kScheduleSettings) {
+    scheduleChanged = scheduleChanged || before.at(key->name) != after.at(key->name);
+  }
+  if (scheduleChanged) RestoreSchedule();
+  ShowManagedControls();
+}
+
+void MainForm::RestoreSetting(const settings::Key& key) {
+  auto& store = *platform_.settings;
+  try {
+    if (&key == &settings::kOwnFolderPath) {
+      ownFolderPathBox.SetText(settings::Get(store, key, settings::DefaultValue(key, platform_)));
+    } else if (&key == &settings::kKeepRecentHours) {
+      keepRecentBox.SetText(settings::Get(store, key));
+    } else if (&key == &settings::kWindowsStartup) {
+      startWithWindowsBox.SetValue(settings::Get(store, key) == "On" ? 1 : 0);
+    } else if (&key == &settings::kMinimized) {
+      startInTrayBox.SetValue(settings::Get(store, key) == "On" ? 1 : 0);
+    } else {
+      for (auto [box, boxKey] : LocationBoxes()) {
+        if (boxKey == &key) box->SetValue(settings::TickState(store, *platform_.locale, key));
+      }
+    }
+  } catch (...) {
+    // A stored value start-up would refuse leaves the control as it is, as start-up does.
+  }
+}
+
+void MainForm::RestoreSchedule() {
+  auto& store = *platform_.settings;
+  const Locale& locale = *platform_.locale;
+  try {
+    timePicker.SetValue(conversions::TextToDate(
+        locale, settings::Get(store, settings::kWeeklyTime, settings::DefaultValue(settings::kWeeklyTime, platform_))));
+    weekdayList.SetText(settings::Get(store, settings::kWeekly));
+    hoursBox.SetText(settings::Get(store, settings::kEveryHours));
+    minutesBox.SetText(settings::Get(store, settings::kEveryMinutes));
+    daysBox.SetText(settings::Get(store, settings::kEveryDays));
+    weeklyOption.SetValue(conversions::ToBoolean(locale, settings::Get(store, settings::kWeeklyChosen)));
+    dailyOption.SetValue(conversions::ToBoolean(locale, settings::Get(store, settings::kDailyChosen)));
+    everyOption.SetValue(conversions::ToBoolean(locale, settings::Get(store, settings::kEveryChosen)));
+  } catch (...) {
+    // As start-up: what cannot be restored stays as it is.
+  }
+  const std::string startStop = settings::Get(store, settings::kStartStopState);
+  const bool wantOn = startStop == "On";
+  if ((startStop == "Off" && ScheduleOn()) || (wantOn && !ScheduleOn())) {
+    ScheduleSwitchClicked();
+  } else {
+    RestartCountdownIfOn();
+  }
+}
+
+void MainForm::ShowManagedControls() {
+  if (!policies_) return;
+  for (auto [key, control] : ManagedControls()) control->SetLocked(policies_->Forced(*key));
+  managedLine.SetVisible(policies_->AnyForced());
+}
+
+void MainForm::KeepForcedStartWithWindows() {
+  if (policies_ && policies_->Forced(settings::kWindowsStartup)) {
+    desktop::StartWithWindows startWithWindows(*platform_.registry, *platform_.environment);
+    if (startWithWindowsBox.Ticked()) {
+      startWithWindows.Enable();
+    } else {
+      startWithWindows.Disable();
+    }
+  }
+}
+
+}  // namespace vantrelle
