@@ -51,7 +51,7 @@ Layer EffectiveSettings::SourceOf(const Key& key) {
 }
 
 bool EffectiveSettings::AnyForced() {
-  for (const PolicyValue& row : kPolicyValues) {
+  for (const PolicyValue& row : PolicyValues()) {
     if (Forced(*row.setting)) return true;
   }
   return false;

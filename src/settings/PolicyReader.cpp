@@ -130,7 +130,7 @@ PolicyLayer ReadLayer(platform::Registry& registry, const Locale& locale, const 
   ScheduleValues schedule;
   std::vector<std::string_view> scheduleNames;  // every schedule value present, valid or not
   bool scheduleBroken = false;
-  for (const PolicyValue& row : kPolicyValues) {
+  for (const PolicyValue& row : PolicyValues()) {
     const PolicyRead read = ReadPolicyValue(registry, key.Get(), row);
     if (read.state == ReadState::Absent) continue;
     const bool inSchedule = row.storedAs == StoredAs::Schedule;

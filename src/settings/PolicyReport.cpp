@@ -45,7 +45,7 @@ std::string ValueOf(const platform::Platform& platform, EffectiveSettings& store
 
 std::string PolicyReport(const platform::Platform& platform, EffectiveSettings& settings) {
   std::string report = "Settings, their effective values and where each comes from:\n";
-  for (const PolicyValue& row : kPolicyValues) {
+  for (const PolicyValue& row : PolicyValues()) {
     std::string value;
     try {
       value = ValueOf(platform, settings, row);

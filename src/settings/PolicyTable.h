@@ -1,7 +1,8 @@
 #pragma once
 // The values an administrator may set under the Policies keys: one row per value, read by one piece
 // of code (PolicyReader). A further setting that policy may force is one more row here and one
-// policy in packaging/policies; the templates test finds a row missing on either side.
+// policy in packaging/policies; the templates test finds a row missing on either side. Each further
+// location of the cleaning catalogue brings its own row, "Clean<Id>" (PolicyValues()).
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -52,7 +53,8 @@ inline constexpr std::uint32_t kMostEveryHours = 596523;
 inline constexpr std::uint32_t kMostEveryMinutes = 35791394;
 inline constexpr std::uint32_t kLongestPath = 32767;
 
-inline constexpr PolicyValue kPolicyValues[] = {
+// The rows of the settings every version has; PolicyValues() adds one per further location.
+inline constexpr PolicyValue kFixedPolicyValues[] = {
     {"CleanWindowsTemp", PolicyType::Number, 0, 1, &kWindowsTemp, StoredAs::OneZero},
     {"CleanRecycleBin", PolicyType::Number, 0, 1, &kRecycleBin, StoredAs::OneZero},
     {"CleanRecentDocuments", PolicyType::Number, 0, 1, &kMostRecentlyUsed, StoredAs::OneZero},
@@ -70,7 +72,16 @@ inline constexpr PolicyValue kPolicyValues[] = {
     {kScheduleEveryMinutes, PolicyType::Number, 0, kMostEveryMinutes, &kEveryMinutes, StoredAs::Schedule},
     {"StartWithWindows", PolicyType::Number, 0, 1, &kWindowsStartup, StoredAs::OnOff},
     {"StartInTray", PolicyType::Number, 0, 1, &kMinimized, StoredAs::OnOff},
+    {"LowSpaceGB", PolicyType::Number, 0, 1'000'000, &kLowSpaceGb, StoredAs::Decimal},
+    {"RecycleBinDays", PolicyType::Number, 0, 3650, &kRecycleBinDays, StoredAs::Decimal},
+    {"CleanDownloads", PolicyType::Number, 0, 1, &kDownloads, StoredAs::OneZero},
+    {"DownloadsDays", PolicyType::Number, 1, 3650, &kDownloadsDays, StoredAs::Decimal},
 };
+
+// Every value policy may set: the fixed rows, then "Clean<Id>" for each further location in the
+// catalogue's order, forcing its "More.<Id>" choice. Built once; the rows and their keys live as
+// long as the program.
+std::span<const PolicyValue> PolicyValues();
 
 // The settings the schedule's group decides together.
 inline constexpr const Key* kScheduleSettings[] = {&kStartStopState, &kWeeklyChosen, &kDailyChosen,

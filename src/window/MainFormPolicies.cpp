@@ -19,7 +19,8 @@ using Values = std::map<std::string_view, std::string>;
 // What each setting policy may decide holds now, as the store gives it.
 Values EffectiveValues(platform::SettingsStore& store) {
   Values values;
-  for (const settings::PolicyValue& row : settings::kPolicyValues) values[row.setting->name] = Get(store, *row.setting);
+  for (const settings::PolicyValue& row : settings::PolicyValues())
+    values[row.setting->name] = Get(store, *row.setting);
   for (const settings::Key* key : settings::kScheduleSettings) values[key->name] = Get(store, *key);
   return values;
 }
@@ -33,7 +34,11 @@ std::vector<std::pair<const settings::Key*, Control*>> MainForm::ManagedControls
                                    {&settings::kOwnFolderPath, &browseButton},
                                    {&settings::kKeepRecentHours, &keepRecentBox},
                                    {&settings::kWindowsStartup, &startWithWindowsBox},
-                                   {&settings::kMinimized, &startInTrayBox}});
+                                   {&settings::kMinimized, &startInTrayBox},
+                                   {&settings::kDownloads, &downloadsBox},
+                                   {&settings::kDownloadsDays, &downloadsDaysBox},
+                                   {&settings::kRecycleBinDays, &recycleBinDaysBox},
+                                   {&settings::kLowSpaceGb, &lowSpaceBox}});
   // The schedule is decided as one group: its source is that of any of its settings.
   for (Control* control :
        std::initializer_list<Control*>{&weeklyOption, &dailyOption, &everyOption, &weekdayList, &timePicker, &hoursBox,
@@ -49,7 +54,7 @@ void MainForm::PoliciesChanged() {
   const Values before = EffectiveValues(store);
   policies_->Refresh();
   const Values after = EffectiveValues(store);
-  for (const settings::PolicyValue& row : settings::kPolicyValues) {
+  for (const settings::PolicyValue& row : settings::PolicyValues()) {
     const settings::Key& key = *row.setting;
     if (!settings::InScheduleGroup(key.name) && before.at(key.name) != after.at(key.name)) RestoreSetting(key);
   }
@@ -58,6 +63,7 @@ void MainForm::PoliciesChanged() {
     scheduleChanged = scheduleChanged || before.at(key->name) != after.at(key->name);
   }
   if (scheduleChanged) RestoreSchedule();
+  ShowMoreChosen();  // the further locations have no control of their own: their line counts them
   ShowManagedControls();
 }
 
@@ -68,6 +74,11 @@ void MainForm::RestoreSetting(const settings::Key& key) {
       ownFolderPathBox.SetText(settings::Get(store, key, settings::DefaultValue(key, platform_)));
     } else if (&key == &settings::kKeepRecentHours) {
       keepRecentBox.SetText(settings::Get(store, key));
+    } else if (&key == &settings::kDownloadsDays || &key == &settings::kRecycleBinDays ||
+               &key == &settings::kLowSpaceGb) {
+      LoadStorageOptions();
+    } else if (&key == &settings::kDownloads) {
+      downloadsBox.SetValue(settings::TickState(store, *platform_.locale, key));
     } else if (&key == &settings::kWindowsStartup) {
       startWithWindowsBox.SetValue(settings::Get(store, key) == "On" ? 1 : 0);
     } else if (&key == &settings::kMinimized) {

@@ -25,6 +25,10 @@ std::string MoreLocationsChoice::Set(std::size_t index, bool chosen) {
   if (index >= items_.size() || items_[index].chosen == chosen) return {};
   try {
     settings::SaveMoreChosen(*platform_.settings, items_[index].id, chosen);
+    // A choice policy forces is not written: the tick shows what holds.
+    if (settings::MoreChosen(*platform_.settings, items_[index].id) != chosen) {
+      return "This setting is managed by your organization.";
+    }
   } catch (const std::exception& error) {
     return error.what();
   }

@@ -257,7 +257,7 @@ TEST_F(PolicyCommandLine, PolicyReportNamesEveryValueItsEffectiveValueAndSourceA
   Write(kUser, kForced, "CleanRecycleBin=3");
   const auto finished = Execute(commandline::Command::PolicyReport);
   EXPECT_EQ(finished.exitCode, commandline::ExitCode::Done);
-  for (const settings::PolicyValue& row : settings::kPolicyValues) {
+  for (const settings::PolicyValue& row : settings::PolicyValues()) {
     std::string line = "\n";
     line.append(row.name).append(" = ");
     EXPECT_NE(finished.output.find(line), std::string::npos) << row.name;
