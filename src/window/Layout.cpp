@@ -52,15 +52,15 @@ constexpr std::array kEntries = {
     Entry{"PushButton2", PushButton, "", "Start Deleting Temporary Files Now (Test)", {120, 7935, 7800, 405}, 3, ""},
     Entry{"SkinFramework1", Skin, "", "", {2280, 0, 0, 0}, kNoTab, ""},
     // Below the design: what the last run did, the age rule, the preview and the history.
-    Entry{"LastRunLine", Note, "", "Last run: never", {120, 8400, 5280, 570}, 31, ""},
-    Entry{"KeepRecentLabel", Label, "", "Keep files changed in the last", {120, 9075, 2640, 255}, 32, ""},
-    Entry{"KeepRecentHours", TextBox, "", "", {2820, 9030, 600, 345}, 33, ""},
-    Entry{"KeepRecentUnit", Label, "", "hours", {3480, 9075, 555, 255}, 34, ""},
-    Entry{"PreviewButton", PushButton, "", "Preview", {4680, 9000, 1560, 405}, 35, ""},
-    Entry{"HistoryButton", PushButton, "", "History", {6360, 9000, 1560, 405}, 36, ""},
+    Entry{"LastRunLine", Note, "", "Last run: never", {120, 8400, 5280, 645}, 31, ""},
+    Entry{"KeepRecentLabel", Label, "", "Keep files changed in the last", {120, 9150, 2640, 255}, 32, ""},
+    Entry{"KeepRecentHours", TextBox, "", "", {2820, 9105, 600, 345}, 33, ""},
+    Entry{"KeepRecentUnit", Label, "", "hours", {3480, 9150, 555, 255}, 34, ""},
+    Entry{"PreviewButton", PushButton, "", "Preview", {4680, 9075, 1560, 405}, 35, ""},
+    Entry{"HistoryButton", PushButton, "", "History", {6360, 9075, 1560, 405}, 36, ""},
     // The further locations: the dialog that chooses them and how many are chosen.
     Entry{"MoreButton", PushButton, "", "More locations...", {5520, 8400, 2400, 345}, 37, ""},
-    Entry{"MoreLine", Label, "", "More locations: 0 chosen", {5520, 8775, 2400, 225}, 38, ""},
+    Entry{"MoreLine", Label, "", "More locations: 0 chosen", {5520, 8790, 2400, 225}, 38, ""},
 };
 
 }  // namespace

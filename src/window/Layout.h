@@ -61,7 +61,7 @@ inline constexpr int kClientWidth = 8040;
 // The design's height, and the window's: grown to hold the run's report, the age rule, the preview,
 // the history and the further locations below the designed controls.
 inline constexpr int kDesignClientHeight = 8475;
-inline constexpr int kClientHeight = 9540;
+inline constexpr int kClientHeight = 9585;
 inline constexpr std::string_view kDesignCaption = "Form1";
 inline constexpr unsigned kBackColour = 0x00FFFFFF;  // white, as 0x00BBGGRR
 inline constexpr Font kWindowFont{"Arial", true, 900};
