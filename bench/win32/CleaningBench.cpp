@@ -1,15 +1,12 @@
 // Side-by-side timing of a run with its report, of folder emptying, of the preview and of the Windows
 // Temp search on real files. Not a test: prints the figures and their ratios.
 #include <windows.h>
-#include <shlobj.h>
 
 #include <cstdio>
 #include <functional>
 #include <string>
 
 #include "DeletionTree.h"
-#include "cleaning/Catalogue.h"
-#include "cleaning/CatalogueCleaner.h"
 #include "cleaning/DeletionRun.h"
 #include "cleaning/FolderEmptier.h"
 #include "cleaning/Preview.h"
@@ -26,7 +23,6 @@
 #include "platform/win32/Win32Locale.h"
 #include "platform/win32/Win32MessageBox.h"
 #include "platform/win32/Win32NotifyArea.h"
-#include "platform/win32/Win32RunningPrograms.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32TextFiles.h"
 #include "platform/win32/Win32WindowProcedures.h"
@@ -63,24 +59,7 @@ int BuildProfileTree(const std::wstring& root) {
   return folders;
 }
 
-// The plainest possible emptying: list, delete files, recurse, remove folders.
-void BareDelete(const std::wstring& folder) {
-  WIN32_FIND_DATAW data;
-  HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return;
-  do {
-    const std::wstring name = data.cFileName;
-    if (name == L"." || name == L"..") continue;
-    const std::wstring path = folder + L"\\" + name;
-    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      BareDelete(path);
-      RemoveDirectoryW(path.c_str());
-    } else {
-      DeleteFileW(path.c_str());
-    }
-  } while (FindNextFileW(find, &data));
-  FindClose(find);
-}
+using bench::BareDelete;
 
 // Every entry below the folder, files counted with their sizes: what a preview has to find out.
 void BareCount(const std::wstring& folder, std::uint64_t& files, std::uint64_t& bytes) {
@@ -279,66 +258,6 @@ int main() {
   std::printf("  FindTempFolders (status, yields)   %8.3f s  (%zu folders listed)\n", search, listed);
   std::printf("  bare FindFirstFileW walk           %8.3f s\n", walk);
   std::printf("  FindTempFolders / bare walk = %.2fx (target <= 1.25x)\n", search / walk);
-
-  // A browser's cache of 20,000 files, emptied through the catalogue (its folder found, the browser
-  // looked for, the profile walked) against the bare loop over a copy; two rounds in turns.
-  {
-    const std::string local = shell.KnownFolderPath(platform::KnownFolder::LocalAppData).value_or("");
-    const std::wstring userData = win32::Widen(local) + L"\\Google\\Chrome\\User Data";
-    const auto build = [](const std::wstring& root) {
-      for (const wchar_t* folder : {L"", L"\\Default", L"\\Default\\Cache", L"\\Default\\Cache\\Cache_Data",
-                                    L"\\Default\\Code Cache", L"\\Default\\Code Cache\\js", L"\\Default\\GPUCache"}) {
-        CreateDirectoryW((root + folder).c_str(), nullptr);
-      }
-      bench::MakeFile(root + L"\\Default\\Preferences");
-      for (int i = 0; i < 20000; ++i) {
-        const wchar_t* folder = i < 16000   ? L"\\Default\\Cache\\Cache_Data\\f_"
-                                : i < 19000 ? L"\\Default\\Code Cache\\js\\"
-                                            : L"\\Default\\GPUCache\\data_";
-        bench::MakeFile(root + folder + std::to_wstring(i));
-      }
-    };
-    win32::Win32RunningPrograms runningPrograms;
-    platform.runningPrograms = &runningPrograms;
-    const std::wstring bareChrome = kBenchRoot + L"\\bare-chrome";
-    SHCreateDirectoryExW(nullptr, userData.c_str(), nullptr);
-    double catalogue = 0, bareCache = 0;
-    cleaning::Tally tally;
-    cleaning::Outcome outcome = cleaning::Outcome::Emptied;
-    for (int round = 0; round < 2; ++round) {
-      build(userData);
-      build(bareChrome);
-      const std::function<void()> contenders[] = {
-          [&] {
-            catalogue += bench::Seconds([&] {
-              const auto result =
-                  cleaning::CleanCatalogueRow(platform, host, *cleaning::FindCatalogueRow("ChromeCache"), tally, {});
-              if (result != cleaning::Outcome::Emptied) outcome = result;
-            });
-          },
-          [&] {
-            bareCache += bench::Seconds([&] {
-              BareDelete(bareChrome + L"\\Default\\Cache");
-              BareDelete(bareChrome + L"\\Default\\Code Cache");
-              BareDelete(bareChrome + L"\\Default\\GPUCache");
-            });
-          },
-      };
-      for (int i = 0; i < 2; ++i) contenders[(round + i) % 2]();
-    }
-    const bool emptied = outcome == cleaning::Outcome::Emptied && tally.filesDeleted == 40000 && tally.left.empty();
-    if (!emptied) {
-      std::fprintf(stderr, "Chrome cache NOT EMPTIED: %llu files deleted, %zu left\n",
-                   static_cast<unsigned long long>(tally.filesDeleted), tally.left.size());
-      return 1;
-    }
-    std::printf("Chrome cache: 20,000 files, two rounds\n");
-    std::printf("  through the catalogue (status, yields)    %8.3f s\n", catalogue);
-    std::printf("  bare FindFirstFileW/Delete loop           %8.3f s\n", bareCache);
-    std::printf("  catalogue / bare loop = %.2fx (target <= 1.10x)\n", catalogue / bareCache);
-    BareDelete(win32::Widen(local) + L"\\Google");
-    RemoveDirectoryW((win32::Widen(local) + L"\\Google").c_str());
-  }
 
   BareDelete(kBenchRoot);
   RemoveDirectoryW(kBenchRoot.c_str());

@@ -35,6 +35,25 @@ inline int BuildDeletionTree(const std::wstring& root, int filesPerFolder) {
   return entries;
 }
 
+// The plainest possible emptying: list, delete files, recurse, remove folders.
+inline void BareDelete(const std::wstring& folder) {
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return;
+  do {
+    const std::wstring name = data.cFileName;
+    if (name == L"." || name == L"..") continue;
+    const std::wstring path = folder + L"\\" + name;
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      BareDelete(path);
+      RemoveDirectoryW(path.c_str());
+    } else {
+      DeleteFileW(path.c_str());
+    }
+  } while (FindNextFileW(find, &data));
+  FindClose(find);
+}
+
 // Wall-clock seconds the work takes.
 inline double Seconds(const std::function<void()>& work) {
   LARGE_INTEGER frequency, start, end;

@@ -42,7 +42,7 @@ constexpr std::array kEntries = {
     Entry{"Check4", CheckBox, "Frame1", "User Temp (AppData)", {240, 650, 7330, 255}, 12, "unticked"},
     Entry{"Check1", CheckBox, "Frame1", " Windows Temp", {240, 300, 3900, 255}, 6, "unticked"},
     Entry{"Check5", CheckBox, "Frame1", "Recycle Bin", {240, 1215, 1680, 255}, 7, "unticked"},
-    Entry{"Check6", CheckBox, "Frame1", "Recently Used Docs", {240, 1560, 7330, 255}, 8, "unticked"},
+    Entry{"Check6", CheckBox, "Frame1", "Recently Used Docs", {240, 1560, 2520, 255}, 8, "unticked"},
     Entry{"PushButton9", PushButton, "Frame1", "...", {7080, 2730, 600, 345}, 18, ""},
     Entry{"Label2", Label, "Frame1", "Label1", {480, 900, 7305, 225}, 14, ""},
     Entry{"Label1", Label, "Frame1", "Label1", {480, 1815, 7305, 225}, 13, ""},
@@ -51,35 +51,36 @@ constexpr std::array kEntries = {
     Entry{"PushButton4", PushButton, "", "Turn On", {120, 7425, 7800, 405}, 2, ""},
     Entry{"PushButton2", PushButton, "", "Start Deleting Temporary Files Now (Test)", {120, 7935, 7800, 405}, 3, ""},
     Entry{"SkinFramework1", Skin, "", "", {2280, 0, 0, 0}, kNoTab, ""},
-    // Below the design: what the last run did, the age rule, the preview and the history.
+    // Below the design: what the last run did, the preview and the history.
     Entry{"LastRunLine", Note, "", "Last run: never", {120, 8400, 7800, 480}, 31, ""},
-    Entry{"KeepRecentLabel", Label, "", "Keep files changed in the last", {120, 8985, 2640, 255}, 32, ""},
-    Entry{"KeepRecentHours", TextBox, "", "", {2820, 8940, 600, 345}, 33, ""},
-    Entry{"KeepRecentUnit", Label, "", "hours", {3480, 8985, 555, 255}, 34, ""},
-    Entry{"PreviewButton", PushButton, "", "Preview", {5760, 9390, 1020, 405}, 35, ""},
-    Entry{"HistoryButton", PushButton, "", "History", {6900, 9390, 1020, 405}, 36, ""},
-    // Beside the Windows Temp and Recycle Bin boxes, whose design widths end before them: Downloads
-    // older than N days, the Recycle Bin only of old items. Below: the low-space run.
+    Entry{"KeepRecentLabel", Label, "Frame1", "Keep files changed in the last", {2880, 1560, 2640, 255}, 32, ""},
+    Entry{"KeepRecentHours", TextBox, "Frame1", "", {5580, 1500, 600, 315}, 33, ""},
+    Entry{"KeepRecentUnit", Label, "Frame1", "hours", {6240, 1560, 555, 255}, 34, ""},
+    Entry{"PreviewButton", PushButton, "", "Preview", {5760, 8895, 1020, 405}, 35, ""},
+    Entry{"HistoryButton", PushButton, "", "History", {6900, 8895, 1020, 405}, 36, ""},
+    // Beside the Windows Temp, Recycle Bin and Recently Used Docs boxes, whose design widths end before
+    // them: Downloads older than N days, the Recycle Bin only of old items, the hours kept. Below the
+    // last-run line: the low-space run.
     Entry{"DownloadsBox", CheckBox, "Frame1", "Downloads older than", {4200, 300, 2340, 255}, 37, "unticked"},
     Entry{"DownloadsDays", TextBox, "Frame1", "", {6570, 255, 510, 345}, 38, ""},
     Entry{"DownloadsUnit", Label, "Frame1", "days", {7140, 300, 540, 255}, 39, ""},
     Entry{"RecycleBinDaysLabel", Label, "Frame1", "only items deleted more than", {1980, 1215, 2700, 255}, 40, ""},
     Entry{"RecycleBinDays", TextBox, "Frame1", "", {4740, 1170, 510, 345}, 41, ""},
     Entry{"RecycleBinDaysUnit", Label, "Frame1", "days ago", {5310, 1215, 900, 255}, 42, ""},
-    Entry{"LowSpaceLabel", Label, "", "Also clean when free space on C: falls below", {120, 9435, 4080, 255}, 43, ""},
-    Entry{"LowSpaceGB", TextBox, "", "", {4260, 9390, 900, 345}, 44, ""},
-    Entry{"LowSpaceUnit", Label, "", "GB", {5220, 9435, 420, 255}, 45, ""},
-    Entry{"LowSpaceTimer", Timer, "", "", {2640, 9390, 0, 0}, kNoTab, "interval 60000, enabled"},
+    Entry{"LowSpaceLabel", Label, "", "Also clean when free space on C: falls below", {120, 8970, 4080, 255}, 43, ""},
+    Entry{"LowSpaceGB", TextBox, "", "", {4260, 8925, 900, 345}, 44, ""},
+    Entry{"LowSpaceUnit", Label, "", "GB", {5220, 8970, 420, 255}, 45, ""},
+    Entry{"LowSpaceTimer", Timer, "", "", {2640, 8925, 0, 0}, kNoTab, "interval 60000, enabled"},
     // Beside the System Temp box, whose design width ends before them: the further locations' dialog
     // and how many are chosen.
     Entry{"MoreButton", PushButton, "Frame1", "More locations...", {1800, 2070, 2100, 345}, 46, ""},
     Entry{"MoreLine", Label, "Frame1", "More locations: 0 chosen", {4020, 2115, 3660, 225}, 47, ""},
-    // Shown only while policy forces a setting, where the preview and history buttons would be.
+    // Shown only while policy forces a setting.
     Entry{"ManagedLine",
-          Note,
+          Label,
           "",
           "Some settings are managed by your organization.",
-          {4200, 8910, 3720, 480},
+          {120, 9330, 7800, 240},
           48,
           "hidden"},
 };

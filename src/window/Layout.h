@@ -58,10 +58,10 @@ struct Entry {
 
 inline constexpr int kTwipsPerInch = 1440;
 inline constexpr int kClientWidth = 8040;
-// The design's height, and the window's: grown to hold the run's report, the age rule, the preview,
-// the history, the low-space run and the line that says policy manages settings below the designed controls.
+// The design's height, and the window's: grown to hold the run's report, the preview, the history,
+// the low-space run and the line that says policy manages settings below the designed controls.
 inline constexpr int kDesignClientHeight = 8475;
-inline constexpr int kClientHeight = 9840;
+inline constexpr int kClientHeight = 9585;
 inline constexpr std::string_view kDesignCaption = "Form1";
 inline constexpr unsigned kBackColour = 0x00FFFFFF;  // white, as 0x00BBGGRR
 inline constexpr Font kWindowFont{"Arial", true, 900};

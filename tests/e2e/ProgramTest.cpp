@@ -144,11 +144,9 @@ TEST_F(Program, ShowsItsWindowAsDesigned) {
   GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &gui);
   EXPECT_EQ(gui.hwndFocus, Control("Check3")) << "the keyboard starts at the first box of the tab order";
   // The whole window, frame and caption too, fits above the taskbar of the desktop it is shown on.
-  RECT desktop{};
-  GetWindowRect(GetDesktopWindow(), &desktop);
-  if (HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr)) GetWindowRect(taskbar, &desktop);
-  EXPECT_LE(OnScreen(main).bottom - OnScreen(main).top, desktop.top > 0 ? desktop.top : desktop.bottom)
-      << "taller than the room above the taskbar";
+  RECT bar{0, GetSystemMetrics(SM_CYSCREEN), 0, 0};
+  if (HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr)) GetWindowRect(taskbar, &bar);
+  EXPECT_LE(OnScreen(main).bottom - OnScreen(main).top, bar.top) << "taller than the room above the taskbar";
 
   RecordWindowPlace(main);
 }
@@ -385,9 +383,7 @@ TEST_F(Program, MoreLocationsDialogOpens) {
   HWND dialog = nullptr;
   ASSERT_TRUE(WaitFor([&] { return (dialog = FindDialogOf(main)) != nullptr; }, 10000));
   EXPECT_NE(DialogText(dialog).find(L"More locations"), std::wstring::npos) << win32::Narrow(DialogText(dialog));
-  HWND list = GetDlgItem(dialog, 101);
-  ASSERT_NE(list, nullptr);
-  EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 10);
+  EXPECT_EQ(SendMessageW(GetDlgItem(dialog, 101), LVM_GETITEMCOUNT, 0, 0), 10);
   RecordWindowPlace(dialog);
 }
 
@@ -404,9 +400,8 @@ TEST_F(Program, TwoMoreLocationsChosenInTheDialogAreCleaned) {
   WriteFile(local / L"CrashDumps" / L"e2e.exe.1.dmp");
   WriteFile(local / L"CrashDumps" / L"kept.txt");
   WriteFile(local / L"D3DSCache" / L"e2e" / L"shader.bin");
-  HWND dialog = FindDialogOf(main);
-  ASSERT_NE(dialog, nullptr);
-  HWND list = GetDlgItem(dialog, 101);
+  HWND dialog = FindDialogOf(main), list = GetDlgItem(dialog, 101);
+  ASSERT_NE(list, nullptr);
   // Crash dumps and the DirectX shader cache are the last two rows.
   for (WPARAM key : {VK_END, VK_SPACE, VK_UP, VK_SPACE}) {
     PostMessageW(list, WM_KEYDOWN, key, 0);
@@ -430,8 +425,7 @@ TEST_F(Program, TwoMoreLocationsChosenInTheDialogAreCleaned) {
     return text.find("  Crash dumps: 1 file deleted, 0 folders removed, ") != std::string::npos &&
            text.find("  DirectX shader cache: 1 file deleted, 1 folder removed, ") != std::string::npos;
   })) << "the report lines of the two locations";
-  StoreSetting("More.ShaderCache", "0");
-  StoreSetting("More.CrashDumps", "0");
+  for (std::string_view key : {"More.ShaderCache", "More.CrashDumps"}) StoreSetting(key, "0");
 }
 
 // The preview counts what a run of the ticked locations would delete; its box waits for e2e.sh's picture.
