@@ -37,8 +37,8 @@ constexpr std::array kEntries = {
     Entry{"ProgressBar1", ProgressBar, "Frame2", "", {240, 300, 7305, 405}, 5, ""},
     Entry{"Frame1", Frame, "", "Which temporary files would you like to delete?", {120, 3300, 7800, 3165}, 9, ""},
     Entry{"Text1", TextBox, "Frame1", "", {480, 2730, 6510, 345}, 17, ""},
-    Entry{"Check7", CheckBox, "Frame1", "Add your own folder to delete:", {240, 2460, 7330, 255}, 16, "unticked"},
-    Entry{"Check2", CheckBox, "Frame1", "System Temp", {240, 2100, 1500, 255}, 15, "unticked"},
+    Entry{"Check7", CheckBox, "Frame1", "Add your own folder to delete:", {240, 2460, 3060, 255}, 16, "unticked"},
+    Entry{"Check2", CheckBox, "Frame1", "System Temp", {240, 2100, 7330, 255}, 15, "unticked"},
     Entry{"Check4", CheckBox, "Frame1", "User Temp (AppData)", {240, 650, 7330, 255}, 12, "unticked"},
     Entry{"Check1", CheckBox, "Frame1", " Windows Temp", {240, 300, 3900, 255}, 6, "unticked"},
     Entry{"Check5", CheckBox, "Frame1", "Recycle Bin", {240, 1215, 1680, 255}, 7, "unticked"},
@@ -53,14 +53,13 @@ constexpr std::array kEntries = {
     Entry{"SkinFramework1", Skin, "", "", {2280, 0, 0, 0}, kNoTab, ""},
     // Below the design: what the last run did, the preview and the history.
     Entry{"LastRunLine", Note, "", "Last run: never", {120, 8400, 7800, 480}, 31, ""},
-    Entry{"KeepRecentLabel", Label, "Frame1", "Keep files changed in the last", {2880, 1560, 2640, 255}, 32, ""},
-    Entry{"KeepRecentHours", TextBox, "Frame1", "", {5580, 1500, 600, 315}, 33, ""},
-    Entry{"KeepRecentUnit", Label, "Frame1", "hours", {6240, 1560, 555, 255}, 34, ""},
+    Entry{"KeepRecentLabel", Label, "Frame1", "Keep files changed in the last", {3420, 2460, 2640, 255}, 32, ""},
+    Entry{"KeepRecentHours", TextBox, "Frame1", "", {6120, 2415, 600, 300}, 33, ""},
+    Entry{"KeepRecentUnit", Label, "Frame1", "hours", {6780, 2460, 555, 255}, 34, ""},
     Entry{"PreviewButton", PushButton, "", "Preview", {5760, 8895, 1020, 405}, 35, ""},
     Entry{"HistoryButton", PushButton, "", "History", {6900, 8895, 1020, 405}, 36, ""},
-    // Beside the Windows Temp, Recycle Bin and Recently Used Docs boxes, whose design widths end before
-    // them: Downloads older than N days, the Recycle Bin only of old items, the hours kept. Below the
-    // last-run line: the low-space run.
+    // Beside the Windows Temp and Recycle Bin boxes, whose design widths end before them: Downloads
+    // older than N days, the Recycle Bin only of old items. Below the last-run line: the low-space run.
     Entry{"DownloadsBox", CheckBox, "Frame1", "Downloads older than", {4200, 300, 2340, 255}, 37, "unticked"},
     Entry{"DownloadsDays", TextBox, "Frame1", "", {6570, 255, 510, 345}, 38, ""},
     Entry{"DownloadsUnit", Label, "Frame1", "days", {7140, 300, 540, 255}, 39, ""},
@@ -71,10 +70,10 @@ constexpr std::array kEntries = {
     Entry{"LowSpaceGB", TextBox, "", "", {4260, 8925, 900, 345}, 44, ""},
     Entry{"LowSpaceUnit", Label, "", "GB", {5220, 8970, 420, 255}, 45, ""},
     Entry{"LowSpaceTimer", Timer, "", "", {2640, 8925, 0, 0}, kNoTab, "interval 60000, enabled"},
-    // Beside the System Temp box, whose design width ends before them: the further locations' dialog
-    // and how many are chosen.
-    Entry{"MoreButton", PushButton, "Frame1", "More locations...", {1800, 2070, 2100, 345}, 46, ""},
-    Entry{"MoreLine", Label, "Frame1", "More locations: 0 chosen", {4020, 2115, 3660, 225}, 47, ""},
+    // Beside the Recently Used Docs box, whose design width ends before them: the further locations'
+    // dialog and how many are chosen. The hours kept are beside the own folder's box, for the same reason.
+    Entry{"MoreButton", PushButton, "Frame1", "More locations...", {2880, 1515, 1800, 300}, 46, ""},
+    Entry{"MoreLine", Label, "Frame1", "More locations: 0 chosen", {4800, 1560, 2880, 225}, 47, ""},
     // Shown only while policy forces a setting.
     Entry{"ManagedLine",
           Label,

@@ -142,7 +142,7 @@ TEST_F(Layout, RoomToGrowEndsBeforeTheNextControlOnTheRowOrTheFrameEdge) {
       {"Option3", 1800 - 60},  // "Switch every:" stops before the days box
       {"Check3", 4200 - 60},   // before "Start in system tray"
       {"Check8", 7800 - 60},   // nothing beside it: up to the frame's edge
-      {"Check7", 7800 - 60},   // the folder box lies on the next row, not this one
+      {"Check7", 3420 - 60},   // before the hours kept (the folder box lies on the next row, not this one)
       {"PushButton1", 8040 - 60},
   };
   for (const Case& c : kCases) {

@@ -62,7 +62,7 @@ check "the namespace is Marrowick.Policies.Vantrelle" \
   test "$(xpath "$admx" '//*[local-name()="target"]/@namespace')" = Marrowick.Policies.Vantrelle
 check "every policy is for both machine and user" none < <(xpath "$admx" '//*[local-name()="policy"]/@class' | grep -vx Both)
 check "every policy has the templates' own supportedOn" \
-  none < <(xpath "$admx" '//*[local-name()="policy"]/*[local-name()="supportedOn"]/@ref' | grep -vx SUPPORTED_Vantrelle_1_0)
+  none < <(xpath "$admx" '//*[local-name()="policy"]/*[local-name()="supportedOn"]/@ref' | grep -vx SUPPORTED_Vantrelle_1_2)
 
 # Templates against the program, both ways, for the forced values and for the presets alike.
 read_values=$(tr -d '\r' <"$report" | sed -n 's/^\([A-Za-z0-9]*\) = .*/\1/p')

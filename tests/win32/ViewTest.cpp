@@ -113,7 +113,8 @@ TEST_F(View, EveryControlOfTheLayoutIsOnTheWindowWhereTheLayoutPutsIt) {
     EXPECT_EQ(font.lfWeight, FW_BOLD);
     EXPECT_EQ(font.lfHeight, FontHeight(designed.hundredthsOfPoint, dpi));
   }
-  EXPECT_EQ(onScreen, 40);  // the design's 31, the six below it, the further locations' two, the managed line
+  // The design's 31, the run report's six, the storage options' nine, the further locations' two, the managed line.
+  EXPECT_EQ(onScreen, 49);
   EXPECT_EQ(SendMessageW(Control("cboWeekly"), CB_GETCOUNT, 0, 0), 7);
   EXPECT_TRUE(SendMessageW(Control("Option3"), BM_GETCHECK, 0, 0) == BST_CHECKED);
 }
