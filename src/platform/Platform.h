@@ -39,6 +39,9 @@ struct Platform {
   TextFiles* textFiles = nullptr;
   // Without one, runs of this process are not kept apart from those of others.
   RunLock* runLock = nullptr;
+  // How many threads a cleaning run empties folders with: 0 for as many as the machine has processors
+  // (2 to 8), 1 for the calling thread alone (the fakes' default, so that a test sees every step).
+  int cleaningWorkers = 0;
 };
 
 }  // namespace vantrelle::platform

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,9 @@ namespace vantrelle::fake {
 // nothing); names compare without regard to case and list in the order they were made. By default a
 // link is opened as itself (as Windows does with reparse points); `openFollowsLinks` behaves as Wine
 // does with Unix symbolic links: a link is opened as its target, which then refuses to be listed,
-// cleared or deleted, and a link to a file is listed as a plain file.
+// cleared or deleted, and a link to a file is listed as a plain file. Every call, of the tree and of
+// the entries it opens, may come from any thread: one lock keeps them apart, and the counters below
+// are read once the threads are done.
 class FakeFileSystem : public platform::FileServices {
  public:
   struct Node {
@@ -39,18 +42,16 @@ class FakeFileSystem : public platform::FileServices {
   void AddFile(const std::string& path, std::uint32_t attributes = platform::attribute::kArchive);
   // A link at `path` pointing at `target`: a link to a file when the target is one, else to a folder.
   void AddLink(const std::string& path, const std::string& target);
-  void Lock(const std::string& path) { Resolve(path, false)->locked = true; }
-  void MakeUndeletable(const std::string& path) { Resolve(path, false)->undeletable = true; }
-  void SetShortName(const std::string& path, const std::string& shortName) {
-    Resolve(path, false)->shortName = shortName;
-  }
-  void SetSize(const std::string& path, std::uint64_t size) { Resolve(path, false)->size = size; }
+  void Lock(const std::string& path) { Locked(path)->locked = true; }
+  void MakeUndeletable(const std::string& path) { Locked(path)->undeletable = true; }
+  void SetShortName(const std::string& path, const std::string& shortName) { Locked(path)->shortName = shortName; }
+  void SetSize(const std::string& path, std::uint64_t size) { Locked(path)->size = size; }
   void SetTimes(const std::string& path, platform::FileTime created, platform::FileTime written);
   void Remove(const std::string& path);
 
   // --- inspecting it ---
-  bool Exists(const std::string& path) const { return Resolve(path, false) != nullptr; }
-  std::uint32_t AttributesOf(const std::string& path) const { return Resolve(path, false)->attributes; }
+  bool Exists(const std::string& path) const { return Locked(path) != nullptr; }
+  std::uint32_t AttributesOf(const std::string& path) const { return Locked(path)->attributes; }
   std::vector<std::string> ChildNames(const std::string& path) const;
   std::size_t CountBelow(const std::string& path) const;
 
@@ -61,7 +62,7 @@ class FakeFileSystem : public platform::FileServices {
   std::optional<std::string> FinalPath(const std::string& path) override;
   std::optional<std::uint32_t> Attributes(const std::string& path) override;
   std::optional<platform::DirectoryEntry> FindEntry(const std::string& path) override;
-  bool PathExists(const std::string& path) override { return Resolve(path, false) != nullptr; }
+  bool PathExists(const std::string& path) override { return Locked(path) != nullptr; }
   std::string TempPath() override { return tempPath; }
   std::vector<std::string> LogicalDrives() override;
   int DriveType(const std::string& root) override;
@@ -76,13 +77,20 @@ class FakeFileSystem : public platform::FileServices {
 
  private:
   friend class FakeOpenEntry;
+  using Guard = std::lock_guard<std::recursive_mutex>;
+  // The node a path names (not following a last link), looked up under the lock.
+  Node* Locked(const std::string& path) const {
+    const Guard guard(mutex_);
+    return Resolve(path, false);
+  }
   // `followedLast` tells whether the last component was a link that was followed.
   Node* Resolve(const std::string& path, bool followLast, bool* followedLast = nullptr, int depth = 0) const;
   std::uint32_t ListedAttributes(const Node& node) const;
   platform::DirectoryEntry Listed(const Node& node) const;
   Node* Make(const std::string& path, std::uint32_t attributes);
   static std::string PathOf(const Node& node);
-  std::map<std::string, std::shared_ptr<Node>> drives_;  // "C:" (upper-case) -> root
+  std::map<std::string, std::shared_ptr<Node>> drives_;
+  mutable std::recursive_mutex mutex_;  // guards the tree, `deleted` and the counters  // "C:" (upper-case) -> root
 };
 
 }  // namespace vantrelle::fake

@@ -34,6 +34,7 @@ struct FakePlatform {
     platform.files = &files;
     platform.textFiles = &textFiles;
     platform.runLock = &runLock;
+    platform.cleaningWorkers = 1;  // every step in order; tests that want workers ask for them
   }
   FakePlatform(const FakePlatform&) = delete;
   FakePlatform& operator=(const FakePlatform&) = delete;
