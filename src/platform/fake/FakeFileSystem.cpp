@@ -40,7 +40,15 @@ class FakeOpenEntry final : public platform::OpenEntry {
  public:
   // `throughLink`: opened as the target of the link it was asked for, which then refuses every change.
   FakeOpenEntry(FakeFileSystem& fs, std::shared_ptr<FakeFileSystem::Node> node, bool throughLink)
-      : fs_(fs), node_(std::move(node)), throughLink_(throughLink) {}
+      : fs_(fs), node_(std::move(node)), throughLink_(throughLink) {
+    ++node_->handles;  // made under the tree's lock, in Open
+  }
+  ~FakeOpenEntry() override {
+    const FakeFileSystem::Guard guard(fs_.mutex_);
+    --node_->handles;
+  }
+  FakeOpenEntry(const FakeOpenEntry&) = delete;
+  FakeOpenEntry& operator=(const FakeOpenEntry&) = delete;
 
   std::uint32_t Attributes() const override {
     const FakeFileSystem::Guard guard(fs_.mutex_);
@@ -177,13 +185,14 @@ void FakeFileSystem::AddLink(const std::string& path, const std::string& target)
   link->target = target;
 }
 
-void FakeFileSystem::Remove(const std::string& path) {
+bool FakeFileSystem::Remove(const std::string& path) {
   const Guard guard(mutex_);
   Node* node = Resolve(path, false);
-  if (!node || !node->parent) return;
+  if (!node || !node->parent || node->handles > 0) return false;
   auto& siblings = node->parent->children;
   siblings.erase(std::remove_if(siblings.begin(), siblings.end(), [&](const auto& c) { return c.get() == node; }),
                  siblings.end());
+  return true;
 }
 
 std::vector<std::string> FakeFileSystem::ChildNames(const std::string& path) const {

@@ -28,6 +28,7 @@ class FakeFileSystem : public platform::FileServices {
     std::string target;        // a link's target path
     bool locked = false;       // held open by someone else without sharing
     bool undeletable = false;  // deletion refused (access denied)
+    int handles = 0;           // held open by the code under test, which shares no deletion
     std::uint64_t size = 0;
     platform::FileTime created = 0;
     platform::FileTime written = 0;
@@ -47,7 +48,8 @@ class FakeFileSystem : public platform::FileServices {
   void SetShortName(const std::string& path, const std::string& shortName) { Locked(path)->shortName = shortName; }
   void SetSize(const std::string& path, std::uint64_t size) { Locked(path)->size = size; }
   void SetTimes(const std::string& path, platform::FileTime created, platform::FileTime written);
-  void Remove(const std::string& path);
+  // Someone else deletes an entry; refused (false) while the code under test holds it open.
+  bool Remove(const std::string& path);
 
   // --- inspecting it ---
   bool Exists(const std::string& path) const { return Locked(path) != nullptr; }
