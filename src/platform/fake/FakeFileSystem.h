@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -16,8 +17,8 @@ namespace vantrelle::fake {
 // link is opened as itself (as Windows does with reparse points); `openFollowsLinks` behaves as Wine
 // does with Unix symbolic links: a link is opened as its target, which then refuses to be listed,
 // cleared or deleted, and a link to a file is listed as a plain file. Every call, of the tree and of
-// the entries it opens, may come from any thread: one lock keeps them apart, and the counters below
-// are read once the threads are done.
+// the entries it opens, may come from any thread: one lock keeps them apart; `deleted` is read once
+// the threads are done.
 class FakeFileSystem : public platform::FileServices {
  public:
   struct Node {
@@ -73,9 +74,10 @@ class FakeFileSystem : public platform::FileServices {
   std::map<std::string, int> driveTypes{{"C:\\", platform::kDriveFixed}};  // root -> type, in order
   bool openFollowsLinks = false;
   std::vector<std::string> deleted;  // full paths, in the order they went
-  int opens = 0;
-  int attributeClears = 0;
-  int listings = 0;
+  // Counted as the calls come, readable while threads still work.
+  std::atomic<int> opens = 0;
+  std::atomic<int> attributeClears = 0;
+  std::atomic<int> listings = 0;
 
  private:
   friend class FakeOpenEntry;
