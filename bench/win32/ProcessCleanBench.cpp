@@ -3,13 +3,14 @@
 // a tree as a new user would try it: 200 folders each holding 100 files and a sub-folder of 100 more.
 // The same pair on an empty folder shows what a process costs before its first entry (start-up, the
 // run lock, the history). Not a test: prints the figures and their ratios, and fails when a contender
-// did not do its work.
+// did not do its work. Other builds of the program named as arguments are timed beside this one.
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "DeletionTree.h"
 #include "platform/win32/ScopedHandle.h"
@@ -90,7 +91,7 @@ int main(int argc, char** argv) {
   }
   const std::wstring self = ThisProgram();
   const std::wstring benchFolder = self.substr(0, self.find_last_of(L'\\'));
-  const std::wstring program = benchFolder.substr(0, benchFolder.find_last_of(L'\\')) + L"\\Vantrelle.exe";
+  std::wstring program = benchFolder.substr(0, benchFolder.find_last_of(L'\\')) + L"\\Vantrelle.exe";
 
   // The choices /clean reads: the own folder alone, nothing kept for its age. This runs in the
   // benchmark's throwaway Wine prefix.
@@ -129,21 +130,35 @@ int main(int argc, char** argv) {
   std::printf("Empty folder, whole processes (best of five)\n");
   std::printf("  Vantrelle.exe /clean %8.3f s (exit code %d); plain loop %8.3f s\n", cleanEmpty, emptyCode, plainEmpty);
 
-  const std::wstring cleanTree = kBenchRoot + L"\\clean", plainTree = kBenchRoot + L"\\plain";
-  const int files = BuildTree(cleanTree);
-  BuildTree(plainTree);
-  std::printf("Tree of 200 folders of 100 files and a sub-folder of 100 more: %d files, two copies\n", files);
-  int cleanCode = 0;
+  // Further builds of the program named on the command line ("before") are timed on copies of their own.
+  std::vector<std::wstring> programs{program};
+  for (int i = 1; i < argc; ++i) programs.push_back(win32::Widen(argv[i]));
+  const std::wstring plainTree = kBenchRoot + L"\\plain";
+  const int files = BuildTree(plainTree);
+  std::vector<std::wstring> cleanTrees;
+  for (std::size_t i = 0; i < programs.size(); ++i) {
+    cleanTrees.push_back(kBenchRoot + L"\\clean" + std::to_wstring(i));
+    BuildTree(cleanTrees.back());
+  }
+  std::printf("Tree of 200 folders of 100 files and a sub-folder of 100 more: %d files, %zu copies\n", files,
+              programs.size() + 1);
   const double plainSeconds = bench::Seconds([&] { plain(plainTree); });
-  const double cleanSeconds = bench::Seconds([&] { cleanCode = clean(cleanTree); });
   std::printf("  plain loop as a process             %8.3f s  %s\n", plainSeconds,
               check(bench::CountEntries(plainTree) == 0, "the plain loop"));
-  std::printf("  Vantrelle.exe /clean as a process   %8.3f s  %s (exit code %d)\n", cleanSeconds,
-              check(bench::CountEntries(cleanTree) == 0 && cleanCode == 0, "/clean"), cleanCode);
-  std::printf("  /clean / plain loop = %.2fx (target <= 0.80x); start-up and records %.3f s of it\n",
-              cleanSeconds / plainSeconds, cleanEmpty - plainEmpty);
+  for (std::size_t i = 0; i < programs.size(); ++i) {
+    program = programs[i];
+    int code = 0;
+    const double seconds = bench::Seconds([&] { code = clean(cleanTrees[i]); });
+    std::printf("  %ls /clean as a process %8.3f s  %s (exit code %d)\n", programs[i].c_str(), seconds,
+                check(bench::CountEntries(cleanTrees[i]) == 0 && code == 0, "/clean"), code);
+    std::printf("    /clean / plain loop = %.2fx (target <= 0.80x)\n", seconds / plainSeconds);
+  }
+  std::printf("  start-up and records (/clean of an empty folder less the plain loop's) %.3f s\n",
+              cleanEmpty - plainEmpty);
 
-  for (const auto& folder : {empty, cleanTree, plainTree}) {
+  cleanTrees.push_back(plainTree);
+  cleanTrees.push_back(empty);
+  for (const auto& folder : cleanTrees) {
     PlainDelete(folder);
     RemoveDirectoryW(folder.c_str());
   }

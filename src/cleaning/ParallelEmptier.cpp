@@ -54,7 +54,7 @@ class ParallelEmptier {
     root_.handle = std::move(opened);
     root_.path = path;
     root_.entries = root_.handle->List();
-    if (root_.entries.empty()) return;
+    if (root_.entries.empty() || host_.StopRequested()) return;
     Hand(Start(&root_));
     Watch();
     const std::lock_guard lock(tallyMutex_);
