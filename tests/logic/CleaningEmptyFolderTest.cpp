@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <thread>
 
@@ -194,34 +195,43 @@ TEST(EmptyFolderWithWorkers, FoldersSwappedForLinksWhileTheWorkersRunAreNeverFol
   }
 }
 
-// Asked to stop, each worker finishes at most the entry it is on (nothing more is opened, counted the
-// moment the run learns of it); the calling thread showed where the workers were while they ran.
+// Asked to stop, each worker finishes at most the entry it is on: nothing more is opened or deleted
+// after the moment the run learns of it. Meanwhile the calling thread showed where the workers were.
 TEST(EmptyFolderWithWorkers, WorkersLeaveOffWhenTheRunIsToStop) {
   // Notes the tree the moment the run learns it is to stop.
   struct StoppingHost : RecordingRunHost {
     bool StopRequested() const override {
       if (stopRequested && !noted) {
-        noted = true;
         onStop();
+        noted = true;
       }
       return stopRequested;
     }
-    mutable bool noted = false;
+    mutable std::atomic<bool> noted = false;
     std::function<void()> onStop;
   };
   for (int workers : {2, 4, 8}) {
     fake::FakePlatform fakes;
     fakes.platform.cleaningWorkers = workers;
-    AddTree(fakes.files, 200, 100);
+    AddTree(fakes.files, 20, 100);
     StoppingHost host;
+    std::size_t remainingAtStop = 0;
     int opensAtStop = 0;
-    host.onStop = [&] { opensAtStop = fakes.files.opens; };
-    fakes.events.onDoEvents = [&] { host.stopRequested = true; };
+    host.onStop = [&] {
+      remainingAtStop = fakes.files.CountBelow("C:\\Work");
+      opensAtStop = fakes.files.opens;
+    };
+    // The workers wait at their next open until the window has shown where they are and closed.
+    fakes.files.beforeOpen = [&, window = std::this_thread::get_id()] {
+      while (std::this_thread::get_id() != window && !host.noted)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    };
+    fakes.events.onDoEvents = [&] { host.stopRequested = !host.statuses.empty(); };
     cleaning::Tally tally;
 
     cleaning::EmptyFolder(fakes.platform, host, "C:\\Work", tally);
 
-    ASSERT_TRUE(host.noted) << "the run ended before the window was asked";
+    EXPECT_LE(remainingAtStop - fakes.files.CountBelow("C:\\Work"), static_cast<std::size_t>(workers));
     EXPECT_LE(fakes.files.opens - opensAtStop, workers);
     EXPECT_GT(fakes.files.CountBelow("C:\\Work"), 0u);
     ASSERT_FALSE(host.statuses.empty());

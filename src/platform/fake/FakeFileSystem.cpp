@@ -228,6 +228,7 @@ void FakeFileSystem::SetTimes(const std::string& path, platform::FileTime create
 }
 
 std::unique_ptr<platform::OpenEntry> FakeFileSystem::Open(const std::string& path, platform::OpenFailure& failure) {
+  if (beforeOpen) beforeOpen();
   const Guard guard(mutex_);
   ++opens;
   bool throughLink = false;

@@ -1,6 +1,7 @@
 #pragma once
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -73,6 +74,8 @@ class FakeFileSystem : public platform::FileServices {
   std::string tempPath = "C:\\Windows\\TEMP\\";
   std::map<std::string, int> driveTypes{{"C:\\", platform::kDriveFixed}};  // root -> type, in order
   bool openFollowsLinks = false;
+  // Called on the opening thread before each open, outside the lock: a test can hold workers there.
+  std::function<void()> beforeOpen;
   std::vector<std::string> deleted;  // full paths, in the order they went
   // Counted as the calls come, readable while threads still work.
   std::atomic<int> opens = 0;
