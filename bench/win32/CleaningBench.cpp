@@ -2,9 +2,12 @@
 // Temp search on real files. Not a test: prints the figures and their ratios.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "DeletionTree.h"
 #include "cleaning/DeletionRun.h"
@@ -13,6 +16,7 @@
 #include "cleaning/RunHistory.h"
 #include "cleaning/RunReport.h"
 #include "cleaning/WindowsTemp.h"
+#include "cleaning/WorkerPool.h"
 #include "platform/Platform.h"
 #include "platform/win32/ScopedHandle.h"
 #include "platform/win32/Unicode.h"
@@ -107,12 +111,6 @@ void RemoveDirectoryTree(const std::wstring& folder) {
   WaitForSingleObject(child.Get(), INFINITE);
 }
 
-class NoYield : public platform::EventPump {
- public:
-  void DoEvents() override {}
-  void WaitForEvents(std::int64_t) override {}
-};
-
 }  // namespace
 
 int main() {
@@ -145,47 +143,95 @@ int main() {
 
   BareDelete(kBenchRoot);
   CreateDirectoryW(kBenchRoot.c_str(), nullptr);
-  const std::wstring runTree = kBenchRoot + L"\\run", quietTree = kBenchRoot + L"\\quiet",
-                     bareTree = kBenchRoot + L"\\bare", rdTree = kBenchRoot + L"\\rd";
-  const int entries = bench::BuildDeletionTree(runTree, 100);
-  bench::BuildDeletionTree(quietTree, 100);
-  bench::BuildDeletionTree(bareTree, 100);
+  int failures = 0;
+  // A contender that did not do its work has no figure worth printing.
+  const auto check = [&](bool done, const char* what) {
+    if (!done) std::fprintf(stderr, "ERROR: %s did not do its work\n", what);
+    failures += done ? 0 : 1;
+    return done ? "emptied" : "NOT EMPTIED";
+  };
+
+  // The emptying with its report on one thread (as before the workers), on pools of 2, 4 and 8, and
+  // on the pool a run gets on this machine, against the plain loop. Each on its own copy of the tree.
+  const int poolSizes[] = {1, 2, 4, 8};
+  const int machinePool = cleaning::WorkerCount(0);
+  constexpr int kContenders = 5;  // the four pools and the bare loop
+  std::wstring trees[kContenders];
+  int entries = 0;
+  for (int i = 0; i < kContenders; ++i) {
+    trees[i] = kBenchRoot + L"\\tree" + std::to_wstring(i);
+    entries = bench::BuildDeletionTree(trees[i], 100);
+  }
+  const std::wstring rdTree = kBenchRoot + L"\\rd";
   bench::BuildDeletionTree(rdTree, 100);
-  std::printf("Deletion tree: %d entries (files and nested folders), four copies\n", entries);
+  std::printf("Deletion tree: %d entries (files and nested folders), six copies; a run here gets %d workers\n", entries,
+              machinePool);
 
   // The machine is shared, so the contenders take turns top folder by top folder, in rotating order:
   // a burst of load elsewhere then hits all of them alike. The emptying with its report is what a run
-  // does per entry: the status line, the yields, and the tally of what went and what stayed.
-  NoYield noYield;
-  double run = 0, quiet = 0, bare = 0;
-  cleaning::Tally report, quietTally;
+  // does: the status line, the yields, and the tally of what went and what stayed; each pool is made
+  // once, as a run makes it.
+  double seconds[kContenders] = {};
+  cleaning::Tally tallies[kContenders - 1];
+  std::vector<std::unique_ptr<cleaning::WorkerPool>> pools;
+  for (int size : poolSizes) pools.push_back(std::make_unique<cleaning::WorkerPool>(size));
   for (int top = 0; top < 40; ++top) {
     const std::wstring name = L"\\t" + std::to_wstring(top);
-    const std::function<void()> contenders[] = {
-        [&] {
-          platform.events = &events;
-          run += bench::Seconds([&] { cleaning::EmptyFolder(platform, host, win32::Narrow(runTree + name), report); });
-        },
-        [&] {
-          platform.events = &noYield;
-          quiet += bench::Seconds(
-              [&] { cleaning::EmptyFolder(platform, host, win32::Narrow(quietTree + name), quietTally); });
-        },
-        [&] { bare += bench::Seconds([&] { BareDelete(bareTree + name); }); },
-    };
-    for (int i = 0; i < 3; ++i) contenders[(top + i) % 3]();
+    for (int i = 0; i < kContenders; ++i) {
+      const int contender = (top + i) % kContenders;
+      const std::wstring folder = trees[contender] + name;
+      seconds[contender] += bench::Seconds([&] {
+        if (contender == kContenders - 1) return BareDelete(folder);
+        cleaning::EmptyFolder(platform, host, win32::Narrow(folder), tallies[contender], {}, pools[contender].get());
+      });
+    }
   }
-  platform.events = &events;
+  pools.clear();
   const double rd = bench::Seconds([&] { RemoveDirectoryTree(rdTree); });
-  std::printf("  emptying with its report (status, yields) %8.3f s  %s, %llu files and %llu folders reported\n", run,
-              BareWalk(runTree) == 40 ? "emptied" : "NOT EMPTIED", static_cast<unsigned long long>(report.filesDeleted),
-              static_cast<unsigned long long>(report.foldersRemoved));
-  std::printf("  emptying without yields                   %8.3f s\n", quiet);
+  const double bare = seconds[kContenders - 1];
   std::printf("  bare FindFirstFileW/Delete loop           %8.3f s  %s\n", bare,
-              BareWalk(bareTree) == 40 ? "emptied" : "NOT EMPTIED");
-  std::printf("  cmd /c rd /s /q (whole tree)              %8.3f s\n", rd);
-  std::printf("  emptying with report / bare loop = %.2fx (target <= 1.10x)\n", run / bare);
-  std::printf("  rd /s /q / emptying with report  = %.2fx (target >= 4x)\n", rd / run);
+              check(bench::CountEntries(trees[kContenders - 1]) == 40, "the bare loop"));
+  double machine = 0;
+  for (int i = 0; i < kContenders - 1; ++i) {
+    const bool whole = bench::CountEntries(trees[i]) == 40 &&
+                       tallies[i].filesDeleted + tallies[i].foldersRemoved + 40 == static_cast<unsigned>(entries);
+    std::printf(
+        "  emptying with its report, %d worker(s)     %8.3f s  %s, %llu files and %llu folders reported, "
+        "%.2fx the bare loop\n",
+        poolSizes[i], seconds[i], check(whole, "the emptying"),
+        static_cast<unsigned long long>(tallies[i].filesDeleted),
+        static_cast<unsigned long long>(tallies[i].foldersRemoved), seconds[i] / bare);
+    if (poolSizes[i] == std::clamp(machinePool, 1, 8)) machine = seconds[i];
+  }
+  std::printf("  cmd /c rd /s /q (whole tree)              %8.3f s  %s\n", rd,
+              check(GetFileAttributesW(rdTree.c_str()) == INVALID_FILE_ATTRIBUTES, "rd /s /q"));
+  std::printf("  emptying with report (%d workers) / bare loop = %.2fx (target <= 0.75x; one thread: %.2fx)\n",
+              machinePool, machine / bare, seconds[0] / bare);
+  std::printf("  rd /s /q / emptying with report  = %.2fx (target >= 12x)\n", rd / machine);
+
+  // One flat folder of 20,000 files: the workers share it out in slices. One after the other.
+  {
+    const std::wstring flat[] = {kBenchRoot + L"\\flat-bare", kBenchRoot + L"\\flat-one", kBenchRoot + L"\\flat-pool"};
+    for (const auto& folder : flat) {
+      CreateDirectoryW(folder.c_str(), nullptr);
+      for (int i = 0; i < 20000; ++i) bench::MakeFile(folder + L"\\file" + std::to_wstring(i) + L".tmp");
+    }
+    cleaning::Tally one, pool;
+    const double flatBare = bench::Seconds([&] { BareDelete(flat[0]); });
+    const double flatOne = bench::Seconds([&] {
+      cleaning::WorkerPool single(1);
+      cleaning::EmptyFolder(platform, host, win32::Narrow(flat[1]), one, {}, &single);
+    });
+    const double flatPool =
+        bench::Seconds([&] { cleaning::EmptyFolder(platform, host, win32::Narrow(flat[2]), pool); });
+    std::printf("Flat folder of 20,000 files\n");
+    std::printf("  bare loop %8.3f s %s; one thread %8.3f s %s; %d workers %8.3f s %s\n", flatBare,
+                check(bench::CountEntries(flat[0]) == 0, "the bare loop"), flatOne,
+                check(bench::CountEntries(flat[1]) == 0 && one.filesDeleted == 20000, "the emptying"), machinePool,
+                flatPool, check(bench::CountEntries(flat[2]) == 0 && pool.filesDeleted == 20000, "the emptying"));
+    std::printf("  flat: %d workers / bare loop = %.2fx (target <= 0.85x; one thread: %.2fx)\n", machinePool,
+                flatPool / flatBare, flatOne / flatBare);
+  }
 
   // What a whole run adds once, whatever its size: checking the folder, the report's two texts.
   {
@@ -229,8 +275,8 @@ int main() {
     preview = std::min(preview,
                        bench::Seconds([&] { previewed = cleaning::Preview(platform, host).Walk(wholeTree).Files(); }));
   }
-  std::printf("  Preview (status, yields)             %8.3f s  (%llu files)\n", preview,
-              static_cast<unsigned long long>(previewed));
+  std::printf("  Preview (status, yields)             %8.3f s  (%llu files) %s\n", preview,
+              static_cast<unsigned long long>(previewed), previewed == counted ? "" : check(false, "the preview"));
   std::printf("  bare FindFirstFileW count            %8.3f s  (%llu files)\n", count,
               static_cast<unsigned long long>(counted));
   std::printf("  Preview / bare walk = %.2fx (target <= 1.25x)\n", preview / count);
@@ -255,12 +301,13 @@ int main() {
     search += bestSearch;
     walk += bestWalk;
   }
-  std::printf("  FindTempFolders (status, yields)   %8.3f s  (%zu folders listed)\n", search, listed);
+  std::printf("  FindTempFolders (status, yields)   %8.3f s  (%zu folders listed) %s\n", search, listed,
+              listed == 50 ? "" : check(false, "the Windows Temp search"));
   std::printf("  bare FindFirstFileW walk           %8.3f s\n", walk);
   std::printf("  FindTempFolders / bare walk = %.2fx (target <= 1.25x)\n", search / walk);
 
   BareDelete(kBenchRoot);
   RemoveDirectoryW(kBenchRoot.c_str());
   DestroyWindow(window);
-  return 0;
+  return failures == 0 ? 0 : 1;
 }

@@ -106,5 +106,7 @@ int main() {
 
   RemoveDirectoryW(kBenchRoot.c_str());
   DestroyWindow(window);
-  return 0;
+  const bool done = leftCommand == 40 && failures == 0 && leftWindow == 40;
+  if (!done) std::fprintf(stderr, "ERROR: a run did not empty its tree\n");
+  return done ? 0 : 1;
 }

@@ -87,7 +87,7 @@ bool ProgramRuns(const platform::Platform& platform, const CatalogueRow& row, co
 }
 
 Outcome CleanCatalogueRow(const platform::Platform& platform, RunHost& host, const CatalogueRow& row, Tally& tally,
-                          const AgeRule& age) {
+                          const AgeRule& age, WorkerPool* pool) {
   try {
     const std::string folder = RowFolder(platform, row);
     if (folder.empty()) return Outcome::NotFound;
@@ -97,7 +97,7 @@ Outcome CleanCatalogueRow(const platform::Platform& platform, RunHost& host, con
     }
     for (const CatalogueFolder& target : TargetFolders(platform, row, folder)) {
       if (host.StopRequested()) break;
-      EmptyFolder(platform, host, target.path, tally, age, TopLevelNames{target.pattern, row.neverTouched});
+      EmptyFolder(platform, host, target.path, tally, age, TopLevelNames{target.pattern, row.neverTouched}, pool);
     }
     return host.StopRequested() ? Outcome::Stopped : Outcome::Emptied;
   } catch (...) {

@@ -9,6 +9,8 @@
 
 namespace vantrelle::cleaning {
 
+class WorkerPool;
+
 struct CatalogueFolder {
   std::string path;  // without a trailing "\"
   std::string_view pattern;
@@ -24,8 +26,9 @@ std::vector<CatalogueFolder> TargetFolders(const platform::Platform& platform, c
 bool ProgramRuns(const platform::Platform& platform, const CatalogueRow& row, const std::string& rowFolder);
 
 // Cleans a chosen row. Emptied, NotFound (no folder), Skipped (its program runs: the folder is left
-// whole and counted as left), Failed or Stopped. Never throws and never shows a message.
+// whole and counted as left), Failed or Stopped. Never throws and never shows a message. Empties on
+// the run's workers when given them.
 Outcome CleanCatalogueRow(const platform::Platform& platform, RunHost& host, const CatalogueRow& row, Tally& tally,
-                          const AgeRule& age);
+                          const AgeRule& age, WorkerPool* pool = nullptr);
 
 }  // namespace vantrelle::cleaning

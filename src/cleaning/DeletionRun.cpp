@@ -15,6 +15,7 @@
 #include "cleaning/RunReport.h"
 #include "cleaning/ShellTargets.h"
 #include "cleaning/WindowsTemp.h"
+#include "cleaning/WorkerPool.h"
 #include "platform/Clock.h"
 #include "platform/Environment.h"
 #include "platform/EventPump.h"
@@ -82,11 +83,12 @@ std::string FolderOf(const platform::Platform& platform, const Choices& choices,
   }
 }
 
-Outcome DeletionRun::EmptyCheckedFolder(const std::string& path, bool ownFolder, Tally& tally, const AgeRule& age) {
+Outcome DeletionRun::EmptyCheckedFolder(const std::string& path, bool ownFolder, Tally& tally, const AgeRule& age,
+                                        WorkerPool& pool) {
   try {
     const CheckedFolder folder = CheckFolder(platform_, path, ownFolder);
     if (folder.check != FolderCheck::Passed) return FromCheck(folder.check);
-    EmptyFolder(platform_, host_, folder.target, tally, age);
+    EmptyFolder(platform_, host_, folder.target, tally, age, &pool);
     return host_.StopRequested() ? Outcome::Stopped : Outcome::Emptied;
   } catch (...) {
     return Outcome::Failed;
@@ -102,6 +104,8 @@ RunResult DeletionRun::Run(const Choices& choices) {
     now = platform_.clock->FileTimeNow();
   }
   const AgeRule age = AgeRule::KeepingHours(now, choices.keepRecentHours);
+  // One set of workers for every folder of the run.
+  WorkerPool pool(WorkerCount(platform_.cleaningWorkers));
   for (Location location : {Location::WindowsTemp, Location::RecycleBin, Location::RecentDocuments, Location::UserTemp,
                             Location::SystemTemp, Location::OwnFolder, Location::Downloads}) {
     result.locations.push_back({location, Outcome::NotChosen, {}});
@@ -119,7 +123,8 @@ RunResult DeletionRun::Run(const Choices& choices) {
   const auto tally = [&](Location location) -> Tally& { return result.locations[static_cast<int>(location)].tally; };
   const auto emptyFolderLocation = [&](Location location, bool ownFolder) {
     outcome(location) = Outcome::Failed;
-    outcome(location) = EmptyCheckedFolder(FolderOf(platform_, choices, location), ownFolder, tally(location), age);
+    outcome(location) =
+        EmptyCheckedFolder(FolderOf(platform_, choices, location), ownFolder, tally(location), age, pool);
     return Unsuccessful(outcome(location));
   };
 
@@ -135,7 +140,7 @@ RunResult DeletionRun::Run(const Choices& choices) {
   if (goOn() && guard.Test(104, [&] { return choices.windowsTemp; })) {
     guard.Line(106, [&] { status("Windows Temp"); });
     guard.Line(108, [&] {
-      const bool emptied = CleanWindowsTemp(platform_, host_, tally(Location::WindowsTemp), age);
+      const bool emptied = CleanWindowsTemp(platform_, host_, tally(Location::WindowsTemp), age, &pool);
       outcome(Location::WindowsTemp) = !goOn() ? Outcome::Stopped : emptied ? Outcome::Emptied : Outcome::NotFound;
     });
   }
@@ -208,7 +213,7 @@ RunResult DeletionRun::Run(const Choices& choices) {
     if (more.location != Location::More || !goOn()) continue;
     const CatalogueRow* row = FindCatalogueRow(more.moreId);
     status(std::string(row->name));
-    more.outcome = CleanCatalogueRow(platform_, host_, *row, more.tally, age);
+    more.outcome = CleanCatalogueRow(platform_, host_, *row, more.tally, age, &pool);
   }
 
   if (!goOn()) {

@@ -14,6 +14,7 @@ struct Platform;
 namespace vantrelle::cleaning {
 
 class RunHost;
+class WorkerPool;
 
 // What started a run.
 enum class Trigger { Now, Schedule, CommandLine, LowDiskSpace };
@@ -95,7 +96,8 @@ class DeletionRun {
 
  private:
   // Empties a folder the run names after checking it.
-  Outcome EmptyCheckedFolder(const std::string& path, bool ownFolder, Tally& tally, const AgeRule& age);
+  Outcome EmptyCheckedFolder(const std::string& path, bool ownFolder, Tally& tally, const AgeRule& age,
+                             WorkerPool& pool);
 
   const platform::Platform& platform_;
   RunHost& host_;

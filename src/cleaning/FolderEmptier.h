@@ -12,6 +12,7 @@ struct Platform;
 namespace vantrelle::cleaning {
 
 class RunHost;
+class WorkerPool;
 
 // Which entries directly inside the emptied folder may go; below them everything may.
 struct TopLevelNames {
@@ -25,11 +26,16 @@ struct TopLevelNames {
 // followed: at most the link itself goes. Entries the age rule keeps, and entries that cannot be
 // deleted, stay; a folder goes only when nothing stayed inside. Adds what it deleted and what stayed to
 // `tally`. Writes its progress to the host's status line and yields as it goes.
+//
+// With a pool of several workers, folders (and slices of a large folder) are emptied on the workers
+// at once while the calling thread answers the window: it yields, shows the path a worker is on and,
+// when the host asks to stop, waits for every worker to leave off (each finishes at most the entry it
+// is on). Without a pool the run's own count of workers is used (`platform.cleaningWorkers`).
 void EmptyFolder(const platform::Platform& platform, RunHost& host, const std::string& path, Tally& tally,
-                 const AgeRule& age = {});
+                 const AgeRule& age = {}, WorkerPool* pool = nullptr);
 // The same, passing over (neither deleting nor counting) the entries directly inside that `names`
 // does not allow.
 void EmptyFolder(const platform::Platform& platform, RunHost& host, const std::string& path, Tally& tally,
-                 const AgeRule& age, const TopLevelNames& names);
+                 const AgeRule& age, const TopLevelNames& names, WorkerPool* pool = nullptr);
 
 }  // namespace vantrelle::cleaning

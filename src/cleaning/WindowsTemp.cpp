@@ -154,11 +154,12 @@ std::vector<std::string> ChooseWindowsTempFolders(const platform::Platform& plat
   }
 }
 
-bool CleanWindowsTemp(const platform::Platform& platform, RunHost& host, Tally& tally, const AgeRule& age) {
+bool CleanWindowsTemp(const platform::Platform& platform, RunHost& host, Tally& tally, const AgeRule& age,
+                      WorkerPool* pool) {
   bool result = false;
   for (const auto& target : ChooseWindowsTempFolders(platform, host)) {
     if (host.StopRequested()) break;
-    EmptyFolder(platform, host, target, tally, age);
+    EmptyFolder(platform, host, target, tally, age, pool);
     result = true;
   }
   return result;

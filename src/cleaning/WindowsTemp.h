@@ -15,6 +15,7 @@ struct Platform;
 namespace vantrelle::cleaning {
 
 class RunHost;
+class WorkerPool;
 
 // The folders the Windows Temp step has chosen to empty; appending beyond the last slot fails.
 class TempFolderList {
@@ -36,7 +37,8 @@ class TempFolderList {
 // failing search keeps what it found so far.
 std::vector<std::string> ChooseWindowsTempFolders(const platform::Platform& platform, RunHost& host);
 // Empties the folders chosen above. Never fails; true when at least one folder was emptied.
-bool CleanWindowsTemp(const platform::Platform& platform, RunHost& host, Tally& tally, const AgeRule& age = {});
+bool CleanWindowsTemp(const platform::Platform& platform, RunHost& host, Tally& tally, const AgeRule& age = {},
+                      WorkerPool* pool = nullptr);
 // Appends every "...\Local Settings\Temp" folder below `folder` (except a "Service" one) to `list`,
 // without ever entering a link. A failure (such as a full list) ends the whole search.
 void FindTempFolders(const platform::Platform& platform, RunHost& host, TempFolderList& list,

@@ -45,6 +45,9 @@ struct Platform {
   Storage* storage = nullptr;
   // Without it, no program counts as running.
   RunningPrograms* runningPrograms = nullptr;
+  // How many threads a cleaning run empties folders with: 0 for as many as the machine has processors
+  // (2 to 8), 1 for the calling thread alone (the fakes' default, so that a test sees every step).
+  int cleaningWorkers = 0;
 };
 
 }  // namespace vantrelle::platform

@@ -17,7 +17,8 @@ void Countdown::Restart() {
 }
 
 void Countdown::Advance() {
-  const Reading now = Read();
+  // Counting elapsed time needs no local time, which costs a calendar conversion every second.
+  const Reading now = countBy_ == CountBy::LocalTime || !start_ ? Read() : Reading{0, clock_.TickMilliseconds()};
   if (!start_) start_ = Reading{now.localSeconds - 1, now.elapsedMs - 1000};
   // Elapsed time is rounded to the nearest second, so a timer that comes a little early or late
   // still counts one second a tick.

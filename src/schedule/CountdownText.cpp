@@ -1,27 +1,73 @@
 #include "schedule/CountdownText.h"
 
-#include <cstdio>
+#include <algorithm>
 
 #include "base/Calendar.h"
 
 namespace vantrelle::schedule {
 
-std::string CountdownText(std::int32_t seconds) {
+namespace {
+
+// Appends text to a buffer, cutting it off where the buffer ends (one character kept for the end).
+class Writer {
+ public:
+  Writer(char* buffer, std::size_t size) : buffer_(buffer), size_(size) {}
+  void Text(std::string_view text) {
+    for (char c : text) Put(c);
+  }
+  void Number(std::int64_t value) {
+    char digits[24];
+    int count = 0;
+    do {
+      digits[count++] = static_cast<char>('0' + value % 10);
+      value /= 10;
+    } while (value > 0);
+    while (count > 0) Put(digits[--count]);
+  }
+  void TwoDigits(int value) {
+    Put(static_cast<char>('0' + value / 10));
+    Put(static_cast<char>('0' + value % 10));
+  }
+  std::string_view Written() {
+    if (size_ > 0) buffer_[std::min(length_, size_ - 1)] = '\0';
+    return {buffer_, std::min(length_, size_ > 0 ? size_ - 1 : 0)};
+  }
+
+ private:
+  void Put(char c) {
+    if (length_ + 1 < size_) buffer_[length_] = c;
+    ++length_;
+  }
+  char* buffer_;
+  std::size_t size_;
+  std::size_t length_ = 0;
+};
+
+}  // namespace
+
+// Written by hand rather than formatted: the countdown writes it every second.
+std::string_view CountdownText(std::string_view prefix, std::int32_t seconds, char* buffer, std::size_t size) {
   // Widened first: the most negative count has no 32-bit opposite.
   std::int64_t n = seconds < 0 ? -static_cast<std::int64_t>(seconds) : seconds;
   const std::int64_t days = n / calendar::kSecondsPerDay;
   n %= calendar::kSecondsPerDay;
-  char text[48];
-  const int hours = static_cast<int>(n / 3600);
-  const int minutes = static_cast<int>(n / 60 % 60);
-  const int secs = static_cast<int>(n % 60);
+  Writer out(buffer, size);
+  out.Text(prefix);
   if (days > 0) {
-    std::snprintf(text, sizeof text, "%lld day(s) and %02d:%02d:%02d", static_cast<long long>(days), hours, minutes,
-                  secs);
-  } else {
-    std::snprintf(text, sizeof text, "%02d:%02d:%02d", hours, minutes, secs);
+    out.Number(days);
+    out.Text(" day(s) and ");
   }
-  return text;
+  out.TwoDigits(static_cast<int>(n / 3600));
+  out.Text(":");
+  out.TwoDigits(static_cast<int>(n / 60 % 60));
+  out.Text(":");
+  out.TwoDigits(static_cast<int>(n % 60));
+  return out.Written();
+}
+
+std::string CountdownText(std::int32_t seconds) {
+  char text[64];
+  return std::string(CountdownText("", seconds, text, sizeof text));
 }
 
 }  // namespace vantrelle::schedule

@@ -9,9 +9,9 @@ void Control::Changed() {
   if (observer_) observer_->ControlChanged(*this);
 }
 
-void Control::SetCaption(const std::string& caption) {
+void Control::SetCaption(std::string_view caption) {
   if (caption == caption_) return;
-  caption_ = caption;
+  caption_.assign(caption);  // within the capacity it has: the countdown's status allocates nothing
   Changed();
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Clock.h"
@@ -33,7 +34,7 @@ class Control {
 
   const std::string& Name() const { return name_; }
   const std::string& Caption() const { return caption_; }
-  void SetCaption(const std::string& caption);
+  void SetCaption(std::string_view caption);
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
   bool Visible() const { return visible_; }

@@ -37,11 +37,9 @@ void MainForm::CountdownTicked() {
   guard.Line(108, [&] { countdown_.Advance(); });
   guard.Line(110, [&] { ShowProgress(countdownBar, countdown_.Interval(), countdown_.Elapsed()); });
   guard.Line(112, [&] {
-    const std::string rest = schedule::CountdownText(countdown_.Remaining());
-    std::string status;
-    status.reserve(64);  // one allocation for the whole line
-    status.append("On. Next switch will occur in: ").append(rest);
-    statusFrame.SetCaption(status);
+    char status[128];  // written every second: no allocation
+    statusFrame.SetCaption(
+        schedule::CountdownText("On. Next switch will occur in: ", countdown_.Remaining(), status, sizeof status));
   });
   if (guard.Test(114, [&] { return !countdown_.Due(); })) return;
   guard.Line(116, [&] { countdownTimer.SetEnabled(false); });

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <thread>
+
 #include "CleaningTest.h"
 #include "cleaning/FolderEmptier.h"
 
@@ -143,6 +148,96 @@ TEST_F(EmptyFolderTest, AFolderSwappedForALinkAfterListingIsNotFollowed) {
   Empty("C:\\Work");
 
   EXPECT_EQ(fakes.files.ChildNames("C:\\Outside"), (std::vector<std::string>{"precious.doc"}));
+}
+
+// A tree of `folders` folders holding `files` files each, with a folder of its own below them.
+void AddTree(fake::FakeFileSystem& files, int folders, int filesEach) {
+  for (int f = 0; f < folders; ++f) {
+    const std::string folder = "C:\\Work\\d" + std::to_string(f);
+    for (int i = 0; i < filesEach; ++i) files.AddFile(folder + "\\f" + std::to_string(i));
+    files.AddFile(folder + "\\inner\\x");
+  }
+}
+
+// Someone keeps replacing the sub-folders with links to a folder outside while the workers empty
+// them: a folder held open cannot be replaced, one not yet opened goes as a link, and nothing outside
+// is ever touched, with any number of workers.
+TEST(EmptyFolderWithWorkers, FoldersSwappedForLinksWhileTheWorkersRunAreNeverFollowed) {
+  for (int workers = 1; workers <= 8; ++workers) {
+    fake::FakePlatform fakes;
+    fakes.platform.cleaningWorkers = workers;
+    for (int i = 0; i < 40; ++i) fakes.files.AddFile("C:\\Outside\\f" + std::to_string(i));  // names met inside
+    AddTree(fakes.files, 24, 40);
+    fakes.files.AddFile("C:\\Outside\\inner\\x");
+    std::atomic<bool> running{true};
+    // Each folder is swapped once a worker is inside it: some of its files are gone, others not yet.
+    std::thread swapper([&] {
+      std::vector<bool> swapped(24);
+      while (running) {
+        for (int k = 0; k < 24; ++k) {
+          const std::string folder = "C:\\Work\\d" + std::to_string(k);
+          const std::size_t left = fakes.files.ChildNames(folder).size();
+          if (swapped[k] || left == 0 || left > 30) continue;
+          swapped[k] = true;
+          if (fakes.files.Remove(folder)) fakes.files.AddLink(folder, "C:\\Outside");
+        }
+      }
+    });
+    RecordingRunHost host;
+    cleaning::Tally tally;
+
+    cleaning::EmptyFolder(fakes.platform, host, "C:\\Work", tally);
+    running = false;
+    swapper.join();
+
+    EXPECT_EQ(fakes.files.CountBelow("C:\\Outside"), 42u) << workers << " workers";
+    for (const auto& left : tally.left) EXPECT_FALSE(left.path.starts_with("C:\\Outside")) << left.path;
+  }
+}
+
+// Asked to stop, each worker finishes at most the entry it is on: nothing more is opened or deleted
+// after the moment the run learns of it. Meanwhile the calling thread showed where the workers were.
+TEST(EmptyFolderWithWorkers, WorkersLeaveOffWhenTheRunIsToStop) {
+  // Notes the tree the moment the run learns it is to stop.
+  struct StoppingHost : RecordingRunHost {
+    bool StopRequested() const override {
+      if (stopRequested && !noted) {
+        onStop();
+        noted = true;
+      }
+      return stopRequested;
+    }
+    mutable std::atomic<bool> noted = false;
+    std::function<void()> onStop;
+  };
+  for (int workers : {2, 4, 8}) {
+    fake::FakePlatform fakes;
+    fakes.platform.cleaningWorkers = workers;
+    AddTree(fakes.files, 20, 100);
+    StoppingHost host;
+    std::size_t remainingAtStop = 0;
+    int opensAtStop = 0;
+    host.onStop = [&] {
+      remainingAtStop = fakes.files.CountBelow("C:\\Work");
+      opensAtStop = fakes.files.opens;
+    };
+    // The workers wait at their next open until the window has shown where they are and closed.
+    fakes.files.beforeOpen = [&, window = std::this_thread::get_id()] {
+      while (std::this_thread::get_id() != window && !host.noted)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    };
+    fakes.events.onDoEvents = [&] { host.stopRequested = !host.statuses.empty(); };
+    cleaning::Tally tally;
+
+    cleaning::EmptyFolder(fakes.platform, host, "C:\\Work", tally);
+
+    EXPECT_LE(remainingAtStop - fakes.files.CountBelow("C:\\Work"), static_cast<std::size_t>(workers));
+    EXPECT_LE(fakes.files.opens - opensAtStop, workers);
+    EXPECT_GT(fakes.files.CountBelow("C:\\Work"), 0u);
+    ASSERT_FALSE(host.statuses.empty());
+    EXPECT_TRUE(host.statuses.front().starts_with("Deleting for files (Windows Temp)...C:\\Work\\d"))
+        << host.statuses.front();
+  }
 }
 
 TEST_F(EmptyFolderTest, AVeryDeepTreeIsEmptiedWithoutExhaustingTheStack) {

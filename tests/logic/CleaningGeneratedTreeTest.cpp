@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "cleaning/DeletionRun.h"
 #include "platform/fake/FakePlatform.h"
 #include "support/GeneratedTree.h"
@@ -23,28 +25,45 @@ void Materialize(fake::FakeFileSystem& files, const GeneratedTree& tree) {
   }
 }
 
+// What a run reports, in an order that does not depend on which worker got where first.
+cleaning::Tally Sorted(cleaning::Tally tally) {
+  std::sort(tally.left.begin(), tally.left.end(),
+            [](const auto& a, const auto& b) { return a.path < b.path || (a.path == b.path && a.reason < b.reason); });
+  return tally;
+}
+
 // The run's promise on a few hundred generated trees, with links opened as Windows opens them (the
-// link goes, as itself) and as Wine does (the link stays).
+// link goes, as itself) and as Wine does (the link stays), emptied on one thread and on pools of 2 to 8
+// workers: each pool reports exactly what the single thread reports.
 TEST(GeneratedTrees, TheRunEmptiesTheChosenFolderAndChangesNothingOutsideIt) {
   for (bool wineLinks : {false, true}) {
     for (std::uint32_t seed = 1; seed <= 300; ++seed) {
       const GeneratedTree tree = GenerateTree(seed);
-      fake::FakePlatform fakes;
-      fakes.files.openFollowsLinks = wineLinks;
-      Materialize(fakes.files, tree);
-      const auto probe = [&](const TreeEntry& entry) -> EntryState {
-        const std::string path = std::string(kRoot) + "\\" + entry.path;
-        return fakes.files.Exists(path) ? EntryState(fakes.files.AttributesOf(path)) : EntryState();
-      };
-      const auto before = Snapshot(tree, probe);
-      RecordingRunHost host;
+      cleaning::Tally alone;
+      for (int workers = 1; workers <= 8; ++workers) {
+        fake::FakePlatform fakes;
+        fakes.platform.cleaningWorkers = workers;
+        fakes.files.openFollowsLinks = wineLinks;
+        Materialize(fakes.files, tree);
+        const auto probe = [&](const TreeEntry& entry) -> EntryState {
+          const std::string path = std::string(kRoot) + "\\" + entry.path;
+          return fakes.files.Exists(path) ? EntryState(fakes.files.AttributesOf(path)) : EntryState();
+        };
+        const auto before = Snapshot(tree, probe);
+        RecordingRunHost host;
 
-      const auto result = cleaning::DeletionRun(fakes.platform, host)
-                              .Run({.ownFolder = true, .ownFolderPath = std::string(kRoot) + "\\" + tree.chosen});
+        const auto result = cleaning::DeletionRun(fakes.platform, host)
+                                .Run({.ownFolder = true, .ownFolderPath = std::string(kRoot) + "\\" + tree.chosen});
 
-      EXPECT_EQ(result.Of(cleaning::Location::OwnFolder).outcome, cleaning::Outcome::Emptied) << seed;
-      const auto broken = BrokenPromises(tree, wineLinks, before, Snapshot(tree, probe));
-      EXPECT_TRUE(broken.empty()) << "seed " << seed << (wineLinks ? " (Wine)" : "") << ":\n" << Lines(broken);
+        const auto& own = result.Of(cleaning::Location::OwnFolder);
+        EXPECT_EQ(own.outcome, cleaning::Outcome::Emptied) << seed;
+        const auto broken = BrokenPromises(tree, wineLinks, before, Snapshot(tree, probe));
+        EXPECT_TRUE(broken.empty()) << "seed " << seed << (wineLinks ? " (Wine)" : "") << ", " << workers
+                                    << " workers:\n"
+                                    << Lines(broken);
+        if (workers == 1) alone = Sorted(own.tally);
+        EXPECT_EQ(Sorted(own.tally), alone) << "seed " << seed << ", " << workers << " workers";
+      }
     }
   }
 }

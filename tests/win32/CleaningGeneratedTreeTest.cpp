@@ -34,25 +34,28 @@ class GeneratedTreeTest : public Win32CleaningTest {
   }
 };
 
-// The same trees as the logic tests' property, on real files: Wine cannot remove a link without
-// reaching its target, so links stay with the folders that hold them.
+// The same trees as the logic tests' property, on real files, on one thread and on pools of workers:
+// Wine cannot remove a link without reaching its target, so links stay with the folders that hold them.
 TEST_F(GeneratedTreeTest, AGeneratedTreeIsEmptiedAndNothingOutsideItChanges) {
-  for (std::uint32_t seed = 1; seed <= 6; ++seed) {
-    const GeneratedTree tree = GenerateTree(seed, {.entries = 40, .chainDepth = 25});
-    const std::string treeRoot = root + "\\" + std::to_string(seed);
-    std::vector<win32::FileHandle> held;
-    Materialize(treeRoot, tree, held);
-    const auto probe = [&](const TreeEntry& entry) -> EntryState {
-      const DWORD attributes = GetFileAttributesW(win32::ExtendedPath(treeRoot + "\\" + entry.path).c_str());
-      return attributes == INVALID_FILE_ATTRIBUTES ? EntryState() : EntryState(attributes);
-    };
-    const auto before = Snapshot(tree, probe);
+  for (int workers : {1, 2, 4, 8}) {
+    platform.cleaningWorkers = workers;
+    for (std::uint32_t seed = 1; seed <= 6; ++seed) {
+      const GeneratedTree tree = GenerateTree(seed, {.entries = 40, .chainDepth = 25});
+      const std::string treeRoot = root + "\\" + std::to_string(seed) + "-" + std::to_string(workers);
+      std::vector<win32::FileHandle> held;
+      Materialize(treeRoot, tree, held);
+      const auto probe = [&](const TreeEntry& entry) -> EntryState {
+        const DWORD attributes = GetFileAttributesW(win32::ExtendedPath(treeRoot + "\\" + entry.path).c_str());
+        return attributes == INVALID_FILE_ATTRIBUTES ? EntryState() : EntryState(attributes);
+      };
+      const auto before = Snapshot(tree, probe);
 
-    const auto outcome = OwnFolderOutcome(treeRoot + "\\" + tree.chosen);
+      const auto outcome = OwnFolderOutcome(treeRoot + "\\" + tree.chosen);
 
-    EXPECT_EQ(outcome, cleaning::Outcome::Emptied) << seed;
-    const auto broken = BrokenPromises(tree, true, before, Snapshot(tree, probe));
-    EXPECT_TRUE(broken.empty()) << "seed " << seed << ":\n" << Lines(broken);
+      EXPECT_EQ(outcome, cleaning::Outcome::Emptied) << seed;
+      const auto broken = BrokenPromises(tree, true, before, Snapshot(tree, probe));
+      EXPECT_TRUE(broken.empty()) << "seed " << seed << ", " << workers << " workers:\n" << Lines(broken);
+    }
   }
 }
 

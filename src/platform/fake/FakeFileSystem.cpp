@@ -40,14 +40,27 @@ class FakeOpenEntry final : public platform::OpenEntry {
  public:
   // `throughLink`: opened as the target of the link it was asked for, which then refuses every change.
   FakeOpenEntry(FakeFileSystem& fs, std::shared_ptr<FakeFileSystem::Node> node, bool throughLink)
-      : fs_(fs), node_(std::move(node)), throughLink_(throughLink) {}
+      : fs_(fs), node_(std::move(node)), throughLink_(throughLink) {
+    ++node_->handles;  // made under the tree's lock, in Open
+  }
+  ~FakeOpenEntry() override {
+    const FakeFileSystem::Guard guard(fs_.mutex_);
+    --node_->handles;
+  }
+  FakeOpenEntry(const FakeOpenEntry&) = delete;
+  FakeOpenEntry& operator=(const FakeOpenEntry&) = delete;
 
-  std::uint32_t Attributes() const override { return fs_.ListedAttributes(*node_); }
+  std::uint32_t Attributes() const override {
+    const FakeFileSystem::Guard guard(fs_.mutex_);
+    return fs_.ListedAttributes(*node_);
+  }
   std::optional<platform::EntryTimes> Times() const override {
+    const FakeFileSystem::Guard guard(fs_.mutex_);
     return platform::EntryTimes{node_->created, node_->written};
   }
 
   std::vector<platform::DirectoryEntry> List() override {
+    const FakeFileSystem::Guard guard(fs_.mutex_);
     std::vector<platform::DirectoryEntry> entries;
     if (!IsFolder() || throughLink_) return entries;
     ++fs_.listings;
@@ -56,6 +69,7 @@ class FakeOpenEntry final : public platform::OpenEntry {
   }
 
   bool ClearAttributes() override {
+    const FakeFileSystem::Guard guard(fs_.mutex_);
     ++fs_.attributeClears;
     if (throughLink_) return false;
     node_->attributes &= kDirectory;
@@ -63,6 +77,7 @@ class FakeOpenEntry final : public platform::OpenEntry {
   }
 
   bool Delete() override {
+    const FakeFileSystem::Guard guard(fs_.mutex_);
     FakeFileSystem::Node* parent = node_->parent;
     if (!parent || throughLink_ || node_->undeletable || (node_->attributes & kReadOnly) != 0) return false;
     if (!node_->isLink && !node_->children.empty()) return false;
@@ -152,12 +167,17 @@ FakeFileSystem::Node* FakeFileSystem::Make(const std::string& path, std::uint32_
 }
 
 void FakeFileSystem::AddFolder(const std::string& path, std::uint32_t attributes) {
+  const Guard guard(mutex_);
   Make(path, attributes | kDirectory);
 }
 
-void FakeFileSystem::AddFile(const std::string& path, std::uint32_t attributes) { Make(path, attributes); }
+void FakeFileSystem::AddFile(const std::string& path, std::uint32_t attributes) {
+  const Guard guard(mutex_);
+  Make(path, attributes);
+}
 
 void FakeFileSystem::AddLink(const std::string& path, const std::string& target) {
+  const Guard guard(mutex_);
   const Node* pointed = Resolve(target, true);
   Node* link =
       Make(path, pointed && (pointed->attributes & kDirectory) == 0 ? platform::attribute::kArchive : kDirectory);
@@ -165,15 +185,18 @@ void FakeFileSystem::AddLink(const std::string& path, const std::string& target)
   link->target = target;
 }
 
-void FakeFileSystem::Remove(const std::string& path) {
+bool FakeFileSystem::Remove(const std::string& path) {
+  const Guard guard(mutex_);
   Node* node = Resolve(path, false);
-  if (!node || !node->parent) return;
+  if (!node || !node->parent || node->handles > 0) return false;
   auto& siblings = node->parent->children;
   siblings.erase(std::remove_if(siblings.begin(), siblings.end(), [&](const auto& c) { return c.get() == node; }),
                  siblings.end());
+  return true;
 }
 
 std::vector<std::string> FakeFileSystem::ChildNames(const std::string& path) const {
+  const Guard guard(mutex_);
   std::vector<std::string> names;
   if (const Node* node = Resolve(path, true)) {
     for (const auto& child : node->children) names.push_back(child->name);
@@ -182,6 +205,7 @@ std::vector<std::string> FakeFileSystem::ChildNames(const std::string& path) con
 }
 
 std::size_t FakeFileSystem::CountBelow(const std::string& path) const {
+  const Guard guard(mutex_);
   std::size_t count = 0;
   std::vector<const Node*> pending{Resolve(path, false)};
   while (!pending.empty()) {
@@ -197,12 +221,15 @@ std::size_t FakeFileSystem::CountBelow(const std::string& path) const {
 }
 
 void FakeFileSystem::SetTimes(const std::string& path, platform::FileTime created, platform::FileTime written) {
+  const Guard guard(mutex_);
   Node* node = Resolve(path, false);
   node->created = created;
   node->written = written;
 }
 
 std::unique_ptr<platform::OpenEntry> FakeFileSystem::Open(const std::string& path, platform::OpenFailure& failure) {
+  if (beforeOpen) beforeOpen();
+  const Guard guard(mutex_);
   ++opens;
   bool throughLink = false;
   Node* node = Resolve(path, openFollowsLinks, &throughLink);
@@ -221,12 +248,14 @@ std::unique_ptr<platform::OpenEntry> FakeFileSystem::Open(const std::string& pat
 }
 
 std::optional<std::string> FakeFileSystem::FinalPath(const std::string& path) {
+  const Guard guard(mutex_);
   const Node* node = Resolve(path, true);
   if (!node) return std::nullopt;
   return node->parent ? PathOf(*node) : node->name + "\\";
 }
 
 std::vector<platform::DirectoryEntry> FakeFileSystem::List(const std::string& folder) {
+  const Guard guard(mutex_);
   std::vector<platform::DirectoryEntry> entries;
   const Node* node = Resolve(folder, true);
   if (!node || (node->attributes & kDirectory) == 0) return entries;
@@ -236,24 +265,28 @@ std::vector<platform::DirectoryEntry> FakeFileSystem::List(const std::string& fo
 }
 
 std::optional<std::uint32_t> FakeFileSystem::Attributes(const std::string& path) {
+  const Guard guard(mutex_);
   const Node* node = Resolve(path, false);
   if (!node) return std::nullopt;
   return ListedAttributes(*node);
 }
 
 std::optional<platform::DirectoryEntry> FakeFileSystem::FindEntry(const std::string& path) {
+  const Guard guard(mutex_);
   const Node* node = Resolve(path, false);
   if (!node || !node->parent) return std::nullopt;
   return Listed(*node);
 }
 
 std::vector<std::string> FakeFileSystem::LogicalDrives() {
+  const Guard guard(mutex_);
   std::vector<std::string> roots;
   for (const auto& [root, type] : driveTypes) roots.push_back(root);
   return roots;
 }
 
 int FakeFileSystem::DriveType(const std::string& root) {
+  const Guard guard(mutex_);
   const auto it = driveTypes.find(root);
   return it == driveTypes.end() ? 1 : it->second;
 }

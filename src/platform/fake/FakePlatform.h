@@ -38,6 +38,7 @@ struct FakePlatform {
     platform.runLock = &runLock;
     platform.storage = &storage;
     platform.runningPrograms = &runningPrograms;
+    platform.cleaningWorkers = 1;  // every step in order; tests that want workers ask for them
   }
   FakePlatform(const FakePlatform&) = delete;
   FakePlatform& operator=(const FakePlatform&) = delete;

@@ -141,26 +141,30 @@ bool RunningOnWine() {
 
 // Wine opens a Unix symbolic link as its target and shows nothing of it on the handle (a link to a
 // file looks like a plain file), and deleting through such a handle deletes the target. A handle is
-// the entry itself only if it lies where the entry's folder lies.
+// the entry itself only if it lies where the entry's folder lies. Entries come folder by folder on each
+// thread that empties, so each thread keeps the name of the last folder it asked about.
 class FolderNames {
  public:
   bool LiesInItsFolder(HANDLE handle, const std::wstring& path) {
     const auto [folder, name] = SplitLast(path);
     if (folder.empty()) return false;
-    if (folder != folder_) {  // entries come folder by folder
-      folder_ = folder;
+    thread_local LastFolder last;
+    if (last.owner != this || folder != last.folder) {
+      last.owner = this;
+      last.folder = folder;
       // "\\?\C:" names the volume, not its root folder; the root's own name ends in a backslash.
-      const bool driveRoot = folder_.back() == L':';
-      const FileHandle folderHandle = OpenFollowingLinks(driveRoot ? folder_ + L"\\" : folder_);
-      folderName_ = folderHandle ? ObjectName(folderHandle.Get()) : std::wstring();
-      if (!folderName_.empty() && folderName_.back() == L'\\') folderName_.pop_back();
+      const bool driveRoot = last.folder.back() == L':';
+      const FileHandle folderHandle = OpenFollowingLinks(driveRoot ? last.folder + L"\\" : last.folder);
+      last.name = folderHandle ? ObjectName(folderHandle.Get()) : std::wstring();
+      if (!last.name.empty() && last.name.back() == L'\\') last.name.pop_back();
     }
-    if (folderName_.empty()) return false;
+    const std::wstring& folderName = last.name;
+    if (folderName.empty()) return false;
     const std::wstring actual = ObjectName(handle);
     const auto [actualFolder, actualName] = SplitLast(actual);
     if (!SameName(actualName, name) && !SameName(actualName, WithoutTrailingDotsAndBlanks(name))) return false;
     // The folder's name as the last component of its own name and as a component within the entry's.
-    const auto [folderParent, folderLast] = SplitLast(folderName_);
+    const auto [folderParent, folderLast] = SplitLast(folderName);
     const auto [actualParent, actualMiddle] = SplitLast(actualFolder);
     if (!SameName(actualParent, folderParent)) return false;
     const std::wstring_view named = SplitLast(folder).second;
@@ -171,8 +175,11 @@ class FolderNames {
   }
 
  private:
-  std::wstring folder_;
-  std::wstring folderName_;
+  struct LastFolder {
+    const FolderNames* owner = nullptr;
+    std::wstring folder;
+    std::wstring name;  // the name the system keeps for it, without a trailing backslash
+  };
 };
 
 namespace {
