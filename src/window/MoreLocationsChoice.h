@@ -29,7 +29,7 @@ class MoreLocationsChoice {
  public:
   static constexpr char kTitle[] = "More locations";
   static constexpr char kNote[] =
-      "Each location is cleaned after the six of the window, with the same care. A browser's cache is left "
+      "Each location is cleaned after those of the window, with the same care. A browser's cache is left "
       "whole while the browser runs.";
 
   MoreLocationsChoice(const platform::Platform& platform, const FoundSizes& found);
