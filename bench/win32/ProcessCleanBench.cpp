@@ -16,7 +16,7 @@
 #include "platform/win32/ScopedHandle.h"
 #include "platform/win32/Unicode.h"
 #include "platform/win32/Win32SettingsStore.h"
-#include "window/Settings.h"
+#include "settings/Settings.h"
 
 namespace {
 
@@ -24,23 +24,7 @@ using namespace vantrelle;
 
 const std::wstring kBenchRoot = L"C:\\vantrelle-bench-process";
 
-void PlainDelete(const std::wstring& folder) {
-  WIN32_FIND_DATAW data;
-  HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return;
-  do {
-    const std::wstring name = data.cFileName;
-    if (name == L"." || name == L"..") continue;
-    const std::wstring path = folder + L"\\" + name;
-    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      PlainDelete(path);
-      RemoveDirectoryW(path.c_str());
-    } else {
-      DeleteFileW(path.c_str());
-    }
-  } while (FindNextFileW(find, &data));
-  FindClose(find);
-}
+using bench::BareDelete;
 
 int BuildTree(const std::wstring& root) {
   int files = 0;
@@ -86,7 +70,7 @@ int RunProcess(std::wstring command) {
 
 int main(int argc, char** argv) {
   if (argc == 3 && std::strcmp(argv[1], "--plain") == 0) {
-    PlainDelete(win32::Widen(argv[2]));
+    BareDelete(win32::Widen(argv[2]));
     return 0;
   }
   const std::wstring self = ThisProgram();
@@ -159,7 +143,7 @@ int main(int argc, char** argv) {
   cleanTrees.push_back(plainTree);
   cleanTrees.push_back(empty);
   for (const auto& folder : cleanTrees) {
-    PlainDelete(folder);
+    BareDelete(folder);
     RemoveDirectoryW(folder.c_str());
   }
   RemoveDirectoryW(kBenchRoot.c_str());
