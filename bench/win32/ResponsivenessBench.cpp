@@ -44,7 +44,7 @@ const std::wstring kMeasuredTree = L"C:\\vantrelle-responsiveness";
 // The runs without measuring come one before and one after the measured run, so that a drift in the
 // shared machine's load weighs on both sides alike.
 const std::wstring kQuietTrees[] = {L"C:\\vantrelle-responsiveness-before", L"C:\\vantrelle-responsiveness-after"};
-constexpr double kTargetMs = 100;
+constexpr double kTargetMs = 50;
 constexpr UINT kProbeMessage = WM_APP + 1;
 constexpr UINT_PTR kProbeTimerId = 1;
 constexpr UINT kProbeTimerMs = 10;
