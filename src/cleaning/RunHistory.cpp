@@ -4,8 +4,8 @@
 
 #include "base/SizeText.h"
 #include "cleaning/RunReport.h"
-#include "platform/Environment.h"
 #include "platform/Platform.h"
+#include "platform/Shell.h"
 #include "platform/TextFiles.h"
 
 namespace vantrelle::cleaning {
@@ -63,9 +63,9 @@ std::string LocationLine(const Locale& locale, const LocationResult& result, con
 }  // namespace
 
 std::string HistoryPath(const platform::Platform& platform) {
-  const std::string local = platform.environment->Get("LOCALAPPDATA");
-  if (local.empty()) return {};
-  return local + (local.back() == '\\' ? "" : "\\") + "Vantrelle\\history.log";
+  const auto local = platform.shell->KnownFolderPath(platform::KnownFolder::LocalAppData);
+  if (!local || local->empty()) return {};
+  return *local + (local->back() == '\\' ? "" : "\\") + "Vantrelle\\history.log";
 }
 
 std::string HistoryBlock(const Locale& locale, const RunResult& result, std::size_t limit) {

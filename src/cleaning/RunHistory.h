@@ -16,7 +16,7 @@ namespace vantrelle::cleaning {
 inline constexpr std::size_t kHistoryLimit = 1024 * 1024;
 inline constexpr std::size_t kLeftEntriesPerRun = 200;
 
-// "%LOCALAPPDATA%\Vantrelle\history.log"; "" when the local application data folder is unknown.
+// "Vantrelle\history.log" in the local application data folder; "" when that folder is unknown.
 std::string HistoryPath(const platform::Platform& platform);
 
 // One run: its start, what started it, a line per chosen location with its figures, then the entries

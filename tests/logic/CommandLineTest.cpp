@@ -95,7 +95,7 @@ class CommandLineTest : public CleaningTest {
  protected:
   static constexpr const char* kHistory = "C:\\Users\\bob\\AppData\\Local\\Vantrelle\\history.log";
   CommandLineTest() {
-    fakes.environment.Set("LOCALAPPDATA", "C:\\Users\\bob\\AppData\\Local");
+    fakes.shell.knownFolders[platform::KnownFolder::LocalAppData] = "C:\\Users\\bob\\AppData\\Local";
     fakes.files.AddFolder("C:\\Work\\Cache\\sub");
     fakes.files.AddFile("C:\\Work\\Cache\\a.tmp");
     fakes.files.AddFile("C:\\Work\\Cache\\sub\\b.tmp");

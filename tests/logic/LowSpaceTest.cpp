@@ -47,7 +47,7 @@ TEST_F(LowSpace, TheTriggerRunsBelowTheThresholdAtMostEverySixHoursAndNeverDurin
 // A day of minute checks from the window, the schedule off and on: four low-space runs each, written
 // "Low disk space" in the history, none inside another run, and the countdown goes on untouched.
 TEST_F(LowSpace, TheWindowChecksEveryMinuteWhateverTheSchedule) {
-  fakes.environment.Set("LOCALAPPDATA", "C:\\Users\\bob\\AppData\\Local");
+  fakes.shell.knownFolders[platform::KnownFolder::LocalAppData] = "C:\\Users\\bob\\AppData\\Local";
   form.windowHandle = 0x1234;
   form.recycleBinBox.SetValue(1);  // each run asks the Recycle Bin once
   fakes.storage.freeBytes = 2 * kGb;

@@ -16,7 +16,7 @@ constexpr const char* kHistory = "C:\\Users\\bob\\AppData\\Local\\Vantrelle\\his
 
 class HistoryTest : public CleaningTest {
  protected:
-  HistoryTest() { fakes.environment.Set("LOCALAPPDATA", "C:\\Users\\bob\\AppData\\Local"); }
+  HistoryTest() { fakes.shell.knownFolders[platform::KnownFolder::LocalAppData] = "C:\\Users\\bob\\AppData\\Local"; }
 
   // A run's report made by hand: the figures are the run's business, the history only writes them.
   static RunResult Report(cleaning::Trigger trigger, std::size_t left) {
@@ -101,7 +101,7 @@ TEST_F(HistoryTest, ARunIsAddedToTheFileInTheLocalApplicationDataFolder) {
   fakes.textFiles.refuseWrites = true;
   EXPECT_FALSE(cleaning::SaveToHistory(fakes.platform, first));
   fakes.textFiles.refuseWrites = false;
-  fakes.environment.Set("LOCALAPPDATA", "");
+  fakes.shell.knownFolders.erase(platform::KnownFolder::LocalAppData);
   EXPECT_FALSE(cleaning::SaveToHistory(fakes.platform, first));
   EXPECT_EQ(cleaning::HistoryPath(fakes.platform), "");
 }

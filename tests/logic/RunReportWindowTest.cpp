@@ -13,7 +13,7 @@ constexpr const char* kHistory = "C:\\Users\\bob\\AppData\\Local\\Vantrelle\\his
 class RunReportWindow : public CleaningTest {
  protected:
   RunReportWindow() {
-    fakes.environment.Set("LOCALAPPDATA", "C:\\Users\\bob\\AppData\\Local");
+    fakes.shell.knownFolders[platform::KnownFolder::LocalAppData] = "C:\\Users\\bob\\AppData\\Local";
     fakes.files.AddFile(std::string(kUserTemp) + "\\a.tmp");
     fakes.files.SetSize(std::string(kUserTemp) + "\\a.tmp", 2048);
     form.userTempBox.SetValue(1);
