@@ -1,5 +1,6 @@
 #include "cleaning/ParallelEmptier.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -20,8 +21,10 @@ namespace {
 using platform::DirectoryEntry;
 using platform::OpenEntry;
 
-// Entries a worker takes from one folder at a time: a large flat folder is shared out in slices.
+// Entries a worker takes from one folder at a time: a large flat folder is shared out in slices, and
+// a folder of a few hundred in as many slices as there are workers, so that they all have a share.
 constexpr std::size_t kSliceEntries = 128;
+constexpr std::size_t kSmallestSlice = 16;
 // How often the calling thread wakes to answer the window and show where the workers are.
 constexpr std::chrono::milliseconds kWatchInterval{15};
 
@@ -91,10 +94,12 @@ class ParallelEmptier {
   // Shares out a folder's entries; the last slice is returned for the caller to work on itself.
   Slice Start(Folder* folder) {
     const std::size_t count = folder->entries.size();
-    const std::size_t slices = (count + kSliceEntries - 1) / kSliceEntries;
+    const std::size_t workers = static_cast<std::size_t>(pool_.Size());
+    const std::size_t size = std::clamp((count + workers - 1) / workers, kSmallestSlice, kSliceEntries);
+    const std::size_t slices = (count + size - 1) / size;
     folder->pending.store(slices);
-    for (std::size_t i = 0; i + 1 < slices; ++i) Hand({folder, i * kSliceEntries, (i + 1) * kSliceEntries});
-    return {folder, (slices - 1) * kSliceEntries, count};
+    for (std::size_t i = 0; i + 1 < slices; ++i) Hand({folder, i * size, (i + 1) * size});
+    return {folder, (slices - 1) * size, count};
   }
 
   void Hand(Slice slice) {
