@@ -18,11 +18,12 @@ class Handler final : public IEmptyVolumeCache2, public IClassFactory {
  public:
   Handler() { ++objectsAlive; }
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** out) override {
-    *out = IsEqualIID(id, IID_IClassFactory) ? static_cast<IClassFactory*>(this)
-           : IsEqualIID(id, IID_IUnknown) || IsEqualIID(id, IID_IEmptyVolumeCache) ||
-                   IsEqualIID(id, IID_IEmptyVolumeCache2)
-               ? static_cast<IEmptyVolumeCache2*>(this)
-               : nullptr;
+    *out = nullptr;
+    if (IsEqualIID(id, IID_IClassFactory)) *out = static_cast<IClassFactory*>(this);
+    if (IsEqualIID(id, IID_IUnknown) || IsEqualIID(id, IID_IEmptyVolumeCache) ||
+        IsEqualIID(id, IID_IEmptyVolumeCache2)) {
+      *out = static_cast<IEmptyVolumeCache2*>(this);
+    }
     if (!*out) return E_NOINTERFACE;
     AddRef();
     return S_OK;
