@@ -26,7 +26,9 @@ WindowsCleanupOutcome RunHandler(const platform::Platform& platform, RunHost& ho
     YieldPacer events(platform, host);
     const platform::KeepGoing keepGoing = [&] { return events.DoEvents(); };
     const platform::CleanupHandlerResult result = call(SystemVolume(platform), keepGoing);
-    if (host.StopRequested() || result.status == Status::Stopped) return {Outcome::Stopped, 0, {}};
+    if (host.StopRequested() || result.status == Status::Stopped) {
+      return {Outcome::Stopped, result.status == Status::Failed ? 0 : result.bytes, {}};  // freed before it stopped
+    }
     switch (result.status) {
       case Status::Done: return {Outcome::Emptied, result.bytes, {}};
       case Status::NothingToClean: return {Outcome::NotFound, 0, {}};
