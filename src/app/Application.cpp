@@ -21,7 +21,8 @@ Application::Application(HINSTANCE instance)
                 .textFiles = &textFiles_,
                 .runLock = &runLock_,
                 .storage = &storage_,
-                .runningPrograms = &runningPrograms_},
+                .runningPrograms = &runningPrograms_,
+                .cleanupHandlers = &cleanupHandlers_},
       form_(platform_),
       window_(form_, *this, instance, IDI_VANTRELLE),
       moreDialog_(instance) {

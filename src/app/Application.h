@@ -7,6 +7,7 @@
 #include "platform/win32/ScopedHandle.h"
 #include "platform/win32/SingleInstance.h"
 #include "platform/win32/Unicode.h"
+#include "platform/win32/Win32CleanupHandlers.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32EventPump.h"
@@ -82,6 +83,7 @@ class Application : public win32::WindowEvents, public WindowObserver {
   win32::Win32RunLock runLock_;
   win32::Win32Storage storage_;
   win32::Win32RunningPrograms runningPrograms_;
+  win32::Win32CleanupHandlers cleanupHandlers_;
   win32::SingleInstance singleInstance_;
   win32::IconHandle trayPicture_;
   platform::Platform platform_;

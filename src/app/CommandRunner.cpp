@@ -18,7 +18,8 @@ CommandRunner::CommandRunner()
                 .textFiles = &textFiles_,
                 .runLock = &runLock_,
                 .storage = &storage_,
-                .runningPrograms = &runningPrograms_} {}
+                .runningPrograms = &runningPrograms_,
+                .cleanupHandlers = &cleanupHandlers_} {}
 
 int CommandRunner::Run(commandline::Command command) {
   const auto finished = commandline::Execute(command, platform_, VANTRELLE_VERSION_TEXT);

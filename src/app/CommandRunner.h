@@ -3,6 +3,7 @@
 // window needs, the command on them, its text on standard output.
 #include "commandline/Arguments.h"
 #include "platform/Platform.h"
+#include "platform/win32/Win32CleanupHandlers.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32EventPump.h"
@@ -39,6 +40,7 @@ class CommandRunner {
   win32::Win32RunLock runLock_;
   win32::Win32Storage storage_;
   win32::Win32RunningPrograms runningPrograms_;
+  win32::Win32CleanupHandlers cleanupHandlers_;
   win32::Win32TextFiles textFiles_;
   platform::Platform platform_;
 };

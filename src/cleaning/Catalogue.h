@@ -36,6 +36,9 @@ struct CatalogueRow {
   std::string_view program;  // "Chrome": named when the row is skipped because it runs
   std::span<const std::string_view> processes;
   LockFile lock;
+  // Windows' own cleanup handler for these files, by its key name under VolumeCaches ("Thumbnail
+  // Cache"): used instead of deleting the files wherever it is registered. "" when there is none.
+  std::string_view cleanupHandler;
 };
 
 // Every row, in the order a run visits them.

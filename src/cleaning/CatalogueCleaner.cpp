@@ -3,6 +3,7 @@
 #include "cleaning/FolderEmptier.h"
 #include "cleaning/Paths.h"
 #include "cleaning/RunHost.h"
+#include "cleaning/WindowsCleanup.h"
 #include "platform/FileServices.h"
 #include "platform/Platform.h"
 #include "platform/RunningPrograms.h"
@@ -103,6 +104,19 @@ Outcome CleanCatalogueRow(const platform::Platform& platform, RunHost& host, con
   } catch (...) {
     return Outcome::Failed;
   }
+}
+
+void CleanFurtherLocation(const platform::Platform& platform, RunHost& host, const CatalogueRow& row,
+                          LocationResult& into, const AgeRule& age, WorkerPool* pool) {
+  if (!CleanedByWindowsCleanup(platform, row)) {
+    into.outcome = CleanCatalogueRow(platform, host, row, into.tally, age, pool);
+    return;
+  }
+  const WindowsCleanupOutcome purged = PurgeByWindowsCleanup(platform, host, row);
+  into.byWindowsCleanup = true;
+  into.outcome = purged.outcome;
+  into.tally.bytesFreed = purged.bytes;
+  into.failure = purged.failure;
 }
 
 }  // namespace vantrelle::cleaning

@@ -31,4 +31,10 @@ bool ProgramRuns(const platform::Platform& platform, const CatalogueRow& row, co
 Outcome CleanCatalogueRow(const platform::Platform& platform, RunHost& host, const CatalogueRow& row, Tally& tally,
                           const AgeRule& age, WorkerPool* pool = nullptr);
 
+// Cleans a chosen row into its result: through Windows' own cleanup handler where the row names one
+// and it is registered (the handler's figure in the tally, its reason when it fails), else as
+// CleanCatalogueRow does. Never throws and never shows a message.
+void CleanFurtherLocation(const platform::Platform& platform, RunHost& host, const CatalogueRow& row,
+                          LocationResult& into, const AgeRule& age, WorkerPool* pool);
+
 }  // namespace vantrelle::cleaning

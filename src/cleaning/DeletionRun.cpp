@@ -213,7 +213,7 @@ RunResult DeletionRun::Run(const Choices& choices) {
     if (more.location != Location::More || !goOn()) continue;
     const CatalogueRow* row = FindCatalogueRow(more.moreId);
     status(std::string(row->name));
-    more.outcome = CleanCatalogueRow(platform_, host_, *row, more.tally, age, &pool);
+    CleanFurtherLocation(platform_, host_, *row, more, age, &pool);
   }
 
   if (!goOn()) {

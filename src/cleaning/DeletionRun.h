@@ -66,6 +66,9 @@ struct LocationResult {
   Outcome outcome = Outcome::NotChosen;
   Tally tally;              // what was deleted, and what stayed
   std::string moreId = {};  // the catalogue id of a further location
+  // A further location cleaned by Windows' own handler: the tally holds only the bytes it freed.
+  bool byWindowsCleanup = false;
+  std::string failure = {};  // why a further location failed, when that is known
   // Its message was shown (a further location shows none: its line says so).
   bool Failed() const { return outcome == Outcome::Failed || outcome == Outcome::Refused; }
 };

@@ -11,6 +11,7 @@
 #include "cleaning/RunHost.h"
 #include "cleaning/RunReport.h"
 #include "cleaning/ShellTargets.h"
+#include "cleaning/WindowsCleanup.h"
 #include "cleaning/WindowsTemp.h"
 #include "cleaning/YieldPacer.h"
 #include "platform/Clock.h"
@@ -160,6 +161,13 @@ PreviewResult Preview::Walk(const Choices& choices) {
     walk(
         Location::More,
         [&](PreviewLocation& into) {
+          if (CleanedByWindowsCleanup(platform_, row)) {
+            const WindowsCleanupOutcome measured = MeasureByWindowsCleanup(platform_, *host_, row);
+            into.byWindowsCleanup = true;
+            into.bytes = measured.bytes;
+            into.failure = measured.failure;
+            return measured.outcome;
+          }
           const std::string folder = RowFolder(platform_, row);
           if (folder.empty()) return Outcome::NotFound;
           for (const CatalogueFolder& target : TargetFolders(platform_, row, folder)) {
@@ -182,14 +190,17 @@ std::string PreviewText(const Locale& locale, const PreviewResult& result) {
     text += LocationName(location.location, result.choices, location.moreId) + ": ";
     if (location.location == Location::More && location.outcome != Outcome::Emptied) {
       if (location.outcome == Outcome::Skipped) text += figures(location.files, location.bytes) + "; ";
-      text += location.outcome == Outcome::Stopped ? "stopped" : FurtherOutcomeText(location.outcome, location.moreId);
+      text += location.outcome == Outcome::Stopped
+                  ? "stopped"
+                  : FurtherOutcomeText(location.outcome, location.moreId, location.failure);
       text += "\n";
       continue;
     }
     switch (location.outcome) {
       case Outcome::Emptied:
-        text += location.location == Location::Downloads ? MovedToRecycleBin(locale, location.files, location.bytes)
-                                                         : figures(location.files, location.bytes);
+        text += location.byWindowsCleanup                  ? ByWindowsCleanupText(locale, location.bytes, false)
+                : location.location == Location::Downloads ? MovedToRecycleBin(locale, location.files, location.bytes)
+                                                           : figures(location.files, location.bytes);
         break;
       case Outcome::NotFound: text += "no temporary folder found"; break;
       case Outcome::Refused: text += RefusalText(location.location); break;

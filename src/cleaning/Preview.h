@@ -20,7 +20,9 @@ struct PreviewLocation {
   Outcome outcome = Outcome::NotChosen;  // Emptied: walked (nothing is emptied)
   std::uint64_t files = 0;
   std::uint64_t bytes = 0;
-  std::string moreId = {};  // the catalogue id of a further location
+  std::string moreId = {};        // the catalogue id of a further location
+  bool byWindowsCleanup = false;  // `bytes` is what Windows' own handler says it would free
+  std::string failure = {};
 };
 
 struct PreviewResult {

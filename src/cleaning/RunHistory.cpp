@@ -36,7 +36,9 @@ std::string LocationLine(const Locale& locale, const LocationResult& result, con
     return line + FurtherOutcomeText(result.outcome, result.moreId);  // the folder is listed as left
   }
   if (result.location == Location::More && result.outcome != Outcome::Emptied) {
-    line += FurtherOutcomeText(result.outcome, result.moreId);
+    line += FurtherOutcomeText(result.outcome, result.moreId, result.failure);
+  } else if (result.byWindowsCleanup) {
+    return line + ByWindowsCleanupText(locale, result.tally.bytesFreed, true);
   } else {
     switch (result.outcome) {
       case Outcome::Emptied:

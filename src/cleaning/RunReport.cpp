@@ -27,10 +27,10 @@ std::string Counted(const Locale& locale, std::uint64_t count, std::string_view 
   return GroupedNumber(locale, count) + " " + std::string(count == 1 ? singular : plural);
 }
 
-std::string FurtherOutcomeText(Outcome outcome, std::string_view moreId) {
+std::string FurtherOutcomeText(Outcome outcome, std::string_view moreId, std::string_view failure) {
   switch (outcome) {
     case Outcome::NotFound: return "nothing found";
-    case Outcome::Failed: return "failed";
+    case Outcome::Failed: return failure.empty() ? "failed" : "failed: " + std::string(failure);
     case Outcome::Skipped: {
       const CatalogueRow* row = FindCatalogueRow(moreId);
       return "skipped, " + std::string(row ? row->program : moreId) + " is running";
@@ -38,6 +38,10 @@ std::string FurtherOutcomeText(Outcome outcome, std::string_view moreId) {
     case Outcome::Stopped: return "stopped, the program was closed";
     default: return {};
   }
+}
+
+std::string ByWindowsCleanupText(const Locale& locale, std::uint64_t bytes, bool freed) {
+  return ByteSizeText(locale, bytes) + (freed ? " freed" : " to be freed") + " by Windows' cleanup";
 }
 
 std::string ReasonText(LeftReason reason) {

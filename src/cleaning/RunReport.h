@@ -19,8 +19,10 @@ std::string LocationName(Location location, const Choices& choices, std::string_
 // "1 file", "2 files", with the locale's grouping: `singular` for exactly one, else `plural`.
 std::string Counted(const Locale& locale, std::uint64_t count, std::string_view singular, std::string_view plural);
 // What a further location's line says when it was not emptied: "nothing found", "skipped, Chrome is
-// running", "failed"; "" when it was emptied or not chosen.
-std::string FurtherOutcomeText(Outcome outcome, std::string_view moreId);
+// running", "failed" (with its reason when known: "failed: ..."); "" when it was emptied or not chosen.
+std::string FurtherOutcomeText(Outcome outcome, std::string_view moreId, std::string_view failure = {});
+// "1.50 MB freed by Windows' cleanup", or for a preview "1.50 MB to be freed by Windows' cleanup".
+std::string ByWindowsCleanupText(const Locale& locale, std::uint64_t bytes, bool freed);
 // "in use", "access denied", "kept as recent", "a link left alone".
 std::string ReasonText(LeftReason reason);
 // "Now", "Schedule", "Command line".

@@ -24,6 +24,7 @@ class TextFiles;
 class RunLock;
 class Storage;
 class RunningPrograms;
+class CleanupHandlers;
 
 struct Platform {
   SettingsStore* settings = nullptr;
@@ -45,6 +46,8 @@ struct Platform {
   Storage* storage = nullptr;
   // Without it, no program counts as running.
   RunningPrograms* runningPrograms = nullptr;
+  // Without it, every further location is cleaned by deleting its files.
+  CleanupHandlers* cleanupHandlers = nullptr;
   // How many threads a cleaning run empties folders with: 0 for as many as the machine has processors
   // (2 to 8), 1 for the calling thread alone (the fakes' default, so that a test sees every step).
   int cleaningWorkers = 0;

@@ -10,6 +10,7 @@ MoreLocationsChoice::MoreLocationsChoice(const platform::Platform& platform, con
     : platform_(platform) {
   for (const cleaning::CatalogueRow& row : cleaning::Catalogue()) {
     MoreLocationItem item{std::string(row.id), std::string(row.name), std::string(row.description), {}, false};
+    if (!row.cleanupHandler.empty()) item.description += std::string(". ") + kWindowsCleanupNote;
     const auto size = found.find(item.id);
     item.found = size == found.end() ? "not looked at yet" : ByteSizeText(*platform.locale, size->second) + " found";
     try {

@@ -31,6 +31,9 @@ class MoreLocationsChoice {
   static constexpr char kNote[] =
       "Each location is cleaned after those of the window, with the same care. A browser's cache is left "
       "whole while the browser runs.";
+  // Ends the description of a location Windows' own cleanup handler may clean.
+  static constexpr char kWindowsCleanupNote[] =
+      "Windows' own cleanup, where present, decides what goes: the hours kept do not apply.";
 
   MoreLocationsChoice(const platform::Platform& platform, const FoundSizes& found);
   const std::vector<MoreLocationItem>& Items() const { return items_; }

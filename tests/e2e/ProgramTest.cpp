@@ -384,6 +384,16 @@ TEST_F(Program, MoreLocationsDialogOpens) {
   ASSERT_TRUE(WaitFor([&] { return (dialog = FindDialogOf(main)) != nullptr; }, 10000));
   EXPECT_NE(DialogText(dialog).find(L"More locations"), std::wstring::npos) << win32::Narrow(DialogText(dialog));
   EXPECT_EQ(SendMessageW(GetDlgItem(dialog, 101), LVM_GETITEMCOUNT, 0, 0), 10);
+  // Thumbnails, the seventh row, for the picture of a description that names Windows' own cleanup.
+  for (WPARAM key : {VK_HOME, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN}) {
+    PostMessageW(GetDlgItem(dialog, 101), WM_KEYDOWN, key, 0);
+    PostMessageW(GetDlgItem(dialog, 101), WM_KEYUP, key, 0);
+  }
+  EXPECT_TRUE(WaitFor([&] {
+    const std::wstring text = DialogText(dialog);
+    return text.find(L"Small pictures Explorer makes") != std::wstring::npos &&
+           text.find(L"the hours kept do not apply.") != std::wstring::npos;
+  })) << win32::Narrow(DialogText(dialog));
   RecordWindowPlace(dialog);
 }
 

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "CleaningTest.h"
+#include "cleaning/Preview.h"
 #include "cleaning/RunHistory.h"
 #include "commandline/ExitCode.h"
 #include "settings/SavedChoices.h"
@@ -213,6 +214,44 @@ TEST_F(Catalogue, AMissingFolderIsNothingFoundAndTheLinesReadNaturally) {
             "  Firefox cache: nothing found\r\n"
             "  Crash dumps: 1 file deleted, 0 folders removed, 77 bytes freed, 0 left\r\n"
             "  DirectX shader cache: nothing found\r\n\r\n");
+}
+
+// Where Windows' own handler is registered it cleans its row instead of the files, and its figure or
+// failure is the row's line; elsewhere the files go as listed.
+TEST_F(Catalogue, WindowsOwnCleanupHandlersTakeOverTheirRows) {
+  using Handler = fake::FakeCleanupHandlers::Handler;
+  const std::string thumbnails = std::string(kLocal) + "\\Microsoft\\Windows\\Explorer\\thumbcache_16.db";
+  struct Case {
+    std::map<std::string, Handler> handlers;
+    std::string runLine, previewLine;
+  };
+  const Case cases[] = {
+      {{}, "1 file deleted, 0 folders removed, 77 bytes freed, 0 left", "1 file, 77 bytes"},
+      {{{"D3D Shader Cache", {4096, ""}}},
+       "1 file deleted, 0 folders removed, 77 bytes freed, 0 left",
+       "1 file, 77 bytes"},
+      {{{"Thumbnail Cache", {1536, ""}}},
+       "1.50 KB freed by Windows' cleanup",
+       "1.50 KB to be freed by Windows' cleanup"},
+      {{{"Thumbnail Cache", {0, ""}}}, "nothing found", "nothing found"},
+      {{{"Thumbnail Cache", {0, "Windows' cleanup could not be started (0x80040154)"}}},
+       "failed: Windows' cleanup could not be started (0x80040154)",
+       "failed: Windows' cleanup could not be started (0x80040154)"},
+  };
+  for (const Case& c : cases) {
+    Clear();
+    Keep(thumbnails);
+    fakes.cleanupHandlers.handlers = c.handlers;
+    const cleaning::Choices choices{.more = {"Thumbnails"}};
+    const auto preview = cleaning::Preview(fakes.platform, host).Walk(choices);
+    EXPECT_EQ(cleaning::PreviewText(fakes.locale, preview).substr(0, 13 + c.previewLine.size()),
+              "Thumbnails: " + c.previewLine + "\n");
+    const auto result = Run(choices);
+    EXPECT_EQ(cleaning::HistoryBlock(fakes.locale, result).substr(41), "  Thumbnails: " + c.runLine + "\r\n\r\n");
+    const bool byHandler = c.handlers.contains("Thumbnail Cache");
+    EXPECT_EQ(fakes.files.Exists(thumbnails), byHandler) << c.runLine;
+  }
+  EXPECT_EQ(fakes.cleanupHandlers.volumeAsked, "C:\\");
 }
 
 // "More.<Id>" as stored: only "1" chooses, names no row has are never read, none is chosen at first.

@@ -11,6 +11,7 @@
 #include "platform/Platform.h"
 #include "platform/fake/FakeMessageBox.h"
 #include "platform/fake/FakePlatform.h"
+#include "platform/win32/ScopedHandle.h"
 #include "platform/win32/Unicode.h"
 #include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32EventPump.h"
@@ -29,9 +30,11 @@ inline void RunUnix(const std::wstring& commandLine) {
   PROCESS_INFORMATION process{};
   ASSERT_TRUE(CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
       << GetLastError();
-  WaitForSingleObject(process.hProcess, INFINITE);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  // Wine gives no process for a Unix program and leaves the rest of the record unset: closing its
+  // "thread" would close whatever handle of this process that value names.
+  if (!process.hProcess) return;
+  const win32::KernelObject processHandle(process.hProcess), threadHandle(process.hThread);
+  WaitForSingleObject(processHandle.Get(), INFINITE);
 }
 
 inline std::wstring UnixPath(const std::string& windowsPath) {

@@ -1,6 +1,7 @@
 #pragma once
 // Every fake service, owned together, and the bundle the logic borrows them through.
 #include "platform/Platform.h"
+#include "platform/fake/FakeCleanupHandlers.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeEnvironment.h"
 #include "platform/fake/FakeEventPump.h"
@@ -38,6 +39,7 @@ struct FakePlatform {
     platform.runLock = &runLock;
     platform.storage = &storage;
     platform.runningPrograms = &runningPrograms;
+    platform.cleanupHandlers = &cleanupHandlers;
     platform.cleaningWorkers = 1;  // every step in order; tests that want workers ask for them
   }
   FakePlatform(const FakePlatform&) = delete;
@@ -59,6 +61,7 @@ struct FakePlatform {
   FakeRunLock runLock;
   FakeStorage storage{files};
   FakeRunningPrograms runningPrograms;
+  FakeCleanupHandlers cleanupHandlers;
   platform::Platform platform;
 };
 

@@ -80,6 +80,13 @@ struct PidlTraits {
   static void Close(Handle h) { CoTaskMemFree(h); }
 };
 
+struct CoTaskTextTraits {  // text a COM object allocated for its caller
+  using Handle = LPWSTR;
+  static Handle Null() { return nullptr; }
+  static bool IsValid(Handle h) { return h != nullptr; }
+  static void Close(Handle h) { CoTaskMemFree(h); }
+};
+
 struct KernelObjectTraits {  // mutexes, events, processes: no handle is nullptr
   using Handle = HANDLE;
   static Handle Null() { return nullptr; }
@@ -114,6 +121,7 @@ using FindHandle = ScopedHandle<FindHandleTraits>;
 using RegKey = ScopedHandle<RegKeyTraits>;
 using IconHandle = ScopedHandle<IconTraits>;
 using Pidl = ScopedHandle<PidlTraits>;
+using CoTaskText = ScopedHandle<CoTaskTextTraits>;
 using KernelObject = ScopedHandle<KernelObjectTraits>;
 using FontHandle = ScopedHandle<GdiObjectTraits<HFONT>>;
 using BrushHandle = ScopedHandle<GdiObjectTraits<HBRUSH>>;

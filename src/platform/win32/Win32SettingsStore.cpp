@@ -4,6 +4,7 @@
 
 #include "base/RuntimeError.h"
 #include "platform/win32/ScopedHandle.h"
+#include "platform/win32/SystemMessage.h"
 #include "platform/win32/Unicode.h"
 
 namespace vantrelle::win32 {
@@ -12,17 +13,8 @@ namespace {
 
 // The system's own text for a registry failure, so the error report says what went wrong.
 RuntimeError RegistryFailure(LSTATUS status) {
-  wchar_t* text = nullptr;
-  const DWORD length =
-      FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                     nullptr, static_cast<DWORD>(status), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-  std::wstring description = length ? std::wstring(text, length) : L"Invalid procedure call or argument";
-  LocalFree(text);
-  while (!description.empty() &&
-         (description.back() == L'\n' || description.back() == L'\r' || description.back() == L' ')) {
-    description.pop_back();
-  }
-  return RuntimeError(5, Narrow(description));
+  const std::string description = SystemMessage(static_cast<std::uint32_t>(status));
+  return RuntimeError(5, description.empty() ? "Invalid procedure call or argument" : description);
 }
 
 }  // namespace

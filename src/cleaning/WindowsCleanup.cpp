@@ -1,0 +1,69 @@
+#include "cleaning/WindowsCleanup.h"
+
+#include "cleaning/Paths.h"
+#include "cleaning/RunHost.h"
+#include "cleaning/YieldPacer.h"
+#include "platform/CleanupHandlers.h"
+#include "platform/Platform.h"
+#include "platform/Storage.h"
+
+namespace vantrelle::cleaning {
+
+namespace {
+
+// Handlers work on a volume; the person's caches lie on the system drive.
+std::string SystemVolume(const platform::Platform& platform) {
+  const std::string drive = platform.storage ? platform.storage->SystemDrive() : std::string();
+  return (drive.empty() ? std::string("C:") : RemoveTrailingChar(drive, '\\')) + "\\";
+}
+
+template <class Call>
+WindowsCleanupOutcome RunHandler(const platform::Platform& platform, RunHost& host, Call&& call) {
+  using Status = platform::CleanupHandlerResult::Status;
+  try {
+    // The handler reports its progress on this thread: the window catches up there, and a closing
+    // window aborts the handler.
+    YieldPacer events(platform, host);
+    const platform::KeepGoing keepGoing = [&] { return events.DoEvents(); };
+    const platform::CleanupHandlerResult result = call(SystemVolume(platform), keepGoing);
+    if (host.StopRequested() || result.status == Status::Stopped) {
+      return {Outcome::Stopped, result.status == Status::Failed ? 0 : result.bytes, {}};  // freed before it stopped
+    }
+    switch (result.status) {
+      case Status::Done: return {Outcome::Emptied, result.bytes, {}};
+      case Status::NothingToClean: return {Outcome::NotFound, 0, {}};
+      default: return {Outcome::Failed, 0, result.error};
+    }
+  } catch (const std::exception& error) {
+    return {Outcome::Failed, 0, error.what()};
+  } catch (...) {
+    return {Outcome::Failed, 0, {}};
+  }
+}
+
+}  // namespace
+
+bool CleanedByWindowsCleanup(const platform::Platform& platform, const CatalogueRow& row) {
+  if (row.cleanupHandler.empty() || !platform.cleanupHandlers) return false;
+  try {
+    return platform.cleanupHandlers->Registered(std::string(row.cleanupHandler));
+  } catch (...) {
+    return false;  // unreadable counts as not there: the files are deleted as listed
+  }
+}
+
+WindowsCleanupOutcome PurgeByWindowsCleanup(const platform::Platform& platform, RunHost& host,
+                                            const CatalogueRow& row) {
+  return RunHandler(platform, host, [&](const std::string& volume, const platform::KeepGoing& keepGoing) {
+    return platform.cleanupHandlers->Purge(std::string(row.cleanupHandler), volume, keepGoing);
+  });
+}
+
+WindowsCleanupOutcome MeasureByWindowsCleanup(const platform::Platform& platform, RunHost& host,
+                                              const CatalogueRow& row) {
+  return RunHandler(platform, host, [&](const std::string& volume, const platform::KeepGoing& keepGoing) {
+    return platform.cleanupHandlers->Measure(std::string(row.cleanupHandler), volume, keepGoing);
+  });
+}
+
+}  // namespace vantrelle::cleaning

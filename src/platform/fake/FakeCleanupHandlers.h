@@ -1,0 +1,64 @@
+#pragma once
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "platform/CleanupHandlers.h"
+
+namespace vantrelle::fake {
+
+// Handlers by key name, each with what it would free; every call is recorded as "<call> <key>". No
+// handler is registered until a test adds one. One lock for every call: safe from several threads.
+class FakeCleanupHandlers : public platform::CleanupHandlers {
+ public:
+  struct Handler {
+    std::uint64_t bytes = 0;
+    std::string failure;  // when set, every call fails with it
+  };
+
+  bool Registered(const std::string& keyName) override {
+    const std::lock_guard lock(mutex_);
+    return handlers.contains(keyName);
+  }
+  platform::CleanupHandlerResult Measure(const std::string& keyName, const std::string& volume,
+                                         const platform::KeepGoing& keepGoing) override {
+    return Call("Measure", keyName, volume, keepGoing);
+  }
+  platform::CleanupHandlerResult Purge(const std::string& keyName, const std::string& volume,
+                                       const platform::KeepGoing& keepGoing) override {
+    auto result = Call("Purge", keyName, volume, keepGoing);
+    const std::lock_guard lock(mutex_);
+    if (result.status == platform::CleanupHandlerResult::Status::Done) handlers[keyName].bytes = 0;
+    return result;
+  }
+
+  std::vector<std::string> Calls() const {
+    const std::lock_guard lock(mutex_);
+    return calls_;
+  }
+
+  std::map<std::string, Handler> handlers;  // set up before the code under test runs
+  std::string volumeAsked;
+
+ private:
+  platform::CleanupHandlerResult Call(const char* what, const std::string& keyName, const std::string& volume,
+                                      const platform::KeepGoing& keepGoing) {
+    using Status = platform::CleanupHandlerResult::Status;
+    std::unique_lock lock(mutex_);
+    calls_.push_back(std::string(what) + " " + keyName);
+    volumeAsked = volume;
+    const auto handler = handlers.find(keyName);
+    if (handler == handlers.end()) return {Status::Failed, 0, "not registered"};
+    if (!handler->second.failure.empty()) return {Status::Failed, 0, handler->second.failure};
+    const std::uint64_t bytes = handler->second.bytes;
+    lock.unlock();  // the progress callback may come back here
+    if (keepGoing && !keepGoing()) return {Status::Stopped, 0, {}};
+    return {bytes == 0 ? Status::NothingToClean : Status::Done, bytes, {}};
+  }
+
+  mutable std::mutex mutex_;
+  std::vector<std::string> calls_;
+};
+
+}  // namespace vantrelle::fake
