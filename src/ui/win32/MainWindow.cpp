@@ -61,8 +61,9 @@ bool MainWindow::Create() {
   // it is sized again once its controls are in.
   const UINT systemDpi = GetDpiForSystem();
   const SIZE outer = OuterSize(systemDpi);
-  HWND window = CreateWindowExW(kExStyle, kClassName, Widen(form_.caption).c_str(), kStyle, CW_USEDEFAULT,
-                                CW_USEDEFAULT, outer.cx, outer.cy, nullptr, nullptr, instance_, this);
+  shownCaption_ = Widen(form_.caption);
+  HWND window = CreateWindowExW(kExStyle, kClassName, shownCaption_.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                                outer.cx, outer.cy, nullptr, nullptr, instance_, this);
   if (!window) return false;
   dpi_ = WindowDpi(window);
   measuring_.Reset(CreateCompatibleDC(nullptr));
@@ -176,8 +177,12 @@ bool MainWindow::ShowPointer() {
 void MainWindow::ShowForm() {
   HWND window = window_.Get();
   ApplyBackground();
-  const std::wstring caption = Widen(form_.caption);
-  SetWindowTextW(window, caption.c_str());
+  // The title bar is redrawn only for a new caption.
+  std::wstring caption = Widen(form_.caption);
+  if (caption != shownCaption_) {
+    SetWindowTextW(window, caption.c_str());
+    shownCaption_ = std::move(caption);
+  }
   if (!form_.windowVisible) {
     ShowWindow(window, SW_HIDE);
     return;

@@ -113,6 +113,7 @@ class MainWindow : public ControlObserver {
   HWND tooltip_ = nullptr;  // made when first needed, destroyed with the window, its owner
   std::set<const ControlView*> tipped_;
   std::wstring managedTip_;
+  std::wstring shownCaption_;  // the title bar's text
   std::uint64_t lastCaptionPaint_ = 0;
   bool captionTimerSet_ = false;
   TimerShown countdownTimerShown_;
