@@ -31,29 +31,32 @@ namespace {
 struct SearchLevel {
   std::unique_ptr<platform::OpenEntry> folder;
   std::string path;  // with a trailing "\"
-  std::vector<std::string> subfolders;
+  std::vector<platform::DirectoryEntry> subfolders;
   std::size_t next = 0;
 };
 
-// Subfolders were listed as real folders already; only the folder the search starts from is asked
-// by name whether it is a link.
-bool OpenSearchLevel(platform::FileServices& files, const std::string& path, bool checkName, SearchLevel& level) {
-  const std::string bare = path.size() > 3 ? path.substr(0, path.size() - 1) : path;
-  if (checkName) {
-    const auto named = files.Attributes(bare);
-    if (named && platform::IsLinkAttributes(*named)) return false;
-  }
-  auto opened = files.Open(bare);
+// The real subfolders of an opened folder, as a level to search.
+bool ListLevel(std::unique_ptr<platform::OpenEntry> opened, std::string path, SearchLevel& level) {
   if (!opened || !opened->IsFolder()) return false;
-  level.path = path;
-  for (const auto& entry : opened->List()) {
+  level.path = std::move(path);
+  for (auto& entry : opened->List()) {
     // Links (junctions, symbolic links) are never searched: profiles carry ones that point back up.
     if ((entry.attributes & platform::attribute::kDirectory) == 0) continue;
     if (platform::IsLinkAttributes(entry.attributes)) continue;
-    level.subfolders.push_back(TextBeforeNull(entry.name));
+    entry.name = TextBeforeNull(entry.name);
+    level.subfolders.push_back(std::move(entry));
   }
   level.folder = std::move(opened);
   return true;
+}
+
+// The folder the search starts from is asked by name whether it is a link; below it, each subfolder
+// is opened as the one its folder listed.
+bool OpenFirstLevel(platform::FileServices& files, const std::string& path, SearchLevel& level) {
+  const std::string bare = path.size() > 3 ? path.substr(0, path.size() - 1) : path;
+  const auto named = files.Attributes(bare);
+  if (named && platform::IsLinkAttributes(*named)) return false;
+  return ListLevel(files.Open(bare), path, level);
 }
 
 // The folders the system's temporary path chooses: itself when it lies right below a drive's Temp or
@@ -107,22 +110,22 @@ std::vector<std::string> DistinctTargets(const platform::Platform& platform, con
 
 void FindTempFolders(const platform::Platform& platform, RunHost& host, TempFolderList& list,
                      const std::string& folder) {
-  auto& files = *platform.files;
   YieldPacer events(platform, host);
+  const std::string searching = "Searching for folders (Windows Temp)...";
   std::vector<SearchLevel> stack(1);
   const std::string start = folder.empty() || folder.back() != '\\' ? folder + "\\" : folder;
-  if (!OpenSearchLevel(files, start, true, stack[0])) return;
+  if (!OpenFirstLevel(*platform.files, start, stack[0])) return;
   while (!stack.empty()) {
     SearchLevel& level = stack.back();
     if (level.next == level.subfolders.size()) {
       stack.pop_back();
       continue;
     }
-    const std::string& name = level.subfolders[level.next++];
-    const std::string candidate = level.path + name;
-    host.ShowStatus("Searching for folders (Windows Temp)...");
+    const platform::DirectoryEntry& entry = level.subfolders[level.next++];
+    const std::string candidate = level.path + entry.name;
+    host.ShowStatus(searching);
     if (!events.DoEvents()) return;
-    if (EqualsNoCase(name, "Temp")) {
+    if (EqualsNoCase(entry.name, "Temp")) {
       if (EndsWithNoCase(candidate, "Service\\Local Settings\\Temp")) {
         if (!events.DoEvents()) return;
       } else if (EndsWithNoCase(candidate, "\\Local Settings\\Temp")) {
@@ -130,7 +133,7 @@ void FindTempFolders(const platform::Platform& platform, RunHost& host, TempFold
       }
     }
     SearchLevel child;
-    if (OpenSearchLevel(files, candidate + "\\", false, child)) stack.push_back(std::move(child));
+    if (ListLevel(level.folder->OpenListed(entry), candidate + "\\", child)) stack.push_back(std::move(child));
   }
 }
 

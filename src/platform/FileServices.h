@@ -28,6 +28,7 @@ struct DirectoryEntry {
   FileTime created = 0;
   FileTime written = 0;   // last written
   FileTime accessed = 0;  // last read or written, as far as the file system keeps it
+  std::uint64_t id = 0;   // the file system's number for the entry, where a listing gives it; else 0
 };
 
 // When an entry was made and last written.
@@ -55,6 +56,9 @@ class OpenEntry {
   // The entries of a real folder in the order the file system gives them, "." and ".." left out.
   // Nothing for a link, a file, or a folder that cannot be listed.
   virtual std::vector<DirectoryEntry> List() = 0;
+  // Opens an entry this folder listed, by its listed name, as `Open` would: a link put in its place
+  // since the listing is never followed. Nothing when it cannot be opened.
+  virtual std::unique_ptr<OpenEntry> OpenListed(const DirectoryEntry& entry) = 0;
   // Sets the attributes to normal (read-only, hidden and system cleared). False when refused.
   virtual bool ClearAttributes() = 0;
   // Deletes a file, an empty folder, or a link itself (never what it points to), at the latest when

@@ -200,6 +200,31 @@ TEST_F(Win32CleaningTest, TheProfileSearchEndsDespiteLinksBackToParents) {
   EXPECT_EQ(list[0], users + "\\ann\\Local Settings\\Temp");
 }
 
+// The search opens each folder as the one its folder listed: a link put in the place of a listed
+// folder afterwards is not followed, while a folder left alone lists what it holds.
+TEST_F(Win32CleaningTest, AListedFolderOpensOnlyAsItself) {
+  MakeFolder(root + "\\parent\\kept\\inner");
+  MakeFolder(root + "\\parent\\swapped");
+  MakeFolder(root + "\\elsewhere\\secret");
+  auto parent = files.Open(root + "\\parent");
+  ASSERT_TRUE(parent);
+  const auto listed = parent->List();
+  const auto entry = [&](const std::string& name) {
+    return *std::find_if(listed.begin(), listed.end(), [&](const auto& e) { return e.name == name; });
+  };
+  ASSERT_EQ(listed.size(), 2u);
+  RemoveTree(root + "\\parent\\swapped");
+  Link(root + "\\parent\\swapped", root + "\\elsewhere");
+
+  auto kept = parent->OpenListed(entry("kept"));
+  ASSERT_TRUE(kept);
+  const auto inside = kept->List();
+  ASSERT_EQ(inside.size(), 1u);
+  EXPECT_EQ(inside[0].name, "inner");
+  auto swapped = parent->OpenListed(entry("swapped"));
+  EXPECT_TRUE(!swapped || swapped->List().empty()) << "the link's target was listed";
+}
+
 TEST_F(Win32CleaningTest, PathServicesAnswerForRealPaths) {
   MakeFolder(root + "\\Some Folder\\Inner");
   EXPECT_EQ(LongPath(files, root + "\\SOME FOLDER\\inner\\"), LongPath(files, root) + "\\Some Folder\\Inner");

@@ -68,6 +68,16 @@ class FakeOpenEntry final : public platform::OpenEntry {
     return entries;
   }
 
+  std::unique_ptr<platform::OpenEntry> OpenListed(const platform::DirectoryEntry& entry) override {
+    std::string folder;
+    {
+      const FakeFileSystem::Guard guard(fs_.mutex_);
+      if (!IsFolder() || throughLink_) return nullptr;
+      folder = FakeFileSystem::PathOf(*node_);
+    }
+    return fs_.Open(folder + "\\" + entry.name);
+  }
+
   bool ClearAttributes() override {
     const FakeFileSystem::Guard guard(fs_.mutex_);
     ++fs_.attributeClears;

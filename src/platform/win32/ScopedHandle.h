@@ -109,6 +109,13 @@ struct WindowTraits {
   static void Close(Handle h) { DestroyWindow(h); }
 };
 
+struct MemoryDcTraits {  // device contexts made with CreateCompatibleDC
+  using Handle = HDC;
+  static Handle Null() { return nullptr; }
+  static bool IsValid(Handle h) { return h != nullptr; }
+  static void Close(Handle h) { DeleteDC(h); }
+};
+
 struct CursorTraits {  // cursors loaded from a file
   using Handle = HCURSOR;
   static Handle Null() { return nullptr; }
@@ -126,6 +133,7 @@ using KernelObject = ScopedHandle<KernelObjectTraits>;
 using FontHandle = ScopedHandle<GdiObjectTraits<HFONT>>;
 using BrushHandle = ScopedHandle<GdiObjectTraits<HBRUSH>>;
 using WindowHandle = ScopedHandle<WindowTraits>;
+using MemoryDc = ScopedHandle<MemoryDcTraits>;
 using CursorHandle = ScopedHandle<CursorTraits>;
 
 }  // namespace vantrelle::win32

@@ -43,6 +43,53 @@ constexpr DWORD kOpenAccess = DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBU
 constexpr DWORD kOpenShare = FILE_SHARE_READ | FILE_SHARE_WRITE;
 constexpr DWORD kOpenFlags = FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT;
 
+platform::OpenFailure FailureOf(DWORD error) {
+  switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME: return platform::OpenFailure::Missing;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION: return platform::OpenFailure::InUse;
+    default: return platform::OpenFailure::AccessDenied;
+  }
+}
+
+// Listing access first (a folder needs it); a file shared without read access still opens without.
+FileHandle OpenForDeletion(const std::wstring& path, platform::OpenFailure& failure) {
+  FileHandle handle(CreateFileW(path.c_str(), kOpenAccess | FILE_LIST_DIRECTORY, kOpenShare, nullptr, OPEN_EXISTING,
+                                kOpenFlags, nullptr));
+  if (!handle) {
+    const DWORD error = GetLastError();
+    failure = FailureOf(error);
+    if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) return handle;
+    handle =
+        FileHandle(CreateFileW(path.c_str(), kOpenAccess, kOpenShare, nullptr, OPEN_EXISTING, kOpenFlags, nullptr));
+    if (!handle) {
+      failure = FailureOf(GetLastError());
+      return handle;
+    }
+  }
+  failure = platform::OpenFailure::None;
+  return handle;
+}
+
+// The number the file system keeps for an open entry (the one its listings give), or 0. Asked of the
+// handle alone: the volume's serial number, which the system's other answers add, is slow to get.
+std::uint64_t EntryNumber(HANDLE handle) {
+  struct IoStatus {
+    LONG_PTR status;
+    ULONG_PTR information;
+  };
+  using QueryInformation = LONG(WINAPI*)(HANDLE, IoStatus*, PVOID, ULONG, int);
+  static const auto query = reinterpret_cast<QueryInformation>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationFile")));
+  constexpr int kFileInternalInformation = 6;
+  LARGE_INTEGER number{};
+  IoStatus status{};
+  if (!query || query(handle, &status, &number, sizeof number, kFileInternalInformation) != 0) return 0;
+  return static_cast<std::uint64_t>(number.QuadPart);
+}
+
 std::optional<std::uint32_t> HandleAttributes(HANDLE handle) {
   FILE_ATTRIBUTE_TAG_INFO tagInfo{};
   if (GetFileInformationByHandleEx(handle, FileAttributeTagInfo, &tagInfo, sizeof tagInfo)) {
@@ -92,17 +139,6 @@ std::wstring ObjectName(HANDLE handle) {
 std::wstring_view WithoutTrailingDotsAndBlanks(std::wstring_view name) {
   while (!name.empty() && (name.back() == L'.' || name.back() == L' ')) name.remove_suffix(1);
   return name;
-}
-
-platform::OpenFailure FailureOf(DWORD error) {
-  switch (error) {
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND:
-    case ERROR_INVALID_NAME: return platform::OpenFailure::Missing;
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION: return platform::OpenFailure::InUse;
-    default: return platform::OpenFailure::AccessDenied;
-  }
 }
 
 platform::DirectoryEntry FromFindData(const WIN32_FIND_DATAW& data) {
@@ -204,12 +240,13 @@ class Win32OpenEntry final : public platform::OpenEntry {
   std::vector<platform::DirectoryEntry> List() override {
     std::vector<platform::DirectoryEntry> entries;
     if (!IsFolder() || !IsItself()) return entries;
-    // 64 KiB, aligned for the records the call writes.
-    std::vector<LONGLONG> buffer(64 * 1024 / sizeof(LONGLONG));
-    const DWORD size = static_cast<DWORD>(buffer.size() * sizeof(LONGLONG));
+    // 64 KiB, aligned for the records the call writes; one per thread, left as the last listing left
+    // it, since only what the call writes is read.
+    constexpr DWORD size = 64 * 1024;
+    thread_local const std::unique_ptr<LONGLONG[]> buffer(new LONGLONG[size / sizeof(LONGLONG)]);
     FILE_INFO_BY_HANDLE_CLASS kind = FileIdBothDirectoryRestartInfo;
     for (;;) {
-      if (!GetFileInformationByHandleEx(handle_.Get(), kind, buffer.data(), size)) {
+      if (!GetFileInformationByHandleEx(handle_.Get(), kind, buffer.get(), size)) {
         // Older systems know no restart form; a fresh handle starts at the beginning anyway.
         if (kind == FileIdBothDirectoryRestartInfo && GetLastError() == ERROR_INVALID_PARAMETER) {
           kind = FileIdBothDirectoryInfo;
@@ -218,19 +255,33 @@ class Win32OpenEntry final : public platform::OpenEntry {
         break;
       }
       kind = FileIdBothDirectoryInfo;
-      const auto* bytes = reinterpret_cast<const BYTE*>(buffer.data());
+      const auto* bytes = reinterpret_cast<const BYTE*>(buffer.get());
       for (;;) {
         const auto* info = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(bytes);
         const std::wstring_view name(info->FileName, info->FileNameLength / sizeof(WCHAR));
         if (name != L"." && name != L"..") {
           entries.push_back({Narrow(name), info->FileAttributes, static_cast<std::uint64_t>(info->EndOfFile.QuadPart),
-                             FileTimeOf(info->CreationTime), FileTimeOf(info->LastWriteTime)});
+                             FileTimeOf(info->CreationTime), FileTimeOf(info->LastWriteTime), 0,
+                             static_cast<std::uint64_t>(info->FileId.QuadPart)});
         }
         if (info->NextEntryOffset == 0) break;
         bytes += info->NextEntryOffset;
       }
     }
     return entries;
+  }
+
+  std::unique_ptr<platform::OpenEntry> OpenListed(const platform::DirectoryEntry& entry) override {
+    if (!IsFolder() || !IsItself()) return nullptr;
+    std::wstring path = path_;
+    if (path.back() != L'\\') path += L'\\';
+    path += Widen(entry.name);
+    platform::OpenFailure failure;
+    FileHandle handle = OpenForDeletion(path, failure);
+    if (!handle) return nullptr;
+    auto opened = std::make_unique<Win32OpenEntry>(std::move(handle), std::move(path), names_);
+    opened->KnowFromListing(entry);
+    return opened;
   }
 
   bool ClearAttributes() override {
@@ -255,6 +306,20 @@ class Win32OpenEntry final : public platform::OpenEntry {
   }
 
  private:
+  // Wine opens a link put in place of a listed folder as its target, which bears another number: a
+  // folder that bears the number it was listed with is the listed folder itself, a real folder then,
+  // and need not be asked by name where it lies. A file is always asked (Wine lists a link to a file
+  // as a file, with its target's number).
+  void KnowFromListing(const platform::DirectoryEntry& entry) {
+    const bool realFolder =
+        (entry.attributes & platform::attribute::kDirectory) != 0 && !platform::IsLinkAttributes(entry.attributes);
+    if (!RunningOnWine() || !realFolder || entry.id == 0) return;
+    const std::uint64_t number = EntryNumber(handle_.Get());
+    if (number == 0) return;
+    isItself_ = number == entry.id;
+    if (*isItself_) attributes_ = entry.attributes;
+  }
+
   // Asked before anything is changed or listed through the handle, and only where it can differ.
   bool IsItself() {
     if (!RunningOnWine()) return true;
@@ -287,23 +352,10 @@ std::wstring ExtendedPath(const std::string& path) {
 }
 
 std::unique_ptr<platform::OpenEntry> Win32FileServices::Open(const std::string& path, platform::OpenFailure& failure) {
-  const std::wstring wide = ExtendedPath(path);
-  // Listing access first (a folder needs it); a file shared without read access still opens without.
-  FileHandle handle(CreateFileW(wide.c_str(), kOpenAccess | FILE_LIST_DIRECTORY, kOpenShare, nullptr, OPEN_EXISTING,
-                                kOpenFlags, nullptr));
-  if (!handle) {
-    const DWORD error = GetLastError();
-    failure = FailureOf(error);
-    if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) return nullptr;
-    handle =
-        FileHandle(CreateFileW(wide.c_str(), kOpenAccess, kOpenShare, nullptr, OPEN_EXISTING, kOpenFlags, nullptr));
-    if (!handle) {
-      failure = FailureOf(GetLastError());
-      return nullptr;
-    }
-  }
-  failure = platform::OpenFailure::None;
-  return std::make_unique<Win32OpenEntry>(std::move(handle), wide, folderNames_);
+  std::wstring wide = ExtendedPath(path);
+  FileHandle handle = OpenForDeletion(wide, failure);
+  if (!handle) return nullptr;
+  return std::make_unique<Win32OpenEntry>(std::move(handle), std::move(wide), folderNames_);
 }
 
 std::vector<platform::DirectoryEntry> Win32FileServices::List(const std::string& folder) {

@@ -98,22 +98,33 @@ int ControlId(std::string_view name) {
 
 ControlView::ControlView(const layout::Entry& entry, Control& model) : entry_(entry), model_(model) {}
 
-void ControlView::Create(HWND parent, UINT dpi) {
+void ControlView::Create(HWND parent, UINT dpi, HFONT font, HDC measuring) {
   const WindowKind kind = KindOf(entry_.kind);
   const DWORD visible = model_.Visible() ? WS_VISIBLE : 0;
   const DWORD disabled = Usable() ? 0 : WS_DISABLED;
-  window_ = CreateWindowExW(kind.exStyle, kind.className, L"", WS_CHILD | kind.style | visible | disabled, 0, 0, 0, 0,
-                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(entry_.name))),
+  dpi_ = dpi;
+  font_ = font;
+  measuring_ = measuring;
+  std::wstring caption;
+  if (ShowsCaption(entry_.kind)) {
+    shownCaption_ = Widen(model_.Caption());
+    captionShown_ = true;
+    caption = CaptionText(entry_.kind, model_.Caption());
+  }
+  const RECT place = TwipsToPixels(layout::InWindow(entry_), dpi);
+  window_ = CreateWindowExW(kind.exStyle, kind.className, caption.c_str(), WS_CHILD | kind.style | visible | disabled,
+                            place.left, place.top, FittedWidth(place), place.bottom - place.top, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(entry_.name))),
                             reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
+  if (font) SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   if (entry_.kind == Kind::ListBox) {
     FlagScope writing(writing_);
     for (const std::string& item : static_cast<ListBox&>(model_).Items()) {
       SendMessageW(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
     }
+    Place(dpi, nullptr);  // its window's height holds the dropped list, which needs the items
   }
-  Place(dpi, nullptr);
   ShowState();
-  ShowCaption();
 }
 
 void ControlView::Place(UINT dpi, HFONT font) {
@@ -140,14 +151,12 @@ void ControlView::Place(UINT dpi, HFONT font) {
 
 int ControlView::FittedWidth(const RECT& place) const {
   const int designed = place.right - place.left;
-  if (!GrowsWithCaption(entry_.kind) || !font_) return designed;
-  HDC dc = GetDC(window_);
-  HGDIOBJ old = SelectObject(dc, font_);
+  if (!GrowsWithCaption(entry_.kind) || !font_ || !measuring_) return designed;
+  HGDIOBJ old = SelectObject(measuring_, font_);
   const std::wstring text = Widen(model_.Caption());
   SIZE extent{};
-  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-  SelectObject(dc, old);
-  ReleaseDC(window_, dc);
+  GetTextExtentPoint32W(measuring_, text.c_str(), static_cast<int>(text.size()), &extent);
+  SelectObject(measuring_, old);
   int needed = extent.cx + MulDiv(2, static_cast<int>(dpi_), kDefaultDpi);
   if (entry_.kind != Kind::Label)
     needed += SystemMetric(SM_CXMENUCHECK, dpi_) + MulDiv(6, static_cast<int>(dpi_), kDefaultDpi);

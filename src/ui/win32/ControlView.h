@@ -20,7 +20,10 @@ class ControlView {
  public:
   ControlView(const layout::Entry& entry, Control& model);
 
-  void Create(HWND parent, UINT dpi);
+  // Makes the control where the layout puts it, with its font and caption and in its model's state,
+  // so that building the window moves and repaints nothing. Captions are measured on `measuring`, a
+  // DC that outlives the view.
+  void Create(HWND parent, UINT dpi, HFONT font, HDC measuring);
   // Moves and sizes the control for the parent's DPI and gives it the font for that DPI.
   void Place(UINT dpi, HFONT font);
 
@@ -50,7 +53,8 @@ class ControlView {
   Control& model_;
   HWND window_ = nullptr;  // destroyed with its parent
   UINT dpi_ = 0;
-  HFONT font_ = nullptr;  // owned by the window
+  HFONT font_ = nullptr;     // owned by the window
+  HDC measuring_ = nullptr;  // owned by the window
   std::wstring shownCaption_;
   bool captionShown_ = false;
   int seenSelectRequests_ = 0;

@@ -57,15 +57,20 @@ bool MainWindow::Create() {
   InitCommonControlsEx(&common);
   RegisterWindowClass(instance_, &MainWindow::WindowProc);
   background_.Reset(CreateSolidBrush(layout::kBackColour));
-  HWND window = CreateWindowExW(kExStyle, kClassName, Widen(form_.caption).c_str(), kStyle, CW_USEDEFAULT,
-                                CW_USEDEFAULT, 100, 100, nullptr, nullptr, instance_, this);
+  // Made at its size for the system's DPI, where it nearly always opens; on a monitor of another DPI
+  // it is sized again once its controls are in.
+  const UINT systemDpi = GetDpiForSystem();
+  const SIZE outer = OuterSize(systemDpi);
+  shownCaption_ = Widen(form_.caption);
+  HWND window = CreateWindowExW(kExStyle, kClassName, shownCaption_.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                                outer.cx, outer.cy, nullptr, nullptr, instance_, this);
   if (!window) return false;
   dpi_ = WindowDpi(window);
-  CreateControls();
+  measuring_.Reset(CreateCompatibleDC(nullptr));
+  MakeFonts();
   managedTip_ = Widen(kManagedTip);
-  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, instance_, nullptr);
-  ApplyDpi(dpi_);
+  CreateControls();
+  if (dpi_ != systemDpi) FitWindow();
   LoadIcons();
   form_.windowHandle = reinterpret_cast<platform::WindowHandle>(window);
   return true;
@@ -97,8 +102,9 @@ void MainWindow::CreateControls() {
     Control* model = layout::ModelControl(form_, entry->name);
     if (!model) continue;
     auto view = std::make_unique<ControlView>(*entry, *model);
-    view->Create(window_.Get(), dpi_);
+    view->Create(window_.Get(), dpi_, FontOf(*view), measuring_.Get());
     model->SetObserver(this);
+    ShowManagedTip(*view, true);
     views_.push_back(std::move(view));
   }
   form_.countdownTimer.SetObserver(this);
@@ -106,19 +112,34 @@ void MainWindow::CreateControls() {
   ShowTimers();
 }
 
+HFONT MainWindow::FontOf(const ControlView& view) const {
+  return view.Entry().kind == layout::Kind::PushButton ? buttonFont_.Get() : windowFont_.Get();
+}
+
+void MainWindow::MakeFonts() {
+  windowFont_ = MakeFont(layout::kWindowFont, dpi_);
+  buttonFont_ = MakeFont(layout::kPushButtonFont, dpi_);
+  SendMessageW(window_.Get(), WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_.Get()), FALSE);
+}
+
+SIZE MainWindow::OuterSize(UINT dpi) {
+  const SIZE client{TwipsToPixels(layout::kClientWidth, dpi), TwipsToPixels(layout::kClientHeight, dpi)};
+  return win32::OuterSize(client, kStyle, kExStyle, dpi);
+}
+
+void MainWindow::FitWindow() {
+  const SIZE outer = OuterSize(dpi_);
+  SetWindowPos(window_.Get(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void MainWindow::ApplyDpi(UINT dpi) {
   dpi_ = dpi;
-  windowFont_ = MakeFont(layout::kWindowFont, dpi);
-  buttonFont_ = MakeFont(layout::kPushButtonFont, dpi);
-  SendMessageW(window_.Get(), WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_.Get()), FALSE);
+  MakeFonts();
   for (auto& view : views_) {
-    const bool button = view->Entry().kind == layout::Kind::PushButton;
-    view->Place(dpi, button ? buttonFont_.Get() : windowFont_.Get());
+    view->Place(dpi, FontOf(*view));
     ShowManagedTip(*view, true);
   }
-  const SIZE client{TwipsToPixels(layout::kClientWidth, dpi), TwipsToPixels(layout::kClientHeight, dpi)};
-  const SIZE outer = OuterSize(client, kStyle, kExStyle, dpi);
-  SetWindowPos(window_.Get(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  FitWindow();
   InvalidateRect(window_.Get(), nullptr, TRUE);
 }
 
@@ -156,8 +177,12 @@ bool MainWindow::ShowPointer() {
 void MainWindow::ShowForm() {
   HWND window = window_.Get();
   ApplyBackground();
-  const std::wstring caption = Widen(form_.caption);
-  SetWindowTextW(window, caption.c_str());
+  // The title bar is redrawn only for a new caption.
+  std::wstring caption = Widen(form_.caption);
+  if (caption != shownCaption_) {
+    SetWindowTextW(window, caption.c_str());
+    shownCaption_ = std::move(caption);
+  }
   if (!form_.windowVisible) {
     ShowWindow(window, SW_HIDE);
     return;
@@ -227,7 +252,13 @@ void MainWindow::ControlChanged(Control& control) {
 void MainWindow::ShowManagedTip(const ControlView& view, bool placeChanged) {
   const bool locked = view.Model().Locked();
   const bool shown = tipped_.count(&view) != 0;
-  if (!tooltip_ || (locked == shown && !(locked && placeChanged))) return;
+  if (locked == shown && !(locked && placeChanged)) return;
+  // The tip's window is made for the first locked control: without a policy there is none.
+  if (!tooltip_) {
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_.Get(), nullptr, instance_, nullptr);
+    if (!tooltip_) return;
+  }
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof tool;
   tool.hwnd = window_.Get();

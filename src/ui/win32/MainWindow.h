@@ -67,6 +67,11 @@ class MainWindow : public ControlObserver {
   ControlView* ViewById(int id) const;
   ControlView* ViewByWindow(HWND control) const;
   void CreateControls();
+  HFONT FontOf(const ControlView& view) const;
+  void MakeFonts();
+  // The outer size that gives the layout's client area at that DPI.
+  static SIZE OuterSize(UINT dpi);
+  void FitWindow();
   void ApplyDpi(UINT dpi);
   void LoadIcons();
   void PaceCaption(ControlView& view);
@@ -98,15 +103,17 @@ class MainWindow : public ControlObserver {
   std::vector<std::unique_ptr<ControlView>> views_;
   FontHandle windowFont_;
   FontHandle buttonFont_;
+  MemoryDc measuring_;  // where captions are measured, without asking a control for its DC
   BrushHandle background_;
   COLORREF backColour_ = layout::kBackColour;
   CursorHandle handCursor_;
   IconHandle bigIcon_;
   IconHandle smallIcon_;
   HWND lastFocus_ = nullptr;
-  HWND tooltip_ = nullptr;  // destroyed with the window, its owner
+  HWND tooltip_ = nullptr;  // made when first needed, destroyed with the window, its owner
   std::set<const ControlView*> tipped_;
   std::wstring managedTip_;
+  std::wstring shownCaption_;  // the title bar's text
   std::uint64_t lastCaptionPaint_ = 0;
   bool captionTimerSet_ = false;
   TimerShown countdownTimerShown_;
