@@ -9,19 +9,12 @@
 #include <string>
 
 #include "DeletionTree.h"
+#include "WindowlessPlatform.h"
 #include "cleaning/Catalogue.h"
 #include "cleaning/CatalogueCleaner.h"
 #include "cleaning/FolderEmptier.h"
 #include "commandline/CommandRunHost.h"
-#include "platform/Platform.h"
 #include "platform/win32/Unicode.h"
-#include "platform/win32/Win32Clock.h"
-#include "platform/win32/Win32Environment.h"
-#include "platform/win32/Win32EventPump.h"
-#include "platform/win32/Win32FileServices.h"
-#include "platform/win32/Win32Locale.h"
-#include "platform/win32/Win32RunningPrograms.h"
-#include "platform/win32/Win32Shell.h"
 
 namespace {
 
@@ -46,22 +39,11 @@ void BuildChromeCache(const std::wstring& userData) {
 }  // namespace
 
 int main() {
-  win32::Win32FileServices files;
-  win32::Win32EventPump events;
-  win32::Win32Environment environment;
-  win32::Win32Shell shell;
-  win32::Win32Clock clock;
-  win32::Win32Locale locale;
-  win32::Win32RunningPrograms runningPrograms;
-  const platform::Platform platform{.files = &files,
-                                    .shell = &shell,
-                                    .environment = &environment,
-                                    .clock = &clock,
-                                    .events = &events,
-                                    .locale = &locale,
-                                    .runningPrograms = &runningPrograms};
+  bench::WindowlessPlatform services;
+  const platform::Platform& platform = services.platform;
   commandline::CommandRunHost host;
-  const std::wstring local = win32::Widen(shell.KnownFolderPath(platform::KnownFolder::LocalAppData).value_or(""));
+  const std::wstring local =
+      win32::Widen(services.shell.KnownFolderPath(platform::KnownFolder::LocalAppData).value_or(""));
   const std::wstring userData = local + L"\\Google\\Chrome\\User Data", bare = local + L"\\vantrelle-bench-bare";
   const cleaning::CatalogueRow& chrome = *cleaning::FindCatalogueRow("ChromeCache");
 

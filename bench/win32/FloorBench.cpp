@@ -11,17 +11,11 @@
 #include <vector>
 
 #include "DeletionTree.h"
+#include "WindowlessPlatform.h"
 #include "cleaning/FolderEmptier.h"
 #include "cleaning/WorkerPool.h"
 #include "commandline/CommandRunHost.h"
-#include "platform/Platform.h"
 #include "platform/win32/Unicode.h"
-#include "platform/win32/Win32Clock.h"
-#include "platform/win32/Win32Environment.h"
-#include "platform/win32/Win32EventPump.h"
-#include "platform/win32/Win32FileServices.h"
-#include "platform/win32/Win32Locale.h"
-#include "platform/win32/Win32Shell.h"
 
 namespace {
 
@@ -85,18 +79,8 @@ void HandleLoop(const std::wstring& folder, bool askWhereItLies) {
 }  // namespace
 
 int main() {
-  win32::Win32FileServices files;
-  win32::Win32EventPump events;
-  win32::Win32Environment environment;
-  win32::Win32Shell shell;
-  win32::Win32Clock clock;
-  win32::Win32Locale locale;
-  const platform::Platform platform{.files = &files,
-                                    .shell = &shell,
-                                    .environment = &environment,
-                                    .clock = &clock,
-                                    .events = &events,
-                                    .locale = &locale};
+  bench::WindowlessPlatform services;
+  const platform::Platform& platform = services.platform;
   commandline::CommandRunHost host;
   bench::BareDelete(kRoot);
   CreateDirectoryW(kRoot.c_str(), nullptr);
