@@ -1,6 +1,7 @@
 // A browser's cache of 20,000 files emptied through the catalogue (its folder found, the browser
 // looked for, the profiles walked, the same emptying as every location) against the bare delete loop
-// over a copy, side by side in turns. Not a test: prints the figures and their ratio.
+// over a copy, and against the bare loop that is link-safe, side by side in turns. Not a test: prints
+// the figures and their ratios.
 #include <windows.h>
 #include <shlobj.h>
 
@@ -47,43 +48,37 @@ int main() {
   const std::wstring userData = local + L"\\Google\\Chrome\\User Data", bare = local + L"\\vantrelle-bench-bare";
   const cleaning::CatalogueRow& chrome = *cleaning::FindCatalogueRow("ChromeCache");
 
-  double catalogue = 0, emptier = 0, loop = 0;
+  // Each contender once in every position, on a copy made just before it.
+  const std::wstring plain = local + L"\\vantrelle-bench-emptier", safe = local + L"\\vantrelle-bench-safe";
+  const std::wstring copies[] = {userData, plain, safe, bare};
+  const wchar_t* const caches[] = {L"\\Default\\Cache", L"\\Default\\Code Cache", L"\\Default\\GPUCache"};
+  double seconds[4] = {};  // the catalogue, the emptier alone, the link-safe loop, the bare loop
   cleaning::Tally tally, direct;
-  const std::wstring plain = local + L"\\vantrelle-bench-emptier";
   bool emptied = true;
-  for (int round = 0; round < 2; ++round) {
-    BuildChromeCache(userData);
-    BuildChromeCache(bare);
-    BuildChromeCache(plain);
-    const std::function<void()> contenders[] = {
-        [&] {
-          catalogue += bench::Seconds([&] {
-            emptied =
-                cleaning::CleanCatalogueRow(platform, host, chrome, tally, {}) == cleaning::Outcome::Emptied && emptied;
-          });
-        },
-        [&] {  // the same emptying without the catalogue around it, to tell the two costs apart
-          emptier += bench::Seconds([&] {
-            for (const wchar_t* cache : {L"\\Default\\Cache", L"\\Default\\Code Cache", L"\\Default\\GPUCache"}) {
-              cleaning::EmptyFolder(platform, host, win32::Narrow(plain + cache), direct);
-            }
-          });
-        },
-        [&] {
-          loop += bench::Seconds([&] {
-            for (const wchar_t* cache : {L"\\Default\\Cache", L"\\Default\\Code Cache", L"\\Default\\GPUCache"}) {
-              bench::BareDelete(bare + cache);
-            }
-          });
-        },
-    };
-    for (int i = 0; i < 3; ++i) contenders[(round + i) % 3]();
-  }
-  emptied = emptied && tally.filesDeleted == 2 * kFiles && tally.left.empty() &&
+  bench::InEveryPosition(4, [&](int contender) {
+    const std::wstring& copy = copies[contender];
+    BuildChromeCache(copy);
+    seconds[contender] += bench::Seconds([&] {
+      if (contender == 0) {
+        emptied =
+            cleaning::CleanCatalogueRow(platform, host, chrome, tally, {}) == cleaning::Outcome::Emptied && emptied;
+        return;
+      }
+      // The emptying without the catalogue around it, to tell the two costs apart; then the floor any
+      // link-safe emptying has here, and the loop that is not link-safe.
+      for (const wchar_t* cache : caches) {
+        if (contender == 1) cleaning::EmptyFolder(platform, host, win32::Narrow(copy + cache), direct);
+        if (contender == 2) bench::HandleDelete(copy + cache, true);
+        if (contender == 3) bench::BareDelete(copy + cache);
+      }
+    });
+  });
+  const double catalogue = seconds[0], emptier = seconds[1], safeLoop = seconds[2], loop = seconds[3];
+  emptied = emptied && tally.filesDeleted == 4 * kFiles && direct.filesDeleted == 4 * kFiles && tally.left.empty() &&
             bench::CountEntries(userData + L"\\Default") == 4;  // Preferences and the three caches
   bench::BareDelete(local + L"\\Google");
   RemoveDirectoryW((local + L"\\Google").c_str());
-  for (const std::wstring& copy : {bare, plain}) {
+  for (const std::wstring& copy : {bare, plain, safe}) {
     bench::BareDelete(copy);
     RemoveDirectoryW(copy.c_str());
   }
@@ -92,12 +87,15 @@ int main() {
                  static_cast<unsigned long long>(tally.filesDeleted), tally.left.size());
     return 1;
   }
-  std::printf("Chrome cache: %d files, two rounds in turns\n", kFiles);
+  std::printf("Chrome cache: %d files, each contender once in every position\n", kFiles);
   std::printf("  through the catalogue                %8.3f s\n", catalogue);
   std::printf("  the folder emptier alone             %8.3f s\n", emptier);
+  std::printf("  link-safe bare loop (handle calls)   %8.3f s\n", safeLoop);
   std::printf("  bare FindFirstFileW/Delete loop      %8.3f s\n", loop);
   std::printf("  catalogue / bare loop = %.2fx (target <= 1.10x)\n", catalogue / loop);
   std::printf("  catalogue / emptier alone = %.2fx, emptier alone / bare loop = %.2fx\n", catalogue / emptier,
               emptier / loop);
+  std::printf("  catalogue / link-safe loop = %.2fx, link-safe loop / bare loop = %.2fx\n", catalogue / safeLoop,
+              safeLoop / loop);
   return 0;
 }

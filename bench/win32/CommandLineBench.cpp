@@ -25,8 +25,8 @@
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32TextFiles.h"
 #include "platform/win32/Win32WindowProcedures.h"
-#include "window/MainForm.h"
 #include "settings/Settings.h"
+#include "window/MainForm.h"
 
 namespace {
 

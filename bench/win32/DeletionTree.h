@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace vantrelle::bench {
@@ -13,6 +14,12 @@ inline void MakeFile(const std::wstring& path) {
   DWORD written = 0;
   WriteFile(file, "temp", 4, &written, nullptr);
   CloseHandle(file);
+}
+
+// One folder of `count` files: the large flat folder the deletion benchmarks share.
+inline void MakeFlatFolder(const std::wstring& folder, int count) {
+  CreateDirectoryW(folder.c_str(), nullptr);
+  for (int i = 0; i < count; ++i) MakeFile(folder + L"\\file" + std::to_wstring(i) + L".tmp");
 }
 
 // 40 top folders, each with 4 nested subfolders; `filesPerFolder` files in each of them. The number
@@ -52,6 +59,51 @@ inline void BareDelete(const std::wstring& folder) {
     }
   } while (FindNextFileW(find, &data));
   FindClose(find);
+}
+
+// The bare loop again, deleting each file through the handle calls a link-safe delete needs: open the
+// entry itself (not a link's target), optionally ask where the handle lies (what keeps Wine from
+// deleting a Unix link's target), mark it for deletion, close. What any link-safe emptying costs at
+// least; `folder` is a drive-absolute path.
+inline void HandleDelete(const std::wstring& folder, bool askWhereItLies) {
+  using QueryObject = LONG(WINAPI*)(HANDLE, int, PVOID, ULONG, PULONG);
+  static const auto query = reinterpret_cast<QueryObject>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryObject")));
+  const auto name = std::make_unique<LONGLONG[]>(70 * 1024 / sizeof(LONGLONG));
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return;
+  do {
+    const std::wstring entry = data.cFileName;
+    if (entry == L"." || entry == L"..") continue;
+    const std::wstring path = folder + L"\\" + entry;
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      HandleDelete(path, askWhereItLies);
+      RemoveDirectoryW(path.c_str());
+      continue;
+    }
+    HANDLE file =
+        CreateFileW((L"\\\\?\\" + path).c_str(), DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES | SYNCHRONIZE,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (file == INVALID_HANDLE_VALUE) continue;
+    ULONG length = 0;
+    if (askWhereItLies && query) query(file, 1, name.get(), 70 * 1024, &length);
+    FILE_DISPOSITION_INFO disposition{TRUE};
+    SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition);
+    CloseHandle(file);
+  } while (FindNextFileW(find, &data));
+  FindClose(find);
+}
+
+// Runs each of `contenders` once in every position: as many rounds as contenders, in turns. Whatever
+// drifts meanwhile (load elsewhere, the disk catching up after a large delete, a warming cache) then
+// falls on all of them alike; with the bare loop always first, a ratio came out well off (1.78x
+// against 1.28x fully rotated).
+inline void InEveryPosition(int contenders, const std::function<void(int contender)>& run) {
+  for (int round = 0; round < contenders; ++round) {
+    for (int i = 0; i < contenders; ++i) run((round + i) % contenders);
+  }
 }
 
 // Wall-clock seconds the work takes.

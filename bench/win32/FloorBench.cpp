@@ -5,7 +5,6 @@
 
 #include <atomic>
 #include <cstdio>
-#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -48,34 +47,6 @@ double PlainLoopOnThreads(const std::wstring& root, int threads) {
   });
 }
 
-// The calls a delete through a handle makes, in a bare loop: open the entry itself (not a link's
-// target), optionally ask where the handle lies (what keeps Wine from deleting a link's target),
-// mark it for deletion, close.
-void HandleLoop(const std::wstring& folder, bool askWhereItLies) {
-  using QueryObject = LONG(WINAPI*)(HANDLE, int, PVOID, ULONG, PULONG);
-  static const auto query = reinterpret_cast<QueryObject>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryObject")));
-  const auto name = std::make_unique<LONGLONG[]>(70 * 1024 / sizeof(LONGLONG));
-  WIN32_FIND_DATAW data;
-  HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return;
-  do {
-    const std::wstring entry = data.cFileName;
-    if (entry == L"." || entry == L"..") continue;
-    HANDLE file = CreateFileW((L"\\\\?\\" + folder + L"\\" + entry).c_str(),
-                              DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES | SYNCHRONIZE,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-    if (file == INVALID_HANDLE_VALUE) continue;
-    ULONG length = 0;
-    if (askWhereItLies && query) query(file, 1, name.get(), 70 * 1024, &length);
-    FILE_DISPOSITION_INFO disposition{TRUE};
-    SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition);
-    CloseHandle(file);
-  } while (FindNextFileW(find, &data));
-  FindClose(find);
-}
-
 }  // namespace
 
 int main() {
@@ -86,19 +57,16 @@ int main() {
   CreateDirectoryW(kRoot.c_str(), nullptr);
   int failures = 0;
 
-  // Two rounds, the thread counts in turns, so a burst of load elsewhere hits them alike.
   const int threadCounts[] = {1, 2, 4};
   double plain[3] = {};
-  for (int round = 0; round < 2; ++round) {
-    for (int i = 0; i < 3; ++i) {
-      const int which = (round + i) % 3;
-      const std::wstring root = kRoot + L"\\threads" + std::to_wstring(threadCounts[which]);
-      plain[which] += PlainLoopOnThreads(root, threadCounts[which]);
-      failures += bench::CountEntries(root) == 0 ? 0 : 1;
-      RemoveDirectoryW(root.c_str());
-    }
-  }
-  std::printf("Plain DeleteFileW loop, %d folders of %d files, two rounds\n", kFolders, kFilesPerFolder);
+  bench::InEveryPosition(3, [&](int which) {
+    const std::wstring root = kRoot + L"\\threads" + std::to_wstring(threadCounts[which]);
+    plain[which] += PlainLoopOnThreads(root, threadCounts[which]);
+    failures += bench::CountEntries(root) == 0 ? 0 : 1;
+    RemoveDirectoryW(root.c_str());
+  });
+  std::printf("Plain DeleteFileW loop, %d folders of %d files, each thread count once in every position\n", kFolders,
+              kFilesPerFolder);
   for (int i = 0; i < 3; ++i) {
     std::printf("  %d thread(s) %8.3f s  %.2fx one thread\n", threadCounts[i], plain[i], plain[i] / plain[0]);
   }
@@ -107,26 +75,20 @@ int main() {
                          "the emptying, one worker"};
   constexpr int kKinds = 4;
   double flat[kKinds] = {};
-  for (int round = 0; round < 2; ++round) {
-    for (int i = 0; i < kKinds; ++i) {
-      const int which = (round + i) % kKinds;
-      const std::wstring folder = kRoot + L"\\flat" + std::to_wstring(which);
-      CreateDirectoryW(folder.c_str(), nullptr);
-      for (int file = 0; file < kFlatFiles; ++file) {
-        bench::MakeFile(folder + L"\\file" + std::to_wstring(file) + L".tmp");
-      }
-      cleaning::Tally tally;
-      flat[which] += bench::Seconds([&] {
-        if (which == 0) return bench::BareDelete(folder);
-        if (which < 3) return HandleLoop(folder, which == 2);
-        cleaning::WorkerPool one(1);
-        cleaning::EmptyFolder(platform, host, win32::Narrow(folder), tally, {}, &one);
-      });
-      failures += bench::CountEntries(folder) == 0 && (which < 3 || tally.filesDeleted == kFlatFiles) ? 0 : 1;
-      RemoveDirectoryW(folder.c_str());
-    }
-  }
-  std::printf("One folder of %d files, two rounds\n", kFlatFiles);
+  bench::InEveryPosition(kKinds, [&](int which) {
+    const std::wstring folder = kRoot + L"\\flat" + std::to_wstring(which);
+    bench::MakeFlatFolder(folder, kFlatFiles);
+    cleaning::Tally tally;
+    flat[which] += bench::Seconds([&] {
+      if (which == 0) return bench::BareDelete(folder);
+      if (which < 3) return bench::HandleDelete(folder, which == 2);
+      cleaning::WorkerPool one(1);
+      cleaning::EmptyFolder(platform, host, win32::Narrow(folder), tally, {}, &one);
+    });
+    failures += bench::CountEntries(folder) == 0 && (which < 3 || tally.filesDeleted == kFlatFiles) ? 0 : 1;
+    RemoveDirectoryW(folder.c_str());
+  });
+  std::printf("One folder of %d files, each kind once in every position\n", kFlatFiles);
   for (int i = 0; i < kKinds; ++i)
     std::printf("  %-30s %8.3f s  %.2fx DeleteFileW\n", names[i], flat[i], flat[i] / flat[0]);
   RemoveDirectoryW(kRoot.c_str());
