@@ -6,7 +6,6 @@
 #include <shlobj.h>
 
 #include <cstdio>
-#include <functional>
 #include <string>
 
 #include "DeletionTree.h"

@@ -42,8 +42,10 @@ inline int BuildDeletionTree(const std::wstring& root, int filesPerFolder) {
   return entries;
 }
 
-// The plainest possible emptying: list, delete files, recurse, remove folders.
-inline void BareDelete(const std::wstring& folder) {
+// The plainest possible emptying: list, delete each file with `deleteFile(path)`, recurse, remove
+// folders. A template, so the loop measured has no call in it that an emptying would not make.
+template <typename DeleteFile>
+void DeleteTree(const std::wstring& folder, const DeleteFile& deleteFile) {
   WIN32_FIND_DATAW data;
   HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
   if (find == INVALID_HANDLE_VALUE) return;
@@ -52,13 +54,17 @@ inline void BareDelete(const std::wstring& folder) {
     if (name == L"." || name == L"..") continue;
     const std::wstring path = folder + L"\\" + name;
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      BareDelete(path);
+      DeleteTree(path, deleteFile);
       RemoveDirectoryW(path.c_str());
     } else {
-      DeleteFileW(path.c_str());
+      deleteFile(path);
     }
   } while (FindNextFileW(find, &data));
   FindClose(find);
+}
+
+inline void BareDelete(const std::wstring& folder) {
+  DeleteTree(folder, [](const std::wstring& path) { DeleteFileW(path.c_str()); });
 }
 
 // The bare loop again, deleting each file through the handle calls a link-safe delete needs: open the
@@ -70,30 +76,18 @@ inline void HandleDelete(const std::wstring& folder, bool askWhereItLies) {
   static const auto query = reinterpret_cast<QueryObject>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryObject")));
   const auto name = std::make_unique<LONGLONG[]>(70 * 1024 / sizeof(LONGLONG));
-  WIN32_FIND_DATAW data;
-  HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return;
-  do {
-    const std::wstring entry = data.cFileName;
-    if (entry == L"." || entry == L"..") continue;
-    const std::wstring path = folder + L"\\" + entry;
-    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      HandleDelete(path, askWhereItLies);
-      RemoveDirectoryW(path.c_str());
-      continue;
-    }
+  DeleteTree(folder, [&](const std::wstring& path) {
     HANDLE file =
         CreateFileW((L"\\\\?\\" + path).c_str(), DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES | SYNCHRONIZE,
                     FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                     FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-    if (file == INVALID_HANDLE_VALUE) continue;
+    if (file == INVALID_HANDLE_VALUE) return;
     ULONG length = 0;
     if (askWhereItLies && query) query(file, 1, name.get(), 70 * 1024, &length);
     FILE_DISPOSITION_INFO disposition{TRUE};
     SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition);
     CloseHandle(file);
-  } while (FindNextFileW(find, &data));
-  FindClose(find);
+  });
 }
 
 // Runs each of `contenders` once in every position: as many rounds as contenders, in turns. Whatever
