@@ -24,7 +24,9 @@ bool ListedAsFolder(const platform::DirectoryEntry& entry) {
 }
 
 EntryOutcome TreatEntry(platform::FileServices& files, const AgeRule& age, const std::string& path,
-                        const platform::DirectoryEntry& entry) {
+                        const platform::DirectoryEntry& entry, EntryAction action) {
+  const bool judging = action == EntryAction::Judge;
+  const auto remove = [&](platform::OpenEntry& opened) { return judging || opened.Delete(); };
   const bool folder = ListedAsFolder(entry);
   if (!folder && age.Keeps(entry.created, entry.written)) return Left(LeftReason::KeptAsRecent);
   OpenFailure failure = OpenFailure::None;
@@ -39,19 +41,28 @@ EntryOutcome TreatEntry(platform::FileServices& files, const AgeRule& age, const
   // Listed as a plain file: deleting what was opened is safe whatever it has become meanwhile (a
   // link goes as itself, a folder only when empty), so most entries need no closer look.
   if ((entry.attributes & (platform::attribute::kDirectory | platform::attribute::kReparsePoint)) == 0 &&
-      opened->Delete()) {
+      remove(*opened)) {
     return Deleted();
   }
   if (opened->IsLink()) {
     // The link itself; what it points to is never touched.
-    return opened->Delete() ? Deleted() : Left(LeftReason::AccessDenied);
+    return remove(*opened) ? Deleted() : Left(LeftReason::AccessDenied);
   }
   // Listed as a link but opened as something else: the platform followed the link, so whatever
   // we would delete through this handle is the target. Leave it.
   if (platform::IsLinkAttributes(entry.attributes)) return Left(LeftReason::Link);
-  opened->ClearAttributes();
+  if (!judging) opened->ClearAttributes();
   if (opened->IsFolder()) return {EntryOutcome::Kind::Folder, {}, std::move(opened)};
-  return opened->Delete() ? Deleted() : Left(LeftReason::AccessDenied);
+  return remove(*opened) ? Deleted() : Left(LeftReason::AccessDenied);
+}
+
+std::unique_ptr<platform::OpenEntry> OpenFolderToEmpty(platform::FileServices& files, const std::string& folder) {
+  const std::string path = WithoutTrailingBackslash(folder);
+  auto opened = files.Open(path);
+  if (!opened || !opened->IsFolder()) return nullptr;
+  const auto attributes = files.Attributes(path);
+  if (attributes && platform::IsLinkAttributes(*attributes)) return nullptr;
+  return opened;
 }
 
 void CountDeleted(Tally& tally, const platform::DirectoryEntry& entry) {

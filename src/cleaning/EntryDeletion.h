@@ -23,10 +23,18 @@ struct EntryOutcome {
 
 bool ListedAsFolder(const platform::DirectoryEntry& entry);
 
+// Whether TreatEntry deletes, or only judges what a deletion would do (the preview): then nothing is
+// deleted or cleared, and every deletion is taken to succeed.
+enum class EntryAction { Delete, Judge };
+
 // Deletes the entry at `path` as its listing described it, unless the age rule keeps it; a real folder
 // is opened and handed back to be emptied, a link goes as itself and is never entered.
 EntryOutcome TreatEntry(platform::FileServices& files, const AgeRule& age, const std::string& path,
-                        const platform::DirectoryEntry& entry);
+                        const platform::DirectoryEntry& entry, EntryAction action = EntryAction::Delete);
+
+// The folder a caller named to be emptied, opened; nothing when it is missing, not a folder, or a link
+// to one (its content is never reached through a link).
+std::unique_ptr<platform::OpenEntry> OpenFolderToEmpty(platform::FileServices& files, const std::string& folder);
 
 // Counts an entry deleted, with the size its listing gave.
 void CountDeleted(Tally& tally, const platform::DirectoryEntry& entry);

@@ -121,11 +121,8 @@ class FolderEmptier {
 void Empty(const platform::Platform& platform, RunHost& host, const std::string& path, Tally& tally, const AgeRule& age,
            const TopLevelNames& names, WorkerPool& pool) {
   const std::string folder = WithTrailingBackslash(path);
-  auto opened = platform.files->Open(WithoutTrailingBackslash(folder));
-  // The folder named by the caller must itself be a real folder, not a link to one.
-  if (!opened || !opened->IsFolder()) return;
-  const auto attributes = platform.files->Attributes(WithoutTrailingBackslash(folder));
-  if (attributes && platform::IsLinkAttributes(*attributes)) return;
+  auto opened = OpenFolderToEmpty(*platform.files, folder);
+  if (!opened) return;
   if (pool.Size() == 1) {
     FolderEmptier(platform, host, tally, age, names).Run(std::move(opened), folder);
   } else {

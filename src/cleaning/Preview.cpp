@@ -8,16 +8,17 @@
 #include "cleaning/FolderCheck.h"
 #include "cleaning/LongStanding.h"
 #include "cleaning/Paths.h"
+#include "cleaning/PreviewWalk.h"
 #include "cleaning/RunHost.h"
 #include "cleaning/RunReport.h"
 #include "cleaning/ShellTargets.h"
 #include "cleaning/WindowsCleanup.h"
 #include "cleaning/WindowsTemp.h"
-#include "cleaning/YieldPacer.h"
 #include "platform/Clock.h"
 #include "platform/FileServices.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
+#include "platform/Storage.h"
 
 namespace vantrelle::cleaning {
 
@@ -45,8 +46,37 @@ class Preview::StatusHost : public RunHost {
   RunHost& host_;
 };
 
-Preview::Preview(const platform::Platform& platform, RunHost& host)
-    : platform_(platform), host_(std::make_unique<StatusHost>(host)) {}
+// One location's rows, each named after the location; nothing when no one wants rows.
+class Preview::RowsOf {
+ public:
+  RowsOf(PreviewRowSink* sink, std::string location) : sink_(sink), location_(std::move(location)) {}
+  // Rows that would go are told as skipped while the location's program runs.
+  void SkippedFor(std::string_view program) { program_ = program; }
+  void Add(std::string_view folder, const platform::DirectoryEntry& entry, Fate fate) {
+    Add(folder, entry.name, entry.size, entry.written, fate);
+  }
+  // A whole path, split at its last "\".
+  void AddPath(std::string_view path, std::uint64_t size, platform::FileTime changed, Fate fate) {
+    const auto slash = path.rfind('\\');
+    if (slash == std::string_view::npos) return Add({}, path, size, changed, fate);
+    Add(path.substr(0, slash), path.substr(slash + 1), size, changed, fate);
+  }
+  void Add(std::string_view folder, std::string_view name, std::uint64_t size, platform::FileTime changed, Fate fate) {
+    if (!sink_) return;
+    const bool skipped = !program_.empty() && Goes(fate);
+    sink_->Add({location_, skipped ? program_ : std::string_view(), folder, name, size, changed,
+                skipped ? Fate::ProgramRunning : fate});
+  }
+  bool Wanted() const { return sink_ != nullptr; }
+
+ private:
+  PreviewRowSink* sink_;
+  std::string location_;
+  std::string_view program_;
+};
+
+Preview::Preview(const platform::Platform& platform, RunHost& host, PreviewRowSink* rows)
+    : platform_(platform), host_(std::make_unique<StatusHost>(host)), rows_(rows) {}
 
 Preview::~Preview() = default;
 
@@ -62,30 +92,15 @@ std::uint64_t PreviewResult::Bytes() const {
   return sum;
 }
 
-// Counts the files the emptying would delete: every file below the folder that the age rule does not
-// keep. Links are neither counted nor entered. Nothing is deleted, so a plain listing will do.
-void Preview::CountFolder(const std::string& path, const AgeRule& age, PreviewLocation& into,
+void Preview::CountFolder(const std::string& path, const AgeRule& age, PreviewLocation& into, RowsOf& rows,
                           const TopLevelNames& names) {
-  auto& files = *platform_.files;
-  YieldPacer events(platform_, *host_);
-  const std::string top = RemoveTrailingChar(path, '\\');
-  std::vector<std::string> pending{top};
-  while (!pending.empty() && !host_->StopRequested()) {
-    const std::string folder = std::move(pending.back());
-    pending.pop_back();
-    host_->ShowStatus(folder);
-    for (const auto& entry : files.List(folder)) {
-      if (!events.DoEvents()) return;
-      if (platform::IsLinkAttributes(entry.attributes)) continue;
-      if (folder == top && !names.Allow(entry.name)) continue;
-      if ((entry.attributes & platform::attribute::kDirectory) != 0) {
-        pending.push_back(folder + "\\" + entry.name);
-      } else if (!age.Keeps(entry.created, entry.written)) {
-        ++into.files;
-        into.bytes += entry.size;
-      }
-    }
-  }
+  Tally tally;
+  WalkAsEmptied(platform_, *host_, RemoveTrailingChar(path, '\\'), age, names, tally,
+                [&](std::string_view folder, const platform::DirectoryEntry& entry, Fate fate) {
+                  rows.Add(folder, entry, fate);
+                });
+  into.files += tally.filesDeleted;
+  into.bytes += tally.bytesFreed;
 }
 
 PreviewResult Preview::Walk(const Choices& choices) {
@@ -99,59 +114,77 @@ PreviewResult Preview::Walk(const Choices& choices) {
     into.moreId = moreId;
     // Once the program is ending, no location is walked further.
     if (!host_->StopRequested()) {
-      host_->ShowStatus(LocationName(location, choices, moreId));
+      const std::string name = LocationName(location, choices, moreId);
+      host_->ShowStatus(name);
+      RowsOf rows(rows_, name);
       try {
-        into.outcome = count(into);
+        into.outcome = count(into, rows);
       } catch (...) {
         into.outcome = Outcome::Failed;
       }
     }
     if (host_->StopRequested()) into.outcome = Outcome::Stopped;
   };
-  const auto folderLocation = [&](PreviewLocation& into) {
+  const auto folderLocation = [&](PreviewLocation& into, RowsOf& rows) {
     const std::string folder = FolderOf(platform_, choices, into.location);
     const CheckedFolder checked = CheckFolder(platform_, folder, into.location == Location::OwnFolder);
     if (checked.check == FolderCheck::Refused) return Outcome::Refused;
     if (checked.check == FolderCheck::Missing) return Outcome::Failed;
-    CountFolder(checked.target, age, into);
+    CountFolder(checked.target, age, into, rows);
     return Outcome::Emptied;
   };
 
   if (choices.windowsTemp) {
-    walk(Location::WindowsTemp, [&](PreviewLocation& into) {
+    walk(Location::WindowsTemp, [&](PreviewLocation& into, RowsOf& rows) {
       const auto folders = ChooseWindowsTempFolders(platform_, *host_);
-      for (const auto& folder : folders) CountFolder(folder, age, into);
+      for (const auto& folder : folders) CountFolder(folder, age, into, rows);
       return folders.empty() ? Outcome::NotFound : Outcome::Emptied;
     });
   }
   if (choices.recycleBin) {
-    walk(Location::RecycleBin, [&](PreviewLocation& into) {
+    walk(Location::RecycleBin, [&](PreviewLocation& into, RowsOf& rows) {
       if (choices.recycleBinDays > 0) {
         const auto sorted = SortRecycleBin(platform_, DaysBefore(now, choices.recycleBinDays));
         if (!sorted) return Outcome::Failed;
-        for (const auto& item : sorted->old) into.bytes += item.size;
+        for (const auto& item : sorted->old) {
+          into.bytes += item.size;
+          rows.AddPath(item.name, item.size, item.deleted.value_or(0), Fate::Deleted);
+        }
+        for (const auto& kept : sorted->kept) rows.AddPath(kept.path, 0, 0, FateOf(kept.reason));
         into.files = sorted->old.size();
         return Outcome::Emptied;
       }
       into.files = NotBelowZero(platform_.shell->RecycleBinItemCount(""));
       into.bytes = NotBelowZero(platform_.shell->RecycleBinSize(""));
+      // The bin goes whole; its items are listed where the system lists them.
+      if (rows.Wanted() && platform_.storage) {
+        for (const auto& item : platform_.storage->RecycledItems().value_or(std::vector<platform::RecycledItem>{})) {
+          rows.AddPath(item.name, item.size, item.deleted.value_or(0), Fate::Deleted);
+        }
+      }
       return Outcome::Emptied;
     });
   }
   if (choices.recentDocuments) {
-    walk(Location::RecentDocuments, [&](PreviewLocation& into) {
-      return CountRecentDocuments(platform_, into.files, into.bytes) ? Outcome::Emptied : Outcome::Failed;
+    walk(Location::RecentDocuments, [&](PreviewLocation& into, RowsOf& rows) {
+      return CountRecentDocuments(platform_, into.files, into.bytes,
+                                  [&](std::string_view folder, const platform::DirectoryEntry& shortcut) {
+                                    rows.Add(folder, shortcut, Fate::Deleted);
+                                  })
+                 ? Outcome::Emptied
+                 : Outcome::Failed;
     });
   }
   if (choices.userTemp) walk(Location::UserTemp, folderLocation);
   if (choices.systemTemp) walk(Location::SystemTemp, folderLocation);
   if (choices.ownFolder) walk(Location::OwnFolder, folderLocation);
   if (choices.downloads) {
-    walk(Location::Downloads, [&](PreviewLocation& into) {
+    walk(Location::Downloads, [&](PreviewLocation& into, RowsOf& rows) {
       const bool found = ForEachOldDownload(platform_, *host_, DaysBefore(now, choices.downloadsDays),
-                                            [&](const std::string&, const platform::DirectoryEntry& entry) {
+                                            [&](const std::string& path, const platform::DirectoryEntry& entry) {
                                               ++into.files;
                                               into.bytes += entry.size;
+                                              rows.AddPath(path, entry.size, entry.written, Fate::MovedToRecycleBin);
                                             });
       return found ? Outcome::Emptied : Outcome::Failed;
     });
@@ -160,21 +193,25 @@ PreviewResult Preview::Walk(const Choices& choices) {
     if (std::find(choices.more.begin(), choices.more.end(), row.id) == choices.more.end()) continue;
     walk(
         Location::More,
-        [&](PreviewLocation& into) {
+        [&](PreviewLocation& into, RowsOf& rows) {
           if (CleanedByWindowsCleanup(platform_, row)) {
             const WindowsCleanupOutcome measured = MeasureByWindowsCleanup(platform_, *host_, row);
             into.byWindowsCleanup = true;
             into.bytes = measured.bytes;
             into.failure = measured.failure;
+            if (measured.outcome == Outcome::Emptied)
+              rows.Add({}, row.cleanupHandler, measured.bytes, 0, Fate::ByWindowsCleanup);
             return measured.outcome;
           }
           const std::string folder = RowFolder(platform_, row);
           if (folder.empty()) return Outcome::NotFound;
-          for (const CatalogueFolder& target : TargetFolders(platform_, row, folder)) {
-            CountFolder(target.path, age, into, TopLevelNames{target.pattern, row.neverTouched});
-          }
           // Counted all the same: what a run would find once the program has ended.
-          return ProgramRuns(platform_, row, folder) ? Outcome::Skipped : Outcome::Emptied;
+          const bool runs = ProgramRuns(platform_, row, folder);
+          if (runs) rows.SkippedFor(row.program);
+          for (const CatalogueFolder& target : TargetFolders(platform_, row, folder)) {
+            CountFolder(target.path, age, into, rows, TopLevelNames{target.pattern, row.neverTouched});
+          }
+          return runs ? Outcome::Skipped : Outcome::Emptied;
         },
         row.id);
   }

@@ -8,6 +8,7 @@
 
 #include "cleaning/DeletionRun.h"
 #include "cleaning/FolderEmptier.h"
+#include "cleaning/PreviewRows.h"
 
 namespace vantrelle {
 class Locale;
@@ -34,19 +35,26 @@ struct PreviewResult {
 
 class Preview {
  public:
-  Preview(const platform::Platform& platform, RunHost& host);
+  // With `rows`, every entry a run would delete or leave goes there as it is found, on the thread
+  // that walks.
+  Preview(const platform::Platform& platform, RunHost& host, PreviewRowSink* rows = nullptr);
   ~Preview();
   // Walks the chosen locations; its progress goes to the status line, each text saying that nothing
   // is deleted, and it yields as it goes. When the host asks it to stop, it leaves off at its next
-  // yield and the locations not walked to the end are Stopped.
+  // yield and the locations not walked to the end are Stopped. Folders are walked as the run empties
+  // them: entries opened as the run opens them (so what is held shows), nothing deleted or changed.
   PreviewResult Walk(const Choices& choices);
 
  private:
   class StatusHost;
-  void CountFolder(const std::string& path, const AgeRule& age, PreviewLocation& into, const TopLevelNames& names = {});
+  class RowsOf;
+  // Counts what a run would delete in the folder into `into`, each entry to `rows`.
+  void CountFolder(const std::string& path, const AgeRule& age, PreviewLocation& into, RowsOf& rows,
+                   const TopLevelNames& names = {});
 
   const platform::Platform& platform_;
   std::unique_ptr<StatusHost> host_;
+  PreviewRowSink* rows_;
 };
 
 // A line per location ("Windows Temp: 1,234 files, 1.50 MB", "Recycle Bin: 1 file, 10 bytes") and the

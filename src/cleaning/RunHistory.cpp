@@ -17,13 +17,6 @@ constexpr std::string_view kBlockStart = "Run ";
 // Room kept at the end of a block for the line that counts the entries left out.
 constexpr std::size_t kMoreLineRoom = 64;
 
-// A fixed form, whatever the person's regional settings, so that the file reads the same anywhere.
-std::string Stamp(const LocalTime& t) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute, t.second);
-  return text;
-}
-
 std::string Figures(const Locale& locale, const Tally& tally) {
   return Counted(locale, tally.filesDeleted, "file", "files") + " deleted, " +
          Counted(locale, tally.foldersRemoved, "folder", "folders") + " removed, " +
@@ -64,6 +57,12 @@ std::string LocationLine(const Locale& locale, const LocationResult& result, con
 
 }  // namespace
 
+std::string HistoryStamp(const LocalTime& t) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute, t.second);
+  return text;
+}
+
 std::string HistoryPath(const platform::Platform& platform) {
   const auto local = platform.shell->KnownFolderPath(platform::KnownFolder::LocalAppData);
   if (!local || local->empty()) return {};
@@ -72,7 +71,8 @@ std::string HistoryPath(const platform::Platform& platform) {
 
 std::string HistoryBlock(const Locale& locale, const RunResult& result, std::size_t limit) {
   const Choices& choices = result.choices;
-  std::string block = std::string(kBlockStart) + Stamp(result.started) + ", started by " + TriggerName(choices.trigger);
+  std::string block =
+      std::string(kBlockStart) + HistoryStamp(result.started) + ", started by " + TriggerName(choices.trigger);
   if (choices.keepRecentHours > 0) {
     block += ", keeping files changed in the last " + std::to_string(choices.keepRecentHours) + " hours";
   }

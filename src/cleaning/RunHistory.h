@@ -16,6 +16,10 @@ namespace vantrelle::cleaning {
 inline constexpr std::size_t kHistoryLimit = 1024 * 1024;
 inline constexpr std::size_t kLeftEntriesPerRun = 200;
 
+// "2026-12-08 10:15:00": a fixed form, whatever the person's regional settings, so that the file
+// reads the same anywhere.
+std::string HistoryStamp(const LocalTime& moment);
+
 // "Vantrelle\history.log" in the local application data folder; "" when that folder is unknown.
 std::string HistoryPath(const platform::Platform& platform);
 

@@ -7,6 +7,7 @@
 
 #include "base/RuntimeError.h"
 #include "base/Strings.h"
+#include "cleaning/Paths.h"
 #include "platform/FileServices.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
@@ -136,14 +137,19 @@ bool ClearRecentDocuments(const platform::Platform& platform, Tally* tally) {
   }
 }
 
-bool CountRecentDocuments(const platform::Platform& platform, std::uint64_t& shortcuts, std::uint64_t& bytes) {
+bool CountRecentDocuments(
+    const platform::Platform& platform, std::uint64_t& shortcuts, std::uint64_t& bytes,
+    const std::function<void(std::string_view folder, const platform::DirectoryEntry& shortcut)>& each) {
   shortcuts = bytes = 0;
   try {
     const auto folder = platform.shell->SpecialFolderPath(kRecentDocumentsFolder);
     const auto found = folder ? ShortcutsIn(*platform.files, *folder) : std::nullopt;
     if (!found) return false;
     shortcuts = found->size();
-    for (const auto& shortcut : *found) bytes += shortcut.size;
+    for (const auto& shortcut : *found) {
+      bytes += shortcut.size;
+      if (each) each(RemoveTrailingChar(*folder, '\\'), shortcut);
+    }
     return true;
   } catch (...) {
     return false;

@@ -1,9 +1,12 @@
 #pragma once
 // The two locations the shell empties: the Recycle Bin and the recent-documents list.
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <string_view>
 
 #include "cleaning/Tally.h"
+#include "platform/FileServices.h"
 #include "platform/Shell.h"
 
 namespace vantrelle::platform {
@@ -24,8 +27,10 @@ bool EmptyRecycleBin(const platform::Platform& platform, std::optional<platform:
 // `tally`, when given, counts the shortcuts that went and names those that stayed.
 bool ClearRecentDocuments(const platform::Platform& platform, Tally* tally = nullptr);
 
-// The shortcuts the recent-documents folder holds now: how many and their bytes. False when the
-// folder is unknown or cannot be listed.
-bool CountRecentDocuments(const platform::Platform& platform, std::uint64_t& shortcuts, std::uint64_t& bytes);
+// The shortcuts the recent-documents folder holds now: how many and their bytes, and each with its
+// folder to `each` when given. False when the folder is unknown or cannot be listed.
+bool CountRecentDocuments(
+    const platform::Platform& platform, std::uint64_t& shortcuts, std::uint64_t& bytes,
+    const std::function<void(std::string_view folder, const platform::DirectoryEntry& shortcut)>& each = {});
 
 }  // namespace vantrelle::cleaning

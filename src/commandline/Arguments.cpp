@@ -4,12 +4,23 @@
 
 namespace vantrelle::commandline {
 
+namespace {
+
+// A switch's name without its "/" or "-"; "" when the word is no switch.
+std::string SwitchName(const std::string& word) {
+  if (word.size() < 2 || (word[0] != '/' && word[0] != '-')) return {};
+  return word.substr(1);
+}
+
+}  // namespace
+
 Command ParseArguments(const std::vector<std::string>& arguments) {
   if (arguments.empty()) return Command::Window;
-  if (arguments.size() > 1) return Command::NotUnderstood;
-  const std::string& word = arguments.front();
-  if (word.size() < 2 || (word[0] != '/' && word[0] != '-')) return Command::NotUnderstood;
-  const std::string name = word.substr(1);
+  const std::string name = SwitchName(arguments.front());
+  if (arguments.size() == 2 && EqualsNoCase(name, "preview") && EqualsNoCase(SwitchName(arguments[1]), "list")) {
+    return Command::PreviewList;
+  }
+  if (arguments.size() > 1 || name.empty()) return Command::NotUnderstood;
   if (EqualsNoCase(name, "clean")) return Command::Clean;
   if (EqualsNoCase(name, "preview")) return Command::Preview;
   if (EqualsNoCase(name, "policyreport")) return Command::PolicyReport;

@@ -2,6 +2,7 @@
 
 #include "cleaning/ExclusiveRun.h"
 #include "cleaning/Preview.h"
+#include "cleaning/PreviewList.h"
 #include "commandline/CommandRunHost.h"
 #include "platform/Platform.h"
 #include "settings/EffectiveSettings.h"
@@ -34,13 +35,17 @@ Finished Clean(const platform::Platform& platform) {
   return {ExitCodeOf(*result), block + host.Text()};
 }
 
-// What /clean would delete: the preview's line per location and its total.
-Finished Preview(const platform::Platform& platform) {
+// What /clean would delete: the preview's line per location and its total; with `list`, then a line
+// per entry it would delete or leave.
+Finished Preview(const platform::Platform& platform, bool list) {
   const cleaning::Choices choices = CommandLineChoices(platform);
   if (!choices.AnyLocation()) return {ExitCode::Done, std::string(kNothingTicked) + "\n"};
   CommandRunHost host;
-  const cleaning::PreviewResult result = cleaning::Preview(platform, host).Walk(choices);
-  return {ExitCode::Done, PlainLines(cleaning::PreviewText(*platform.locale, result)) + "\n" + host.Text()};
+  cleaning::PreviewRowTable rows;
+  const cleaning::PreviewResult result = cleaning::Preview(platform, host, list ? &rows : nullptr).Walk(choices);
+  std::string text = PlainLines(cleaning::PreviewText(*platform.locale, result)) + "\n" + host.Text();
+  if (list) text += cleaning::ScriptLines(*platform.locale, rows);
+  return {ExitCode::Done, std::move(text)};
 }
 
 }  // namespace
@@ -51,11 +56,13 @@ std::string UsageText(std::string_view programVersion) {
   text +=
       ": deletes temporary files.\n"
       "\n"
-      "Usage: Vantrelle.exe [/clean | /preview | /policyreport | /?]\n"
+      "Usage: Vantrelle.exe [/clean | /preview [/list] | /policyreport | /?]\n"
       "\n"
       "  (none)      opens the window\n"
       "  /clean      one cleaning run with the saved choices, without the window\n"
       "  /preview    what /clean would delete; deletes nothing\n"
+      "  /preview /list  the same, then a line per entry it would delete or leave:\n"
+      "              location, path, size in bytes and what happens, separated by tabs\n"
       "  /policyreport  every setting with its effective value and where it comes from\n"
       "              (policy, own choice, preset, default), and the policy values ignored\n"
       "  /?, /help   this text\n"
@@ -80,7 +87,8 @@ Finished Execute(Command command, const platform::Platform& given, std::string_v
   platform.settings = &effective;
   switch (command) {
     case Command::Clean: return Clean(platform);
-    case Command::Preview: return Preview(platform);
+    case Command::Preview: return Preview(platform, false);
+    case Command::PreviewList: return Preview(platform, true);
     case Command::PolicyReport: return {ExitCode::Done, settings::PolicyReport(platform, effective)};
     case Command::Help: return {ExitCode::Done, UsageText(programVersion)};
     case Command::Window:

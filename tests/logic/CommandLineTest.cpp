@@ -38,6 +38,11 @@ TEST(CommandLineArguments, OneSwitchWithSlashOrDashInAnyCaseElseNotUnderstood) {
       {{"--clean"}, Command::NotUnderstood},
       {{"/"}, Command::NotUnderstood},
       {{""}, Command::NotUnderstood},
+      {{"/preview", "/list"}, Command::PreviewList},
+      {{"-PREVIEW", "-List"}, Command::PreviewList},
+      {{"/list"}, Command::NotUnderstood},
+      {{"/list", "/preview"}, Command::NotUnderstood},
+      {{"/clean", "/list"}, Command::NotUnderstood},
       {{"/clean", "/preview"}, Command::NotUnderstood},
       {{"/clean", "C:\\Temp"}, Command::NotUnderstood},
   };
@@ -228,6 +233,20 @@ TEST_F(CommandLineTest, PreviewPrintsThePreviewsLinesAndDeletesNothing) {
   EXPECT_EQ(fakes.shell.emptyCalls, 0);
   EXPECT_EQ(fakes.textFiles.writes, 0);
   EXPECT_EQ(Stored(settings::kLastRunSummary), "<absent>");
+}
+
+// The rows follow the unchanged summary: what goes, and a held file that stays.
+TEST_F(CommandLineTest, PreviewListPrintsARowPerEntryAfterTheSummary) {
+  fakes.files.SetSize("C:\\Work\\Cache\\a.tmp", 1500);
+  fakes.files.Lock("C:\\Work\\Cache\\sub\\b.tmp");
+  const auto summary = Execute(Command::Preview).output;
+  const auto finished = Execute(Command::PreviewList);
+  EXPECT_EQ(finished.exitCode, ExitCode::Done);
+  ASSERT_TRUE(finished.output.starts_with(summary)) << finished.output;
+  EXPECT_EQ(finished.output.substr(summary.size()),
+            "Own folder (C:\\Work\\Cache)\tC:\\Work\\Cache\\a.tmp\t1500\tdeleted\n"
+            "Own folder (C:\\Work\\Cache)\tC:\\Work\\Cache\\sub\\b.tmp\t0\tstays: in use\n");
+  EXPECT_FALSE(CacheEmptied());
 }
 
 TEST_F(CommandLineTest, HelpPrintsTheUsageAndAnythingElseItWithExitCode3) {
