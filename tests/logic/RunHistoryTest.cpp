@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "CleaningTest.h"
+#include "cleaning/HistoryReading.h"
+#include "cleaning/PreviewAndHistoryTexts.h"
 #include "cleaning/RunHistory.h"
 
 namespace vantrelle::testing {
@@ -104,6 +106,45 @@ TEST_F(HistoryTest, ARunIsAddedToTheFileInTheLocalApplicationDataFolder) {
   fakes.shell.knownFolders.erase(platform::KnownFolder::LocalAppData);
   EXPECT_FALSE(cleaning::SaveToHistory(fakes.platform, first));
   EXPECT_EQ(cleaning::HistoryPath(fakes.platform), "");
+}
+
+// The log read back, written in two regional settings, with lines of no known form among the runs:
+// those are counted and passed over; the chart's days split what was freed by the kind of run.
+TEST_F(HistoryTest, TheLogIsReadBackIntoRunsAndDaysAndWhatCannotBeReadIsCounted) {
+  std::string log = "garbage before any run\r\n";
+  const cleaning::Trigger triggers[] = {cleaning::Trigger::Schedule, cleaning::Trigger::LowDiskSpace,
+                                        cleaning::Trigger::Now, cleaning::Trigger::CommandLine};
+  for (int i = 0; i < 4; ++i) {
+    if (i == 2) fakes.locale.UseGerman();
+    RunResult run = Report(triggers[i], static_cast<std::size_t>(i));
+    run.started.day = 1 + i;
+    run.locations[static_cast<int>(Location::UserTemp)].tally.bytesFreed = (i + 1) * 1536;
+    log = cleaning::AppendToHistory(log, cleaning::HistoryBlock(fakes.locale, run));
+    if (i == 1) log += "  Windows Temp: 3 pears\r\n";
+  }
+  const auto read = cleaning::ReadHistoryText(log);
+  EXPECT_EQ(read.unreadLines, 2u);
+  ASSERT_EQ(read.runs.size(), 4u);
+  for (int i = 0; i < 4; ++i) {
+    const auto& run = read.runs[static_cast<std::size_t>(i)];
+    EXPECT_EQ(run.started, (LocalTime{2026, 12, 1 + i, 9, 5, 3}));
+    EXPECT_EQ(run.trigger, triggers[i]);
+    EXPECT_EQ(run.filesDeleted, 1234u);
+    EXPECT_EQ(run.bytesFreed, static_cast<std::uint64_t>((i + 1) * 1536));
+    EXPECT_EQ(run.entriesLeft, static_cast<std::uint64_t>(i));
+    EXPECT_EQ(run.failures, 1u);
+  }
+  EXPECT_EQ(cleaning::ReadHistoryText("Run 2026-13-01 00:00:00, started by Now\n  x: 1 left\n\xFF").unreadLines, 3u);
+
+  const auto days = cleaning::FreedPerDay(read.runs, {2026, 12, 3, 23, 0, 0}, 90);
+  ASSERT_EQ(days.size(), 90u);
+  EXPECT_EQ(days.back().day, (LocalTime{2026, 12, 3, 0, 0, 0}));
+  EXPECT_EQ(days[87].bytes, (std::array<std::uint64_t, 3>{1536, 0, 0}));
+  EXPECT_EQ(days[88].bytes, (std::array<std::uint64_t, 3>{0, 3072, 0}));
+  EXPECT_EQ(days[89].bytes, (std::array<std::uint64_t, 3>{0, 0, 4608}));
+  EXPECT_EQ(cleaning::FreedPerDayText(fakes.locale, read.runs, {2026, 12, 3, 23, 0, 0}, 2),
+            "Freed in the last 2 days: 7,50 KB; the largest run: 4,50 KB on 2026-12-03 09:05:03");
+  EXPECT_EQ(cleaning::UnreadLinesText(fakes.locale, read.unreadLines), "2 lines of the log could not be read");
 }
 
 }  // namespace
