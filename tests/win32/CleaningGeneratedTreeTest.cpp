@@ -2,7 +2,9 @@
 
 #include "CleaningWin32Fixture.h"
 #include "platform/win32/ScopedHandle.h"
+#include "cleaning/Preview.h"
 #include "support/GeneratedTree.h"
+#include "support/PreviewAgreement.h"
 
 namespace vantrelle::testing {
 namespace {
@@ -36,6 +38,7 @@ class GeneratedTreeTest : public Win32CleaningTest {
 
 // The same trees as the logic tests' property, on real files, on one thread and on pools of workers:
 // Wine cannot remove a link without reaching its target, so links stay with the folders that hold them.
+// The preview just before each run lists exactly what the run then deletes and leaves.
 TEST_F(GeneratedTreeTest, AGeneratedTreeIsEmptiedAndNothingOutsideItChanges) {
   for (int workers : {1, 2, 4, 8}) {
     platform.cleaningWorkers = workers;
@@ -49,12 +52,22 @@ TEST_F(GeneratedTreeTest, AGeneratedTreeIsEmptiedAndNothingOutsideItChanges) {
         return attributes == INVALID_FILE_ATTRIBUTES ? EntryState() : EntryState(attributes);
       };
       const auto before = Snapshot(tree, probe);
+      const cleaning::Choices choices{.ownFolder = true, .ownFolderPath = treeRoot + "\\" + tree.chosen};
+      cleaning::PreviewRowTable rows;
+      cleaning::Preview(platform, host, &rows).Walk(choices);
+      EXPECT_EQ(Snapshot(tree, probe), before) << "the preview changed seed " << seed;
 
-      const auto outcome = OwnFolderOutcome(treeRoot + "\\" + tree.chosen);
+      const auto result = cleaning::DeletionRun(platform, host).Run(choices);
 
-      EXPECT_EQ(outcome, cleaning::Outcome::Emptied) << seed;
-      const auto broken = BrokenPromises(tree, true, before, Snapshot(tree, probe));
+      const auto& own = result.Of(cleaning::Location::OwnFolder);
+      EXPECT_EQ(own.outcome, cleaning::Outcome::Emptied) << seed;
+      const auto after = Snapshot(tree, probe);
+      const auto broken = BrokenPromises(tree, true, before, after);
       EXPECT_TRUE(broken.empty()) << "seed " << seed << ", " << workers << " workers:\n" << Lines(broken);
+      const auto disagreements =
+          PreviewDisagreements(tree, treeRoot, rows, own.tally.left, before, after, RefusedLinks(tree, true));
+      EXPECT_TRUE(disagreements.empty()) << "seed " << seed << ", " << workers << " workers:\n"
+                                         << Lines(disagreements);
     }
   }
 }
