@@ -202,6 +202,12 @@ echo old >"$trees/policy-own/old.tmp"
 touch -d '3 days ago' "$trees/policy-own/old.tmp"
 echo new >"$trees/policy-own/new.tmp"
 status=0
+wine "$program" /preview /list 2>/dev/null | tr -d '\r' >"$out/preview-list.txt" || status=$?
+expect "/preview /list exits 0" test $status = 0
+expect "... lists the old file as deleted" grep -qE $'\t[^\t]*old\\.tmp\t4\tdeleted$' "$out/preview-list.txt"
+expect "... and the recent one as kept" grep -qE $'\t[^\t]*new\\.tmp\t4\tstays: kept as recent$' "$out/preview-list.txt"
+expect "... and deletes nothing" test -f "$trees/policy-own/old.tmp"
+status=0
 wine "$program" /clean >"$out/policy-clean.txt" 2>/dev/null || status=$?
 expect "/clean under policies exits 1 (a recent file kept)" test $status = 1
 expect "... deletes the file older than the forced hours" test ! -e "$trees/policy-own/old.tmp"
