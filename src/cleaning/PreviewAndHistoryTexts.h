@@ -1,7 +1,6 @@
 #pragma once
-// The words the preview's list and the history's summary show, in one place until they move into the
-// program's table of texts.
-#include <array>
+// The words the preview's list and the history's summary show, from the table of texts in the
+// person's display language.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -14,13 +13,16 @@ class Locale;
 
 namespace vantrelle::cleaning {
 
+enum class PreviewColumn { Location, Name, Folder, Size, Changed, WhatHappens };
+inline constexpr PreviewColumn kPreviewColumns[] = {PreviewColumn::Location, PreviewColumn::Name,
+                                                    PreviewColumn::Folder,   PreviewColumn::Size,
+                                                    PreviewColumn::Changed,  PreviewColumn::WhatHappens};
+
 // What happens to a row's entry: "deleted", "stays: in use", "skipped: Chrome is running", "1.50 MB to
 // be freed by Windows' cleanup".
 std::string FateText(const Locale& locale, const PreviewRow& row);
-
-// The list's columns, in their order, as headers.
-inline constexpr std::array<std::string_view, 6> kPreviewColumnNames = {"Location", "Name",    "Folder",
-                                                                        "Size",     "Changed", "What happens"};
+// A column's header: "Location", ..., "What happens".
+std::string PreviewColumnName(const Locale& locale, PreviewColumn column);
 
 // "2 lines of the log could not be read"; "" for none.
 std::string UnreadLinesText(const Locale& locale, std::uint64_t lines);

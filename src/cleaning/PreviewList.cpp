@@ -151,7 +151,7 @@ std::string PreviewListOrder::CopiedText(const Locale& locale, const PreviewRowT
 std::string PreviewListOrder::Csv(const Locale& locale, const PreviewRowTable& rows, const ChangedText& changed) const {
   std::string text(kByteOrderMark);
   std::vector<std::string> header;
-  for (std::string_view name : kPreviewColumnNames) header.push_back(CsvField(name));
+  for (PreviewColumn column : kPreviewColumns) header.push_back(CsvField(PreviewColumnName(locale, column)));
   text += Joined(header, ",");
   text += kCsvLineEnd;
   std::vector<std::uint32_t> every(rows.Size());

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cleaning/PreviewAndHistoryTexts.h"
 #include "cleaning/PreviewRows.h"
 
 namespace vantrelle {
@@ -16,8 +17,6 @@ class Locale;
 }
 
 namespace vantrelle::cleaning {
-
-enum class PreviewColumn { Location, Name, Folder, Size, Changed, WhatHappens };
 
 // How the Changed column reads: the window gives the person's local time; by default the moment in
 // UTC as "2026-12-08 10:15:00", and "" for an unknown time.

@@ -60,6 +60,8 @@ TEST_F(PreviewListTest, SelectedRowsCopyAsTabsAndEveryRowSavesAsQuotedCsvWithIts
             "User Temp,\"held, \"\"odd\"\".log\",C:\\T\\sub,300,,stays: in use\r\n"
             "Chrome cache,A.bin,C:\\C,20,2022-06-18 04:26:40,skipped: Chrome is running\r\n"
             "User Temp,b.tmp,C:\\T,10,,deleted\r\n");
+  locale.language = Language::German;
+  EXPECT_TRUE(order.Csv(locale, rows).starts_with("\xEF\xBB\xBFOrt,Name,Ordner,Größe,Geändert,Was geschieht\r\n"));
 }
 
 }  // namespace
