@@ -163,21 +163,21 @@ PolicyLayer ReadLayer(platform::Registry& registry, const Locale& locale, const 
 
 }  // namespace
 
-std::string_view LayerName(Layer layer) {
+std::string_view LayerName(Language language, Layer layer) {
   switch (layer) {
-    case Layer::MachinePolicy: return "machine policy";
-    case Layer::UserPolicy: return "user policy";
-    case Layer::Own: return "own choice";
-    case Layer::MachinePreset: return "machine preset";
-    case Layer::UserPreset: return "user preset";
+    case Layer::MachinePolicy: return TextView(language, TextId::LayerMachinePolicy);
+    case Layer::UserPolicy: return TextView(language, TextId::LayerUserPolicy);
+    case Layer::Own: return TextView(language, TextId::LayerOwnChoice);
+    case Layer::MachinePreset: return TextView(language, TextId::LayerMachinePreset);
+    case Layer::UserPreset: return TextView(language, TextId::LayerUserPreset);
     case Layer::Default: break;
   }
-  return "default";
+  return TextView(language, TextId::LayerDefault);
 }
 
 std::string LayerKeyName(Layer layer) {
   const LayerPlace* place = PlaceOf(layer);
-  if (!place) return std::string(LayerName(layer));
+  if (!place) return std::string(LayerName(Language::English, layer));
   return (place->root == RegistryRoot::LocalMachine ? "HKLM\\" : "HKCU\\") + SubKey(place->preset);
 }
 
