@@ -111,3 +111,25 @@ VANTRELLE_TEXT(LayerOwnChoice, "own choice")
 VANTRELLE_TEXT(LayerMachinePreset, "machine preset")
 VANTRELLE_TEXT(LayerUserPreset, "user preset")
 VANTRELLE_TEXT(LayerDefault, "default")
+
+// The schedule's countdown
+VANTRELLE_TEXT(CountdownDays, "{1} day(s) and ")
+
+// The tray icon
+VANTRELLE_TEXT(TrayTipDefault, "Telnet Server")
+
+// Sizes below a kilobyte (larger ones show the unit's letters, the same in every language)
+VANTRELLE_TEXT(SizeInBytes, "{1} bytes")
+
+// Why a policy value is ignored (the policy report)
+VANTRELLE_TEXT(PolicyWrongType, "wrong type: {1}, not {2}")
+VANTRELLE_TEXT(PolicyEmpty, "out of range: empty")
+VANTRELLE_TEXT(PolicyTooLong, "out of range: longer than {1}")
+VANTRELLE_TEXT(PolicyOutOfRange, "out of range: {1} ({2} to {3})")
+VANTRELLE_TEXT(PolicyScheduleNeedsMode, "the schedule needs ScheduleMode")
+VANTRELLE_TEXT(PolicyScheduleNeedsTime, "a weekly or daily schedule needs ScheduleHour and ScheduleMinute")
+VANTRELLE_TEXT(PolicyScheduleNeedsWeekday, "a weekly schedule needs ScheduleWeekday")
+VANTRELLE_TEXT(PolicyEveryTooShort, "an every-N schedule needs at least a minute between runs")
+VANTRELLE_TEXT(PolicyEveryTooLong, "an every-N schedule longer than the countdown can hold")
+VANTRELLE_TEXT(PolicyGroupBroken, "the schedule's group holds a value not valid")
+VANTRELLE_TEXT(PolicyIgnoredWithGroup, "ignored with its group: {1}")

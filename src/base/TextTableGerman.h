@@ -113,3 +113,25 @@ VANTRELLE_TEXT(LayerOwnChoice, "eigene Wahl")
 VANTRELLE_TEXT(LayerMachinePreset, "Computervorgabe")
 VANTRELLE_TEXT(LayerUserPreset, "Benutzervorgabe")
 VANTRELLE_TEXT(LayerDefault, "Standard")
+
+// The schedule's countdown
+VANTRELLE_TEXT(CountdownDays, "{1} Tag(e) und ")
+
+// The tray icon
+VANTRELLE_TEXT(TrayTipDefault, "Telnet-Server")
+
+// Sizes below a kilobyte (larger ones show the unit's letters, the same in every language)
+VANTRELLE_TEXT(SizeInBytes, "{1} Bytes")
+
+// Why a policy value is ignored (the policy report)
+VANTRELLE_TEXT(PolicyWrongType, "falscher Typ: {1} statt {2}")
+VANTRELLE_TEXT(PolicyEmpty, "außerhalb des Bereichs: leer")
+VANTRELLE_TEXT(PolicyTooLong, "außerhalb des Bereichs: länger als {1}")
+VANTRELLE_TEXT(PolicyOutOfRange, "außerhalb des Bereichs: {1} ({2} bis {3})")
+VANTRELLE_TEXT(PolicyScheduleNeedsMode, "der Zeitplan braucht ScheduleMode")
+VANTRELLE_TEXT(PolicyScheduleNeedsTime, "ein wöchentlicher oder täglicher Zeitplan braucht ScheduleHour und ScheduleMinute")
+VANTRELLE_TEXT(PolicyScheduleNeedsWeekday, "ein wöchentlicher Zeitplan braucht ScheduleWeekday")
+VANTRELLE_TEXT(PolicyEveryTooShort, "ein Zeitplan alle N braucht mindestens eine Minute zwischen den Läufen")
+VANTRELLE_TEXT(PolicyEveryTooLong, "ein Zeitplan alle N, länger als der Countdown fassen kann")
+VANTRELLE_TEXT(PolicyGroupBroken, "die Gruppe des Zeitplans enthält einen ungültigen Wert")
+VANTRELLE_TEXT(PolicyIgnoredWithGroup, "mit seiner Gruppe ignoriert: {1}")
