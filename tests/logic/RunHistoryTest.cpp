@@ -3,6 +3,7 @@
 
 #include "CleaningTest.h"
 #include "cleaning/RunHistory.h"
+#include "settings/RunRecord.h"
 
 namespace vantrelle::testing {
 namespace {
@@ -104,6 +105,17 @@ TEST_F(HistoryTest, ARunIsAddedToTheFileInTheLocalApplicationDataFolder) {
   fakes.shell.knownFolders.erase(platform::KnownFolder::LocalAppData);
   EXPECT_FALSE(cleaning::SaveToHistory(fakes.platform, first));
   EXPECT_EQ(cleaning::HistoryPath(fakes.platform), "");
+}
+
+// The file reads and parses the same whatever the person's language; the screen shows the person's.
+TEST_F(HistoryTest, ARecordedRunIsShownInTheDisplayLanguageAndStoredInEnglish) {
+  fakes.locale.language = Language::German;
+  const settings::RunRecord record = settings::RecordRun(fakes.platform, Report(cleaning::Trigger::Schedule, 1));
+  EXPECT_EQ(record.historyBlock.find("Lauf 2026-12-07 09:05:03, gestartet durch: Zeitplan\r\n"), 0u);
+  EXPECT_EQ(record.lastRunLine.find("Letzter Lauf: "), 0u);
+  EXPECT_EQ(*fakes.textFiles.Read(kHistory),
+            cleaning::HistoryBlock(fakes.locale, Language::English, Report(cleaning::Trigger::Schedule, 1)));
+  EXPECT_EQ(fakes.settings.values.at({"Marrowick", "Vantrelle", "LastRunSummary"}).find("Last run: "), 0u);
 }
 
 }  // namespace
