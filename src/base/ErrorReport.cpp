@@ -2,8 +2,6 @@
 
 namespace vantrelle {
 
-std::string ErrorReportTitle(Language language) { return Text(language, TextId::ErrorReportTitle); }
-
 std::string ErrorReportText(std::string_view location, int line, std::string_view description, Language language) {
   return FormatText(TextView(language, TextId::ErrorReport),
                     {description, location, std::to_string(line), kSupportAddress});

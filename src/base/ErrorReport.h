@@ -18,11 +18,10 @@ inline constexpr std::string_view kCountdownTick = "in Vantrelle2021/08/31.Form1
 inline constexpr std::string_view kDeletionRun = "in Vantrelle2021/08/31.modDeleteTempFiles.DeleteTemporaryFiles ";
 }  // namespace location
 
-// The report's title in English ("Application Error"); ErrorReportTitle gives it in a language.
+// The report's title in English ("Application Error").
 inline const std::string_view kErrorReportTitle = TextView(Language::English, TextId::ErrorReportTitle);
 inline constexpr std::string_view kSupportAddress = "support@vantrelle.com";
 
-std::string ErrorReportTitle(Language language);
 // The text of the "Application Error" report; the location stays as it is in every language.
 std::string ErrorReportText(std::string_view location, int line, std::string_view description,
                             Language language = Language::English);
