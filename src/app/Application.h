@@ -2,6 +2,7 @@
 // The composition root: the real platform services, MainForm on them, and its window.
 #include <windows.h>
 
+#include "app/LanguageChoice.h"
 #include "platform/Platform.h"
 #include "platform/win32/RegistryWatch.h"
 #include "platform/win32/ScopedHandle.h"
@@ -70,7 +71,7 @@ class Application : public win32::WindowEvents, public WindowObserver {
   win32::Win32MessageBox messageBox_;
   win32::Win32Shell shell_;
   win32::Win32FileServices files_;
-  win32::Win32Locale locale_;
+  win32::Win32Locale locale_{ChosenLanguage()};
   win32::Win32NotifyArea notifyArea_;
   win32::Win32Registry registry_;
   win32::Win32WindowProcedures windowProcedures_;

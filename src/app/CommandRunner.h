@@ -1,6 +1,7 @@
 #pragma once
 // The composition root of the program started with arguments: the real services a run without a
 // window needs, the command on them, its text on standard output.
+#include "app/LanguageChoice.h"
 #include "commandline/Arguments.h"
 #include "platform/Platform.h"
 #include "platform/win32/Win32CleanupHandlers.h"
@@ -34,7 +35,7 @@ class CommandRunner {
   win32::Win32EventPump events_;
   win32::Win32Shell shell_;
   win32::Win32FileServices files_;
-  win32::Win32Locale locale_;
+  win32::Win32Locale locale_{ChosenLanguage()};
   win32::Win32Registry registry_;
   win32::Win32SettingsStore settings_;
   win32::Win32RunLock runLock_;

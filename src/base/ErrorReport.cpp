@@ -2,16 +2,9 @@
 
 namespace vantrelle {
 
-std::string ErrorReportText(std::string_view location, int line, std::string_view description) {
-  std::string text(description);
-  text += "\r\n";
-  text += location;
-  text += "at line ";
-  text += std::to_string(line);
-  text += "\r\r";
-  text += "Please email screenshot of this message to ";
-  text += kSupportAddress;
-  return text;
+std::string ErrorReportText(std::string_view location, int line, std::string_view description, Language language) {
+  return FormatText(TextView(language, TextId::ErrorReport),
+                    {description, location, std::to_string(line), kSupportAddress});
 }
 
 }  // namespace vantrelle

@@ -38,15 +38,18 @@ class Guard {
   }
 
  private:
-  void Report(int number) { reporter_.Report(ErrorReportText(location_, number, Describe(std::current_exception()))); }
+  void Report(int number) {
+    const Language language = reporter_.ReportLanguage();
+    reporter_.Report(ErrorReportText(location_, number, Describe(std::current_exception(), language), language));
+  }
 
-  static std::string Describe(std::exception_ptr failure) {
+  static std::string Describe(std::exception_ptr failure, Language language) {
     try {
       std::rethrow_exception(failure);
     } catch (const std::exception& e) {
       return e.what();
     } catch (...) {
-      return "Unexpected error";
+      return Text(language, TextId::UnexpectedError);
     }
   }
 

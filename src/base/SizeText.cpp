@@ -1,6 +1,7 @@
 #include "base/SizeText.h"
 
 #include "base/Locale.h"
+#include "base/Texts.h"
 
 namespace vantrelle {
 
@@ -18,7 +19,7 @@ std::string GroupedNumber(const Locale& locale, std::uint64_t value) {
 
 std::string ByteSizeText(const Locale& locale, std::uint64_t bytes) {
   constexpr std::uint64_t kKilo = 1024;
-  if (bytes < kKilo) return std::to_string(bytes) + " bytes";
+  if (bytes < kKilo) return Text(locale, TextId::SizeInBytes, {std::to_string(bytes)});
   static constexpr char kUnits[] = "KMGTPE";
   // The unit whose count of the bytes lies below 1,000, with two, one or no decimals so that three
   // digits show. Exabytes are the last unit (a 64-bit count stays below 16 EB).

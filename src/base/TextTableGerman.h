@@ -28,3 +28,132 @@ VANTRELLE_TEXT(HistoryUnreadLinesOne, "{1} Zeile des Protokolls konnte nicht gel
 VANTRELLE_TEXT(HistoryUnreadLinesMany, "{1} Zeilen des Protokolls konnten nicht gelesen werden")
 VANTRELLE_TEXT(HistoryNothingFreed, "In den letzten {1} Tagen wurde nichts freigegeben")
 VANTRELLE_TEXT(HistoryFreedAndLargestRun, "In den letzten {1} Tagen freigegeben: {2}; der größte Lauf: {3} am {4}")
+// The cleaning run: locations, outcomes, the report, the history and the preview
+VANTRELLE_TEXT(LocationWindowsTemp, "Windows-Temp")
+VANTRELLE_TEXT(LocationRecycleBin, "Papierkorb")
+VANTRELLE_TEXT(LocationRecentDocuments, "Zuletzt verwendete Dokumente")
+VANTRELLE_TEXT(LocationUserTemp, "Benutzer-Temp (AppData)")
+VANTRELLE_TEXT(LocationSystemTemp, "System-Temp")
+VANTRELLE_TEXT(LocationOwnFolder, "Eigener Ordner ({1})")
+VANTRELLE_TEXT(LocationDownloadsOne, "Downloads, älter als {1} Tag")
+VANTRELLE_TEXT(LocationDownloadsMany, "Downloads, älter als {1} Tage")
+VANTRELLE_TEXT(OutcomeNothingFound, "nichts gefunden")
+VANTRELLE_TEXT(OutcomeFailed, "fehlgeschlagen")
+VANTRELLE_TEXT(OutcomeFailedWhy, "fehlgeschlagen: {1}")
+VANTRELLE_TEXT(OutcomeSkippedWhileRunning, "übersprungen, {1} läuft")
+VANTRELLE_TEXT(OutcomeStoppedByClosing, "abgebrochen, das Programm wurde beendet")
+VANTRELLE_TEXT(FreedByWindowsCleanup, "{1} von der Windows-Bereinigung freigegeben")
+VANTRELLE_TEXT(ToBeFreedByWindowsCleanup, "{1} würden von der Windows-Bereinigung freigegeben")
+VANTRELLE_TEXT(LeftInUse, "in Verwendung")
+VANTRELLE_TEXT(LeftAccessDenied, "Zugriff verweigert")
+VANTRELLE_TEXT(LeftKeptAsRecent, "als neu behalten")
+VANTRELLE_TEXT(LeftLink, "eine Verknüpfung, nicht angetastet")
+VANTRELLE_TEXT(LeftDeletedRecently, "kürzlich gelöscht")
+VANTRELLE_TEXT(LeftNoDateDeleted, "kein lesbares Löschdatum")
+VANTRELLE_TEXT(LeftProgramRunning, "sein Programm läuft")
+VANTRELLE_TEXT(TriggerNow, "Jetzt")
+VANTRELLE_TEXT(TriggerSchedule, "Zeitplan")
+VANTRELLE_TEXT(TriggerCommandLine, "Befehlszeile")
+VANTRELLE_TEXT(TriggerLowDiskSpace, "Wenig Speicherplatz")
+VANTRELLE_TEXT(RefusedOwnFolder,
+               "abgelehnt: ein Laufwerksstamm, ein System- oder Profilordner oder ein Ordner, der einen enthält")
+VANTRELLE_TEXT(RefusedNotTemp, "abgelehnt: sein Name endet nicht auf \"temp\"")
+VANTRELLE_TEXT(NoTempFolderFound, "kein temporärer Ordner gefunden")
+VANTRELLE_TEXT(MovedToRecycleBin, "{1} in den Papierkorb verschoben, {2}")
+VANTRELLE_TEXT(FreedAndLeft, "{1} freigegeben, {2} übrig")
+VANTRELLE_TEXT(LastRun, "Letzter Lauf: {1} {2}: {3} gelöscht, {4}")
+VANTRELLE_TEXT(LastRunHistoryNotSaved, "Letzter Lauf: {1} {2}: {3} gelöscht, {4} (Verlauf nicht gespeichert)")
+VANTRELLE_TEXT(HistoryRun, "Lauf {1}, gestartet durch: {2}")
+VANTRELLE_TEXT(HistoryRunKeepingOne, "Lauf {1}, gestartet durch: {2}, Dateien der letzten {3} Stunde behalten")
+VANTRELLE_TEXT(HistoryRunKeepingMany, "Lauf {1}, gestartet durch: {2}, Dateien der letzten {3} Stunden behalten")
+VANTRELLE_TEXT(HistoryFigures, "{1} gelöscht, {2} entfernt, {3} freigegeben, {4} übrig")
+VANTRELLE_TEXT(HistoryMovedAndLeft, "{1}, {2} übrig")
+VANTRELLE_TEXT(HistoryFailedMessageShown, "fehlgeschlagen, die Meldung wurde angezeigt")
+VANTRELLE_TEXT(HistoryNoLocationChosen, "kein Ort gewählt")
+VANTRELLE_TEXT(HistoryLeft, "Übrig:")
+VANTRELLE_TEXT(HistoryMore, "\xE2\x80\xA6 und {1} weitere")
+VANTRELLE_TEXT(PreviewStatus, "Vorschau, nichts wird gelöscht: {1}")
+VANTRELLE_TEXT(PreviewStopped, "abgebrochen")
+VANTRELLE_TEXT(PreviewNotReadable, "nicht gefunden oder nicht lesbar")
+VANTRELLE_TEXT(PreviewTotal, "Gesamt: {1}")
+VANTRELLE_TEXT(RunProgress, "Dateien werden gelöscht...{1}")
+VANTRELLE_TEXT(StatusRecentDocuments, "Zuletzt verwendet")
+VANTRELLE_TEXT(StatusUserTemp, "Benutzer-Temp (AppData) - {1}")
+VANTRELLE_TEXT(StatusSystemTemp, "System-Temp - {1}")
+VANTRELLE_TEXT(StatusSearchingWindowsTemp, "Ordner werden gesucht (Windows-Temp)...")
+VANTRELLE_TEXT(StatusSearchingFiles, "Dateien werden gesucht (Windows-Temp)...{1}")
+VANTRELLE_TEXT(StatusDeletingFiles, "Dateien werden gelöscht (Windows-Temp)...{1}")
+VANTRELLE_TEXT(RunFailedRecycleBin, "Beim Leeren des Papierkorbs ist ein Fehler aufgetreten.")
+VANTRELLE_TEXT(RunFailedRecentDocuments, "Beim Leeren der zuletzt verwendeten Dokumente ist ein Fehler aufgetreten.")
+VANTRELLE_TEXT(RunFailedUserTemp, "Beim Leeren des Benutzer-Temp-Ordners ist ein Fehler aufgetreten.")
+VANTRELLE_TEXT(RunFailedSystemTemp, "Beim Leeren des System-Temp-Ordners ist ein Fehler aufgetreten.")
+VANTRELLE_TEXT(RunFailedOwnFolder, "Beim Leeren von {1} ist ein Fehler aufgetreten.")
+VANTRELLE_TEXT(RunFailedDownloads, "Beim Leeren der Downloads ist ein Fehler aufgetreten.")
+VANTRELLE_TEXT(RunWaitingForTurn, "Warten, bis ein anderer Bereinigungslauf fertig ist...")
+VANTRELLE_TEXT(RunNoTurn,
+               "Ein anderer Bereinigungslauf war nach 10 Minuten noch nicht fertig: dieser Lauf wurde nicht gestartet.")
+
+// The error report
+VANTRELLE_TEXT(ErrorReportTitle, "Anwendungsfehler")
+VANTRELLE_TEXT(ErrorReport, "{1}\r\n{2}in Zeile {3}\r\rBitte senden Sie ein Bildschirmfoto dieser Meldung an {4}")
+VANTRELLE_TEXT(UnexpectedError, "Unerwarteter Fehler")
+
+// The command line and the policy report
+VANTRELLE_TEXT(NothingTicked, "Kein Ort ist angehakt: nichts zu bereinigen.")
+VANTRELLE_TEXT(CommandLineNotUnderstood, "Die Befehlszeile wurde nicht verstanden.")
+VANTRELLE_TEXT(CommandLineUsage,
+               "Vantrelle {1}: löscht temporäre Dateien.\n"
+               "\n"
+               "Aufruf: Vantrelle.exe [/clean | /preview [/list] | /policyreport | /?]\n"
+               "\n"
+               "  (ohne)      öffnet das Fenster\n"
+               "  /clean      ein Bereinigungslauf mit den gespeicherten Einstellungen, ohne Fenster\n"
+               "  /preview    was /clean löschen würde; löscht nichts\n"
+               "  /preview /list  dasselbe, dann eine Zeile je Eintrag, der gelöscht würde oder bliebe:\n"
+               "              Ort, Pfad, Größe in Bytes und was geschieht, durch Tabulatoren getrennt\n"
+               "  /policyreport  jede Einstellung mit ihrem wirksamen Wert und ihrer Herkunft\n"
+               "              (Richtlinie, eigene Wahl, Vorgabe, Standard) und die ignorierten\n"
+               "              Richtlinienwerte\n"
+               "  /?, /help   dieser Text\n"
+               "\n"
+               "Schalter dürfen mit - statt / beginnen, in beliebiger Schreibweise.\n"
+               "\n"
+               "Exit-Codes von /clean:\n"
+               "  0  jeder gewählte Ort wurde geleert, und nichts blieb übrig\n"
+               "  1  der Lauf ist fertig, aber Einträge blieben übrig (in Verwendung, Zugriff\n"
+               "     verweigert, als neu behalten, der Cache eines laufenden Browsers blieb ganz)\n"
+               "  2  ein Ort ist fehlgeschlagen, kein Ort ist angehakt, oder ein anderer Lauf ließ\n"
+               "     diesen 10 Minuten lang warten\n"
+               "  3  die Befehlszeile wurde nicht verstanden\n")
+VANTRELLE_TEXT(PolicyReportSettings, "Einstellungen, ihre wirksamen Werte und woher jeder stammt:")
+VANTRELLE_TEXT(PolicyReportUnreadable, "(gespeicherter Wert nicht lesbar: {1})")
+VANTRELLE_TEXT(PolicyReportIgnored, "Ignorierte Richtlinienwerte:")
+VANTRELLE_TEXT(PolicyReportNoneIgnored, "keine")
+VANTRELLE_TEXT(LayerMachinePolicy, "Computerrichtlinie")
+VANTRELLE_TEXT(LayerUserPolicy, "Benutzerrichtlinie")
+VANTRELLE_TEXT(LayerOwnChoice, "eigene Wahl")
+VANTRELLE_TEXT(LayerMachinePreset, "Computervorgabe")
+VANTRELLE_TEXT(LayerUserPreset, "Benutzervorgabe")
+VANTRELLE_TEXT(LayerDefault, "Standard")
+
+// The schedule's countdown
+VANTRELLE_TEXT(CountdownDays, "{1} Tag(e) und ")
+
+// The tray icon
+VANTRELLE_TEXT(TrayTipDefault, "Telnet-Server")
+
+// Sizes below a kilobyte (larger ones show the unit's letters, the same in every language)
+VANTRELLE_TEXT(SizeInBytes, "{1} Bytes")
+
+// Why a policy value is ignored (the policy report)
+VANTRELLE_TEXT(PolicyWrongType, "falscher Typ: {1} statt {2}")
+VANTRELLE_TEXT(PolicyEmpty, "außerhalb des Bereichs: leer")
+VANTRELLE_TEXT(PolicyTooLong, "außerhalb des Bereichs: länger als {1}")
+VANTRELLE_TEXT(PolicyOutOfRange, "außerhalb des Bereichs: {1} ({2} bis {3})")
+VANTRELLE_TEXT(PolicyScheduleNeedsMode, "der Zeitplan braucht ScheduleMode")
+VANTRELLE_TEXT(PolicyScheduleNeedsTime, "ein wöchentlicher oder täglicher Zeitplan braucht ScheduleHour und ScheduleMinute")
+VANTRELLE_TEXT(PolicyScheduleNeedsWeekday, "ein wöchentlicher Zeitplan braucht ScheduleWeekday")
+VANTRELLE_TEXT(PolicyEveryTooShort, "ein Zeitplan alle N braucht mindestens eine Minute zwischen den Läufen")
+VANTRELLE_TEXT(PolicyEveryTooLong, "ein Zeitplan alle N, länger als der Countdown fassen kann")
+VANTRELLE_TEXT(PolicyGroupBroken, "die Gruppe des Zeitplans enthält einen ungültigen Wert")
+VANTRELLE_TEXT(PolicyIgnoredWithGroup, "mit seiner Gruppe ignoriert: {1}")

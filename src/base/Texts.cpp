@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 
 namespace vantrelle {
 
@@ -85,11 +86,21 @@ std::string_view TableText(Language language, TextId id) {
   return {};
 }
 
-std::string Text(Language language, TextId id) {
-  if (language == Language::Pseudo) return Pseudo(kEnglish[Index(id)]);
+std::string_view TextView(Language language, TextId id) {
+  if (language == Language::Pseudo) {
+    // Made once, on first use, by whichever thread asks first (a static's start is thread-safe).
+    static const std::array<std::string, kTextCount> pseudo = [] {
+      std::array<std::string, kTextCount> table;
+      for (std::size_t i = 0; i < kTextCount; ++i) table[i] = Pseudo(kEnglish[i]);
+      return table;
+    }();
+    return pseudo[Index(id)];
+  }
   const std::string_view own = TableText(language, id);
-  return std::string(own.empty() ? kEnglish[Index(id)] : own);
+  return own.empty() ? kEnglish[Index(id)] : own;
 }
+
+std::string Text(Language language, TextId id) { return std::string(TextView(language, id)); }
 
 std::string Text(const Locale& locale, TextId id) { return Text(locale.DisplayLanguage(), id); }
 

@@ -29,12 +29,32 @@ inline constexpr std::size_t kTextCount = 0
 std::string_view TextName(TextId id);
 
 // The language's text; English where that language has none. The pseudo-language is English made
-// about 40 % longer with accented letters, to show where a layout leaves no room.
+// about 40 % longer with accented letters, to show where a layout leaves no room. The view lives as
+// long as the program (no allocation after the first pseudo-language text).
+std::string_view TextView(Language language, TextId id);
 std::string Text(Language language, TextId id);
 // The text in the person's display language.
 std::string Text(const Locale& locale, TextId id);
 // The same with "{1}", "{2}", ... replaced by the arguments in order.
 std::string Text(const Locale& locale, TextId id, std::initializer_list<std::string_view> args);
+
+// Another locale's formats with its texts in a chosen language: the history file is written in
+// English whatever the person reads, through the same functions that make the screen's text.
+class LocaleInLanguage : public Locale {
+ public:
+  LocaleInLanguage(const Locale& formats, Language language) : formats_(formats), language_(language) {}
+  std::string DecimalSeparator() const override { return formats_.DecimalSeparator(); }
+  std::string ThousandsSeparator() const override { return formats_.ThousandsSeparator(); }
+  std::string ShortDatePattern() const override { return formats_.ShortDatePattern(); }
+  std::string TimePattern() const override { return formats_.TimePattern(); }
+  std::string AmDesignator() const override { return formats_.AmDesignator(); }
+  std::string PmDesignator() const override { return formats_.PmDesignator(); }
+  Language DisplayLanguage() const override { return language_; }
+
+ private:
+  const Locale& formats_;
+  Language language_;
+};
 
 // "{n}" in the pattern replaced by the n-th argument (from 1); a placeholder without an argument stays.
 std::string FormatText(std::string_view pattern, std::initializer_list<std::string_view> args);

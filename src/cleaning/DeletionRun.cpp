@@ -6,6 +6,7 @@
 
 #include "base/ErrorReport.h"
 #include "base/Guard.h"
+#include "base/Texts.h"
 #include "cleaning/Catalogue.h"
 #include "cleaning/CatalogueCleaner.h"
 #include "cleaning/FolderCheck.h"
@@ -24,9 +25,6 @@
 namespace vantrelle::cleaning {
 
 namespace {
-
-constexpr const char* kProgress = "Process deleting files...";
-constexpr const char* kErrorPrefix = "Error encountered during emptying files in ";
 
 Outcome FromCheck(FolderCheck check) { return check == FolderCheck::Refused ? Outcome::Refused : Outcome::Failed; }
 
@@ -129,7 +127,9 @@ RunResult DeletionRun::Run(const Choices& choices) {
   };
 
   Guard guard(host_.Errors(), location::kDeletionRun);
-  const auto status = [&](const std::string& text) { host_.ShowStatus(kProgress + text); };
+  const Locale& locale = *platform_.locale;
+  const auto status = [&](const std::string& text) { host_.ShowStatus(Text(locale, TextId::RunProgress, {text})); };
+  const auto failed = [&](TextId message) { host_.ShowMessage(Text(locale, message)); };
 
   // Once the program is ending no further step starts, and nothing more is shown.
   const auto goOn = [&] { return !host_.StopRequested(); };
@@ -138,7 +138,7 @@ RunResult DeletionRun::Run(const Choices& choices) {
   guard.Line(102, [&] { platform_.events->DoEvents(); });
 
   if (goOn() && guard.Test(104, [&] { return choices.windowsTemp; })) {
-    guard.Line(106, [&] { status("Windows Temp"); });
+    guard.Line(106, [&] { status(Text(locale, TextId::LocationWindowsTemp)); });
     guard.Line(108, [&] {
       const bool emptied = CleanWindowsTemp(platform_, host_, tally(Location::WindowsTemp), age, &pool);
       outcome(Location::WindowsTemp) = !goOn() ? Outcome::Stopped : emptied ? Outcome::Emptied : Outcome::NotFound;
@@ -146,7 +146,7 @@ RunResult DeletionRun::Run(const Choices& choices) {
   }
 
   if (goOn() && guard.Test(110, [&] { return choices.recycleBin; })) {
-    guard.Line(112, [&] { status("Recycle Bin"); });
+    guard.Line(112, [&] { status(Text(locale, TextId::LocationRecycleBin)); });
     if (guard.Test(114, [&] {
           outcome(Location::RecycleBin) = Outcome::Failed;
           Tally& bin = tally(Location::RecycleBin);
@@ -157,45 +157,48 @@ RunResult DeletionRun::Run(const Choices& choices) {
           outcome(Location::RecycleBin) = emptied ? Outcome::Emptied : Outcome::Failed;
           return outcome(Location::RecycleBin) == Outcome::Failed;
         })) {
-      guard.Line(116, [&] { host_.ShowMessage(std::string(kErrorPrefix) + "recycle bin."); });
+      guard.Line(116, [&] { failed(TextId::RunFailedRecycleBin); });
     }
   }
 
   if (goOn() && guard.Test(118, [&] { return choices.recentDocuments; })) {
-    guard.Line(120, [&] { status("Most Recent"); });
+    guard.Line(120, [&] { status(Text(locale, TextId::StatusRecentDocuments)); });
     if (guard.Test(122, [&] {
           outcome(Location::RecentDocuments) = Outcome::Failed;
           outcome(Location::RecentDocuments) =
               ClearRecentDocuments(platform_, &tally(Location::RecentDocuments)) ? Outcome::Emptied : Outcome::Failed;
           return outcome(Location::RecentDocuments) == Outcome::Failed;
         })) {
-      guard.Line(124, [&] { host_.ShowMessage(std::string(kErrorPrefix) + "most recent."); });
+      guard.Line(124, [&] { failed(TextId::RunFailedRecentDocuments); });
     }
   }
 
   if (goOn() && guard.Test(126, [&] { return choices.userTemp; })) {
-    guard.Line(128, [&] { status("User Temp (AppData) - " + FolderOf(platform_, choices, Location::UserTemp)); });
+    guard.Line(
+        128, [&] { status(Text(locale, TextId::StatusUserTemp, {FolderOf(platform_, choices, Location::UserTemp)})); });
     if (guard.Test(130, [&] { return emptyFolderLocation(Location::UserTemp, false); })) {
-      guard.Line(132, [&] { host_.ShowMessage(std::string(kErrorPrefix) + "user temp."); });
+      guard.Line(132, [&] { failed(TextId::RunFailedUserTemp); });
     }
   }
 
   if (goOn() && guard.Test(134, [&] { return choices.systemTemp; })) {
-    guard.Line(136, [&] { status("System Temp - " + FolderOf(platform_, choices, Location::SystemTemp)); });
+    guard.Line(136, [&] {
+      status(Text(locale, TextId::StatusSystemTemp, {FolderOf(platform_, choices, Location::SystemTemp)}));
+    });
     if (guard.Test(138, [&] { return emptyFolderLocation(Location::SystemTemp, false); })) {
-      guard.Line(140, [&] { host_.ShowMessage(std::string(kErrorPrefix) + "System temp."); });
+      guard.Line(140, [&] { failed(TextId::RunFailedSystemTemp); });
     }
   }
 
   if (goOn() && guard.Test(142, [&] { return choices.ownFolder; })) {
     guard.Line(144, [&] { status(choices.ownFolderPath); });
     if (guard.Test(146, [&] { return emptyFolderLocation(Location::OwnFolder, true); })) {
-      guard.Line(148, [&] { host_.ShowMessage(std::string(kErrorPrefix) + choices.ownFolderPath + "."); });
+      guard.Line(148, [&] { host_.ShowMessage(Text(locale, TextId::RunFailedOwnFolder, {choices.ownFolderPath})); });
     }
   }
 
   if (goOn() && guard.Test(160, [&] { return choices.downloads; })) {
-    guard.Line(162, [&] { status(LocationName(Location::Downloads, choices)); });
+    guard.Line(162, [&] { status(LocationName(locale, Location::Downloads, choices)); });
     if (guard.Test(164, [&] {
           outcome(Location::Downloads) = Outcome::Failed;
           const bool found =
@@ -203,7 +206,7 @@ RunResult DeletionRun::Run(const Choices& choices) {
           outcome(Location::Downloads) = !goOn() ? Outcome::Stopped : found ? Outcome::Emptied : Outcome::Failed;
           return outcome(Location::Downloads) == Outcome::Failed;
         })) {
-      guard.Line(166, [&] { host_.ShowMessage(std::string(kErrorPrefix) + "Downloads."); });
+      guard.Line(166, [&] { failed(TextId::RunFailedDownloads); });
     }
   }
 

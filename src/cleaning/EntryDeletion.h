@@ -10,8 +10,6 @@
 namespace vantrelle::cleaning {
 
 // The status line while a folder is listed and while its entries go.
-inline constexpr const char* kSearchingStatus = "Searching for files (Windows Temp)...";
-inline constexpr const char* kDeletingStatus = "Deleting for files (Windows Temp)...";
 
 // What became of an entry.
 struct EntryOutcome {

@@ -38,7 +38,7 @@ std::optional<RunResult> RunExclusively(const platform::Platform& platform, RunH
                                         const RunRecorder& record) {
   Turn turn(platform.runLock);
   if (!turn.Take()) {
-    host.ShowStatus(kWaitingForTurn);
+    host.ShowStatus(Text(*platform.locale, TextId::RunWaitingForTurn));
     const std::int64_t start = platform.clock->TickMilliseconds();
     bool taken = false;
     while (!taken && platform.clock->TickMilliseconds() - start < kLongestWaitForTurnMs) {
@@ -48,7 +48,7 @@ std::optional<RunResult> RunExclusively(const platform::Platform& platform, RunH
       taken = turn.Take();
     }
     if (!taken) {
-      host.ShowMessage(kNoTurn);
+      host.ShowMessage(Text(*platform.locale, TextId::RunNoTurn));
       return std::nullopt;
     }
   }

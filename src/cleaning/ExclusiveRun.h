@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string_view>
 
+#include "base/Texts.h"
 #include "cleaning/DeletionRun.h"
 
 namespace vantrelle::cleaning {
@@ -11,8 +13,9 @@ namespace vantrelle::cleaning {
 class RunHost;
 
 inline constexpr std::int64_t kLongestWaitForTurnMs = 10 * 60 * 1000;
-inline constexpr char kWaitingForTurn[] = "Waiting for another cleaning run to finish...";
-inline constexpr char kNoTurn[] = "Another cleaning run was still under way after 10 minutes: this run did not start.";
+// The status and the message of a run kept waiting, in English.
+inline const std::string_view kWaitingForTurn = TextView(Language::English, TextId::RunWaitingForTurn);
+inline const std::string_view kNoTurn = TextView(Language::English, TextId::RunNoTurn);
 
 // What is done with a finished run while the lock is still held, so that what runs write about
 // themselves (the history) is not written by two at once.

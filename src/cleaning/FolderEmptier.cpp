@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/Strings.h"
+#include "base/Texts.h"
 #include "cleaning/EntryDeletion.h"
 #include "cleaning/ParallelEmptier.h"
 #include "cleaning/RunHost.h"
@@ -36,7 +37,14 @@ class FolderEmptier {
  public:
   FolderEmptier(const platform::Platform& platform, RunHost& host, Tally& tally, const AgeRule& age,
                 const TopLevelNames& names)
-      : host_(host), files_(*platform.files), events_(platform, host), tally_(tally), age_(age), names_(names) {}
+      : host_(host),
+        files_(*platform.files),
+        events_(platform, host),
+        tally_(tally),
+        age_(age),
+        names_(names),
+        searching_(Text(*platform.locale, TextId::StatusSearchingFiles)),
+        deleting_(Text(*platform.locale, TextId::StatusDeletingFiles)) {}
 
   void Run(std::unique_ptr<OpenEntry> opened, const std::string& folder) {
     stack_.push_back(ListLevel(std::move(opened), folder, false));
@@ -64,7 +72,7 @@ class FolderEmptier {
     level.removeWhenEmptied = removeWhenEmptied;
     level.entries = folder->List();
     for (const auto& entry : level.entries) {
-      Status(kSearchingStatus + folderPath + entry.name);
+      Status(FormatText(searching_, {folderPath + entry.name}));
       if (!Yield()) break;
       if (!Yield()) break;
     }
@@ -96,7 +104,7 @@ class FolderEmptier {
     const DirectoryEntry& entry = level.entries[--level.remaining];
     if (stack_.size() == 1 && !names_.Allow(entry.name)) return;
     std::string path = level.path + entry.name;
-    Status(kDeletingStatus + path);
+    Status(FormatText(deleting_, {path}));
     if (!Yield()) return;  // the entry stays untouched
 
     EntryOutcome outcome = TreatEntry(files_, age_, path, entry);
@@ -114,6 +122,8 @@ class FolderEmptier {
   Tally& tally_;
   const AgeRule& age_;
   const TopLevelNames& names_;
+  const std::string searching_;  // the status texts, "{1}" standing for the entry's path
+  const std::string deleting_;
   std::vector<Level> stack_;
   bool stopped_ = false;
 };

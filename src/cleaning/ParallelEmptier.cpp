@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/Texts.h"
 #include "cleaning/EntryDeletion.h"
 #include "cleaning/RunHost.h"
 #include "cleaning/WorkerPool.h"
@@ -50,7 +51,12 @@ struct Slice {
 class ParallelEmptier {
  public:
   ParallelEmptier(const platform::Platform& platform, RunHost& host, WorkerPool& pool, const AgeRule& age)
-      : host_(host), events_(*platform.events), files_(*platform.files), pool_(pool), age_(age) {}
+      : host_(host),
+        events_(*platform.events),
+        deleting_(Text(*platform.locale, TextId::StatusDeletingFiles)),
+        files_(*platform.files),
+        pool_(pool),
+        age_(age) {}
 
   // The calling thread's part: hand out the folder, then watch until every worker has left it.
   void Run(std::unique_ptr<OpenEntry> opened, const std::string& path, Tally& tally, const TopLevelNames& names) {
@@ -85,7 +91,7 @@ class ParallelEmptier {
         if (status_ != shown) shown = status_;
       }
       statusWanted_.store(true, std::memory_order_relaxed);
-      if (!shown.empty()) host_.ShowStatus(kDeletingStatus + shown);
+      if (!shown.empty()) host_.ShowStatus(FormatText(deleting_, {shown}));
       events_.DoEvents();
       if (host_.StopRequested()) stop_.store(true);
     }
@@ -202,6 +208,7 @@ class ParallelEmptier {
   // Used by the calling thread only.
   RunHost& host_;
   platform::EventPump& events_;
+  const std::string deleting_;  // the status text, "{1}" standing for the path
   // Shared by the workers; safe to call from several threads at once.
   platform::FileServices& files_;
   WorkerPool& pool_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/SizeText.h"
+#include "base/Texts.h"
 #include "cleaning/Catalogue.h"
 #include "cleaning/CatalogueCleaner.h"
 #include "cleaning/FolderCheck.h"
@@ -24,8 +25,6 @@ namespace vantrelle::cleaning {
 
 namespace {
 
-constexpr const char* kPreviewing = "Preview, nothing is deleted: ";
-
 std::uint64_t NotBelowZero(std::int64_t value) { return static_cast<std::uint64_t>(std::max<std::int64_t>(value, 0)); }
 
 }  // namespace
@@ -33,8 +32,8 @@ std::uint64_t NotBelowZero(std::int64_t value) { return static_cast<std::uint64_
 // The caller's host, with every status text marked as the preview's.
 class Preview::StatusHost : public RunHost {
  public:
-  explicit StatusHost(RunHost& host) : host_(host) {}
-  void ShowStatus(const std::string& text) override { host_.ShowStatus(kPreviewing + text); }
+  StatusHost(RunHost& host, const Locale& locale) : host_(host), locale_(locale) {}
+  void ShowStatus(const std::string& text) override { host_.ShowStatus(Text(locale_, TextId::PreviewStatus, {text})); }
   void ShowMessage(const std::string& text) override { host_.ShowMessage(text); }
   void PauseSchedule() override { host_.PauseSchedule(); }
   void ResumeSchedule() override { host_.ResumeSchedule(); }
@@ -44,6 +43,7 @@ class Preview::StatusHost : public RunHost {
 
  private:
   RunHost& host_;
+  const Locale& locale_;
 };
 
 // One location's rows, each named after the location; nothing when no one wants rows.
@@ -76,7 +76,7 @@ class Preview::RowsOf {
 };
 
 Preview::Preview(const platform::Platform& platform, RunHost& host, PreviewRowSink* rows)
-    : platform_(platform), host_(std::make_unique<StatusHost>(host)), rows_(rows) {}
+    : platform_(platform), host_(std::make_unique<StatusHost>(host, *platform.locale)), rows_(rows) {}
 
 Preview::~Preview() = default;
 
@@ -114,7 +114,7 @@ PreviewResult Preview::Walk(const Choices& choices) {
     into.moreId = moreId;
     // Once the program is ending, no location is walked further.
     if (!host_->StopRequested()) {
-      const std::string name = LocationName(location, choices, moreId);
+      const std::string name = LocationName(*platform_.locale, location, choices, moreId);
       host_->ShowStatus(name);
       RowsOf rows(rows_, name);
       try {
@@ -220,16 +220,16 @@ PreviewResult Preview::Walk(const Choices& choices) {
 
 std::string PreviewText(const Locale& locale, const PreviewResult& result) {
   const auto figures = [&](std::uint64_t files, std::uint64_t bytes) {
-    return Counted(locale, files, "file", "files") + ", " + ByteSizeText(locale, bytes);
+    return Counted(locale, files, TextId::FileCountOne, TextId::FileCountMany) + ", " + ByteSizeText(locale, bytes);
   };
   std::string text;
   for (const auto& location : result.locations) {
-    text += LocationName(location.location, result.choices, location.moreId) + ": ";
+    text += LocationName(locale, location.location, result.choices, location.moreId) + ": ";
     if (location.location == Location::More && location.outcome != Outcome::Emptied) {
       if (location.outcome == Outcome::Skipped) text += figures(location.files, location.bytes) + "; ";
       text += location.outcome == Outcome::Stopped
-                  ? "stopped"
-                  : FurtherOutcomeText(location.outcome, location.moreId, location.failure);
+                  ? Text(locale, TextId::PreviewStopped)
+                  : FurtherOutcomeText(locale, location.outcome, location.moreId, location.failure);
       text += "\n";
       continue;
     }
@@ -239,14 +239,14 @@ std::string PreviewText(const Locale& locale, const PreviewResult& result) {
                 : location.location == Location::Downloads ? MovedToRecycleBin(locale, location.files, location.bytes)
                                                            : figures(location.files, location.bytes);
         break;
-      case Outcome::NotFound: text += "no temporary folder found"; break;
-      case Outcome::Refused: text += RefusalText(location.location); break;
-      case Outcome::Stopped: text += "stopped"; break;
-      default: text += "not found, or not readable"; break;
+      case Outcome::NotFound: text += Text(locale, TextId::NoTempFolderFound); break;
+      case Outcome::Refused: text += RefusalText(locale, location.location); break;
+      case Outcome::Stopped: text += Text(locale, TextId::PreviewStopped); break;
+      default: text += Text(locale, TextId::PreviewNotReadable); break;
     }
     text += "\n";
   }
-  return text + "Total: " + figures(result.Files(), result.Bytes());
+  return text + Text(locale, TextId::PreviewTotal, {figures(result.Files(), result.Bytes())});
 }
 
 }  // namespace vantrelle::cleaning

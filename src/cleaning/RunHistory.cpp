@@ -18,32 +18,34 @@ constexpr std::string_view kBlockStart = "Run ";
 constexpr std::size_t kMoreLineRoom = 64;
 
 std::string Figures(const Locale& locale, const Tally& tally) {
-  return Counted(locale, tally.filesDeleted, "file", "files") + " deleted, " +
-         Counted(locale, tally.foldersRemoved, "folder", "folders") + " removed, " +
-         ByteSizeText(locale, tally.bytesFreed) + " freed, " + GroupedNumber(locale, tally.left.size()) + " left";
+  return Text(locale, TextId::HistoryFigures,
+              {Counted(locale, tally.filesDeleted, TextId::FileCountOne, TextId::FileCountMany),
+               Counted(locale, tally.foldersRemoved, TextId::FolderCountOne, TextId::FolderCountMany),
+               ByteSizeText(locale, tally.bytesFreed), GroupedNumber(locale, tally.left.size())});
 }
 
 std::string LocationLine(const Locale& locale, const LocationResult& result, const Choices& choices) {
-  std::string line = "  " + LocationName(result.location, choices, result.moreId) + ": ";
+  std::string line = "  " + LocationName(locale, result.location, choices, result.moreId) + ": ";
   if (result.location == Location::More && result.outcome == Outcome::Skipped) {
-    return line + FurtherOutcomeText(result.outcome, result.moreId);  // the folder is listed as left
+    return line + FurtherOutcomeText(locale, result.outcome, result.moreId);  // the folder is listed as left
   }
   if (result.location == Location::More && result.outcome != Outcome::Emptied) {
-    line += FurtherOutcomeText(result.outcome, result.moreId, result.failure);
+    line += FurtherOutcomeText(locale, result.outcome, result.moreId, result.failure);
   } else if (result.byWindowsCleanup) {
     return line + ByWindowsCleanupText(locale, result.tally.bytesFreed, true);
   } else {
     switch (result.outcome) {
       case Outcome::Emptied:
         if (result.location == Location::Downloads) {
-          return line + MovedToRecycleBin(locale, result.tally.filesMoved, result.tally.bytesMoved) + ", " +
-                 GroupedNumber(locale, result.tally.left.size()) + " left";
+          return line + Text(locale, TextId::HistoryMovedAndLeft,
+                             {MovedToRecycleBin(locale, result.tally.filesMoved, result.tally.bytesMoved),
+                              GroupedNumber(locale, result.tally.left.size())});
         }
         return line + Figures(locale, result.tally);
-      case Outcome::NotFound: line += "no temporary folder found"; break;
-      case Outcome::Failed: line += "failed, its message was shown"; break;
-      case Outcome::Refused: line += RefusalText(result.location); break;
-      case Outcome::Stopped: line += "stopped, the program was closed"; break;
+      case Outcome::NotFound: line += Text(locale, TextId::NoTempFolderFound); break;
+      case Outcome::Failed: line += Text(locale, TextId::HistoryFailedMessageShown); break;
+      case Outcome::Refused: line += RefusalText(locale, result.location); break;
+      case Outcome::Stopped: line += Text(locale, TextId::OutcomeStoppedByClosing); break;
       case Outcome::Skipped:
       case Outcome::NotChosen: break;
     }
@@ -70,12 +72,20 @@ std::string HistoryPath(const platform::Platform& platform) {
 }
 
 std::string HistoryBlock(const Locale& locale, const RunResult& result, std::size_t limit) {
+  return HistoryBlock(locale, locale.DisplayLanguage(), result, limit);
+}
+
+std::string HistoryBlock(const Locale& formats, Language language, const RunResult& result, std::size_t limit) {
+  const LocaleInLanguage locale(formats, language);
   const Choices& choices = result.choices;
+  // The English text starts with kBlockStart, which AppendToHistory looks for.
+  const std::string stamp = HistoryStamp(result.started);
+  const std::string trigger = TriggerName(locale, choices.trigger);
   std::string block =
-      std::string(kBlockStart) + HistoryStamp(result.started) + ", started by " + TriggerName(choices.trigger);
-  if (choices.keepRecentHours > 0) {
-    block += ", keeping files changed in the last " + std::to_string(choices.keepRecentHours) + " hours";
-  }
+      choices.keepRecentHours > 0
+          ? Text(locale, choices.keepRecentHours == 1 ? TextId::HistoryRunKeepingOne : TextId::HistoryRunKeepingMany,
+                 {stamp, trigger, std::to_string(choices.keepRecentHours)})
+          : Text(locale, TextId::HistoryRun, {stamp, trigger});
   block += kNewLine;
   bool anyChosen = false;
   for (const auto& location : result.locations) {
@@ -83,14 +93,14 @@ std::string HistoryBlock(const Locale& locale, const RunResult& result, std::siz
     anyChosen = true;
     block.append(LocationLine(locale, location, choices)).append(kNewLine);
   }
-  if (!anyChosen) block.append("  no location chosen").append(kNewLine);
+  if (!anyChosen) block.append("  ").append(Text(locale, TextId::HistoryNoLocationChosen)).append(kNewLine);
 
   std::uint64_t written = 0;
   const std::uint64_t left = result.EntriesLeft();
-  if (left > 0) block.append("  Left:").append(kNewLine);
+  if (left > 0) block.append("  ").append(Text(locale, TextId::HistoryLeft)).append(kNewLine);
   for (const auto& location : result.locations) {
     for (const auto& entry : location.tally.left) {
-      std::string line = "    " + entry.path + " (" + ReasonText(entry.reason) + ")";
+      std::string line = "    " + entry.path + " (" + ReasonText(locale, entry.reason) + ")";
       line += kNewLine;
       if (written == kLeftEntriesPerRun || block.size() + line.size() + kMoreLineRoom + kNewLine.size() > limit) break;
       block += line;
@@ -98,9 +108,8 @@ std::string HistoryBlock(const Locale& locale, const RunResult& result, std::siz
     }
   }
   if (written < left) {
-    block.append("    \xE2\x80\xA6 and ")
-        .append(GroupedNumber(locale, left - written))
-        .append(" more")
+    block.append("    ")
+        .append(Text(locale, TextId::HistoryMore, {GroupedNumber(locale, left - written)}))
         .append(kNewLine);
   }
   return block.append(kNewLine);

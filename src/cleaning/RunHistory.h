@@ -5,11 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/Texts.h"
 #include "cleaning/DeletionRun.h"
-
-namespace vantrelle {
-class Locale;
-}
 
 namespace vantrelle::cleaning {
 
@@ -25,6 +22,11 @@ std::string HistoryPath(const platform::Platform& platform);
 
 // One run: its start, what started it, a line per chosen location with its figures, then the entries
 // left with their reasons, at most kLeftEntriesPerRun of them and never more than `limit` bytes in all.
+// The words are in `language` (the file is always written in English, so that it reads and parses the
+// same whatever the person's language); numbers in the locale's formats.
+std::string HistoryBlock(const Locale& locale, Language language, const RunResult& result,
+                         std::size_t limit = kHistoryLimit);
+// The same in the locale's display language, for the screen.
 std::string HistoryBlock(const Locale& locale, const RunResult& result, std::size_t limit = kHistoryLimit);
 
 // `history` with `block` added at its end, its oldest runs dropped whole until it fits in `limit`.

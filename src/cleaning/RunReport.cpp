@@ -6,15 +6,17 @@
 
 namespace vantrelle::cleaning {
 
-std::string LocationName(Location location, const Choices& choices, std::string_view moreId) {
+std::string LocationName(const Locale& locale, Location location, const Choices& choices, std::string_view moreId) {
   switch (location) {
-    case Location::WindowsTemp: return "Windows Temp";
-    case Location::RecycleBin: return "Recycle Bin";
-    case Location::RecentDocuments: return "Recently Used Docs";
-    case Location::UserTemp: return "User Temp (AppData)";
-    case Location::SystemTemp: return "System Temp";
-    case Location::OwnFolder: return "Own folder (" + choices.ownFolderPath + ")";
-    case Location::Downloads: return "Downloads older than " + std::to_string(choices.downloadsDays) + " days";
+    case Location::WindowsTemp: return Text(locale, TextId::LocationWindowsTemp);
+    case Location::RecycleBin: return Text(locale, TextId::LocationRecycleBin);
+    case Location::RecentDocuments: return Text(locale, TextId::LocationRecentDocuments);
+    case Location::UserTemp: return Text(locale, TextId::LocationUserTemp);
+    case Location::SystemTemp: return Text(locale, TextId::LocationSystemTemp);
+    case Location::OwnFolder: return Text(locale, TextId::LocationOwnFolder, {choices.ownFolderPath});
+    case Location::Downloads:
+      return Text(locale, choices.downloadsDays == 1 ? TextId::LocationDownloadsOne : TextId::LocationDownloadsMany,
+                  {std::to_string(choices.downloadsDays)});
     case Location::More: {
       const CatalogueRow* row = FindCatalogueRow(moreId);
       return row ? std::string(row->name) : std::string(moreId);
@@ -23,70 +25,72 @@ std::string LocationName(Location location, const Choices& choices, std::string_
   return {};
 }
 
-std::string Counted(const Locale& locale, std::uint64_t count, std::string_view singular, std::string_view plural) {
-  return GroupedNumber(locale, count) + " " + std::string(count == 1 ? singular : plural);
+std::string Counted(const Locale& locale, std::uint64_t count, TextId one, TextId many) {
+  return Text(locale, count == 1 ? one : many, {GroupedNumber(locale, count)});
 }
 
-std::string FurtherOutcomeText(Outcome outcome, std::string_view moreId, std::string_view failure) {
+std::string FurtherOutcomeText(const Locale& locale, Outcome outcome, std::string_view moreId,
+                               std::string_view failure) {
   switch (outcome) {
-    case Outcome::NotFound: return "nothing found";
-    case Outcome::Failed: return failure.empty() ? "failed" : "failed: " + std::string(failure);
+    case Outcome::NotFound: return Text(locale, TextId::OutcomeNothingFound);
+    case Outcome::Failed:
+      return failure.empty() ? Text(locale, TextId::OutcomeFailed) : Text(locale, TextId::OutcomeFailedWhy, {failure});
     case Outcome::Skipped: {
       const CatalogueRow* row = FindCatalogueRow(moreId);
-      return "skipped, " + std::string(row ? row->program : moreId) + " is running";
+      return Text(locale, TextId::OutcomeSkippedWhileRunning, {row ? row->program : moreId});
     }
-    case Outcome::Stopped: return "stopped, the program was closed";
+    case Outcome::Stopped: return Text(locale, TextId::OutcomeStoppedByClosing);
     default: return {};
   }
 }
 
 std::string ByWindowsCleanupText(const Locale& locale, std::uint64_t bytes, bool freed) {
-  return ByteSizeText(locale, bytes) + (freed ? " freed" : " to be freed") + " by Windows' cleanup";
+  return Text(locale, freed ? TextId::FreedByWindowsCleanup : TextId::ToBeFreedByWindowsCleanup,
+              {ByteSizeText(locale, bytes)});
 }
 
-std::string ReasonText(LeftReason reason) {
+std::string ReasonText(const Locale& locale, LeftReason reason) {
   switch (reason) {
-    case LeftReason::InUse: return "in use";
-    case LeftReason::AccessDenied: return "access denied";
-    case LeftReason::KeptAsRecent: return "kept as recent";
-    case LeftReason::Link: return "a link left alone";
-    case LeftReason::DeletedRecently: return "deleted recently";
-    case LeftReason::NoDateDeleted: return "no readable date deleted";
-    case LeftReason::ProgramRunning: return "its program is running";
+    case LeftReason::InUse: return Text(locale, TextId::LeftInUse);
+    case LeftReason::AccessDenied: return Text(locale, TextId::LeftAccessDenied);
+    case LeftReason::KeptAsRecent: return Text(locale, TextId::LeftKeptAsRecent);
+    case LeftReason::Link: return Text(locale, TextId::LeftLink);
+    case LeftReason::DeletedRecently: return Text(locale, TextId::LeftDeletedRecently);
+    case LeftReason::NoDateDeleted: return Text(locale, TextId::LeftNoDateDeleted);
+    case LeftReason::ProgramRunning: return Text(locale, TextId::LeftProgramRunning);
   }
   return {};
 }
 
-std::string TriggerName(Trigger trigger) {
+std::string TriggerName(const Locale& locale, Trigger trigger) {
   switch (trigger) {
-    case Trigger::Now: return "Now";
-    case Trigger::Schedule: return "Schedule";
-    case Trigger::CommandLine: return "Command line";
-    case Trigger::LowDiskSpace: return "Low disk space";
+    case Trigger::Now: return Text(locale, TextId::TriggerNow);
+    case Trigger::Schedule: return Text(locale, TextId::TriggerSchedule);
+    case Trigger::CommandLine: return Text(locale, TextId::TriggerCommandLine);
+    case Trigger::LowDiskSpace: return Text(locale, TextId::TriggerLowDiskSpace);
   }
   return {};
 }
 
-std::string RefusalText(Location location) {
-  return location == Location::OwnFolder ? "refused: a drive root, or a system or profile folder, or one holding one"
-                                         : "refused: its name does not end in \"temp\"";
+std::string RefusalText(const Locale& locale, Location location) {
+  return Text(locale, location == Location::OwnFolder ? TextId::RefusedOwnFolder : TextId::RefusedNotTemp);
 }
 
 std::string MovedToRecycleBin(const Locale& locale, std::uint64_t files, std::uint64_t bytes) {
-  return Counted(locale, files, "file", "files") + " moved to the Recycle Bin, " + ByteSizeText(locale, bytes);
+  return Text(locale, TextId::MovedToRecycleBin,
+              {Counted(locale, files, TextId::FileCountOne, TextId::FileCountMany), ByteSizeText(locale, bytes)});
 }
 
 std::string FreedAndLeft(const Locale& locale, const RunResult& result) {
-  return ByteSizeText(locale, result.BytesFreed()) + " freed, " + GroupedNumber(locale, result.EntriesLeft()) + " left";
+  return Text(locale, TextId::FreedAndLeft,
+              {ByteSizeText(locale, result.BytesFreed()), GroupedNumber(locale, result.EntriesLeft())});
 }
 
 std::string LastRunLine(const Locale& locale, const RunResult& result, bool historySaved) {
-  std::string line = "Last run: " + conversions::ShortDateText(locale, result.started) + " " +
-                     conversions::TimeText(locale, result.started) + ": " +
-                     Counted(locale, result.FilesDeleted(), "file", "files") + " deleted, " +
-                     FreedAndLeft(locale, result);
-  if (!historySaved) line += " (history not saved)";
-  return line;
+  return Text(locale, historySaved ? TextId::LastRun : TextId::LastRunHistoryNotSaved,
+              {conversions::ShortDateText(locale, result.started), conversions::TimeText(locale, result.started),
+               Counted(locale, result.FilesDeleted(), TextId::FileCountOne, TextId::FileCountMany),
+               FreedAndLeft(locale, result)});
 }
 
 }  // namespace vantrelle::cleaning

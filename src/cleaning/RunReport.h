@@ -1,34 +1,33 @@
 #pragma once
 // The run's report in words: the window's last-run line, the tray balloon, and the texts the history
-// and the preview share. Plain functions of the report and the person's regional settings.
+// and the preview share. Plain functions of the report and the person's regional settings, in the
+// locale's display language (the history file passes a LocaleInLanguage for English).
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "base/Texts.h"
 #include "cleaning/DeletionRun.h"
-
-namespace vantrelle {
-class Locale;
-}
 
 namespace vantrelle::cleaning {
 
 // "Windows Temp", ..., "Own folder (C:\Work)"; a further location by its catalogue name ("Chrome
 // cache"), given its id.
-std::string LocationName(Location location, const Choices& choices, std::string_view moreId = {});
-// "1 file", "2 files", with the locale's grouping: `singular` for exactly one, else `plural`.
-std::string Counted(const Locale& locale, std::uint64_t count, std::string_view singular, std::string_view plural);
+std::string LocationName(const Locale& locale, Location location, const Choices& choices, std::string_view moreId = {});
+// "1 file", "2 files", with the locale's grouping: `one` for exactly one, else `many`.
+std::string Counted(const Locale& locale, std::uint64_t count, TextId one, TextId many);
 // What a further location's line says when it was not emptied: "nothing found", "skipped, Chrome is
 // running", "failed" (with its reason when known: "failed: ..."); "" when it was emptied or not chosen.
-std::string FurtherOutcomeText(Outcome outcome, std::string_view moreId, std::string_view failure = {});
+std::string FurtherOutcomeText(const Locale& locale, Outcome outcome, std::string_view moreId,
+                               std::string_view failure = {});
 // "1.50 MB freed by Windows' cleanup", or for a preview "1.50 MB to be freed by Windows' cleanup".
 std::string ByWindowsCleanupText(const Locale& locale, std::uint64_t bytes, bool freed);
 // "in use", "access denied", "kept as recent", "a link left alone".
-std::string ReasonText(LeftReason reason);
+std::string ReasonText(const Locale& locale, LeftReason reason);
 // "Now", "Schedule", "Command line".
-std::string TriggerName(Trigger trigger);
+std::string TriggerName(const Locale& locale, Trigger trigger);
 // Why a chosen folder was not emptied or walked: it is not one the program may touch.
-std::string RefusalText(Location location);
+std::string RefusalText(const Locale& locale, Location location);
 
 // "12 files moved to the Recycle Bin, 1.50 MB".
 std::string MovedToRecycleBin(const Locale& locale, std::uint64_t files, std::uint64_t bytes);

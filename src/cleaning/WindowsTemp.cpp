@@ -7,6 +7,7 @@
 
 #include "base/RuntimeError.h"
 #include "base/Strings.h"
+#include "base/Texts.h"
 #include "cleaning/FolderCheck.h"
 #include "cleaning/FolderEmptier.h"
 #include "cleaning/Paths.h"
@@ -111,7 +112,7 @@ std::vector<std::string> DistinctTargets(const platform::Platform& platform, con
 void FindTempFolders(const platform::Platform& platform, RunHost& host, TempFolderList& list,
                      const std::string& folder) {
   YieldPacer events(platform, host);
-  const std::string searching = "Searching for folders (Windows Temp)...";
+  const std::string searching = Text(*platform.locale, TextId::StatusSearchingWindowsTemp);
   std::vector<SearchLevel> stack(1);
   const std::string start = folder.empty() || folder.back() != '\\' ? folder + "\\" : folder;
   if (!OpenFirstLevel(*platform.files, start, stack[0])) return;

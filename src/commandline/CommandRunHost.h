@@ -27,6 +27,8 @@ inline std::string PlainLines(std::string_view text) {
 // text instead, so that the run never waits for a person.
 class CommandRunHost : public cleaning::RunHost, private ErrorReporter {
  public:
+  // `language`: the one error reports are written in.
+  explicit CommandRunHost(Language language = Language::English) : language_(language) {}
   void ShowStatus(const std::string&) override {}
   void ShowMessage(const std::string& text) override { AddLine(text); }
   void PauseSchedule() override {}
@@ -40,9 +42,11 @@ class CommandRunHost : public cleaning::RunHost, private ErrorReporter {
 
  private:
   void Report(const std::string& text) override { AddLine(text); }
+  Language ReportLanguage() const override { return language_; }
   // The error report breaks its lines for a message box ("\r\n", "\r\r").
   void AddLine(const std::string& text) { text_ += PlainLines(text) + '\n'; }
 
+  Language language_;
   std::string text_;
 };
 

@@ -1,5 +1,6 @@
 #include "commandline/Commands.h"
 
+#include "base/Texts.h"
 #include "cleaning/ExclusiveRun.h"
 #include "cleaning/Preview.h"
 #include "cleaning/PreviewList.h"
@@ -25,8 +26,8 @@ cleaning::Choices CommandLineChoices(const platform::Platform& platform) {
 // run's block of the history, then what the window would have shown in boxes.
 Finished Clean(const platform::Platform& platform) {
   const cleaning::Choices choices = CommandLineChoices(platform);
-  if (!choices.AnyLocation()) return {ExitCode::Failed, std::string(kNothingTicked) + "\n"};
-  CommandRunHost host;
+  if (!choices.AnyLocation()) return {ExitCode::Failed, Text(*platform.locale, TextId::NothingTicked) + "\n"};
+  CommandRunHost host(platform.locale->DisplayLanguage());
   std::string block;
   const auto result = cleaning::RunExclusively(platform, host, choices, [&](const cleaning::RunResult& finished) {
     block = PlainLines(settings::RecordRun(platform, finished).historyBlock);
@@ -39,8 +40,8 @@ Finished Clean(const platform::Platform& platform) {
 // per entry it would delete or leave.
 Finished Preview(const platform::Platform& platform, bool list) {
   const cleaning::Choices choices = CommandLineChoices(platform);
-  if (!choices.AnyLocation()) return {ExitCode::Done, std::string(kNothingTicked) + "\n"};
-  CommandRunHost host;
+  if (!choices.AnyLocation()) return {ExitCode::Done, Text(*platform.locale, TextId::NothingTicked) + "\n"};
+  CommandRunHost host(platform.locale->DisplayLanguage());
   cleaning::PreviewRowTable rows;
   const cleaning::PreviewResult result = cleaning::Preview(platform, host, list ? &rows : nullptr).Walk(choices);
   std::string text = PlainLines(cleaning::PreviewText(*platform.locale, result)) + "\n" + host.Text();
@@ -50,33 +51,8 @@ Finished Preview(const platform::Platform& platform, bool list) {
 
 }  // namespace
 
-std::string UsageText(std::string_view programVersion) {
-  std::string text = "Vantrelle ";
-  text += programVersion;
-  text +=
-      ": deletes temporary files.\n"
-      "\n"
-      "Usage: Vantrelle.exe [/clean | /preview [/list] | /policyreport | /?]\n"
-      "\n"
-      "  (none)      opens the window\n"
-      "  /clean      one cleaning run with the saved choices, without the window\n"
-      "  /preview    what /clean would delete; deletes nothing\n"
-      "  /preview /list  the same, then a line per entry it would delete or leave:\n"
-      "              location, path, size in bytes and what happens, separated by tabs\n"
-      "  /policyreport  every setting with its effective value and where it comes from\n"
-      "              (policy, own choice, preset, default), and the policy values ignored\n"
-      "  /?, /help   this text\n"
-      "\n"
-      "Switches may start with - instead of /, in any case.\n"
-      "\n"
-      "Exit codes of /clean:\n"
-      "  0  every chosen location was emptied and nothing was left\n"
-      "  1  the run finished, but entries were left (in use, access denied, kept as recent,\n"
-      "     a browser's cache left whole while the browser runs)\n"
-      "  2  a location failed, no location is ticked, or another run kept this one waiting\n"
-      "     for 10 minutes\n"
-      "  3  the command line was not understood\n";
-  return text;
+std::string UsageText(std::string_view programVersion, Language language) {
+  return FormatText(TextView(language, TextId::CommandLineUsage), {programVersion});
 }
 
 Finished Execute(Command command, const platform::Platform& given, std::string_view programVersion) {
@@ -85,16 +61,18 @@ Finished Execute(Command command, const platform::Platform& given, std::string_v
   effective.Refresh();
   platform::Platform platform = given;
   platform.settings = &effective;
+  const Language language = platform.locale->DisplayLanguage();
   switch (command) {
     case Command::Clean: return Clean(platform);
     case Command::Preview: return Preview(platform, false);
     case Command::PreviewList: return Preview(platform, true);
     case Command::PolicyReport: return {ExitCode::Done, settings::PolicyReport(platform, effective)};
-    case Command::Help: return {ExitCode::Done, UsageText(programVersion)};
+    case Command::Help: return {ExitCode::Done, UsageText(programVersion, language)};
     case Command::Window:
     case Command::NotUnderstood: break;
   }
-  return {ExitCode::NotUnderstood, "The command line was not understood.\n\n" + UsageText(programVersion)};
+  return {ExitCode::NotUnderstood,
+          Text(language, TextId::CommandLineNotUnderstood) + "\n\n" + UsageText(programVersion, language)};
 }
 
 }  // namespace vantrelle::commandline

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/Texts.h"
 #include "commandline/Arguments.h"
 #include "commandline/ExitCode.h"
 
@@ -12,7 +13,8 @@ struct Platform;
 
 namespace vantrelle::commandline {
 
-inline constexpr char kNothingTicked[] = "No location is ticked: nothing to clean.";
+// What a run with no location ticked says, in English.
+inline const std::string_view kNothingTicked = TextView(Language::English, TextId::NothingTicked);
 
 struct Finished {
   ExitCode exitCode = ExitCode::Done;
@@ -23,6 +25,6 @@ struct Finished {
 Finished Execute(Command command, const platform::Platform& platform, std::string_view programVersion);
 
 // The switches and exit codes, as /? prints them.
-std::string UsageText(std::string_view programVersion);
+std::string UsageText(std::string_view programVersion, Language language = Language::English);
 
 }  // namespace vantrelle::commandline

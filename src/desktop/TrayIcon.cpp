@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "base/RuntimeError.h"
+#include "base/Texts.h"
 #include "platform/Clock.h"
 #include "platform/EventPump.h"
 
@@ -46,6 +47,8 @@ TrayIcon::TrayIcon(platform::Platform& platform)
       windows_(Require(platform.windowProcedures, "window procedures")),
       events_(Require(platform.events, "event pump")),
       clock_(Require(platform.clock, "clock")),
+      defaultTip_(
+          Text(platform.locale ? platform.locale->DisplayLanguage() : Language::English, TextId::TrayTipDefault)),
       window_(windows_.CreateHiddenWindow()),
       taskbarCreated_(windows_.RegisterMessage("TaskbarCreated")) {}
 
@@ -57,7 +60,7 @@ TrayIcon::~TrayIcon() {
 void TrayIcon::ReadProperties(const StoredProperties& stored) {
   SetInTray(stored.inTray.value_or(false));
   SetIcon(stored.icon.value_or(platform::Picture{}));
-  SetTip(stored.tip.value_or("Telnet Server"));
+  SetTip(stored.tip.value_or(defaultTip_));
 }
 
 platform::NotifyIconRecord TrayIcon::Record() const {

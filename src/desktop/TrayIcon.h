@@ -92,6 +92,7 @@ class TrayIcon {
   platform::WindowProcedures& windows_;
   platform::EventPump& events_;
   platform::Clock& clock_;
+  std::string defaultTip_;  // the tip shown when none is stored, in the display language
 
   bool inTray_ = false;
   const std::int32_t id_ = 0;

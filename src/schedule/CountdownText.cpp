@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/Calendar.h"
+#include "base/Texts.h"
 
 namespace vantrelle::schedule {
 
@@ -46,7 +47,8 @@ class Writer {
 }  // namespace
 
 // Written by hand rather than formatted: the countdown writes it every second.
-std::string_view CountdownText(std::string_view prefix, std::int32_t seconds, char* buffer, std::size_t size) {
+std::string_view CountdownText(std::string_view prefix, std::int32_t seconds, char* buffer, std::size_t size,
+                               Language language) {
   // Widened first: the most negative count has no 32-bit opposite.
   std::int64_t n = seconds < 0 ? -static_cast<std::int64_t>(seconds) : seconds;
   const std::int64_t days = n / calendar::kSecondsPerDay;
@@ -54,8 +56,14 @@ std::string_view CountdownText(std::string_view prefix, std::int32_t seconds, ch
   Writer out(buffer, size);
   out.Text(prefix);
   if (days > 0) {
-    out.Number(days);
-    out.Text(" day(s) and ");
+    // "{1} day(s) and ", the days in place of the placeholder.
+    const std::string_view daysText = TextView(language, TextId::CountdownDays);
+    const std::size_t at = daysText.find("{1}");
+    out.Text(daysText.substr(0, at));
+    if (at != std::string_view::npos) {
+      out.Number(days);
+      out.Text(daysText.substr(at + 3));
+    }
   }
   out.TwoDigits(static_cast<int>(n / 3600));
   out.Text(":");
@@ -65,9 +73,9 @@ std::string_view CountdownText(std::string_view prefix, std::int32_t seconds, ch
   return out.Written();
 }
 
-std::string CountdownText(std::int32_t seconds) {
+std::string CountdownText(std::int32_t seconds, Language language) {
   char text[64];
-  return std::string(CountdownText("", seconds, text, sizeof text));
+  return std::string(CountdownText("", seconds, text, sizeof text, language));
 }
 
 }  // namespace vantrelle::schedule

@@ -50,14 +50,16 @@ std::string TypeName(std::uint32_t type) {
   }
 }
 
-std::string Reason(const PolicyValue& row, const PolicyRead& read) {
+std::string Reason(const Locale& locale, const PolicyValue& row, const PolicyRead& read) {
   const std::string expected = row.type == PolicyType::Number ? "REG_DWORD" : "REG_SZ";
-  if (read.state == ReadState::WrongType) return "wrong type: " + TypeName(read.value.type) + ", not " + expected;
+  if (read.state == ReadState::WrongType)
+    return Text(locale, TextId::PolicyWrongType, {TypeName(read.value.type), expected});
   if (row.type == PolicyType::Text) {
-    return read.value.text.empty() ? "out of range: empty" : "out of range: longer than " + std::to_string(row.most);
+    return read.value.text.empty() ? Text(locale, TextId::PolicyEmpty)
+                                   : Text(locale, TextId::PolicyTooLong, {std::to_string(row.most)});
   }
-  return "out of range: " + std::to_string(read.value.number) + " (" + std::to_string(row.least) + " to " +
-         std::to_string(row.most) + ")";
+  return Text(locale, TextId::PolicyOutOfRange,
+              {std::to_string(read.value.number), std::to_string(row.least), std::to_string(row.most)});
 }
 
 std::string Stored(const PolicyValue& row, const PolicyRead& read) {
@@ -83,22 +85,22 @@ std::optional<std::string> ScheduleSettings(const ScheduleValues& values, const 
     return it->second;
   };
   const auto mode = value(kScheduleMode);
-  if (!mode) return "the schedule needs ScheduleMode";
+  if (!mode) return Text(locale, TextId::PolicyScheduleNeedsMode);
   const auto weekday = value(kScheduleWeekday);
   const auto hour = value(kScheduleHour);
   const auto minute = value(kScheduleMinute);
   const auto kind = static_cast<ScheduleMode>(*mode);
   if ((kind == ScheduleMode::Weekly || kind == ScheduleMode::Daily) && (!hour || !minute)) {
-    return "a weekly or daily schedule needs ScheduleHour and ScheduleMinute";
+    return Text(locale, TextId::PolicyScheduleNeedsTime);
   }
-  if (kind == ScheduleMode::Weekly && !weekday) return "a weekly schedule needs ScheduleWeekday";
+  if (kind == ScheduleMode::Weekly && !weekday) return Text(locale, TextId::PolicyScheduleNeedsWeekday);
   const auto days = value(kScheduleEveryDays), hours = value(kScheduleEveryHours),
              minutes = value(kScheduleEveryMinutes);
   if (kind == ScheduleMode::Every) {
     const std::int64_t seconds = std::int64_t{days.value_or(0)} * 86400 + std::int64_t{hours.value_or(0)} * 3600 +
                                  std::int64_t{minutes.value_or(0)} * 60;
-    if (seconds < 60) return "an every-N schedule needs at least a minute between runs";
-    if (seconds > kLongestInterval) return "an every-N schedule longer than the countdown can hold";
+    if (seconds < 60) return Text(locale, TextId::PolicyEveryTooShort);
+    if (seconds > kLongestInterval) return Text(locale, TextId::PolicyEveryTooLong);
   }
   LocalTime time = conversions::kZeroDate;
   time.hour = static_cast<int>(hour.value_or(0));
@@ -136,7 +138,7 @@ PolicyLayer ReadLayer(platform::Registry& registry, const Locale& locale, const 
     const bool inSchedule = row.storedAs == StoredAs::Schedule;
     if (inSchedule) scheduleNames.push_back(row.name);
     if (read.state != ReadState::Valid) {
-      ignored.push_back({place.layer, std::string(row.name), Reason(row, read)});
+      ignored.push_back({place.layer, std::string(row.name), Reason(locale, row, read)});
       scheduleBroken = scheduleBroken || inSchedule;
     } else if (inSchedule) {
       schedule[row.name] = read.value.number;
@@ -146,13 +148,13 @@ PolicyLayer ReadLayer(platform::Registry& registry, const Locale& locale, const 
   }
   if (scheduleNames.empty()) return layer;
   std::map<std::string, std::string, std::less<>> settings;
-  std::optional<std::string> why = scheduleBroken
-                                       ? std::optional<std::string>("the schedule's group holds a value not valid")
-                                       : ScheduleSettings(schedule, locale, settings);
+  std::optional<std::string> why = scheduleBroken ? std::optional<std::string>(Text(locale, TextId::PolicyGroupBroken))
+                                                  : ScheduleSettings(schedule, locale, settings);
   if (why) {
     // All or nothing: the valid values of a broken group are ignored with it.
     for (std::string_view name : scheduleNames) {
-      if (schedule.count(name)) ignored.push_back({place.layer, std::string(name), "ignored with its group: " + *why});
+      if (schedule.count(name))
+        ignored.push_back({place.layer, std::string(name), Text(locale, TextId::PolicyIgnoredWithGroup, {*why})});
     }
     return layer;
   }
@@ -163,21 +165,21 @@ PolicyLayer ReadLayer(platform::Registry& registry, const Locale& locale, const 
 
 }  // namespace
 
-std::string_view LayerName(Layer layer) {
+std::string_view LayerName(Language language, Layer layer) {
   switch (layer) {
-    case Layer::MachinePolicy: return "machine policy";
-    case Layer::UserPolicy: return "user policy";
-    case Layer::Own: return "own choice";
-    case Layer::MachinePreset: return "machine preset";
-    case Layer::UserPreset: return "user preset";
+    case Layer::MachinePolicy: return TextView(language, TextId::LayerMachinePolicy);
+    case Layer::UserPolicy: return TextView(language, TextId::LayerUserPolicy);
+    case Layer::Own: return TextView(language, TextId::LayerOwnChoice);
+    case Layer::MachinePreset: return TextView(language, TextId::LayerMachinePreset);
+    case Layer::UserPreset: return TextView(language, TextId::LayerUserPreset);
     case Layer::Default: break;
   }
-  return "default";
+  return TextView(language, TextId::LayerDefault);
 }
 
 std::string LayerKeyName(Layer layer) {
   const LayerPlace* place = PlaceOf(layer);
-  if (!place) return std::string(LayerName(layer));
+  if (!place) return std::string(LayerName(Language::English, layer));
   return (place->root == RegistryRoot::LocalMachine ? "HKLM\\" : "HKCU\\") + SubKey(place->preset);
 }
 

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Texts.h"
 #include "platform/Registry.h"
 #include "settings/PolicyTable.h"
 
@@ -18,7 +19,7 @@ namespace vantrelle::settings {
 
 // Where an effective value comes from, first to last in precedence.
 enum class Layer { MachinePolicy, UserPolicy, Own, MachinePreset, UserPreset, Default };
-std::string_view LayerName(Layer layer);  // "machine policy", ...
+std::string_view LayerName(Language language, Layer layer);  // "machine policy", ...
 // The registry key a policy layer is read from, as the report names it ("HKLM\Software\...").
 std::string LayerKeyName(Layer layer);
 

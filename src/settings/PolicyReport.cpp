@@ -1,6 +1,7 @@
 #include "settings/PolicyReport.h"
 
 #include "base/Conversions.h"
+#include "base/Texts.h"
 #include "platform/Platform.h"
 #include "settings/EffectiveSettings.h"
 #include "settings/KeepRecentHours.h"
@@ -44,23 +45,24 @@ std::string ValueOf(const platform::Platform& platform, EffectiveSettings& store
 }  // namespace
 
 std::string PolicyReport(const platform::Platform& platform, EffectiveSettings& settings) {
-  std::string report = "Settings, their effective values and where each comes from:\n";
+  const Language language = platform.locale->DisplayLanguage();
+  std::string report = Text(language, TextId::PolicyReportSettings) + "\n";
   for (const PolicyValue& row : PolicyValues()) {
     std::string value;
     try {
       value = ValueOf(platform, settings, row);
     } catch (...) {
-      value = "(stored value not readable: " + Get(settings, *row.setting) + ")";
+      value = FormatText(TextView(language, TextId::PolicyReportUnreadable), {Get(settings, *row.setting)});
     }
     report.append(row.name).append(" = ").append(value).append(" (");
-    report.append(LayerName(settings.SourceOf(*row.setting))).append(")\n");
+    report.append(LayerName(language, settings.SourceOf(*row.setting))).append(")\n");
   }
-  report += "\nPolicy values ignored:\n";
+  report.append("\n").append(TextView(language, TextId::PolicyReportIgnored)).append("\n");
   for (const IgnoredValue& ignored : settings.Ignored()) {
     report.append(LayerKeyName(ignored.layer)).append("\\").append(ignored.name).append(": ");
     report.append(ignored.reason).append("\n");
   }
-  if (settings.Ignored().empty()) report += "none\n";
+  if (settings.Ignored().empty()) report.append(TextView(language, TextId::PolicyReportNoneIgnored)).append("\n");
   return report;
 }
 

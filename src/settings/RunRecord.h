@@ -12,8 +12,9 @@ struct Platform;
 namespace vantrelle::settings {
 
 struct RunRecord {
+  // In the display language; the history file and "LastRunSummary" hold the same in English.
   std::string historyBlock;  // the run's block, as added to the history (or as it would have been)
-  std::string lastRunLine;   // as stored under "LastRunSummary"
+  std::string lastRunLine;   // the run's last-run line
 };
 
 // Adds the run to the history and stores its last-run line, which mentions a history that could not

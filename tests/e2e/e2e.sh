@@ -226,6 +226,29 @@ done
 wine reg delete 'HKLM\Software\Policies\Marrowick' /f >/dev/null 2>&1
 wine reg delete 'HKCU\Software\Policies\Marrowick' /f >/dev/null 2>&1
 
+# In German (Wine takes the display language from LC_ALL): the command line's texts and messages, the
+# history file still in English, and a picture of the window (its captions are English until the
+# window's texts move into the table).
+echo "== in German"
+LC_ALL=de_DE.UTF-8 wine "$program" /? 2>/dev/null | tr -d '\r' >"$out/usage-de.txt" || true
+expect "/? in German" grep -qF "Aufruf: Vantrelle.exe [/clean | /preview | /policyreport | /?]" "$out/usage-de.txt"
+expect "... with its umlauts intact" grep -qF "löscht temporäre Dateien" "$out/usage-de.txt"
+echo old >"$trees/policy-own/old.tmp"
+LC_ALL=de_DE.UTF-8 wine "$program" /preview 2>/dev/null | tr -d '\r' >"$out/preview-de.txt" || true
+expect "/preview in German" grep -qE '^Eigener Ordner \(C:\\e2e\\policy-own\): [0-9]+ Datei(en)?, ' "$out/preview-de.txt"
+expect "... with its total" grep -q "^Gesamt: " "$out/preview-de.txt"
+LC_ALL=de_DE.UTF-8 wine "$program" /clean 2>/dev/null | tr -d '\r' >"$out/clean-de.txt" || true
+expect "/clean shows its run in German" grep -q "^Lauf .*, gestartet durch: Befehlszeile" "$out/clean-de.txt"
+history=$(find "$WINEPREFIX/drive_c/users" -path '*/AppData/Local/Vantrelle/history.log' | head -n1)
+expect "... and writes it to the history in English" eval 'tail -n 20 "$history" | grep -q ", started by Command line"'
+expect "... with no German in the file" eval '! grep -q "gestartet" "$history"'
+wineserver -k 2>/dev/null || true
+LC_ALL=de_DE.UTF-8 wine explorer "/desktop=$desktop,$size" "$program" >/dev/null 2>&1 &
+phase "the window in German" 'Program.ShowsItsWindowAsDesigned'
+screenshot german
+phase "closing" 'Program.ClosingTheWindowEndsTheProgram'
+wineserver -k 2>/dev/null || true
+
 # At 150 %: a desktop large enough for the grown window, the design checked again at that scale. Every
 # Wine program opens on the desktop, so the settings go in first and the desktop is made afresh after.
 wine reg add 'HKCU\Software\VB and VBA Program Settings\Marrowick\Vantrelle' /v 'Windows Temp' /d 0 /f >/dev/null 2>&1

@@ -5,6 +5,7 @@
 #include "cleaning/HistoryReading.h"
 #include "cleaning/PreviewAndHistoryTexts.h"
 #include "cleaning/RunHistory.h"
+#include "settings/RunRecord.h"
 
 namespace vantrelle::testing {
 namespace {
@@ -145,6 +146,17 @@ TEST_F(HistoryTest, TheLogIsReadBackIntoRunsAndDaysAndWhatCannotBeReadIsCounted)
   EXPECT_EQ(cleaning::FreedPerDayText(fakes.locale, read.runs, {2026, 12, 3, 23, 0, 0}, 2),
             "Freed in the last 2 days: 7,50 KB; the largest run: 4,50 KB on 2026-12-03 09:05:03");
   EXPECT_EQ(cleaning::UnreadLinesText(fakes.locale, read.unreadLines), "2 lines of the log could not be read");
+}
+
+// The file reads and parses the same whatever the person's language; the screen shows the person's.
+TEST_F(HistoryTest, ARecordedRunIsShownInTheDisplayLanguageAndStoredInEnglish) {
+  fakes.locale.language = Language::German;
+  const settings::RunRecord record = settings::RecordRun(fakes.platform, Report(cleaning::Trigger::Schedule, 1));
+  EXPECT_EQ(record.historyBlock.find("Lauf 2026-12-07 09:05:03, gestartet durch: Zeitplan\r\n"), 0u);
+  EXPECT_EQ(record.lastRunLine.find("Letzter Lauf: "), 0u);
+  EXPECT_EQ(*fakes.textFiles.Read(kHistory),
+            cleaning::HistoryBlock(fakes.locale, Language::English, Report(cleaning::Trigger::Schedule, 1)));
+  EXPECT_EQ(fakes.settings.values.at({"Marrowick", "Vantrelle", "LastRunSummary"}).find("Last run: "), 0u);
 }
 
 }  // namespace

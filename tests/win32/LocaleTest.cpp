@@ -64,5 +64,21 @@ TEST(Win32Locale, SizesAndCountsReadAsTheSystemWritesThem) {
   EXPECT_EQ(GroupedNumber(locale, 1234567), win32::Narrow(grouped));
 }
 
+// Under Wine the display language follows the Unix locale (LC_ALL first); ctest runs this test once
+// more with LC_ALL=de_DE.UTF-8.
+TEST(Win32Locale, DisplayLanguageFollowsTheLocaleOrTheProgramsChoice) {
+  std::wstring unixLocale;
+  for (const wchar_t* name : {L"LC_ALL", L"LC_MESSAGES", L"LANG"}) {
+    wchar_t value[64] = {};
+    if (GetEnvironmentVariableW(name, value, 64) > 0) {
+      unixLocale = value;
+      break;
+    }
+  }
+  const Language expected = unixLocale.starts_with(L"de") ? Language::German : Language::English;
+  EXPECT_EQ(win32::Win32Locale().DisplayLanguage(), expected) << win32::Narrow(unixLocale);
+  EXPECT_EQ(win32::Win32Locale(Language::Pseudo).DisplayLanguage(), Language::Pseudo);
+}
+
 }  // namespace
 }  // namespace vantrelle

@@ -30,6 +30,7 @@ std::string Win32Locale::AmDesignator() const { return Info(LOCALE_S1159); }
 std::string Win32Locale::PmDesignator() const { return Info(LOCALE_S2359); }
 
 Language Win32Locale::DisplayLanguage() const {
+  if (language_) return *language_;
   return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_GERMAN ? Language::German : Language::English;
 }
 
