@@ -126,29 +126,7 @@ int RoomToTheRight(const Entry& entry) {
 }
 
 Control* ModelControl(MainForm& form, std::string_view name) {
-  Control* const controls[] = {
-      &form.scheduleFrame,   &form.weeklyOption,    &form.weekdayList,         &form.dailyOption,
-      &form.everyOption,     &form.hoursBox,        &form.minutesBox,          &form.daysBox,
-      &form.timePicker,      &form.hoursLabel,      &form.minutesLabel,        &form.daysLabel,
-      &form.helpButton,      &form.startupFrame,    &form.startWithWindowsBox, &form.startInTrayBox,
-      &form.statusFrame,     &form.countdownBar,    &form.locationsFrame,      &form.ownFolderPathBox,
-      &form.ownFolderBox,    &form.systemTempBox,   &form.userTempBox,         &form.windowsTempBox,
-      &form.recycleBinBox,   &form.recentDocsBox,   &form.browseButton,        &form.userTempLabel,
-      &form.recentDocsLabel, &form.countdownTimer,  &form.scheduleSwitch,      &form.deleteNowButton,
-      &form.lastRunLine,     &form.keepRecentLabel, &form.keepRecentBox,       &form.keepRecentUnitLabel,
-      &form.previewButton,   &form.historyButton,   &form.moreButton,          &form.moreLine,
-      &form.managedLine,
-  };
-  for (Control* control : controls) {
-    if (control->Name() == name) return control;
-  }
-  // Downloads, the Recycle Bin's age and the low-space run.
-  Control* const storageControls[] = {
-      &form.downloadsBox,      &form.downloadsDaysBox,        &form.downloadsUnitLabel, &form.recycleBinDaysLabel,
-      &form.recycleBinDaysBox, &form.recycleBinDaysUnitLabel, &form.lowSpaceLabel,      &form.lowSpaceBox,
-      &form.lowSpaceUnitLabel, &form.lowSpaceTimer,
-  };
-  for (Control* control : storageControls) {
+  for (Control* control : form.Controls()) {
     if (control->Name() == name) return control;
   }
   return nullptr;
