@@ -8,3 +8,10 @@ VANTRELLE_TEXT(FileCountOne, "{1} file")
 VANTRELLE_TEXT(FileCountMany, "{1} files")
 VANTRELLE_TEXT(FolderCountOne, "{1} folder")
 VANTRELLE_TEXT(FolderCountMany, "{1} folders")
+
+// The main window: names a screen reader reads for boxes without a caption or a label before them
+VANTRELLE_TEXT(WeekdayListName, "Weekday")
+VANTRELLE_TEXT(TimePickerName, "Time of day")
+VANTRELLE_TEXT(OwnFolderBoxName, "Your own folder")
+VANTRELLE_TEXT(BrowseButtonName, "Browse for your own folder")
+VANTRELLE_TEXT(DownloadsDaysBoxName, "Downloads older than (days)")

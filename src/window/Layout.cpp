@@ -94,25 +94,25 @@ constexpr std::array kEntries = {
 };
 
 // The boxes without a caption: named by the label beside them, or, where none shows, by a name of
-// their own (these names are read out, never shown).
+// their own from the text table (read out, never shown).
 struct Naming {
   std::string_view control;
   std::string_view label;
-  std::string_view name;
+  std::optional<TextId> name;
 };
 
 constexpr std::array kNamings = {
-    Naming{"Text3", "Label3", ""},
-    Naming{"Text2", "Label4", ""},
-    Naming{"Text11", "Label5", ""},
-    Naming{"cboWeekly", "", "Weekday"},
-    Naming{"dtpWeekly", "", "Time of day"},
-    Naming{"Text1", "", "Your own folder"},
-    Naming{"PushButton9", "", "Browse for your own folder"},
-    Naming{"KeepRecentHours", "KeepRecentLabel", ""},
-    Naming{"DownloadsDays", "", "Downloads older than (days)"},
-    Naming{"RecycleBinDays", "RecycleBinDaysLabel", ""},
-    Naming{"LowSpaceGB", "LowSpaceLabel", ""},
+    Naming{"Text3", "Label3", {}},
+    Naming{"Text2", "Label4", {}},
+    Naming{"Text11", "Label5", {}},
+    Naming{"cboWeekly", "", TextId::WeekdayListName},
+    Naming{"dtpWeekly", "", TextId::TimePickerName},
+    Naming{"Text1", "", TextId::OwnFolderBoxName},
+    Naming{"PushButton9", "", TextId::BrowseButtonName},
+    Naming{"KeepRecentHours", "KeepRecentLabel", {}},
+    Naming{"DownloadsDays", "", TextId::DownloadsDaysBoxName},
+    Naming{"RecycleBinDays", "RecycleBinDaysLabel", {}},
+    Naming{"LowSpaceGB", "LowSpaceLabel", {}},
 };
 
 // The added controls' access keys (Alt and the letter); the designed captions have none.
@@ -141,9 +141,9 @@ const Entry* LabelBefore(const Entry& entry) {
   return naming && !naming->label.empty() ? Find(naming->label) : nullptr;
 }
 
-std::string_view AccessibleName(const Entry& entry) {
+std::optional<TextId> AccessibleName(const Entry& entry) {
   const Naming* naming = NamingOf(entry);
-  return naming ? naming->name : std::string_view();
+  return naming ? naming->name : std::nullopt;
 }
 
 char AccessKeyOf(const Entry& entry) {

@@ -2,8 +2,11 @@
 // What the main window holds before any code runs: every control with its kind, container,
 // caption, place in twips, tab order, initial value and font. The Win32 view builds the window
 // from this table alone; the logic refers to the same controls through MainForm.
+#include <optional>
 #include <span>
 #include <string_view>
+
+#include "base/Texts.h"
 
 namespace vantrelle {
 class Control;
@@ -90,8 +93,8 @@ int RoomToTheRight(const Entry& entry);
 // How a screen reader names a focusable control without a caption of its own. Windows names a box
 // after the label created directly before it: the entry of that label, or nullptr.
 const Entry* LabelBefore(const Entry& entry);
-// Where no label shows, the name the control's accessible object gives; "" for the others.
-std::string_view AccessibleName(const Entry& entry);
+// Where no label shows, the text its accessible object gives as its name; nothing for the others.
+std::optional<TextId> AccessibleName(const Entry& entry);
 
 // The letter that, with Alt, reaches the control (a label's reaches the box after it), or '\0'. It is
 // marked at its first place in the caption, so a caption without it simply has none.

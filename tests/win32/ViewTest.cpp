@@ -369,6 +369,14 @@ TEST_F(View, KeysThroughTheLoopReachEveryControlOnce) {
   PumpKeys(window, 20);
   EXPECT_EQ(GetFocus(), Control("Option3"));
   EXPECT_TRUE(form.everyOption.Value());
+
+  // Enter presses the button that has the focus.
+  int helpClicks = 0;
+  form.helpButton.OnClick = [&] { ++helpClicks; };
+  SetFocus(Control("PushButton1"));
+  PressKey(Control("PushButton1"), VK_RETURN);
+  PumpKeys(window, 20);
+  EXPECT_EQ(helpClicks, 1);
 }
 
 TEST_F(View, TheColoursFollowTheSystemsColours) {

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
-#include <atomic>
+#include "platform/win32/ComObject.h"
 
 namespace vantrelle::win32 {
 namespace {
@@ -12,28 +12,12 @@ constexpr UINT_PTR kSubclassId = 0x4E414D45;  // one subclass of this kind per c
 
 // The system's accessible object for the control, with the name replaced. Every other call goes
 // to the system's object unchanged.
-class NamedAccessible final : public IAccessible {
+class NamedAccessible final : public ComObject<IAccessible> {
  public:
   NamedAccessible(IAccessible* inner, const std::wstring& name) : inner_(inner), name_(name) {}
-  NamedAccessible(const NamedAccessible&) = delete;
-  NamedAccessible& operator=(const NamedAccessible&) = delete;
 
-  // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
-    if (!object) return E_POINTER;
-    if (id == IID_IUnknown || id == IID_IDispatch || id == IID_IAccessible) {
-      *object = static_cast<IAccessible*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
+    return Answer(id, object, {&IID_IDispatch, &IID_IAccessible});
   }
 
   // IDispatch
@@ -102,11 +86,10 @@ class NamedAccessible final : public IAccessible {
   }
 
  private:
-  ~NamedAccessible() { inner_->Release(); }
+  ~NamedAccessible() override { inner_->Release(); }
 
   IAccessible* inner_;  // owned: one reference, released with this object
   std::wstring name_;
-  std::atomic<ULONG> references_{1};
 };
 
 // The name lives in the subclass's reference data until the control is destroyed.

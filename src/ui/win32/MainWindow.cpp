@@ -116,7 +116,7 @@ void MainWindow::CreateControls() {
     if (!model) continue;
     auto view = std::make_unique<ControlView>(*entry, *model);
     view->Create(window_.Get(), dpi_, FontOf(*view), measuring_.Get());
-    GiveAccessibleName(view->Handle(), Widen(layout::AccessibleName(*entry)));
+    if (const auto name = layout::AccessibleName(*entry)) GiveAccessibleName(view->Handle(), Widen(TextOf(*name)));
     model->SetObserver(this);
     ShowManagedTip(*view, true);
     views_.push_back(std::move(view));
@@ -124,6 +124,11 @@ void MainWindow::CreateControls() {
   form_.countdownTimer.SetObserver(this);
   form_.lowSpaceTimer.SetObserver(this);
   ShowTimers();
+}
+
+std::string MainWindow::TextOf(TextId id) const {
+  const Locale* locale = form_.Platform().locale;
+  return locale ? Text(*locale, id) : Text(Language::English, id);
 }
 
 HFONT MainWindow::FontOf(const ControlView& view) const {
@@ -232,7 +237,16 @@ void MainWindow::ShowForm() {
 
 bool MainWindow::Navigate(MSG& message) {
   if (!window_) return false;
-  return MoveInOptionGroup(message) || IsDialogMessageW(window_.Get(), &message);
+  return MoveInOptionGroup(message) || PressFocusedButton(message) || IsDialogMessageW(window_.Get(), &message);
+}
+
+// The window has no default button: Enter presses the push button that has the focus.
+bool MainWindow::PressFocusedButton(const MSG& message) {
+  if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN) return false;
+  ControlView* view = ViewByWindow(message.hwnd);
+  if (!view || view->Entry().kind != layout::Kind::PushButton || !view->Usable()) return false;
+  Safely([&] { view->Command(BN_CLICKED); });
+  return true;
 }
 
 // Each option button is a tab stop of its own, in the designed order, so dialog navigation treats

@@ -68,6 +68,8 @@ class MainWindow : public ControlObserver {
   ControlView* ViewByWindow(HWND control) const;
   void CreateControls();
   HFONT FontOf(const ControlView& view) const;
+  // A text of the table in the person's display language.
+  std::string TextOf(TextId id) const;
   void MakeFonts();
   // The outer size that gives the layout's client area at that DPI.
   static SIZE OuterSize(UINT dpi);
@@ -93,6 +95,7 @@ class MainWindow : public ControlObserver {
   // The arrow keys move between the option buttons of a group and choose the one they reach, as in
   // any dialog; true when the key was such a move.
   bool MoveInOptionGroup(const MSG& message);
+  bool PressFocusedButton(const MSG& message);
   bool ShowPointer();
   // Runs a model call; a failure the model does not handle itself is shown, not let loose in the
   // window procedure.
