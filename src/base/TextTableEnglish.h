@@ -155,3 +155,9 @@ VANTRELLE_TEXT(PolicyEveryTooShort, "an every-N schedule needs at least a minute
 VANTRELLE_TEXT(PolicyEveryTooLong, "an every-N schedule longer than the countdown can hold")
 VANTRELLE_TEXT(PolicyGroupBroken, "the schedule's group holds a value not valid")
 VANTRELLE_TEXT(PolicyIgnoredWithGroup, "ignored with its group: {1}")
+// The main window: names a screen reader reads for boxes without a caption or a label before them
+VANTRELLE_TEXT(WeekdayListName, "Weekday")
+VANTRELLE_TEXT(TimePickerName, "Time of day")
+VANTRELLE_TEXT(OwnFolderBoxName, "Your own folder")
+VANTRELLE_TEXT(BrowseButtonName, "Browse for your own folder")
+VANTRELLE_TEXT(DownloadsDaysBoxName, "Downloads older than (days)")

@@ -43,7 +43,7 @@ bool ReadStamp(std::string_view text, LocalTime& moment) {
 
 bool ReadTrigger(std::string_view text, Trigger& trigger) {
   for (Trigger known : {Trigger::Now, Trigger::Schedule, Trigger::CommandLine, Trigger::LowDiskSpace}) {
-    const std::string name = TriggerName(known);
+    const std::string name = Text(Language::English, TriggerTextId(known));
     if (text.starts_with(name) && (text.size() == name.size() || text.substr(name.size()).starts_with(","))) {
       trigger = known;
       return true;

@@ -62,15 +62,17 @@ std::string ReasonText(const Locale& locale, LeftReason reason) {
   return {};
 }
 
-std::string TriggerName(const Locale& locale, Trigger trigger) {
+TextId TriggerTextId(Trigger trigger) {
   switch (trigger) {
-    case Trigger::Now: return Text(locale, TextId::TriggerNow);
-    case Trigger::Schedule: return Text(locale, TextId::TriggerSchedule);
-    case Trigger::CommandLine: return Text(locale, TextId::TriggerCommandLine);
-    case Trigger::LowDiskSpace: return Text(locale, TextId::TriggerLowDiskSpace);
+    case Trigger::Now: return TextId::TriggerNow;
+    case Trigger::Schedule: return TextId::TriggerSchedule;
+    case Trigger::CommandLine: return TextId::TriggerCommandLine;
+    case Trigger::LowDiskSpace: return TextId::TriggerLowDiskSpace;
   }
-  return {};
+  return TextId::TriggerNow;
 }
+
+std::string TriggerName(const Locale& locale, Trigger trigger) { return Text(locale, TriggerTextId(trigger)); }
 
 std::string RefusalText(const Locale& locale, Location location) {
   return Text(locale, location == Location::OwnFolder ? TextId::RefusedOwnFolder : TextId::RefusedNotTemp);

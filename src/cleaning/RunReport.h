@@ -26,6 +26,8 @@ std::string ByWindowsCleanupText(const Locale& locale, std::uint64_t bytes, bool
 std::string ReasonText(const Locale& locale, LeftReason reason);
 // "Now", "Schedule", "Command line".
 std::string TriggerName(const Locale& locale, Trigger trigger);
+// The text that names a trigger; the history file always uses its English form.
+TextId TriggerTextId(Trigger trigger);
 // Why a chosen folder was not emptied or walked: it is not one the program may touch.
 std::string RefusalText(const Locale& locale, Location location);
 

@@ -10,6 +10,9 @@ namespace {
 
 using enum Kind;
 
+constexpr int kAddedLeft = kDesignClientWidth + 120;
+constexpr int kAddedWidth = kClientWidth - kAddedLeft - 120;
+
 constexpr std::array kEntries = {
     Entry{"Frame4", Frame, "", "Switch Schedule", {120, 1470, 7800, 1770}, 19, ""},
     Entry{"Option1", OptionButton, "Frame4", " Weekly:", {240, 1275, 1185, 255}, 27, ""},
@@ -51,40 +54,104 @@ constexpr std::array kEntries = {
     Entry{"PushButton4", PushButton, "", "Turn On", {120, 7425, 7800, 405}, 2, ""},
     Entry{"PushButton2", PushButton, "", "Start Deleting Temporary Files Now (Test)", {120, 7935, 7800, 405}, 3, ""},
     Entry{"SkinFramework1", Skin, "", "", {2280, 0, 0, 0}, kNoTab, ""},
-    // Below the design: what the last run did, the preview and the history.
-    Entry{"LastRunLine", Note, "", "Last run: never", {120, 8400, 7800, 480}, 31, ""},
-    Entry{"KeepRecentLabel", Label, "Frame1", "Keep files changed in the last", {3420, 2460, 2640, 255}, 32, ""},
-    Entry{"KeepRecentHours", TextBox, "Frame1", "", {6120, 2415, 600, 300}, 33, ""},
-    Entry{"KeepRecentUnit", Label, "Frame1", "hours", {6780, 2460, 555, 255}, 34, ""},
-    Entry{"PreviewButton", PushButton, "", "Preview", {5760, 8895, 1020, 405}, 35, ""},
-    Entry{"HistoryButton", PushButton, "", "History", {6900, 8895, 1020, 405}, 36, ""},
     // Beside the Windows Temp and Recycle Bin boxes, whose design widths end before them: Downloads
-    // older than N days, the Recycle Bin only of old items. Below the last-run line: the low-space run.
-    Entry{"DownloadsBox", CheckBox, "Frame1", "Downloads older than", {4200, 300, 2340, 255}, 37, "unticked"},
-    Entry{"DownloadsDays", TextBox, "Frame1", "", {6570, 255, 510, 345}, 38, ""},
-    Entry{"DownloadsUnit", Label, "Frame1", "days", {7140, 300, 540, 255}, 39, ""},
-    Entry{"RecycleBinDaysLabel", Label, "Frame1", "only items deleted more than", {1980, 1215, 2700, 255}, 40, ""},
-    Entry{"RecycleBinDays", TextBox, "Frame1", "", {4740, 1170, 510, 345}, 41, ""},
-    Entry{"RecycleBinDaysUnit", Label, "Frame1", "days ago", {5310, 1215, 900, 255}, 42, ""},
-    Entry{"LowSpaceLabel", Label, "", "Also clean when free space on C: falls below", {120, 8970, 4080, 255}, 43, ""},
-    Entry{"LowSpaceGB", TextBox, "", "", {4260, 8925, 900, 345}, 44, ""},
-    Entry{"LowSpaceUnit", Label, "", "GB", {5220, 8970, 420, 255}, 45, ""},
+    // older than N days, the Recycle Bin only of old items. Both are locations, so they stay in the frame.
+    Entry{"DownloadsBox", CheckBox, "Frame1", "Downloads older than", {4200, 300, 2340, 255}, 31, "unticked"},
+    Entry{"DownloadsDays", TextBox, "Frame1", "", {6570, 255, 510, 345}, 32, ""},
+    Entry{"DownloadsUnit", Label, "Frame1", "days", {7140, 300, 540, 255}, 33, ""},
+    Entry{"RecycleBinDaysLabel", Label, "Frame1", "only items deleted more than", {1980, 1215, 2700, 255}, 34, ""},
+    Entry{"RecycleBinDays", TextBox, "Frame1", "", {4740, 1170, 510, 345}, 35, ""},
+    Entry{"RecycleBinDaysUnit", Label, "Frame1", "days ago", {5310, 1215, 900, 255}, 36, ""},
+    // A column of their own right of the design, one option to a block, each label above its box with
+    // room for a second line: the further locations, the hours kept, the low-space run, the preview and
+    // the history, what the last run did, and the line that says policy manages settings.
+    Entry{"MoreButton", PushButton, "", "More locations...", {kAddedLeft, 540, kAddedWidth, 405}, 37, ""},
+    Entry{"MoreLine", Label, "", "More locations: 0 chosen", {kAddedLeft, 1005, kAddedWidth, 255}, 38, ""},
+    Entry{"KeepRecentLabel", Note, "", "Keep files changed in the last", {kAddedLeft, 1470, kAddedWidth, 480}, 39, ""},
+    Entry{"KeepRecentHours", TextBox, "", "", {kAddedLeft, 1950, 720, 345}, 40, ""},
+    Entry{"KeepRecentUnit", Label, "", "hours", {kAddedLeft + 780, 1995, 1500, 255}, 41, ""},
+    Entry{"LowSpaceLabel",
+          Note,
+          "",
+          "Also clean when free space on C: falls below",
+          {kAddedLeft, 2460, kAddedWidth, 480},
+          42,
+          ""},
+    Entry{"LowSpaceGB", TextBox, "", "", {kAddedLeft, 2940, 720, 345}, 43, ""},
+    Entry{"LowSpaceUnit", Label, "", "GB", {kAddedLeft + 780, 2985, 1500, 255}, 44, ""},
     Entry{"LowSpaceTimer", Timer, "", "", {2640, 8925, 0, 0}, kNoTab, "interval 60000, enabled"},
-    // Beside the Recently Used Docs box, whose design width ends before them: the further locations'
-    // dialog and how many are chosen. The hours kept are beside the own folder's box, for the same reason.
-    Entry{"MoreButton", PushButton, "Frame1", "More locations...", {2880, 1515, 1800, 300}, 46, ""},
-    Entry{"MoreLine", Label, "Frame1", "More locations: 0 chosen", {4800, 1560, 2880, 225}, 47, ""},
+    Entry{"PreviewButton", PushButton, "", "Preview", {kAddedLeft, 3480, 1740, 405}, 45, ""},
+    Entry{"HistoryButton", PushButton, "", "History", {kAddedLeft + 1860, 3480, 1740, 405}, 46, ""},
+    Entry{"LastRunLine", Note, "", "Last run: never", {kAddedLeft, 4005, kAddedWidth, 1440}, 47, ""},
     // Shown only while policy forces a setting.
     Entry{"ManagedLine",
-          Label,
+          Note,
           "",
           "Some settings are managed by your organization.",
-          {120, 9330, 7800, 240},
+          {kAddedLeft, 5565, kAddedWidth, 480},
           48,
           "hidden"},
 };
 
+// The boxes without a caption: named by the label beside them, or, where none shows, by a name of
+// their own from the text table (read out, never shown).
+struct Naming {
+  std::string_view control;
+  std::string_view label;
+  std::optional<TextId> name;
+};
+
+constexpr std::array kNamings = {
+    Naming{"Text3", "Label3", {}},
+    Naming{"Text2", "Label4", {}},
+    Naming{"Text11", "Label5", {}},
+    Naming{"cboWeekly", "", TextId::WeekdayListName},
+    Naming{"dtpWeekly", "", TextId::TimePickerName},
+    Naming{"Text1", "", TextId::OwnFolderBoxName},
+    Naming{"PushButton9", "", TextId::BrowseButtonName},
+    Naming{"KeepRecentHours", "KeepRecentLabel", {}},
+    Naming{"DownloadsDays", "", TextId::DownloadsDaysBoxName},
+    Naming{"RecycleBinDays", "RecycleBinDaysLabel", {}},
+    Naming{"LowSpaceGB", "LowSpaceLabel", {}},
+};
+
+// The added controls' access keys (Alt and the letter); the designed captions have none.
+struct AccessKey {
+  std::string_view control;
+  char letter;
+};
+
+constexpr std::array kAccessKeys = {
+    AccessKey{"DownloadsBox", 'D'},    AccessKey{"RecycleBinDaysLabel", 'n'}, AccessKey{"MoreButton", 'M'},
+    AccessKey{"KeepRecentLabel", 'K'}, AccessKey{"LowSpaceLabel", 'A'},       AccessKey{"PreviewButton", 'P'},
+    AccessKey{"HistoryButton", 'H'},
+};
+
+const Naming* NamingOf(const Entry& entry) {
+  for (const Naming& naming : kNamings) {
+    if (naming.control == entry.name) return &naming;
+  }
+  return nullptr;
+}
+
 }  // namespace
+
+const Entry* LabelBefore(const Entry& entry) {
+  const Naming* naming = NamingOf(entry);
+  return naming && !naming->label.empty() ? Find(naming->label) : nullptr;
+}
+
+std::optional<TextId> AccessibleName(const Entry& entry) {
+  const Naming* naming = NamingOf(entry);
+  return naming ? naming->name : std::nullopt;
+}
+
+char AccessKeyOf(const Entry& entry) {
+  for (const AccessKey& key : kAccessKeys) {
+    if (key.control == entry.name) return key.letter;
+  }
+  return '\0';
+}
 
 std::span<const Entry> Entries() { return kEntries; }
 
@@ -102,7 +169,17 @@ bool TakesFocus(const Entry& entry) {
          entry.kind != ProgressBar;
 }
 
-const Font& FontOf(const Entry& entry) { return entry.kind == PushButton ? kPushButtonFont : kWindowFont; }
+bool Added(const Entry& entry) {
+  for (const Entry& each : kEntries) {
+    if (each.name == kFirstAdded) return &entry >= &each;
+  }
+  return false;
+}
+
+// The added buttons take the window's font, like every other added control.
+const Font& FontOf(const Entry& entry) {
+  return entry.kind == PushButton && !Added(entry) ? kPushButtonFont : kWindowFont;
+}
 
 Rect InWindow(const Entry& entry) {
   Rect place = entry.twips;
@@ -116,7 +193,7 @@ Rect InWindow(const Entry& entry) {
 int RoomToTheRight(const Entry& entry) {
   constexpr int kGap = 60;  // four pixels at the usual DPI, so grown captions never touch a neighbour
   const Entry* container = Find(entry.container);
-  int limit = (container ? container->twips.width : kClientWidth) - kGap;
+  int limit = (container ? container->twips.width : Added(entry) ? kClientWidth : kDesignClientWidth) - kGap;
   for (const Entry& other : kEntries) {
     if (&other == &entry || other.container != entry.container || !OnScreen(other)) continue;
     const bool sameRow = other.twips.top < entry.twips.Bottom() && entry.twips.top < other.twips.Bottom();
@@ -126,29 +203,7 @@ int RoomToTheRight(const Entry& entry) {
 }
 
 Control* ModelControl(MainForm& form, std::string_view name) {
-  Control* const controls[] = {
-      &form.scheduleFrame,   &form.weeklyOption,    &form.weekdayList,         &form.dailyOption,
-      &form.everyOption,     &form.hoursBox,        &form.minutesBox,          &form.daysBox,
-      &form.timePicker,      &form.hoursLabel,      &form.minutesLabel,        &form.daysLabel,
-      &form.helpButton,      &form.startupFrame,    &form.startWithWindowsBox, &form.startInTrayBox,
-      &form.statusFrame,     &form.countdownBar,    &form.locationsFrame,      &form.ownFolderPathBox,
-      &form.ownFolderBox,    &form.systemTempBox,   &form.userTempBox,         &form.windowsTempBox,
-      &form.recycleBinBox,   &form.recentDocsBox,   &form.browseButton,        &form.userTempLabel,
-      &form.recentDocsLabel, &form.countdownTimer,  &form.scheduleSwitch,      &form.deleteNowButton,
-      &form.lastRunLine,     &form.keepRecentLabel, &form.keepRecentBox,       &form.keepRecentUnitLabel,
-      &form.previewButton,   &form.historyButton,   &form.moreButton,          &form.moreLine,
-      &form.managedLine,
-  };
-  for (Control* control : controls) {
-    if (control->Name() == name) return control;
-  }
-  // Downloads, the Recycle Bin's age and the low-space run.
-  Control* const storageControls[] = {
-      &form.downloadsBox,      &form.downloadsDaysBox,        &form.downloadsUnitLabel, &form.recycleBinDaysLabel,
-      &form.recycleBinDaysBox, &form.recycleBinDaysUnitLabel, &form.lowSpaceLabel,      &form.lowSpaceBox,
-      &form.lowSpaceUnitLabel, &form.lowSpaceTimer,
-  };
-  for (Control* control : storageControls) {
+  for (Control* control : form.Controls()) {
     if (control->Name() == name) return control;
   }
   return nullptr;

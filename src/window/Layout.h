@@ -2,8 +2,11 @@
 // What the main window holds before any code runs: every control with its kind, container,
 // caption, place in twips, tab order, initial value and font. The Win32 view builds the window
 // from this table alone; the logic refers to the same controls through MainForm.
+#include <optional>
 #include <span>
 #include <string_view>
+
+#include "base/Texts.h"
 
 namespace vantrelle {
 class Control;
@@ -57,13 +60,16 @@ struct Entry {
 };
 
 inline constexpr int kTwipsPerInch = 1440;
-inline constexpr int kClientWidth = 8040;
-// The design's height, and the window's: grown to hold the run's report, the preview, the history,
-// the low-space run and the line that says policy manages settings below the designed controls.
+// The design's width, and the window's: grown by a column right of the design for the options added
+// beyond it (the further locations, the hours kept, the low-space run, the preview, the history,
+// the last run and the managed line). The design's height holds them all.
+inline constexpr int kDesignClientWidth = 8040;
+inline constexpr int kClientWidth = 11880;
 inline constexpr int kDesignClientHeight = 8475;
-inline constexpr int kClientHeight = 9585;
+inline constexpr int kClientHeight = kDesignClientHeight;
+// The first entry of the table that the design did not have; every entry after it is added too.
+inline constexpr std::string_view kFirstAdded = "DownloadsBox";
 inline constexpr std::string_view kDesignCaption = "Form1";
-inline constexpr unsigned kBackColour = 0x00FFFFFF;  // white, as 0x00BBGGRR
 inline constexpr Font kWindowFont{"Arial", true, 900};
 inline constexpr Font kPushButtonFont{"Arial", true, 1125};
 
@@ -75,6 +81,8 @@ const Entry* Find(std::string_view name);
 bool OnScreen(const Entry& entry);
 // Can receive the keyboard focus (frames, labels, notes and the progress bar cannot).
 bool TakesFocus(const Entry& entry);
+// Added beyond the design (it comes at or after kFirstAdded in the table).
+bool Added(const Entry& entry);
 const Font& FontOf(const Entry& entry);
 // The entry's place relative to the window's client area (container offsets added).
 Rect InWindow(const Entry& entry);
@@ -82,6 +90,16 @@ Rect InWindow(const Entry& entry);
 // next control on its row or the container's edge; never less than its own right edge. Captions
 // that need more room than the design gives them grow into this space instead of being cut off.
 int RoomToTheRight(const Entry& entry);
+// How a screen reader names a focusable control without a caption of its own. Windows names a box
+// after the label created directly before it: the entry of that label, or nullptr.
+const Entry* LabelBefore(const Entry& entry);
+// Where no label shows, the text its accessible object gives as its name; nothing for the others.
+std::optional<TextId> AccessibleName(const Entry& entry);
+
+// The letter that, with Alt, reaches the control (a label's reaches the box after it), or '\0'. It is
+// marked at its first place in the caption, so a caption without it simply has none.
+char AccessKeyOf(const Entry& entry);
+
 // The window's control that the entry describes, or nullptr for the tray icon and skin component,
 // which the window does not own as controls.
 Control* ModelControl(MainForm& form, std::string_view name);

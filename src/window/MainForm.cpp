@@ -9,13 +9,12 @@
 namespace vantrelle {
 
 MainForm::MainForm(platform::Platform& platform)
-    : platform_(platform),
+    : StartUpPanel(platform, isLoading),
+      LocationsPanel(platform),
+      platform_(platform),
       errorReport_(*platform.messageBox),
       countdown_(*platform.clock),
       lowSpaceTrigger_(*platform.clock) {
-  everyOption.SetValue(true);  // the design's chosen option; no handler is wired yet
-  timePicker.InitialValue(LocalTime{2010, 2, 19, 0, 0, 0});
-  managedLine.SetVisible(false);
   WireEvents();
 }
 
@@ -23,13 +22,13 @@ void MainForm::MsgBox(const std::string& text) const {
   platform_.messageBox->Show(text, applicationTitle, platform::MessageIcon::None);
 }
 
-std::vector<std::pair<CheckBox*, const settings::Key*>> MainForm::LocationBoxes() {
-  return {{&windowsTempBox, &settings::kWindowsTemp},
-          {&systemTempBox, &settings::kSysTemp},
-          {&userTempBox, &settings::kAppData},
-          {&recycleBinBox, &settings::kRecycleBin},
-          {&recentDocsBox, &settings::kMostRecentlyUsed},
-          {&ownFolderBox, &settings::kUserFolder}};
+std::vector<Control*> MainForm::Controls() {
+  std::vector<Control*> controls;
+  for (const auto& panel : {StatusPanel::Controls(), SchedulePanel::Controls(), StartUpPanel::Controls(),
+                            LocationsPanel::Controls(), AddedOptionsPanel::Controls()}) {
+    controls.insert(controls.end(), panel.begin(), panel.end());
+  }
+  return controls;
 }
 
 void MainForm::WireEvents() {
@@ -50,23 +49,14 @@ void MainForm::WireEvents() {
   scheduleSwitch.OnClick = [this] { ScheduleSwitchClicked(); };
   deleteNowButton.OnClick = [this] { DeleteNowClicked(); };
 
-  for (auto [box, key] : LocationBoxes()) {
-    box->OnClick = [this, box, key] { SaveTick(*key, *box); };
-  }
-  ownFolderPathBox.OnChange = [this] {
-    settings::Save(*platform_.settings, settings::kOwnFolderPath, ownFolderPathBox.Text());
-  };
   keepRecentBox.OnChange = [this] {
     settings::Save(*platform_.settings, settings::kKeepRecentHours, keepRecentBox.Text());
   };
-  keepRecentBox.OnGotFocus = [this] { keepRecentBox.Select(0, static_cast<int>(keepRecentBox.Text().size())); };
   keepRecentBox.OnLostFocus = [this] { KeepRecentBoxLeft(); };
   previewButton.OnClick = [this] { PreviewClicked(); };
   historyButton.OnClick = [this] { HistoryClicked(); };
   WireStorageOptions();
   moreButton.OnClick = [this] { MoreClicked(); };
-  startWithWindowsBox.OnClick = [this] { StartWithWindowsBoxClicked(); };
-  startInTrayBox.OnClick = [this] { StartInTrayBoxClicked(); };
   browseButton.OnClick = [this] { BrowseClicked(); };
   helpButton.OnClick = [this] { HelpClicked(); };
 

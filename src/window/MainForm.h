@@ -12,9 +12,14 @@
 #include "platform/Shell.h"
 #include "schedule/Countdown.h"
 #include "schedule/LowSpaceTrigger.h"
+#include "window/AddedOptionsPanel.h"
 #include "window/Controls.h"
 #include "window/ErrorReportBox.h"
+#include "window/LocationsPanel.h"
 #include "window/MoreLocationsChoice.h"
+#include "window/SchedulePanel.h"
+#include "window/StartUpPanel.h"
+#include "window/StatusPanel.h"
 
 namespace vantrelle::cleaning {
 struct Choices;
@@ -49,9 +54,15 @@ class WindowObserver {
   virtual bool LoadPointer(const std::string& file) = 0;
 };
 
-class MainForm {
+// The window composes its panels, each owning its controls: a test reaches a control as
+// `form.hoursBox` whichever panel holds it.
+class MainForm : public StatusPanel,
+                 public SchedulePanel,
+                 public StartUpPanel,
+                 public LocationsPanel,
+                 public AddedOptionsPanel {
  private:
-  platform::Platform& platform_;  // first: the components are built from it
+  platform::Platform& platform_;  // first of the members: the components are built from it
 
  public:
   explicit MainForm(platform::Platform& platform);
@@ -82,69 +93,14 @@ class MainForm {
   bool isLoading = false;
   // The window was minimised to the tray and has not been brought back.
   bool hiddenInTray = false;
+  // Every control of every panel.
+  std::vector<Control*> Controls();
   void SetWindowObserver(WindowObserver* observer) { windowObserver_ = observer; }
   // The view's "More locations..." dialog; without one the button does nothing.
   void SetMoreLocationsDialog(MoreLocationsDialog* dialog) { moreDialog_ = dialog; }
   // Tells the view that the window-level fields above changed.
   void WindowChanged();
 
-  // --- controls, in the order of the design ---
-  Frame scheduleFrame{"Frame4", "Switch Schedule"};
-  OptionGroup scheduleOptions;
-  OptionButton weeklyOption{"Option1", " Weekly:", scheduleOptions};
-  ListBox weekdayList{"cboWeekly", {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"}};
-  OptionButton dailyOption{"Option2", "Daily:", scheduleOptions};
-  OptionButton everyOption{"Option3", "Switch every:", scheduleOptions};
-  TextBox hoursBox{"Text11"};
-  TextBox minutesBox{"Text2"};
-  TextBox daysBox{"Text3"};
-  TimePicker timePicker{"dtpWeekly"};
-  Label hoursLabel{"Label5", "hour/s"};
-  Label minutesLabel{"Label4", "minute/s"};
-  Label daysLabel{"Label3", "day/s"};
-  PushButton helpButton{"PushButton1", "Help"};
-  Frame startupFrame{"Frame3", "Startup Options"};
-  CheckBox startWithWindowsBox{"Check3", "Load this software on Windows startup"};
-  CheckBox startInTrayBox{"Check8", "Start in system tray"};
-  Frame statusFrame{"Frame2", "On. Next delete will occur in:"};
-  ProgressBar countdownBar{"ProgressBar1"};
-  Frame locationsFrame{"Frame1", "Which temporary files would you like to delete?"};
-  TextBox ownFolderPathBox{"Text1"};
-  CheckBox ownFolderBox{"Check7", "Add your own folder to delete:"};
-  CheckBox systemTempBox{"Check2", "System Temp"};
-  CheckBox userTempBox{"Check4", "User Temp (AppData)"};
-  CheckBox windowsTempBox{"Check1", " Windows Temp"};
-  CheckBox recycleBinBox{"Check5", "Recycle Bin"};
-  CheckBox recentDocsBox{"Check6", "Recently Used Docs"};
-  PushButton browseButton{"PushButton9", "..."};
-  Label userTempLabel{"Label2", "Label1"};
-  Label recentDocsLabel{"Label1", "Label1"};
-  Timer countdownTimer{"Timer1"};
-  PushButton scheduleSwitch{"PushButton4", "Turn On"};
-  PushButton deleteNowButton{"PushButton2", "Start Deleting Temporary Files Now (Test)"};
-  // Below the design.
-  Label lastRunLine{"LastRunLine", "Last run: never"};
-  Label keepRecentLabel{"KeepRecentLabel", "Keep files changed in the last"};
-  TextBox keepRecentBox{"KeepRecentHours"};
-  Label keepRecentUnitLabel{"KeepRecentUnit", "hours"};
-  PushButton previewButton{"PreviewButton", "Preview"};
-  PushButton historyButton{"HistoryButton", "History"};
-  // Beside the Windows Temp and Recycle Bin boxes, and a row below: what has lain too long, and
-  // cleaning when the disk fills up.
-  CheckBox downloadsBox{"DownloadsBox", "Downloads older than"};
-  TextBox downloadsDaysBox{"DownloadsDays"};
-  Label downloadsUnitLabel{"DownloadsUnit", "days"};
-  Label recycleBinDaysLabel{"RecycleBinDaysLabel", "only items deleted more than"};
-  TextBox recycleBinDaysBox{"RecycleBinDays"};
-  Label recycleBinDaysUnitLabel{"RecycleBinDaysUnit", "days ago"};
-  Label lowSpaceLabel{"LowSpaceLabel", "Also clean when free space on C: falls below"};
-  TextBox lowSpaceBox{"LowSpaceGB"};
-  Label lowSpaceUnitLabel{"LowSpaceUnit", "GB"};
-  // Reads the free space once a minute, whether the schedule is on or off.
-  Timer lowSpaceTimer{"LowSpaceTimer"};
-  PushButton moreButton{"MoreButton", "More locations..."};
-  Label moreLine{"MoreLine", "More locations: 0 chosen"};
-  Label managedLine{"ManagedLine", "Some settings are managed by your organization."};
   desktop::TrayIcon trayIcon{platform_};
 
   // The settings store with the policies over it (the one the platform's settings point to), or
@@ -210,7 +166,6 @@ class MainForm {
   void RestartCountdownIfOn();
   // A weekly or daily interval cannot fail, so it is computed at once whether or not the schedule is on.
   void RecomputeTimed();
-  bool ScheduleOn() const;
   bool PickerHoldsTime() const;
 
   // The countdown, the switch and the delete-now button.
@@ -242,7 +197,6 @@ class MainForm {
   void RememberFound(const cleaning::RunResult& result);
   // Policies: the controls each setting shows, and putting its effective value back into them.
   std::vector<std::pair<const settings::Key*, Control*>> ManagedControls();
-  std::vector<std::pair<CheckBox*, const settings::Key*>> LocationBoxes();
   void RestoreSetting(const settings::Key& key);
   void RestoreSchedule();
   // Locks the forced controls and shows the managed line while any is.
@@ -250,10 +204,7 @@ class MainForm {
   // Start-up restores the box without touching the Run entry: a forced choice must hold there too.
   void KeepForcedStartWithWindows();
 
-  // The locations and the start-up options.
-  void SaveTick(const settings::Key& key, const CheckBox& box);
-  void StartWithWindowsBoxClicked();
-  void StartInTrayBoxClicked();
+  // The own folder's browse button and help.
   void BrowseClicked();
   void HelpClicked();
 

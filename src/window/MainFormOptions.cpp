@@ -1,13 +1,12 @@
-// The locations to clean and the start-up options: each choice is stored the moment it changes.
+// The own folder's browse button and the help button.
 #include <string>
 
 #include "base/Guard.h"
-#include "desktop/StartWithWindows.h"
 #include "platform/Environment.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
-#include "window/MainForm.h"
 #include "settings/Settings.h"
+#include "window/MainForm.h"
 
 namespace vantrelle {
 
@@ -22,31 +21,6 @@ std::string WithTrailingBackslash(const std::string& path) {
 }
 
 }  // namespace
-
-void MainForm::SaveTick(const settings::Key& key, const CheckBox& box) {
-  settings::Save(*platform_.settings, key, settings::OneZero(box.Ticked()));
-}
-
-void MainForm::StartInTrayBoxClicked() {
-  settings::Save(*platform_.settings, settings::kMinimized, settings::OnOff(startInTrayBox.Ticked()));
-}
-
-void MainForm::StartWithWindowsBoxClicked() {
-  // Restoring the stored choice at start-up must not switch the Run entry again.
-  if (isLoading) return;
-  desktop::StartWithWindows startWithWindows(*platform_.registry, *platform_.environment);
-  if (startWithWindowsBox.Ticked()) {
-    startInTrayBox.SetVisible(true);
-    settings::Save(*platform_.settings, settings::kWindowsStartup, "On");
-    startWithWindows.Enable();
-  } else {
-    // Starting hidden in the tray without starting with Windows makes no sense: clear it first.
-    startInTrayBox.SetValue(0);
-    startInTrayBox.SetVisible(false);
-    settings::Save(*platform_.settings, settings::kWindowsStartup, "Off");
-    startWithWindows.Disable();
-  }
-}
 
 void MainForm::BrowseClicked() {
   Guard guard(errorReport_, location::kBrowseClicked);

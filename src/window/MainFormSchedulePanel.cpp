@@ -11,8 +11,8 @@
 #include "base/RuntimeError.h"
 #include "platform/Clock.h"
 #include "schedule/Interval.h"
-#include "window/MainForm.h"
 #include "settings/Settings.h"
+#include "window/MainForm.h"
 
 namespace vantrelle {
 
@@ -86,8 +86,6 @@ void MainForm::ClockChanged() {
   countdown_.Advance();
   if (!countdown_.Due()) RestartCountdownIfOn();
 }
-
-bool MainForm::ScheduleOn() const { return countdownTimer.Interval() != 0; }
 
 // The picker holds a time of day (not only a date): before start-up has restored it, it does not.
 bool MainForm::PickerHoldsTime() const { return conversions::ShowsTimeOfDay(timePicker.Value()); }

@@ -33,7 +33,6 @@ void MainForm::WireStorageOptions() {
     box->OnChange = [this, box, key] {
       if (!isLoading) settings::Save(*platform_.settings, *key, box->Text());
     };
-    box->OnGotFocus = [box] { box->Select(0, static_cast<int>(box->Text().size())); };
     // The text stays as typed (and stored); the person is sent back to correct it.
     box->OnLostFocus = [this, box, check] {
       if (check(*platform_.locale, box->Text())) return;

@@ -100,30 +100,30 @@ TEST_F(Layout, ControlsFitTheirContainersAndNeverOverlapASibling) {
   }
 }
 
-TEST_F(Layout, TheAddedControlsLieBelowTheDesignAndComeLastInTheTabOrder) {
-  int designBottom = 0, designTabs = 0;
-  bool added = false;
+TEST_F(Layout, TheAddedControlsLieBesideTheDesignAndComeLastInTheTabOrder) {
+  int designTabs = 0, added = 0;
   for (const Entry& entry : Entries()) {
-    SCOPED_TRACE(std::string(entry.name));
-    added = added || entry.name == "LastRunLine";
-    if (!added) {
-      if (layout::OnScreen(entry) && entry.container.empty())
-        designBottom = std::max(designBottom, entry.twips.Bottom());
+    if (!layout::Added(entry)) {
       designTabs = std::max(designTabs, entry.tab);
-      continue;
+      if (layout::OnScreen(entry) && entry.container.empty()) {
+        EXPECT_LE(entry.twips.Right(), layout::kDesignClientWidth) << entry.name;
+        EXPECT_LE(entry.twips.Bottom(), layout::kDesignClientHeight) << entry.name;
+      }
     }
-    if (entry.tab != layout::kNoTab) {
-      EXPECT_GT(entry.tab, designTabs);
-    }
+  }
+  for (const Entry& entry : Entries()) {
+    if (!layout::Added(entry) || !layout::OnScreen(entry)) continue;
+    SCOPED_TRACE(std::string(entry.name));
+    ++added;
+    EXPECT_GT(entry.tab, designTabs);
+    EXPECT_EQ(layout::FontOf(entry).hundredthsOfPoint, layout::kWindowFont.hundredthsOfPoint);  // one font
     // Beside a location's box in the locations' frame (the overlap test keeps the design clear), or
-    // below the design.
+    // in the column right of the design.
     if (entry.container == "Frame1") continue;
     EXPECT_TRUE(entry.container.empty());
-    EXPECT_GE(entry.twips.top, designBottom);
+    EXPECT_GE(entry.twips.left, layout::kDesignClientWidth);
   }
-  EXPECT_TRUE(added);
-  EXPECT_LE(designBottom, layout::kDesignClientHeight);
-  EXPECT_GT(layout::kClientHeight, layout::kDesignClientHeight);
+  EXPECT_EQ(added, 18);
 }
 
 TEST_F(Layout, PlacesInTheWindowAddTheFrameOffsets) {
@@ -142,7 +142,7 @@ TEST_F(Layout, RoomToGrowEndsBeforeTheNextControlOnTheRowOrTheFrameEdge) {
       {"Option3", 1800 - 60},  // "Switch every:" stops before the days box
       {"Check3", 4200 - 60},   // before "Start in system tray"
       {"Check8", 7800 - 60},   // nothing beside it: up to the frame's edge
-      {"Check7", 3420 - 60},   // before the hours kept (the folder box lies on the next row, not this one)
+      {"Check7", 7800 - 60},   // nothing beside it (the folder box lies on the next row, not this one)
       {"PushButton1", 8040 - 60},
   };
   for (const Case& c : kCases) {

@@ -9,10 +9,14 @@
 #include <string>
 #include <vector>
 
+#include <oleacc.h>
+
 #include "logic/LogicTest.h"
+#include "platform/win32/ComApartment.h"
 #include "platform/win32/Unicode.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/MainWindow.h"
+#include "ui/win32/MoreLocationsDialogView.h"
 #include "window/Layout.h"
 
 namespace vantrelle::win32 {
@@ -50,6 +54,72 @@ RECT PlaceInParent(HWND control) {
   GetWindowRect(control, &rect);
   MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
   return rect;
+}
+
+// What a screen reader hears for a control: the name its accessible object gives (Windows names a
+// box after the static created directly before it), and where it says the control lies.
+struct Heard {
+  std::wstring name;
+  RECT place{};
+};
+
+Heard HeardOf(HWND control) {
+  Heard heard;
+  IAccessible* object = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                        reinterpret_cast<void**>(&object)))) {
+    return heard;
+  }
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  if (object->get_accName(self, &name) == S_OK && name) heard.name = name;
+  SysFreeString(name);
+  LONG left = 0, top = 0, width = 0, height = 0;
+  if (SUCCEEDED(object->accLocation(&left, &top, &width, &height, self)))
+    heard.place = {left, top, left + width, top + height};
+  object->Release();
+  // The label rule where the system's object leaves it to the reader.
+  HWND before = GetWindow(control, GW_HWNDPREV);
+  wchar_t className[64] = {};
+  if (heard.name.empty() && before && GetClassNameW(before, className, 64) && _wcsicmp(className, L"Static") == 0) {
+    heard.name = TextOf(before);
+  }
+  return heard;
+}
+
+// Every control that takes the focus in `parent` has a name that is neither empty nor its class,
+// and lies inside the window; returns how many were walked.
+int ExpectEveryFocusableControlNamed(HWND parent) {
+  RECT window{};
+  GetWindowRect(parent, &window);
+  int walked = 0;
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    const LONG style = GetWindowLongW(child, GWL_STYLE);
+    if (!(style & WS_TABSTOP) || !(style & WS_VISIBLE)) continue;
+    ++walked;
+    wchar_t className[64] = {};
+    GetClassNameW(child, className, 64);
+    const Heard heard = HeardOf(child);
+    SCOPED_TRACE(Narrow(className) + " " + std::to_string(GetDlgCtrlID(child)));
+    EXPECT_FALSE(heard.name.empty());
+    EXPECT_NE(_wcsicmp(heard.name.c_str(), className), 0);
+    RECT common{};
+    EXPECT_TRUE(IntersectRect(&common, &heard.place, &window) && EqualRect(&common, &heard.place));
+  }
+  return walked;
+}
+
+// The caption as a person reads it: the access key's marker gone.
+std::string WithoutAccessKey(const layout::Entry& entry, const std::wstring& shown) {
+  if (!layout::AccessKeyOf(entry)) return Narrow(shown);
+  std::wstring text;
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    if (shown[i] == L'&' && ++i == shown.size()) break;
+    text += shown[i];
+  }
+  return Narrow(text);
 }
 
 class View : public testing::LogicTest {
@@ -104,7 +174,7 @@ TEST_F(View, EveryControlOfTheLayoutIsOnTheWindowWhereTheLayoutPutsIt) {
     }
     if (entry.kind == layout::Kind::CheckBox || entry.kind == layout::Kind::Label ||
         entry.kind == layout::Kind::Frame || entry.kind == layout::Kind::PushButton) {
-      EXPECT_EQ(Narrow(TextOf(control)), entry.caption);
+      EXPECT_EQ(WithoutAccessKey(entry, TextOf(control)), entry.caption);
     }
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
@@ -195,6 +265,138 @@ TEST_F(View, TabVisitsTheControlsInTheLayoutsOrder) {
     at = GetNextDlgTabItem(window.Handle(), at, FALSE);
     EXPECT_EQ(at, Control(expected[i % expected.size()]->name)) << "step " << i;
   }
+}
+
+// Keys go through the program's loop: the view's navigation first, then the window.
+void PumpKeys(MainWindow& window, DWORD milliseconds) {
+  const ULONGLONG end = GetTickCount64() + milliseconds;
+  do {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (window.Navigate(message)) continue;
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    Sleep(5);
+  } while (GetTickCount64() < end);
+}
+
+void PressKey(HWND focus, WPARAM key) {
+  PostMessageW(focus, WM_KEYDOWN, key, 0);
+  PostMessageW(focus, WM_KEYUP, key, static_cast<LPARAM>(0xC0000000));
+}
+
+// The "More locations..." dialog while it is up: walked, then closed with Esc, from inside its loop.
+struct DialogWalk {
+  int named = 0;
+  std::vector<HWND> tabbed;
+  bool closed = false;
+};
+DialogWalk* walking = nullptr;
+
+void CALLBACK WalkTheDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND dialog = FindWindowW(L"#32770", L"More locations");
+  if (!dialog || !walking) return;
+  KillTimer(nullptr, timer);
+  walking->named = ExpectEveryFocusableControlNamed(dialog);
+  for (int i = 0; i < 3; ++i) {
+    walking->tabbed.push_back(GetFocus());
+    PressKey(GetFocus(), VK_TAB);
+    for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
+      if (IsDialogMessageW(dialog, &message)) continue;
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+  PressKey(GetFocus(), VK_ESCAPE);  // the dialog's own loop ends it
+  walking->closed = true;
+}
+
+TEST_F(View, EveryControlThatTakesTheFocusHasANameAScreenReaderReads) {
+  const ComApartment com;  // as the program's window thread has
+  int focusable = 0;
+  for (const layout::Entry& entry : layout::Entries()) focusable += layout::TakesFocus(entry) ? 1 : 0;
+  EXPECT_EQ(ExpectEveryFocusableControlNamed(window.Handle()), focusable);
+  // The boxes named by the label before them, and the browse button by its own object.
+  EXPECT_EQ(HeardOf(Control("Text11")).name, L"hour/s");
+  EXPECT_EQ(HeardOf(Control("LowSpaceGB")).name, L"Also clean when free space on C: falls below");
+  EXPECT_EQ(HeardOf(Control("PushButton9")).name, L"Browse for your own folder");
+
+  Show();
+  MoreLocationsDialogView dialog(GetModuleHandleW(nullptr));
+  form.SetMoreLocationsDialog(&dialog);
+  DialogWalk walk;
+  walking = &walk;
+  SetTimer(nullptr, 0, 50, &WalkTheDialog);
+  form.moreButton.Click();  // returns once Esc closed the dialog
+  walking = nullptr;
+  EXPECT_TRUE(walk.closed);
+  EXPECT_EQ(walk.named, 2);  // the list and the close button
+  ASSERT_EQ(walk.tabbed.size(), 3u);
+  EXPECT_NE(walk.tabbed[0], walk.tabbed[1]);
+  EXPECT_EQ(walk.tabbed[0], walk.tabbed[2]);
+}
+
+TEST_F(View, KeysThroughTheLoopReachEveryControlOnce) {
+  // Numbers in the number boxes, as start-up leaves them: an empty one keeps the focus when left.
+  for (TextBox* box : {&form.hoursBox, &form.minutesBox, &form.daysBox, &form.keepRecentBox, &form.downloadsDaysBox,
+                       &form.recycleBinDaysBox, &form.lowSpaceBox}) {
+    box->SetText("1");
+  }
+  Show();
+  std::vector<HWND> expected;
+  for (const layout::Entry& entry : layout::Entries()) {
+    if (layout::TakesFocus(entry)) expected.push_back(Control(entry.name));
+  }
+  std::vector<HWND> reached;
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    reached.push_back(GetFocus());
+    PressKey(GetFocus(), VK_TAB);
+    PumpKeys(window, 20);
+  }
+  EXPECT_EQ(GetFocus(), reached.front()) << "round once";
+  std::sort(expected.begin(), expected.end());
+  std::sort(reached.begin(), reached.end());
+  EXPECT_EQ(reached, expected);
+
+  // The arrows move through the schedule's options and choose the one they reach.
+  SetFocus(Control("Option3"));
+  PressKey(Control("Option3"), VK_DOWN);
+  PumpKeys(window, 20);
+  EXPECT_EQ(GetFocus(), Control("Option2"));
+  EXPECT_TRUE(form.dailyOption.Value());
+  PressKey(Control("Option2"), VK_UP);
+  PumpKeys(window, 20);
+  EXPECT_EQ(GetFocus(), Control("Option3"));
+  EXPECT_TRUE(form.everyOption.Value());
+
+  // Enter presses the button that has the focus.
+  int helpClicks = 0;
+  form.helpButton.OnClick = [&] { ++helpClicks; };
+  SetFocus(Control("PushButton1"));
+  PressKey(Control("PushButton1"), VK_RETURN);
+  PumpKeys(window, 20);
+  EXPECT_EQ(helpClicks, 1);
+}
+
+TEST_F(View, TheColoursFollowTheSystemsColours) {
+  const INT elements[] = {COLOR_WINDOW, COLOR_WINDOWTEXT};
+  const COLORREF before[] = {GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT)};
+  const COLORREF contrast[] = {RGB(0, 0, 0), RGB(255, 255, 0)};  // as high contrast black has them
+  ASSERT_TRUE(SetSysColors(2, elements, contrast));
+  Pump(50);
+  HWND label = Control("Label5");
+  HDC dc = GetDC(label);
+  const auto brush = reinterpret_cast<HBRUSH>(
+      window.HandleMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label)));
+  const COLORREF text = GetTextColor(dc);
+  ReleaseDC(label, dc);
+  LOGBRUSH shown{};
+  const bool read = GetObjectW(brush, sizeof shown, &shown) != 0;  // before the brush is made again
+  SetSysColors(2, elements, before);
+  ASSERT_TRUE(read);
+  EXPECT_EQ(shown.lbColor, contrast[0]);
+  EXPECT_EQ(text, contrast[1]);
 }
 
 TEST_F(View, ModelChangesReachTheScreen) {

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "platform/win32/ComApartment.h"
+#include "platform/win32/ComObject.h"
 #include "platform/win32/ScopedHandle.h"
 #include "platform/win32/SystemMessage.h"
 #include "platform/win32/Unicode.h"
@@ -63,25 +64,12 @@ CleanupHandlerResult Failure(const char* what, HRESULT result) {
 
 // What the handler is told while it works: go on, or abort once the caller wants to stop. Reference
 // counted as COM asks; detached when the call is over, so a handler that keeps it only hears "abort".
-class Progress final : public IEmptyVolumeCacheCallBack {
+class Progress final : public ComObject<IEmptyVolumeCacheCallBack> {
  public:
   explicit Progress(const platform::KeepGoing& keepGoing) : keepGoing_(&keepGoing) {}
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** out) override {
-    if (!out) return E_POINTER;
-    if (IsEqualIID(id, IID_IUnknown) || IsEqualIID(id, IID_IEmptyVolumeCacheCallBack)) {
-      *out = static_cast<IEmptyVolumeCacheCallBack*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
+    return Answer(id, out, {&IID_IEmptyVolumeCacheCallBack});
   }
   HRESULT STDMETHODCALLTYPE ScanProgress(DWORDLONG, DWORD, LPCWSTR) override { return Ask(); }
   HRESULT STDMETHODCALLTYPE PurgeProgress(DWORDLONG freed, DWORDLONG, DWORD, LPCWSTR) override {
@@ -99,7 +87,6 @@ class Progress final : public IEmptyVolumeCacheCallBack {
     return !*keepGoing_ || (*keepGoing_)() ? S_OK : E_ABORT;
   }
 
-  std::atomic<ULONG> references_{1};
   const platform::KeepGoing* keepGoing_;
   std::optional<std::uint64_t> freed_;
 };

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cwctype>
 
 #include "platform/win32/Unicode.h"
 #include "platform/win32/Win32Clock.h"
@@ -44,14 +45,24 @@ bool ShowsCaption(Kind kind) {
 
 bool GrowsWithCaption(Kind kind) { return kind == Kind::Label || kind == Kind::CheckBox || kind == Kind::OptionButton; }
 
-// Buttons and frames read "&" as a mnemonic marker; a folder name with "&" must show as typed.
-std::wstring CaptionText(Kind kind, const std::string& caption) {
+// Buttons and frames read "&" as an access key's marker, and so do labels with an access key: a
+// folder name with "&" must show as typed, and the access key, where the caption has its letter,
+// is marked at its first place.
+std::wstring CaptionText(const layout::Entry& entry, const std::string& caption) {
   std::wstring text = Widen(caption);
-  if (kind == Kind::Label || kind == Kind::Note) return text;
+  const char key = layout::AccessKeyOf(entry);
+  if ((entry.kind == Kind::Label || entry.kind == Kind::Note) && !key) return text;
+  std::size_t keyAt = std::wstring::npos;
+  if (key) {
+    const wchar_t wide = static_cast<wchar_t>(key);
+    keyAt = text.find(wide);
+    if (keyAt == std::wstring::npos) keyAt = text.find(static_cast<wchar_t>(std::towupper(wide)));
+  }
   std::wstring escaped;
-  for (wchar_t c : text) {
-    escaped += c;
-    if (c == L'&') escaped += L'&';
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (i == keyAt) escaped += L'&';
+    escaped += text[i];
+    if (text[i] == L'&') escaped += L'&';
   }
   return escaped;
 }
@@ -99,7 +110,8 @@ int ControlId(std::string_view name) {
 ControlView::ControlView(const layout::Entry& entry, Control& model) : entry_(entry), model_(model) {}
 
 void ControlView::Create(HWND parent, UINT dpi, HFONT font, HDC measuring) {
-  const WindowKind kind = KindOf(entry_.kind);
+  WindowKind kind = KindOf(entry_.kind);
+  if (layout::AccessKeyOf(entry_)) kind.style &= ~static_cast<DWORD>(SS_NOPREFIX);  // a label's key shows
   const DWORD visible = model_.Visible() ? WS_VISIBLE : 0;
   const DWORD disabled = Usable() ? 0 : WS_DISABLED;
   dpi_ = dpi;
@@ -109,7 +121,7 @@ void ControlView::Create(HWND parent, UINT dpi, HFONT font, HDC measuring) {
   if (ShowsCaption(entry_.kind)) {
     shownCaption_ = Widen(model_.Caption());
     captionShown_ = true;
-    caption = CaptionText(entry_.kind, model_.Caption());
+    caption = CaptionText(entry_, model_.Caption());
   }
   const RECT place = TwipsToPixels(layout::InWindow(entry_), dpi);
   window_ = CreateWindowExW(kind.exStyle, kind.className, caption.c_str(), WS_CHILD | kind.style | visible | disabled,
@@ -236,7 +248,7 @@ void ControlView::ShowCaption() {
   if (!ShowsCaption(entry_.kind)) return;
   shownCaption_ = Widen(model_.Caption());
   captionShown_ = true;
-  SetWindowTextW(window_, CaptionText(entry_.kind, model_.Caption()).c_str());
+  SetWindowTextW(window_, CaptionText(entry_, model_.Caption()).c_str());
   if (dpi_ && GrowsWithCaption(entry_.kind)) Place(dpi_, nullptr);  // a longer caption may need more room
   if (entry_.kind == Kind::Frame) {
     // A frame draws its caption over the window's background: clear the old, longer text too.

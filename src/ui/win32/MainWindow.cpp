@@ -8,6 +8,7 @@
 
 #include "platform/MessageBoxService.h"
 #include "platform/win32/Unicode.h"
+#include "ui/win32/AccessibleName.h"
 #include "ui/win32/Dpi.h"
 #include "window/Layout.h"
 
@@ -29,6 +30,24 @@ FontHandle MakeFont(const layout::Font& font, UINT dpi) {
 int CreationRank(const layout::Entry& entry) {
   if (layout::TakesFocus(entry)) return entry.tab;
   return entry.kind == layout::Kind::Frame ? 2000 : 1000;
+}
+
+// The order of creation: a label that names a box comes directly before it, so that a screen reader
+// names the box after it.
+std::vector<const layout::Entry*> CreationOrder() {
+  std::vector<const layout::Entry*> entries;
+  for (const layout::Entry& entry : layout::Entries()) {
+    if (layout::OnScreen(entry)) entries.push_back(&entry);
+  }
+  std::stable_sort(entries.begin(), entries.end(),
+                   [](const auto* a, const auto* b) { return CreationRank(*a) < CreationRank(*b); });
+  std::vector<const layout::Entry*> order;
+  for (const layout::Entry* entry : entries) {
+    if (std::find(order.begin(), order.end(), entry) != order.end()) continue;  // already before its box
+    if (const layout::Entry* label = layout::LabelBefore(*entry)) order.push_back(label);
+    order.push_back(entry);
+  }
+  return order;
 }
 
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
@@ -56,7 +75,6 @@ bool MainWindow::Create() {
                                     ICC_DATE_CLASSES | ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&common);
   RegisterWindowClass(instance_, &MainWindow::WindowProc);
-  background_.Reset(CreateSolidBrush(layout::kBackColour));
   // Made at its size for the system's DPI, where it nearly always opens; on a monitor of another DPI
   // it is sized again once its controls are in.
   const UINT systemDpi = GetDpiForSystem();
@@ -65,6 +83,7 @@ bool MainWindow::Create() {
   HWND window = CreateWindowExW(kExStyle, kClassName, shownCaption_.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                                 outer.cx, outer.cy, nullptr, nullptr, instance_, this);
   if (!window) return false;
+  ApplyBackground();
   dpi_ = WindowDpi(window);
   measuring_.Reset(CreateCompatibleDC(nullptr));
   MakeFonts();
@@ -92,17 +111,12 @@ void MainWindow::Destroy() {
 }
 
 void MainWindow::CreateControls() {
-  std::vector<const layout::Entry*> entries;
-  for (const layout::Entry& entry : layout::Entries()) {
-    if (layout::OnScreen(entry)) entries.push_back(&entry);
-  }
-  std::stable_sort(entries.begin(), entries.end(),
-                   [](const auto* a, const auto* b) { return CreationRank(*a) < CreationRank(*b); });
-  for (const layout::Entry* entry : entries) {
+  for (const layout::Entry* entry : CreationOrder()) {
     Control* model = layout::ModelControl(form_, entry->name);
     if (!model) continue;
     auto view = std::make_unique<ControlView>(*entry, *model);
     view->Create(window_.Get(), dpi_, FontOf(*view), measuring_.Get());
+    if (const auto name = layout::AccessibleName(*entry)) GiveAccessibleName(view->Handle(), Widen(TextOf(*name)));
     model->SetObserver(this);
     ShowManagedTip(*view, true);
     views_.push_back(std::move(view));
@@ -112,8 +126,14 @@ void MainWindow::CreateControls() {
   ShowTimers();
 }
 
+std::string MainWindow::TextOf(TextId id) const {
+  const Locale* locale = form_.Platform().locale;
+  return locale ? Text(*locale, id) : Text(Language::English, id);
+}
+
 HFONT MainWindow::FontOf(const ControlView& view) const {
-  return view.Entry().kind == layout::Kind::PushButton ? buttonFont_.Get() : windowFont_.Get();
+  const bool buttonFont = &layout::FontOf(view.Entry()) == &layout::kPushButtonFont;
+  return buttonFont ? buttonFont_.Get() : windowFont_.Get();
 }
 
 void MainWindow::MakeFonts() {
@@ -155,11 +175,19 @@ void MainWindow::LoadIcons() {
 }
 
 void MainWindow::ApplyBackground() {
-  const COLORREF colour = form_.buttonFaceBackground ? GetSysColor(COLOR_BTNFACE) : layout::kBackColour;
+  const COLORREF colour = GetSysColor(form_.buttonFaceBackground ? COLOR_BTNFACE : COLOR_WINDOW);
   if (colour == backColour_ && background_) return;
   backColour_ = colour;
   background_.Reset(CreateSolidBrush(colour));
   InvalidateRect(window_.Get(), nullptr, TRUE);
+}
+
+void MainWindow::SystemColoursChanged(UINT message, WPARAM wParam, LPARAM lParam) {
+  // The common controls keep colours of their own: they hear of the change too.
+  for (auto& view : views_) SendMessageW(view->Handle(), message, wParam, lParam);
+  backColour_ = CLR_INVALID;
+  ApplyBackground();
+  RedrawWindow(window_.Get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 bool MainWindow::LoadHandCursor(const std::string& file) {
@@ -207,7 +235,46 @@ void MainWindow::ShowForm() {
   }
 }
 
-bool MainWindow::Navigate(MSG& message) { return window_ && IsDialogMessageW(window_.Get(), &message); }
+bool MainWindow::Navigate(MSG& message) {
+  if (!window_) return false;
+  return MoveInOptionGroup(message) || PressFocusedButton(message) || IsDialogMessageW(window_.Get(), &message);
+}
+
+// The window has no default button: Enter presses the push button that has the focus.
+bool MainWindow::PressFocusedButton(const MSG& message) {
+  if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN) return false;
+  ControlView* view = ViewByWindow(message.hwnd);
+  if (!view || view->Entry().kind != layout::Kind::PushButton || !view->Usable()) return false;
+  Safely([&] { view->Command(BN_CLICKED); });
+  return true;
+}
+
+// Each option button is a tab stop of its own, in the designed order, so dialog navigation treats
+// each as a group of one; the arrows move through the options of its frame in reading order.
+bool MainWindow::MoveInOptionGroup(const MSG& message) {
+  if (message.message != WM_KEYDOWN) return false;
+  const bool back = message.wParam == VK_UP || message.wParam == VK_LEFT;
+  if (!back && message.wParam != VK_DOWN && message.wParam != VK_RIGHT) return false;
+  const ControlView* from = ViewByWindow(message.hwnd);
+  if (!from || from->Entry().kind != layout::Kind::OptionButton) return false;
+  std::vector<ControlView*> options;
+  for (const auto& view : views_) {
+    const layout::Entry& entry = view->Entry();
+    if (entry.kind == layout::Kind::OptionButton && entry.container == from->Entry().container && view->Usable())
+      options.push_back(view.get());
+  }
+  std::sort(options.begin(), options.end(),
+            [](const auto* a, const auto* b) { return a->Entry().twips.top < b->Entry().twips.top; });
+  const auto at = std::find(options.begin(), options.end(), from);
+  if (at == options.end()) return false;
+  const std::size_t count = options.size();
+  const std::size_t index = static_cast<std::size_t>(at - options.begin());
+  ControlView* to = options[(index + (back ? count - 1 : 1)) % count];
+  // Chosen first: a button that gets the focus unchecked would report a click of its own.
+  Safely([&] { static_cast<OptionButton&>(to->Model()).Click(); });
+  SetFocus(to->Handle());
+  return true;
+}
 
 const ControlView* MainWindow::View(std::string_view name) const {
   for (const auto& view : views_) {
@@ -375,6 +442,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: {
       auto dc = reinterpret_cast<HDC>(wParam);
+      SetTextColor(dc, GetSysColor(form_.buttonFaceBackground ? COLOR_BTNTEXT : COLOR_WINDOWTEXT));
       SetBkColor(dc, backColour_);
       SetBkMode(dc, TRANSPARENT);
       return reinterpret_cast<LRESULT>(background_.Get());
@@ -385,6 +453,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       FillRect(reinterpret_cast<HDC>(wParam), &client, background_.Get());
       return 1;
     }
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED: SystemColoursChanged(message, wParam, lParam); return 0;
     case WM_SIZE: OnSize(wParam); return 0;
     case WM_ACTIVATE: OnActivate(wParam); return 0;
     case WM_DPICHANGED: {

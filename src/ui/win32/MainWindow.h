@@ -68,6 +68,8 @@ class MainWindow : public ControlObserver {
   ControlView* ViewByWindow(HWND control) const;
   void CreateControls();
   HFONT FontOf(const ControlView& view) const;
+  // A text of the table in the person's display language.
+  std::string TextOf(TextId id) const;
   void MakeFonts();
   // The outer size that gives the layout's client area at that DPI.
   static SIZE OuterSize(UINT dpi);
@@ -87,7 +89,13 @@ class MainWindow : public ControlObserver {
   void ShowManagedTip(const ControlView& view, bool placeChanged);
   void OnSize(WPARAM kind);
   void OnActivate(WPARAM state);
+  // The background from the system's colours; again when they change (high contrast, a theme).
   void ApplyBackground();
+  void SystemColoursChanged(UINT message, WPARAM wParam, LPARAM lParam);
+  // The arrow keys move between the option buttons of a group and choose the one they reach, as in
+  // any dialog; true when the key was such a move.
+  bool MoveInOptionGroup(const MSG& message);
+  bool PressFocusedButton(const MSG& message);
   bool ShowPointer();
   // Runs a model call; a failure the model does not handle itself is shown, not let loose in the
   // window procedure.
@@ -105,7 +113,7 @@ class MainWindow : public ControlObserver {
   FontHandle buttonFont_;
   MemoryDc measuring_;  // where captions are measured, without asking a control for its DC
   BrushHandle background_;
-  COLORREF backColour_ = layout::kBackColour;
+  COLORREF backColour_ = CLR_INVALID;  // the system colour the brush was made of
   CursorHandle handCursor_;
   IconHandle bigIcon_;
   IconHandle smallIcon_;

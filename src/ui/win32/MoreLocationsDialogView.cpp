@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/win32/Unicode.h"
+#include "ui/win32/AccessibleName.h"
 
 namespace vantrelle::win32 {
 
@@ -112,6 +113,8 @@ INT_PTR CALLBACK MoreLocationsDialogView::DialogProc(HWND dialog, UINT message, 
 
 void MoreLocationsDialogView::Fill(HWND dialog) {
   HWND list = GetDlgItem(dialog, kListId);
+  // The note before the list reads as a sentence, not as the list's name.
+  GiveAccessibleName(list, Widen(MoreLocationsChoice::kTitle));
   ListView_SetExtendedListViewStyle(list, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
   RECT client{};
   GetClientRect(list, &client);
