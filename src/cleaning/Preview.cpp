@@ -88,6 +88,15 @@ void Preview::CountFolder(const std::string& path, const AgeRule& age, PreviewLo
   }
 }
 
+// What Windows' handler of that key name says it would free.
+Outcome Preview::MeasureHandlerInto(const std::string& keyName, PreviewLocation& into) {
+  const WindowsCleanupOutcome measured = MeasureWindowsHandler(platform_, *host_, keyName);
+  into.byWindowsCleanup = true;
+  into.bytes = measured.bytes;
+  into.failure = measured.failure;
+  return measured.outcome;
+}
+
 PreviewResult Preview::Walk(const Choices& choices) {
   PreviewResult result;
   result.choices = choices;
@@ -156,18 +165,12 @@ PreviewResult Preview::Walk(const Choices& choices) {
       return found ? Outcome::Emptied : Outcome::Failed;
     });
   }
-  for (const CatalogueRow& row : Catalogue()) {
+  for (const CatalogueRow& row : FurtherRows(choices)) {
     if (std::find(choices.more.begin(), choices.more.end(), row.id) == choices.more.end()) continue;
     walk(
         Location::More,
         [&](PreviewLocation& into) {
-          if (CleanedByWindowsCleanup(platform_, row)) {
-            const WindowsCleanupOutcome measured = MeasureByWindowsCleanup(platform_, *host_, row);
-            into.byWindowsCleanup = true;
-            into.bytes = measured.bytes;
-            into.failure = measured.failure;
-            return measured.outcome;
-          }
+          if (CleanedByWindowsCleanup(platform_, row)) return MeasureHandlerInto(std::string(row.cleanupHandler), into);
           const std::string folder = RowFolder(platform_, row);
           if (folder.empty()) return Outcome::NotFound;
           for (const CatalogueFolder& target : TargetFolders(platform_, row, folder)) {
@@ -177,6 +180,11 @@ PreviewResult Preview::Walk(const Choices& choices) {
           return ProgramRuns(platform_, row, folder) ? Outcome::Skipped : Outcome::Emptied;
         },
         row.id);
+  }
+  for (const auto& handler : HandlersToRun(choices)) {
+    walk(
+        Location::WindowsCleanup, [&](PreviewLocation& into) { return MeasureHandlerInto(handler.keyName, into); },
+        handler.keyName);
   }
   return result;
 }
@@ -188,7 +196,7 @@ std::string PreviewText(const Locale& locale, const PreviewResult& result) {
   std::string text;
   for (const auto& location : result.locations) {
     text += LocationName(location.location, result.choices, location.moreId) + ": ";
-    if (location.location == Location::More && location.outcome != Outcome::Emptied) {
+    if (IsFurther(location.location) && location.outcome != Outcome::Emptied) {
       if (location.outcome == Outcome::Skipped) text += figures(location.files, location.bytes) + "; ";
       text += location.outcome == Outcome::Stopped
                   ? "stopped"

@@ -43,6 +43,7 @@ class Preview {
 
  private:
   class StatusHost;
+  Outcome MeasureHandlerInto(const std::string& keyName, PreviewLocation& into);
   void CountFolder(const std::string& path, const AgeRule& age, PreviewLocation& into, const TopLevelNames& names = {});
 
   const platform::Platform& platform_;

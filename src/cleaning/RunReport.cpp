@@ -19,6 +19,11 @@ std::string LocationName(Location location, const Choices& choices, std::string_
       const CatalogueRow* row = FindCatalogueRow(moreId);
       return row ? std::string(row->name) : std::string(moreId);
     }
+    case Location::WindowsCleanup:
+      for (const auto& handler : choices.windowsCleanups) {
+        if (handler.keyName == moreId) return handler.displayName;
+      }
+      return std::string(moreId);
   }
   return {};
 }

@@ -41,6 +41,13 @@ WindowsCleanupOutcome RunHandler(const platform::Platform& platform, RunHost& ho
   }
 }
 
+// GetSpaceUsed, Purge of what it reported (none at 0), Deactivate: all in the service's Purge.
+WindowsCleanupOutcome PurgeHandler(const platform::Platform& platform, RunHost& host, const std::string& keyName) {
+  return RunHandler(platform, host, [&](const std::string& volume, const platform::KeepGoing& keepGoing) {
+    return platform.cleanupHandlers->Purge(keyName, volume, keepGoing);
+  });
+}
+
 }  // namespace
 
 bool CleanedByWindowsCleanup(const platform::Platform& platform, const CatalogueRow& row) {
@@ -54,16 +61,32 @@ bool CleanedByWindowsCleanup(const platform::Platform& platform, const Catalogue
 
 WindowsCleanupOutcome PurgeByWindowsCleanup(const platform::Platform& platform, RunHost& host,
                                             const CatalogueRow& row) {
-  return RunHandler(platform, host, [&](const std::string& volume, const platform::KeepGoing& keepGoing) {
-    return platform.cleanupHandlers->Purge(std::string(row.cleanupHandler), volume, keepGoing);
-  });
+  return PurgeHandler(platform, host, std::string(row.cleanupHandler));
 }
 
 WindowsCleanupOutcome MeasureByWindowsCleanup(const platform::Platform& platform, RunHost& host,
                                               const CatalogueRow& row) {
+  return MeasureWindowsHandler(platform, host, std::string(row.cleanupHandler));
+}
+
+WindowsCleanupOutcome MeasureWindowsHandler(const platform::Platform& platform, RunHost& host,
+                                            const std::string& keyName) {
+  if (!platform.cleanupHandlers) return {Outcome::NotFound, 0, {}};
   return RunHandler(platform, host, [&](const std::string& volume, const platform::KeepGoing& keepGoing) {
-    return platform.cleanupHandlers->Measure(std::string(row.cleanupHandler), volume, keepGoing);
+    return platform.cleanupHandlers->Measure(keyName, volume, keepGoing);
   });
 }
+
+void CleanByWindowsHandler(const platform::Platform& platform, RunHost& host, const std::string& keyName,
+                           LocationResult& into) {
+  const WindowsCleanupOutcome purged = platform.cleanupHandlers ? PurgeHandler(platform, host, keyName)
+                                                                : WindowsCleanupOutcome{Outcome::NotFound, 0, {}};
+  into.byWindowsCleanup = true;
+  into.outcome = purged.outcome;
+  into.tally.bytesFreed = purged.bytes;
+  into.failure = purged.failure;
+}
+
+std::string WindowsCleanupStatus(const std::string& name) { return "Windows cleanup: " + name; }
 
 }  // namespace vantrelle::cleaning

@@ -1,18 +1,35 @@
 #include "commandline/Arguments.h"
 
 #include "base/Strings.h"
+#include "platform/CleanupHandlers.h"
 
 namespace vantrelle::commandline {
 
+namespace {
+
+// The switch's name without its "/" or "-"; "" when the word is no switch.
+std::string SwitchName(const std::string& word) {
+  if (word.size() < 2 || (word[0] != '/' && word[0] != '-')) return {};
+  return word.substr(1);
+}
+
+}  // namespace
+
 Command ParseArguments(const std::vector<std::string>& arguments) {
   if (arguments.empty()) return Command::Window;
+  if (arguments.size() == 2 && EqualsNoCase(SwitchName(arguments[1]), "system")) {
+    const Command command = ParseArguments({arguments[0]});
+    if (command == Command::Clean) return Command::CleanSystem;
+    if (command == Command::Preview) return Command::PreviewSystem;
+    return Command::NotUnderstood;
+  }
   if (arguments.size() > 1) return Command::NotUnderstood;
-  const std::string& word = arguments.front();
-  if (word.size() < 2 || (word[0] != '/' && word[0] != '-')) return Command::NotUnderstood;
-  const std::string name = word.substr(1);
+  const std::string name = SwitchName(arguments.front());
+  if (name.empty()) return Command::NotUnderstood;
   if (EqualsNoCase(name, "clean")) return Command::Clean;
   if (EqualsNoCase(name, "preview")) return Command::Preview;
   if (EqualsNoCase(name, "policyreport")) return Command::PolicyReport;
+  if (EqualsNoCase(name, platform::kCleanupHandlerHostSwitch)) return Command::CleanupHandlerHost;
   if (name == "?" || EqualsNoCase(name, "help")) return Command::Help;
   return Command::NotUnderstood;
 }

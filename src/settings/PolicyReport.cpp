@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 #include "settings/EffectiveSettings.h"
 #include "settings/KeepRecentHours.h"
+#include "settings/MachineChoices.h"
 
 namespace vantrelle::settings {
 
@@ -55,6 +56,7 @@ std::string PolicyReport(const platform::Platform& platform, EffectiveSettings& 
     report.append(row.name).append(" = ").append(value).append(" (");
     report.append(LayerName(settings.SourceOf(*row.setting))).append(")\n");
   }
+  report += "\nThe machine's choices (/clean /system):\n" + MachineChoicesReport(platform);
   report += "\nPolicy values ignored:\n";
   for (const IgnoredValue& ignored : settings.Ignored()) {
     report.append(LayerKeyName(ignored.layer)).append("\\").append(ignored.name).append(": ");

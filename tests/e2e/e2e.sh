@@ -220,6 +220,28 @@ done
 wine reg delete 'HKLM\Software\Policies\Marrowick' /f >/dev/null 2>&1
 wine reg delete 'HKCU\Software\Policies\Marrowick' /f >/dev/null 2>&1
 
+# The machine's piles: the person's /clean never touches them, even where the person's key names
+# them; /clean /system (Wine runs every process as an administrator) empties those the machine chose.
+windir="$WINEPREFIX/drive_c/windows"
+wer="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/WER"
+mkdir -p "$wer/ReportQueue/r1" "$wer/ReportArchive" "$windir/Minidump" "$windir/SoftwareDistribution/Download/sub"
+piles=("$wer/ReportQueue/r1/Report.wer" "$wer/ReportArchive/old.wer" "$windir/MEMORY.DMP" "$windir/Minidump/0101.dmp"
+       "$windir/SoftwareDistribution/Download/sub/kb1.cab")
+for file in "${piles[@]}"; do echo pile >"$file"; done
+echo keep >"$windir/Minidump/notes.txt"
+for id in SystemErrorReports MemoryDumps UpdateDownloads; do
+  wine reg add 'HKLM\Software\Marrowick\Vantrelle\System' /v "$id" /d 1 /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\VB and VBA Program Settings\Marrowick\Vantrelle' /v "More.$id" /d 1 /f >/dev/null 2>&1
+done
+wine "$program" /clean >"$out/person-clean.txt" 2>/dev/null || true
+for file in "${piles[@]}"; do expect "/clean alone leaves ${file#"$WINEPREFIX/"}" test -f "$file"; done
+status=0
+wine "$program" /clean /system >"$out/system-clean.txt" 2>/dev/null || status=$?
+expect "/clean /system exits 0" test $status = 0
+for file in "${piles[@]}"; do expect "/clean /system empties ${file#"$WINEPREFIX/"}" test ! -e "$file"; done
+expect "... and leaves the rest of the folders" test -f "$windir/Minidump/notes.txt" -a -d "$windir/SoftwareDistribution/Download"
+expect "... naming its three rows" grep -q "Windows Update downloads: 1 file deleted" "$out/system-clean.txt"
+
 # At 150 %: a desktop large enough for the grown window, the design checked again at that scale. Every
 # Wine program opens on the desktop, so the settings go in first and the desktop is made afresh after.
 wine reg add 'HKCU\Software\VB and VBA Program Settings\Marrowick\Vantrelle' /v 'Windows Temp' /d 0 /f >/dev/null 2>&1
