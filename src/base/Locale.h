@@ -3,6 +3,9 @@
 
 namespace vantrelle {
 
+// The language of the program's texts (base/Texts.h).
+enum class Language { English, German, Pseudo };
+
 // The user's regional settings, which the conversions follow; read live (the person may change them while the program
 // runs). Texts are UTF-8; separators may be more than one byte (a no-break space, for instance).
 class Locale {
@@ -16,6 +19,8 @@ class Locale {
   virtual std::string TimePattern() const = 0;
   virtual std::string AmDesignator() const = 0;
   virtual std::string PmDesignator() const = 0;
+  // The language Windows shows its own texts in, as far as the program has them.
+  virtual Language DisplayLanguage() const { return Language::English; }
 };
 
 }  // namespace vantrelle

@@ -14,6 +14,7 @@ class FakeLocale : public Locale {
   std::string TimePattern() const override { return time; }
   std::string AmDesignator() const override { return am; }
   std::string PmDesignator() const override { return pm; }
+  Language DisplayLanguage() const override { return language; }
 
   // A German-style locale: comma decimals, dot thousands, day first, 24-hour clock.
   void UseGerman() {
@@ -31,6 +32,7 @@ class FakeLocale : public Locale {
   std::string time = "h:mm:ss tt";
   std::string am = "AM";
   std::string pm = "PM";
+  Language language = Language::English;
 };
 
 }  // namespace vantrelle::fake

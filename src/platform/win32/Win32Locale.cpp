@@ -29,4 +29,8 @@ std::string Win32Locale::TimePattern() const { return Info(LOCALE_STIMEFORMAT); 
 std::string Win32Locale::AmDesignator() const { return Info(LOCALE_S1159); }
 std::string Win32Locale::PmDesignator() const { return Info(LOCALE_S2359); }
 
+Language Win32Locale::DisplayLanguage() const {
+  return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_GERMAN ? Language::German : Language::English;
+}
+
 }  // namespace vantrelle::win32

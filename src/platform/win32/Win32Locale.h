@@ -12,6 +12,8 @@ class Win32Locale : public Locale {
   std::string TimePattern() const override;
   std::string AmDesignator() const override;
   std::string PmDesignator() const override;
+  // German for any German variant of the user's display language (GetUserDefaultUILanguage).
+  Language DisplayLanguage() const override;
 };
 
 }  // namespace vantrelle::win32

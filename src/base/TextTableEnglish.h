@@ -1,0 +1,10 @@
+// The program's texts in English, the reference: VANTRELLE_TEXT(name, "text"), one per line. Every
+// other language's table has a line for each name here (tests/logic/TextsTest.cpp checks it).
+// Placeholders are "{1}", "{2}", ...; a count takes two lines, ...One and ...Many.
+// No include guard: base/Texts.h and Texts.cpp read it with their own VANTRELLE_TEXT.
+
+// Counts
+VANTRELLE_TEXT(FileCountOne, "{1} file")
+VANTRELLE_TEXT(FileCountMany, "{1} files")
+VANTRELLE_TEXT(FolderCountOne, "{1} folder")
+VANTRELLE_TEXT(FolderCountMany, "{1} folders")
