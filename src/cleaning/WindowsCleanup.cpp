@@ -1,5 +1,6 @@
 #include "cleaning/WindowsCleanup.h"
 
+#include "base/Texts.h"
 #include "cleaning/Paths.h"
 #include "cleaning/RunHost.h"
 #include "cleaning/YieldPacer.h"
@@ -32,6 +33,8 @@ WindowsCleanupOutcome RunHandler(const platform::Platform& platform, RunHost& ho
     switch (result.status) {
       case Status::Done: return {Outcome::Emptied, result.bytes, {}};
       case Status::NothingToClean: return {Outcome::NotFound, 0, {}};
+      case Status::NotAnswering:
+        return {Outcome::Failed, 0, platform.locale ? Text(*platform.locale, TextId::HandlerStoppedAnswering) : ""};
       default: return {Outcome::Failed, 0, result.error};
     }
   } catch (const std::exception& error) {
@@ -87,6 +90,9 @@ void CleanByWindowsHandler(const platform::Platform& platform, RunHost& host, co
   into.failure = purged.failure;
 }
 
-std::string WindowsCleanupStatus(const std::string& name) { return "Windows cleanup: " + name; }
+std::string WindowsCleanupStatus(const platform::Platform& platform, const std::string& name) {
+  return platform.locale ? Text(*platform.locale, TextId::WindowsCleanupStatus, {name})
+                         : FormatText(Text(Language::English, TextId::WindowsCleanupStatus), {name});
+}
 
 }  // namespace vantrelle::cleaning

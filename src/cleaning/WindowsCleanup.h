@@ -34,6 +34,6 @@ void CleanByWindowsHandler(const platform::Platform& platform, RunHost& host, co
 WindowsCleanupOutcome MeasureWindowsHandler(const platform::Platform& platform, RunHost& host,
                                             const std::string& keyName);
 // The status line while a handler works: "Windows cleanup: <name>".
-std::string WindowsCleanupStatus(const std::string& name);
+std::string WindowsCleanupStatus(const platform::Platform& platform, const std::string& name);
 
 }  // namespace vantrelle::cleaning

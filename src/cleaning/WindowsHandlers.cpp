@@ -38,14 +38,14 @@ constexpr std::string_view kMachineHandlers[] = {
 
 struct Consequence {
   std::string_view keyName;
-  std::string_view text;
+  TextId text;
 };
 
 constexpr Consequence kConsequences[] = {
-    {"Previous Installations", "The earlier version of Windows can no longer be restored."},
-    {"Update Cleanup", "Installed updates can no longer be removed. This can take a long time."},
-    {"Windows ESD installation files", "Resetting Windows will need installation media."},
-    {"Device Driver Packages", "Earlier drivers can no longer be restored."},
+    {"Previous Installations", TextId::ConsequencePreviousInstallations},
+    {"Update Cleanup", TextId::ConsequenceUpdateCleanup},
+    {"Windows ESD installation files", TextId::ConsequenceInstallationFiles},
+    {"Device Driver Packages", TextId::ConsequenceDriverPackages},
 };
 
 bool In(std::span<const std::string_view> names, std::string_view keyName) {
@@ -64,11 +64,11 @@ bool MachineHandler(std::string_view keyName) { return In(kMachineHandlers, keyN
 
 std::span<const std::string_view> MachineHandlerNames() { return kMachineHandlers; }
 
-std::string_view HandlerConsequence(std::string_view keyName) {
+std::optional<TextId> HandlerConsequence(std::string_view keyName) {
   for (const Consequence& consequence : kConsequences) {
     if (consequence.keyName == keyName) return consequence.text;
   }
-  return {};
+  return std::nullopt;
 }
 
 std::vector<platform::CleanupHandlerInfo> ChoosableHandlers(const std::vector<platform::CleanupHandlerInfo>& all,

@@ -2,10 +2,12 @@
 // Windows' own cleanup handlers as choices: which key names are never offered (the program does
 // that work itself), which are the machine's (they need an administrator), and what a person should
 // know before choosing one. Each is one table, read only here.
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
 
+#include "base/Texts.h"
 #include "platform/CleanupHandlers.h"
 
 namespace vantrelle::platform {
@@ -20,8 +22,8 @@ bool NeverListedHandler(std::string_view keyName);
 bool MachineHandler(std::string_view keyName);
 // The machine's key names, in the table's order.
 std::span<const std::string_view> MachineHandlerNames();
-// What is lost for good when the handler runs ("" for most).
-std::string_view HandlerConsequence(std::string_view keyName);
+// What is lost for good when the handler runs, in the text table; nothing for most.
+std::optional<TextId> HandlerConsequence(std::string_view keyName);
 
 // Whose choices a list is for: the person's own, or the machine's (an administrator's).
 enum class HandlerOwner { Person, Machine };

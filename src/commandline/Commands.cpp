@@ -1,5 +1,6 @@
 #include "commandline/Commands.h"
 
+#include "base/Texts.h"
 #include "cleaning/ExclusiveRun.h"
 #include "cleaning/Preview.h"
 #include "cleaning/RunHistory.h"
@@ -52,7 +53,7 @@ Finished CleanSystem(const platform::Platform& given, bool preview) {
   platform::Platform platform = given;
   platform.settings = nullptr;  // the person's: never read here
   if (!platform.machine || !platform.machine->RunsAsAdministrator()) {
-    return {ExitCode::NeedsAdministrator, std::string(kNeedsAdministrator) + "\n"};
+    return {ExitCode::NeedsAdministrator, Text(*platform.locale, TextId::NeedsAdministrator) + "\n"};
   }
   const cleaning::Choices choices = settings::MachineChoices(platform);
   if (!choices.AnyLocation()) return {preview ? ExitCode::Done : ExitCode::Failed, std::string(kNothingTicked) + "\n"};

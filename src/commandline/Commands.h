@@ -13,7 +13,6 @@ struct Platform;
 namespace vantrelle::commandline {
 
 inline constexpr char kNothingTicked[] = "No location is ticked: nothing to clean.";
-inline constexpr char kNeedsAdministrator[] = "Cleaning system files needs administrator rights.";
 
 struct Finished {
   ExitCode exitCode = ExitCode::Done;

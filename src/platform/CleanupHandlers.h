@@ -15,6 +15,7 @@ struct CleanupHandlerResult {
     NothingToClean,  // the handler has nothing on that volume
     Stopped,         // keepGoing said stop; the handler was told to abort
     Failed,          // `error` says why
+    NotAnswering,    // the handler crashed or stopped answering: the call was given up
   };
   Status status = Status::Failed;
   std::uint64_t bytes = 0;

@@ -10,11 +10,11 @@ namespace vantrelle::settings {
 std::string WindowsCleanupKeyName(std::string_view keyName) { return "Windows." + std::string(keyName); }
 
 bool WindowsCleanupChosen(platform::SettingsStore& store, std::string_view keyName) {
-  return store.GetSetting(std::string(kApplication), std::string(kSection), WindowsCleanupKeyName(keyName), "0") == "1";
+  return StoredChoice(store, WindowsCleanupKeyName(keyName));
 }
 
 void SaveWindowsCleanupChosen(platform::SettingsStore& store, std::string_view keyName, bool chosen) {
-  store.SaveSetting(std::string(kApplication), std::string(kSection), WindowsCleanupKeyName(keyName), OneZero(chosen));
+  SaveStoredChoice(store, WindowsCleanupKeyName(keyName), chosen);
 }
 
 std::vector<platform::CleanupHandlerInfo> ChosenWindowsCleanups(const platform::Platform& platform) {

@@ -31,8 +31,8 @@ TEST(WindowsHandlers, EachKeyNameBelongsToThePersonTheMachineOrNeither) {
   EXPECT_EQ(names(HandlerOwner::Person), (std::vector<std::string>{"Offline Pages Files", "Some New Handler"}));
   EXPECT_EQ(names(HandlerOwner::Machine),
             (std::vector<std::string>{"Update Cleanup", "System error minidump files", "Delivery Optimization Files"}));
-  EXPECT_NE(cleaning::HandlerConsequence("Previous Installations"), "");
-  EXPECT_EQ(cleaning::HandlerConsequence("Offline Pages Files"), "");
+  EXPECT_EQ(cleaning::HandlerConsequence("Previous Installations"), TextId::ConsequencePreviousInstallations);
+  EXPECT_EQ(cleaning::HandlerConsequence("Offline Pages Files"), std::nullopt);
 }
 
 }  // namespace

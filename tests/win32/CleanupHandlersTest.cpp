@@ -168,8 +168,7 @@ TEST_F(CleanupHandlersTest, TheHostSurvivesCrashesAndStopsWithinTwoSeconds) {
   RegisterMoreKeys();
   IsolatedCleanupHandlers isolated(Program());
   const auto crashed = isolated.Measure("Vantrelle Test Crash", "C:\\", [] { return true; });
-  EXPECT_EQ(crashed.status, Status::Failed);
-  EXPECT_EQ(crashed.error, "stopped answering");
+  EXPECT_EQ(crashed.status, Status::NotAnswering);
 
   const auto purged = isolated.Purge(kKeyName, "C:\\", [] { return true; });
   EXPECT_EQ(purged.status, Status::Done) << purged.error;

@@ -20,7 +20,6 @@ using Status = CleanupHandlerResult::Status;
 
 constexpr DWORD kPollMilliseconds = 15;
 constexpr ULONGLONG kStopGraceMilliseconds = 2000;
-constexpr char kStoppedAnswering[] = "stopped answering";
 
 // A running host with the parent's ends of its two pipes; ended when dropped before it finished.
 class Host {
@@ -91,7 +90,7 @@ class Host {
 CleanupHandlerResult DoneResult(const std::vector<std::string>& fields) {
   CleanupHandlerResult result;
   const int status = fields.size() > 1 ? std::atoi(fields[1].c_str()) : -1;
-  if (status < 0 || status > static_cast<int>(Status::Failed)) return {Status::Failed, 0, kStoppedAnswering};
+  if (status < 0 || status > static_cast<int>(Status::NotAnswering)) return {Status::NotAnswering, 0, {}};
   result.status = static_cast<Status>(status);
   result.bytes = fields.size() > 2 ? std::strtoull(fields[2].c_str(), nullptr, 10) : 0;
   result.error = fields.size() > 3 ? fields[3] : std::string();
@@ -123,7 +122,7 @@ CleanupHandlerResult Exchange(const std::wstring& program, std::chrono::millisec
       }
       if (fields[0] == channel::kHandler && onHandler) onHandler(fields);
     }
-    if (ended || !open) return {stopping ? Status::Stopped : Status::Failed, 0, stopping ? "" : kStoppedAnswering};
+    if (ended || !open) return {stopping ? Status::Stopped : Status::NotAnswering, 0, {}};
     const ULONGLONG now = GetTickCount64();
     if (!stopping && keepGoing && !keepGoing()) {
       stopping = true;
@@ -136,7 +135,7 @@ CleanupHandlerResult Exchange(const std::wstring& program, std::chrono::millisec
     }
     if (!stopping && now - lastWord >= static_cast<ULONGLONG>(silenceLimit.count())) {
       host->End();
-      return {Status::Failed, 0, kStoppedAnswering};
+      return {Status::NotAnswering, 0, {}};
     }
     host->Wait(kPollMilliseconds);
   }

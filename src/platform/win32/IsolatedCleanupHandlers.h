@@ -24,7 +24,7 @@ class IsolatedCleanupHandlers : public platform::CleanupHandlers {
   // Each in a host of its own. The caller's KeepGoing is asked on the calling thread about every
   // 15 ms while the host works; once it says stop, the host is told to stop (the handler hears
   // E_ABORT) and is ended if it has not answered within 2 seconds (Status::Stopped). A host that
-  // ends without an answer, or is silent too long, gives Status::Failed, "stopped answering".
+  // ends without an answer, or is silent too long, gives Status::NotAnswering.
   std::vector<platform::CleanupHandlerInfo> List(const std::string& volume,
                                                  const platform::KeepGoing& keepGoing) override;
   platform::CleanupHandlerResult Measure(const std::string& keyName, const std::string& volume,
