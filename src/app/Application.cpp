@@ -1,11 +1,13 @@
 #include "app/Application.h"
 
 #include "app/Resources.h"
+#include "platform/win32/Unicode.h"
 
 namespace vantrelle::app {
 
 Application::Application(HINSTANCE instance)
     : instance_(instance),
+      cleanupHandlers_(win32::Widen(environment_.ProgramPath())),
       platform_{.settings = &settings_,
                 .files = &files_,
                 .shell = &shell_,
@@ -22,7 +24,8 @@ Application::Application(HINSTANCE instance)
                 .runLock = &runLock_,
                 .storage = &storage_,
                 .runningPrograms = &runningPrograms_,
-                .cleanupHandlers = &cleanupHandlers_},
+                .cleanupHandlers = &cleanupHandlers_,
+                .machine = &machine_},
       form_(platform_),
       window_(form_, *this, instance, IDI_VANTRELLE),
       moreDialog_(instance) {

@@ -4,16 +4,17 @@
 
 #include "app/LanguageChoice.h"
 #include "platform/Platform.h"
+#include "platform/win32/IsolatedCleanupHandlers.h"
 #include "platform/win32/RegistryWatch.h"
 #include "platform/win32/ScopedHandle.h"
 #include "platform/win32/SingleInstance.h"
 #include "platform/win32/Unicode.h"
-#include "platform/win32/Win32CleanupHandlers.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32EventPump.h"
 #include "platform/win32/Win32FileServices.h"
 #include "platform/win32/Win32Locale.h"
+#include "platform/win32/Win32MachineState.h"
 #include "platform/win32/Win32MessageBox.h"
 #include "platform/win32/Win32NotifyArea.h"
 #include "platform/win32/Win32Registry.h"
@@ -84,7 +85,8 @@ class Application : public win32::WindowEvents, public WindowObserver {
   win32::Win32RunLock runLock_;
   win32::Win32Storage storage_;
   win32::Win32RunningPrograms runningPrograms_;
-  win32::Win32CleanupHandlers cleanupHandlers_;
+  win32::IsolatedCleanupHandlers cleanupHandlers_;
+  win32::Win32MachineState machine_;
   win32::SingleInstance singleInstance_;
   win32::IconHandle trayPicture_;
   platform::Platform platform_;

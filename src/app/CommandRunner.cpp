@@ -3,11 +3,13 @@
 #include "Version.h"
 #include "commandline/Commands.h"
 #include "platform/win32/StandardOutput.h"
+#include "platform/win32/Unicode.h"
 
 namespace vantrelle::app {
 
 CommandRunner::CommandRunner()
-    : platform_{.settings = &settings_,
+    : cleanupHandlers_(win32::Widen(environment_.ProgramPath())),
+      platform_{.settings = &settings_,
                 .files = &files_,
                 .shell = &shell_,
                 .registry = &registry_,
@@ -19,7 +21,8 @@ CommandRunner::CommandRunner()
                 .runLock = &runLock_,
                 .storage = &storage_,
                 .runningPrograms = &runningPrograms_,
-                .cleanupHandlers = &cleanupHandlers_} {}
+                .cleanupHandlers = &cleanupHandlers_,
+                .machine = &machine_} {}
 
 int CommandRunner::Run(commandline::Command command) {
   const auto finished = commandline::Execute(command, platform_, VANTRELLE_VERSION_TEXT);

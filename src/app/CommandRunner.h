@@ -4,12 +4,13 @@
 #include "app/LanguageChoice.h"
 #include "commandline/Arguments.h"
 #include "platform/Platform.h"
-#include "platform/win32/Win32CleanupHandlers.h"
+#include "platform/win32/IsolatedCleanupHandlers.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32EventPump.h"
 #include "platform/win32/Win32FileServices.h"
 #include "platform/win32/Win32Locale.h"
+#include "platform/win32/Win32MachineState.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32RunLock.h"
 #include "platform/win32/Win32RunningPrograms.h"
@@ -41,7 +42,8 @@ class CommandRunner {
   win32::Win32RunLock runLock_;
   win32::Win32Storage storage_;
   win32::Win32RunningPrograms runningPrograms_;
-  win32::Win32CleanupHandlers cleanupHandlers_;
+  win32::IsolatedCleanupHandlers cleanupHandlers_;
+  win32::Win32MachineState machine_;
   win32::Win32TextFiles textFiles_;
   platform::Platform platform_;
 };

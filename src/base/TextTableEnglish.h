@@ -103,13 +103,16 @@ VANTRELLE_TEXT(CommandLineNotUnderstood, "The command line was not understood.")
 VANTRELLE_TEXT(CommandLineUsage,
                "Vantrelle {1}: deletes temporary files.\n"
                "\n"
-               "Usage: Vantrelle.exe [/clean | /preview [/list] | /policyreport | /?]\n"
+               "Usage: Vantrelle.exe [/clean | /preview [/list] | /clean /system | /preview /system | /policyreport | /?]\n"
                "\n"
                "  (none)      opens the window\n"
                "  /clean      one cleaning run with the saved choices, without the window\n"
                "  /preview    what /clean would delete; deletes nothing\n"
                "  /preview /list  the same, then a line per entry it would delete or leave:\n"
                "              location, path, size in bytes and what happens, separated by tabs\n"
+               "  /clean /system, /preview /system\n"
+               "              the same for the machine's choices (Windows' own cleanups and piles),\n"
+               "              with administrator rights only\n"
                "  /policyreport  every setting with its effective value and where it comes from\n"
                "              (policy, own choice, preset, default), and the policy values ignored\n"
                "  /?, /help   this text\n"
@@ -122,9 +125,11 @@ VANTRELLE_TEXT(CommandLineUsage,
                "     a browser's cache left whole while the browser runs)\n"
                "  2  a location failed, no location is ticked, or another run kept this one waiting\n"
                "     for 10 minutes\n"
-               "  3  the command line was not understood\n")
+               "  3  the command line was not understood\n"
+               "  4  /system without administrator rights\n")
 VANTRELLE_TEXT(PolicyReportSettings, "Settings, their effective values and where each comes from:")
 VANTRELLE_TEXT(PolicyReportUnreadable, "(stored value not readable: {1})")
+VANTRELLE_TEXT(PolicyReportMachineChoices, "The machine's choices (/clean /system):")
 VANTRELLE_TEXT(PolicyReportIgnored, "Policy values ignored:")
 VANTRELLE_TEXT(PolicyReportNoneIgnored, "none")
 VANTRELLE_TEXT(LayerMachinePolicy, "machine policy")
@@ -161,3 +166,11 @@ VANTRELLE_TEXT(TimePickerName, "Time of day")
 VANTRELLE_TEXT(OwnFolderBoxName, "Your own folder")
 VANTRELLE_TEXT(BrowseButtonName, "Browse for your own folder")
 VANTRELLE_TEXT(DownloadsDaysBoxName, "Downloads older than (days)")
+// Windows' cleanups and the machine's run
+VANTRELLE_TEXT(WindowsCleanupStatus, "Windows cleanup: {1}")
+VANTRELLE_TEXT(HandlerStoppedAnswering, "stopped answering")
+VANTRELLE_TEXT(NeedsAdministrator, "Cleaning system files needs administrator rights.")
+VANTRELLE_TEXT(ConsequencePreviousInstallations, "The earlier version of Windows can no longer be restored.")
+VANTRELLE_TEXT(ConsequenceUpdateCleanup, "Installed updates can no longer be removed. This can take a long time.")
+VANTRELLE_TEXT(ConsequenceInstallationFiles, "Resetting Windows will need installation media.")
+VANTRELLE_TEXT(ConsequenceDriverPackages, "Earlier drivers can no longer be restored.")

@@ -104,13 +104,16 @@ VANTRELLE_TEXT(CommandLineNotUnderstood, "Die Befehlszeile wurde nicht verstande
 VANTRELLE_TEXT(CommandLineUsage,
                "Vantrelle {1}: löscht temporäre Dateien.\n"
                "\n"
-               "Aufruf: Vantrelle.exe [/clean | /preview [/list] | /policyreport | /?]\n"
+               "Aufruf: Vantrelle.exe [/clean | /preview [/list] | /clean /system | /preview /system | /policyreport | /?]\n"
                "\n"
                "  (ohne)      öffnet das Fenster\n"
                "  /clean      ein Bereinigungslauf mit den gespeicherten Einstellungen, ohne Fenster\n"
                "  /preview    was /clean löschen würde; löscht nichts\n"
                "  /preview /list  dasselbe, dann eine Zeile je Eintrag, der gelöscht würde oder bliebe:\n"
                "              Ort, Pfad, Größe in Bytes und was geschieht, durch Tabulatoren getrennt\n"
+               "  /clean /system, /preview /system\n"
+               "              dasselbe für die Auswahl des Computers (Windows' eigene Bereinigungen und\n"
+               "              Systemdateien), nur mit Administratorrechten\n"
                "  /policyreport  jede Einstellung mit ihrem wirksamen Wert und ihrer Herkunft\n"
                "              (Richtlinie, eigene Wahl, Vorgabe, Standard) und die ignorierten\n"
                "              Richtlinienwerte\n"
@@ -124,9 +127,11 @@ VANTRELLE_TEXT(CommandLineUsage,
                "     verweigert, als neu behalten, der Cache eines laufenden Browsers blieb ganz)\n"
                "  2  ein Ort ist fehlgeschlagen, kein Ort ist angehakt, oder ein anderer Lauf ließ\n"
                "     diesen 10 Minuten lang warten\n"
-               "  3  die Befehlszeile wurde nicht verstanden\n")
+               "  3  die Befehlszeile wurde nicht verstanden\n"
+               "  4  /system ohne Administratorrechte\n")
 VANTRELLE_TEXT(PolicyReportSettings, "Einstellungen, ihre wirksamen Werte und woher jeder stammt:")
 VANTRELLE_TEXT(PolicyReportUnreadable, "(gespeicherter Wert nicht lesbar: {1})")
+VANTRELLE_TEXT(PolicyReportMachineChoices, "Die Auswahl des Computers (/clean /system):")
 VANTRELLE_TEXT(PolicyReportIgnored, "Ignorierte Richtlinienwerte:")
 VANTRELLE_TEXT(PolicyReportNoneIgnored, "keine")
 VANTRELLE_TEXT(LayerMachinePolicy, "Computerrichtlinie")
@@ -163,3 +168,11 @@ VANTRELLE_TEXT(TimePickerName, "Uhrzeit")
 VANTRELLE_TEXT(OwnFolderBoxName, "Ihr eigener Ordner")
 VANTRELLE_TEXT(BrowseButtonName, "Eigenen Ordner auswählen")
 VANTRELLE_TEXT(DownloadsDaysBoxName, "Downloads älter als (Tage)")
+// Windows' cleanups and the machine's run
+VANTRELLE_TEXT(WindowsCleanupStatus, "Windows-Bereinigung: {1}")
+VANTRELLE_TEXT(HandlerStoppedAnswering, "reagiert nicht mehr")
+VANTRELLE_TEXT(NeedsAdministrator, "Zum Bereinigen von Systemdateien sind Administratorrechte erforderlich.")
+VANTRELLE_TEXT(ConsequencePreviousInstallations, "Die frühere Windows-Version kann nicht mehr wiederhergestellt werden.")
+VANTRELLE_TEXT(ConsequenceUpdateCleanup, "Installierte Updates können nicht mehr entfernt werden. Das kann lange dauern.")
+VANTRELLE_TEXT(ConsequenceInstallationFiles, "Zum Zurücksetzen von Windows werden Installationsmedien benötigt.")
+VANTRELLE_TEXT(ConsequenceDriverPackages, "Frühere Treiber können nicht mehr wiederhergestellt werden.")

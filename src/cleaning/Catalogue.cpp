@@ -32,6 +32,10 @@ constexpr std::string_view kInternetCacheKept[] = {"WebCache", "INetCookies"};
 constexpr CacheTarget kErrorReportTargets[] = {{false, "ReportArchive", ""}, {false, "ReportQueue", ""}};
 constexpr CacheTarget kDumpFiles[] = {{false, "", "*.dmp"}};
 
+constexpr CacheTarget kDumpTargets[] = {
+    {false, "", "MEMORY.DMP"}, {false, "Minidump", "*.dmp"}, {false, "LiveKernelReports", "*.dmp"}};
+constexpr std::string_view kUpdateServices[] = {"wuauserv", "BITS"};
+
 constexpr std::string_view kChrome[] = {"chrome.exe"};
 constexpr std::string_view kEdge[] = {"msedge.exe"};
 constexpr std::string_view kBrave[] = {"brave.exe"};
@@ -161,13 +165,57 @@ constexpr std::array kRows = {
                  "D3D Shader Cache"},
 };
 
+constexpr std::array kMachineRows = {
+    CatalogueRow{"SystemErrorReports",
+                 "System error reports",
+                 "Reports of Windows and its services that stopped, sent or waiting to be sent",
+                 KnownFolder::ProgramData,
+                 "Microsoft\\Windows\\WER",
+                 "",
+                 kErrorReportTargets,
+                 {},
+                 "",
+                 {},
+                 {},
+                 ""},
+    CatalogueRow{"MemoryDumps",
+                 "System memory dumps",
+                 "Memory dumps Windows wrote when it stopped (*.dmp)",
+                 KnownFolder::Windows,
+                 "",
+                 "",
+                 kDumpTargets,
+                 {},
+                 "",
+                 {},
+                 {},
+                 ""},
+    CatalogueRow{"UpdateDownloads",
+                 "Windows Update downloads",
+                 "Updates downloaded for installing, fetched again when needed",
+                 KnownFolder::Windows,
+                 "SoftwareDistribution\\Download",
+                 "",
+                 kWholeFolder,
+                 {},
+                 "Windows Update",
+                 {},
+                 {},
+                 "",
+                 kUpdateServices},
+};
+
 }  // namespace
 
 std::span<const CatalogueRow> Catalogue() { return kRows; }
 
+std::span<const CatalogueRow> MachineCatalogue() { return kMachineRows; }
+
 const CatalogueRow* FindCatalogueRow(std::string_view id) {
-  for (const CatalogueRow& row : kRows) {
-    if (row.id == id) return &row;
+  for (const auto rows : {Catalogue(), MachineCatalogue()}) {
+    for (const CatalogueRow& row : rows) {
+      if (row.id == id) return &row;
+    }
   }
   return nullptr;
 }

@@ -39,11 +39,17 @@ struct CatalogueRow {
   // Windows' own cleanup handler for these files, by its key name under VolumeCaches ("Thumbnail
   // Cache"): used instead of deleting the files wherever it is registered. "" when there is none.
   std::string_view cleanupHandler;
+  // Services (by key name) during whose work the row is left whole, asked through the service
+  // manager; `program` names them.
+  std::span<const std::string_view> services = {};
 };
 
-// Every row, in the order a run visits them.
+// Every row a person may choose, in the order a run visits them.
 std::span<const CatalogueRow> Catalogue();
-// The row of that id, or nullptr.
+// The machine's own piles, which only the machine's run (an administrator's) cleans; kept apart so
+// that nothing of the person's (choices, policies, dialog) ever reaches them.
+std::span<const CatalogueRow> MachineCatalogue();
+// The row of that id in either table, or nullptr.
 const CatalogueRow* FindCatalogueRow(std::string_view id);
 
 }  // namespace vantrelle::cleaning

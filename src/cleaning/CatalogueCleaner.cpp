@@ -5,6 +5,7 @@
 #include "cleaning/RunHost.h"
 #include "cleaning/WindowsCleanup.h"
 #include "platform/FileServices.h"
+#include "platform/MachineState.h"
 #include "platform/Platform.h"
 #include "platform/RunningPrograms.h"
 
@@ -69,6 +70,9 @@ std::vector<CatalogueFolder> TargetFolders(const platform::Platform& platform, c
 }
 
 bool ProgramRuns(const platform::Platform& platform, const CatalogueRow& row, const std::string& rowFolder) {
+  for (std::string_view service : row.services) {
+    if (platform.machine && platform.machine->ServiceRunning(std::string(service))) return true;
+  }
   auto* programs = platform.runningPrograms;
   if (!programs) return false;
   for (std::string_view process : row.processes) {

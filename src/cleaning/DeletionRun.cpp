@@ -15,6 +15,8 @@
 #include "cleaning/RunHost.h"
 #include "cleaning/RunReport.h"
 #include "cleaning/ShellTargets.h"
+#include "cleaning/WindowsCleanup.h"
+#include "cleaning/WindowsHandlers.h"
 #include "cleaning/WindowsTemp.h"
 #include "cleaning/WorkerPool.h"
 #include "platform/Clock.h"
@@ -42,7 +44,7 @@ void MarkUnfinished(const Choices& choices, RunResult& result) {
   const bool chosen[] = {choices.windowsTemp, choices.recycleBin, choices.recentDocuments, choices.userTemp,
                          choices.systemTemp,  choices.ownFolder,  choices.downloads};
   for (auto& location : result.locations) {
-    const bool wanted = location.location == Location::More || chosen[static_cast<int>(location.location)];
+    const bool wanted = IsFurther(location.location) || chosen[static_cast<int>(location.location)];
     if (wanted && location.outcome == Outcome::NotChosen) {
       location.outcome = Outcome::Stopped;
     }
@@ -50,6 +52,20 @@ void MarkUnfinished(const Choices& choices, RunResult& result) {
 }
 
 }  // namespace
+
+std::span<const CatalogueRow> FurtherRows(const Choices& choices) {
+  return choices.machine ? MachineCatalogue() : Catalogue();
+}
+
+std::vector<platform::CleanupHandlerInfo> HandlersToRun(const Choices& choices) {
+  std::vector<platform::CleanupHandlerInfo> handlers;
+  for (const auto& handler : choices.windowsCleanups) {
+    if (!NeverListedHandler(handler.keyName) && MachineHandler(handler.keyName) == choices.machine) {
+      handlers.push_back(handler);
+    }
+  }
+  return handlers;
+}
 
 const LocationResult& RunResult::Of(Location location) const { return locations.at(static_cast<int>(location)); }
 
@@ -108,10 +124,13 @@ RunResult DeletionRun::Run(const Choices& choices) {
                             Location::SystemTemp, Location::OwnFolder, Location::Downloads}) {
     result.locations.push_back({location, Outcome::NotChosen, {}});
   }
-  for (const CatalogueRow& row : Catalogue()) {
+  for (const CatalogueRow& row : FurtherRows(choices)) {
     if (std::find(choices.more.begin(), choices.more.end(), row.id) != choices.more.end()) {
       result.locations.push_back({Location::More, Outcome::NotChosen, {}, std::string(row.id)});
     }
+  }
+  for (const auto& handler : HandlersToRun(choices)) {
+    result.locations.push_back({Location::WindowsCleanup, Outcome::NotChosen, {}, handler.keyName});
   }
   // A step that fails before its outcome is known has shown its message: it counts as failed, which
   // each step records first.
@@ -217,6 +236,12 @@ RunResult DeletionRun::Run(const Choices& choices) {
     const CatalogueRow* row = FindCatalogueRow(more.moreId);
     status(std::string(row->name));
     CleanFurtherLocation(platform_, host_, *row, more, age, &pool);
+  }
+  // Then Windows' own handlers, one at a time, each with its line.
+  for (auto& handler : result.locations) {
+    if (handler.location != Location::WindowsCleanup || !goOn()) continue;
+    host_.ShowStatus(WindowsCleanupStatus(platform_, LocationName(*platform_.locale, Location::WindowsCleanup, choices, handler.moreId)));
+    CleanByWindowsHandler(platform_, host_, handler.moreId, handler);
   }
 
   if (!goOn()) {

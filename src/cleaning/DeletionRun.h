@@ -1,11 +1,13 @@
 #pragma once
 // One cleaning run over the chosen locations, in a fixed order, with a result per location.
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "base/LocalTime.h"
 #include "cleaning/Tally.h"
+#include "platform/CleanupHandlers.h"
 
 namespace vantrelle::platform {
 struct Platform;
@@ -15,6 +17,7 @@ namespace vantrelle::cleaning {
 
 class RunHost;
 class WorkerPool;
+struct CatalogueRow;
 
 // What started a run.
 enum class Trigger { Now, Schedule, CommandLine, LowDiskSpace };
@@ -31,6 +34,11 @@ struct Choices {
   std::string ownFolderPath = {};
   // The further locations chosen, by catalogue id; the run visits them in the catalogue's order.
   std::vector<std::string> more = {};
+  // The machine's run (an administrator's): `more` names rows of the machine's catalogue and
+  // `windowsCleanups` the machine's handlers; a person's run never reaches either.
+  bool machine = false;
+  // Windows' own cleanup handlers chosen, called one at a time after the further locations.
+  std::vector<platform::CleanupHandlerInfo> windowsCleanups = {};
   // Files changed within this many hours before the run started stay in the folder locations.
   int keepRecentHours = 0;
   Trigger trigger = Trigger::Now;
@@ -42,13 +50,31 @@ struct Choices {
   // Some location is chosen.
   bool AnyLocation() const {
     return windowsTemp || recycleBin || recentDocuments || userTemp || systemTemp || ownFolder || downloads ||
-           !more.empty();
+           !more.empty() || !windowsCleanups.empty();
   }
 };
 
 // The locations in the order the run visits them.
-// More: a further location of the catalogue, after all the others.
-enum class Location { WindowsTemp, RecycleBin, RecentDocuments, UserTemp, SystemTemp, OwnFolder, Downloads, More };
+// More: a further location of the catalogue, after all the others; WindowsCleanup: one of Windows'
+// own cleanup handlers, after those.
+enum class Location {
+  WindowsTemp,
+  RecycleBin,
+  RecentDocuments,
+  UserTemp,
+  SystemTemp,
+  OwnFolder,
+  Downloads,
+  More,
+  WindowsCleanup
+};
+// The further locations a run of these choices may visit: the person's or the machine's.
+std::span<const CatalogueRow> FurtherRows(const Choices& choices);
+// The Windows cleanups of the choices that belong to whose run it is, in their order.
+std::vector<platform::CleanupHandlerInfo> HandlersToRun(const Choices& choices);
+
+// A location with its own line and no message: a further location or a Windows cleanup.
+inline bool IsFurther(Location location) { return location == Location::More || location == Location::WindowsCleanup; }
 
 enum class Outcome {
   NotChosen,
@@ -65,7 +91,7 @@ struct LocationResult {
   Location location;
   Outcome outcome = Outcome::NotChosen;
   Tally tally;              // what was deleted, and what stayed
-  std::string moreId = {};  // the catalogue id of a further location
+  std::string moreId = {};  // the catalogue id of a further location, a Windows cleanup's key name
   // A further location cleaned by Windows' own handler: the tally holds only the bytes it freed.
   bool byWindowsCleanup = false;
   std::string failure = {};  // why a further location failed, when that is known

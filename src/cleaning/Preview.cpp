@@ -103,6 +103,16 @@ void Preview::CountFolder(const std::string& path, const AgeRule& age, PreviewLo
   into.bytes += tally.bytesFreed;
 }
 
+// What Windows' handler of that key name says it would free, also as the handler's one row.
+Outcome Preview::MeasureHandlerInto(const std::string& keyName, PreviewLocation& into, RowsOf& rows) {
+  const WindowsCleanupOutcome measured = MeasureWindowsHandler(platform_, *host_, keyName);
+  into.byWindowsCleanup = true;
+  into.bytes = measured.bytes;
+  into.failure = measured.failure;
+  if (measured.outcome == Outcome::Emptied) rows.Add({}, keyName, measured.bytes, 0, Fate::ByWindowsCleanup);
+  return measured.outcome;
+}
+
 PreviewResult Preview::Walk(const Choices& choices) {
   PreviewResult result;
   result.choices = choices;
@@ -189,20 +199,12 @@ PreviewResult Preview::Walk(const Choices& choices) {
       return found ? Outcome::Emptied : Outcome::Failed;
     });
   }
-  for (const CatalogueRow& row : Catalogue()) {
+  for (const CatalogueRow& row : FurtherRows(choices)) {
     if (std::find(choices.more.begin(), choices.more.end(), row.id) == choices.more.end()) continue;
     walk(
         Location::More,
         [&](PreviewLocation& into, RowsOf& rows) {
-          if (CleanedByWindowsCleanup(platform_, row)) {
-            const WindowsCleanupOutcome measured = MeasureByWindowsCleanup(platform_, *host_, row);
-            into.byWindowsCleanup = true;
-            into.bytes = measured.bytes;
-            into.failure = measured.failure;
-            if (measured.outcome == Outcome::Emptied)
-              rows.Add({}, row.cleanupHandler, measured.bytes, 0, Fate::ByWindowsCleanup);
-            return measured.outcome;
-          }
+          if (CleanedByWindowsCleanup(platform_, row)) return MeasureHandlerInto(std::string(row.cleanupHandler), into, rows);
           const std::string folder = RowFolder(platform_, row);
           if (folder.empty()) return Outcome::NotFound;
           // Counted all the same: what a run would find once the program has ended.
@@ -215,6 +217,12 @@ PreviewResult Preview::Walk(const Choices& choices) {
         },
         row.id);
   }
+  for (const auto& handler : HandlersToRun(choices)) {
+    walk(
+        Location::WindowsCleanup,
+        [&](PreviewLocation& into, RowsOf& rows) { return MeasureHandlerInto(handler.keyName, into, rows); },
+        handler.keyName);
+  }
   return result;
 }
 
@@ -225,7 +233,7 @@ std::string PreviewText(const Locale& locale, const PreviewResult& result) {
   std::string text;
   for (const auto& location : result.locations) {
     text += LocationName(locale, location.location, result.choices, location.moreId) + ": ";
-    if (location.location == Location::More && location.outcome != Outcome::Emptied) {
+    if (IsFurther(location.location) && location.outcome != Outcome::Emptied) {
       if (location.outcome == Outcome::Skipped) text += figures(location.files, location.bytes) + "; ";
       text += location.outcome == Outcome::Stopped
                   ? Text(locale, TextId::PreviewStopped)

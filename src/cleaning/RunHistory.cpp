@@ -29,7 +29,7 @@ std::string LocationLine(const Locale& locale, const LocationResult& result, con
   if (result.location == Location::More && result.outcome == Outcome::Skipped) {
     return line + FurtherOutcomeText(locale, result.outcome, result.moreId);  // the folder is listed as left
   }
-  if (result.location == Location::More && result.outcome != Outcome::Emptied) {
+  if (IsFurther(result.location) && result.outcome != Outcome::Emptied) {
     line += FurtherOutcomeText(locale, result.outcome, result.moreId, result.failure);
   } else if (result.byWindowsCleanup) {
     return line + ByWindowsCleanupText(locale, result.tally.bytesFreed, true);

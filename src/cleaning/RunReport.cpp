@@ -21,6 +21,11 @@ std::string LocationName(const Locale& locale, Location location, const Choices&
       const CatalogueRow* row = FindCatalogueRow(moreId);
       return row ? std::string(row->name) : std::string(moreId);
     }
+    case Location::WindowsCleanup:
+      for (const auto& handler : choices.windowsCleanups) {
+        if (handler.keyName == moreId) return handler.displayName;
+      }
+      return std::string(moreId);
   }
   return {};
 }

@@ -1,5 +1,6 @@
 #include "cleaning/WindowsCleanup.h"
 
+#include "base/Texts.h"
 #include "cleaning/Paths.h"
 #include "cleaning/RunHost.h"
 #include "cleaning/YieldPacer.h"
@@ -32,6 +33,8 @@ WindowsCleanupOutcome RunHandler(const platform::Platform& platform, RunHost& ho
     switch (result.status) {
       case Status::Done: return {Outcome::Emptied, result.bytes, {}};
       case Status::NothingToClean: return {Outcome::NotFound, 0, {}};
+      case Status::NotAnswering:
+        return {Outcome::Failed, 0, platform.locale ? Text(*platform.locale, TextId::HandlerStoppedAnswering) : ""};
       default: return {Outcome::Failed, 0, result.error};
     }
   } catch (const std::exception& error) {
@@ -39,6 +42,13 @@ WindowsCleanupOutcome RunHandler(const platform::Platform& platform, RunHost& ho
   } catch (...) {
     return {Outcome::Failed, 0, {}};
   }
+}
+
+// GetSpaceUsed, Purge of what it reported (none at 0), Deactivate: all in the service's Purge.
+WindowsCleanupOutcome PurgeHandler(const platform::Platform& platform, RunHost& host, const std::string& keyName) {
+  return RunHandler(platform, host, [&](const std::string& volume, const platform::KeepGoing& keepGoing) {
+    return platform.cleanupHandlers->Purge(keyName, volume, keepGoing);
+  });
 }
 
 }  // namespace
@@ -54,16 +64,35 @@ bool CleanedByWindowsCleanup(const platform::Platform& platform, const Catalogue
 
 WindowsCleanupOutcome PurgeByWindowsCleanup(const platform::Platform& platform, RunHost& host,
                                             const CatalogueRow& row) {
-  return RunHandler(platform, host, [&](const std::string& volume, const platform::KeepGoing& keepGoing) {
-    return platform.cleanupHandlers->Purge(std::string(row.cleanupHandler), volume, keepGoing);
-  });
+  return PurgeHandler(platform, host, std::string(row.cleanupHandler));
 }
 
 WindowsCleanupOutcome MeasureByWindowsCleanup(const platform::Platform& platform, RunHost& host,
                                               const CatalogueRow& row) {
+  return MeasureWindowsHandler(platform, host, std::string(row.cleanupHandler));
+}
+
+WindowsCleanupOutcome MeasureWindowsHandler(const platform::Platform& platform, RunHost& host,
+                                            const std::string& keyName) {
+  if (!platform.cleanupHandlers) return {Outcome::NotFound, 0, {}};
   return RunHandler(platform, host, [&](const std::string& volume, const platform::KeepGoing& keepGoing) {
-    return platform.cleanupHandlers->Measure(std::string(row.cleanupHandler), volume, keepGoing);
+    return platform.cleanupHandlers->Measure(keyName, volume, keepGoing);
   });
+}
+
+void CleanByWindowsHandler(const platform::Platform& platform, RunHost& host, const std::string& keyName,
+                           LocationResult& into) {
+  const WindowsCleanupOutcome purged = platform.cleanupHandlers ? PurgeHandler(platform, host, keyName)
+                                                                : WindowsCleanupOutcome{Outcome::NotFound, 0, {}};
+  into.byWindowsCleanup = true;
+  into.outcome = purged.outcome;
+  into.tally.bytesFreed = purged.bytes;
+  into.failure = purged.failure;
+}
+
+std::string WindowsCleanupStatus(const platform::Platform& platform, const std::string& name) {
+  return platform.locale ? Text(*platform.locale, TextId::WindowsCleanupStatus, {name})
+                         : FormatText(Text(Language::English, TextId::WindowsCleanupStatus), {name});
 }
 
 }  // namespace vantrelle::cleaning

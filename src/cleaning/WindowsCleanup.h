@@ -26,4 +26,14 @@ WindowsCleanupOutcome PurgeByWindowsCleanup(const platform::Platform& platform, 
 WindowsCleanupOutcome MeasureByWindowsCleanup(const platform::Platform& platform, RunHost& host,
                                               const CatalogueRow& row);
 
+// One of Windows' handlers chosen by its key name: what it freed on the system drive is `into`'s
+// tally and its line (byWindowsCleanup); a failure is told there. Never throws.
+void CleanByWindowsHandler(const platform::Platform& platform, RunHost& host, const std::string& keyName,
+                           LocationResult& into);
+// What that handler would free on the system drive; nothing is deleted. Never throws.
+WindowsCleanupOutcome MeasureWindowsHandler(const platform::Platform& platform, RunHost& host,
+                                            const std::string& keyName);
+// The status line while a handler works: "Windows cleanup: <name>".
+std::string WindowsCleanupStatus(const platform::Platform& platform, const std::string& name);
+
 }  // namespace vantrelle::cleaning

@@ -1,6 +1,7 @@
 #include "commandline/Arguments.h"
 
 #include "base/Strings.h"
+#include "platform/CleanupHandlers.h"
 
 namespace vantrelle::commandline {
 
@@ -16,6 +17,12 @@ std::string SwitchName(const std::string& word) {
 
 Command ParseArguments(const std::vector<std::string>& arguments) {
   if (arguments.empty()) return Command::Window;
+  if (arguments.size() == 2 && EqualsNoCase(SwitchName(arguments[1]), "system")) {
+    const Command command = ParseArguments({arguments[0]});
+    if (command == Command::Clean) return Command::CleanSystem;
+    if (command == Command::Preview) return Command::PreviewSystem;
+    return Command::NotUnderstood;
+  }
   const std::string name = SwitchName(arguments.front());
   if (arguments.size() == 2 && EqualsNoCase(name, "preview") && EqualsNoCase(SwitchName(arguments[1]), "list")) {
     return Command::PreviewList;
@@ -24,6 +31,7 @@ Command ParseArguments(const std::vector<std::string>& arguments) {
   if (EqualsNoCase(name, "clean")) return Command::Clean;
   if (EqualsNoCase(name, "preview")) return Command::Preview;
   if (EqualsNoCase(name, "policyreport")) return Command::PolicyReport;
+  if (EqualsNoCase(name, platform::kCleanupHandlerHostSwitch)) return Command::CleanupHandlerHost;
   if (name == "?" || EqualsNoCase(name, "help")) return Command::Help;
   return Command::NotUnderstood;
 }

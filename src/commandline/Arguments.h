@@ -5,17 +5,20 @@
 namespace vantrelle::commandline {
 
 enum class Command {
-  Window,         // no arguments: the window program, as ever
-  Clean,          // /clean
-  Preview,        // /preview
-  PreviewList,    // /preview /list
-  PolicyReport,   // /policyreport
-  Help,           // /? or /help
-  NotUnderstood,  // anything else
+  Window,              // no arguments: the window program, as ever
+  Clean,               // /clean
+  Preview,             // /preview
+  PreviewList,         // /preview /list
+  CleanSystem,         // /clean /system: the machine's choices, for an administrator
+  PreviewSystem,       // /preview /system
+  PolicyReport,        // /policyreport
+  Help,                // /? or /help
+  NotUnderstood,       // anything else
+  CleanupHandlerHost,  // internal: the child copy that runs Windows' cleanup handlers for its parent
 };
 
 // What the arguments (after the program's name) ask for. One switch at most, starting with "/" or
-// "-", in any case; only /preview takes a second one, /list.
+// "-", in any case; /clean and /preview may be followed by /system, /preview by /list, and by nothing else.
 Command ParseArguments(const std::vector<std::string>& arguments);
 
 }  // namespace vantrelle::commandline

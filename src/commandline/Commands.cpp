@@ -4,9 +4,12 @@
 #include "cleaning/ExclusiveRun.h"
 #include "cleaning/Preview.h"
 #include "cleaning/PreviewList.h"
+#include "cleaning/RunHistory.h"
 #include "commandline/CommandRunHost.h"
+#include "platform/MachineState.h"
 #include "platform/Platform.h"
 #include "settings/EffectiveSettings.h"
+#include "settings/MachineChoices.h"
 #include "settings/PolicyReport.h"
 #include "settings/RunRecord.h"
 #include "settings/SavedChoices.h"
@@ -49,6 +52,31 @@ Finished Preview(const platform::Platform& platform, bool list) {
   return {ExitCode::Done, std::move(text)};
 }
 
+// The machine's choices, with an administrator's rights only; neither the person's settings nor
+// the person's history are read or written.
+Finished CleanSystem(const platform::Platform& given, bool preview) {
+  platform::Platform platform = given;
+  platform.settings = nullptr;  // the person's: never read here
+  if (!platform.machine || !platform.machine->RunsAsAdministrator()) {
+    return {ExitCode::NeedsAdministrator, Text(*platform.locale, TextId::NeedsAdministrator) + "\n"};
+  }
+  const cleaning::Choices choices = settings::MachineChoices(platform);
+  if (!choices.AnyLocation()) {
+    return {preview ? ExitCode::Done : ExitCode::Failed, Text(*platform.locale, TextId::NothingTicked) + "\n"};
+  }
+  CommandRunHost host(platform.locale->DisplayLanguage());
+  if (preview) {
+    const cleaning::PreviewResult result = cleaning::Preview(platform, host).Walk(choices);
+    return {ExitCode::Done, PlainLines(cleaning::PreviewText(*platform.locale, result)) + "\n" + host.Text()};
+  }
+  std::string block;
+  const auto result = cleaning::RunExclusively(platform, host, choices, [&](const cleaning::RunResult& finished) {
+    block = PlainLines(cleaning::HistoryBlock(*platform.locale, finished));
+  });
+  if (!result) return {ExitCode::Failed, host.Text()};
+  return {ExitCodeOf(*result), block + host.Text()};
+}
+
 }  // namespace
 
 std::string UsageText(std::string_view programVersion, Language language) {
@@ -56,6 +84,10 @@ std::string UsageText(std::string_view programVersion, Language language) {
 }
 
 Finished Execute(Command command, const platform::Platform& given, std::string_view programVersion) {
+  // The machine's run trusts nothing the person can write, the person's settings least of all.
+  if (command == Command::CleanSystem || command == Command::PreviewSystem) {
+    return CleanSystem(given, command == Command::PreviewSystem);
+  }
   // Every command reads the settings with the policies over them, as they stand at its start.
   settings::EffectiveSettings effective(*given.settings, *given.registry, *given.locale);
   effective.Refresh();
@@ -68,7 +100,10 @@ Finished Execute(Command command, const platform::Platform& given, std::string_v
     case Command::PreviewList: return Preview(platform, true);
     case Command::PolicyReport: return {ExitCode::Done, settings::PolicyReport(platform, effective)};
     case Command::Help: return {ExitCode::Done, UsageText(programVersion, language)};
+    case Command::CleanSystem:  // answered above
+    case Command::PreviewSystem:
     case Command::Window:
+    case Command::CleanupHandlerHost:  // the program's entry runs it before any service is made
     case Command::NotUnderstood: break;
   }
   return {ExitCode::NotUnderstood,

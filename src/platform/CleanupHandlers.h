@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace vantrelle::platform {
 
@@ -14,10 +15,22 @@ struct CleanupHandlerResult {
     NothingToClean,  // the handler has nothing on that volume
     Stopped,         // keepGoing said stop; the handler was told to abort
     Failed,          // `error` says why
+    NotAnswering,    // the handler crashed or stopped answering: the call was given up
   };
   Status status = Status::Failed;
   std::uint64_t bytes = 0;
   std::string error;
+};
+
+// The switch that makes a copy of the program the host of the handlers its parent calls (so that
+// someone else's code never runs in the window's process); internal, never in /?.
+inline constexpr char kCleanupHandlerHostSwitch[] = "cleanuphandlerhost";
+
+// A handler as a person sees it: its key name and the texts it shows.
+struct CleanupHandlerInfo {
+  std::string keyName;      // "Update Cleanup": the key under VolumeCaches, stored in choices
+  std::string displayName;  // the handler's own, else the key's "Display" value, else the key name
+  std::string description;  // the handler's own, else the key's "Description" value
 };
 
 // Asked while a handler works (from the thread that called): false makes it abort.
@@ -28,6 +41,13 @@ class CleanupHandlers {
   virtual ~CleanupHandlers() = default;
   // A handler is registered under this key name ("Thumbnail Cache") and its class can be created.
   virtual bool Registered(const std::string& keyName) = 0;
+  // Every key registered under VolumeCaches whose class has an in-process server registered for
+  // the machine, with the key's "Display" value (or its name); nothing is created or run.
+  virtual std::vector<CleanupHandlerInfo> KeyNames() = 0;
+  // Every handler that starts on `volume` and offers something there: a handler whose start fails
+  // or answers S_FALSE is left out, and so is one that asks to be hidden when it holds nothing
+  // (EVCF_DONTSHOWIFZERO) and measures 0 bytes. In the key's order.
+  virtual std::vector<CleanupHandlerInfo> List(const std::string& volume, const KeepGoing& keepGoing) = 0;
   // What the handler would free on `volume` ("C:\"); nothing is deleted.
   virtual CleanupHandlerResult Measure(const std::string& keyName, const std::string& volume,
                                        const KeepGoing& keepGoing) = 0;

@@ -25,6 +25,7 @@ class RunLock;
 class Storage;
 class RunningPrograms;
 class CleanupHandlers;
+class MachineState;
 
 struct Platform {
   SettingsStore* settings = nullptr;
@@ -48,6 +49,8 @@ struct Platform {
   RunningPrograms* runningPrograms = nullptr;
   // Without it, every further location is cleaned by deleting its files.
   CleanupHandlers* cleanupHandlers = nullptr;
+  // Without it, no service counts as running and the process has no administrator's rights.
+  MachineState* machine = nullptr;
   // How many threads a cleaning run empties folders with: 0 for as many as the machine has processors
   // (2 to 8), 1 for the calling thread alone (the fakes' default, so that a test sees every step).
   int cleaningWorkers = 0;

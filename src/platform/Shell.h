@@ -9,7 +9,8 @@ namespace vantrelle::platform {
 using WindowHandle = std::uintptr_t;
 
 // The person's own folders the system names, wherever they have been moved.
-enum class KnownFolder { LocalAppData, RoamingAppData };
+// ProgramData and Windows hold the machine's own piles, cleaned only by the machine's run.
+enum class KnownFolder { LocalAppData, RoamingAppData, ProgramData, Windows };
 
 // The Windows shell: Recycle Bin, recent documents, special folders, the folder-browse dialog and
 // starting a command line.

@@ -8,12 +8,10 @@ namespace vantrelle::settings {
 
 std::string MoreKeyName(std::string_view id) { return "More." + std::string(id); }
 
-bool MoreChosen(platform::SettingsStore& store, std::string_view id) {
-  return store.GetSetting(std::string(kApplication), std::string(kSection), MoreKeyName(id), "0") == "1";
-}
+bool MoreChosen(platform::SettingsStore& store, std::string_view id) { return StoredChoice(store, MoreKeyName(id)); }
 
 void SaveMoreChosen(platform::SettingsStore& store, std::string_view id, bool chosen) {
-  store.SaveSetting(std::string(kApplication), std::string(kSection), MoreKeyName(id), OneZero(chosen));
+  SaveStoredChoice(store, MoreKeyName(id), chosen);
 }
 
 std::vector<std::string> ChosenMore(platform::SettingsStore& store) {

@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "settings/EffectiveSettings.h"
 #include "settings/KeepRecentHours.h"
+#include "settings/MachineChoices.h"
 
 namespace vantrelle::settings {
 
@@ -57,6 +58,8 @@ std::string PolicyReport(const platform::Platform& platform, EffectiveSettings& 
     report.append(row.name).append(" = ").append(value).append(" (");
     report.append(LayerName(language, settings.SourceOf(*row.setting))).append(")\n");
   }
+  report.append("\n").append(TextView(language, TextId::PolicyReportMachineChoices)).append("\n");
+  report += MachineChoicesReport(platform);
   report.append("\n").append(TextView(language, TextId::PolicyReportIgnored)).append("\n");
   for (const IgnoredValue& ignored : settings.Ignored()) {
     report.append(LayerKeyName(ignored.layer)).append("\\").append(ignored.name).append(": ");

@@ -5,6 +5,7 @@
 #include "settings/MoreLocations.h"
 #include "settings/Settings.h"
 #include "settings/StorageOptions.h"
+#include "settings/WindowsCleanups.h"
 
 namespace vantrelle::settings {
 
@@ -31,6 +32,7 @@ cleaning::Choices SavedChoices(const platform::Platform& platform) {
   choices.downloadsDays = DownloadsDays(*platform.locale, Get(store, kDownloadsDays));
   try {
     choices.more = ChosenMore(store);
+    choices.windowsCleanups = ChosenWindowsCleanups(platform);
   } catch (...) {
     // A store that cannot be read chooses none of them, as a new installation.
   }

@@ -37,4 +37,12 @@ void Save(platform::SettingsStore& store, const Key& key, const std::string& val
   store.SaveSetting(std::string(kApplication), std::string(kSection), std::string(key.name), value);
 }
 
+bool StoredChoice(platform::SettingsStore& store, const std::string& name) {
+  return store.GetSetting(std::string(kApplication), std::string(kSection), name, "0") == "1";
+}
+
+void SaveStoredChoice(platform::SettingsStore& store, const std::string& name, bool chosen) {
+  store.SaveSetting(std::string(kApplication), std::string(kSection), name, OneZero(chosen));
+}
+
 }  // namespace vantrelle::settings

@@ -84,6 +84,11 @@ void Save(platform::SettingsStore& store, const Key& key, const std::string& val
 // numerically 1, else 0. Throws RuntimeError ("Type mismatch") for a text that is no number.
 int TickState(platform::SettingsStore& store, const Locale& locale, const Key& key);
 
+// A choice stored under a name of its own ("More.<Id>", "Windows.<key name>"): only "1" chooses,
+// absent or anything else does not. The save throws RuntimeError when the store refuses it.
+bool StoredChoice(platform::SettingsStore& store, const std::string& name);
+void SaveStoredChoice(platform::SettingsStore& store, const std::string& name, bool chosen);
+
 // Value forms on writing.
 inline std::string OnOff(bool on) { return on ? "On" : "Off"; }
 inline std::string OneZero(bool ticked) { return ticked ? "1" : "0"; }

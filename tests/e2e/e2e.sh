@@ -231,7 +231,7 @@ wine reg delete 'HKCU\Software\Policies\Marrowick' /f >/dev/null 2>&1
 # window's texts move into the table).
 echo "== in German"
 LC_ALL=de_DE.UTF-8 wine "$program" /? 2>/dev/null | tr -d '\r' >"$out/usage-de.txt" || true
-expect "/? in German" grep -qF "Aufruf: Vantrelle.exe [/clean | /preview | /policyreport | /?]" "$out/usage-de.txt"
+expect "/? in German" grep -qF "Aufruf: Vantrelle.exe [/clean | /preview [/list] | /clean /system | /preview /system | /policyreport | /?]" "$out/usage-de.txt"
 expect "... with its umlauts intact" grep -qF "löscht temporäre Dateien" "$out/usage-de.txt"
 echo old >"$trees/policy-own/old.tmp"
 LC_ALL=de_DE.UTF-8 wine "$program" /preview 2>/dev/null | tr -d '\r' >"$out/preview-de.txt" || true
@@ -248,6 +248,27 @@ phase "the window in German" 'Program.ShowsItsWindowAsDesigned'
 screenshot german
 phase "closing" 'Program.ClosingTheWindowEndsTheProgram'
 wineserver -k 2>/dev/null || true
+# The machine's piles: the person's /clean never touches them, even where the person's key names
+# them; /clean /system (Wine runs every process as an administrator) empties those the machine chose.
+windir="$WINEPREFIX/drive_c/windows"
+wer="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/WER"
+mkdir -p "$wer/ReportQueue/r1" "$wer/ReportArchive" "$windir/Minidump" "$windir/SoftwareDistribution/Download/sub"
+piles=("$wer/ReportQueue/r1/Report.wer" "$wer/ReportArchive/old.wer" "$windir/MEMORY.DMP" "$windir/Minidump/0101.dmp"
+       "$windir/SoftwareDistribution/Download/sub/kb1.cab")
+for file in "${piles[@]}"; do echo pile >"$file"; done
+echo keep >"$windir/Minidump/notes.txt"
+for id in SystemErrorReports MemoryDumps UpdateDownloads; do
+  wine reg add 'HKLM\Software\Marrowick\Vantrelle\System' /v "$id" /d 1 /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\VB and VBA Program Settings\Marrowick\Vantrelle' /v "More.$id" /d 1 /f >/dev/null 2>&1
+done
+wine "$program" /clean >"$out/person-clean.txt" 2>/dev/null || true
+for file in "${piles[@]}"; do expect "/clean alone leaves ${file#"$WINEPREFIX/"}" test -f "$file"; done
+status=0
+wine "$program" /clean /system >"$out/system-clean.txt" 2>/dev/null || status=$?
+expect "/clean /system exits 0" test $status = 0
+for file in "${piles[@]}"; do expect "/clean /system empties ${file#"$WINEPREFIX/"}" test ! -e "$file"; done
+expect "... and leaves the rest of the folders" test -f "$windir/Minidump/notes.txt" -a -d "$windir/SoftwareDistribution/Download"
+expect "... naming its three rows" grep -q "Windows Update downloads: 1 file deleted" "$out/system-clean.txt"
 
 # At 150 %: a desktop large enough for the grown window, the design checked again at that scale. Every
 # Wine program opens on the desktop, so the settings go in first and the desktop is made afresh after.

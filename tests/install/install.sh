@@ -88,6 +88,7 @@ check "msiexec /i /qn succeeds" vantrelle_install_package "$msi"
 check "the program is in C:\\Program Files\\Vantrelle" cmp -s "$program_folder/Vantrelle.exe" "$stage/Vantrelle.exe"
 [ "${VANTRELLE_UNSIGNED:-}" != 1 ] && check "the installed program is signed" signed "$program_folder/Vantrelle.exe"
 check "a Start-menu shortcut \"Vantrelle\"" shortcut_present
+check "the system cleanup task beside the program" test -s "$program_folder/Vantrelle-system-cleanup.xml"
 check "one installed-programs entry: Vantrelle $version by Marrowick" \
   test "$(uninstall_entries)" = "$version Marrowick"
 
@@ -189,7 +190,7 @@ check "the person's settings stay" test -n "$(reg_value "$settings" Text1)"
 check "the history of the person's runs stays" test -s "$history"
 
 echo "== portable copy"
-check "the zip holds Vantrelle.exe and README.txt" \
-  test "$(cmake -E tar tf "$zip" | sort | tr '\n' ' ')" = "README.txt Vantrelle.exe "
+check "the zip holds Vantrelle.exe, README.txt and the system cleanup task" \
+  test "$(cmake -E tar tf "$zip" | sort | tr '\n' ' ')" = "README.txt Vantrelle-system-cleanup.xml Vantrelle.exe "
 
 exit $failed

@@ -45,6 +45,11 @@ TEST(CommandLineArguments, OneSwitchWithSlashOrDashInAnyCaseElseNotUnderstood) {
       {{"/clean", "/list"}, Command::NotUnderstood},
       {{"/clean", "/preview"}, Command::NotUnderstood},
       {{"/clean", "C:\\Temp"}, Command::NotUnderstood},
+      {{"/clean", "/system"}, Command::CleanSystem},
+      {{"-PREVIEW", "-System"}, Command::PreviewSystem},
+      {{"/system"}, Command::NotUnderstood},
+      {{"/policyreport", "/system"}, Command::NotUnderstood},
+      {{"/system", "/clean"}, Command::NotUnderstood},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(commandline::ParseArguments(c.arguments), c.command)
@@ -148,6 +153,110 @@ TEST_F(CommandLineTest, CleanRunsWithTheSavedChoicesWithoutWindowOrTrayIconAndRe
   // The window started afterwards shows it.
   form.Load();
   EXPECT_EQ(form.lastRunLine.Caption(), Stored(settings::kLastRunSummary));
+}
+
+// Windows' handlers chosen as "Windows.<key name>" run after the further locations, one at a time,
+// each with its line; the machine's handlers and those the program does itself are never the
+// person's, whatever the person's key says.
+TEST_F(CommandLineTest, ChosenWindowsCleanupsRunOneAtATimeWithTheirOwnLines) {
+  auto& handlers = fakes.cleanupHandlers;
+  handlers.handlers = {{"Active Setup Temp Folders", {2048, ""}},
+                       {"Content Indexer Cleaner", {0, ""}},
+                       {"Offline Pages Files", {4096, "Access is denied."}},
+                       {"Downloaded Program Files", {512, ""}},
+                       {"Update Cleanup", {1 << 30, ""}},
+                       {"Thumbnail Cache", {100, ""}}};
+  handlers.displayNames = {{"Active Setup Temp Folders", "Temporary Setup Files"}};
+  for (const char* keyName : {"Active Setup Temp Folders", "Content Indexer Cleaner", "Offline Pages Files",
+                              "Update Cleanup", "Thumbnail Cache", "Not Registered"}) {
+    fakes.settings.values[{"Marrowick", "Vantrelle", std::string("Windows.") + keyName}] = "1";
+  }
+  fakes.settings.values[{"Marrowick", "Vantrelle", "Windows.Downloaded Program Files"}] = "True";
+
+  const auto preview = Execute(Command::Preview);
+  EXPECT_NE(preview.output.find("Temporary Setup Files: 2.00 KB to be freed by Windows' cleanup\n"
+                                "Content Indexer Cleaner: nothing found\n"
+                                "Offline Pages Files: failed: Access is denied.\n"),
+            std::string::npos)
+      << preview.output;
+  const auto finished = Execute(Command::Clean);
+  EXPECT_EQ(finished.exitCode, ExitCode::Failed) << "a handler's failure is a location's";
+  EXPECT_EQ(finished.output,
+            "Run 2026-12-07 10:00:00, started by Command line\n"
+            "  Own folder (C:\\Work\\Cache): 2 files deleted, 1 folder removed, 0 bytes freed, 0 left\n"
+            "  Temporary Setup Files: 2.00 KB freed by Windows' cleanup\n"
+            "  Content Indexer Cleaner: nothing found\n"
+            "  Offline Pages Files: failed: Access is denied.\n\n");
+  const std::vector<std::string> purges = {"Purge Active Setup Temp Folders", "Purge Content Indexer Cleaner",
+                                           "Purge Offline Pages Files"};
+  const auto calls = handlers.Calls();
+  EXPECT_EQ(std::vector<std::string>(calls.end() - 3, calls.end()), purges);
+  EXPECT_TRUE(fakes.messageBox.shown.empty());
+}
+
+// The machine's run: its piles and handlers from the machine's key and policy alone, only with an
+// administrator's rights, Windows Update's downloads left whole while the update services work.
+TEST_F(CommandLineTest, TheMachinesRunCleansOnlyTheMachinesChoices) {
+  using platform::RegistryRoot;
+  fakes.shell.knownFolders[platform::KnownFolder::ProgramData] = "C:\\ProgramData";
+  fakes.shell.knownFolders[platform::KnownFolder::Windows] = "C:\\Windows";
+  const std::vector<std::string> piles = {"C:\\ProgramData\\Microsoft\\Windows\\WER\\ReportQueue\\r1\\report.wer",
+                                          "C:\\Windows\\MEMORY.DMP", "C:\\Windows\\Minidump\\0101.dmp",
+                                          "C:\\Windows\\SoftwareDistribution\\Download\\kb1.cab"};
+  const std::vector<std::string> kept = {"C:\\Windows\\notepad.exe", "C:\\Windows\\Minidump\\notes.txt",
+                                         "C:\\ProgramData\\Microsoft\\Windows\\WER\\Temp\\t.tmp"};
+  for (const auto& file : piles) fakes.files.AddFile(file);
+  for (const auto& file : kept) fakes.files.AddFile(file);
+  fakes.cleanupHandlers.handlers = {{"Update Cleanup", {1 << 20, ""}}, {"Offline Pages Files", {512, ""}}};
+  const std::string machineKey = "Software\\Marrowick\\Vantrelle\\System";
+  fakes.registry.AddKey(RegistryRoot::LocalMachine, machineKey);
+  for (const char* value : {"SystemErrorReports", "MemoryDumps", "UpdateDownloads", "Windows.Update Cleanup",
+                            "Windows.Offline Pages Files"}) {
+    fakes.registry.SetTyped(RegistryRoot::LocalMachine, machineKey, value, platform::kRegistryText, "1");
+  }
+  // The person's key names a machine handler and a machine row: never read for the person.
+  fakes.settings.values[{"Marrowick", "Vantrelle", "Windows.Update Cleanup"}] = "1";
+  fakes.settings.values[{"Marrowick", "Vantrelle", "More.MemoryDumps"}] = "1";
+  Save(settings::kUserFolder, "0");
+  EXPECT_EQ(Execute(Command::Clean).exitCode, ExitCode::Failed) << "nothing the person may choose is ticked";
+  for (const auto& file : piles) EXPECT_TRUE(fakes.files.Exists(file)) << file;
+  EXPECT_TRUE(fakes.cleanupHandlers.Calls().empty());
+
+  fakes.machine.administrator = false;
+  const auto refused = Execute(Command::CleanSystem);
+  EXPECT_EQ(refused.exitCode, ExitCode::NeedsAdministrator);
+  EXPECT_EQ(refused.output, "Cleaning system files needs administrator rights.\n");
+  EXPECT_EQ(Execute(Command::PreviewSystem).exitCode, ExitCode::NeedsAdministrator);
+
+  fakes.machine.administrator = true;
+  fakes.machine.runningServices = {"BITS"};
+  fakes.registry.SetNumber(RegistryRoot::LocalMachine, "Software\\Policies\\Marrowick\\Vantrelle\\System",
+                           "Windows.Offline Pages Files", 1);
+  auto finished = Execute(Command::CleanSystem);
+  EXPECT_EQ(finished.exitCode, ExitCode::EntriesLeft);
+  EXPECT_EQ(finished.output,
+            "Run 2026-12-07 10:00:00, started by Command line\n"
+            "  System error reports: 1 file deleted, 1 folder removed, 0 bytes freed, 0 left\n"
+            "  System memory dumps: 2 files deleted, 0 folders removed, 0 bytes freed, 0 left\n"
+            "  Windows Update downloads: skipped, Windows Update is running\n"
+            "  Update Cleanup: 1.00 MB freed by Windows' cleanup\n"
+            "  Left:\n"
+            "    C:\\Windows\\SoftwareDistribution\\Download (its program is running)\n\n");
+  EXPECT_EQ(fakes.cleanupHandlers.Calls(), std::vector<std::string>{"Purge Update Cleanup"})
+      << "a person's handler is never the machine's, whatever the machine's key says";
+  for (const auto& file : kept) EXPECT_TRUE(fakes.files.Exists(file)) << file;
+  EXPECT_TRUE(fakes.files.Exists(piles.back()));
+  EXPECT_FALSE(fakes.files.Exists(piles.front()));
+
+  fakes.machine.runningServices.clear();
+  fakes.registry.SetNumber(RegistryRoot::LocalMachine, "Software\\Policies\\Marrowick\\Vantrelle\\System",
+                           "UpdateDownloads", 0);
+  fakes.files.AddFile(piles.front());
+  finished = Execute(Command::PreviewSystem);
+  EXPECT_EQ(finished.output.substr(0, finished.output.find("Update Cleanup")),
+            "System error reports: 1 file, 0 bytes\nSystem memory dumps: 0 files, 0 bytes\n")
+      << "a machine policy's 0 wins over the stored choice";
+  EXPECT_TRUE(fakes.files.Exists(piles.back()));
 }
 
 // Entries left make exit code 1 and are named in the output; the hours to keep are the window's,

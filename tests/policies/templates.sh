@@ -60,7 +60,11 @@ check "Intune: no combo box" none < <(grep -n -i 'combobox' "$admx" "$adml")
 check "Intune: each file under 1 MB" test "$(stat -c %s "$admx")" -lt 1048576 -a "$(stat -c %s "$adml")" -lt 1048576
 check "the namespace is Marrowick.Policies.Vantrelle" \
   test "$(xpath "$admx" '//*[local-name()="target"]/@namespace')" = Marrowick.Policies.Vantrelle
-check "every policy is for both machine and user" none < <(xpath "$admx" '//*[local-name()="policy"]/@class' | grep -vx Both)
+system_key='Software\Policies\Marrowick\Vantrelle\System'
+check "every policy is for both machine and user, but the machine's run's" \
+  none < <(xpath "$admx" "//*[local-name()=\"policy\"][@key!='$system_key']/@class" | grep -vx Both)
+check "the machine's run's policies are the machine's alone" \
+  none < <(xpath "$admx" "//*[local-name()=\"policy\"][@key='$system_key']/@class" | grep -vx Machine)
 check "every policy has the templates' own supportedOn" \
   none < <(xpath "$admx" '//*[local-name()="policy"]/*[local-name()="supportedOn"]/@ref' | grep -vx SUPPORTED_Vantrelle_1_2)
 
@@ -73,7 +77,12 @@ for key in 'Software\Policies\Marrowick\Vantrelle' 'Software\Policies\Marrowick\
   check "under $key: every value the templates set is one the program reads, and every one it reads has a policy" \
     same "$set_values" "$read_values"
 done
+system_values=$(tr -d '\r' <"$report" | sed -n 's/^System: \(.*\) = [01] (.*)$/\1/p')
+check "the program reports the machine's values it reads" any <<<"$system_values"
+check "under $system_key: every value the templates set is one the machine's run reads, and back" \
+  same "$(xpath "$admx" "//*[local-name()=\"policy\"][@key='$system_key']/@valueName")" "$system_values"
 check "no policy writes anywhere else" \
   none < <(xpath "$admx" '//*[local-name()="policy"]/@key' | grep -vxF -e 'Software\Policies\Marrowick\Vantrelle' \
-                                                               -e 'Software\Policies\Marrowick\Vantrelle\Recommended')
+                                                               -e 'Software\Policies\Marrowick\Vantrelle\Recommended' \
+                                                               -e "$system_key")
 exit $failed

@@ -1,6 +1,7 @@
 #pragma once
 #include <map>
 #include <mutex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,22 @@ class FakeCleanupHandlers : public platform::CleanupHandlers {
     const std::lock_guard lock(mutex_);
     return handlers.contains(keyName);
   }
+  std::vector<platform::CleanupHandlerInfo> KeyNames() override {
+    const std::lock_guard lock(mutex_);
+    std::vector<platform::CleanupHandlerInfo> names;
+    for (const auto& entry : handlers) names.push_back(Info(entry.first));
+    return names;
+  }
+  std::vector<platform::CleanupHandlerInfo> List(const std::string& volume, const platform::KeepGoing&) override {
+    const std::lock_guard lock(mutex_);
+    calls_.push_back("List");
+    volumeAsked = volume;
+    std::vector<platform::CleanupHandlerInfo> listed;
+    for (const auto& entry : handlers) {
+      if (!notListed.contains(entry.first)) listed.push_back(Info(entry.first));
+    }
+    return listed;
+  }
   platform::CleanupHandlerResult Measure(const std::string& keyName, const std::string& volume,
                                          const platform::KeepGoing& keepGoing) override {
     return Call("Measure", keyName, volume, keepGoing);
@@ -38,10 +55,16 @@ class FakeCleanupHandlers : public platform::CleanupHandlers {
     return calls_;
   }
 
-  std::map<std::string, Handler> handlers;  // set up before the code under test runs
+  std::map<std::string, Handler> handlers;          // set up before the code under test runs
+  std::map<std::string, std::string> displayNames;  // the key name where none is given
+  std::set<std::string> notListed;                  // starts with S_FALSE, or hides at 0 bytes
   std::string volumeAsked;
 
  private:
+  platform::CleanupHandlerInfo Info(const std::string& keyName) const {
+    const auto shown = displayNames.find(keyName);
+    return {keyName, shown == displayNames.end() ? keyName : shown->second, {}};
+  }
   platform::CleanupHandlerResult Call(const char* what, const std::string& keyName, const std::string& volume,
                                       const platform::KeepGoing& keepGoing) {
     using Status = platform::CleanupHandlerResult::Status;

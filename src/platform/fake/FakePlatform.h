@@ -8,6 +8,7 @@
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/fake/FakeInstance.h"
 #include "platform/fake/FakeLocale.h"
+#include "platform/fake/FakeMachineState.h"
 #include "platform/fake/FakeMessageBox.h"
 #include "platform/fake/FakeNotifyArea.h"
 #include "platform/fake/FakeRegistry.h"
@@ -40,6 +41,7 @@ struct FakePlatform {
     platform.storage = &storage;
     platform.runningPrograms = &runningPrograms;
     platform.cleanupHandlers = &cleanupHandlers;
+    platform.machine = &machine;
     platform.cleaningWorkers = 1;  // every step in order; tests that want workers ask for them
   }
   FakePlatform(const FakePlatform&) = delete;
@@ -62,6 +64,7 @@ struct FakePlatform {
   FakeStorage storage{files};
   FakeRunningPrograms runningPrograms;
   FakeCleanupHandlers cleanupHandlers;
+  FakeMachineState machine;
   platform::Platform platform;
 };
 

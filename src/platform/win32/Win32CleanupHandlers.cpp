@@ -5,9 +5,11 @@
 #include <objbase.h>
 #include <wrl/client.h>
 
+#include <shlwapi.h>
 #include <atomic>
 #include <cstdio>
 #include <optional>
+#include <vector>
 
 #include "platform/win32/ComApartment.h"
 #include "platform/win32/ComObject.h"
@@ -25,6 +27,14 @@ using Status = CleanupHandlerResult::Status;
 
 constexpr wchar_t kVolumeCaches[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\VolumeCaches\\";
 
+RegKey OpenVolumeCaches() {
+  RegKey key;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kVolumeCaches, 0, KEY_READ | KEY_WOW64_64KEY, key.Receive()) != ERROR_SUCCESS) {
+    return RegKey();
+  }
+  return key;
+}
+
 RegKey OpenHandlerKey(const std::string& keyName) {
   RegKey key;
   if (keyName.empty() || keyName.find('\\') != std::string::npos) return key;  // a name, never a path
@@ -33,6 +43,19 @@ RegKey OpenHandlerKey(const std::string& keyName) {
     return RegKey();
   }
   return key;
+}
+
+// A text value of the key; "@file,-id" texts are read from the file's resources.
+std::wstring KeyText(HKEY key, const wchar_t* name) {
+  wchar_t text[1024] = {};
+  DWORD bytes = sizeof text - sizeof(wchar_t);
+  if (RegGetValueW(key, nullptr, name, RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, nullptr, text, &bytes) !=
+      ERROR_SUCCESS) {
+    return {};
+  }
+  if (text[0] != L'@') return text;
+  wchar_t loaded[1024] = {};
+  return SUCCEEDED(SHLoadIndirectString(text, loaded, 1024, nullptr)) ? loaded : L"";
 }
 
 // The class named by the key's default value.
@@ -45,12 +68,33 @@ std::optional<CLSID> HandlerClass(HKEY key) {
   return id;
 }
 
+// Registered for the machine: a class only the person registered (their own classes key, which
+// HKEY_CLASSES_ROOT also shows) is never created, least of all by an administrator's copy.
 bool InProcessServerKnown(const CLSID& id) {
   wchar_t text[64] = {};
   if (!StringFromGUID2(id, text, 64)) return false;
-  const std::wstring path = L"CLSID\\" + std::wstring(text) + L"\\InprocServer32";
+  const std::wstring path = L"SOFTWARE\\Classes\\CLSID\\" + std::wstring(text) + L"\\InprocServer32";
   RegKey key;
-  return RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, key.Receive()) == ERROR_SUCCESS;
+  return RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, key.Receive()) == ERROR_SUCCESS;
+}
+
+std::optional<CLSID> RegisteredClass(HKEY key) {
+  const auto id = HandlerClass(key);
+  return id && InProcessServerKnown(*id) ? id : std::nullopt;
+}
+
+std::vector<std::wstring> HandlerKeyNames() {
+  std::vector<std::wstring> names;
+  const RegKey caches = OpenVolumeCaches();
+  if (!caches) return names;
+  for (DWORD index = 0;; ++index) {
+    wchar_t name[256] = {};
+    DWORD length = 256;
+    const LSTATUS status = RegEnumKeyExW(caches.Get(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
+    if (status == ERROR_NO_MORE_ITEMS) break;
+    if (status == ERROR_SUCCESS) names.emplace_back(name, length);
+  }
+  return names;
 }
 
 CleanupHandlerResult Failure(const char* what, HRESULT result) {
@@ -106,34 +150,53 @@ class Deactivation {
   IEmptyVolumeCache& cache_;
 };
 
-// Initialize (InitializeEx where the handler has it) with the handler's own key, never in settings
-// or out-of-disk-space mode; the texts it hands back are freed unread.
-HRESULT Initialize(IEmptyVolumeCache& cache, HKEY key, const std::wstring& volume, const std::wstring& keyName) {
-  CoTaskText displayName, description, buttonText;
+// What a handler says about itself when it starts.
+struct Started {
+  HRESULT result = E_FAIL;
+  std::wstring displayName;
+  std::wstring description;
   DWORD flags = 0;
+};
+
+// Initialize (InitializeEx where the handler has it) with the handler's own key, never in settings
+// or out-of-disk-space mode; the texts it hands back are copied and freed.
+Started Initialize(IEmptyVolumeCache& cache, HKEY key, const std::wstring& volume, const std::wstring& keyName) {
+  CoTaskText displayName, description, buttonText;
+  Started started;
   ComPtr<IEmptyVolumeCache2> second;
   if (SUCCEEDED(cache.QueryInterface(IID_IEmptyVolumeCache2, reinterpret_cast<void**>(second.GetAddressOf())))) {
-    return second->InitializeEx(key, volume.c_str(), keyName.c_str(), displayName.Receive(), description.Receive(),
-                                buttonText.Receive(), &flags);
+    started.result = second->InitializeEx(key, volume.c_str(), keyName.c_str(), displayName.Receive(),
+                                          description.Receive(), buttonText.Receive(), &started.flags);
+  } else {
+    started.result =
+        cache.Initialize(key, volume.c_str(), displayName.Receive(), description.Receive(), &started.flags);
   }
-  return cache.Initialize(key, volume.c_str(), displayName.Receive(), description.Receive(), &flags);
+  if (displayName) started.displayName = displayName.Get();
+  if (description) started.description = description.Get();
+  return started;
+}
+
+ComPtr<IEmptyVolumeCache> Create(const CLSID& id, HRESULT& result) {
+  ComPtr<IEmptyVolumeCache> cache;
+  result = CoCreateInstance(id, nullptr, CLSCTX_INPROC_SERVER, IID_IEmptyVolumeCache,
+                            reinterpret_cast<void**>(cache.GetAddressOf()));
+  return cache;
 }
 
 CleanupHandlerResult Drive(const std::string& keyName, const std::string& volume, const platform::KeepGoing& keepGoing,
                            bool purge) {
   const ComApartment apartment;
   const RegKey key = OpenHandlerKey(keyName);
-  const auto id = key ? HandlerClass(key.Get()) : std::nullopt;
+  const auto id = key ? RegisteredClass(key.Get()) : std::nullopt;
   if (!id) return {Status::Failed, 0, "Windows' cleanup is not registered for \"" + keyName + "\""};
-  ComPtr<IEmptyVolumeCache> cache;
-  HRESULT result = CoCreateInstance(*id, nullptr, CLSCTX_INPROC_SERVER, IID_IEmptyVolumeCache,
-                                    reinterpret_cast<void**>(cache.GetAddressOf()));
+  HRESULT result = S_OK;
+  const ComPtr<IEmptyVolumeCache> cache = Create(*id, result);
   if (FAILED(result)) return Failure("could not be started", result);
 
   ComPtr<Progress> progress;
   progress.Attach(new Progress(keepGoing));
   CleanupHandlerResult outcome;
-  result = Initialize(*cache.Get(), key.Get(), Widen(volume), Widen(keyName));
+  result = Initialize(*cache.Get(), key.Get(), Widen(volume), Widen(keyName)).result;
   if (FAILED(result)) return Failure("could not be initialised", result);
   {
     const Deactivation deactivation(*cache.Get());
@@ -165,13 +228,61 @@ CleanupHandlerResult Drive(const std::string& keyName, const std::string& volume
   return outcome;
 }
 
+// Started on the volume and worth showing; nothing when it is not (see List).
+std::optional<platform::CleanupHandlerInfo> Listed(const std::wstring& keyName, const std::wstring& volume,
+                                                   const platform::KeepGoing& keepGoing) {
+  const RegKey key = OpenHandlerKey(Narrow(keyName));
+  const auto id = key ? RegisteredClass(key.Get()) : std::nullopt;
+  if (!id) return std::nullopt;
+  HRESULT result = S_OK;
+  const ComPtr<IEmptyVolumeCache> cache = Create(*id, result);
+  if (FAILED(result)) return std::nullopt;
+  const Started started = Initialize(*cache.Get(), key.Get(), volume, keyName);
+  if (FAILED(started.result)) return std::nullopt;
+  const Deactivation deactivation(*cache.Get());
+  if (started.result == S_FALSE) return std::nullopt;
+  if ((started.flags & EVCF_DONTSHOWIFZERO) != 0) {
+    ComPtr<Progress> progress;
+    progress.Attach(new Progress(keepGoing));
+    DWORDLONG used = 0;
+    result = cache->GetSpaceUsed(&used, progress.Get());
+    progress->Detach();
+    if (FAILED(result) || used == 0) return std::nullopt;
+  }
+  std::wstring name = started.displayName.empty() ? KeyText(key.Get(), L"Display") : started.displayName;
+  const std::wstring about = started.description.empty() ? KeyText(key.Get(), L"Description") : started.description;
+  if (name.empty()) name = keyName;
+  return platform::CleanupHandlerInfo{Narrow(keyName), Narrow(name), Narrow(about)};
+}
+
 }  // namespace
 
 bool Win32CleanupHandlers::Registered(const std::string& keyName) {
   const RegKey key = OpenHandlerKey(keyName);
-  if (!key) return false;
-  const auto id = HandlerClass(key.Get());
-  return id && InProcessServerKnown(*id);
+  return key && RegisteredClass(key.Get());
+}
+
+std::vector<platform::CleanupHandlerInfo> Win32CleanupHandlers::KeyNames() {
+  std::vector<platform::CleanupHandlerInfo> names;
+  for (const std::wstring& keyName : HandlerKeyNames()) {
+    const RegKey key = OpenHandlerKey(Narrow(keyName));
+    if (!key || !RegisteredClass(key.Get())) continue;
+    const std::wstring display = KeyText(key.Get(), L"Display");
+    names.push_back(
+        {Narrow(keyName), Narrow(display.empty() ? keyName : display), Narrow(KeyText(key.Get(), L"Description"))});
+  }
+  return names;
+}
+
+std::vector<platform::CleanupHandlerInfo> Win32CleanupHandlers::List(const std::string& volume,
+                                                                     const platform::KeepGoing& keepGoing) {
+  const ComApartment apartment;
+  std::vector<platform::CleanupHandlerInfo> listed;
+  for (const std::wstring& keyName : HandlerKeyNames()) {
+    if (keepGoing && !keepGoing()) break;
+    if (auto info = Listed(keyName, Widen(volume), keepGoing)) listed.push_back(std::move(*info));
+  }
+  return listed;
 }
 
 platform::CleanupHandlerResult Win32CleanupHandlers::Measure(const std::string& keyName, const std::string& volume,

@@ -10,6 +10,9 @@ namespace vantrelle::win32 {
 class Win32CleanupHandlers : public platform::CleanupHandlers {
  public:
   bool Registered(const std::string& keyName) override;
+  std::vector<platform::CleanupHandlerInfo> KeyNames() override;
+  std::vector<platform::CleanupHandlerInfo> List(const std::string& volume,
+                                                 const platform::KeepGoing& keepGoing) override;
   platform::CleanupHandlerResult Measure(const std::string& keyName, const std::string& volume,
                                          const platform::KeepGoing& keepGoing) override;
   platform::CleanupHandlerResult Purge(const std::string& keyName, const std::string& volume,

@@ -55,8 +55,10 @@ std::optional<std::string> Win32Shell::SpecialFolderPath(int folderId) {
 }
 
 std::optional<std::string> Win32Shell::KnownFolderPath(platform::KnownFolder folder) {
-  const KNOWNFOLDERID& id =
-      folder == platform::KnownFolder::LocalAppData ? FOLDERID_LocalAppData : FOLDERID_RoamingAppData;
+  const KNOWNFOLDERID& id = folder == platform::KnownFolder::LocalAppData     ? FOLDERID_LocalAppData
+                            : folder == platform::KnownFolder::RoamingAppData ? FOLDERID_RoamingAppData
+                            : folder == platform::KnownFolder::ProgramData    ? FOLDERID_ProgramData
+                                                                              : FOLDERID_Windows;
   PWSTR raw = nullptr;
   const HRESULT result = SHGetKnownFolderPath(id, KF_FLAG_DEFAULT, nullptr, &raw);
   // The shell hands out its buffer even on failure; it is freed either way.

@@ -1,0 +1,30 @@
+#pragma once
+#include <mutex>
+#include <set>
+#include <string>
+
+#include "platform/MachineState.h"
+
+namespace vantrelle::fake {
+
+// Services by name as a test sets them; an administrator unless a test says not. One lock for every
+// call: safe from several threads.
+class FakeMachineState : public platform::MachineState {
+ public:
+  bool ServiceRunning(const std::string& serviceName) override {
+    const std::lock_guard lock(mutex_);
+    return runningServices.contains(serviceName);
+  }
+  bool RunsAsAdministrator() override {
+    const std::lock_guard lock(mutex_);
+    return administrator;
+  }
+
+  std::set<std::string> runningServices;  // set up before the code under test runs
+  bool administrator = true;
+
+ private:
+  std::mutex mutex_;
+};
+
+}  // namespace vantrelle::fake
