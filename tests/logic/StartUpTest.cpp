@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <ostream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -142,6 +143,9 @@ struct Hostile {
   std::string value;
   int line;  // 0: refused by nobody
 };
+
+// Read in the test output as the key and the line, not as a dump of the parameter's bytes.
+[[maybe_unused]] void PrintTo(const Hostile& c, std::ostream* out) { *out << c.key.name << ", line " << c.line; }
 
 const std::string kHuge(100000, '9');
 
