@@ -7,6 +7,7 @@
 #include "schedule/CountdownText.h"
 #include "settings/Settings.h"
 #include "settings/StorageOptions.h"
+#include "settings/WindowsCleanups.h"
 #include "window/MainForm.h"
 #include "window/RunMark.h"
 #include "window/WindowRunHost.h"
@@ -87,6 +88,7 @@ cleaning::Choices MainForm::CurrentChoices(cleaning::Trigger trigger) const {
   choices.downloads = downloadsBox.Ticked();
   choices.downloadsDays = settings::DownloadsDays(*platform_.locale, downloadsDaysBox.Text());
   choices.more = ChosenMoreLocations();
+  choices.windowsCleanups = settings::ChosenWindowsCleanups(platform_);
   choices.trigger = trigger;
   return choices;
 }
