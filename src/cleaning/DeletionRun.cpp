@@ -240,7 +240,8 @@ RunResult DeletionRun::Run(const Choices& choices) {
   // Then Windows' own handlers, one at a time, each with its line.
   for (auto& handler : result.locations) {
     if (handler.location != Location::WindowsCleanup || !goOn()) continue;
-    host_.ShowStatus(WindowsCleanupStatus(platform_, LocationName(*platform_.locale, Location::WindowsCleanup, choices, handler.moreId)));
+    host_.ShowStatus(WindowsCleanupStatus(
+        platform_, LocationName(*platform_.locale, Location::WindowsCleanup, choices, handler.moreId)));
     CleanByWindowsHandler(platform_, host_, handler.moreId, handler);
   }
 

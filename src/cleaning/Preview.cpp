@@ -204,7 +204,8 @@ PreviewResult Preview::Walk(const Choices& choices) {
     walk(
         Location::More,
         [&](PreviewLocation& into, RowsOf& rows) {
-          if (CleanedByWindowsCleanup(platform_, row)) return MeasureHandlerInto(std::string(row.cleanupHandler), into, rows);
+          if (CleanedByWindowsCleanup(platform_, row))
+            return MeasureHandlerInto(std::string(row.cleanupHandler), into, rows);
           const std::string folder = RowFolder(platform_, row);
           if (folder.empty()) return Outcome::NotFound;
           // Counted all the same: what a run would find once the program has ended.

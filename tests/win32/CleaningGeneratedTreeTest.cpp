@@ -1,8 +1,8 @@
 #include <vector>
 
 #include "CleaningWin32Fixture.h"
-#include "platform/win32/ScopedHandle.h"
 #include "cleaning/Preview.h"
+#include "platform/win32/ScopedHandle.h"
 #include "support/GeneratedTree.h"
 #include "support/PreviewAgreement.h"
 
@@ -66,8 +66,7 @@ TEST_F(GeneratedTreeTest, AGeneratedTreeIsEmptiedAndNothingOutsideItChanges) {
       EXPECT_TRUE(broken.empty()) << "seed " << seed << ", " << workers << " workers:\n" << Lines(broken);
       const auto disagreements =
           PreviewDisagreements(tree, treeRoot, rows, own.tally.left, before, after, RefusedLinks(tree, true));
-      EXPECT_TRUE(disagreements.empty()) << "seed " << seed << ", " << workers << " workers:\n"
-                                         << Lines(disagreements);
+      EXPECT_TRUE(disagreements.empty()) << "seed " << seed << ", " << workers << " workers:\n" << Lines(disagreements);
     }
   }
 }
