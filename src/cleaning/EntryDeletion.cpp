@@ -58,7 +58,7 @@ EntryOutcome TreatEntry(platform::FileServices& files, const AgeRule& age, const
 
 std::unique_ptr<platform::OpenEntry> OpenFolderToEmpty(platform::FileServices& files, const std::string& folder) {
   const std::string path = WithoutTrailingBackslash(folder);
-  auto opened = files.Open(path);
+  auto opened = files.OpenFolderToEmpty(path);
   if (!opened || !opened->IsFolder()) return nullptr;
   const auto attributes = files.Attributes(path);
   if (attributes && platform::IsLinkAttributes(*attributes)) return nullptr;

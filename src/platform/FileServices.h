@@ -81,6 +81,9 @@ class FileServices {
     OpenFailure ignored;
     return Open(path, ignored);
   }
+  // Opens a folder whose contents are to go while it stays: without the right to delete it, so a folder
+  // that is some program's current folder (Windows' own folder often is) can still be emptied.
+  virtual std::unique_ptr<OpenEntry> OpenFolderToEmpty(const std::string& path) { return Open(path); }
   // The entries of a folder (as the path resolves), "." and ".." left out, for looking only: nothing
   // is held open, so nothing read here may decide what gets deleted. Nothing when it cannot be listed.
   virtual std::vector<DirectoryEntry> List(const std::string& folder) = 0;

@@ -70,6 +70,21 @@ TEST_F(Win32CleaningTest, AFileHeldOpenWithoutSharingSurvivesWithItsFoldersAndTh
   EXPECT_EQ(tally.filesDeleted, 3u);
 }
 
+// A folder held as a program's current folder is (without the right to delete it) still emptied;
+// it stays, as every emptied folder does.
+TEST_F(Win32CleaningTest, AFolderHeldAsACurrentFolderIsStillEmptied) {
+  const std::string work = root + "\\work";
+  MakeFolder(work);
+  MakeFile(work + "\\free.dat");
+  const win32::FileHandle held(CreateFileW(win32::ExtendedPath(work).c_str(), FILE_LIST_DIRECTORY | SYNCHRONIZE,
+                                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                           FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  ASSERT_TRUE(static_cast<bool>(held));
+  cleaning::EmptyFolder(platform, host, work, tally);
+  EXPECT_TRUE(Names(work).empty());
+  EXPECT_EQ(tally.filesDeleted, 1u);
+}
+
 // The figures come from the files themselves: their sizes, and their times for the age rule.
 TEST_F(Win32CleaningTest, SizesAndTimesAreTheRealFilesOwn) {
   const std::string work = root + "\\work";

@@ -358,6 +358,14 @@ std::unique_ptr<platform::OpenEntry> Win32FileServices::Open(const std::string& 
   return std::make_unique<Win32OpenEntry>(std::move(handle), std::move(wide), folderNames_);
 }
 
+std::unique_ptr<platform::OpenEntry> Win32FileServices::OpenFolderToEmpty(const std::string& path) {
+  std::wstring wide = ExtendedPath(path);
+  FileHandle handle(CreateFileW(wide.c_str(), FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES | SYNCHRONIZE,
+                                kOpenShare | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, kOpenFlags, nullptr));
+  if (!handle) return nullptr;
+  return std::make_unique<Win32OpenEntry>(std::move(handle), std::move(wide), folderNames_);
+}
+
 std::vector<platform::DirectoryEntry> Win32FileServices::List(const std::string& folder) {
   std::vector<platform::DirectoryEntry> entries;
   std::wstring pattern = ExtendedPath(folder);

@@ -18,6 +18,7 @@ class Win32FileServices : public platform::FileServices {
   Win32FileServices();
   using platform::FileServices::Open;
   std::unique_ptr<platform::OpenEntry> Open(const std::string& path, platform::OpenFailure& failure) override;
+  std::unique_ptr<platform::OpenEntry> OpenFolderToEmpty(const std::string& path) override;
   std::vector<platform::DirectoryEntry> List(const std::string& folder) override;
   std::optional<std::string> FinalPath(const std::string& path) override;
   std::optional<std::uint32_t> Attributes(const std::string& path) override;
