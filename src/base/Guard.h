@@ -46,6 +46,8 @@ class Guard {
   static std::string Describe(std::exception_ptr failure, Language language) {
     try {
       std::rethrow_exception(failure);
+    } catch (const RuntimeError& e) {
+      return RuntimeErrorDescription(e, language);
     } catch (const std::exception& e) {
       return e.what();
     } catch (...) {

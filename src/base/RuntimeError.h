@@ -2,6 +2,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "base/Texts.h"
+
 namespace vantrelle {
 
 // A failing statement: the number and description the error report shows.
@@ -14,9 +16,17 @@ class RuntimeError : public std::runtime_error {
   int number_;
 };
 
-inline RuntimeError Overflow() { return RuntimeError(6, "Overflow"); }
-inline RuntimeError TypeMismatch() { return RuntimeError(13, "Type mismatch"); }
-inline RuntimeError InvalidPropertyValue() { return RuntimeError(380, "Invalid property value"); }
-inline RuntimeError InvalidPicture() { return RuntimeError(481, "Invalid picture"); }
+// The statement failures the program raises, each described in the error report's language.
+inline constexpr int kOverflow = 6;
+inline constexpr int kTypeMismatch = 13;
+inline constexpr int kInvalidPropertyValue = 380;
+inline constexpr int kInvalidPicture = 481;
+RuntimeError Overflow();
+RuntimeError TypeMismatch();
+RuntimeError InvalidPropertyValue();
+RuntimeError InvalidPicture();
+
+// The failure's description in the language, for the numbers above; others keep their own words.
+std::string RuntimeErrorDescription(const RuntimeError& error, Language language);
 
 }  // namespace vantrelle

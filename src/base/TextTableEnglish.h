@@ -100,33 +100,34 @@ VANTRELLE_TEXT(UnexpectedError, "Unexpected error")
 // The command line and the policy report
 VANTRELLE_TEXT(NothingTicked, "No location is ticked: nothing to clean.")
 VANTRELLE_TEXT(CommandLineNotUnderstood, "The command line was not understood.")
-VANTRELLE_TEXT(CommandLineUsage,
-               "Vantrelle {1}: deletes temporary files.\n"
-               "\n"
-               "Usage: Vantrelle.exe [/clean | /preview [/list] | /clean /system | /preview /system | /policyreport | /?]\n"
-               "\n"
-               "  (none)      opens the window\n"
-               "  /clean      one cleaning run with the saved choices, without the window\n"
-               "  /preview    what /clean would delete; deletes nothing\n"
-               "  /preview /list  the same, then a line per entry it would delete or leave:\n"
-               "              location, path, size in bytes and what happens, separated by tabs\n"
-               "  /clean /system, /preview /system\n"
-               "              the same for the machine's choices (Windows' own cleanups and piles),\n"
-               "              with administrator rights only\n"
-               "  /policyreport  every setting with its effective value and where it comes from\n"
-               "              (policy, own choice, preset, default), and the policy values ignored\n"
-               "  /?, /help   this text\n"
-               "\n"
-               "Switches may start with - instead of /, in any case.\n"
-               "\n"
-               "Exit codes of /clean:\n"
-               "  0  every chosen location was emptied and nothing was left\n"
-               "  1  the run finished, but entries were left (in use, access denied, kept as recent,\n"
-               "     a browser's cache left whole while the browser runs)\n"
-               "  2  a location failed, no location is ticked, or another run kept this one waiting\n"
-               "     for 10 minutes\n"
-               "  3  the command line was not understood\n"
-               "  4  /system without administrator rights\n")
+VANTRELLE_TEXT(
+    CommandLineUsage,
+    "Vantrelle {1}: deletes temporary files.\n"
+    "\n"
+    "Usage: Vantrelle.exe [/clean | /preview [/list] | /clean /system | /preview /system | /policyreport | /?]\n"
+    "\n"
+    "  (none)      opens the window\n"
+    "  /clean      one cleaning run with the saved choices, without the window\n"
+    "  /preview    what /clean would delete; deletes nothing\n"
+    "  /preview /list  the same, then a line per entry it would delete or leave:\n"
+    "              location, path, size in bytes and what happens, separated by tabs\n"
+    "  /clean /system, /preview /system\n"
+    "              the same for the machine's choices (Windows' own cleanups and piles),\n"
+    "              with administrator rights only\n"
+    "  /policyreport  every setting with its effective value and where it comes from\n"
+    "              (policy, own choice, preset, default), and the policy values ignored\n"
+    "  /?, /help   this text\n"
+    "\n"
+    "Switches may start with - instead of /, in any case.\n"
+    "\n"
+    "Exit codes of /clean:\n"
+    "  0  every chosen location was emptied and nothing was left\n"
+    "  1  the run finished, but entries were left (in use, access denied, kept as recent,\n"
+    "     a browser's cache left whole while the browser runs)\n"
+    "  2  a location failed, no location is ticked, or another run kept this one waiting\n"
+    "     for 10 minutes\n"
+    "  3  the command line was not understood\n"
+    "  4  /system without administrator rights\n")
 VANTRELLE_TEXT(PolicyReportSettings, "Settings, their effective values and where each comes from:")
 VANTRELLE_TEXT(PolicyReportUnreadable, "(stored value not readable: {1})")
 VANTRELLE_TEXT(PolicyReportMachineChoices, "The machine's choices (/clean /system):")
@@ -174,3 +175,72 @@ VANTRELLE_TEXT(ConsequencePreviousInstallations, "The earlier version of Windows
 VANTRELLE_TEXT(ConsequenceUpdateCleanup, "Installed updates can no longer be removed. This can take a long time.")
 VANTRELLE_TEXT(ConsequenceInstallationFiles, "Resetting Windows will need installation media.")
 VANTRELLE_TEXT(ConsequenceDriverPackages, "Earlier drivers can no longer be restored.")
+// The main window's captions (the designed ones exactly as designed), messages and access keys
+VANTRELLE_TEXT(ScheduleFrameCaption, "Switch Schedule")
+VANTRELLE_TEXT(WeeklyOptionCaption, " Weekly:")
+VANTRELLE_TEXT(DailyOptionCaption, "Daily:")
+VANTRELLE_TEXT(EveryOptionCaption, "Switch every:")
+VANTRELLE_TEXT(HoursUnitCaption, "hour/s")
+VANTRELLE_TEXT(MinutesUnitCaption, "minute/s")
+VANTRELLE_TEXT(DaysUnitCaption, "day/s")
+VANTRELLE_TEXT(HelpButtonCaption, "Help")
+VANTRELLE_TEXT(StartUpFrameCaption, "Startup Options")
+VANTRELLE_TEXT(StartWithWindowsCaption, "Load this software on Windows startup")
+VANTRELLE_TEXT(StartInTrayCaption, "Start in system tray")
+VANTRELLE_TEXT(StatusFrameCaption, "On. Next delete will occur in:")
+VANTRELLE_TEXT(LocationsFrameCaption, "Which temporary files would you like to delete?")
+VANTRELLE_TEXT(OwnFolderBoxCaption, "Add your own folder to delete:")
+VANTRELLE_TEXT(SystemTempBoxCaption, "System Temp")
+VANTRELLE_TEXT(UserTempBoxCaption, "User Temp (AppData)")
+VANTRELLE_TEXT(WindowsTempBoxCaption, " Windows Temp")
+VANTRELLE_TEXT(RecycleBinBoxCaption, "Recycle Bin")
+VANTRELLE_TEXT(RecentDocsBoxCaption, "Recently Used Docs")
+VANTRELLE_TEXT(TurnOnCaption, "Turn On")
+VANTRELLE_TEXT(TurnOffCaption, "Turn Off")
+VANTRELLE_TEXT(DeleteNowCaption, "Start Deleting Temporary Files Now (Test)")
+VANTRELLE_TEXT(DownloadsBoxCaption, "Downloads older than")
+VANTRELLE_TEXT(DownloadsUnitCaption, "days")
+VANTRELLE_TEXT(RecycleBinDaysCaption, "only items deleted more than")
+VANTRELLE_TEXT(RecycleBinDaysUnitCaption, "days ago")
+VANTRELLE_TEXT(MoreButtonCaption, "More locations...")
+VANTRELLE_TEXT(KeepRecentCaption, "Keep files changed in the last")
+VANTRELLE_TEXT(KeepRecentUnitCaption, "hours")
+VANTRELLE_TEXT(LowSpaceCaption, "Also clean when free space on {1} falls below")
+VANTRELLE_TEXT(LowSpaceUnitCaption, "GB")
+VANTRELLE_TEXT(PreviewButtonCaption, "Preview")
+VANTRELLE_TEXT(HistoryButtonCaption, "History")
+VANTRELLE_TEXT(LastRunNever, "Last run: never")
+VANTRELLE_TEXT(ManagedLineCaption, "Some settings are managed by your organization.")
+VANTRELLE_TEXT(ManagedTip, "This setting is managed by your organization.")
+VANTRELLE_TEXT(StatusOff, "Off.")
+VANTRELLE_TEXT(StatusOnNotCounting, "On. Next delete will occur in: xx:xx:xx")
+VANTRELLE_TEXT(StatusCounting, "On. Next switch will occur in: ")
+VANTRELLE_TEXT(WindowsTempBoxWithFolder, "Windows Temp - {1}")
+VANTRELLE_TEXT(UserTempBoxWithDash, "User Temp (AppData) - ")
+VANTRELLE_TEXT(SystemTempBoxWithFolder, "System Temp - {1}")
+VANTRELLE_TEXT(MustBeNumeric, "Must be a numeric entry.")
+VANTRELLE_TEXT(YourTemporaryFolder, "{1} is your temporary folder.")
+VANTRELLE_TEXT(BrowseTitle, "Please select folder:")
+VANTRELLE_TEXT(MinimizedToTray,
+               "has been minimized to the system tray.\r\nClick on the blue 'M' icon (M for Marrowick) to bring the "
+               "software back.")
+VANTRELLE_TEXT(Sunday, "Sunday")
+VANTRELLE_TEXT(Monday, "Monday")
+VANTRELLE_TEXT(Tuesday, "Tuesday")
+VANTRELLE_TEXT(Wednesday, "Wednesday")
+VANTRELLE_TEXT(Thursday, "Thursday")
+VANTRELLE_TEXT(Friday, "Friday")
+VANTRELLE_TEXT(Saturday, "Saturday")
+// The letter that, with Alt, reaches an added control; it must occur in the control's caption
+VANTRELLE_TEXT(DownloadsBoxKey, "D")
+VANTRELLE_TEXT(RecycleBinDaysKey, "n")
+VANTRELLE_TEXT(MoreButtonKey, "M")
+VANTRELLE_TEXT(KeepRecentKey, "K")
+VANTRELLE_TEXT(LowSpaceKey, "A")
+VANTRELLE_TEXT(PreviewButtonKey, "P")
+VANTRELLE_TEXT(HistoryButtonKey, "H")
+// What a failing statement was, in the error report
+VANTRELLE_TEXT(ErrorOverflow, "Overflow")
+VANTRELLE_TEXT(ErrorTypeMismatch, "Type mismatch")
+VANTRELLE_TEXT(ErrorInvalidPropertyValue, "Invalid property value")
+VANTRELLE_TEXT(ErrorInvalidPicture, "Invalid picture")

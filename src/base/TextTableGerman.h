@@ -101,34 +101,35 @@ VANTRELLE_TEXT(UnexpectedError, "Unerwarteter Fehler")
 // The command line and the policy report
 VANTRELLE_TEXT(NothingTicked, "Kein Ort ist angehakt: nichts zu bereinigen.")
 VANTRELLE_TEXT(CommandLineNotUnderstood, "Die Befehlszeile wurde nicht verstanden.")
-VANTRELLE_TEXT(CommandLineUsage,
-               "Vantrelle {1}: löscht temporäre Dateien.\n"
-               "\n"
-               "Aufruf: Vantrelle.exe [/clean | /preview [/list] | /clean /system | /preview /system | /policyreport | /?]\n"
-               "\n"
-               "  (ohne)      öffnet das Fenster\n"
-               "  /clean      ein Bereinigungslauf mit den gespeicherten Einstellungen, ohne Fenster\n"
-               "  /preview    was /clean löschen würde; löscht nichts\n"
-               "  /preview /list  dasselbe, dann eine Zeile je Eintrag, der gelöscht würde oder bliebe:\n"
-               "              Ort, Pfad, Größe in Bytes und was geschieht, durch Tabulatoren getrennt\n"
-               "  /clean /system, /preview /system\n"
-               "              dasselbe für die Auswahl des Computers (Windows' eigene Bereinigungen und\n"
-               "              Systemdateien), nur mit Administratorrechten\n"
-               "  /policyreport  jede Einstellung mit ihrem wirksamen Wert und ihrer Herkunft\n"
-               "              (Richtlinie, eigene Wahl, Vorgabe, Standard) und die ignorierten\n"
-               "              Richtlinienwerte\n"
-               "  /?, /help   dieser Text\n"
-               "\n"
-               "Schalter dürfen mit - statt / beginnen, in beliebiger Schreibweise.\n"
-               "\n"
-               "Exit-Codes von /clean:\n"
-               "  0  jeder gewählte Ort wurde geleert, und nichts blieb übrig\n"
-               "  1  der Lauf ist fertig, aber Einträge blieben übrig (in Verwendung, Zugriff\n"
-               "     verweigert, als neu behalten, der Cache eines laufenden Browsers blieb ganz)\n"
-               "  2  ein Ort ist fehlgeschlagen, kein Ort ist angehakt, oder ein anderer Lauf ließ\n"
-               "     diesen 10 Minuten lang warten\n"
-               "  3  die Befehlszeile wurde nicht verstanden\n"
-               "  4  /system ohne Administratorrechte\n")
+VANTRELLE_TEXT(
+    CommandLineUsage,
+    "Vantrelle {1}: löscht temporäre Dateien.\n"
+    "\n"
+    "Aufruf: Vantrelle.exe [/clean | /preview [/list] | /clean /system | /preview /system | /policyreport | /?]\n"
+    "\n"
+    "  (ohne)      öffnet das Fenster\n"
+    "  /clean      ein Bereinigungslauf mit den gespeicherten Einstellungen, ohne Fenster\n"
+    "  /preview    was /clean löschen würde; löscht nichts\n"
+    "  /preview /list  dasselbe, dann eine Zeile je Eintrag, der gelöscht würde oder bliebe:\n"
+    "              Ort, Pfad, Größe in Bytes und was geschieht, durch Tabulatoren getrennt\n"
+    "  /clean /system, /preview /system\n"
+    "              dasselbe für die Auswahl des Computers (Windows' eigene Bereinigungen und\n"
+    "              Systemdateien), nur mit Administratorrechten\n"
+    "  /policyreport  jede Einstellung mit ihrem wirksamen Wert und ihrer Herkunft\n"
+    "              (Richtlinie, eigene Wahl, Vorgabe, Standard) und die ignorierten\n"
+    "              Richtlinienwerte\n"
+    "  /?, /help   dieser Text\n"
+    "\n"
+    "Schalter dürfen mit - statt / beginnen, in beliebiger Schreibweise.\n"
+    "\n"
+    "Exit-Codes von /clean:\n"
+    "  0  jeder gewählte Ort wurde geleert, und nichts blieb übrig\n"
+    "  1  der Lauf ist fertig, aber Einträge blieben übrig (in Verwendung, Zugriff\n"
+    "     verweigert, als neu behalten, der Cache eines laufenden Browsers blieb ganz)\n"
+    "  2  ein Ort ist fehlgeschlagen, kein Ort ist angehakt, oder ein anderer Lauf ließ\n"
+    "     diesen 10 Minuten lang warten\n"
+    "  3  die Befehlszeile wurde nicht verstanden\n"
+    "  4  /system ohne Administratorrechte\n")
 VANTRELLE_TEXT(PolicyReportSettings, "Einstellungen, ihre wirksamen Werte und woher jeder stammt:")
 VANTRELLE_TEXT(PolicyReportUnreadable, "(gespeicherter Wert nicht lesbar: {1})")
 VANTRELLE_TEXT(PolicyReportMachineChoices, "Die Auswahl des Computers (/clean /system):")
@@ -156,7 +157,8 @@ VANTRELLE_TEXT(PolicyEmpty, "außerhalb des Bereichs: leer")
 VANTRELLE_TEXT(PolicyTooLong, "außerhalb des Bereichs: länger als {1}")
 VANTRELLE_TEXT(PolicyOutOfRange, "außerhalb des Bereichs: {1} ({2} bis {3})")
 VANTRELLE_TEXT(PolicyScheduleNeedsMode, "der Zeitplan braucht ScheduleMode")
-VANTRELLE_TEXT(PolicyScheduleNeedsTime, "ein wöchentlicher oder täglicher Zeitplan braucht ScheduleHour und ScheduleMinute")
+VANTRELLE_TEXT(PolicyScheduleNeedsTime,
+               "ein wöchentlicher oder täglicher Zeitplan braucht ScheduleHour und ScheduleMinute")
 VANTRELLE_TEXT(PolicyScheduleNeedsWeekday, "ein wöchentlicher Zeitplan braucht ScheduleWeekday")
 VANTRELLE_TEXT(PolicyEveryTooShort, "ein Zeitplan alle N braucht mindestens eine Minute zwischen den Läufen")
 VANTRELLE_TEXT(PolicyEveryTooLong, "ein Zeitplan alle N, länger als der Countdown fassen kann")
@@ -172,7 +174,78 @@ VANTRELLE_TEXT(DownloadsDaysBoxName, "Downloads älter als (Tage)")
 VANTRELLE_TEXT(WindowsCleanupStatus, "Windows-Bereinigung: {1}")
 VANTRELLE_TEXT(HandlerStoppedAnswering, "reagiert nicht mehr")
 VANTRELLE_TEXT(NeedsAdministrator, "Zum Bereinigen von Systemdateien sind Administratorrechte erforderlich.")
-VANTRELLE_TEXT(ConsequencePreviousInstallations, "Die frühere Windows-Version kann nicht mehr wiederhergestellt werden.")
-VANTRELLE_TEXT(ConsequenceUpdateCleanup, "Installierte Updates können nicht mehr entfernt werden. Das kann lange dauern.")
+VANTRELLE_TEXT(ConsequencePreviousInstallations,
+               "Die frühere Windows-Version kann nicht mehr wiederhergestellt werden.")
+VANTRELLE_TEXT(ConsequenceUpdateCleanup,
+               "Installierte Updates können nicht mehr entfernt werden. Das kann lange dauern.")
 VANTRELLE_TEXT(ConsequenceInstallationFiles, "Zum Zurücksetzen von Windows werden Installationsmedien benötigt.")
 VANTRELLE_TEXT(ConsequenceDriverPackages, "Frühere Treiber können nicht mehr wiederhergestellt werden.")
+// The main window's captions (the designed ones exactly as designed), messages and access keys
+VANTRELLE_TEXT(ScheduleFrameCaption, "Zeitplan")
+VANTRELLE_TEXT(WeeklyOptionCaption, " Wöchentlich:")
+VANTRELLE_TEXT(DailyOptionCaption, "Täglich:")
+VANTRELLE_TEXT(EveryOptionCaption, "Alle:")
+VANTRELLE_TEXT(HoursUnitCaption, "Std.")
+VANTRELLE_TEXT(MinutesUnitCaption, "Min.")
+VANTRELLE_TEXT(DaysUnitCaption, "Tag(e)")
+VANTRELLE_TEXT(HelpButtonCaption, "Hilfe")
+VANTRELLE_TEXT(StartUpFrameCaption, "Starteinstellungen")
+VANTRELLE_TEXT(StartWithWindowsCaption, "Beim Windows-Start laden")
+VANTRELLE_TEXT(StartInTrayCaption, "Im Infobereich starten")
+VANTRELLE_TEXT(StatusFrameCaption, "Ein. Nächstes Löschen in:")
+VANTRELLE_TEXT(LocationsFrameCaption, "Welche temporären Dateien möchten Sie löschen?")
+VANTRELLE_TEXT(OwnFolderBoxCaption, "Eigenen Ordner löschen:")
+VANTRELLE_TEXT(SystemTempBoxCaption, "System-Temp")
+VANTRELLE_TEXT(UserTempBoxCaption, "Benutzer-Temp (AppData)")
+VANTRELLE_TEXT(WindowsTempBoxCaption, " Windows-Temp")
+VANTRELLE_TEXT(RecycleBinBoxCaption, "Papierkorb")
+VANTRELLE_TEXT(RecentDocsBoxCaption, "Zuletzt verwendete Dokumente")
+VANTRELLE_TEXT(TurnOnCaption, "Einschalten")
+VANTRELLE_TEXT(TurnOffCaption, "Ausschalten")
+VANTRELLE_TEXT(DeleteNowCaption, "Temporäre Dateien jetzt löschen (Test)")
+VANTRELLE_TEXT(DownloadsBoxCaption, "Downloads älter als")
+VANTRELLE_TEXT(DownloadsUnitCaption, "Tage")
+VANTRELLE_TEXT(RecycleBinDaysCaption, "nur Gelöschtes älter als")
+VANTRELLE_TEXT(RecycleBinDaysUnitCaption, "Tage")
+VANTRELLE_TEXT(MoreButtonCaption, "Weitere Orte...")
+VANTRELLE_TEXT(KeepRecentCaption, "Dateien behalten, die geändert wurden in den letzten")
+VANTRELLE_TEXT(KeepRecentUnitCaption, "Stunden")
+VANTRELLE_TEXT(LowSpaceCaption, "Auch bereinigen, wenn der freie Platz auf {1} unter diesen Wert fällt")
+VANTRELLE_TEXT(LowSpaceUnitCaption, "GB")
+VANTRELLE_TEXT(PreviewButtonCaption, "Vorschau")
+VANTRELLE_TEXT(HistoryButtonCaption, "Verlauf")
+VANTRELLE_TEXT(LastRunNever, "Letzter Lauf: noch keiner")
+VANTRELLE_TEXT(ManagedLineCaption, "Einige Einstellungen werden von Ihrer Organisation verwaltet.")
+VANTRELLE_TEXT(ManagedTip, "Diese Einstellung wird von Ihrer Organisation verwaltet.")
+VANTRELLE_TEXT(StatusOff, "Aus.")
+VANTRELLE_TEXT(StatusOnNotCounting, "Ein. Nächstes Löschen in: xx:xx:xx")
+VANTRELLE_TEXT(StatusCounting, "Ein. Nächstes Löschen in: ")
+VANTRELLE_TEXT(WindowsTempBoxWithFolder, "Windows-Temp - {1}")
+VANTRELLE_TEXT(UserTempBoxWithDash, "Benutzer-Temp (AppData) - ")
+VANTRELLE_TEXT(SystemTempBoxWithFolder, "System-Temp - {1}")
+VANTRELLE_TEXT(MustBeNumeric, "Bitte geben Sie eine Zahl ein.")
+VANTRELLE_TEXT(YourTemporaryFolder, "{1} ist Ihr temporärer Ordner.")
+VANTRELLE_TEXT(BrowseTitle, "Bitte wählen Sie einen Ordner:")
+VANTRELLE_TEXT(MinimizedToTray,
+               "wurde in den Infobereich minimiert.\r\nKlicken Sie auf das blaue „M“-Symbol (M für Marrowick), um "
+               "das Programm zurückzuholen.")
+VANTRELLE_TEXT(Sunday, "Sonntag")
+VANTRELLE_TEXT(Monday, "Montag")
+VANTRELLE_TEXT(Tuesday, "Dienstag")
+VANTRELLE_TEXT(Wednesday, "Mittwoch")
+VANTRELLE_TEXT(Thursday, "Donnerstag")
+VANTRELLE_TEXT(Friday, "Freitag")
+VANTRELLE_TEXT(Saturday, "Samstag")
+// The letter that, with Alt, reaches an added control; it must occur in the control's caption
+VANTRELLE_TEXT(DownloadsBoxKey, "D")
+VANTRELLE_TEXT(RecycleBinDaysKey, "n")
+VANTRELLE_TEXT(MoreButtonKey, "W")
+VANTRELLE_TEXT(KeepRecentKey, "b")
+VANTRELLE_TEXT(LowSpaceKey, "A")
+VANTRELLE_TEXT(PreviewButtonKey, "V")
+VANTRELLE_TEXT(HistoryButtonKey, "e")
+// What a failing statement was, in the error report
+VANTRELLE_TEXT(ErrorOverflow, "Überlauf")
+VANTRELLE_TEXT(ErrorTypeMismatch, "Typen unverträglich")
+VANTRELLE_TEXT(ErrorInvalidPropertyValue, "Ungültiger Eigenschaftswert")
+VANTRELLE_TEXT(ErrorInvalidPicture, "Ungültiges Bild")

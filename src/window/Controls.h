@@ -150,7 +150,11 @@ class TextBox : public Control {
 class ListBox : public Control {
  public:
   ListBox(std::string name, std::vector<std::string> items) : Control(std::move(name)), items_(std::move(items)) {}
+  // The entries as stored and compared; a person may read them translated (ShownItems).
   const std::vector<std::string>& Items() const { return items_; }
+  const std::vector<std::string>& ShownItems() const { return shownItems_.empty() ? items_ : shownItems_; }
+  // The entries as a person reads them, one for each of Items, in the same order.
+  void SetShownItems(std::vector<std::string> shown) { shownItems_ = std::move(shown); }
   int ListIndex() const { return index_; }
   // -1 for none. Another position raises OnClick.
   void SetListIndex(int index);
@@ -161,6 +165,7 @@ class ListBox : public Control {
 
  private:
   std::vector<std::string> items_;
+  std::vector<std::string> shownItems_;
   int index_ = -1;
 };
 

@@ -115,16 +115,18 @@ constexpr std::array kNamings = {
     Naming{"LowSpaceGB", "LowSpaceLabel", {}},
 };
 
-// The added controls' access keys (Alt and the letter); the designed captions have none.
+// The added controls' access keys (Alt and the letter, which each language chooses from its own
+// caption); the designed captions have none.
 struct AccessKey {
   std::string_view control;
-  char letter;
+  TextId letter;
 };
 
 constexpr std::array kAccessKeys = {
-    AccessKey{"DownloadsBox", 'D'},    AccessKey{"RecycleBinDaysLabel", 'n'}, AccessKey{"MoreButton", 'M'},
-    AccessKey{"KeepRecentLabel", 'K'}, AccessKey{"LowSpaceLabel", 'A'},       AccessKey{"PreviewButton", 'P'},
-    AccessKey{"HistoryButton", 'H'},
+    AccessKey{"DownloadsBox", TextId::DownloadsBoxKey},   AccessKey{"RecycleBinDaysLabel", TextId::RecycleBinDaysKey},
+    AccessKey{"MoreButton", TextId::MoreButtonKey},       AccessKey{"KeepRecentLabel", TextId::KeepRecentKey},
+    AccessKey{"LowSpaceLabel", TextId::LowSpaceKey},      AccessKey{"PreviewButton", TextId::PreviewButtonKey},
+    AccessKey{"HistoryButton", TextId::HistoryButtonKey},
 };
 
 const Naming* NamingOf(const Entry& entry) {
@@ -146,9 +148,11 @@ std::optional<TextId> AccessibleName(const Entry& entry) {
   return naming ? naming->name : std::nullopt;
 }
 
-char AccessKeyOf(const Entry& entry) {
+char AccessKeyOf(const Entry& entry, Language language) {
   for (const AccessKey& key : kAccessKeys) {
-    if (key.control == entry.name) return key.letter;
+    if (key.control != entry.name) continue;
+    const std::string_view letter = TextView(language, key.letter);
+    return letter.empty() ? '\0' : letter.front();
   }
   return '\0';
 }

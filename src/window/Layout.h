@@ -98,7 +98,7 @@ std::optional<TextId> AccessibleName(const Entry& entry);
 
 // The letter that, with Alt, reaches the control (a label's reaches the box after it), or '\0'. It is
 // marked at its first place in the caption, so a caption without it simply has none.
-char AccessKeyOf(const Entry& entry);
+char AccessKeyOf(const Entry& entry, Language language);
 
 // The window's control that the entry describes, or nullptr for the tray icon and skin component,
 // which the window does not own as controls.

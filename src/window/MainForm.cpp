@@ -5,6 +5,7 @@
 
 #include "platform/MessageBoxService.h"
 #include "settings/Settings.h"
+#include "window/WindowTexts.h"
 
 namespace vantrelle {
 
@@ -15,7 +16,15 @@ MainForm::MainForm(platform::Platform& platform)
       errorReport_(*platform.messageBox),
       countdown_(*platform.clock),
       lowSpaceTrigger_(*platform.clock) {
+  ShowTextsIn(platform.locale->DisplayLanguage(), Controls(), weekdayList);
   WireEvents();
+}
+
+std::string_view MainForm::TextOf(TextId id) const { return TextView(platform_.locale->DisplayLanguage(), id); }
+
+void MainForm::ShowLastRun(const std::string& stored) {
+  lastRunLine.SetCaption(stored == settings::kLastRunSummary.defaultValue ? std::string(TextOf(TextId::LastRunNever))
+                                                                          : stored);
 }
 
 void MainForm::MsgBox(const std::string& text) const {

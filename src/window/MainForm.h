@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/Texts.h"
 #include "desktop/TrayIcon.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
@@ -35,9 +36,6 @@ namespace vantrelle {
 
 // Window caption, tray tooltip, balloon title and, for one word, the application title.
 inline constexpr char kProductName[] = "Vantrelle";
-
-// The tip of every control whose value policy forces.
-inline constexpr char kManagedTip[] = "This setting is managed by your organization.";
 
 enum class WindowState { Normal, Minimized };
 enum class MousePointer { Default, Custom };
@@ -138,6 +136,10 @@ class MainForm : public StatusPanel,
 
  private:
   void WireEvents();
+  // A text of the window in the person's display language.
+  std::string_view TextOf(TextId id) const;
+  // The stored summary of the last run; the stored "never" in the person's language.
+  void ShowLastRun(const std::string& stored);
   void TrayIconMouseUp(std::int16_t button, std::int32_t id);
 
   // Start-up's helpers.

@@ -16,9 +16,6 @@ namespace vantrelle {
 
 namespace {
 
-constexpr const char* kTurnOn = "Turn On";
-constexpr const char* kTurnOff = "Turn Off";
-
 // The bar's maximum becomes the interval; its position follows the count while the count is within it.
 void ShowProgress(ProgressBar& bar, std::int32_t interval, std::int32_t count) {
   bar.SetMax(interval);
@@ -31,7 +28,7 @@ void MainForm::CountdownTicked() {
   Guard guard(errorReport_, location::kCountdownTick);
   // A tick queued before the switch went off.
   if (guard.Test(100, [&] { return countdownTimer.Interval() == 0; })) {
-    guard.Line(102, [&] { statusFrame.SetCaption("Off."); });
+    guard.Line(102, [&] { statusFrame.SetCaption(TextOf(TextId::StatusOff)); });
     return;  // 104
   }
   guard.Line(106, [&] { platform_.events->DoEvents(); });
@@ -40,7 +37,7 @@ void MainForm::CountdownTicked() {
   guard.Line(112, [&] {
     char status[128];  // written every second: no allocation
     statusFrame.SetCaption(
-        schedule::CountdownText("On. Next switch will occur in: ", countdown_.Remaining(), status, sizeof status));
+        schedule::CountdownText(TextOf(TextId::StatusCounting), countdown_.Remaining(), status, sizeof status));
   });
   if (guard.Test(114, [&] { return !countdown_.Due(); })) return;
   guard.Line(116, [&] { countdownTimer.SetEnabled(false); });
@@ -53,18 +50,18 @@ void MainForm::CountdownTicked() {
 
 void MainForm::ScheduleSwitchClicked() {
   Guard guard(errorReport_, location::kScheduleSwitchClicked);
-  if (guard.Test(100, [&] { return scheduleSwitch.Caption() == kTurnOn; })) {
-    guard.Line(102, [&] { scheduleSwitch.SetCaption(kTurnOff); });
-    guard.Line(104, [&] { statusFrame.SetCaption("On. Next delete will occur in: xx:xx:xx"); });
+  if (guard.Test(100, [&] { return scheduleSwitch.Caption() == TextOf(TextId::TurnOnCaption); })) {
+    guard.Line(102, [&] { scheduleSwitch.SetCaption(TextOf(TextId::TurnOffCaption)); });
+    guard.Line(104, [&] { statusFrame.SetCaption(TextOf(TextId::StatusOnNotCounting)); });
     guard.Line(106, [&] { countdown_.Restart(); });
     guard.Line(108, [&] { ComputeInterval(); });
     guard.Line(110, [&] { countdownTimer.SetInterval(1000); });
     guard.Line(112, [&] { countdownTimer.SetEnabled(true); });
     guard.Line(114, [&] { settings::Save(*platform_.settings, settings::kStartStopState, settings::OnOff(true)); });
-  } else if (guard.Test(116, [&] { return scheduleSwitch.Caption() == kTurnOff; })) {
-    guard.Line(118, [&] { scheduleSwitch.SetCaption(kTurnOn); });
+  } else if (guard.Test(116, [&] { return scheduleSwitch.Caption() == TextOf(TextId::TurnOffCaption); })) {
+    guard.Line(118, [&] { scheduleSwitch.SetCaption(TextOf(TextId::TurnOnCaption)); });
     guard.Line(120, [&] { countdownTimer.SetInterval(0); });
-    guard.Line(122, [&] { statusFrame.SetCaption("Off."); });
+    guard.Line(122, [&] { statusFrame.SetCaption(TextOf(TextId::StatusOff)); });
     guard.Line(124, [&] { settings::Save(*platform_.settings, settings::kStartStopState, settings::OnOff(false)); });
   }
 }

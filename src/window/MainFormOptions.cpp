@@ -12,8 +12,6 @@ namespace vantrelle {
 
 namespace {
 
-constexpr char kBrowseTitle[] = "Please select folder:";
-
 // The path with exactly one trailing backslash added when it has none ("C:\" stays as it is).
 std::string WithTrailingBackslash(const std::string& path) {
   if (!path.empty() && path.back() == '\\') return path;
@@ -28,7 +26,8 @@ void MainForm::BrowseClicked() {
   std::string chosen;
   guard.Line(100, [&] { startFolder = settings::Get(*platform_.settings, settings::kLastFolder); });
   guard.Line(102, [&] {
-    chosen = platform_.shell->BrowseForFolder(windowHandle, kBrowseTitle, startFolder).value_or(std::string());
+    chosen = platform_.shell->BrowseForFolder(windowHandle, std::string(TextOf(TextId::BrowseTitle)), startFolder)
+                 .value_or(std::string());
   });
   if (!guard.Test(104, [&] { return !chosen.empty(); })) return;
   guard.Line(106, [&] { settings::Save(*platform_.settings, settings::kLastFolderDot, chosen); });
@@ -39,7 +38,8 @@ void MainForm::BrowseClicked() {
 
 void MainForm::HelpClicked() {
   Guard guard(errorReport_, location::kHelpClicked);
-  guard.Line(100, [&] { MsgBox(platform_.environment->Get("TEMP") + " is your temporary folder."); });
+  guard.Line(
+      100, [&] { MsgBox(Text(*platform_.locale, TextId::YourTemporaryFolder, {platform_.environment->Get("TEMP")})); });
 }
 
 }  // namespace vantrelle

@@ -39,7 +39,7 @@ int MainForm::KeepRecentHours() const { return settings::KeepRecentHours(*platfo
 // The text stays as typed (and stored); the person is sent back to correct it.
 void MainForm::KeepRecentBoxLeft() {
   if (settings::KeepRecentValue(*platform_.locale, keepRecentBox.Text())) return;
-  MsgBox("Must be a numeric entry.");
+  MsgBox(std::string(TextOf(TextId::MustBeNumeric)));
   keepRecentBox.SetFocus();
 }
 

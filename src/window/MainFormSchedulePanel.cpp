@@ -164,7 +164,7 @@ void MainForm::NumberBoxChanged(const settings::Key& key, const TextBox& box) {
 // The text stays as typed (and stored); the person is sent back to correct it.
 void MainForm::NumberBoxLeft(TextBox& box) {
   if (!conversions::IsNumeric(*platform_.locale, box.Text())) {
-    MsgBox("Must be a numeric entry.");
+    MsgBox(std::string(TextOf(TextId::MustBeNumeric)));
     box.SetFocus();
     return;
   }

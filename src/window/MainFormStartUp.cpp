@@ -49,11 +49,11 @@ void MainForm::Load() {
   std::string startStop;
   guard.Line(130, [&] { startStop = settings::Get(store, settings::kStartStopState); });
   if (guard.Test(132, [&] { return startStop == "Off"; })) {
-    guard.Line(134, [&] { scheduleSwitch.SetCaption("Turn On"); });
-    guard.Line(136, [&] { statusFrame.SetCaption("Off."); });
+    guard.Line(134, [&] { scheduleSwitch.SetCaption(TextOf(TextId::TurnOnCaption)); });
+    guard.Line(136, [&] { statusFrame.SetCaption(TextOf(TextId::StatusOff)); });
     guard.Line(138, [&] { countdownTimer.SetInterval(0); });
   } else if (guard.Test(140, [&] { return startStop == "On"; })) {
-    guard.Line(142, [&] { scheduleSwitch.SetCaption("Turn Off"); });
+    guard.Line(142, [&] { scheduleSwitch.SetCaption(TextOf(TextId::TurnOffCaption)); });
     guard.Line(144, [&] { countdownTimer.SetInterval(1000); });
   }
   guard.Line(146, [&] { trayIcon.SetTip(kProductName); });
@@ -85,12 +85,15 @@ void MainForm::Load() {
     guard.Line(172, [&] { recent = recent.substr(0, nul - 1); });
   }
   guard.Line(174, [&] { recent = TrimSpaces(recent); });
-  guard.Line(176, [&] { recentDocsBox.SetCaption("Recently Used Docs"); });
+  guard.Line(176, [&] { recentDocsBox.SetCaption(TextOf(TextId::RecentDocsBoxCaption)); });
   guard.Line(178, [&] { recentDocsLabel.SetCaption(recent); });
-  guard.Line(180, [&] { windowsTempBox.SetCaption("Windows Temp - " + environment.Get("windir") + "\\Temp"); });
-  guard.Line(182, [&] { userTempBox.SetCaption("User Temp (AppData) - "); });
+  guard.Line(180, [&] {
+    windowsTempBox.SetCaption(Text(locale, TextId::WindowsTempBoxWithFolder, {environment.Get("windir") + "\\Temp"}));
+  });
+  guard.Line(182, [&] { userTempBox.SetCaption(TextOf(TextId::UserTempBoxWithDash)); });
   guard.Line(184, [&] { userTempLabel.SetCaption(environment.Get("appdata") + "\\Temp"); });
-  guard.Line(186, [&] { systemTempBox.SetCaption("System Temp - " + environment.Get("TEMP")); });
+  guard.Line(
+      186, [&] { systemTempBox.SetCaption(Text(locale, TextId::SystemTempBoxWithFolder, {environment.Get("TEMP")})); });
   guard.Line(188, [&] {
     ownFolderPathBox.SetText(
         settings::Get(store, settings::kOwnFolderPath, settings::DefaultValue(settings::kOwnFolderPath, platform_)));
@@ -115,7 +118,7 @@ void MainForm::Load() {
   guard.Line(208, [&] { daysBox.SetText(settings::Get(store, settings::kEveryDays)); });
   guard.Line(210, [&] { isLoading = false; });
   guard.Line(212, [&] { keepRecentBox.SetText(settings::Get(store, settings::kKeepRecentHours)); });
-  guard.Line(214, [&] { lastRunLine.SetCaption(settings::Get(store, settings::kLastRunSummary)); });
+  guard.Line(214, [&] { ShowLastRun(settings::Get(store, settings::kLastRunSummary)); });
   guard.Line(216, [&] { LoadStorageOptions(); });
   guard.Line(218, [&] { ShowMoreChosen(); });
   guard.Line(220, [&] {

@@ -36,7 +36,7 @@ void MainForm::WireStorageOptions() {
     // The text stays as typed (and stored); the person is sent back to correct it.
     box->OnLostFocus = [this, box, check] {
       if (check(*platform_.locale, box->Text())) return;
-      MsgBox("Must be a numeric entry.");
+      MsgBox(std::string(TextOf(TextId::MustBeNumeric)));
       box->SetFocus();
     };
   }
@@ -59,7 +59,7 @@ void MainForm::LoadStorageOptions() {
     // A stored tick that is no number leaves the box unticked, as for /clean.
   }
   if (platform_.storage) {
-    lowSpaceLabel.SetCaption("Also clean when free space on " + platform_.storage->SystemDrive() + " falls below");
+    lowSpaceLabel.SetCaption(Text(*platform_.locale, TextId::LowSpaceCaption, {platform_.storage->SystemDrive()}));
   }
 }
 

@@ -6,9 +6,6 @@
 namespace vantrelle {
 
 namespace {
-inline constexpr char kTrayBalloon[] =
-    "has been minimized to the system tray.\r\n"
-    "Click on the blue 'M' icon (M for Marrowick) to bring the software back.";
 inline constexpr int kBalloonSeconds = 5;
 }  // namespace
 
@@ -22,7 +19,7 @@ void MainForm::Resized() {
   windowState = WindowState::Normal;
   WindowChanged();
   hiddenInTray = true;
-  trayIcon.ShowBalloon(kTrayBalloon, kProductName, kBalloonSeconds, true);
+  trayIcon.ShowBalloon(std::string(TextOf(TextId::MinimizedToTray)), kProductName, kBalloonSeconds, true);
 }
 
 // Any button, also when the window is already showing.

@@ -120,7 +120,7 @@ TEST_F(Program, ShowsItsWindowAsDesigned) {
       const int box = entry.kind == layout::Kind::CheckBox || entry.kind == layout::Kind::OptionButton ? 13 : 0;
       EXPECT_LE(extent.cx + box, rect.right - rect.left) << "caption cut off";
       std::wstring shown = TextOf(control);
-      if (layout::AccessKeyOf(entry)) std::erase(shown, L'&');  // the access key's marker
+      if (layout::AccessKeyOf(entry, Language::English)) std::erase(shown, L'&');  // the access key's marker
       EXPECT_EQ(shown, text);
     }
     if (entry.kind == layout::Kind::ListBox) rect.bottom = want.bottom;  // closed up

@@ -7,6 +7,7 @@
 
 #include "LogicTest.h"
 #include "window/Layout.h"
+#include "window/WindowTexts.h"
 
 namespace vantrelle::testing {
 namespace {
@@ -158,6 +159,28 @@ TEST_F(Layout, FontsAndUnknownNames) {
   EXPECT_TRUE(layout::FontOf(*layout::Find("Check1")).bold);
   EXPECT_EQ(layout::Find("Check9"), nullptr);
   EXPECT_EQ(layout::ModelControl(form, "Check9"), nullptr);
+}
+
+// In German every caption of ours comes from the table, the switch still switches (it compares its
+// own caption), and the weekday is shown in German but stored as before.
+TEST(WindowInGerman, ShowsTheTableCaptionsAndStoresWhatEnglishStores) {
+  fake::FakePlatform fakes;
+  fakes.locale.language = Language::German;
+  fakes.settings.values[{std::string(settings::kApplication), std::string(settings::kSection), "Weekly"}] = "Friday";
+  MainForm form(fakes.platform);
+  for (Control* control : form.Controls()) {
+    if (const auto text = CaptionTextOf(control->Name())) {
+      EXPECT_EQ(control->Caption(), Text(Language::German, *text));
+    }
+  }
+  form.Load();
+  EXPECT_EQ(form.scheduleSwitch.Caption(), "Ausschalten");
+  form.scheduleSwitch.Click();
+  EXPECT_EQ(form.scheduleSwitch.Caption(), "Einschalten");
+  EXPECT_EQ(form.statusFrame.Caption(), "Aus.");
+  EXPECT_EQ(form.weekdayList.Text(), "Friday");
+  EXPECT_EQ(form.weekdayList.ShownItems().at(5), "Freitag");
+  EXPECT_EQ(form.lastRunLine.Caption(), "Letzter Lauf: noch keiner");
 }
 
 }  // namespace

@@ -113,7 +113,7 @@ int ExpectEveryFocusableControlNamed(HWND parent) {
 
 // The caption as a person reads it: the access key's marker gone.
 std::string WithoutAccessKey(const layout::Entry& entry, const std::wstring& shown) {
-  if (!layout::AccessKeyOf(entry)) return Narrow(shown);
+  if (!layout::AccessKeyOf(entry, Language::English)) return Narrow(shown);
   std::wstring text;
   for (std::size_t i = 0; i < shown.size(); ++i) {
     if (shown[i] == L'&' && ++i == shown.size()) break;

@@ -48,9 +48,8 @@ bool GrowsWithCaption(Kind kind) { return kind == Kind::Label || kind == Kind::C
 // Buttons and frames read "&" as an access key's marker, and so do labels with an access key: a
 // folder name with "&" must show as typed, and the access key, where the caption has its letter,
 // is marked at its first place.
-std::wstring CaptionText(const layout::Entry& entry, const std::string& caption) {
+std::wstring CaptionText(const layout::Entry& entry, const std::string& caption, char key) {
   std::wstring text = Widen(caption);
-  const char key = layout::AccessKeyOf(entry);
   if ((entry.kind == Kind::Label || entry.kind == Kind::Note) && !key) return text;
   std::size_t keyAt = std::wstring::npos;
   if (key) {
@@ -107,11 +106,12 @@ int ControlId(std::string_view name) {
   return 0;
 }
 
-ControlView::ControlView(const layout::Entry& entry, Control& model) : entry_(entry), model_(model) {}
+ControlView::ControlView(const layout::Entry& entry, Control& model, Language language)
+    : entry_(entry), model_(model), accessKey_(layout::AccessKeyOf(entry, language)) {}
 
 void ControlView::Create(HWND parent, UINT dpi, HFONT font, HDC measuring) {
   WindowKind kind = KindOf(entry_.kind);
-  if (layout::AccessKeyOf(entry_)) kind.style &= ~static_cast<DWORD>(SS_NOPREFIX);  // a label's key shows
+  if (accessKey_) kind.style &= ~static_cast<DWORD>(SS_NOPREFIX);  // a label's key shows
   const DWORD visible = model_.Visible() ? WS_VISIBLE : 0;
   const DWORD disabled = Usable() ? 0 : WS_DISABLED;
   dpi_ = dpi;
@@ -121,7 +121,7 @@ void ControlView::Create(HWND parent, UINT dpi, HFONT font, HDC measuring) {
   if (ShowsCaption(entry_.kind)) {
     shownCaption_ = Widen(model_.Caption());
     captionShown_ = true;
-    caption = CaptionText(entry_, model_.Caption());
+    caption = CaptionText(entry_, model_.Caption(), accessKey_);
   }
   const RECT place = TwipsToPixels(layout::InWindow(entry_), dpi);
   window_ = CreateWindowExW(kind.exStyle, kind.className, caption.c_str(), WS_CHILD | kind.style | visible | disabled,
@@ -131,7 +131,7 @@ void ControlView::Create(HWND parent, UINT dpi, HFONT font, HDC measuring) {
   if (font) SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   if (entry_.kind == Kind::ListBox) {
     FlagScope writing(writing_);
-    for (const std::string& item : static_cast<ListBox&>(model_).Items()) {
+    for (const std::string& item : static_cast<ListBox&>(model_).ShownItems()) {
       SendMessageW(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
     }
     Place(dpi, nullptr);  // its window's height holds the dropped list, which needs the items
@@ -248,7 +248,7 @@ void ControlView::ShowCaption() {
   if (!ShowsCaption(entry_.kind)) return;
   shownCaption_ = Widen(model_.Caption());
   captionShown_ = true;
-  SetWindowTextW(window_, CaptionText(entry_, model_.Caption()).c_str());
+  SetWindowTextW(window_, CaptionText(entry_, model_.Caption(), accessKey_).c_str());
   if (dpi_ && GrowsWithCaption(entry_.kind)) Place(dpi_, nullptr);  // a longer caption may need more room
   if (entry_.kind == Kind::Frame) {
     // A frame draws its caption over the window's background: clear the old, longer text too.

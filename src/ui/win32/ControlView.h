@@ -18,7 +18,7 @@ int ControlId(std::string_view name);
 
 class ControlView {
  public:
-  ControlView(const layout::Entry& entry, Control& model);
+  ControlView(const layout::Entry& entry, Control& model, Language language);
 
   // Makes the control where the layout puts it, with its font and caption and in its model's state,
   // so that building the window moves and repaints nothing. Captions are measured on `measuring`, a
@@ -51,6 +51,7 @@ class ControlView {
 
   const layout::Entry& entry_;
   Control& model_;
+  char accessKey_;         // the letter marked in the caption in the person's language, or '\0'
   HWND window_ = nullptr;  // destroyed with its parent
   UINT dpi_ = 0;
   HFONT font_ = nullptr;     // owned by the window

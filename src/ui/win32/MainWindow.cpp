@@ -87,7 +87,7 @@ bool MainWindow::Create() {
   dpi_ = WindowDpi(window);
   measuring_.Reset(CreateCompatibleDC(nullptr));
   MakeFonts();
-  managedTip_ = Widen(kManagedTip);
+  managedTip_ = Widen(TextOf(TextId::ManagedTip));
   CreateControls();
   if (dpi_ != systemDpi) FitWindow();
   LoadIcons();
@@ -114,7 +114,7 @@ void MainWindow::CreateControls() {
   for (const layout::Entry* entry : CreationOrder()) {
     Control* model = layout::ModelControl(form_, entry->name);
     if (!model) continue;
-    auto view = std::make_unique<ControlView>(*entry, *model);
+    auto view = std::make_unique<ControlView>(*entry, *model, DisplayLanguage());
     view->Create(window_.Get(), dpi_, FontOf(*view), measuring_.Get());
     if (const auto name = layout::AccessibleName(*entry)) GiveAccessibleName(view->Handle(), Widen(TextOf(*name)));
     model->SetObserver(this);
@@ -126,10 +126,12 @@ void MainWindow::CreateControls() {
   ShowTimers();
 }
 
-std::string MainWindow::TextOf(TextId id) const {
+Language MainWindow::DisplayLanguage() const {
   const Locale* locale = form_.Platform().locale;
-  return locale ? Text(*locale, id) : Text(Language::English, id);
+  return locale ? locale->DisplayLanguage() : Language::English;
 }
+
+std::string MainWindow::TextOf(TextId id) const { return Text(DisplayLanguage(), id); }
 
 HFONT MainWindow::FontOf(const ControlView& view) const {
   const bool buttonFont = &layout::FontOf(view.Entry()) == &layout::kPushButtonFont;
@@ -393,7 +395,7 @@ void MainWindow::Safely(Call&& call) {
   } catch (const std::exception& e) {
     failure = e.what();
   } catch (...) {
-    failure = "Unexpected error";
+    failure = TextOf(TextId::UnexpectedError);
   }
   if (form_.Platform().messageBox) {
     form_.Platform().messageBox->Show(failure, form_.applicationTitle, platform::MessageIcon::Warning);

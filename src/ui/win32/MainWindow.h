@@ -69,6 +69,7 @@ class MainWindow : public ControlObserver {
   void CreateControls();
   HFONT FontOf(const ControlView& view) const;
   // A text of the table in the person's display language.
+  Language DisplayLanguage() const;
   std::string TextOf(TextId id) const;
   void MakeFonts();
   // The outer size that gives the layout's client area at that DPI.
