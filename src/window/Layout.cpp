@@ -56,39 +56,40 @@ constexpr std::array kEntries = {
     Entry{"SkinFramework1", Skin, "", "", {2280, 0, 0, 0}, kNoTab, ""},
     // Beside the Windows Temp and Recycle Bin boxes, whose design widths end before them: Downloads
     // older than N days, the Recycle Bin only of old items. Both are locations, so they stay in the frame.
-    Entry{"DownloadsBox", CheckBox, "Frame1", "Downloads older than", {4200, 300, 2340, 255}, 31, "unticked"},
-    Entry{"DownloadsDays", TextBox, "Frame1", "", {6570, 255, 510, 345}, 32, ""},
-    Entry{"DownloadsUnit", Label, "Frame1", "days", {7140, 300, 540, 255}, 33, ""},
-    Entry{"RecycleBinDaysLabel", Label, "Frame1", "only items deleted more than", {1980, 1215, 2700, 255}, 34, ""},
-    Entry{"RecycleBinDays", TextBox, "Frame1", "", {4740, 1170, 510, 345}, 35, ""},
-    Entry{"RecycleBinDaysUnit", Label, "Frame1", "days ago", {5310, 1215, 900, 255}, 36, ""},
+    Entry{"RecycleBinDaysLabel", Label, "Frame1", "only items deleted more than", {1980, 1215, 2700, 255}, 31, ""},
+    Entry{"RecycleBinDays", TextBox, "Frame1", "", {4740, 1170, 510, 345}, 32, ""},
+    Entry{"RecycleBinDaysUnit", Label, "Frame1", "days ago", {5310, 1215, 900, 255}, 33, ""},
     // A column of their own right of the design, one option to a block, each label above its box with
-    // room for a second line: the further locations, the hours kept, the low-space run, the preview and
-    // the history, what the last run did, and the line that says policy manages settings.
-    Entry{"MoreButton", PushButton, "", "More locations...", {kAddedLeft, 540, kAddedWidth, 405}, 37, ""},
-    Entry{"MoreLine", Label, "", "More locations: 0 chosen", {kAddedLeft, 1005, kAddedWidth, 255}, 38, ""},
-    Entry{"KeepRecentLabel", Note, "", "Keep files changed in the last", {kAddedLeft, 1470, kAddedWidth, 480}, 39, ""},
-    Entry{"KeepRecentHours", TextBox, "", "", {kAddedLeft, 1950, 720, 345}, 40, ""},
-    Entry{"KeepRecentUnit", Label, "", "hours", {kAddedLeft + 780, 1995, 1500, 255}, 41, ""},
+    // room for a second line: the further locations, the hours kept, the low-space run, Downloads by
+    // age, the preview and the history, what the last run did, and the line that says policy manages
+    // settings. It ends above the start-up frame, which may grow into the room below it.
+    Entry{"MoreButton", PushButton, "", "More locations...", {kAddedLeft, 540, kAddedWidth, 405}, 34, ""},
+    Entry{"MoreLine", Label, "", "More locations: 0 chosen", {kAddedLeft, 1005, kAddedWidth, 255}, 35, ""},
+    Entry{"KeepRecentLabel", Note, "", "Keep files changed in the last", {kAddedLeft, 1470, kAddedWidth, 480}, 36, ""},
+    Entry{"KeepRecentHours", TextBox, "", "", {kAddedLeft, 1950, 720, 345}, 37, ""},
+    Entry{"KeepRecentUnit", Label, "", "hours", {kAddedLeft + 780, 1995, 1500, 255}, 38, ""},
     Entry{"LowSpaceLabel",
           Note,
           "",
           "Also clean when free space on C: falls below",
           {kAddedLeft, 2460, kAddedWidth, 480},
-          42,
+          39,
           ""},
-    Entry{"LowSpaceGB", TextBox, "", "", {kAddedLeft, 2940, 720, 345}, 43, ""},
-    Entry{"LowSpaceUnit", Label, "", "GB", {kAddedLeft + 780, 2985, 1500, 255}, 44, ""},
+    Entry{"LowSpaceGB", TextBox, "", "", {kAddedLeft, 2940, 720, 345}, 40, ""},
+    Entry{"LowSpaceUnit", Label, "", "GB", {kAddedLeft + 780, 2985, 1500, 255}, 41, ""},
     Entry{"LowSpaceTimer", Timer, "", "", {2640, 8925, 0, 0}, kNoTab, "interval 60000, enabled"},
-    Entry{"PreviewButton", PushButton, "", "Preview", {kAddedLeft, 3480, 1740, 405}, 45, ""},
-    Entry{"HistoryButton", PushButton, "", "History", {kAddedLeft + 1860, 3480, 1740, 405}, 46, ""},
-    Entry{"LastRunLine", Note, "", "Last run: never", {kAddedLeft, 4005, kAddedWidth, 1440}, 47, ""},
+    Entry{"DownloadsBox", CheckBox, "", "Downloads older than", {kAddedLeft, 3435, kAddedWidth, 255}, 42, "unticked"},
+    Entry{"DownloadsDays", TextBox, "", "", {kAddedLeft, 3735, 720, 345}, 43, ""},
+    Entry{"DownloadsUnit", Label, "", "days", {kAddedLeft + 780, 3780, 1500, 255}, 44, ""},
+    Entry{"PreviewButton", PushButton, "", "Preview", {kAddedLeft, 4230, 1740, 405}, 45, ""},
+    Entry{"HistoryButton", PushButton, "", "History", {kAddedLeft + 1860, 4230, 1740, 405}, 46, ""},
+    Entry{"LastRunLine", Note, "", "Last run: never", {kAddedLeft, 4755, kAddedWidth, 1200}, 47, ""},
     // Shown only while policy forces a setting.
     Entry{"ManagedLine",
           Note,
           "",
           "Some settings are managed by your organization.",
-          {kAddedLeft, 5565, kAddedWidth, 480},
+          {kAddedLeft, 6060, kAddedWidth, 480},
           48,
           "hidden"},
 };
@@ -204,6 +205,72 @@ int RoomToTheRight(const Entry& entry) {
     if (sameRow && other.twips.left >= entry.twips.Right()) limit = std::min(limit, other.twips.left - kGap);
   }
   return std::max(limit, entry.twips.Right());
+}
+
+std::vector<Rect> Arranged(std::span<const int> wantedWidths) {
+  constexpr int kGap = 60;
+  constexpr int kMargin = 120;  // between a grown frame and the window's edge
+  const std::size_t count = kEntries.size();
+  std::vector<Rect> places(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    places[i] = kEntries[i].twips;
+    if (i < wantedWidths.size()) places[i].width = std::max(places[i].width, wantedWidths[i]);
+  }
+  const auto sameRow = [](const Entry& a, const Entry& b) {
+    return a.twips.top < b.twips.Bottom() && b.twips.top < a.twips.Bottom();
+  };
+  // Left to right within each container: a control that now reaches its neighbour pushes it along,
+  // which may push the next in turn.
+  std::vector<std::size_t> order(count);
+  for (std::size_t i = 0; i < count; ++i) order[i] = i;
+  std::ranges::sort(order, {}, [](std::size_t i) { return kEntries[i].twips.left; });
+  for (std::size_t i : order) {
+    if (!OnScreen(kEntries[i])) continue;
+    for (std::size_t j = 0; j < count; ++j) {
+      const Entry& next = kEntries[j];
+      if (j == i || next.container != kEntries[i].container || !OnScreen(next) || !sameRow(kEntries[i], next) ||
+          next.twips.left < kEntries[i].twips.Right()) {
+        continue;
+      }
+      const int gap = std::min(kGap, next.twips.left - kEntries[i].twips.Right());
+      const int pushed = places[i].Right() + gap - places[j].left;
+      if (pushed > 0) places[j].left += pushed;
+    }
+  }
+  // A frame whose contents now reach past it grows to the right, into free room only.
+  for (std::size_t f = 0; f < count; ++f) {
+    if (kEntries[f].kind != Frame) continue;
+    int reach = 0;
+    for (std::size_t c = 0; c < count; ++c) {
+      const bool moved = places[c].Right() > kEntries[c].twips.Right();
+      if (kEntries[c].container == kEntries[f].name && moved) reach = std::max(reach, places[c].Right() + kGap);
+    }
+    int room = kClientWidth - kMargin;
+    for (std::size_t o = 0; o < count; ++o) {
+      const Entry& other = kEntries[o];
+      if (o != f && other.container == kEntries[f].container && OnScreen(other) && sameRow(kEntries[f], other) &&
+          other.twips.left >= kEntries[f].twips.Right()) {
+        room = std::min(room, other.twips.left - kGap);
+      }
+    }
+    places[f].width = std::max(places[f].width, std::min(reach, room - places[f].left));
+  }
+  // What still does not fit is cut at its container's edge (a long path ends in "..."), never below
+  // the design's own width; then every place goes into the window's coordinates.
+  for (std::size_t i = 0; i < count; ++i) {
+    const Entry* container = Find(kEntries[i].container);
+    const std::size_t at = container ? static_cast<std::size_t>(container - kEntries.data()) : count;
+    const int edge = (container ? places[at].width : Added(kEntries[i]) ? kClientWidth : kDesignClientWidth) - kGap;
+    if (kEntries[i].kind == Frame) continue;
+    places[i].width = std::max(kEntries[i].twips.width, std::min(places[i].width, edge - places[i].left));
+  }
+  for (std::size_t i = 0; i < count; ++i) {
+    for (const Entry* container = Find(kEntries[i].container); container; container = Find(container->container)) {
+      places[i].left += container->twips.left;
+      places[i].top += container->twips.top;
+    }
+  }
+  return places;
 }
 
 Control* ModelControl(MainForm& form, std::string_view name) {

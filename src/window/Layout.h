@@ -5,6 +5,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "base/Texts.h"
 
@@ -68,7 +69,7 @@ inline constexpr int kClientWidth = 11880;
 inline constexpr int kDesignClientHeight = 8475;
 inline constexpr int kClientHeight = kDesignClientHeight;
 // The first entry of the table that the design did not have; every entry after it is added too.
-inline constexpr std::string_view kFirstAdded = "DownloadsBox";
+inline constexpr std::string_view kFirstAdded = "RecycleBinDaysLabel";
 inline constexpr std::string_view kDesignCaption = "Form1";
 inline constexpr Font kWindowFont{"Arial", true, 900};
 inline constexpr Font kPushButtonFont{"Arial", true, 1125};
@@ -99,6 +100,13 @@ std::optional<TextId> AccessibleName(const Entry& entry);
 // The letter that, with Alt, reaches the control (a label's reaches the box after it), or '\0'. It is
 // marked at its first place in the caption, so a caption without it simply has none.
 char AccessKeyOf(const Entry& entry, Language language);
+
+// Where each entry goes (window coordinates, indexed like Entries()) when captions need the widths
+// given in twips (0 keeps the design's): a control that would reach its neighbour on the row pushes
+// it along, and a frame whose contents then reach past it grows to the right into free room. Where
+// every caption fits the room the design leaves it, every entry stays exactly where the design puts
+// it. What still does not fit is cut at its container's edge.
+std::vector<Rect> Arranged(std::span<const int> wantedWidths);
 
 // The window's control that the entry describes, or nullptr for the tray icon and skin component,
 // which the window does not own as controls.

@@ -248,6 +248,8 @@ phase "the window in German" 'Program.ShowsItsWindowAsDesigned'
 screenshot german
 phase "closing" 'Program.ClosingTheWindowEndsTheProgram'
 wineserver -k 2>/dev/null || true
+# Every window in English, German and the pseudo-language, at 100 % on 1024x768 (again at 150 % below).
+phase "layout at 100 %" 'Layout.*'
 # The machine's piles: the person's /clean never touches them, even where the person's key names
 # them; /clean /system (Wine runs every process as an administrator) empties those the machine chose.
 windir="$WINEPREFIX/drive_c/windows"
@@ -286,6 +288,7 @@ phase "more locations at 150 %" 'Program.MoreLocationsDialogOpens'
 screenshot more-dialog-150
 phase "closed with Esc" 'Program.MoreLocationsDialogClosesWithEscape'
 phase "closing" 'Program.ClosingTheWindowEndsTheProgram'
+phase "layout at 150 %" 'Layout.*'
 
 echo "screenshots in $out"
 exit $failed

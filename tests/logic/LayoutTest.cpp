@@ -161,6 +161,33 @@ TEST_F(Layout, FontsAndUnknownNames) {
   EXPECT_EQ(layout::ModelControl(form, "Check9"), nullptr);
 }
 
+// Captions that fit leave the design exactly as it is; captions 40 % wider push their neighbours
+// along and grow their frame, and still no two controls of a container meet.
+TEST(LayoutArranged, KeepsTheDesignWhereCaptionsFitAndNeverOverlapsWhereTheyGrow) {
+  const auto entries = Entries();
+  const std::vector<layout::Rect> designed = layout::Arranged({});
+  for (std::size_t i = 0; i < entries.size(); ++i)
+    EXPECT_EQ(designed[i], layout::InWindow(entries[i])) << entries[i].name;
+
+  std::vector<int> wider(entries.size());
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const Kind kind = entries[i].kind;
+    const bool grows = kind == Kind::Label || kind == Kind::CheckBox || kind == Kind::OptionButton;
+    wider[i] = grows ? entries[i].twips.width * 14 / 10 : 0;
+  }
+  const std::vector<layout::Rect> grown = layout::Arranged(wider);
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    if (!layout::OnScreen(entries[i]) || entries[i].kind == Kind::Frame) continue;
+    EXPECT_LE(grown[i].Right(), layout::kClientWidth) << entries[i].name;
+    for (std::size_t j = i + 1; j < entries.size(); ++j) {
+      if (!layout::OnScreen(entries[j]) || entries[j].kind == Kind::Frame) continue;
+      if (entries[i].container != entries[j].container) continue;
+      EXPECT_FALSE(Overlap(grown[i], grown[j]) && !Overlap(designed[i], designed[j]))
+          << entries[i].name << " meets " << entries[j].name;
+    }
+  }
+}
+
 // In German every caption of ours comes from the table, the switch still switches (it compares its
 // own caption), and the weekday is shown in German but stored as before.
 TEST(WindowInGerman, ShowsTheTableCaptionsAndStoresWhatEnglishStores) {

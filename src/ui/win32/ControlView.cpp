@@ -43,7 +43,9 @@ bool ShowsCaption(Kind kind) {
          kind == Kind::Label || kind == Kind::Note;
 }
 
-bool GrowsWithCaption(Kind kind) { return kind == Kind::Label || kind == Kind::CheckBox || kind == Kind::OptionButton; }
+bool KindGrowsWithCaption(Kind kind) {
+  return kind == Kind::Label || kind == Kind::CheckBox || kind == Kind::OptionButton;
+}
 
 // Buttons and frames read "&" as an access key's marker, and so do labels with an access key: a
 // folder name with "&" must show as typed, and the access key, where the caption has its letter,
@@ -125,7 +127,7 @@ void ControlView::Create(HWND parent, UINT dpi, HFONT font, HDC measuring) {
   }
   const RECT place = TwipsToPixels(layout::InWindow(entry_), dpi);
   window_ = CreateWindowExW(kind.exStyle, kind.className, caption.c_str(), WS_CHILD | kind.style | visible | disabled,
-                            place.left, place.top, FittedWidth(place), place.bottom - place.top, parent,
+                            place.left, place.top, place.right - place.left, place.bottom - place.top, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(entry_.name))),
                             reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
   if (font) SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -134,18 +136,18 @@ void ControlView::Create(HWND parent, UINT dpi, HFONT font, HDC measuring) {
     for (const std::string& item : static_cast<ListBox&>(model_).ShownItems()) {
       SendMessageW(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
     }
-    Place(dpi, nullptr);  // its window's height holds the dropped list, which needs the items
+    Place(dpi, nullptr, layout::InWindow(entry_));  // the height holds the dropped list of the items
   }
   ShowState();
 }
 
-void ControlView::Place(UINT dpi, HFONT font) {
+void ControlView::Place(UINT dpi, HFONT font, const layout::Rect& inWindow) {
   dpi_ = dpi;
   if (font) {
     font_ = font;
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   }
-  const RECT place = TwipsToPixels(layout::InWindow(entry_), dpi);
+  const RECT place = TwipsToPixels(inWindow, dpi);
   int height = place.bottom - place.top;
   if (entry_.kind == Kind::ListBox) {
     // The layout gives the closed box; its window also holds the dropped list of all entries.
@@ -153,7 +155,8 @@ void ControlView::Place(UINT dpi, HFONT font) {
     const int itemHeight = static_cast<int>(SendMessageW(window_, CB_GETITEMHEIGHT, 0, 0));
     height += (items + 1) * itemHeight;
   }
-  SetWindowPos(window_, nullptr, place.left, place.top, FittedWidth(place), height, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(window_, nullptr, place.left, place.top, place.right - place.left, height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
   if (entry_.kind == Kind::ListBox) {
     // The closed box fills the height the layout gives it, whatever the font.
     const int edge = 2 * SystemMetric(SM_CYEDGE, dpi) + 2;
@@ -161,9 +164,10 @@ void ControlView::Place(UINT dpi, HFONT font) {
   }
 }
 
-int ControlView::FittedWidth(const RECT& place) const {
-  const int designed = place.right - place.left;
-  if (!GrowsWithCaption(entry_.kind) || !font_ || !measuring_) return designed;
+bool ControlView::GrowsWithCaption() const { return KindGrowsWithCaption(entry_.kind); }
+
+int ControlView::WantedWidth() const {
+  if (!GrowsWithCaption() || !font_ || !measuring_) return 0;
   HGDIOBJ old = SelectObject(measuring_, font_);
   const std::wstring text = Widen(model_.Caption());
   SIZE extent{};
@@ -172,11 +176,7 @@ int ControlView::FittedWidth(const RECT& place) const {
   int needed = extent.cx + MulDiv(2, static_cast<int>(dpi_), kDefaultDpi);
   if (entry_.kind != Kind::Label)
     needed += SystemMetric(SM_CXMENUCHECK, dpi_) + MulDiv(6, static_cast<int>(dpi_), kDefaultDpi);
-  if (needed <= designed) return designed;
-  const layout::Rect inWindow = layout::InWindow(entry_);
-  const int room = layout::RoomToTheRight(entry_) - entry_.twips.Right();
-  const int widest = TwipsToPixels(inWindow.Right() + room, dpi_) - place.left;
-  return std::min(needed, widest);
+  return needed;
 }
 
 void ControlView::ShowState() {
@@ -249,7 +249,6 @@ void ControlView::ShowCaption() {
   shownCaption_ = Widen(model_.Caption());
   captionShown_ = true;
   SetWindowTextW(window_, CaptionText(entry_, model_.Caption(), accessKey_).c_str());
-  if (dpi_ && GrowsWithCaption(entry_.kind)) Place(dpi_, nullptr);  // a longer caption may need more room
   if (entry_.kind == Kind::Frame) {
     // A frame draws its caption over the window's background: clear the old, longer text too.
     HWND parent = GetParent(window_);

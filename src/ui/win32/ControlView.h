@@ -25,7 +25,11 @@ class ControlView {
   // DC that outlives the view.
   void Create(HWND parent, UINT dpi, HFONT font, HDC measuring);
   // Moves and sizes the control for the parent's DPI and gives it the font for that DPI.
-  void Place(UINT dpi, HFONT font);
+  // At the place the window arranged for it (twips in the window); a font of nullptr keeps its font.
+  void Place(UINT dpi, HFONT font, const layout::Rect& inWindow);
+  // Grows with its caption: the pixels that caption needs, 0 for the kinds that never grow.
+  int WantedWidth() const;
+  bool GrowsWithCaption() const;
 
   // Model to screen. The caption is kept apart so the window can pace its repaints.
   void ShowState();
@@ -43,8 +47,6 @@ class ControlView {
   bool Usable() const { return model_.Enabled() && !model_.Locked(); }
 
  private:
-  // The width the control needs for its caption, within the room the layout leaves it.
-  int FittedWidth(const RECT& place) const;
   void ShowTextBox(TextBox& box);
   void ShowTimePicker(const TimePicker& picker);
   void Focus(bool got);

@@ -121,6 +121,7 @@ void MainWindow::CreateControls() {
     ShowManagedTip(*view, true);
     views_.push_back(std::move(view));
   }
+  Arrange(false);
   form_.countdownTimer.SetObserver(this);
   form_.lowSpaceTimer.SetObserver(this);
   ShowTimers();
@@ -157,10 +158,8 @@ void MainWindow::FitWindow() {
 void MainWindow::ApplyDpi(UINT dpi) {
   dpi_ = dpi;
   MakeFonts();
-  for (auto& view : views_) {
-    view->Place(dpi, FontOf(*view));
-    ShowManagedTip(*view, true);
-  }
+  Arrange(true);
+  for (auto& view : views_) ShowManagedTip(*view, true);
   FitWindow();
   InvalidateRect(window_.Get(), nullptr, TRUE);
 }
@@ -351,6 +350,7 @@ void MainWindow::PaceCaption(ControlView& view) {
   if (now - lastCaptionPaint_ >= kCaptionPaceMs) {
     lastCaptionPaint_ = now;
     view.ShowCaption();
+    if (view.GrowsWithCaption()) Arrange(false);
     UpdateWindow(window_.Get());  // visible at once even while a long run keeps the loop busy
     return;
   }
@@ -364,9 +364,26 @@ void MainWindow::ShowPendingCaptions() {
   KillTimer(window_.Get(), kCaptionTimerId);
   captionTimerSet_ = false;
   lastCaptionPaint_ = GetTickCount64();
+  bool grown = false;
   for (auto& view : views_) {
-    if (view->CaptionPending()) view->ShowCaption();
+    if (!view->CaptionPending()) continue;
+    view->ShowCaption();
+    grown = grown || view->GrowsWithCaption();
   }
+  if (grown) Arrange(false);
+}
+
+void MainWindow::Arrange(bool newFonts) {
+  const auto entries = layout::Entries();
+  std::vector<int> wanted(entries.size(), 0);
+  const auto indexOf = [&](const ControlView& view) {
+    return static_cast<std::size_t>(&view.Entry() - entries.data());
+  };
+  for (const auto& view : views_) {
+    wanted[indexOf(*view)] = MulDiv(view->WantedWidth(), layout::kTwipsPerInch, static_cast<int>(dpi_));
+  }
+  const std::vector<layout::Rect> places = layout::Arranged(wanted);
+  for (auto& view : views_) view->Place(dpi_, newFonts ? FontOf(*view) : nullptr, places[indexOf(*view)]);
 }
 
 void MainWindow::ShowTimer(const Timer& timer, UINT_PTR id, TimerShown& shown) {

@@ -76,6 +76,9 @@ class MainWindow : public ControlObserver {
   static SIZE OuterSize(UINT dpi);
   void FitWindow();
   void ApplyDpi(UINT dpi);
+  // Every control at the place the layout gives it with the room its caption now needs (new fonts
+  // after a change of DPI).
+  void Arrange(bool newFonts);
   void LoadIcons();
   void PaceCaption(ControlView& view);
   void ShowPendingCaptions();

@@ -1,0 +1,82 @@
+// The main window and its dialog in English, German and the pseudo-language, built in this process
+// (whose fonts the check reads) on the desktop the run is at: 100 % on 1024x768, 150 % on 1280x1024.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/fake/FakePlatform.h"
+#include "tests/e2e/LayoutCheck.h"
+#include "ui/win32/MainWindow.h"
+#include "ui/win32/MoreLocationsDialogView.h"
+
+namespace vantrelle::e2e {
+namespace {
+
+class NoEvents : public win32::WindowEvents {
+ public:
+  void Resized() override {}
+  void CloseRequested() override {}
+};
+
+void Pump(DWORD milliseconds) {
+  const ULONGLONG end = GetTickCount64() + milliseconds;
+  while (GetTickCount64() < end) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    Sleep(10);
+  }
+}
+
+// Where the timer puts what it found in the modal dialog (the timer callback takes no context).
+std::vector<std::string>* dialogFaults = nullptr;
+
+BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
+  wchar_t name[16] = {};
+  GetClassNameW(window, name, 16);
+  if (IsWindowVisible(window) && std::wstring_view(name) == L"#32770") *reinterpret_cast<HWND*>(found) = window;
+  return TRUE;
+}
+
+void CALLBACK CheckTheDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND dialog = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), &FindDialog, reinterpret_cast<LPARAM>(&dialog));
+  if (!dialog || !dialogFaults) return;
+  KillTimer(nullptr, timer);
+  *dialogFaults = LayoutFaults(dialog);
+  PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+TEST(Layout, EveryWindowIsTidyInEveryLanguage) {
+  SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+  constexpr std::pair<Language, const char*> kLanguages[] = {
+      {Language::English, "English"}, {Language::German, "German"}, {Language::Pseudo, "pseudo-language"}};
+  for (const auto& [language, name] : kLanguages) {
+    fake::FakePlatform fakes;
+    fakes.locale.language = language;
+    MainForm form(fakes.platform);
+    NoEvents events;
+    win32::MainWindow window(form, events, GetModuleHandleW(nullptr), 0);
+    ASSERT_TRUE(window.Create());
+    form.Load();
+    form.windowVisible = true;
+    window.ShowForm();
+    Pump(100);
+    const UINT dpi = GetDpiForWindow(window.Handle());
+    for (const std::string& fault : LayoutFaults(window.Handle())) {
+      ADD_FAILURE() << name << ", " << dpi << " dpi, main window: " << fault;
+    }
+    win32::MoreLocationsDialogView dialog(GetModuleHandleW(nullptr));
+    form.SetMoreLocationsDialog(&dialog);
+    std::vector<std::string> faults{"never opened"};
+    dialogFaults = &faults;
+    SetTimer(nullptr, 0, 100, &CheckTheDialog);
+    form.moreButton.Click();  // returns once the check closed the dialog
+    dialogFaults = nullptr;
+    for (const std::string& fault : faults) ADD_FAILURE() << name << ", " << dpi << " dpi, More locations: " << fault;
+    form.Close();
+  }
+}
+
+}  // namespace
+}  // namespace vantrelle::e2e
