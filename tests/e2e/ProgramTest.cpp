@@ -252,6 +252,22 @@ TEST_F(Program, HelpNamesTheTemporaryFolder) {
   EXPECT_TRUE(WaitFor([&] { return FindDialogOf(main) == nullptr; }));
 }
 
+// Started in German: the designed captions, an added one and a message come from the German table.
+TEST_F(Program, InGermanTheWindowSpeaksGerman) {
+  EXPECT_EQ(TextOf(Control("PushButton1")), L"Hilfe");
+  EXPECT_EQ(TextOf(Control("Frame4")), L"Zeitplan");
+  EXPECT_EQ(TextOf(Control("Check5")), L"Papierkorb");
+  EXPECT_EQ(TextOf(Control("PreviewButton")), L"&Vorschau");
+  RecordWindowPlace(main);
+  ClickOn(Control("PushButton1"));
+  HWND dialog = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (dialog = FindDialogOf(main)) != nullptr; }));
+  const std::wstring text = DialogText(dialog);
+  EXPECT_NE(text.find(L" ist Ihr temporärer Ordner."), std::wstring::npos) << win32::Narrow(text);
+  PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(WaitFor([&] { return FindDialogOf(main) == nullptr; }));
+}
+
 TEST_F(Program, CancellingTheFolderBrowserChangesNothing) {
   HWND box = Control("Text1");
   const std::wstring before = TextOf(box);

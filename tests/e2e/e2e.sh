@@ -227,8 +227,7 @@ wine reg delete 'HKLM\Software\Policies\Marrowick' /f >/dev/null 2>&1
 wine reg delete 'HKCU\Software\Policies\Marrowick' /f >/dev/null 2>&1
 
 # In German (Wine takes the display language from LC_ALL): the command line's texts and messages, the
-# history file still in English, and a picture of the window (its captions are English until the
-# window's texts move into the table).
+# history file still in English, the window's captions and a message, and a picture of the window.
 echo "== in German"
 LC_ALL=de_DE.UTF-8 wine "$program" /? 2>/dev/null | tr -d '\r' >"$out/usage-de.txt" || true
 expect "/? in German" grep -qF "Aufruf: Vantrelle.exe [/clean | /preview [/list] | /clean /system | /preview /system | /policyreport | /?]" "$out/usage-de.txt"
@@ -244,7 +243,7 @@ expect "... and writes it to the history in English" eval 'tail -n 20 "$history"
 expect "... with no German in the file" eval '! grep -q "gestartet" "$history"'
 wineserver -k 2>/dev/null || true
 LC_ALL=de_DE.UTF-8 wine explorer "/desktop=$desktop,$size" "$program" >/dev/null 2>&1 &
-phase "the window in German" 'Program.ShowsItsWindowAsDesigned'
+phase "the window in German" 'Program.InGermanTheWindowSpeaksGerman'
 screenshot german
 phase "closing" 'Program.ClosingTheWindowEndsTheProgram'
 wineserver -k 2>/dev/null || true
@@ -289,6 +288,11 @@ screenshot more-dialog-150
 phase "closed with Esc" 'Program.MoreLocationsDialogClosesWithEscape'
 phase "closing" 'Program.ClosingTheWindowEndsTheProgram'
 phase "layout at 150 %" 'Layout.*'
+# The pseudo-language's program, every text about 40 % longer, for a look at how the window takes it.
+wine explorer "/desktop=$desktop,$size" "$(dirname "$program")/VantrellePseudo.exe" >/dev/null 2>&1 &
+sleep 10
+screenshot pseudo-150 screen
+wineserver -k 2>/dev/null || true
 
 echo "screenshots in $out"
 exit $failed
