@@ -49,6 +49,16 @@ class Program : public ::testing::Test {
     ASSERT_NE(main, nullptr) << "the program's window did not appear";
   }
   HWND Control(std::string_view name) const { return ControlOf(main, name); }
+  // The text of the box the help button shows, once it is closed again ("" when none came).
+  std::wstring HelpMessage() {
+    ClickOn(Control("PushButton1"));
+    HWND dialog = nullptr;
+    if (!WaitFor([&] { return (dialog = FindDialogOf(main)) != nullptr; })) return {};
+    const std::wstring text = DialogText(dialog);
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(WaitFor([&] { return FindDialogOf(main) == nullptr; }));
+    return text;
+  }
   // Clicks a tick box and waits until the screen shows the new state.
   void Toggle(std::string_view name, bool expectTicked) {
     HWND box = Control(name);
@@ -243,13 +253,8 @@ TEST_F(Program, TypingIntoTheOwnFolderBoxIsKept) {
 }
 
 TEST_F(Program, HelpNamesTheTemporaryFolder) {
-  ClickOn(Control("PushButton1"));
-  HWND dialog = nullptr;
-  ASSERT_TRUE(WaitFor([&] { return (dialog = FindDialogOf(main)) != nullptr; }));
-  const std::wstring text = DialogText(dialog);
+  const std::wstring text = HelpMessage();
   EXPECT_NE(text.find(L" is your temporary folder."), std::wstring::npos) << win32::Narrow(text);
-  PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-  EXPECT_TRUE(WaitFor([&] { return FindDialogOf(main) == nullptr; }));
 }
 
 // Started in German: the designed captions, an added one and a message come from the German table.
@@ -259,13 +264,8 @@ TEST_F(Program, InGermanTheWindowSpeaksGerman) {
   EXPECT_EQ(TextOf(Control("Check5")), L"Papierkorb");
   EXPECT_EQ(TextOf(Control("PreviewButton")), L"&Vorschau");
   RecordWindowPlace(main);
-  ClickOn(Control("PushButton1"));
-  HWND dialog = nullptr;
-  ASSERT_TRUE(WaitFor([&] { return (dialog = FindDialogOf(main)) != nullptr; }));
-  const std::wstring text = DialogText(dialog);
+  const std::wstring text = HelpMessage();
   EXPECT_NE(text.find(L" ist Ihr temporärer Ordner."), std::wstring::npos) << win32::Narrow(text);
-  PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-  EXPECT_TRUE(WaitFor([&] { return FindDialogOf(main) == nullptr; }));
 }
 
 TEST_F(Program, CancellingTheFolderBrowserChangesNothing) {
