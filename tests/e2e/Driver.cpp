@@ -94,7 +94,9 @@ HWND ControlOf(HWND mainWindow, std::string_view name) { return GetDlgItem(mainW
 
 std::wstring TextOf(HWND window) {
   wchar_t buffer[1024] = {};
-  SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000, nullptr);
+  // Waited for even while Wine calls the program hung: a first start on a busy machine may not pump
+  // for a few seconds while it builds its font cache.
+  SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_NORMAL, 10000, nullptr);
   return buffer;
 }
 
