@@ -16,11 +16,15 @@ MainForm::MainForm(platform::Platform& platform)
       errorReport_(*platform.messageBox),
       countdown_(*platform.clock),
       lowSpaceTrigger_(*platform.clock) {
-  ShowTextsIn(platform.locale->DisplayLanguage(), Controls(), weekdayList);
+  ShowTextsIn(DisplayLanguage(), Controls(), weekdayList);
   WireEvents();
 }
 
-std::string_view MainForm::TextOf(TextId id) const { return TextView(platform_.locale->DisplayLanguage(), id); }
+Language MainForm::DisplayLanguage() const {
+  return platform_.locale ? platform_.locale->DisplayLanguage() : Language::English;
+}
+
+std::string_view MainForm::TextOf(TextId id) const { return TextView(DisplayLanguage(), id); }
 
 void MainForm::ShowLastRun(const std::string& stored) {
   lastRunLine.SetCaption(stored == settings::kLastRunSummary.defaultValue ? std::string(TextOf(TextId::LastRunNever))

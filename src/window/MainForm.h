@@ -136,7 +136,8 @@ class MainForm : public StatusPanel,
 
  private:
   void WireEvents();
-  // A text of the window in the person's display language.
+  // The person's display language (English on a platform without a locale), and a text in it.
+  Language DisplayLanguage() const;
   std::string_view TextOf(TextId id) const;
   // The stored summary of the last run; the stored "never" in the person's language.
   void ShowLastRun(const std::string& stored);

@@ -111,32 +111,35 @@ int ControlId(std::string_view name) {
 ControlView::ControlView(const layout::Entry& entry, Control& model, Language language)
     : entry_(entry), model_(model), accessKey_(layout::AccessKeyOf(entry, language)) {}
 
-void ControlView::Create(HWND parent, UINT dpi, HFONT font, HDC measuring) {
+void ControlView::Measure(UINT dpi, HFONT font, HDC measuring) {
+  dpi_ = dpi;
+  font_ = font;
+  measuring_ = measuring;
+}
+
+void ControlView::Create(HWND parent, const layout::Rect& inWindow) {
   WindowKind kind = KindOf(entry_.kind);
   if (accessKey_) kind.style &= ~static_cast<DWORD>(SS_NOPREFIX);  // a label's key shows
   const DWORD visible = model_.Visible() ? WS_VISIBLE : 0;
   const DWORD disabled = Usable() ? 0 : WS_DISABLED;
-  dpi_ = dpi;
-  font_ = font;
-  measuring_ = measuring;
   std::wstring caption;
   if (ShowsCaption(entry_.kind)) {
     shownCaption_ = Widen(model_.Caption());
     captionShown_ = true;
     caption = CaptionText(entry_, model_.Caption(), accessKey_);
   }
-  const RECT place = TwipsToPixels(layout::InWindow(entry_), dpi);
+  const RECT place = TwipsToPixels(inWindow, dpi_);
   window_ = CreateWindowExW(kind.exStyle, kind.className, caption.c_str(), WS_CHILD | kind.style | visible | disabled,
                             place.left, place.top, place.right - place.left, place.bottom - place.top, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(entry_.name))),
                             reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
-  if (font) SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  if (font_) SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   if (entry_.kind == Kind::ListBox) {
     FlagScope writing(writing_);
     for (const std::string& item : static_cast<ListBox&>(model_).ShownItems()) {
       SendMessageW(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
     }
-    Place(dpi, nullptr, layout::InWindow(entry_));  // the height holds the dropped list of the items
+    Place(dpi_, nullptr, inWindow);  // the height holds the dropped list of the items
   }
   ShowState();
 }

@@ -20,12 +20,14 @@ class ControlView {
  public:
   ControlView(const layout::Entry& entry, Control& model, Language language);
 
-  // Makes the control where the layout puts it, with its font and caption and in its model's state,
-  // so that building the window moves and repaints nothing. Captions are measured on `measuring`, a
-  // DC that outlives the view.
-  void Create(HWND parent, UINT dpi, HFONT font, HDC measuring);
-  // Moves and sizes the control for the parent's DPI and gives it the font for that DPI.
-  // At the place the window arranged for it (twips in the window); a font of nullptr keeps its font.
+  // The DPI and font the control will have; captions are measured on `measuring`, a DC that
+  // outlives the view. Before Create, so the window can arrange the controls before making them.
+  void Measure(UINT dpi, HFONT font, HDC measuring);
+  // Makes the control at its arranged place (twips in the window), with its font and caption and in
+  // its model's state, so that building the window moves and repaints nothing.
+  void Create(HWND parent, const layout::Rect& inWindow);
+  // Moves and sizes the control for the parent's DPI to its arranged place, with the font for that
+  // DPI (nullptr keeps its font).
   void Place(UINT dpi, HFONT font, const layout::Rect& inWindow);
   // Grows with its caption: the pixels that caption needs, 0 for the kinds that never grow.
   int WantedWidth() const;

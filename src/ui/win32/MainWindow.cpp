@@ -115,13 +115,18 @@ void MainWindow::CreateControls() {
     Control* model = layout::ModelControl(form_, entry->name);
     if (!model) continue;
     auto view = std::make_unique<ControlView>(*entry, *model, DisplayLanguage());
-    view->Create(window_.Get(), dpi_, FontOf(*view), measuring_.Get());
-    if (const auto name = layout::AccessibleName(*entry)) GiveAccessibleName(view->Handle(), Widen(TextOf(*name)));
-    model->SetObserver(this);
-    ShowManagedTip(*view, true);
+    view->Measure(dpi_, FontOf(*view), measuring_.Get());
     views_.push_back(std::move(view));
   }
-  Arrange(false);
+  const std::vector<layout::Rect> places = Places();
+  for (auto& view : views_) {
+    view->Create(window_.Get(), places[IndexOf(*view)]);
+    if (const auto name = layout::AccessibleName(view->Entry())) {
+      GiveAccessibleName(view->Handle(), Widen(TextOf(*name)));
+    }
+    view->Model().SetObserver(this);
+    ShowManagedTip(*view, true);
+  }
   form_.countdownTimer.SetObserver(this);
   form_.lowSpaceTimer.SetObserver(this);
   ShowTimers();
@@ -373,17 +378,24 @@ void MainWindow::ShowPendingCaptions() {
   if (grown) Arrange(false);
 }
 
-void MainWindow::Arrange(bool newFonts) {
-  const auto entries = layout::Entries();
-  std::vector<int> wanted(entries.size(), 0);
-  const auto indexOf = [&](const ControlView& view) {
-    return static_cast<std::size_t>(&view.Entry() - entries.data());
-  };
+std::size_t MainWindow::IndexOf(const ControlView& view) {
+  return static_cast<std::size_t>(&view.Entry() - layout::Entries().data());
+}
+
+std::vector<layout::Rect> MainWindow::Places() const {
+  std::vector<int> wanted(layout::Entries().size(), 0);
   for (const auto& view : views_) {
-    wanted[indexOf(*view)] = MulDiv(view->WantedWidth(), layout::kTwipsPerInch, static_cast<int>(dpi_));
+    wanted[IndexOf(*view)] = MulDiv(view->WantedWidth(), layout::kTwipsPerInch, static_cast<int>(dpi_));
   }
-  const std::vector<layout::Rect> places = layout::Arranged(wanted);
-  for (auto& view : views_) view->Place(dpi_, newFonts ? FontOf(*view) : nullptr, places[indexOf(*view)]);
+  return layout::Arranged(wanted);
+}
+
+void MainWindow::Arrange(bool newFonts) {
+  if (newFonts) {
+    for (auto& view : views_) view->Measure(dpi_, FontOf(*view), measuring_.Get());
+  }
+  const std::vector<layout::Rect> places = Places();
+  for (auto& view : views_) view->Place(dpi_, newFonts ? FontOf(*view) : nullptr, places[IndexOf(*view)]);
 }
 
 void MainWindow::ShowTimer(const Timer& timer, UINT_PTR id, TimerShown& shown) {

@@ -79,6 +79,9 @@ class MainWindow : public ControlObserver {
   // Every control at the place the layout gives it with the room its caption now needs (new fonts
   // after a change of DPI).
   void Arrange(bool newFonts);
+  // Where each control goes with the room its caption needs (indexed like the layout's entries).
+  std::vector<layout::Rect> Places() const;
+  static std::size_t IndexOf(const ControlView& view);
   void LoadIcons();
   void PaceCaption(ControlView& view);
   void ShowPendingCaptions();
