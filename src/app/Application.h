@@ -29,6 +29,7 @@
 #include "settings/PolicyTable.h"
 #include "ui/win32/MainWindow.h"
 #include "ui/win32/MoreLocationsDialogView.h"
+#include "ui/win32/PreviewDialog.h"
 #include "window/MainForm.h"
 
 namespace vantrelle::app {
@@ -93,6 +94,8 @@ class Application : public win32::WindowEvents, public WindowObserver {
   MainForm form_;
   win32::MainWindow window_;
   win32::MoreLocationsDialogView moreDialog_;
+  // After the form: closed (its walk stopped, the form told) before the form goes.
+  win32::PreviewDialog previewDialog_;
   bool ended_ = false;
 };
 

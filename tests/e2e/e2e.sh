@@ -288,6 +288,9 @@ screenshot start-150
 phase "more locations at 150 %" 'Program.MoreLocationsDialogOpens'
 screenshot more-dialog-150
 phase "closed with Esc" 'Program.MoreLocationsDialogClosesWithEscape'
+phase "preview at 150 %" 'Program.APreviewShows*'
+screenshot preview-150
+phase "after the preview at 150 %" 'Program.ThePreviewDeletedNothing'
 phase "closing" 'Program.ClosingTheWindowEndsTheProgram'
 
 echo "screenshots in $out"

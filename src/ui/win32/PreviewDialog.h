@@ -1,0 +1,62 @@
+#pragma once
+// The "Preview" window: a modeless dialog beside the main window, one at a time. An owner-data list
+// view shows the rows the walk has found so far, taken in every tenth of a second on the window's
+// thread; the header sorts, the box filters by location, Enter or a double click opens the entry's
+// folder with the entry selected, Ctrl+C copies the selected rows, "Save list..." writes them all.
+// Closing the window stops the walk. The view holds no behaviour of its own: PreviewWindow has it.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/Locale.h"
+#include "base/Texts.h"
+#include "window/PreviewWindow.h"
+
+namespace vantrelle::win32 {
+
+class PreviewDialog : public PreviewWindowView {
+ public:
+  static constexpr int kSummaryId = 201;
+  static constexpr int kFilterLabelId = 202;
+  static constexpr int kFilterId = 203;
+  static constexpr int kListId = 204;
+  static constexpr int kProgressId = 205;
+  static constexpr int kStopId = 206;
+  static constexpr int kSaveId = 207;
+
+  PreviewDialog(HINSTANCE instance, const Locale& locale) : instance_(instance), locale_(locale) {}
+  ~PreviewDialog() override;
+
+  bool BringToFront() override;
+  void Show(platform::WindowHandle owner, std::unique_ptr<PreviewWindow> window) override;
+  PreviewWalkThread::ThreadEntry WalkThreadEntry() const override;
+  // Keys of the window (Tab, Esc, Enter) when the message is for it.
+  bool Navigate(MSG& message);
+  HWND Handle() const { return dialog_; }
+
+ private:
+  static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+  INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void Created();
+  void Layout();
+  void Refresh();
+  void FillFilter();
+  void ShowSortArrow();
+  bool Notified(const NMHDR& header);
+  void OpenFocusedEntry();
+  void CopySelected();
+  void SaveList();
+  std::wstring Text(TextId id) const;
+
+  HINSTANCE instance_;
+  const Locale& locale_;
+  HWND dialog_ = nullptr;
+  HWND list_ = nullptr;
+  std::unique_ptr<PreviewWindow> model_;
+  std::vector<std::string> filterChoices_;
+  std::wstring cell_;  // the text last handed to the list view
+};
+
+}  // namespace vantrelle::win32
