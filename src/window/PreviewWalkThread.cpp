@@ -59,6 +59,10 @@ PreviewWalkThread::PreviewWalkThread(const platform::Platform& platform, const c
 
 PreviewWalkThread::~PreviewWalkThread() {
   Stop();
+  Join();
+}
+
+void PreviewWalkThread::Join() {
   if (thread_.joinable()) thread_.join();
 }
 

@@ -31,6 +31,8 @@ class PreviewWalkThread {
 
   // Asks the walk to leave off at its next entry; it then ends as a stopped preview.
   void Stop() { stop_.store(true); }
+  // Waits for the walk to end (stopped or not); its result then waits in TakeRows.
+  void Join();
   // Moves the rows found since the last call into `into`. Then, once the walk has ended, its result.
   std::optional<cleaning::PreviewResult> TakeRows(cleaning::PreviewRowTable& into);
 

@@ -21,9 +21,8 @@ PreviewWindow::PreviewWindow(const platform::Platform& platform, const cleaning:
 PreviewWindow::~PreviewWindow() {
   if (result_) return;
   walk_->Stop();
-  Poll();
-  walk_.reset();  // waits for the walk, which then has its result
-  if (!result_) Poll();
+  walk_->Join();
+  Poll();  // takes the result and tells the window's logic that the walk ended
 }
 
 bool PreviewWindow::Poll() {
