@@ -27,6 +27,7 @@
 #include "platform/win32/Win32WindowProcedures.h"
 #include "settings/EffectiveSettings.h"
 #include "settings/PolicyTable.h"
+#include "ui/win32/HistoryDialog.h"
 #include "ui/win32/MainWindow.h"
 #include "ui/win32/MoreLocationsDialogView.h"
 #include "ui/win32/PreviewDialog.h"
@@ -96,6 +97,7 @@ class Application : public win32::WindowEvents, public WindowObserver {
   win32::MoreLocationsDialogView moreDialog_;
   // After the form: closed (its walk stopped, the form told) before the form goes.
   win32::PreviewDialog previewDialog_;
+  win32::HistoryDialog historyDialog_;
   bool ended_ = false;
 };
 

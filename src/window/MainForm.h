@@ -15,6 +15,7 @@
 #include "window/AddedOptionsPanel.h"
 #include "window/Controls.h"
 #include "window/ErrorReportBox.h"
+#include "window/HistoryWindow.h"
 #include "window/LocationsPanel.h"
 #include "window/MoreLocationsChoice.h"
 #include "window/PreviewWindow.h"
@@ -101,6 +102,8 @@ class MainForm : public StatusPanel,
   void SetMoreLocationsDialog(MoreLocationsDialog* dialog) { moreDialog_ = dialog; }
   // The view's "Preview" window; without one the preview's figures show in a box.
   void SetPreviewWindowView(PreviewWindowView* view) { previewView_ = view; }
+  // The view's "History" window; without one the button opens the log as it is.
+  void SetHistoryWindowView(HistoryWindowView* view) { historyView_ = view; }
   // Tells the view that the window-level fields above changed.
   void WindowChanged();
 
@@ -217,6 +220,7 @@ class MainForm : public StatusPanel,
   WindowObserver* windowObserver_ = nullptr;
   MoreLocationsDialog* moreDialog_ = nullptr;
   PreviewWindowView* previewView_ = nullptr;
+  HistoryWindowView* historyView_ = nullptr;
   FoundSizes moreFound_;
   settings::EffectiveSettings* policies_ = nullptr;
   ErrorReportBox errorReport_;

@@ -87,6 +87,7 @@ void MainForm::PreviewEnded(const cleaning::PreviewResult& result) {
 }
 
 void MainForm::HistoryClicked() {
+  if (historyView_) return historyView_->Show(windowHandle, std::make_unique<HistoryWindow>(platform_));
   const std::string path = cleaning::HistoryPath(platform_);
   if (path.empty() || !platform_.textFiles->Exists(path)) {
     MsgBox("No run has been recorded yet.");

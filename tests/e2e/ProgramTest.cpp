@@ -473,6 +473,26 @@ TEST_F(Program, ThePreviewDeletedNothing) {
   Toggle("Check2", false);
 }
 
+// The history window: the chart of what the runs so far freed, its words, and the runs, newest first.
+TEST_F(Program, TheHistoryShowsItsRunsInAWindow) {
+  ClickOn(Control("HistoryButton"));
+  HWND window = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (window = FindDialogOf(main)) != nullptr; }, 10000));
+  EXPECT_EQ(TextOf(window), L"History");
+  const std::wstring words = TextOf(GetDlgItem(window, 302));
+  EXPECT_TRUE(words.starts_with(L"Freed in the last 90 days: ") || words.starts_with(L"Nothing was freed"))
+      << win32::Narrow(words);
+  EXPECT_GE(SendMessageW(GetDlgItem(window, 304), LVM_GETITEMCOUNT, 0, 0), 1);
+  RecordWindowPlace(window);
+}
+
+TEST_F(Program, TheHistoryWindowClosesWithEscape) {
+  HWND window = FindDialogOf(main);
+  ASSERT_NE(window, nullptr);
+  PostMessageW(GetDlgItem(window, 304), WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(window); })) << "Esc did not close the history";
+}
+
 // A tree e2e.sh laid out big enough for a run over it to take a while, moved into the system's
 // temporary folder (the same drive: a rename) for the System Temp step to empty.
 std::filesystem::path IntoSystemTemp(const wchar_t* tree) {

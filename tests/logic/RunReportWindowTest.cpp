@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "CleaningTest.h"
+#include "window/HistoryWindow.h"
 #include "window/PreviewWindow.h"
 
 namespace vantrelle::testing {
@@ -225,6 +226,36 @@ TEST_F(RunReportWindow, ClosingThePreviewWindowStopsItsWalk) {
   fakes.files.beforeOpen = nullptr;
   form.deleteNowButton.Click();
   EXPECT_EQ(fakes.files.deleted.size(), 3001u) << "the walk's end was not told: no run could start";
+}
+
+class KeptHistoryWindow : public HistoryWindowView {
+ public:
+  void Show(platform::WindowHandle, std::unique_ptr<HistoryWindow> shown) override { window = std::move(shown); }
+  std::unique_ptr<HistoryWindow> window;
+};
+
+TEST_F(RunReportWindow, TheHistoryWindowShowsTheRunsNewestFirstAndCountsWhatItCannotRead) {
+  KeptHistoryWindow view;
+  form.SetHistoryWindowView(&view);
+  form.deleteNowButton.Click();
+  form.historyButton.Click();
+  ASSERT_NE(view.window, nullptr);
+  EXPECT_EQ(view.window->OpenLog(), "");
+  EXPECT_EQ(fakes.shell.openedDocuments, std::vector<std::string>{kHistory});
+
+  fakes.textFiles.Write(kHistory, *fakes.textFiles.Read(kHistory) + "garbage\r\n");
+  fakes.clock.Pass(3600);
+  fakes.files.AddFile(std::string(kUserTemp) + "\\b.tmp");
+  form.deleteNowButton.Click();
+  form.historyButton.Click();
+  const HistoryWindow& window = *view.window;
+  ASSERT_EQ(window.RunCount(), 2u);
+  EXPECT_EQ(window.CellText(0, HistoryColumn::Started), "12/7/2026 11:00:00 AM");
+  EXPECT_EQ(window.CellText(1, HistoryColumn::Trigger), "Now");
+  EXPECT_EQ(window.CellText(1, HistoryColumn::SpaceFreed), "2.00 KB");
+  EXPECT_EQ(window.UnreadText(), "1 line of the log could not be read");
+  EXPECT_TRUE(window.ChartText().starts_with("Freed in the last 90 days: ")) << window.ChartText();
+  EXPECT_EQ(window.Days().size(), 90u);
 }
 
 TEST_F(RunReportWindow, TheHistoryButtonOpensTheFileOnceThereIsOne) {

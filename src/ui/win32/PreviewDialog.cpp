@@ -19,7 +19,7 @@ namespace {
 using cleaning::PreviewColumn;
 
 // In dialog units: fits 1024x768 at 100 % and 1280x1024 at 150 % with room for longer languages.
-constexpr short kWidth = 440;
+constexpr short kWidth = 470;
 constexpr short kHeight = 270;
 constexpr short kMargin = 7;
 constexpr short kSummaryHeight = 40;
@@ -31,19 +31,7 @@ constexpr short kGap = 4;
 constexpr UINT_PTR kPollTimer = 1;
 constexpr UINT kPollMs = 100;
 // Widths of the columns, in dialog units.
-constexpr short kColumnWidths[] = {70, 90, 110, 44, 70, 90};
-
-// A rectangle in dialog units, in the window's pixels now.
-RECT Pixels(HWND dialog, int x, int y, int width, int height) {
-  RECT rect{x, y, x + width, y + height};
-  MapDialogRect(dialog, &rect);
-  return rect;
-}
-
-void Place(HWND dialog, int id, const RECT& rect) {
-  SetWindowPos(GetDlgItem(dialog, id), nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-               SWP_NOZORDER | SWP_NOACTIVATE);
-}
+constexpr short kColumnWidths[] = {60, 80, 100, 40, 70, 90};
 
 // The moment in the person's local time, in their short date and time forms.
 std::string LocalStamp(platform::FileTime time) {
@@ -58,25 +46,16 @@ std::string LocalStamp(platform::FileTime time) {
 
 }  // namespace
 
-PreviewDialog::~PreviewDialog() {
-  if (dialog_) DestroyWindow(dialog_);
-}
+PreviewDialog::~PreviewDialog() { Close(); }
 
 std::wstring PreviewDialog::Text(TextId id) const { return Widen(vantrelle::Text(locale_, id)); }
-
-bool PreviewDialog::BringToFront() {
-  if (!dialog_) return false;
-  if (IsIconic(dialog_)) ShowWindow(dialog_, SW_RESTORE);
-  SetForegroundWindow(dialog_);
-  return true;
-}
 
 PreviewWalkThread::ThreadEntry PreviewDialog::WalkThreadEntry() const {
   return [] { return std::static_pointer_cast<void>(std::make_shared<ComApartment>()); };
 }
 
 void PreviewDialog::Show(platform::WindowHandle owner, std::unique_ptr<PreviewWindow> window) {
-  if (dialog_) return;
+  if (Handle()) return;
   const INITCOMMONCONTROLSEX common{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&common);
   model_ = std::move(window);
@@ -94,30 +73,7 @@ void PreviewDialog::Show(platform::WindowHandle owner, std::unique_ptr<PreviewWi
   dialog.Add(L"BUTTON", Text(TextId::PreviewWindowStop), BS_PUSHBUTTON | WS_TABSTOP, 0, 0, 1, 1, kStopId);
   dialog.Add(L"BUTTON", Text(TextId::PreviewWindowSave), BS_PUSHBUTTON | WS_TABSTOP, 0, 0, 1, 1, kSaveId);
   dialog.Add(L"BUTTON", Text(TextId::PreviewWindowClose), BS_PUSHBUTTON | WS_TABSTOP, 0, 0, 1, 1, IDCANCEL);
-  dialog_ = CreateDialogIndirectParamW(instance_, dialog.Get(), reinterpret_cast<HWND>(owner), &DialogProc,
-                                       reinterpret_cast<LPARAM>(this));
-  if (!dialog_) {
-    model_.reset();  // ends the walk
-    return;
-  }
-  ShowWindow(dialog_, SW_SHOW);
-}
-
-bool PreviewDialog::Navigate(MSG& message) {
-  if (!dialog_ || (message.hwnd != dialog_ && !IsChild(dialog_, message.hwnd))) return false;
-  return IsDialogMessageW(dialog_, &message) != FALSE;
-}
-
-INT_PTR CALLBACK PreviewDialog::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-    auto* view = reinterpret_cast<PreviewDialog*>(lParam);
-    view->dialog_ = dialog;
-    view->Created();
-    return FALSE;  // the focus is set
-  }
-  auto* view = reinterpret_cast<PreviewDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
-  return view ? view->HandleMessage(message, wParam, lParam) : FALSE;
+  if (!Create(dialog, reinterpret_cast<HWND>(owner))) model_.reset();  // ends the walk
 }
 
 INT_PTR PreviewDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -128,19 +84,19 @@ INT_PTR PreviewDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SIZE: Layout(); return TRUE;
     case WM_DPICHANGED: {
       const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(dialog_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+      SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                    suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
       Layout();
       return TRUE;
     }
     case WM_GETMINMAXINFO: {
-      const RECT smallest = Pixels(dialog_, 0, 0, kWidth * 3 / 4, kHeight * 3 / 4);
+      const RECT smallest = Pixels(0, 0, kWidth * 3 / 4, kHeight * 3 / 4);
       reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {smallest.right, smallest.bottom};
       return TRUE;
     }
     case WM_COMMAND:
       switch (LOWORD(wParam)) {
-        case IDCANCEL: DestroyWindow(dialog_); return TRUE;
+        case IDCANCEL: DestroyWindow(Handle()); return TRUE;
         case IDOK:  // Enter: on the list it opens the entry's folder
           if (GetFocus() == list_) OpenFocusedEntry();
           return TRUE;
@@ -148,7 +104,7 @@ INT_PTR PreviewDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         case kSaveId: SaveList(); return TRUE;
         case kFilterId:
           if (HIWORD(wParam) == CBN_SELCHANGE) {
-            const auto chosen = SendDlgItemMessageW(dialog_, kFilterId, CB_GETCURSEL, 0, 0);
+            const auto chosen = SendDlgItemMessageW(Handle(), kFilterId, CB_GETCURSEL, 0, 0);
             if (chosen >= 0 && static_cast<std::size_t>(chosen) < filterChoices_.size()) {
               model_->FilterByLocation(filterChoices_[static_cast<std::size_t>(chosen)]);
               Refresh();
@@ -159,7 +115,6 @@ INT_PTR PreviewDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       break;
     case WM_NOTIFY: return Notified(*reinterpret_cast<const NMHDR*>(lParam)) ? TRUE : FALSE;
     case WM_NCDESTROY:
-      dialog_ = nullptr;
       list_ = nullptr;
       model_.reset();  // stops the walk and waits for it to leave off
       return FALSE;
@@ -168,7 +123,7 @@ INT_PTR PreviewDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 void PreviewDialog::Created() {
-  list_ = GetDlgItem(dialog_, kListId);
+  list_ = GetDlgItem(Handle(), kListId);
   GiveAccessibleName(list_, Text(TextId::PreviewWindowListName));
   ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_HEADERDRAGDROP);
   for (std::size_t i = 0; i < std::size(cleaning::kPreviewColumns); ++i) {
@@ -176,49 +131,46 @@ void PreviewDialog::Created() {
     LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
     column.fmt = cleaning::kPreviewColumns[i] == PreviewColumn::Size ? LVCFMT_RIGHT : LVCFMT_LEFT;
-    column.cx = Pixels(dialog_, 0, 0, kColumnWidths[i], 1).right;
+    column.cx = Pixels(0, 0, kColumnWidths[i], 1).right;
     column.pszText = name.data();
     ListView_InsertColumn(list_, static_cast<int>(i), &column);
   }
   Layout();
   Refresh();
   ShowSortArrow();
-  SetTimer(dialog_, kPollTimer, kPollMs, nullptr);
+  SetTimer(Handle(), kPollTimer, kPollMs, nullptr);
   SetFocus(list_);
 }
 
 // Every control from the client area's size: the list takes what the lines and buttons leave.
 void PreviewDialog::Layout() {
   if (!list_) return;
-  RECT client{};
-  GetClientRect(dialog_, &client);
-  const RECT unit = Pixels(dialog_, 0, 0, 4, 8);  // pixels of 4 x 8 dialog units
-  const int width = client.right * 4 / std::max<int>(unit.right, 1);
-  const int height = client.bottom * 8 / std::max<int>(unit.bottom, 1);
+  const SIZE units = ClientUnits();
+  const int width = units.cx;
+  const int height = units.cy;
   const int inner = width - 2 * kMargin;
   const int filterTop = kMargin + kSummaryHeight + kGap;
   const int listTop = filterTop + kRowHeight + kGap;
   const int buttonsTop = height - kMargin - kRowHeight;
   const int progressTop = buttonsTop - kGap - 10;
-  Place(dialog_, kSummaryId, Pixels(dialog_, kMargin, kMargin, inner, kSummaryHeight));
-  Place(dialog_, kFilterLabelId, Pixels(dialog_, kMargin, filterTop + 3, kLabelWidth, 8));
-  Place(dialog_, kFilterId, Pixels(dialog_, kMargin + kLabelWidth + kGap, filterTop, kFilterWidth, 100));
-  Place(dialog_, kListId, Pixels(dialog_, kMargin, listTop, inner, std::max(progressTop - kGap - listTop, 20)));
-  Place(dialog_, kProgressId, Pixels(dialog_, kMargin, progressTop, inner, 8));
-  Place(dialog_, kStopId, Pixels(dialog_, kMargin, buttonsTop, kButtonWidth, kRowHeight));
-  Place(dialog_, kSaveId,
-        Pixels(dialog_, width - kMargin - 2 * kButtonWidth - kGap, buttonsTop, kButtonWidth, kRowHeight));
-  Place(dialog_, IDCANCEL, Pixels(dialog_, width - kMargin - kButtonWidth, buttonsTop, kButtonWidth, kRowHeight));
-  InvalidateRect(dialog_, nullptr, TRUE);
+  Place(kSummaryId, kMargin, kMargin, inner, kSummaryHeight);
+  Place(kFilterLabelId, kMargin, filterTop + 3, kLabelWidth, 8);
+  Place(kFilterId, kMargin + kLabelWidth + kGap, filterTop, kFilterWidth, 100);
+  Place(kListId, kMargin, listTop, inner, std::max(progressTop - kGap - listTop, 20));
+  Place(kProgressId, kMargin, progressTop, inner, 8);
+  Place(kStopId, kMargin, buttonsTop, kButtonWidth, kRowHeight);
+  Place(kSaveId, width - kMargin - 2 * kButtonWidth - kGap, buttonsTop, kButtonWidth, kRowHeight);
+  Place(IDCANCEL, width - kMargin - kButtonWidth, buttonsTop, kButtonWidth, kRowHeight);
+  InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void PreviewDialog::Refresh() {
   ListView_SetItemCountEx(list_, static_cast<int>(model_->Count()), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
   InvalidateRect(list_, nullptr, FALSE);
-  SetDlgItemTextW(dialog_, kSummaryId, Widen(model_->SummaryText()).c_str());
-  SetDlgItemTextW(dialog_, kProgressId, Widen(model_->ProgressText()).c_str());
+  SetDlgItemTextW(Handle(), kSummaryId, Widen(model_->SummaryText()).c_str());
+  SetDlgItemTextW(Handle(), kProgressId, Widen(model_->ProgressText()).c_str());
   const bool walking = model_->Walking();
-  HWND stop = GetDlgItem(dialog_, kStopId);
+  HWND stop = GetDlgItem(Handle(), kStopId);
   if (!walking && GetFocus() == stop) SetFocus(list_);
   EnableWindow(stop, walking);
   FillFilter();
@@ -228,7 +180,7 @@ void PreviewDialog::Refresh() {
 void PreviewDialog::FillFilter() {
   std::vector<std::string> choices = model_->FilterChoices();
   if (choices == filterChoices_) return;
-  HWND box = GetDlgItem(dialog_, kFilterId);
+  HWND box = GetDlgItem(Handle(), kFilterId);
   const auto chosen = SendMessageW(box, CB_GETCURSEL, 0, 0);
   SendMessageW(box, CB_RESETCONTENT, 0, 0);
   for (const auto& choice : choices) {
@@ -301,7 +253,7 @@ void PreviewDialog::CopySelected() {
     positions.push_back(static_cast<std::size_t>(i));
   if (positions.empty()) return;
   const std::wstring text = Widen(model_->CopiedText(positions));
-  if (!OpenClipboard(dialog_)) return;
+  if (!OpenClipboard(Handle())) return;
   EmptyClipboard();
   if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t))) {
     if (void* bytes = GlobalLock(memory)) {
@@ -320,7 +272,7 @@ void PreviewDialog::SaveList() {
   const std::wstring filter = Text(TextId::PreviewWindowCsvFiles) + std::wstring(L"\0*.csv\0", 8);
   OPENFILENAMEW save{};
   save.lStructSize = sizeof save;
-  save.hwndOwner = dialog_;
+  save.hwndOwner = Handle();
   save.lpstrFilter = filter.c_str();
   save.lpstrFile = file.data();
   save.nMaxFile = static_cast<DWORD>(file.size());
@@ -330,7 +282,7 @@ void PreviewDialog::SaveList() {
   file.resize(wcslen(file.c_str()));
   const std::string refused = model_->SaveList(Narrow(file));
   if (!refused.empty()) {
-    MessageBoxW(dialog_, Widen(refused).c_str(), Text(TextId::PreviewWindowTitle).c_str(), MB_OK | MB_ICONWARNING);
+    MessageBoxW(Handle(), Widen(refused).c_str(), Text(TextId::PreviewWindowTitle).c_str(), MB_OK | MB_ICONWARNING);
   }
 }
 

@@ -12,11 +12,12 @@
 
 #include "base/Locale.h"
 #include "base/Texts.h"
+#include "ui/win32/ModelessDialog.h"
 #include "window/PreviewWindow.h"
 
 namespace vantrelle::win32 {
 
-class PreviewDialog : public PreviewWindowView {
+class PreviewDialog : public PreviewWindowView, public ModelessDialog {
  public:
   static constexpr int kSummaryId = 201;
   static constexpr int kFilterLabelId = 202;
@@ -26,20 +27,16 @@ class PreviewDialog : public PreviewWindowView {
   static constexpr int kStopId = 206;
   static constexpr int kSaveId = 207;
 
-  PreviewDialog(HINSTANCE instance, const Locale& locale) : instance_(instance), locale_(locale) {}
+  PreviewDialog(HINSTANCE instance, const Locale& locale) : ModelessDialog(instance), locale_(locale) {}
   ~PreviewDialog() override;
 
-  bool BringToFront() override;
+  bool BringToFront() override { return OpenToFront(); }
   void Show(platform::WindowHandle owner, std::unique_ptr<PreviewWindow> window) override;
   PreviewWalkThread::ThreadEntry WalkThreadEntry() const override;
-  // Keys of the window (Tab, Esc, Enter) when the message is for it.
-  bool Navigate(MSG& message);
-  HWND Handle() const { return dialog_; }
 
  private:
-  static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-  INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  void Created();
+  INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void Created() override;
   void Layout();
   void Refresh();
   void FillFilter();
@@ -50,9 +47,7 @@ class PreviewDialog : public PreviewWindowView {
   void SaveList();
   std::wstring Text(TextId id) const;
 
-  HINSTANCE instance_;
   const Locale& locale_;
-  HWND dialog_ = nullptr;
   HWND list_ = nullptr;
   std::unique_ptr<PreviewWindow> model_;
   std::vector<std::string> filterChoices_;
