@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <vector>
 
 #include "platform/win32/Unicode.h"
 #include "ui/win32/AccessibleName.h"
@@ -16,10 +17,6 @@ namespace {
 // In dialog units: fits 1024x768 at 100 % and 1280x1024 at 150 %.
 constexpr short kWidth = 420;
 constexpr short kHeight = 290;
-constexpr short kMargin = 7;
-constexpr short kRowHeight = 14;
-constexpr short kButtonWidth = 76;
-constexpr short kGap = 4;
 constexpr short kColumnWidths[] = {90, 70, 56, 60, 56, 50};
 
 // The kinds of run in the chart's order, each in a colour of the system's.
@@ -70,22 +67,18 @@ void HistoryDialog::Show(platform::WindowHandle owner, std::unique_ptr<HistoryWi
              kListId);
   dialog.Add(L"BUTTON", Text(TextId::HistoryWindowOpenLog), BS_PUSHBUTTON | WS_TABSTOP, 0, 0, 1, 1, kOpenLogId);
   dialog.Add(L"BUTTON", Text(TextId::HistoryWindowClose), BS_PUSHBUTTON | WS_TABSTOP, 0, 0, 1, 1, IDCANCEL);
-  if (!Create(dialog, reinterpret_cast<HWND>(owner))) model_.reset();
+  if (!Create(dialog, reinterpret_cast<HWND>(owner), {kWidth * 3 / 4, kHeight * 3 / 4})) model_.reset();
 }
 
 void HistoryDialog::Created() {
   HWND list = GetDlgItem(Handle(), kListId);
   GiveAccessibleName(list, Text(TextId::HistoryWindowRunsName));
   ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
+  std::vector<Column> columns;
   for (std::size_t i = 0; i < std::size(kHistoryColumns); ++i) {
-    std::wstring name = Widen(model_->ColumnName(kHistoryColumns[i]));
-    LVCOLUMNW column{};
-    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
-    column.fmt = i < 2 ? LVCFMT_LEFT : LVCFMT_RIGHT;
-    column.cx = Pixels(0, 0, kColumnWidths[i], 1).right;
-    column.pszText = name.data();
-    ListView_InsertColumn(list, static_cast<int>(i), &column);
+    columns.push_back({Widen(model_->ColumnName(kHistoryColumns[i])), kColumnWidths[i], i >= 2});  // figures right
   }
+  AddColumns(list, columns);
   Fill();
   Layout();
   SetFocus(list);
@@ -183,20 +176,7 @@ void HistoryDialog::DrawChart(const DRAWITEMSTRUCT& item) const {
 
 INT_PTR HistoryDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_SIZE: Layout(); return TRUE;
-    case WM_DPICHANGED: {
-      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-      Layout();
-      return TRUE;
-    }
     case WM_SYSCOLORCHANGE: InvalidateRect(Handle(), nullptr, TRUE); return FALSE;
-    case WM_GETMINMAXINFO: {
-      const RECT smallest = Pixels(0, 0, kWidth * 3 / 4, kHeight * 3 / 4);
-      reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {smallest.right, smallest.bottom};
-      return TRUE;
-    }
     case WM_DRAWITEM:
       if (wParam != kChartId) return FALSE;
       DrawChart(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
@@ -214,14 +194,8 @@ INT_PTR HistoryDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_NOTIFY: {
       auto& header = *reinterpret_cast<NMHDR*>(lParam);
       if (header.idFrom != kListId || header.code != LVN_GETDISPINFOW) return FALSE;
-      auto& item = reinterpret_cast<NMLVDISPINFOW*>(lParam)->item;
-      if ((item.mask & LVIF_TEXT) == 0 || item.iItem < 0 ||
-          static_cast<std::size_t>(item.iItem) >= model_->RunCount() || item.iSubItem < 0 ||
-          static_cast<std::size_t>(item.iSubItem) >= std::size(kHistoryColumns)) {
-        return TRUE;
-      }
-      cell_ = Widen(model_->CellText(static_cast<std::size_t>(item.iItem), kHistoryColumns[item.iSubItem]));
-      lstrcpynW(item.pszText, cell_.c_str(), item.cchTextMax);
+      HandCell(reinterpret_cast<NMLVDISPINFOW*>(lParam)->item, model_->RunCount(), std::size(kHistoryColumns),
+               [this](std::size_t row, std::size_t column) { return model_->CellText(row, kHistoryColumns[column]); });
       return TRUE;
     }
     case WM_NCDESTROY: model_.reset(); return FALSE;

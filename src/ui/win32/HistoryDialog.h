@@ -31,13 +31,12 @@ class HistoryDialog : public HistoryWindowView, public ModelessDialog {
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void Created() override;
   void Fill();
-  void Layout();
+  void Layout() override;
   void DrawChart(const DRAWITEMSTRUCT& item) const;
   std::wstring Text(TextId id) const;
 
   const Locale& locale_;
   std::unique_ptr<HistoryWindow> model_;
-  std::wstring cell_;  // the text last handed to the list view
 };
 
 }  // namespace vantrelle::win32

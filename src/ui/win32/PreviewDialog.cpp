@@ -21,13 +21,9 @@ using cleaning::PreviewColumn;
 // In dialog units: fits 1024x768 at 100 % and 1280x1024 at 150 % with room for longer languages.
 constexpr short kWidth = 470;
 constexpr short kHeight = 270;
-constexpr short kMargin = 7;
 constexpr short kSummaryHeight = 40;
-constexpr short kRowHeight = 14;
 constexpr short kLabelWidth = 70;
 constexpr short kFilterWidth = 160;
-constexpr short kButtonWidth = 76;
-constexpr short kGap = 4;
 constexpr UINT_PTR kPollTimer = 1;
 constexpr UINT kPollMs = 100;
 // Widths of the columns, in dialog units.
@@ -73,7 +69,8 @@ void PreviewDialog::Show(platform::WindowHandle owner, std::unique_ptr<PreviewWi
   dialog.Add(L"BUTTON", Text(TextId::PreviewWindowStop), BS_PUSHBUTTON | WS_TABSTOP, 0, 0, 1, 1, kStopId);
   dialog.Add(L"BUTTON", Text(TextId::PreviewWindowSave), BS_PUSHBUTTON | WS_TABSTOP, 0, 0, 1, 1, kSaveId);
   dialog.Add(L"BUTTON", Text(TextId::PreviewWindowClose), BS_PUSHBUTTON | WS_TABSTOP, 0, 0, 1, 1, IDCANCEL);
-  if (!Create(dialog, reinterpret_cast<HWND>(owner))) model_.reset();  // ends the walk
+  if (!Create(dialog, reinterpret_cast<HWND>(owner), {kWidth * 3 / 4, kHeight * 3 / 4}))
+    model_.reset();  // ends the walk
 }
 
 INT_PTR PreviewDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -81,19 +78,6 @@ INT_PTR PreviewDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_TIMER:
       if (wParam == kPollTimer && model_->Poll()) Refresh();
       return TRUE;
-    case WM_SIZE: Layout(); return TRUE;
-    case WM_DPICHANGED: {
-      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-      Layout();
-      return TRUE;
-    }
-    case WM_GETMINMAXINFO: {
-      const RECT smallest = Pixels(0, 0, kWidth * 3 / 4, kHeight * 3 / 4);
-      reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {smallest.right, smallest.bottom};
-      return TRUE;
-    }
     case WM_COMMAND:
       switch (LOWORD(wParam)) {
         case IDCANCEL: DestroyWindow(Handle()); return TRUE;
@@ -126,15 +110,12 @@ void PreviewDialog::Created() {
   list_ = GetDlgItem(Handle(), kListId);
   GiveAccessibleName(list_, Text(TextId::PreviewWindowListName));
   ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_HEADERDRAGDROP);
+  std::vector<Column> columns;
   for (std::size_t i = 0; i < std::size(cleaning::kPreviewColumns); ++i) {
-    std::wstring name = Widen(cleaning::PreviewColumnName(locale_, cleaning::kPreviewColumns[i]));
-    LVCOLUMNW column{};
-    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
-    column.fmt = cleaning::kPreviewColumns[i] == PreviewColumn::Size ? LVCFMT_RIGHT : LVCFMT_LEFT;
-    column.cx = Pixels(0, 0, kColumnWidths[i], 1).right;
-    column.pszText = name.data();
-    ListView_InsertColumn(list_, static_cast<int>(i), &column);
+    columns.push_back({Widen(cleaning::PreviewColumnName(locale_, cleaning::kPreviewColumns[i])), kColumnWidths[i],
+                       cleaning::kPreviewColumns[i] == PreviewColumn::Size});
   }
+  AddColumns(list_, columns);
   Layout();
   Refresh();
   ShowSortArrow();
@@ -207,16 +188,12 @@ void PreviewDialog::ShowSortArrow() {
 bool PreviewDialog::Notified(const NMHDR& header) {
   if (header.idFrom != kListId) return false;
   switch (header.code) {
-    case LVN_GETDISPINFOW: {
-      auto& item = reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header))->item;
-      if ((item.mask & LVIF_TEXT) == 0 || item.iItem < 0 || static_cast<std::size_t>(item.iItem) >= model_->Count() ||
-          item.iSubItem < 0 || static_cast<std::size_t>(item.iSubItem) >= std::size(cleaning::kPreviewColumns)) {
-        return true;
-      }
-      cell_ = Widen(model_->CellText(static_cast<std::size_t>(item.iItem), cleaning::kPreviewColumns[item.iSubItem]));
-      lstrcpynW(item.pszText, cell_.c_str(), item.cchTextMax);
+    case LVN_GETDISPINFOW:
+      HandCell(reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header))->item, model_->Count(),
+               std::size(cleaning::kPreviewColumns), [this](std::size_t row, std::size_t column) {
+                 return model_->CellText(row, cleaning::kPreviewColumns[column]);
+               });
       return true;
-    }
     case LVN_COLUMNCLICK: {
       const int column = reinterpret_cast<const NMLISTVIEW&>(header).iSubItem;
       if (column < 0 || static_cast<std::size_t>(column) >= std::size(cleaning::kPreviewColumns)) return true;

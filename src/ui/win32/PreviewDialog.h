@@ -37,7 +37,7 @@ class PreviewDialog : public PreviewWindowView, public ModelessDialog {
  private:
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void Created() override;
-  void Layout();
+  void Layout() override;
   void Refresh();
   void FillFilter();
   void ShowSortArrow();
@@ -51,7 +51,6 @@ class PreviewDialog : public PreviewWindowView, public ModelessDialog {
   HWND list_ = nullptr;
   std::unique_ptr<PreviewWindow> model_;
   std::vector<std::string> filterChoices_;
-  std::wstring cell_;  // the text last handed to the list view
 };
 
 }  // namespace vantrelle::win32
