@@ -27,7 +27,7 @@ constexpr short kFilterWidth = 160;
 constexpr UINT_PTR kPollTimer = 1;
 constexpr UINT kPollMs = 100;
 // Widths of the columns, in dialog units.
-constexpr short kColumnWidths[] = {60, 80, 100, 40, 70, 90};
+constexpr short kColumnWidths[] = {60, 80, 90, 40, 80, 90};
 
 // The moment in the person's local time, in their short date and time forms.
 std::string LocalStamp(platform::FileTime time) {
