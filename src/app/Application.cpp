@@ -28,9 +28,13 @@ Application::Application(HINSTANCE instance)
                 .machine = &machine_},
       form_(platform_),
       window_(form_, *this, instance, IDI_VANTRELLE),
-      moreDialog_(instance) {
+      moreDialog_(instance),
+      previewDialog_(instance, locale_),
+      historyDialog_(instance, locale_) {
   form_.SetWindowObserver(this);
   form_.SetMoreLocationsDialog(&moreDialog_);
+  form_.SetPreviewWindowView(&previewDialog_);
+  form_.SetHistoryWindowView(&historyDialog_);
   form_.SetPolicies(&settings_);
 }
 
@@ -88,7 +92,7 @@ bool Application::PumpMessages() {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) return false;
-    if (window_.Navigate(message)) continue;
+    if (previewDialog_.Navigate(message) || historyDialog_.Navigate(message) || window_.Navigate(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

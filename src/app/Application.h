@@ -27,8 +27,10 @@
 #include "platform/win32/Win32WindowProcedures.h"
 #include "settings/EffectiveSettings.h"
 #include "settings/PolicyTable.h"
+#include "ui/win32/HistoryDialog.h"
 #include "ui/win32/MainWindow.h"
 #include "ui/win32/MoreLocationsDialogView.h"
+#include "ui/win32/PreviewDialog.h"
 #include "window/MainForm.h"
 
 namespace vantrelle::app {
@@ -93,6 +95,9 @@ class Application : public win32::WindowEvents, public WindowObserver {
   MainForm form_;
   win32::MainWindow window_;
   win32::MoreLocationsDialogView moreDialog_;
+  // After the form: closed (its walk stopped, the form told) before the form goes.
+  win32::PreviewDialog previewDialog_;
+  win32::HistoryDialog historyDialog_;
   bool ended_ = false;
 };
 

@@ -53,7 +53,7 @@ class Preview::RowsOf {
   // Rows that would go are told as skipped while the location's program runs.
   void SkippedFor(std::string_view program) { program_ = program; }
   void Add(std::string_view folder, const platform::DirectoryEntry& entry, Fate fate) {
-    Add(folder, entry.name, entry.size, entry.written, fate);
+    Add(folder, entry.name, entry.size, entry.written, fate, (entry.attributes & platform::attribute::kDirectory) != 0);
   }
   // A whole path, split at its last "\".
   void AddPath(std::string_view path, std::uint64_t size, platform::FileTime changed, Fate fate) {
@@ -61,11 +61,12 @@ class Preview::RowsOf {
     if (slash == std::string_view::npos) return Add({}, path, size, changed, fate);
     Add(path.substr(0, slash), path.substr(slash + 1), size, changed, fate);
   }
-  void Add(std::string_view folder, std::string_view name, std::uint64_t size, platform::FileTime changed, Fate fate) {
+  void Add(std::string_view folder, std::string_view name, std::uint64_t size, platform::FileTime changed, Fate fate,
+           bool isFolder = false) {
     if (!sink_) return;
     const bool skipped = !program_.empty() && Goes(fate);
     sink_->Add({location_, skipped ? program_ : std::string_view(), folder, name, size, changed,
-                skipped ? Fate::ProgramRunning : fate});
+                skipped ? Fate::ProgramRunning : fate, isFolder});
   }
   bool Wanted() const { return sink_ != nullptr; }
 

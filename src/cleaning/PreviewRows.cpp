@@ -43,11 +43,14 @@ void PreviewRowTable::Add(const PreviewRow& row) {
   std::uint32_t folder = lastFolder_;
   if (folder == UINT32_MAX || folders_[folder] != row.folder)
     folder = lastFolder_ = Intern(folders_, folderIndex_, row.folder);
-  std::string location(row.location);
-  if (!row.program.empty()) location.append(1, kProgramSeparator).append(row.program);
+  // Most rows name no program: their location is looked up as it stands, without a string of its own.
+  const std::uint32_t location =
+      row.program.empty() ? Intern(locations_, locationIndex_, row.location)
+                          : Intern(locations_, locationIndex_,
+                                   std::string(row.location).append(1, kProgramSeparator).append(row.program));
   rows_.push_back({row.size, row.changed, static_cast<std::uint32_t>(names_.size()), folder,
-                   static_cast<std::uint32_t>(row.name.size()),
-                   static_cast<std::uint16_t>(Intern(locations_, locationIndex_, location)), row.fate});
+                   static_cast<std::uint32_t>(row.name.size()), static_cast<std::uint16_t>(location), row.fate,
+                   row.isFolder});
   names_.append(row.name);
 }
 
@@ -65,7 +68,8 @@ PreviewRow PreviewRowTable::Row(std::size_t index) const {
           std::string_view(names_).substr(stored.nameOffset, stored.nameLength),
           stored.size,
           stored.changed,
-          stored.fate};
+          stored.fate,
+          stored.isFolder};
 }
 
 std::vector<std::string_view> PreviewRowTable::Locations() const {

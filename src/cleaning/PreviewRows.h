@@ -41,6 +41,7 @@ struct PreviewRow {
   std::uint64_t size = 0;          // a file's bytes; 0 for a folder or a link to one
   platform::FileTime changed = 0;  // last written; 0 when not known
   Fate fate = Fate::Deleted;
+  bool isFolder = false;  // a folder (or a link to one) rather than a file
 };
 
 // Where the preview hands its rows, one at a time, as it finds them. Called on the thread that walks
@@ -73,6 +74,7 @@ class PreviewRowTable : public PreviewRowSink {
     std::uint32_t nameLength;
     std::uint16_t location;
     Fate fate;
+    bool isFolder;
   };
   std::uint32_t Intern(std::deque<std::string>& pool, std::unordered_map<std::string_view, std::uint32_t>& index,
                        std::string_view text);

@@ -16,8 +16,10 @@
 #include "window/AddedOptionsPanel.h"
 #include "window/Controls.h"
 #include "window/ErrorReportBox.h"
+#include "window/HistoryWindow.h"
 #include "window/LocationsPanel.h"
 #include "window/MoreLocationsChoice.h"
+#include "window/PreviewWindow.h"
 #include "window/SchedulePanel.h"
 #include "window/StartUpPanel.h"
 #include "window/StatusPanel.h"
@@ -96,6 +98,10 @@ class MainForm : public StatusPanel,
   void SetWindowObserver(WindowObserver* observer) { windowObserver_ = observer; }
   // The view's "More locations..." dialog; without one the button does nothing.
   void SetMoreLocationsDialog(MoreLocationsDialog* dialog) { moreDialog_ = dialog; }
+  // The view's "Preview" window; without one the preview's figures show in a box.
+  void SetPreviewWindowView(PreviewWindowView* view) { previewView_ = view; }
+  // The view's "History" window; without one the button opens the log as it is.
+  void SetHistoryWindowView(HistoryWindowView* view) { historyView_ = view; }
   // Tells the view that the window-level fields above changed.
   void WindowChanged();
 
@@ -186,6 +192,8 @@ class MainForm : public StatusPanel,
   // The hours the age rule keeps, from the box.
   int KeepRecentHours() const;
   void PreviewClicked();
+  // The preview window's walk ended (or the window closed): runs may start again.
+  void PreviewEnded(const cleaning::PreviewResult& result);
   void HistoryClicked();
 
   // Downloads, the Recycle Bin's age and the low-space trigger.
@@ -198,6 +206,7 @@ class MainForm : public StatusPanel,
   // As stored: the store is where each choice goes the moment it is made.
   std::vector<std::string> ChosenMoreLocations() const;
   void RememberFound(const cleaning::RunResult& result);
+  void RememberFound(const cleaning::PreviewResult& result);
   // Policies: the controls each setting shows, and putting its effective value back into them.
   std::vector<std::pair<const settings::Key*, Control*>> ManagedControls();
   void RestoreSetting(const settings::Key& key);
@@ -213,6 +222,8 @@ class MainForm : public StatusPanel,
 
   WindowObserver* windowObserver_ = nullptr;
   MoreLocationsDialog* moreDialog_ = nullptr;
+  PreviewWindowView* previewView_ = nullptr;
+  HistoryWindowView* historyView_ = nullptr;
   FoundSizes moreFound_;
   settings::EffectiveSettings* policies_ = nullptr;
   ErrorReportBox errorReport_;

@@ -1,5 +1,6 @@
 // The further locations of the catalogue: the dialog that chooses them and the line that counts them.
 #include "cleaning/DeletionRun.h"
+#include "cleaning/Preview.h"
 #include "settings/MoreLocations.h"
 #include "window/MainForm.h"
 
@@ -27,6 +28,12 @@ void MainForm::RememberFound(const cleaning::RunResult& result) {
     if (location.location == cleaning::Location::More && location.outcome == cleaning::Outcome::Emptied) {
       moreFound_[location.moreId] = location.tally.bytesFreed;
     }
+  }
+}
+
+void MainForm::RememberFound(const cleaning::PreviewResult& result) {
+  for (const auto& location : result.locations) {
+    if (location.location == cleaning::Location::More) moreFound_[location.moreId] = location.bytes;
   }
 }
 

@@ -54,22 +54,40 @@ void MainForm::ReportRun(const cleaning::RunResult& result) {
   }
 }
 
+// With a view, the preview walks on a thread of its own and its window lists the rows as they come;
+// the schedule rests and no run starts until the walk has ended.
 void MainForm::PreviewClicked() {
+  if (previewView_ && previewView_->BringToFront()) return;
   if (deletionRunActive_ || previewActive_) return;
   PoliciesChanged();
+  if (previewView_) {
+    previewActive_ = true;
+    WindowRunHost(*this).PauseSchedule();
+    previewView_->Show(windowHandle, std::make_unique<PreviewWindow>(
+                                         platform_, CurrentChoices(cleaning::Trigger::Now),
+                                         [this](const cleaning::PreviewResult& result) { PreviewEnded(result); },
+                                         previewView_->WalkThreadEntry()));
+    return;
+  }
   const RunMark mark(previewActive_);
   WindowRunHost host(*this);
   const SchedulePause pause(host);
   const cleaning::PreviewResult result =
       cleaning::Preview(platform_, host).Walk(CurrentChoices(cleaning::Trigger::Now));
   if (endRequested) return;  // the window closed during the walk: nothing more is shown
-  for (const auto& location : result.locations) {
-    if (location.location == cleaning::Location::More) moreFound_[location.moreId] = location.bytes;
-  }
+  RememberFound(result);
   MsgBox(cleaning::PreviewText(*platform_.locale, result));
 }
 
+void MainForm::PreviewEnded(const cleaning::PreviewResult& result) {
+  previewActive_ = false;
+  if (endRequested) return;  // the closing has the schedule
+  WindowRunHost(*this).ResumeSchedule();
+  RememberFound(result);
+}
+
 void MainForm::HistoryClicked() {
+  if (historyView_) return historyView_->Show(windowHandle, std::make_unique<HistoryWindow>(platform_));
   const std::string path = cleaning::HistoryPath(platform_);
   if (path.empty() || !platform_.textFiles->Exists(path)) {
     MsgBox("No run has been recorded yet.");

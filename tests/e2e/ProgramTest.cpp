@@ -456,24 +456,57 @@ TEST_F(Program, TwoMoreLocationsChosenInTheDialogAreCleaned) {
   for (std::string_view key : {"More.ShaderCache", "More.CrashDumps"}) StoreSetting(key, "0");
 }
 
-// The preview counts what a run of the ticked locations would delete; its box waits for e2e.sh's picture.
-TEST_F(Program, APreviewShowsItsFiguresInOneBox) {
+// The preview window lists what a run of the ticked locations would delete, with a line per location
+// over the list; it stays open for e2e.sh's picture.
+TEST_F(Program, APreviewShowsItsRowsInAWindow) {
   const std::filesystem::path systemTemp = EnvironmentPath(L"TEMP");
   WriteFile(systemTemp / L"e2e-preview" / L"kept-by-the-preview.tmp");
   Toggle("Check2", true);
   ClickOn(Control("PreviewButton"));
-  HWND dialog = nullptr;
-  ASSERT_TRUE(WaitFor([&] { return (dialog = FindDialogOf(main)) != nullptr; }, 10000));
-  const std::wstring text = DialogText(dialog);
-  EXPECT_NE(text.find(L"System Temp: "), std::wstring::npos) << win32::Narrow(text);
-  EXPECT_NE(text.find(L"Total: "), std::wstring::npos) << win32::Narrow(text);
-  RecordWindowPlace(main);
+  HWND window = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (window = FindDialogOf(main)) != nullptr; }, 10000));
+  EXPECT_EQ(TextOf(window), L"Preview");
+  EXPECT_TRUE(WaitFor([&] { return TextOf(GetDlgItem(window, 205)).starts_with(L"Done."); }, 20000))
+      << win32::Narrow(TextOf(GetDlgItem(window, 205)));
+  const std::wstring summary = TextOf(GetDlgItem(window, 201));
+  EXPECT_NE(summary.find(L"System Temp: "), std::wstring::npos) << win32::Narrow(summary);
+  EXPECT_NE(summary.find(L"Total: "), std::wstring::npos) << win32::Narrow(summary);
+  EXPECT_GE(SendMessageW(GetDlgItem(window, 204), LVM_GETITEMCOUNT, 0, 0), 1);
+  EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, 206))) << "Stop stays enabled after the walk";
+  // A second click brings the same window back rather than a second one.
+  ClickOn(Control("PreviewButton"));
+  Sleep(300);
+  EXPECT_EQ(FindDialogOf(main), window);
+  RecordWindowPlace(window);
 }
 
 TEST_F(Program, ThePreviewDeletedNothing) {
-  ASSERT_TRUE(DismissDialogOf(main));
+  HWND window = FindDialogOf(main);
+  ASSERT_NE(window, nullptr);
+  PostMessageW(GetDlgItem(window, 204), WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(window); })) << "Esc did not close the preview";
   EXPECT_TRUE(std::filesystem::exists(EnvironmentPath(L"TEMP") / L"e2e-preview" / L"kept-by-the-preview.tmp"));
   Toggle("Check2", false);
+}
+
+// The history window: the chart of what the runs so far freed, its words, and the runs, newest first.
+TEST_F(Program, TheHistoryShowsItsRunsInAWindow) {
+  ClickOn(Control("HistoryButton"));
+  HWND window = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (window = FindDialogOf(main)) != nullptr; }, 10000));
+  EXPECT_EQ(TextOf(window), L"History");
+  const std::wstring words = TextOf(GetDlgItem(window, 302));
+  EXPECT_TRUE(words.starts_with(L"Freed in the last 90 days: ") || words.starts_with(L"Nothing was freed"))
+      << win32::Narrow(words);
+  EXPECT_GE(SendMessageW(GetDlgItem(window, 304), LVM_GETITEMCOUNT, 0, 0), 1);
+  RecordWindowPlace(window);
+}
+
+TEST_F(Program, TheHistoryWindowClosesWithEscape) {
+  HWND window = FindDialogOf(main);
+  ASSERT_NE(window, nullptr);
+  PostMessageW(GetDlgItem(window, 304), WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(window); })) << "Esc did not close the history";
 }
 
 // A tree e2e.sh laid out big enough for a run over it to take a while, moved into the system's

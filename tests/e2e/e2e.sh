@@ -123,6 +123,9 @@ screenshot after-delete
 phase "preview" 'Program.APreviewShows*'
 screenshot preview
 phase "after the preview" 'Program.ThePreviewDeletedNothing'
+phase "history" 'Program.TheHistoryShows*'
+screenshot history
+phase "history closed" 'Program.TheHistoryWindowClosesWithEscape'
 phase "more locations" 'Program.MoreLocationsDialogOpens'
 screenshot more-dialog
 phase "two more locations chosen and cleaned" 'Program.TwoMoreLocationsChosenInTheDialogAreCleaned'
@@ -286,6 +289,12 @@ screenshot start-150
 phase "more locations at 150 %" 'Program.MoreLocationsDialogOpens'
 screenshot more-dialog-150
 phase "closed with Esc" 'Program.MoreLocationsDialogClosesWithEscape'
+phase "preview at 150 %" 'Program.APreviewShows*'
+screenshot preview-150
+phase "after the preview at 150 %" 'Program.ThePreviewDeletedNothing'
+phase "history at 150 %" 'Program.TheHistoryShows*'
+screenshot history-150
+phase "history closed at 150 %" 'Program.TheHistoryWindowClosesWithEscape'
 phase "closing" 'Program.ClosingTheWindowEndsTheProgram'
 phase "layout at 150 %" 'Layout.*'
 # The pseudo-language's program, every text about 40 % longer, for a look at how the window takes it.

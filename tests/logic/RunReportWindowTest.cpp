@@ -2,7 +2,12 @@
 // preview and the history button.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "CleaningTest.h"
+#include "window/HistoryWindow.h"
+#include "window/PreviewWindow.h"
 
 namespace vantrelle::testing {
 namespace {
@@ -160,6 +165,97 @@ TEST_F(RunReportWindow, ARunAndAPreviewNeverOverlapAndTheScheduleRestsDuringAPre
   form.deleteNowButton.Click();
   EXPECT_TRUE(fakes.messageBox.shown.empty()) << "a preview started inside the run";
   EXPECT_EQ(fakes.files.deleted.size(), 2u);
+}
+
+// A view that keeps the preview window it was given, as the real one does until it is closed.
+class KeptPreviewWindow : public PreviewWindowView {
+ public:
+  bool BringToFront() override { return window != nullptr; }
+  void Show(platform::WindowHandle, std::unique_ptr<PreviewWindow> shown) override { window = std::move(shown); }
+  std::unique_ptr<PreviewWindow> window;
+};
+
+TEST_F(RunReportWindow, ThePreviewWindowListsTheRowsAndNoRunStartsUntilItsWalkEnds) {
+  KeptPreviewWindow view;
+  form.SetPreviewWindowView(&view);
+  fakes.files.AddFile("C:\\Users\\bob\\AppData\\Local\\Temp\\x\\b.tmp");
+  fakes.files.SetSize("C:\\Users\\bob\\AppData\\Local\\Temp\\x\\b.tmp", 1024 * 1024);
+  form.systemTempBox.SetValue(1);
+
+  form.previewButton.Click();
+  ASSERT_NE(view.window, nullptr);
+  PreviewWindow* shown = view.window.get();
+  form.previewButton.Click();
+  form.deleteNowButton.Click();
+  EXPECT_EQ(view.window.get(), shown) << "a second preview window";
+  EXPECT_TRUE(fakes.files.deleted.empty()) << "a run started while the preview walked";
+  EXPECT_FALSE(form.countdownTimer.Enabled());
+  while (shown->Walking()) shown->Poll();
+
+  EXPECT_EQ(shown->SummaryText(),
+            "User Temp (AppData): 1 file, 2.00 KB\nSystem Temp: 1 file, 1.00 MB\nTotal: 2 files, 1.00 MB");
+  EXPECT_EQ(shown->ProgressText(), "Done. Nothing was deleted or changed.");
+  ASSERT_EQ(shown->Count(), 3u);  // the two files and the folder x
+  EXPECT_EQ(shown->CellText(0, cleaning::PreviewColumn::Name), "b.tmp");
+  EXPECT_EQ(shown->CellText(0, cleaning::PreviewColumn::Size), "1.00 MB");
+  EXPECT_EQ(shown->PathAt(0), "C:\\Users\\bob\\AppData\\Local\\Temp\\x\\b.tmp");
+  shown->FilterByLocation("User Temp (AppData)");
+  EXPECT_EQ(shown->Count(), 1u);
+  EXPECT_EQ(shown->FilterChoices(), (std::vector<std::string>{"", "User Temp (AppData)", "System Temp"}));
+  EXPECT_EQ(shown->SaveList("C:\\out\\list.csv"), "");
+  EXPECT_TRUE(fakes.textFiles.Read("C:\\out\\list.csv")->starts_with("\xEF\xBB\xBF"));
+  EXPECT_TRUE(fakes.files.deleted.empty());
+  EXPECT_TRUE(form.countdownTimer.Enabled());
+  form.deleteNowButton.Click();
+  EXPECT_EQ(fakes.files.deleted.size(), 3u);
+}
+
+// Closing the window during a long walk stops it within the two seconds a person waits at most.
+TEST_F(RunReportWindow, ClosingThePreviewWindowStopsItsWalk) {
+  KeptPreviewWindow view;
+  form.SetPreviewWindowView(&view);
+  for (int i = 0; i < 3000; ++i) fakes.files.AddFile(std::string(kUserTemp) + "\\f" + std::to_string(i));
+  fakes.files.beforeOpen = [] { std::this_thread::sleep_for(std::chrono::milliseconds(1)); };
+  form.previewButton.Click();
+  ASSERT_NE(view.window, nullptr);
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  const auto start = std::chrono::steady_clock::now();
+  view.window.reset();
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+  EXPECT_TRUE(form.countdownTimer.Enabled());
+  fakes.files.beforeOpen = nullptr;
+  form.deleteNowButton.Click();
+  EXPECT_EQ(fakes.files.deleted.size(), 3001u) << "the walk's end was not told: no run could start";
+}
+
+class KeptHistoryWindow : public HistoryWindowView {
+ public:
+  void Show(platform::WindowHandle, std::unique_ptr<HistoryWindow> shown) override { window = std::move(shown); }
+  std::unique_ptr<HistoryWindow> window;
+};
+
+TEST_F(RunReportWindow, TheHistoryWindowShowsTheRunsNewestFirstAndCountsWhatItCannotRead) {
+  KeptHistoryWindow view;
+  form.SetHistoryWindowView(&view);
+  form.deleteNowButton.Click();
+  form.historyButton.Click();
+  ASSERT_NE(view.window, nullptr);
+  EXPECT_EQ(view.window->OpenLog(), "");
+  EXPECT_EQ(fakes.shell.openedDocuments, std::vector<std::string>{kHistory});
+
+  fakes.textFiles.Write(kHistory, *fakes.textFiles.Read(kHistory) + "garbage\r\n");
+  fakes.clock.Pass(3600);
+  fakes.files.AddFile(std::string(kUserTemp) + "\\b.tmp");
+  form.deleteNowButton.Click();
+  form.historyButton.Click();
+  const HistoryWindow& window = *view.window;
+  ASSERT_EQ(window.RunCount(), 2u);
+  EXPECT_EQ(window.CellText(0, HistoryColumn::Started), "12/7/2026 11:00:00 AM");
+  EXPECT_EQ(window.CellText(1, HistoryColumn::Trigger), "Now");
+  EXPECT_EQ(window.CellText(1, HistoryColumn::SpaceFreed), "2.00 KB");
+  EXPECT_EQ(window.UnreadText(), "1 line of the log could not be read");
+  EXPECT_TRUE(window.ChartText().starts_with("Freed in the last 90 days: ")) << window.ChartText();
+  EXPECT_EQ(window.Days().size(), 90u);
 }
 
 TEST_F(RunReportWindow, TheHistoryButtonOpensTheFileOnceThereIsOne) {
