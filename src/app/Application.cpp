@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/Resources.h"
+#include "app/SystemFilesLauncher.h"
 #include "platform/win32/Unicode.h"
 
 namespace vantrelle::app {
@@ -28,7 +29,9 @@ Application::Application(HINSTANCE instance)
                 .machine = &machine_},
       form_(platform_),
       window_(form_, *this, instance, IDI_VANTRELLE),
-      moreDialog_(instance) {
+      moreDialog_(instance, [this](HWND owner) {
+        StartSystemFilesCopy(owner, win32::Widen(environment_.ProgramPath()), locale_);
+      }) {
   form_.SetWindowObserver(this);
   form_.SetMoreLocationsDialog(&moreDialog_);
   form_.SetPolicies(&settings_);

@@ -174,3 +174,31 @@ VANTRELLE_TEXT(ConsequencePreviousInstallations, "The earlier version of Windows
 VANTRELLE_TEXT(ConsequenceUpdateCleanup, "Installed updates can no longer be removed. This can take a long time.")
 VANTRELLE_TEXT(ConsequenceInstallationFiles, "Resetting Windows will need installation media.")
 VANTRELLE_TEXT(ConsequenceDriverPackages, "Earlier drivers can no longer be restored.")
+
+// The "More locations..." dialog and the "System files" window
+VANTRELLE_TEXT(MoreTitle, "More locations")
+VANTRELLE_TEXT(MoreNote,
+               "Each location is cleaned after those of the window, with the same care. A browser's cache is left "
+               "whole while the browser runs.")
+VANTRELLE_TEXT(MoreWindowsCleanupNote,
+               "Windows' own cleanup, where present, decides what goes: the hours kept do not apply.")
+VANTRELLE_TEXT(MoreClose, "Close")
+VANTRELLE_TEXT(MoreChosenLine, "More locations: {1} chosen")
+VANTRELLE_TEXT(MoreManaged, "This setting is managed by your organization.")
+VANTRELLE_TEXT(MoreNotSaved, "The choice could not be saved: {1}")
+VANTRELLE_TEXT(MoreNotLookedAt, "not looked at yet")
+VANTRELLE_TEXT(MoreFound, "{1} found")
+VANTRELLE_TEXT(MoreColumnLocation, "Location")
+VANTRELLE_TEXT(MoreColumnFound, "Found")
+VANTRELLE_TEXT(MoreWindowsGroup, "Windows cleanup")
+VANTRELLE_TEXT(MoreSystemGroup, "System files")
+VANTRELLE_TEXT(MoreMeasuring, "measuring\xE2\x80\xA6")
+VANTRELLE_TEXT(MoreConfirmTitle, "Windows cleanup: {1}")
+VANTRELLE_TEXT(MoreConfirm, "{1}\n\nChoose it all the same?")
+VANTRELLE_TEXT(MoreMachineChosen, "chosen for this computer")
+VANTRELLE_TEXT(MoreMachineNotChosen, "not chosen")
+VANTRELLE_TEXT(MoreCleanSystemFiles, "Clean system files...")
+VANTRELLE_TEXT(SystemFilesTitle, "System files")
+VANTRELLE_TEXT(SystemFilesNote, "What is ticked here is cleaned for every person on this computer.")
+VANTRELLE_TEXT(SystemFilesCleanNow, "Clean now")
+VANTRELLE_TEXT(SystemFilesNotStarted, "The System files window could not be started: {1}")

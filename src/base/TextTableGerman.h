@@ -176,3 +176,32 @@ VANTRELLE_TEXT(ConsequencePreviousInstallations, "Die frühere Windows-Version k
 VANTRELLE_TEXT(ConsequenceUpdateCleanup, "Installierte Updates können nicht mehr entfernt werden. Das kann lange dauern.")
 VANTRELLE_TEXT(ConsequenceInstallationFiles, "Zum Zurücksetzen von Windows werden Installationsmedien benötigt.")
 VANTRELLE_TEXT(ConsequenceDriverPackages, "Frühere Treiber können nicht mehr wiederhergestellt werden.")
+
+// The "More locations..." dialog and the "System files" window
+VANTRELLE_TEXT(MoreTitle, "Weitere Orte")
+VANTRELLE_TEXT(MoreNote,
+               "Jeder Ort wird nach denen des Fensters mit derselben Sorgfalt bereinigt. Der Cache eines Browsers "
+               "bleibt unberührt, solange der Browser läuft.")
+VANTRELLE_TEXT(MoreWindowsCleanupNote,
+               "Wo vorhanden, entscheidet die Bereinigung von Windows, was gelöscht wird: die behaltenen Stunden "
+               "gelten dann nicht.")
+VANTRELLE_TEXT(MoreClose, "Schließen")
+VANTRELLE_TEXT(MoreChosenLine, "Weitere Orte: {1} ausgewählt")
+VANTRELLE_TEXT(MoreManaged, "Diese Einstellung wird von Ihrer Organisation verwaltet.")
+VANTRELLE_TEXT(MoreNotSaved, "Die Auswahl konnte nicht gespeichert werden: {1}")
+VANTRELLE_TEXT(MoreNotLookedAt, "noch nicht angesehen")
+VANTRELLE_TEXT(MoreFound, "{1} gefunden")
+VANTRELLE_TEXT(MoreColumnLocation, "Ort")
+VANTRELLE_TEXT(MoreColumnFound, "Gefunden")
+VANTRELLE_TEXT(MoreWindowsGroup, "Windows-Bereinigung")
+VANTRELLE_TEXT(MoreSystemGroup, "Systemdateien")
+VANTRELLE_TEXT(MoreMeasuring, "wird gemessen\xE2\x80\xA6")
+VANTRELLE_TEXT(MoreConfirmTitle, "Windows-Bereinigung: {1}")
+VANTRELLE_TEXT(MoreConfirm, "{1}\n\nTrotzdem auswählen?")
+VANTRELLE_TEXT(MoreMachineChosen, "für diesen Computer ausgewählt")
+VANTRELLE_TEXT(MoreMachineNotChosen, "nicht ausgewählt")
+VANTRELLE_TEXT(MoreCleanSystemFiles, "Systemdateien bereinigen...")
+VANTRELLE_TEXT(SystemFilesTitle, "Systemdateien")
+VANTRELLE_TEXT(SystemFilesNote, "Was hier angekreuzt ist, wird für alle Personen auf diesem Computer bereinigt.")
+VANTRELLE_TEXT(SystemFilesCleanNow, "Jetzt bereinigen")
+VANTRELLE_TEXT(SystemFilesNotStarted, "Das Fenster „Systemdateien“ konnte nicht geöffnet werden: {1}")
