@@ -32,7 +32,9 @@ bool StoredChosen(const platform::Platform& platform, const std::string& keyName
   }
 }
 
-std::string FoundText(const Locale& locale, const platform::CleanupHandlerResult& size) {
+}  // namespace
+
+std::string HandlerFoundText(const Locale& locale, const platform::CleanupHandlerResult& size) {
   switch (size.status) {
     case Status::Done: return Text(locale, TextId::MoreFound, {ByteSizeText(locale, size.bytes)});
     case Status::NothingToClean: return Text(locale, TextId::OutcomeNothingFound);
@@ -49,8 +51,6 @@ std::string WithConsequence(std::string description, const std::string& conseque
   if (consequence.empty()) return description;
   return description.empty() ? consequence : description + "\n" + consequence;
 }
-
-}  // namespace
 
 WindowsCleanupChoice::WindowsCleanupChoice(const platform::Platform& platform) : platform_(platform) {
   const Locale& locale = *platform.locale;
@@ -108,11 +108,7 @@ std::vector<std::size_t> WindowsCleanupChoice::TakeScanned() {
   std::vector<std::size_t> changed;
   if (!scan_) return changed;
   for (auto& [index, scan] : scan_->Take()) {
-    WindowsCleanupRow& row = rows_[index];
-    row.shown = scan.offered;
-    row.found = FoundText(*platform_.locale, scan.size);
-    if (!scan.info.displayName.empty()) row.name = scan.info.displayName;
-    if (!scan.info.description.empty()) row.description = WithConsequence(scan.info.description, row.consequence);
+    ApplyScan(*platform_.locale, scan, rows_[index]);
     changed.push_back(index);
   }
   return changed;

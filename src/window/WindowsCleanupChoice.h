@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Locale.h"
 #include "platform/Platform.h"
 #include "window/HandlerScan.h"
 
@@ -31,6 +32,20 @@ struct MachineChoiceRow {
   std::string name;
   std::string state;  // "chosen for this computer" or "not chosen"
 };
+
+// "1.50 MB found", "nothing found", "failed: <why>", or "measuring…" for a scan that was stopped.
+std::string HandlerFoundText(const Locale& locale, const platform::CleanupHandlerResult& size);
+// The description with what is lost for good on a line of its own.
+std::string WithConsequence(std::string description, const std::string& consequence);
+
+// A handler's scan on its row: whether it shows, what it found, and its own texts where it gave any.
+template <class Row>
+void ApplyScan(const Locale& locale, const platform::CleanupHandlerScan& scan, Row& row) {
+  row.shown = scan.offered;
+  row.found = HandlerFoundText(locale, scan.size);
+  if (!scan.info.displayName.empty()) row.name = scan.info.displayName;
+  if (!scan.info.description.empty()) row.description = WithConsequence(scan.info.description, row.consequence);
+}
 
 class WindowsCleanupChoice {
  public:

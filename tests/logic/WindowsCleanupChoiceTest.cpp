@@ -9,6 +9,7 @@
 
 #include "logic/LogicTest.h"
 #include "window/MoreLocationsChoice.h"
+#include "window/SystemFilesChoice.h"
 
 namespace vantrelle::testing {
 namespace {
@@ -106,6 +107,54 @@ TEST_F(WindowsCleanupDialog, StoppingTheScanEndsASlowHandler) {
   EXPECT_LT(Clock::now() - started, std::chrono::seconds(2));
   EXPECT_EQ(fakes.cleanupHandlers.Calls(), std::vector<std::string>{"Scan Slow"}) << "no handler after the stop";
   EXPECT_TRUE(choice.TakeScanned().empty());
+}
+
+// The machine's window: its piles and handlers, each tick stored under the machine's key (made when
+// missing), a value policy forces refused, a consequence asked about, and "Clean now" running what
+// the key chose without reading the person's settings.
+TEST_F(WindowsCleanupDialog, TheSystemFilesWindowStoresTheMachinesChoices) {
+  using platform::RegistryRoot;
+  const std::string machineKey = "Software\\Marrowick\\Vantrelle\\System";
+  fakes.shell.knownFolders[platform::KnownFolder::Windows] = "C:\\Windows";
+  fakes.files.AddFile("C:\\Windows\\Minidump\\0101.dmp");
+  fakes.cleanupHandlers.handlers = {{"Previous Installations", {1 << 30, ""}}, {"Offline Pages Files", {1, ""}}};
+  fakes.registry.SetNumber(RegistryRoot::LocalMachine, "Software\\Policies\\Marrowick\\Vantrelle\\System",
+                           "UpdateDownloads", 1);
+  fakes.settings.values[{"Marrowick", "Vantrelle", "More.MemoryDumps"}] = "0";
+  platform::Platform machine = fakes.platform;
+  machine.settings = nullptr;
+  SystemFilesChoice choice(machine);
+  std::vector<std::string> rows;
+  for (const auto& row : choice.Rows())
+    rows.push_back(row.valueName + (row.chosen ? "=1" : "=0") + (row.locked ? "L" : ""));
+  EXPECT_EQ(rows, (std::vector<std::string>{"SystemErrorReports=0", "MemoryDumps=0", "UpdateDownloads=1L",
+                                            "Windows.Previous Installations=0"}));
+
+  std::vector<std::string> asked;
+  bool answer = false;
+  choice.Confirm = [&](const std::string&, const std::string& question) {
+    asked.push_back(question);
+    return answer;
+  };
+  EXPECT_EQ(choice.Set(3, true), "");
+  EXPECT_FALSE(choice.Rows()[3].chosen) << "not confirmed";
+  answer = true;
+  EXPECT_EQ(choice.Set(3, true), "");
+  EXPECT_EQ(asked.size(), 2u);
+  EXPECT_EQ(choice.Set(1, true), "");
+  EXPECT_EQ(choice.Set(2, false), "This setting is managed by your organization.");
+  EXPECT_EQ(fakes.registry.Value(RegistryRoot::LocalMachine, machineKey, "MemoryDumps"),
+            std::optional<std::string>("1"));
+  EXPECT_EQ(fakes.registry.Value(RegistryRoot::LocalMachine, machineKey, "Windows.Previous Installations"),
+            std::optional<std::string>("1"));
+  EXPECT_TRUE(choice.Rows()[2].chosen);
+
+  choice.MeasurePiles();
+  EXPECT_NE(choice.Rows()[1].found.find(" found"), std::string::npos) << choice.Rows()[1].found;
+  const std::string report = choice.CleanNow();
+  EXPECT_FALSE(fakes.files.Exists("C:\\Windows\\Minidump\\0101.dmp"));
+  EXPECT_NE(report.find("System memory dumps"), std::string::npos) << report;
+  EXPECT_EQ(fakes.cleanupHandlers.Calls().back(), "Purge Previous Installations");
 }
 
 }  // namespace
