@@ -134,7 +134,7 @@ void SystemFilesChoice::MeasurePiles() {
                                           location.failure};
       if (location.outcome == cleaning::Outcome::Failed) size.status = platform::CleanupHandlerResult::Status::Failed;
       if (location.outcome == cleaning::Outcome::Stopped) size.status = platform::CleanupHandlerResult::Status::Stopped;
-      if (location.outcome == cleaning::Outcome::Emptied && location.bytes == 0) {
+      if (size.status == platform::CleanupHandlerResult::Status::Done && location.bytes == 0) {
         size.status = platform::CleanupHandlerResult::Status::NothingToClean;
       }
       row.found = HandlerFoundText(*platform_.locale, size);

@@ -112,7 +112,8 @@ TEST_F(Program, ShowsItsWindowAsDesigned) {
     if (caption) {
       // Start-up puts the folders into some captions and the switch's state on its button.
       const bool setAtStartUp = entry.name == "Check1" || entry.name == "Check2" || entry.name == "Check4" ||
-                                entry.name == "Label1" || entry.name == "Label2" || entry.name == "PushButton4";
+                                entry.name == "Label1" || entry.name == "Label2" || entry.name == "PushButton4" ||
+                                entry.name == "MoreLine";
       const std::wstring text = setAtStartUp ? TextOf(control) : win32::Widen(entry.caption);
       SelectObject(dc, layout::FontOf(entry).hundredthsOfPoint == 1125 ? buttonFont.Get() : windowFont.Get());
       SIZE extent{};
@@ -416,8 +417,11 @@ TEST_F(Program, TheShieldButtonStartsTheSystemFilesWindow) {
   ClickOn(GetDlgItem(dialog, 106));
   HWND system = nullptr;
   ASSERT_TRUE(WaitFor([&] { return (system = FindWindowW(L"#32770", L"System files")) != nullptr; }, 20000));
-  HWND list = GetDlgItem(system, 201);
-  ASSERT_TRUE(WaitFor([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 3; }));
+  HWND list = nullptr;  // the dialog shows before its children are made
+  ASSERT_TRUE(WaitFor([&] {
+    list = GetDlgItem(system, 201);
+    return list && SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 3;
+  }));
   SetForegroundWindow(system);
   for (WPARAM key : {VK_HOME, VK_SPACE}) {
     PostMessageW(list, WM_KEYDOWN, key, 0);
