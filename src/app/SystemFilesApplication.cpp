@@ -2,6 +2,7 @@
 
 #include "base/Texts.h"
 #include "commandline/ExitCode.h"
+#include "platform/MachineState.h"
 #include "platform/win32/Unicode.h"
 #include "ui/win32/SystemFilesWindowView.h"
 #include "window/SystemFilesChoice.h"
@@ -9,27 +10,15 @@
 namespace vantrelle::app {
 
 SystemFilesApplication::SystemFilesApplication(HINSTANCE instance)
-    : instance_(instance),
-      cleanupHandlers_(win32::Widen(environment_.ProgramPath())),
-      // No settings: the person's are never read by the machine's copy.
-      platform_{.files = &files_,
-                .shell = &shell_,
-                .registry = &registry_,
-                .environment = &environment_,
-                .clock = &clock_,
-                .events = &events_,
-                .locale = &locale_,
-                .textFiles = &textFiles_,
-                .runLock = &runLock_,
-                .storage = &storage_,
-                .runningPrograms = &runningPrograms_,
-                .cleanupHandlers = &cleanupHandlers_,
-                .machine = &machine_} {}
+    : instance_(instance), platform_(services_.Platform()) {
+  platform_.settings = nullptr;  // the person's: never read by the machine's copy
+}
 
 int SystemFilesApplication::Run() {
-  if (!machine_.RunsAsAdministrator()) {
-    MessageBoxW(nullptr, win32::Widen(Text(locale_, TextId::NeedsAdministrator)).c_str(),
-                win32::Widen(Text(locale_, TextId::SystemFilesTitle)).c_str(), MB_OK | MB_ICONWARNING);
+  const Locale& locale = *platform_.locale;
+  if (!platform_.machine->RunsAsAdministrator()) {
+    MessageBoxW(nullptr, win32::Widen(Text(locale, TextId::NeedsAdministrator)).c_str(),
+                win32::Widen(Text(locale, TextId::SystemFilesTitle)).c_str(), MB_OK | MB_ICONWARNING);
     return static_cast<int>(commandline::ExitCode::NeedsAdministrator);
   }
   SystemFilesChoice choice(platform_);

@@ -414,6 +414,8 @@ TEST_F(Program, TheShieldButtonStartsTheSystemFilesWindow) {
   HWND dialog = FindDialogOf(main);
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(SendMessageW(GetDlgItem(dialog, 105), LVM_GETITEMCOUNT, 0, 0), 3) << "the machine's three rows";
+  RegSetKeyValueW(HKEY_LOCAL_MACHINE, L"Software\\Marrowick\\Vantrelle\\System", L"SystemErrorReports", REG_SZ, L"0",
+                  2 * sizeof(wchar_t));
   ClickOn(GetDlgItem(dialog, 106));
   HWND system = nullptr;
   ASSERT_TRUE(WaitFor([&] { return (system = FindWindowW(L"#32770", L"System files")) != nullptr; }, 20000));
@@ -435,6 +437,7 @@ TEST_F(Program, TheShieldButtonStartsTheSystemFilesWindow) {
     return std::wstring(text);
   };
   EXPECT_TRUE(WaitFor([&] { return machineValue() == L"1"; })) << win32::Narrow(machineValue());
+  EXPECT_TRUE(IsWindow(system));
   RecordWindowPlace(system);
 }
 

@@ -115,6 +115,7 @@ void SystemFilesWindowView::Fill(HWND dialog) {
   }
   ListView_SetItemState(list, 0, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
   filling_ = false;
+  if (!choice_.Rows().empty()) SetDlgItemTextW(dialog, kDescriptionId, Widen(choice_.Rows()[0].description).c_str());
   choice_.OnStatus = [dialog](const std::string& status) { SetDlgItemTextW(dialog, kStatusId, Widen(status).c_str()); };
   choice_.StartScan([dialog] { PostMessageW(dialog, kScannedMessage, 0, 0); });
   // The piles are walked once the window shows, yielding as they go.
