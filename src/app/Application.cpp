@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/Resources.h"
+#include "app/SystemFilesLauncher.h"
 #include "platform/win32/Unicode.h"
 
 namespace vantrelle::app {
@@ -28,7 +29,10 @@ Application::Application(HINSTANCE instance)
                 .machine = &machine_},
       form_(platform_),
       window_(form_, *this, instance, IDI_VANTRELLE),
-      moreDialog_(instance),
+      moreDialog_(instance,
+                  [this](HWND owner) {
+                    StartSystemFilesCopy(owner, win32::Widen(environment_.ProgramPath()), locale_);
+                  }),
       previewDialog_(instance, locale_),
       historyDialog_(instance, locale_) {
   form_.SetWindowObserver(this);

@@ -10,13 +10,12 @@
 
 namespace vantrelle::cleaning {
 
-namespace {
-
-// Handlers work on a volume; the person's caches lie on the system drive.
 std::string SystemVolume(const platform::Platform& platform) {
   const std::string drive = platform.storage ? platform.storage->SystemDrive() : std::string();
   return (drive.empty() ? std::string("C:") : RemoveTrailingChar(drive, '\\')) + "\\";
 }
+
+namespace {
 
 template <class Call>
 WindowsCleanupOutcome RunHandler(const platform::Platform& platform, RunHost& host, Call&& call) {

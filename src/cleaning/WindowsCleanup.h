@@ -11,6 +11,8 @@ namespace vantrelle::cleaning {
 
 class RunHost;
 
+// The volume handlers work on: the system drive's root (C:\), where the person's caches lie.
+std::string SystemVolume(const platform::Platform& platform);
 // The row names a handler and this machine has it.
 bool CleanedByWindowsCleanup(const platform::Platform& platform, const CatalogueRow& row);
 

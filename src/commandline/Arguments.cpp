@@ -30,6 +30,7 @@ Command ParseArguments(const std::vector<std::string>& arguments) {
   if (arguments.size() > 1 || name.empty()) return Command::NotUnderstood;
   if (EqualsNoCase(name, "clean")) return Command::Clean;
   if (EqualsNoCase(name, "preview")) return Command::Preview;
+  if (EqualsNoCase(name, "system")) return Command::SystemWindow;
   if (EqualsNoCase(name, "policyreport")) return Command::PolicyReport;
   if (EqualsNoCase(name, platform::kCleanupHandlerHostSwitch)) return Command::CleanupHandlerHost;
   if (name == "?" || EqualsNoCase(name, "help")) return Command::Help;

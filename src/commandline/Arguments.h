@@ -11,6 +11,7 @@ enum class Command {
   PreviewList,         // /preview /list
   CleanSystem,         // /clean /system: the machine's choices, for an administrator
   PreviewSystem,       // /preview /system
+  SystemWindow,        // /system: the "System files" window, in the copy started with an administrator's consent
   PolicyReport,        // /policyreport
   Help,                // /? or /help
   NotUnderstood,       // anything else

@@ -103,6 +103,7 @@ Finished Execute(Command command, const platform::Platform& given, std::string_v
     case Command::CleanSystem:  // answered above
     case Command::PreviewSystem:
     case Command::Window:
+    case Command::SystemWindow:        // a window of its own, made by the program's entry
     case Command::CleanupHandlerHost:  // the program's entry runs it before any service is made
     case Command::NotUnderstood: break;
   }

@@ -33,6 +33,15 @@ struct CleanupHandlerInfo {
   std::string description;  // the handler's own, else the key's "Description" value
 };
 
+// One handler looked at for a list that shows it: whether it is offered on the volume (not when its
+// start fails or answers S_FALSE, nor when it asks to be hidden when empty and measures 0 bytes), its
+// own texts (else its key's), and what it measured.
+struct CleanupHandlerScan {
+  bool offered = false;
+  CleanupHandlerInfo info;
+  CleanupHandlerResult size;
+};
+
 // Asked while a handler works (from the thread that called): false makes it abort.
 using KeepGoing = std::function<bool()>;
 
@@ -51,6 +60,9 @@ class CleanupHandlers {
   // What the handler would free on `volume` ("C:\"); nothing is deleted.
   virtual CleanupHandlerResult Measure(const std::string& keyName, const std::string& volume,
                                        const KeepGoing& keepGoing) = 0;
+  // Starts the one handler on `volume` as List does and measures it; nothing is deleted.
+  virtual CleanupHandlerScan Scan(const std::string& keyName, const std::string& volume,
+                                  const KeepGoing& keepGoing) = 0;
   // Lets the handler free everything it measured on `volume`; `bytes` is what it freed.
   virtual CleanupHandlerResult Purge(const std::string& keyName, const std::string& volume,
                                      const KeepGoing& keepGoing) = 0;

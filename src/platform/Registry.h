@@ -45,6 +45,11 @@ class Registry {
   // Opens an existing sub-key with the access mask asked for; `key` is left untouched on failure.
   virtual std::int32_t OpenKey(RegistryRoot root, const std::string& subKey, std::uint32_t access,
                                RegistryKey& key) = 0;
+  // Opens the sub-key, making it (and the keys above it) when missing. A registry that cannot make
+  // keys opens only those that exist.
+  virtual std::int32_t CreateKey(RegistryRoot root, const std::string& subKey, std::uint32_t access, RegistryKey& key) {
+    return OpenKey(root, subKey, access, key);
+  }
   // Writes a text value (REG_SZ) with its terminating NUL.
   virtual std::int32_t SetStringValue(RegistryKey key, const std::string& name, const std::string& value) = 0;
   // Reads a value with its type; `value` is left untouched on failure (RegistryNotFound when absent).

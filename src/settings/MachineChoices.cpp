@@ -49,6 +49,25 @@ bool MachineChosen(const platform::Platform& platform, std::string_view valueNam
   return EffectiveChoice(platform, valueName).chosen;
 }
 
+bool MachineForced(const platform::Platform& platform, std::string_view valueName) {
+  return std::string_view(EffectiveChoice(platform, valueName).source) == "machine policy";
+}
+
+bool SaveMachineChoice(const platform::Platform& platform, std::string_view valueName, bool chosen) {
+  constexpr std::uint32_t kSetValue = 0x0002;  // KEY_SET_VALUE
+  if (!platform.registry || MachineForced(platform, valueName)) return false;
+  platform::RegistryKey key = 0;
+  if (platform.registry->CreateKey(platform::RegistryRoot::LocalMachine, std::string(kMachineChoicesKey),
+                                   kSetValue | kQueryValue | platform::kRegistry64BitView,
+                                   key) != platform::RegistrySuccess) {
+    return false;
+  }
+  const bool stored =
+      platform.registry->SetStringValue(key, std::string(valueName), chosen ? "1" : "0") == platform::RegistrySuccess;
+  platform.registry->CloseKey(key);
+  return stored && MachineChosen(platform, valueName) == chosen;
+}
+
 std::vector<std::string> MachineValueNames() {
   std::vector<std::string> names;
   for (const cleaning::CatalogueRow& row : cleaning::MachineCatalogue()) names.emplace_back(row.id);

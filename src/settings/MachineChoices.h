@@ -23,6 +23,11 @@ inline constexpr std::string_view kMachinePolicyKey = "Software\\Policies\\Marro
 // The value's effective state: the policy's where it holds 0 or 1, else the stored "1"; nothing
 // chosen by default.
 bool MachineChosen(const platform::Platform& platform, std::string_view valueName);
+// Machine policy holds the value: it is shown locked and never stored.
+bool MachineForced(const platform::Platform& platform, std::string_view valueName);
+// Stores "1" or "0" under the machine's key (made when missing); false when the store refuses (no
+// administrator's rights) or policy forces the value.
+bool SaveMachineChoice(const platform::Platform& platform, std::string_view valueName, bool chosen);
 // Every value name the machine's key and policy may hold: each machine row's id, then
 // "Windows.<key name>" for each of the machine's handlers in the table.
 std::vector<std::string> MachineValueNames();

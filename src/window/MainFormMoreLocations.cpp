@@ -14,12 +14,16 @@ std::vector<std::string> MainForm::ChosenMoreLocations() const {
   }
 }
 
-void MainForm::ShowMoreChosen() { moreLine.SetCaption(MoreLocationsLine(ChosenMoreLocations().size())); }
+void MainForm::ShowMoreChosen() {
+  moreLine.SetCaption(MoreLocationsLine(*platform_.locale, ChosenMoreLocations().size()));
+}
 
 void MainForm::MoreClicked() {
   if (!moreDialog_) return;
   MoreLocationsChoice choice(platform_, moreFound_);
-  choice.OnChange = [this, &choice] { moreLine.SetCaption(MoreLocationsLine(choice.ChosenCount())); };
+  choice.OnChange = [this, &choice] {
+    moreLine.SetCaption(MoreLocationsLine(*platform_.locale, choice.ChosenCount()));
+  };
   moreDialog_->ShowModal(windowHandle, choice);
 }
 

@@ -1,18 +1,21 @@
 #include "window/MoreLocationsChoice.h"
 
 #include "base/SizeText.h"
+#include "base/Texts.h"
 #include "cleaning/Catalogue.h"
 #include "settings/MoreLocations.h"
 
 namespace vantrelle {
 
 MoreLocationsChoice::MoreLocationsChoice(const platform::Platform& platform, const FoundSizes& found)
-    : platform_(platform) {
+    : windowsCleanups(platform), platform_(platform) {
+  const Locale& locale = *platform.locale;
   for (const cleaning::CatalogueRow& row : cleaning::Catalogue()) {
     MoreLocationItem item{std::string(row.id), std::string(row.name), std::string(row.description), {}, false};
-    if (!row.cleanupHandler.empty()) item.description += std::string(". ") + kWindowsCleanupNote;
+    if (!row.cleanupHandler.empty()) item.description += ". " + Text(locale, TextId::MoreWindowsCleanupNote);
     const auto size = found.find(item.id);
-    item.found = size == found.end() ? "not looked at yet" : ByteSizeText(*platform.locale, size->second) + " found";
+    item.found = size == found.end() ? Text(locale, TextId::MoreNotLookedAt)
+                                     : Text(locale, TextId::MoreFound, {ByteSizeText(locale, size->second)});
     try {
       item.chosen = settings::MoreChosen(*platform.settings, row.id);
     } catch (...) {
@@ -24,15 +27,11 @@ MoreLocationsChoice::MoreLocationsChoice(const platform::Platform& platform, con
 
 std::string MoreLocationsChoice::Set(std::size_t index, bool chosen) {
   if (index >= items_.size() || items_[index].chosen == chosen) return {};
-  try {
-    settings::SaveMoreChosen(*platform_.settings, items_[index].id, chosen);
-    // A choice policy forces is not written: the tick shows what holds.
-    if (settings::MoreChosen(*platform_.settings, items_[index].id) != chosen) {
-      return "This setting is managed by your organization.";
-    }
-  } catch (const std::exception& error) {
-    return error.what();
-  }
+  const std::string& id = items_[index].id;
+  const std::string refused = StoreChoice(
+      *platform_.locale, [&] { settings::SaveMoreChosen(*platform_.settings, id, chosen); },
+      [&] { return settings::MoreChosen(*platform_.settings, id); }, chosen);
+  if (!refused.empty()) return refused;
   items_[index].chosen = chosen;
   if (OnChange) OnChange();
   return {};
@@ -44,6 +43,20 @@ std::size_t MoreLocationsChoice::ChosenCount() const {
   return count;
 }
 
-std::string MoreLocationsLine(std::size_t chosen) { return "More locations: " + std::to_string(chosen) + " chosen"; }
+std::string MoreLocationsLine(const Locale& locale, std::size_t chosen) {
+  return Text(locale, TextId::MoreChosenLine, {std::to_string(chosen)});
+}
+
+std::string StoreChoice(const Locale& locale, const std::function<void()>& save, const std::function<bool()>& holds,
+                        bool chosen) {
+  try {
+    save();
+    // A choice policy forces is not written: the tick shows what holds.
+    if (holds() != chosen) return Text(locale, TextId::MoreManaged);
+  } catch (const std::exception& error) {
+    return error.what();
+  }
+  return {};
+}
 
 }  // namespace vantrelle

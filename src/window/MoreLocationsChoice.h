@@ -1,7 +1,7 @@
 #pragma once
 // The further locations as the "More locations..." dialog shows them: a checked list the person ticks
-// through, each tick stored the moment it is made. The view draws it and calls Set; it holds no
-// behaviour of its own.
+// through, each tick stored the moment it is made, then Windows' cleanups and the machine's choices
+// (WindowsCleanupChoice). The view draws them and calls Set; it holds no behaviour of its own.
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -11,6 +11,7 @@
 
 #include "platform/Platform.h"
 #include "platform/Shell.h"
+#include "window/WindowsCleanupChoice.h"
 
 namespace vantrelle {
 
@@ -27,22 +28,18 @@ using FoundSizes = std::map<std::string, std::uint64_t>;
 
 class MoreLocationsChoice {
  public:
-  static constexpr char kTitle[] = "More locations";
-  static constexpr char kNote[] =
-      "Each location is cleaned after those of the window, with the same care. A browser's cache is left "
-      "whole while the browser runs.";
-  // Ends the description of a location Windows' own cleanup handler may clean.
-  static constexpr char kWindowsCleanupNote[] =
-      "Windows' own cleanup, where present, decides what goes: the hours kept do not apply.";
-
   MoreLocationsChoice(const platform::Platform& platform, const FoundSizes& found);
   const std::vector<MoreLocationItem>& Items() const { return items_; }
   // Ticks or unticks an item and stores it at once. When the store refuses, the tick stays as it was
   // and the reason is returned ("" on success).
   std::string Set(std::size_t index, bool chosen);
   std::size_t ChosenCount() const;
-  // Runs after every stored change.
+  // The person's language, for the dialog's own captions.
+  const Locale& TextLocale() const { return *platform_.locale; }
+  // Runs after every stored change of a further location.
   std::function<void()> OnChange;
+
+  WindowsCleanupChoice windowsCleanups;
 
  private:
   const platform::Platform& platform_;
@@ -50,7 +47,12 @@ class MoreLocationsChoice {
 };
 
 // "More locations: 3 chosen".
-std::string MoreLocationsLine(std::size_t chosen);
+std::string MoreLocationsLine(const Locale& locale, std::size_t chosen);
+
+// Stores a tick through `save` and reads back through `holds` what now holds: "" when it is `chosen`,
+// else why not (a policy forces the other value, or the store's own failure).
+std::string StoreChoice(const Locale& locale, const std::function<void()>& save, const std::function<bool()>& holds,
+                        bool chosen);
 
 // The dialog itself: modal over `owner`, returning once the person closes it.
 class MoreLocationsDialog {

@@ -122,7 +122,8 @@ TEST_F(Program, ShowsItsWindowAsDesigned) {
     if (caption) {
       // Start-up puts the folders into some captions and the switch's state on its button.
       const bool setAtStartUp = entry.name == "Check1" || entry.name == "Check2" || entry.name == "Check4" ||
-                                entry.name == "Label1" || entry.name == "Label2" || entry.name == "PushButton4";
+                                entry.name == "Label1" || entry.name == "Label2" || entry.name == "PushButton4" ||
+                                entry.name == "MoreLine";
       const std::wstring text = setAtStartUp ? TextOf(control) : win32::Widen(entry.caption);
       SelectObject(dc, layout::FontOf(entry).hundredthsOfPoint == 1125 ? buttonFont.Get() : windowFont.Get());
       SIZE extent{};
@@ -420,6 +421,50 @@ TEST_F(Program, MoreLocationsDialogClosesWithEscape) {
   ASSERT_NE(dialog, nullptr);
   PostMessageW(GetDlgItem(dialog, 101), WM_KEYDOWN, VK_ESCAPE, 0);
   EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+}
+
+// The shield button of the open dialog starts the copy with /system (Wine runs every process as an
+// administrator): its "System files" window lists the machine's rows and each tick lands in the
+// machine's key at once. The window is left open for e2e.sh's picture.
+TEST_F(Program, TheShieldButtonStartsTheSystemFilesWindow) {
+  HWND dialog = FindDialogOf(main);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(SendMessageW(GetDlgItem(dialog, 105), LVM_GETITEMCOUNT, 0, 0), 3) << "the machine's three rows";
+  RegSetKeyValueW(HKEY_LOCAL_MACHINE, L"Software\\Marrowick\\Vantrelle\\System", L"SystemErrorReports", REG_SZ, L"0",
+                  2 * sizeof(wchar_t));
+  ClickOn(GetDlgItem(dialog, 106));
+  HWND system = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (system = FindWindowW(L"#32770", L"System files")) != nullptr; }, 20000));
+  HWND list = nullptr;  // the dialog shows before its children are made
+  ASSERT_TRUE(WaitFor([&] {
+    list = GetDlgItem(system, 201);
+    return list && SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 3;
+  }));
+  SetForegroundWindow(system);
+  for (WPARAM key : {VK_HOME, VK_SPACE}) {
+    PostMessageW(list, WM_KEYDOWN, key, 0);
+    PostMessageW(list, WM_KEYUP, key, 0);
+  }
+  const auto machineValue = [] {
+    wchar_t text[8] = {};
+    DWORD bytes = sizeof text;
+    RegGetValueW(HKEY_LOCAL_MACHINE, L"Software\\Marrowick\\Vantrelle\\System", L"SystemErrorReports",
+                 RRF_RT_REG_SZ | RRF_SUBKEY_WOW6464KEY, nullptr, text, &bytes);
+    return std::wstring(text);
+  };
+  EXPECT_TRUE(WaitFor([&] { return machineValue() == L"1"; })) << win32::Narrow(machineValue());
+  EXPECT_TRUE(IsWindow(system));
+  RecordWindowPlace(system);
+}
+
+TEST_F(Program, TheSystemFilesWindowClosesWithEscape) {
+  HWND system = FindWindowW(L"#32770", L"System files");
+  ASSERT_NE(system, nullptr);
+  PostMessageW(GetDlgItem(system, 201), WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(system); }));
+  RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, L"Software\\Marrowick\\Vantrelle\\System", L"SystemErrorReports");
+  HWND dialog = FindDialogOf(main);
+  if (dialog) RecordWindowPlace(dialog);
 }
 
 // Two locations ticked with the keyboard in the open dialog, stored at once, then cleaned by delete now.

@@ -128,6 +128,9 @@ screenshot history
 phase "history closed" 'Program.TheHistoryWindowClosesWithEscape'
 phase "more locations" 'Program.MoreLocationsDialogOpens'
 screenshot more-dialog
+phase "the shield button starts the System files window" 'Program.TheShieldButtonStartsTheSystemFilesWindow'
+screenshot system-files
+phase "System files closed with Esc" 'Program.TheSystemFilesWindowClosesWithEscape'
 phase "two more locations chosen and cleaned" 'Program.TwoMoreLocationsChosenInTheDialogAreCleaned'
 
 phase "minimise" 'Program.Minimising*'
@@ -288,6 +291,9 @@ phase "at 150 %" 'Program.ShowsItsWindowAsDesigned'
 screenshot start-150
 phase "more locations at 150 %" 'Program.MoreLocationsDialogOpens'
 screenshot more-dialog-150
+phase "System files at 150 %" 'Program.TheShieldButtonStartsTheSystemFilesWindow'
+screenshot system-files-150
+phase "System files closed with Esc" 'Program.TheSystemFilesWindowClosesWithEscape'
 phase "closed with Esc" 'Program.MoreLocationsDialogClosesWithEscape'
 phase "preview at 150 %" 'Program.APreviewShows*'
 screenshot preview-150

@@ -47,7 +47,7 @@ TEST(CommandLineArguments, OneSwitchWithSlashOrDashInAnyCaseElseNotUnderstood) {
       {{"/clean", "C:\\Temp"}, Command::NotUnderstood},
       {{"/clean", "/system"}, Command::CleanSystem},
       {{"-PREVIEW", "-System"}, Command::PreviewSystem},
-      {{"/system"}, Command::NotUnderstood},
+      {{"/system"}, Command::SystemWindow},
       {{"/policyreport", "/system"}, Command::NotUnderstood},
       {{"/system", "/clean"}, Command::NotUnderstood},
   };

@@ -1,8 +1,10 @@
 #pragma once
+#include <chrono>
 #include <map>
 #include <mutex>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/CleanupHandlers.h"
@@ -16,6 +18,7 @@ class FakeCleanupHandlers : public platform::CleanupHandlers {
   struct Handler {
     std::uint64_t bytes = 0;
     std::string failure;  // when set, every call fails with it
+    bool slow = false;    // works, asking to go on, until told to stop
   };
 
   bool Registered(const std::string& keyName) override {
@@ -42,6 +45,18 @@ class FakeCleanupHandlers : public platform::CleanupHandlers {
                                          const platform::KeepGoing& keepGoing) override {
     return Call("Measure", keyName, volume, keepGoing);
   }
+  // Offered unless in notListed; the texts are the listed ones with `descriptions`.
+  platform::CleanupHandlerScan Scan(const std::string& keyName, const std::string& volume,
+                                    const platform::KeepGoing& keepGoing) override {
+    platform::CleanupHandlerScan scan;
+    scan.size = Call("Scan", keyName, volume, keepGoing);
+    const std::lock_guard lock(mutex_);
+    scan.offered = !notListed.contains(keyName);
+    scan.info = Info(keyName);
+    const auto about = descriptions.find(keyName);
+    if (about != descriptions.end()) scan.info.description = about->second;
+    return scan;
+  }
   platform::CleanupHandlerResult Purge(const std::string& keyName, const std::string& volume,
                                        const platform::KeepGoing& keepGoing) override {
     auto result = Call("Purge", keyName, volume, keepGoing);
@@ -57,6 +72,7 @@ class FakeCleanupHandlers : public platform::CleanupHandlers {
 
   std::map<std::string, Handler> handlers;          // set up before the code under test runs
   std::map<std::string, std::string> displayNames;  // the key name where none is given
+  std::map<std::string, std::string> descriptions;  // a handler's own description, given by Scan
   std::set<std::string> notListed;                  // starts with S_FALSE, or hides at 0 bytes
   std::string volumeAsked;
 
@@ -75,7 +91,9 @@ class FakeCleanupHandlers : public platform::CleanupHandlers {
     if (handler == handlers.end()) return {Status::Failed, 0, "not registered"};
     if (!handler->second.failure.empty()) return {Status::Failed, 0, handler->second.failure};
     const std::uint64_t bytes = handler->second.bytes;
+    const bool slow = handler->second.slow;
     lock.unlock();  // the progress callback may come back here
+    while (slow && keepGoing && keepGoing()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     if (keepGoing && !keepGoing()) return {Status::Stopped, 0, {}};
     return {bytes == 0 ? Status::NothingToClean : Status::Done, bytes, {}};
   }

@@ -44,6 +44,11 @@ class FakeRegistry : public platform::Registry {
     open[key] = path;
     return platform::RegistrySuccess;
   }
+  std::int32_t CreateKey(platform::RegistryRoot root, const std::string& subKey, std::uint32_t access,
+                         platform::RegistryKey& key) override {
+    if (!refusedRoots.count(root) && !(access & platform::kRegistry32BitView)) AddKey(root, subKey);
+    return OpenKey(root, subKey, access, key);
+  }
   std::int32_t SetStringValue(platform::RegistryKey key, const std::string& name, const std::string& value) override {
     auto it = open.find(key);
     if (it == open.end()) return InvalidHandle;

@@ -3,10 +3,11 @@
 // handlers, someone else's code, away from the window) say to each other over its pipes: one line
 // per message, fields separated by tabs, UTF-8.
 //
-// To the host: "list\t<volume>", "measure\t<volume>\t<key>" or "purge\t<volume>\t<key>", then at
+// To the host: "list\t<volume>", "measure\t<volume>\t<key>", "scan\t<volume>\t<key>" or
+// "purge\t<volume>\t<key>", then at
 // most "stop" (or the pipe closed), which the handler hears as E_ABORT.
 // From the host: "alive" at every progress report, "handler\t<key>\t<name>\t<description>" per
-// handler listed, and last "done\t<status>\t<bytes>\t<error>".
+// handler listed (and for a scan, when the handler is offered), and last "done\t<status>\t<bytes>\t<error>".
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,7 @@ namespace vantrelle::win32::channel {
 inline constexpr std::string_view kList = "list";
 inline constexpr std::string_view kMeasure = "measure";
 inline constexpr std::string_view kPurge = "purge";
+inline constexpr std::string_view kScan = "scan";
 inline constexpr std::string_view kStop = "stop";
 inline constexpr std::string_view kAlive = "alive";
 inline constexpr std::string_view kHandler = "handler";

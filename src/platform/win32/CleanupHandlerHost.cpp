@@ -78,6 +78,14 @@ int RunCleanupHandlerHost() {
     pipes.Send(Done({platform::CleanupHandlerResult::Status::Done, 0, {}}));
     return 0;
   }
+  if (request.size() == 3 && request[0] == channel::kScan) {
+    const auto scan = handlers.Scan(request[2], request[1], keepGoing);
+    if (scan.offered) {
+      pipes.Send(channel::Line({channel::kHandler, scan.info.keyName, scan.info.displayName, scan.info.description}));
+    }
+    pipes.Send(Done(scan.size));
+    return 0;
+  }
   if (request.size() == 3 && (request[0] == channel::kMeasure || request[0] == channel::kPurge)) {
     const bool purge = request[0] == channel::kPurge;
     const auto result =

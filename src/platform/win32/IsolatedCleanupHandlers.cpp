@@ -98,10 +98,11 @@ CleanupHandlerResult DoneResult(const std::vector<std::string>& fields) {
 }
 
 // Sends the request and waits for the host's answer, asking `keepGoing` every poll; `onHandler`
-// receives each "handler" line's fields.
+// receives each "handler" line's fields, `answered` says whether the host's "done" came.
 CleanupHandlerResult Exchange(const std::wstring& program, std::chrono::milliseconds silenceLimit,
                               const std::string& request, const platform::KeepGoing& keepGoing,
-                              const std::function<void(const std::vector<std::string>&)>& onHandler = {}) {
+                              const std::function<void(const std::vector<std::string>&)>& onHandler = {},
+                              bool* answered = nullptr) {
   std::string failure;
   std::optional<Host> host = Host::Start(program, failure);
   if (!host) return {Status::Failed, 0, "the handler host could not be started: " + failure};
@@ -118,6 +119,7 @@ CleanupHandlerResult Exchange(const std::wstring& program, std::chrono::millisec
       lastWord = GetTickCount64();
       const auto fields = channel::Fields(line);
       if (fields[0] == channel::kDone) {
+        if (answered) *answered = true;
         return DoneResult(fields);
       }
       if (fields[0] == channel::kHandler && onHandler) onHandler(fields);
@@ -162,6 +164,24 @@ std::vector<platform::CleanupHandlerInfo> IsolatedCleanupHandlers::List(const st
 platform::CleanupHandlerResult IsolatedCleanupHandlers::Measure(const std::string& keyName, const std::string& volume,
                                                                 const platform::KeepGoing& keepGoing) {
   return Exchange(program_, silenceLimit_, channel::Line({channel::kMeasure, volume, keyName}), keepGoing);
+}
+
+platform::CleanupHandlerScan IsolatedCleanupHandlers::Scan(const std::string& keyName, const std::string& volume,
+                                                           const platform::KeepGoing& keepGoing) {
+  platform::CleanupHandlerScan scan;
+  bool answered = false;
+  scan.size = Exchange(
+      program_, silenceLimit_, channel::Line({channel::kScan, volume, keyName}), keepGoing,
+      [&](const auto& fields) {
+        if (fields.size() != 4) return;
+        scan.offered = true;
+        scan.info = {fields[1], fields[2], fields[3]};
+      },
+      &answered);
+  // A host that crashed, hung or could not start costs the handler's line, which says so.
+  if (!answered) scan.offered = true;
+  if (scan.info.keyName.empty()) scan.info.keyName = keyName;
+  return scan;
 }
 
 platform::CleanupHandlerResult IsolatedCleanupHandlers::Purge(const std::string& keyName, const std::string& volume,

@@ -228,31 +228,55 @@ CleanupHandlerResult Drive(const std::string& keyName, const std::string& volume
   return outcome;
 }
 
-// Started on the volume and worth showing; nothing when it is not (see List).
-std::optional<platform::CleanupHandlerInfo> Listed(const std::wstring& keyName, const std::wstring& volume,
-                                                   const platform::KeepGoing& keepGoing) {
+// Started on the volume with its texts, and measured when `measure` asks or when it hides at 0 bytes;
+// `offered` as List decides it.
+platform::CleanupHandlerScan ScanHandler(const std::wstring& keyName, const std::wstring& volume,
+                                         const platform::KeepGoing& keepGoing, bool measure) {
+  platform::CleanupHandlerScan scan;
   const RegKey key = OpenHandlerKey(Narrow(keyName));
   const auto id = key ? RegisteredClass(key.Get()) : std::nullopt;
-  if (!id) return std::nullopt;
+  if (!id) {
+    scan.size = {Status::Failed, 0, "Windows' cleanup is not registered for \"" + Narrow(keyName) + "\""};
+    return scan;
+  }
   HRESULT result = S_OK;
   const ComPtr<IEmptyVolumeCache> cache = Create(*id, result);
-  if (FAILED(result)) return std::nullopt;
+  if (FAILED(result)) {
+    scan.size = Failure("could not be started", result);
+    return scan;
+  }
   const Started started = Initialize(*cache.Get(), key.Get(), volume, keyName);
-  if (FAILED(started.result)) return std::nullopt;
+  if (FAILED(started.result)) {
+    scan.size = Failure("could not be initialised", started.result);
+    return scan;
+  }
   const Deactivation deactivation(*cache.Get());
-  if (started.result == S_FALSE) return std::nullopt;
-  if ((started.flags & EVCF_DONTSHOWIFZERO) != 0) {
-    ComPtr<Progress> progress;
-    progress.Attach(new Progress(keepGoing));
-    DWORDLONG used = 0;
-    result = cache->GetSpaceUsed(&used, progress.Get());
-    progress->Detach();
-    if (FAILED(result) || used == 0) return std::nullopt;
+  if (started.result == S_FALSE) {
+    scan.size = {Status::NothingToClean, 0, {}};
+    return scan;
   }
   std::wstring name = started.displayName.empty() ? KeyText(key.Get(), L"Display") : started.displayName;
   const std::wstring about = started.description.empty() ? KeyText(key.Get(), L"Description") : started.description;
   if (name.empty()) name = keyName;
-  return platform::CleanupHandlerInfo{Narrow(keyName), Narrow(name), Narrow(about)};
+  scan.info = {Narrow(keyName), Narrow(name), Narrow(about)};
+  scan.offered = true;
+  const bool hidesWhenEmpty = (started.flags & EVCF_DONTSHOWIFZERO) != 0;
+  if (!measure && !hidesWhenEmpty) return scan;
+  ComPtr<Progress> progress;
+  progress.Attach(new Progress(keepGoing));
+  DWORDLONG used = 0;
+  result = cache->GetSpaceUsed(&used, progress.Get());
+  progress->Detach();
+  if (result == E_ABORT) {
+    scan.size = {Status::Stopped, 0, {}};
+  } else if (FAILED(result)) {
+    scan.size = Failure("could not measure its files", result);
+    scan.offered = !hidesWhenEmpty;
+  } else {
+    scan.size = {used == 0 ? Status::NothingToClean : Status::Done, used, {}};
+    scan.offered = !hidesWhenEmpty || used > 0;
+  }
+  return scan;
 }
 
 }  // namespace
@@ -280,7 +304,8 @@ std::vector<platform::CleanupHandlerInfo> Win32CleanupHandlers::List(const std::
   std::vector<platform::CleanupHandlerInfo> listed;
   for (const std::wstring& keyName : HandlerKeyNames()) {
     if (keepGoing && !keepGoing()) break;
-    if (auto info = Listed(keyName, Widen(volume), keepGoing)) listed.push_back(std::move(*info));
+    auto scan = ScanHandler(keyName, Widen(volume), keepGoing, false);
+    if (scan.offered && scan.size.status != Status::Stopped) listed.push_back(std::move(scan.info));
   }
   return listed;
 }
@@ -288,6 +313,12 @@ std::vector<platform::CleanupHandlerInfo> Win32CleanupHandlers::List(const std::
 platform::CleanupHandlerResult Win32CleanupHandlers::Measure(const std::string& keyName, const std::string& volume,
                                                              const platform::KeepGoing& keepGoing) {
   return Drive(keyName, volume, keepGoing, false);
+}
+
+platform::CleanupHandlerScan Win32CleanupHandlers::Scan(const std::string& keyName, const std::string& volume,
+                                                        const platform::KeepGoing& keepGoing) {
+  const ComApartment apartment;
+  return ScanHandler(Widen(keyName), Widen(volume), keepGoing, true);
 }
 
 platform::CleanupHandlerResult Win32CleanupHandlers::Purge(const std::string& keyName, const std::string& volume,

@@ -15,6 +15,8 @@ class Win32CleanupHandlers : public platform::CleanupHandlers {
                                                  const platform::KeepGoing& keepGoing) override;
   platform::CleanupHandlerResult Measure(const std::string& keyName, const std::string& volume,
                                          const platform::KeepGoing& keepGoing) override;
+  platform::CleanupHandlerScan Scan(const std::string& keyName, const std::string& volume,
+                                    const platform::KeepGoing& keepGoing) override;
   platform::CleanupHandlerResult Purge(const std::string& keyName, const std::string& volume,
                                        const platform::KeepGoing& keepGoing) override;
 };

@@ -33,6 +33,17 @@ std::int32_t Win32Registry::OpenKey(platform::RegistryRoot root, const std::stri
   return ERROR_SUCCESS;
 }
 
+std::int32_t Win32Registry::CreateKey(platform::RegistryRoot root, const std::string& subKey, std::uint32_t access,
+                                      platform::RegistryKey& key) {
+  RegKey opened;
+  const LSTATUS status = RegCreateKeyExW(RootKey(root), Widen(subKey).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                         access, nullptr, opened.Receive(), nullptr);
+  if (status != ERROR_SUCCESS) return status;
+  key = reinterpret_cast<platform::RegistryKey>(opened.Get());
+  open_[key] = std::move(opened);
+  return ERROR_SUCCESS;
+}
+
 std::int32_t Win32Registry::SetStringValue(platform::RegistryKey key, const std::string& name,
                                            const std::string& value) {
   const HKEY hkey = Find(key);

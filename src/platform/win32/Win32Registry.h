@@ -13,6 +13,8 @@ class Win32Registry : public platform::Registry {
  public:
   std::int32_t OpenKey(platform::RegistryRoot root, const std::string& subKey, std::uint32_t access,
                        platform::RegistryKey& key) override;
+  std::int32_t CreateKey(platform::RegistryRoot root, const std::string& subKey, std::uint32_t access,
+                         platform::RegistryKey& key) override;
   std::int32_t SetStringValue(platform::RegistryKey key, const std::string& name, const std::string& value) override;
   std::int32_t QueryValue(platform::RegistryKey key, const std::string& name, platform::RegistryValue& value) override;
   std::int32_t DeleteValue(platform::RegistryKey key, const std::string& name) override;

@@ -1,9 +1,14 @@
 #pragma once
-// The "More locations..." dialog: a real modal dialog with a checked list (Space ticks, the arrows
-// move, Tab, Enter and Esc as in any dialog) and the chosen item's description under it. Each tick
-// goes to the model at once; the view holds no behaviour of its own.
+// The "More locations..." dialog: a real modal dialog with three lists (the further locations and
+// Windows' cleanups ticked with Space, the machine's choices read-only), the focused row's description
+// under them, and the button that starts the machine's "System files" window. Each tick goes to the
+// model at once; the sizes of Windows' cleanups arrive from the model's scan as they are measured.
+// Threads: all of it runs on the thread that shows the dialog; the scan's thread only posts
+// kScannedMessage. The view holds no behaviour of its own.
 #include <windows.h>
 #include <commctrl.h>
+
+#include <functional>
 
 #include "window/MoreLocationsChoice.h"
 
@@ -14,17 +19,29 @@ class MoreLocationsDialogView : public MoreLocationsDialog {
   static constexpr int kListId = 101;
   static constexpr int kDescriptionId = 102;
   static constexpr int kNoteId = 103;
+  static constexpr int kWindowsListId = 104;
+  static constexpr int kSystemListId = 105;
+  static constexpr int kCleanSystemId = 106;
+  static constexpr UINT kScannedMessage = WM_APP + 1;
 
-  explicit MoreLocationsDialogView(HINSTANCE instance) : instance_(instance) {}
+  // `cleanSystemFiles` starts the machine's window, with the dialog as the consent prompt's owner.
+  MoreLocationsDialogView(HINSTANCE instance, std::function<void(HWND)> cleanSystemFiles)
+      : instance_(instance), cleanSystemFiles_(std::move(cleanSystemFiles)) {}
   void ShowModal(platform::WindowHandle owner, MoreLocationsChoice& choice) override;
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
   void Fill(HWND dialog);
+  void FillWindowsCleanups(HWND dialog);
+  void FillSystemFiles(HWND dialog);
+  void ShowScanned(HWND dialog);
   void ItemChanged(HWND dialog, const NMLISTVIEW& change);
-  void ShowDescription(HWND dialog, int index);
+  void ShowDescription(HWND dialog, int listId, int item);
+  // Sets the tick as the model holds it, and says why when that is not the person's.
+  void TickChanged(HWND dialog, HWND list, int item, bool ticked, bool holds, const std::string& refused);
 
   HINSTANCE instance_;
+  std::function<void(HWND)> cleanSystemFiles_;
   MoreLocationsChoice* choice_ = nullptr;
   bool filling_ = false;  // ticks set while filling or undoing are not the person's
 };

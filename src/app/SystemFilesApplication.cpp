@@ -1,0 +1,29 @@
+#include "app/SystemFilesApplication.h"
+
+#include "base/Texts.h"
+#include "commandline/ExitCode.h"
+#include "platform/MachineState.h"
+#include "platform/win32/Unicode.h"
+#include "ui/win32/SystemFilesWindowView.h"
+#include "window/SystemFilesChoice.h"
+
+namespace vantrelle::app {
+
+SystemFilesApplication::SystemFilesApplication(HINSTANCE instance)
+    : instance_(instance), platform_(services_.Platform()) {
+  platform_.settings = nullptr;  // the person's: never read by the machine's copy
+}
+
+int SystemFilesApplication::Run() {
+  const Locale& locale = *platform_.locale;
+  if (!platform_.machine->RunsAsAdministrator()) {
+    MessageBoxW(nullptr, win32::Widen(Text(locale, TextId::NeedsAdministrator)).c_str(),
+                win32::Widen(Text(locale, TextId::SystemFilesTitle)).c_str(), MB_OK | MB_ICONWARNING);
+    return static_cast<int>(commandline::ExitCode::NeedsAdministrator);
+  }
+  SystemFilesChoice choice(platform_);
+  win32::SystemFilesWindowView(instance_, choice).Run();
+  return 0;
+}
+
+}  // namespace vantrelle::app

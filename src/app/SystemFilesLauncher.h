@@ -1,0 +1,15 @@
+#pragma once
+// The "Clean system files..." button's work: a copy of the program started with an administrator's
+// consent (ShellExecuteEx "runas") and the one switch /system, which shows the "System files" window.
+#include <windows.h>
+
+#include <string>
+
+#include "base/Locale.h"
+
+namespace vantrelle::app {
+
+// A consent prompt the person cancels is no error; any other failure is told in a box over `owner`.
+void StartSystemFilesCopy(HWND owner, const std::wstring& program, const Locale& locale);
+
+}  // namespace vantrelle::app
