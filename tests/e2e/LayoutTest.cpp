@@ -66,7 +66,7 @@ TEST(Layout, EveryWindowIsTidyInEveryLanguage) {
     for (const std::string& fault : LayoutFaults(window.Handle())) {
       ADD_FAILURE() << name << ", " << dpi << " dpi, main window: " << fault;
     }
-    win32::MoreLocationsDialogView dialog(GetModuleHandleW(nullptr));
+    win32::MoreLocationsDialogView dialog(GetModuleHandleW(nullptr), [](HWND) {});
     form.SetMoreLocationsDialog(&dialog);
     std::vector<std::string> faults{"never opened"};
     dialogFaults = &faults;
