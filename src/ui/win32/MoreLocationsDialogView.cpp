@@ -17,7 +17,7 @@ namespace {
 // In dialog units.
 constexpr short kWidth = 280;
 constexpr short kInner = kWidth - 14;
-constexpr short kHeight = 322;
+constexpr short kHeight = 330;
 constexpr short kButtonHeight = 14;
 
 constexpr DWORD kListStyle = LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | WS_BORDER | WS_TABSTOP;
@@ -60,14 +60,15 @@ void MoreLocationsDialogView::ShowModal(platform::WindowHandle owner, MoreLocati
   const auto text = [&](TextId id) { return Widen(Text(locale, id)); };
   DialogTemplate dialog = ShellDialog(DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU, kWidth, kHeight,
                                       text(TextId::MoreTitle));
-  dialog.Add(L"STATIC", text(TextId::MoreNote), SS_LEFT | SS_NOPREFIX, 7, 7, kInner, 20, kNoteId);
-  dialog.Add(WC_LISTVIEWW, L"", kListStyle, 7, 30, kInner, 84, kListId);
+  dialog.Add(L"STATIC", text(TextId::MoreNote), SS_LEFT | SS_NOPREFIX, 7, 7, kInner, 28,
+             kNoteId);  // three lines: German is longer
+  dialog.Add(WC_LISTVIEWW, L"", kListStyle, 7, 38, kInner, 84, kListId);
   // Each label comes directly before its list, which a screen reader then names after it.
-  dialog.Add(L"STATIC", text(TextId::MoreWindowsGroup), SS_LEFT | SS_NOPREFIX, 7, 119, kInner, 9, 0);
-  dialog.Add(WC_LISTVIEWW, L"", kListStyle, 7, 129, kInner, 72, kWindowsListId);
-  dialog.Add(L"STATIC", text(TextId::MoreSystemGroup), SS_LEFT | SS_NOPREFIX, 7, 206, kInner, 9, 0);
-  dialog.Add(WC_LISTVIEWW, L"", kListStyle, 7, 216, kInner, 48, kSystemListId);
-  dialog.Add(L"STATIC", L"", SS_LEFT | SS_NOPREFIX, 7, 268, kInner, 30, kDescriptionId);
+  dialog.Add(L"STATIC", text(TextId::MoreWindowsGroup), SS_LEFT | SS_NOPREFIX, 7, 127, kInner, 9, 0);
+  dialog.Add(WC_LISTVIEWW, L"", kListStyle, 7, 137, kInner, 72, kWindowsListId);
+  dialog.Add(L"STATIC", text(TextId::MoreSystemGroup), SS_LEFT | SS_NOPREFIX, 7, 214, kInner, 9, 0);
+  dialog.Add(WC_LISTVIEWW, L"", kListStyle, 7, 224, kInner, 48, kSystemListId);
+  dialog.Add(L"STATIC", L"", SS_LEFT | SS_NOPREFIX, 7, 276, kInner, 30, kDescriptionId);
   dialog.Add(L"BUTTON", text(TextId::MoreCleanSystemFiles), BS_PUSHBUTTON | WS_TABSTOP, 7, kHeight - 21, 150,
              kButtonHeight, kCleanSystemId);
   dialog.Add(L"BUTTON", text(TextId::MoreClose), BS_DEFPUSHBUTTON | WS_TABSTOP, kWidth - 77, kHeight - 21, 70,
