@@ -1,4 +1,4 @@
-// The main window and its dialog in English, German and the pseudo-language, built in this process
+// The main window and its dialogs in English, German and the pseudo-language, built in this process
 // (whose fonts the check reads) on the desktop the run is at: 100 % on 1024x768, 150 % on 1280x1024.
 #include <gtest/gtest.h>
 
@@ -7,8 +7,10 @@
 
 #include "platform/fake/FakePlatform.h"
 #include "tests/e2e/LayoutCheck.h"
+#include "ui/win32/HistoryDialog.h"
 #include "ui/win32/MainWindow.h"
 #include "ui/win32/MoreLocationsDialogView.h"
+#include "ui/win32/PreviewDialog.h"
 
 namespace vantrelle::e2e {
 namespace {
@@ -74,6 +76,24 @@ TEST(Layout, EveryWindowIsTidyInEveryLanguage) {
     form.moreButton.Click();  // returns once the check closed the dialog
     dialogFaults = nullptr;
     for (const std::string& fault : faults) ADD_FAILURE() << name << ", " << dpi << " dpi, More locations: " << fault;
+    // The preview (once its walk over the fakes has ended) and the history, each a window of its own.
+    win32::PreviewDialog preview(GetModuleHandleW(nullptr), fakes.locale);
+    win32::HistoryDialog history(GetModuleHandleW(nullptr), fakes.locale);
+    form.SetPreviewWindowView(&preview);
+    form.SetHistoryWindowView(&history);
+    form.previewButton.Click();
+    form.historyButton.Click();
+    Pump(1000);
+    for (const auto& [dialog, title] :
+         {std::pair<const win32::ModelessDialog*, const char*>{&preview, "Preview"}, {&history, "History"}}) {
+      if (!dialog->Handle()) ADD_FAILURE() << name << ": the " << title << " window did not open";
+      if (!dialog->Handle()) continue;
+      for (const std::string& fault : LayoutFaults(dialog->Handle())) {
+        ADD_FAILURE() << name << ", " << dpi << " dpi, " << title << ": " << fault;
+      }
+      SendMessageW(dialog->Handle(), WM_CLOSE, 0, 0);
+    }
+    Pump(100);
     form.Close();
   }
 }
