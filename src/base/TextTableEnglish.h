@@ -275,6 +275,31 @@ VANTRELLE_TEXT(HistoryWindowClose, "Close")
 VANTRELLE_TEXT(HistoryWindowNoLog, "No run has been recorded yet.")
 VANTRELLE_TEXT(HistoryWindowLogNotOpened, "The history could not be opened: {1}")
 
+// The further locations and the machine's own piles: each row's name and what it holds
+VANTRELLE_TEXT(CatalogueChromeCache, "Chrome cache")
+VANTRELLE_TEXT(CatalogueEdgeCache, "Edge cache")
+VANTRELLE_TEXT(CatalogueBraveCache, "Brave cache")
+VANTRELLE_TEXT(CatalogueVivaldiCache, "Vivaldi cache")
+VANTRELLE_TEXT(CatalogueFirefoxCache, "Firefox cache")
+VANTRELLE_TEXT(CatalogueInternetCache, "Internet cache")
+VANTRELLE_TEXT(CatalogueInternetCacheDescription, "Pages and files saved by Windows' own web components")
+VANTRELLE_TEXT(CatalogueThumbnails, "Thumbnails")
+VANTRELLE_TEXT(CatalogueThumbnailsDescription, "Small pictures Explorer makes of files again when needed")
+VANTRELLE_TEXT(CatalogueErrorReports, "Error reports")
+VANTRELLE_TEXT(CatalogueErrorReportsDescription, "Reports of programs that stopped, sent or waiting to be sent")
+VANTRELLE_TEXT(CatalogueCrashDumps, "Crash dumps")
+VANTRELLE_TEXT(CatalogueCrashDumpsDescription, "Memory dumps left by programs that crashed (*.dmp)")
+VANTRELLE_TEXT(CatalogueShaderCache, "DirectX shader cache")
+VANTRELLE_TEXT(CatalogueShaderCacheDescription, "Compiled graphics shaders, made again when needed")
+VANTRELLE_TEXT(CatalogueSystemErrorReports, "System error reports")
+VANTRELLE_TEXT(CatalogueSystemErrorReportsDescription, "Reports of Windows and its services that stopped, sent or waiting to be sent")
+VANTRELLE_TEXT(CatalogueMemoryDumps, "System memory dumps")
+VANTRELLE_TEXT(CatalogueMemoryDumpsDescription, "Memory dumps Windows wrote when it stopped (*.dmp)")
+VANTRELLE_TEXT(CatalogueUpdateDownloads, "Windows Update downloads")
+VANTRELLE_TEXT(CatalogueUpdateDownloadsDescription, "Updates downloaded for installing, fetched again when needed")
+VANTRELLE_TEXT(CatalogueBrowserCacheDescription,
+               "Cached pages, scripts and images; your history, passwords, cookies and open tabs stay")
+
 // The "More locations..." dialog and the "System files" window
 VANTRELLE_TEXT(MoreTitle, "More locations")
 VANTRELLE_TEXT(MoreNote,

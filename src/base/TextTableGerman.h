@@ -280,6 +280,33 @@ VANTRELLE_TEXT(HistoryWindowClose, "Schließen")
 VANTRELLE_TEXT(HistoryWindowNoLog, "Es wurde noch kein Lauf aufgezeichnet.")
 VANTRELLE_TEXT(HistoryWindowLogNotOpened, "Der Verlauf konnte nicht geöffnet werden: {1}")
 
+// The further locations and the machine's own piles: each row's name and what it holds
+VANTRELLE_TEXT(CatalogueChromeCache, "Chrome-Cache")
+VANTRELLE_TEXT(CatalogueEdgeCache, "Edge-Cache")
+VANTRELLE_TEXT(CatalogueBraveCache, "Brave-Cache")
+VANTRELLE_TEXT(CatalogueVivaldiCache, "Vivaldi-Cache")
+VANTRELLE_TEXT(CatalogueFirefoxCache, "Firefox-Cache")
+VANTRELLE_TEXT(CatalogueInternetCache, "Internet-Cache")
+VANTRELLE_TEXT(CatalogueInternetCacheDescription, "Seiten und Dateien, die die Webkomponenten von Windows gespeichert haben")
+VANTRELLE_TEXT(CatalogueThumbnails, "Miniaturansichten")
+VANTRELLE_TEXT(CatalogueThumbnailsDescription, "Kleine Bilder von Dateien, die der Explorer bei Bedarf neu erstellt")
+VANTRELLE_TEXT(CatalogueErrorReports, "Fehlerberichte")
+VANTRELLE_TEXT(CatalogueErrorReportsDescription, "Berichte über abgebrochene Programme, gesendet oder noch zu senden")
+VANTRELLE_TEXT(CatalogueCrashDumps, "Absturzabbilder")
+VANTRELLE_TEXT(CatalogueCrashDumpsDescription, "Speicherabbilder abgestürzter Programme (*.dmp)")
+VANTRELLE_TEXT(CatalogueShaderCache, "DirectX-Shadercache")
+VANTRELLE_TEXT(CatalogueShaderCacheDescription, "Kompilierte Grafik-Shader, die bei Bedarf neu erstellt werden")
+VANTRELLE_TEXT(CatalogueSystemErrorReports, "Systemfehlerberichte")
+VANTRELLE_TEXT(CatalogueSystemErrorReportsDescription,
+               "Berichte über abgebrochene Teile von Windows und seine Dienste, gesendet oder noch zu senden")
+VANTRELLE_TEXT(CatalogueMemoryDumps, "Systemspeicherabbilder")
+VANTRELLE_TEXT(CatalogueMemoryDumpsDescription, "Speicherabbilder, die Windows bei einem Absturz geschrieben hat (*.dmp)")
+VANTRELLE_TEXT(CatalogueUpdateDownloads, "Windows Update-Downloads")
+VANTRELLE_TEXT(CatalogueUpdateDownloadsDescription,
+               "Zur Installation heruntergeladene Updates, die bei Bedarf erneut geladen werden")
+VANTRELLE_TEXT(CatalogueBrowserCacheDescription,
+               "Zwischengespeicherte Seiten, Skripte und Bilder; Verlauf, Kennwörter, Cookies und offene Tabs bleiben")
+
 // The "More locations..." dialog and the "System files" window
 VANTRELLE_TEXT(MoreTitle, "Weitere Orte")
 VANTRELLE_TEXT(MoreNote,

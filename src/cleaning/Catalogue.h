@@ -4,6 +4,7 @@
 #include <span>
 #include <string_view>
 
+#include "base/Texts.h"
 #include "platform/Shell.h"
 
 namespace vantrelle::cleaning {
@@ -24,8 +25,8 @@ struct LockFile {
 
 struct CatalogueRow {
   std::string_view id;  // stored as "More.<id>"
-  std::string_view name;
-  std::string_view description;
+  TextId name;          // in the display language; history lines take the English
+  TextId description;
   platform::KnownFolder folder = platform::KnownFolder::LocalAppData;
   std::string_view path;  // the row's folder under the known folder
   // A sub-folder of the row's folder is a profile when it holds this file; "*": every sub-folder is.

@@ -234,7 +234,7 @@ RunResult DeletionRun::Run(const Choices& choices) {
   for (auto& more : result.locations) {
     if (more.location != Location::More || !goOn()) continue;
     const CatalogueRow* row = FindCatalogueRow(more.moreId);
-    status(std::string(row->name));
+    status(Text(locale, row->name));
     CleanFurtherLocation(platform_, host_, *row, more, age, &pool);
   }
   // Then Windows' own handlers, one at a time, each with its line.

@@ -19,7 +19,7 @@ std::string LocationName(const Locale& locale, Location location, const Choices&
                   {std::to_string(choices.downloadsDays)});
     case Location::More: {
       const CatalogueRow* row = FindCatalogueRow(moreId);
-      return row ? std::string(row->name) : std::string(moreId);
+      return row ? Text(locale, row->name) : std::string(moreId);
     }
     case Location::WindowsCleanup:
       for (const auto& handler : choices.windowsCleanups) {

@@ -195,16 +195,25 @@ Rect InWindow(const Entry& entry) {
   return place;
 }
 
-int RoomToTheRight(const Entry& entry) {
-  constexpr int kGap = 60;  // four pixels at the usual DPI, so grown captions never touch a neighbour
-  const Entry* container = Find(entry.container);
-  int limit = (container ? container->twips.width : Added(entry) ? kClientWidth : kDesignClientWidth) - kGap;
+namespace {
+
+bool OnOneRow(const Entry& a, const Entry& b) {
+  return a.twips.top < b.twips.Bottom() && b.twips.top < a.twips.Bottom();
+}
+
+// The next control after `first` on its row, in the same container.
+bool FollowsOnRow(const Entry& first, const Entry& next) {
+  return &next != &first && next.container == first.container && OnScreen(next) && OnOneRow(first, next) &&
+         next.twips.left >= first.twips.Right();
+}
+
+}  // namespace
+
+int NextOnRow(const Entry& entry, int edge) {
   for (const Entry& other : kEntries) {
-    if (&other == &entry || other.container != entry.container || !OnScreen(other)) continue;
-    const bool sameRow = other.twips.top < entry.twips.Bottom() && entry.twips.top < other.twips.Bottom();
-    if (sameRow && other.twips.left >= entry.twips.Right()) limit = std::min(limit, other.twips.left - kGap);
+    if (FollowsOnRow(entry, other)) edge = std::min(edge, other.twips.left);
   }
-  return std::max(limit, entry.twips.Right());
+  return edge;
 }
 
 std::vector<Rect> Arranged(std::span<const int> wantedWidths) {
@@ -216,9 +225,6 @@ std::vector<Rect> Arranged(std::span<const int> wantedWidths) {
     places[i] = kEntries[i].twips;
     if (i < wantedWidths.size()) places[i].width = std::max(places[i].width, wantedWidths[i]);
   }
-  const auto sameRow = [](const Entry& a, const Entry& b) {
-    return a.twips.top < b.twips.Bottom() && b.twips.top < a.twips.Bottom();
-  };
   // Left to right within each container: a control that now reaches its neighbour pushes it along,
   // which may push the next in turn.
   std::vector<std::size_t> order(count);
@@ -228,10 +234,7 @@ std::vector<Rect> Arranged(std::span<const int> wantedWidths) {
     if (!OnScreen(kEntries[i])) continue;
     for (std::size_t j = 0; j < count; ++j) {
       const Entry& next = kEntries[j];
-      if (j == i || next.container != kEntries[i].container || !OnScreen(next) || !sameRow(kEntries[i], next) ||
-          next.twips.left < kEntries[i].twips.Right()) {
-        continue;
-      }
+      if (!FollowsOnRow(kEntries[i], next)) continue;
       const int gap = std::min(kGap, next.twips.left - kEntries[i].twips.Right());
       const int pushed = places[i].Right() + gap - places[j].left;
       if (pushed > 0) places[j].left += pushed;
@@ -245,14 +248,7 @@ std::vector<Rect> Arranged(std::span<const int> wantedWidths) {
       const bool moved = places[c].Right() > kEntries[c].twips.Right();
       if (kEntries[c].container == kEntries[f].name && moved) reach = std::max(reach, places[c].Right() + kGap);
     }
-    int room = kClientWidth - kMargin;
-    for (std::size_t o = 0; o < count; ++o) {
-      const Entry& other = kEntries[o];
-      if (o != f && other.container == kEntries[f].container && OnScreen(other) && sameRow(kEntries[f], other) &&
-          other.twips.left >= kEntries[f].twips.Right()) {
-        room = std::min(room, other.twips.left - kGap);
-      }
-    }
+    const int room = std::min(kClientWidth - kMargin, NextOnRow(kEntries[f], kClientWidth) - kGap);
     places[f].width = std::max(places[f].width, std::min(reach, room - places[f].left));
   }
   // What still does not fit is cut at its container's edge (a long path ends in "..."), never below

@@ -87,10 +87,10 @@ bool Added(const Entry& entry);
 const Font& FontOf(const Entry& entry);
 // The entry's place relative to the window's client area (container offsets added).
 Rect InWindow(const Entry& entry);
-// How far right (twips, in the container's coordinates) the control may reach without touching the
-// next control on its row or the container's edge; never less than its own right edge. Captions
-// that need more room than the design gives them grow into this space instead of being cut off.
-int RoomToTheRight(const Entry& entry);
+// The left edge (twips, in the container's coordinates) of the first control after the entry on its
+// row, or `edge` where none follows it: how far a caption that needs more room may grow before it
+// pushes its neighbour along.
+int NextOnRow(const Entry& entry, int edge);
 // How a screen reader names a focusable control without a caption of its own. Windows names a box
 // after the label created directly before it: the entry of that label, or nullptr.
 const Entry* LabelBefore(const Entry& entry);

@@ -11,7 +11,7 @@ MoreLocationsChoice::MoreLocationsChoice(const platform::Platform& platform, con
     : windowsCleanups(platform), platform_(platform) {
   const Locale& locale = *platform.locale;
   for (const cleaning::CatalogueRow& row : cleaning::Catalogue()) {
-    MoreLocationItem item{std::string(row.id), std::string(row.name), std::string(row.description), {}, false};
+    MoreLocationItem item{std::string(row.id), Text(locale, row.name), Text(locale, row.description), {}, false};
     if (!row.cleanupHandler.empty()) item.description += ". " + Text(locale, TextId::MoreWindowsCleanupNote);
     const auto size = found.find(item.id);
     item.found = size == found.end() ? Text(locale, TextId::MoreNotLookedAt)

@@ -70,7 +70,7 @@ SystemFilesChoice::SystemFilesChoice(const platform::Platform& platform) : platf
     rows_.push_back(std::move(added));
   };
   for (const cleaning::CatalogueRow& pile : cleaning::MachineCatalogue()) {
-    row(std::string(pile.id), {}, std::string(pile.name), std::string(pile.description));
+    row(std::string(pile.id), {}, Text(locale, pile.name), Text(locale, pile.description));
   }
   const auto registered =
       platform.cleanupHandlers ? platform.cleanupHandlers->KeyNames() : std::vector<platform::CleanupHandlerInfo>{};

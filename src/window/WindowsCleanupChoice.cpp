@@ -73,7 +73,7 @@ WindowsCleanupChoice::WindowsCleanupChoice(const platform::Platform& platform) :
                                                                      : TextId::MoreMachineNotChosen);
   };
   for (const cleaning::CatalogueRow& row : cleaning::MachineCatalogue()) {
-    machineRows_.push_back({std::string(row.id), std::string(row.name), chosenText(std::string(row.id))});
+    machineRows_.push_back({std::string(row.id), Text(locale, row.name), chosenText(std::string(row.id))});
   }
   for (const auto& handler : cleaning::ChoosableHandlers(registered, cleaning::HandlerOwner::Machine)) {
     const std::string valueName = settings::WindowsCleanupKeyName(handler.keyName);

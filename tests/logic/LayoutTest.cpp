@@ -133,24 +133,24 @@ TEST_F(Layout, PlacesInTheWindowAddTheFrameOffsets) {
   EXPECT_EQ(layout::InWindow(*layout::Find("Text1")), (layout::Rect{600, 6030, 6510, 345}));
 }
 
-TEST_F(Layout, RoomToGrowEndsBeforeTheNextControlOnTheRowOrTheFrameEdge) {
+TEST_F(Layout, TheNextControlOnTheRowIsTheNeighbourACaptionPushes) {
+  constexpr int kEdge = 100000;
   struct Case {
     std::string_view name;
-    int room;
+    int next;
   };
   static constexpr Case kCases[] = {
-      {"Label3", 3000 - 60},   // "day/s" stops before the hours box
-      {"Option3", 1800 - 60},  // "Switch every:" stops before the days box
-      {"Check3", 4200 - 60},   // before "Start in system tray"
-      {"Check8", 7800 - 60},   // nothing beside it: up to the frame's edge
-      {"Check7", 7800 - 60},   // nothing beside it (the folder box lies on the next row, not this one)
-      {"PushButton1", 8040 - 60},
+      {"Label3", 3000},   // "day/s", then the hours box
+      {"Option3", 1800},  // "Switch every:", then the days box
+      {"Check3", 4200},   // "Start in system tray"
+      {"Text1", 7080},    // the folder box, then its "..." button
+      {"Check8", kEdge},  // nothing beside it
+      {"Check7", kEdge},  // nothing beside it (the folder box lies on the next row, not this one)
+      {"PushButton1", kEdge},
   };
   for (const Case& c : kCases) {
-    EXPECT_EQ(layout::RoomToTheRight(*layout::Find(c.name)), c.room) << c.name;
+    EXPECT_EQ(layout::NextOnRow(*layout::Find(c.name), kEdge), c.next) << c.name;
   }
-  // A control already wider than its room keeps its own width.
-  EXPECT_GE(layout::RoomToTheRight(*layout::Find("Text1")), layout::Find("Text1")->twips.Right());
 }
 
 TEST_F(Layout, FontsAndUnknownNames) {
