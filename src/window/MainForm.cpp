@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "cleaning/DeletionRun.h"
 #include "platform/MessageBoxService.h"
 #include "settings/Settings.h"
 #include "window/WindowTexts.h"
@@ -12,10 +13,10 @@ namespace vantrelle {
 MainForm::MainForm(platform::Platform& platform)
     : StartUpPanel(platform, isLoading),
       LocationsPanel(platform),
+      AddedOptionsPanel(platform, isLoading, *this),
       platform_(platform),
       errorReport_(*platform.messageBox),
-      countdown_(*platform.clock),
-      lowSpaceTrigger_(*platform.clock) {
+      countdown_(*platform.clock) {
   ShowTextsIn(DisplayLanguage(), Controls(), weekdayList);
   WireEvents();
 }
@@ -30,6 +31,8 @@ void MainForm::ShowLastRun(const std::string& stored) {
   lastRunLine.SetCaption(stored == settings::kLastRunSummary.defaultValue ? std::string(TextOf(TextId::LastRunNever))
                                                                           : stored);
 }
+
+void MainForm::RunForLowSpace() { RunDeletion(cleaning::Trigger::LowDiskSpace); }
 
 void MainForm::MsgBox(const std::string& text) const {
   platform_.messageBox->Show(text, applicationTitle, platform::MessageIcon::None);
@@ -62,13 +65,8 @@ void MainForm::WireEvents() {
   scheduleSwitch.OnClick = [this] { ScheduleSwitchClicked(); };
   deleteNowButton.OnClick = [this] { DeleteNowClicked(); };
 
-  keepRecentBox.OnChange = [this] {
-    settings::Save(*platform_.settings, settings::kKeepRecentHours, keepRecentBox.Text());
-  };
-  keepRecentBox.OnLostFocus = [this] { KeepRecentBoxLeft(); };
   previewButton.OnClick = [this] { PreviewClicked(); };
   historyButton.OnClick = [this] { HistoryClicked(); };
-  WireStorageOptions();
   moreButton.OnClick = [this] { MoreClicked(); };
   browseButton.OnClick = [this] { BrowseClicked(); };
   helpButton.OnClick = [this] { HelpClicked(); };

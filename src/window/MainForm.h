@@ -12,7 +12,6 @@
 #include "platform/Platform.h"
 #include "platform/Shell.h"
 #include "schedule/Countdown.h"
-#include "schedule/LowSpaceTrigger.h"
 #include "window/AddedOptionsPanel.h"
 #include "window/Controls.h"
 #include "window/ErrorReportBox.h"
@@ -56,7 +55,8 @@ class WindowObserver {
 
 // The window composes its panels, each owning its controls: a test reaches a control as
 // `form.hoursBox` whichever panel holds it.
-class MainForm : public StatusPanel,
+class MainForm : private AddedOptionsHost,
+                 public StatusPanel,
                  public SchedulePanel,
                  public StartUpPanel,
                  public LocationsPanel,
@@ -188,18 +188,16 @@ class MainForm : public StatusPanel,
 
   // What a run did, the age rule, the preview and the history.
   void ReportRun(const cleaning::RunResult& result);
-  void KeepRecentBoxLeft();
-  // The hours the age rule keeps, from the box.
-  int KeepRecentHours() const;
   void PreviewClicked();
   // The preview window's walk ended (or the window closed): runs may start again.
   void PreviewEnded(const cleaning::PreviewResult& result);
   void HistoryClicked();
 
-  // Downloads, the Recycle Bin's age and the low-space trigger.
-  void WireStorageOptions();
-  void LoadStorageOptions();
-  void LowSpaceTimerTicked();
+  // What the added options ask of the window.
+  void Tell(const std::string& text) const override { MsgBox(text); }
+  bool Busy() const override { return deletionRunActive_ || previewActive_; }
+  bool Ending() const override { return endRequested; }
+  void RunForLowSpace() override;
   // The further locations: the dialog, the line that counts them, what the last preview or run found.
   void MoreClicked();
   void ShowMoreChosen();
@@ -232,7 +230,6 @@ class MainForm : public StatusPanel,
   bool scheduleBoxEdited_ = false;
   bool deletionRunActive_ = false;
   bool previewActive_ = false;
-  schedule::LowSpaceTrigger lowSpaceTrigger_;
 
   friend class WindowRunHost;
 };

@@ -5,7 +5,6 @@
 #include "cleaning/RunReport.h"
 #include "platform/Shell.h"
 #include "platform/TextFiles.h"
-#include "settings/KeepRecentHours.h"
 #include "settings/RunRecord.h"
 #include "window/MainForm.h"
 #include "window/RunMark.h"
@@ -33,15 +32,6 @@ class SchedulePause {
 };
 
 }  // namespace
-
-int MainForm::KeepRecentHours() const { return settings::KeepRecentHours(*platform_.locale, keepRecentBox.Text()); }
-
-// The text stays as typed (and stored); the person is sent back to correct it.
-void MainForm::KeepRecentBoxLeft() {
-  if (settings::KeepRecentValue(*platform_.locale, keepRecentBox.Text())) return;
-  MsgBox(std::string(TextOf(TextId::MustBeNumeric)));
-  keepRecentBox.SetFocus();
-}
 
 void MainForm::ReportRun(const cleaning::RunResult& result) {
   lastRunLine.SetCaption(settings::RecordRun(platform_, result).lastRunLine);

@@ -1,7 +1,9 @@
-// The main window and its dialogs in English, German and the pseudo-language, built in this process
-// (whose fonts the check reads) on the desktop the run is at: 100 % on 1024x768, 150 % on 1280x1024.
+// The main window, its dialogs and the elevated copy's "System files" window in English, German and the
+// pseudo-language, built in this process (whose fonts the check reads) on the desktop the run is at: 100 % on 1024x768,
+// 150 % on 1280x1024.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,6 +13,7 @@
 #include "ui/win32/MainWindow.h"
 #include "ui/win32/MoreLocationsDialogView.h"
 #include "ui/win32/PreviewDialog.h"
+#include "ui/win32/SystemFilesWindowView.h"
 
 namespace vantrelle::e2e {
 namespace {
@@ -68,14 +71,21 @@ TEST(Layout, EveryWindowIsTidyInEveryLanguage) {
     for (const std::string& fault : LayoutFaults(window.Handle())) {
       ADD_FAILURE() << name << ", " << dpi << " dpi, main window: " << fault;
     }
+    // The modal ones, checked from inside their own loops.
+    const auto checkModal = [&](const char* title, const std::function<void()>& open) {
+      std::vector<std::string> faults{"never opened"};
+      dialogFaults = &faults;
+      SetTimer(nullptr, 0, 100, &CheckTheDialog);
+      open();  // returns once the check closed the dialog
+      dialogFaults = nullptr;
+      for (const std::string& fault : faults)
+        ADD_FAILURE() << name << ", " << dpi << " dpi, " << title << ": " << fault;
+    };
     win32::MoreLocationsDialogView dialog(GetModuleHandleW(nullptr), [](HWND) {});
     form.SetMoreLocationsDialog(&dialog);
-    std::vector<std::string> faults{"never opened"};
-    dialogFaults = &faults;
-    SetTimer(nullptr, 0, 100, &CheckTheDialog);
-    form.moreButton.Click();  // returns once the check closed the dialog
-    dialogFaults = nullptr;
-    for (const std::string& fault : faults) ADD_FAILURE() << name << ", " << dpi << " dpi, More locations: " << fault;
+    checkModal("More locations", [&] { form.moreButton.Click(); });
+    SystemFilesChoice machineChoice(fakes.platform);
+    checkModal("System files", [&] { win32::SystemFilesWindowView(GetModuleHandleW(nullptr), machineChoice).Run(); });
     // The preview (once its walk over the fakes has ended) and the history, each a window of its own.
     win32::PreviewDialog preview(GetModuleHandleW(nullptr), fakes.locale);
     win32::HistoryDialog history(GetModuleHandleW(nullptr), fakes.locale);

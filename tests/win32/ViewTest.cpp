@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "ui/win32/Dpi.h"
 #include "ui/win32/MainWindow.h"
 #include "ui/win32/MoreLocationsDialogView.h"
+#include "ui/win32/SystemFilesWindowView.h"
 #include "window/Layout.h"
 
 namespace vantrelle::win32 {
@@ -287,8 +289,10 @@ void PressKey(HWND focus, WPARAM key) {
   PostMessageW(focus, WM_KEYUP, key, static_cast<LPARAM>(0xC0000000));
 }
 
-// The "More locations..." dialog while it is up: walked, then closed with Esc, from inside its loop.
+// A dialog while it is up ("More locations", "System files"): walked, then closed with Esc, from
+// inside its loop.
 struct DialogWalk {
+  const wchar_t* title = L"";
   int named = 0;
   std::vector<HWND> tabbed;
   bool closed = false;
@@ -296,8 +300,8 @@ struct DialogWalk {
 DialogWalk* walking = nullptr;
 
 void CALLBACK WalkTheDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-  HWND dialog = FindWindowW(L"#32770", L"More locations");
-  if (!dialog || !walking) return;
+  HWND dialog = walking ? FindWindowW(L"#32770", walking->title) : nullptr;
+  if (!dialog) return;
   KillTimer(nullptr, timer);
   walking->named = ExpectEveryFocusableControlNamed(dialog);
   for (int i = 0; i < 6; ++i) {
@@ -326,16 +330,27 @@ TEST_F(View, EveryControlThatTakesTheFocusHasANameAScreenReaderReads) {
   Show();
   MoreLocationsDialogView dialog(GetModuleHandleW(nullptr), {});
   form.SetMoreLocationsDialog(&dialog);
-  DialogWalk walk;
-  walking = &walk;
-  SetTimer(nullptr, 0, 50, &WalkTheDialog);
-  form.moreButton.Click();  // returns once Esc closed the dialog
-  walking = nullptr;
-  EXPECT_TRUE(walk.closed);
-  EXPECT_EQ(walk.named, 5);  // three lists and two buttons
-  ASSERT_EQ(walk.tabbed.size(), 6u);
-  EXPECT_EQ(std::set<HWND>(walk.tabbed.begin(), walk.tabbed.end()).size(), 5u);
-  EXPECT_EQ(walk.tabbed[0], walk.tabbed[5]);
+  const auto walkWhileOpen = [](const wchar_t* title, const std::function<void()>& open) {
+    DialogWalk walk{title};
+    walking = &walk;
+    SetTimer(nullptr, 0, 50, &WalkTheDialog);
+    open();  // returns once Esc closed the dialog
+    walking = nullptr;
+    EXPECT_TRUE(walk.closed) << Narrow(title);
+    return walk;
+  };
+  DialogWalk more = walkWhileOpen(L"More locations", [&] { form.moreButton.Click(); });
+  EXPECT_EQ(more.named, 5);  // three lists and two buttons
+  ASSERT_EQ(more.tabbed.size(), 6u);
+  EXPECT_EQ(std::set<HWND>(more.tabbed.begin(), more.tabbed.end()).size(), 5u);
+  EXPECT_EQ(more.tabbed[0], more.tabbed[5]);
+
+  SystemFilesChoice machineChoice(fakes.platform);
+  DialogWalk system =
+      walkWhileOpen(L"System files", [&] { SystemFilesWindowView(GetModuleHandleW(nullptr), machineChoice).Run(); });
+  EXPECT_GE(system.named, 3);  // the list, "Clean now" and "Close" at least
+  const std::set<HWND> reached(system.tabbed.begin(), system.tabbed.end());
+  EXPECT_EQ(reached.size(), static_cast<std::size_t>(std::min(system.named, 6)));
 }
 
 TEST_F(View, KeysThroughTheLoopReachEveryControlOnce) {
