@@ -11,7 +11,8 @@
 namespace vantrelle {
 
 MainForm::MainForm(platform::Platform& platform)
-    : StartUpPanel(platform, isLoading),
+    : SchedulePanel(platform, countdown_, *this),
+      StartUpPanel(platform, isLoading),
       LocationsPanel(platform),
       AddedOptionsPanel(platform, isLoading, *this),
       platform_(platform),
@@ -48,19 +49,6 @@ std::vector<Control*> MainForm::Controls() {
 }
 
 void MainForm::WireEvents() {
-  weeklyOption.OnClick = [this] { TimedOptionChosen(true); };
-  dailyOption.OnClick = [this] { TimedOptionChosen(false); };
-  everyOption.OnClick = [this] { EveryOptionChosen(); };
-  weekdayList.OnClick = [this] { WeekdayChosen(); };
-  timePicker.OnChange = [this] { TimePickerChanged(); };
-  timePicker.OnClick = [this] { TimePickerClicked(); };
-  for (auto [box, key] : {std::pair{&daysBox, &settings::kEveryDays}, std::pair{&hoursBox, &settings::kEveryHours},
-                          std::pair{&minutesBox, &settings::kEveryMinutes}}) {
-    box->OnChange = [this, box, key] { NumberBoxChanged(*key, *box); };
-    // Typing replaces the whole text.
-    box->OnGotFocus = [box] { box->Select(0, static_cast<int>(box->Text().size())); };
-    box->OnLostFocus = [this, box] { NumberBoxLeft(*box); };
-  }
   countdownTimer.OnTimer = [this] { CountdownTicked(); };
   scheduleSwitch.OnClick = [this] { ScheduleSwitchClicked(); };
   deleteNowButton.OnClick = [this] { DeleteNowClicked(); };

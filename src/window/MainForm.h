@@ -56,6 +56,7 @@ class WindowObserver {
 // The window composes its panels, each owning its controls: a test reaches a control as
 // `form.hoursBox` whichever panel holds it.
 class MainForm : private AddedOptionsHost,
+                 private ScheduleHost,
                  public StatusPanel,
                  public SchedulePanel,
                  public StartUpPanel,
@@ -133,13 +134,6 @@ class MainForm : private AddedOptionsHost,
   // Opens the maker's home page once in a hundred starts.
   void OpenHomePageAtRandom();
 
-  // Seconds from now to the next run, from the schedule panel as it stands.
-  void ComputeInterval();
-  // The same once a scheduled run has ended: the next run is never the one that just ran.
-  void ComputeIntervalAfterRun();
-  // The system's clock was set, or its time zone or daylight saving changed.
-  void ClockChanged();
-
  private:
   void WireEvents();
   // The person's display language (English on a platform without a locale), and a text in it.
@@ -155,27 +149,6 @@ class MainForm : private AddedOptionsHost,
   void LoadCustomPointer(const std::string& file);
   void ApplySkin();
   void SetApplicationTitle();
-
-  // The schedule panel. Its handlers have no error report of their own: what fails is told plainly.
-  void TimedOptionChosen(bool weekdayListEnabled);
-  void EveryOptionChosen();
-  void WeekdayChosen();
-  void TimePickerChanged();
-  void TimePickerClicked();
-  void NumberBoxChanged(const settings::Key& key, const TextBox& box);
-  void NumberBoxLeft(TextBox& box);
-  void StoreScheduleOptions();
-  // The every-N boxes set back to their out-of-the-box texts: those holding no number, or all.
-  void ResetEveryBoxes(bool numbersToo);
-  // Seconds between every-N runs from the boxes: at least a minute; a total of none or less, or one
-  // too large with no interval to keep, sets the boxes back to one day.
-  std::int32_t EveryInterval();
-  void StoreForPanel(const settings::Key& key, const std::string& value);
-  // Recomputes and restarts the count while the schedule is on.
-  void RestartCountdownIfOn();
-  // A weekly or daily interval cannot fail, so it is computed at once whether or not the schedule is on.
-  void RecomputeTimed();
-  bool PickerHoldsTime() const;
 
   // The countdown, the switch and the delete-now button.
   void CountdownTicked();
@@ -193,8 +166,9 @@ class MainForm : private AddedOptionsHost,
   void PreviewEnded(const cleaning::PreviewResult& result);
   void HistoryClicked();
 
-  // What the added options ask of the window.
+  // What the panels ask of the window.
   void Tell(const std::string& text) const override { MsgBox(text); }
+  bool SwitchedOn() const override { return ScheduleOn(); }
   bool Busy() const override { return deletionRunActive_ || previewActive_; }
   bool Ending() const override { return endRequested; }
   void RunForLowSpace() override;
@@ -226,8 +200,6 @@ class MainForm : private AddedOptionsHost,
   settings::EffectiveSettings* policies_ = nullptr;
   ErrorReportBox errorReport_;
   schedule::Countdown countdown_;
-  // A number box changed since the interval was last computed.
-  bool scheduleBoxEdited_ = false;
   bool deletionRunActive_ = false;
   bool previewActive_ = false;
 
