@@ -331,7 +331,8 @@ TEST_F(View, EveryControlThatTakesTheFocusHasANameAScreenReaderReads) {
   MoreLocationsDialogView dialog(GetModuleHandleW(nullptr), {});
   form.SetMoreLocationsDialog(&dialog);
   const auto walkWhileOpen = [](const wchar_t* title, const std::function<void()>& open) {
-    DialogWalk walk{title};
+    DialogWalk walk;
+    walk.title = title;
     walking = &walk;
     SetTimer(nullptr, 0, 50, &WalkTheDialog);
     open();  // returns once Esc closed the dialog
