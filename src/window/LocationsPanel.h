@@ -1,11 +1,14 @@
 #pragma once
 // The locations' frame: the five places to clean, the person's own folder, and the labels that show
-// where two of them lead. Each tick and the folder's path are stored the moment they change.
+// where two of them lead. Each tick and the folder's path are stored the moment they change; "..."
+// browses for the folder.
 #include <utility>
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/Shell.h"
 #include "window/Controls.h"
+#include "window/ErrorReportBox.h"
 
 namespace vantrelle::settings {
 struct Key;
@@ -15,7 +18,8 @@ namespace vantrelle {
 
 class LocationsPanel {
  public:
-  explicit LocationsPanel(platform::Platform& platform);
+  // `owner` is the window the folder browser belongs to (0 while there is none).
+  LocationsPanel(platform::Platform& platform, const platform::WindowHandle& owner);
   LocationsPanel(const LocationsPanel&) = delete;
   LocationsPanel& operator=(const LocationsPanel&) = delete;
 
@@ -40,7 +44,11 @@ class LocationsPanel {
   void SaveTick(const settings::Key& key, const CheckBox& box);
 
  private:
+  void BrowseClicked();
+
   platform::Platform& platform_;
+  const platform::WindowHandle& owner_;
+  ErrorReportBox errorReport_;
 };
 
 }  // namespace vantrelle

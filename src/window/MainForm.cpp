@@ -11,9 +11,10 @@
 namespace vantrelle {
 
 MainForm::MainForm(platform::Platform& platform)
-    : SchedulePanel(platform, countdown_, *this),
+    : StatusPanel(platform, applicationTitle),
+      SchedulePanel(platform, countdown_, *this),
       StartUpPanel(platform, isLoading),
-      LocationsPanel(platform),
+      LocationsPanel(platform, windowHandle),
       AddedOptionsPanel(platform, isLoading, *this),
       platform_(platform),
       errorReport_(*platform.messageBox),
@@ -56,8 +57,6 @@ void MainForm::WireEvents() {
   previewButton.OnClick = [this] { PreviewClicked(); };
   historyButton.OnClick = [this] { HistoryClicked(); };
   moreButton.OnClick = [this] { MoreClicked(); };
-  browseButton.OnClick = [this] { BrowseClicked(); };
-  helpButton.OnClick = [this] { HelpClicked(); };
 
   trayIcon.OnMouseUp = [this](std::int16_t button, std::int32_t id) { TrayIconMouseUp(button, id); };
   // The hand over the buttons and the Windows Temp box; the arrow again over the background,

@@ -188,10 +188,6 @@ class MainForm : private AddedOptionsHost,
   // Start-up restores the box without touching the Run entry: a forced choice must hold there too.
   void KeepForcedStartWithWindows();
 
-  // The own folder's browse button and help.
-  void BrowseClicked();
-  void HelpClicked();
-
   WindowObserver* windowObserver_ = nullptr;
   MoreLocationsDialog* moreDialog_ = nullptr;
   PreviewWindowView* previewView_ = nullptr;

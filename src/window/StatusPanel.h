@@ -1,16 +1,21 @@
 #pragma once
 // The status and the run buttons: help at the top, the countdown's frame and bar, the schedule's
-// switch and the delete-now button. The handlers that run the cleaning are the window's
-// (MainFormCountdown.cpp): a run reads every panel.
+// switch and the delete-now button. Help is the panel's own; the handlers that run the cleaning are
+// the window's (MainFormCountdown.cpp): a run reads every panel.
+#include <string>
 #include <vector>
 
+#include "platform/Platform.h"
+
 #include "window/Controls.h"
+#include "window/ErrorReportBox.h"
 
 namespace vantrelle {
 
 class StatusPanel {
  public:
-  StatusPanel() = default;
+  // Help's box is titled with `applicationTitle`, as the window's own boxes are.
+  StatusPanel(platform::Platform& platform, const std::string& applicationTitle);
   StatusPanel(const StatusPanel&) = delete;
   StatusPanel& operator=(const StatusPanel&) = delete;
 
@@ -25,6 +30,13 @@ class StatusPanel {
 
   // The countdown's timer runs: the schedule is on.
   bool ScheduleOn() const { return countdownTimer.Interval() != 0; }
+
+ private:
+  void HelpClicked();
+
+  platform::Platform& platform_;
+  const std::string& applicationTitle_;
+  ErrorReportBox errorReport_;
 };
 
 }  // namespace vantrelle
