@@ -88,7 +88,7 @@ bool EmptyRecycleBin(const platform::Platform& platform, std::optional<platform:
   try {
     auto& files = *platform.files;
     auto& shell = *platform.shell;
-    if (owner == platform::WindowHandle{0}) throw RuntimeError(91, "Object variable or With block variable not set");
+    if (owner == platform::WindowHandle{0}) throw ObjectNotSet();
     for (const auto& root : files.LogicalDrives()) {
       if (files.DriveType(root) != platform::kDriveFixed) continue;
       if (shell.RecycleBinItemCount(root) > 0) {

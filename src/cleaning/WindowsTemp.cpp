@@ -21,7 +21,7 @@
 namespace vantrelle::cleaning {
 
 void TempFolderList::Append(const std::string& folder) {
-  if (count_ == kSlots) throw RuntimeError(9, "Subscript out of range");
+  if (count_ == kSlots) throw SubscriptOutOfRange();
   folders_[count_++] = folder;
 }
 

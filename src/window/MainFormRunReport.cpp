@@ -80,9 +80,9 @@ void MainForm::HistoryClicked() {
   if (historyView_) return historyView_->Show(windowHandle, std::make_unique<HistoryWindow>(platform_));
   const std::string path = cleaning::HistoryPath(platform_);
   if (path.empty() || !platform_.textFiles->Exists(path)) {
-    MsgBox("No run has been recorded yet.");
+    MsgBox(std::string(TextOf(TextId::HistoryWindowNoLog)));
   } else if (!platform_.shell->OpenDocument(path)) {
-    MsgBox("The history could not be opened: " + path);
+    MsgBox(Text(*platform_.locale, TextId::HistoryWindowLogNotOpened, {path}));
   }
 }
 

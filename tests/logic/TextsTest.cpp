@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/RuntimeError.h"
 #include "base/Texts.h"
 #include "platform/fake/FakeLocale.h"
 
@@ -42,6 +43,17 @@ TEST(Texts, ArgumentsFillTheirPlaceholdersInTheDisplayLanguage) {
   locale.language = Language::German;
   EXPECT_EQ(Text(locale, TextId::FileCountOne, {"1"}), "1 Datei");
   EXPECT_EQ(FormatText("{2} of {1}, {3} {x} {", {"a", "b"}), "b of a, {3} {x} {");
+}
+
+// The program's own failure words are told in the report's language; the system's own message for a
+// failure of the same number is never replaced by them.
+TEST(Texts, OwnFailureWordsAreTranslatedAndTheSystemsAreKept) {
+  for (const RuntimeError& own : {Overflow(), SubscriptOutOfRange(), ObjectNotSet(), InvalidProcedureCall()}) {
+    EXPECT_EQ(RuntimeErrorDescription(own, Language::English), own.what());
+    EXPECT_NE(RuntimeErrorDescription(own, Language::German), own.what());
+  }
+  const RuntimeError refused(kInvalidProcedureCall, "Access is denied.");
+  EXPECT_EQ(RuntimeErrorDescription(refused, Language::German), "Access is denied.");
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ class FakeShell : public platform::Shell {
   std::int64_t RecycleBinItemCount(const std::string& driveRoot) override {
     ++queries;
     queriedRoots.push_back(driveRoot);
-    if (failQuery) throw RuntimeError(5, "Invalid procedure call or argument");
+    if (failQuery) throw InvalidProcedureCall();
     std::int64_t total = 0;
     for (const auto& [root, items] : recycleBins) {
       if (driveRoot.empty() || root == driveRoot) total += items;  // "" asks for every drive
@@ -25,7 +25,7 @@ class FakeShell : public platform::Shell {
     return total;
   }
   std::int64_t RecycleBinSize(const std::string& driveRoot) override {
-    if (failQuery) throw RuntimeError(5, "Invalid procedure call or argument");
+    if (failQuery) throw InvalidProcedureCall();
     std::int64_t total = 0;
     for (const auto& [root, bytes] : recycleBinBytes) {
       if (driveRoot.empty() || root == driveRoot) total += bytes;

@@ -14,7 +14,7 @@ namespace {
 // The system's own text for a registry failure, so the error report says what went wrong.
 RuntimeError RegistryFailure(LSTATUS status) {
   const std::string description = SystemMessage(static_cast<std::uint32_t>(status));
-  return RuntimeError(5, description.empty() ? "Invalid procedure call or argument" : description);
+  return description.empty() ? InvalidProcedureCall() : RuntimeError(kInvalidProcedureCall, description);
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ SHQUERYRBINFO QueryRecycleBin(const std::string& driveRoot) {
   info.cbSize = sizeof info;
   const std::wstring root = Widen(driveRoot);
   const HRESULT result = SHQueryRecycleBinW(root.empty() ? nullptr : root.c_str(), &info);
-  if (FAILED(result)) throw RuntimeError(5, "Invalid procedure call or argument");
+  if (FAILED(result)) throw InvalidProcedureCall();
   return info;
 }
 

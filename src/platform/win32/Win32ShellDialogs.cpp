@@ -59,7 +59,7 @@ void Win32Shell::RunCommand(const std::string& commandLine) {
   startup.wShowWindow = SW_SHOWMINIMIZED;
   PROCESS_INFORMATION process{};
   if (!CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-    throw RuntimeError(53, "File not found");
+    throw FileNotFound();
   }
   KernelObject thread(process.hThread);
   KernelObject child(process.hProcess);
