@@ -31,6 +31,17 @@ bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
   return text.size() >= suffix.size() && EqualsNoCase(text.substr(text.size() - suffix.size()), suffix);
 }
 
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+  return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
+}
+
+bool LessNoCase::operator()(std::string_view a, std::string_view b) const {
+  for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
+    if (LowerAscii(a[i]) != LowerAscii(b[i])) return LowerAscii(a[i]) < LowerAscii(b[i]);
+  }
+  return a.size() < b.size();
+}
+
 std::string TrimSpaces(std::string_view text) {
   const auto first = text.find_first_not_of(' ');
   if (first == std::string_view::npos) return {};

@@ -10,6 +10,12 @@ std::string ToLower(std::string_view text);
 std::string ToUpper(std::string_view text);
 bool EqualsNoCase(std::string_view a, std::string_view b);
 bool EndsWithNoCase(std::string_view text, std::string_view suffix);
+bool StartsWithNoCase(std::string_view text, std::string_view prefix);
+// Orders texts ignoring case, for maps keyed by names the registry compares that way.
+struct LessNoCase {
+  using is_transparent = void;
+  bool operator()(std::string_view a, std::string_view b) const;
+};
 // A file name against a pattern where "*" stands for any run of characters and "?" for one, as the
 // system matches names ("thumbcache_*.db"), ignoring case.
 bool MatchesNoCase(std::string_view name, std::string_view pattern);

@@ -161,6 +161,7 @@ VANTRELLE_TEXT(PolicyEveryTooShort, "an every-N schedule needs at least a minute
 VANTRELLE_TEXT(PolicyEveryTooLong, "an every-N schedule longer than the countdown can hold")
 VANTRELLE_TEXT(PolicyGroupBroken, "the schedule's group holds a value not valid")
 VANTRELLE_TEXT(PolicyIgnoredWithGroup, "ignored with its group: {1}")
+VANTRELLE_TEXT(PolicyNotPersonsCleanup, "not a Windows cleanup users choose: the computer's own are set under HKLM\\Software\\Policies\\Marrowick\\Vantrelle\\System")
 // The main window: names a screen reader reads for boxes without a caption or a label before them
 VANTRELLE_TEXT(WeekdayListName, "Weekday")
 VANTRELLE_TEXT(TimePickerName, "Time of day")

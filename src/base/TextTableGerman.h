@@ -164,6 +164,7 @@ VANTRELLE_TEXT(PolicyEveryTooShort, "ein Zeitplan alle N braucht mindestens eine
 VANTRELLE_TEXT(PolicyEveryTooLong, "ein Zeitplan alle N, länger als der Countdown fassen kann")
 VANTRELLE_TEXT(PolicyGroupBroken, "die Gruppe des Zeitplans enthält einen ungültigen Wert")
 VANTRELLE_TEXT(PolicyIgnoredWithGroup, "mit seiner Gruppe ignoriert: {1}")
+VANTRELLE_TEXT(PolicyNotPersonsCleanup, "keine Windows-Bereinigung, die Benutzer wählen: die des Computers werden unter HKLM\\Software\\Policies\\Marrowick\\Vantrelle\\System festgelegt")
 // The main window: names a screen reader reads for boxes without a caption or a label before them
 VANTRELLE_TEXT(WeekdayListName, "Wochentag")
 VANTRELLE_TEXT(TimePickerName, "Uhrzeit")

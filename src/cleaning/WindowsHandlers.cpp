@@ -36,6 +36,21 @@ constexpr std::string_view kMachineHandlers[] = {
     "Windows Error Reporting System Queue Files",
 };
 
+constexpr std::string_view kShippedPersonHandlers[] = {
+    "Active Setup Temp Folders",
+    "Content Indexer Cleaner",
+    "Downloaded Program Files",
+    "Feedback Hub Archive log files",
+    "Offline Pages Files",
+    "Temporary Sync Files",
+    "User file versions",
+    "Windows Error Reporting Files",
+    // Windows 10 before 1809 split the error reports into these.
+    "Windows Error Reporting Archive Files",
+    "Windows Error Reporting Queue Files",
+    "Windows Error Reporting Temp Files",
+};
+
 struct Consequence {
   std::string_view keyName;
   TextId text;
@@ -63,6 +78,10 @@ bool NeverListedHandler(std::string_view keyName) {
 bool MachineHandler(std::string_view keyName) { return In(kMachineHandlers, keyName); }
 
 std::span<const std::string_view> MachineHandlerNames() { return kMachineHandlers; }
+
+bool PersonHandler(std::string_view keyName) { return !NeverListedHandler(keyName) && !MachineHandler(keyName); }
+
+std::span<const std::string_view> ShippedPersonHandlerNames() { return kShippedPersonHandlers; }
 
 std::optional<TextId> HandlerConsequence(std::string_view keyName) {
   for (const Consequence& consequence : kConsequences) {

@@ -22,6 +22,11 @@ bool NeverListedHandler(std::string_view keyName);
 bool MachineHandler(std::string_view keyName);
 // The machine's key names, in the table's order.
 std::span<const std::string_view> MachineHandlerNames();
+// Neither never listed nor the machine's: the person may choose it.
+bool PersonHandler(std::string_view keyName);
+// The person's handlers a stock Windows 10 or 11 registers, for which the administrative templates
+// carry a policy each; any other registered handler is forced by a value of the same form.
+std::span<const std::string_view> ShippedPersonHandlerNames();
 // What is lost for good when the handler runs, in the text table; nothing for most.
 std::optional<TextId> HandlerConsequence(std::string_view keyName);
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace vantrelle::platform {
 
@@ -38,7 +39,8 @@ struct RegistryValue {
   std::string text;
 };
 
-// Registry values: open a key, read a value, set or delete a text value, close the key.
+// Registry values: open a key, read a value, list the values' names, set or delete a text value, close
+// the key.
 class Registry {
  public:
   virtual ~Registry() = default;
@@ -55,6 +57,8 @@ class Registry {
   // Reads a value with its type; `value` is left untouched on failure (RegistryNotFound when absent).
   virtual std::int32_t QueryValue(RegistryKey key, const std::string& name, RegistryValue& value) = 0;
   virtual std::int32_t DeleteValue(RegistryKey key, const std::string& name) = 0;
+  // The names of the key's values, in no set order; `names` is left untouched on failure.
+  virtual std::int32_t ValueNames(RegistryKey key, std::vector<std::string>& names) = 0;
   virtual void CloseKey(RegistryKey key) = 0;
 };
 

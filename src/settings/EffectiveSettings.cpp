@@ -54,6 +54,9 @@ bool EffectiveSettings::AnyForced() {
   for (const PolicyValue& row : PolicyValues()) {
     if (Forced(*row.setting)) return true;
   }
+  for (const std::string& name : OtherWindowsCleanups()) {
+    if (Forced(Key{name, "0", Form::OneZero})) return true;
+  }
   return false;
 }
 

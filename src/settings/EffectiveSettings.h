@@ -42,6 +42,8 @@ class EffectiveSettings : public platform::SettingsStore {
   static bool IsForced(Layer layer) { return layer == Layer::MachinePolicy || layer == Layer::UserPolicy; }
   bool AnyForced();
   const std::vector<IgnoredValue>& Ignored() const { return reading_.ignored; }
+  // "Windows.<key name>" values of handlers the policy table has no row for.
+  const std::vector<std::string>& OtherWindowsCleanups() const { return reading_.otherWindowsCleanups; }
 
  private:
   // The layer deciding the setting and its value there (nothing for Own and Default).

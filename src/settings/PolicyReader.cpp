@@ -1,9 +1,12 @@
 #include "settings/PolicyReader.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "base/Conversions.h"
+#include "cleaning/WindowsHandlers.h"
 #include "platform/OpenedKey.h"
+#include "settings/WindowsCleanups.h"
 
 namespace vantrelle::settings {
 
@@ -78,7 +81,7 @@ using ScheduleValues = std::map<std::string_view, std::uint32_t>;
 
 // The settings a whole schedule gives, or why the values do not make one.
 std::optional<std::string> ScheduleSettings(const ScheduleValues& values, const Locale& locale,
-                                            std::map<std::string, std::string, std::less<>>& settings) {
+                                            SettingTexts& settings) {
   const auto value = [&](std::string_view name) -> std::optional<std::uint32_t> {
     auto it = values.find(name);
     if (it == values.end()) return std::nullopt;
@@ -123,8 +126,24 @@ std::optional<std::string> ScheduleSettings(const ScheduleValues& values, const 
   return std::nullopt;
 }
 
+bool InTable(std::string_view valueName) {
+  for (const PolicyValue& row : PolicyValues()) {
+    if (EqualsNoCase(row.name, valueName)) return true;
+  }
+  return false;
+}
+
+// The key's "Windows.<key name>" values that no row of the table has.
+std::vector<std::string> OtherWindowsCleanups(platform::Registry& registry, platform::RegistryKey key) {
+  std::vector<std::string> names;
+  if (registry.ValueNames(key, names) != platform::RegistrySuccess) return {};
+  std::erase_if(names, [](const std::string& name) { return WindowsCleanupOf(name).empty() || InTable(name); });
+  return names;
+}
+
 PolicyLayer ReadLayer(platform::Registry& registry, const Locale& locale, const LayerPlace& place,
-                      std::vector<IgnoredValue>& ignored) {
+                      PolicyReading& reading) {
+  std::vector<IgnoredValue>& ignored = reading.ignored;
   PolicyLayer layer;
   layer.layer = place.layer;
   const platform::OpenedKey key(registry, place.root, SubKey(place.preset), kQueryValue | platform::kRegistry64BitView);
@@ -132,9 +151,9 @@ PolicyLayer ReadLayer(platform::Registry& registry, const Locale& locale, const 
   ScheduleValues schedule;
   std::vector<std::string_view> scheduleNames;  // every schedule value present, valid or not
   bool scheduleBroken = false;
-  for (const PolicyValue& row : PolicyValues()) {
+  const auto take = [&](const PolicyValue& row) {
     const PolicyRead read = ReadPolicyValue(registry, key.Get(), row);
-    if (read.state == ReadState::Absent) continue;
+    if (read.state == ReadState::Absent) return;
     const bool inSchedule = row.storedAs == StoredAs::Schedule;
     if (inSchedule) scheduleNames.push_back(row.name);
     if (read.state != ReadState::Valid) {
@@ -145,9 +164,22 @@ PolicyLayer ReadLayer(platform::Registry& registry, const Locale& locale, const 
     } else {
       layer.settings[std::string(row.setting->name)] = Stored(row, read);
     }
+  };
+  for (const PolicyValue& row : PolicyValues()) take(row);
+  for (const std::string& name : OtherWindowsCleanups(registry, key.Get())) {
+    // The machine's handlers and those the program does itself are never the person's to choose.
+    if (!cleaning::PersonHandler(WindowsCleanupOf(name))) {
+      ignored.push_back({place.layer, name, Text(locale, TextId::PolicyNotPersonsCleanup)});
+      continue;
+    }
+    const Key setting{name, "0", Form::OneZero};
+    take(WindowsCleanupPolicy(setting));
+    auto& others = reading.otherWindowsCleanups;
+    if (std::none_of(others.begin(), others.end(), [&](const std::string& other) { return EqualsNoCase(other, name); }))
+      others.push_back(name);
   }
   if (scheduleNames.empty()) return layer;
-  std::map<std::string, std::string, std::less<>> settings;
+  SettingTexts settings;
   std::optional<std::string> why = scheduleBroken ? std::optional<std::string>(Text(locale, TextId::PolicyGroupBroken))
                                                   : ScheduleSettings(schedule, locale, settings);
   if (why) {
@@ -199,7 +231,7 @@ PolicyRead ReadPolicyValue(platform::Registry& registry, platform::RegistryKey k
 PolicyReading ReadPolicies(platform::Registry& registry, const Locale& locale) {
   PolicyReading reading;
   for (const LayerPlace& place : kPolicyLayers) {
-    reading.layers.push_back(ReadLayer(registry, locale, place, reading.ignored));
+    reading.layers.push_back(ReadLayer(registry, locale, place, reading));
   }
   return reading;
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Strings.h"
 #include "base/Texts.h"
 #include "platform/Registry.h"
 #include "settings/PolicyTable.h"
@@ -40,10 +41,13 @@ struct IgnoredValue {
   std::string reason;
 };
 
-// What one policy key sets: setting name -> stored text.
+// Setting name -> stored text; names compare as the registry compares them, ignoring case.
+using SettingTexts = std::map<std::string, std::string, LessNoCase>;
+
+// What one policy key sets.
 struct PolicyLayer {
   Layer layer = Layer::Default;
-  std::map<std::string, std::string, std::less<>> settings;
+  SettingTexts settings;
   bool schedule = false;  // the key holds a whole, valid schedule
 };
 
@@ -51,6 +55,8 @@ struct PolicyReading {
   // Machine policy, user policy, machine preset, user preset.
   std::vector<PolicyLayer> layers;
   std::vector<IgnoredValue> ignored;
+  // The "Windows.<key name>" values found that no row of the table has, each name once.
+  std::vector<std::string> otherWindowsCleanups;
 };
 
 PolicyReading ReadPolicies(platform::Registry& registry, const Locale& locale);

@@ -1,5 +1,8 @@
 #include "settings/PolicyReport.h"
 
+#include <deque>
+#include <vector>
+
 #include "base/Conversions.h"
 #include "base/Texts.h"
 #include "platform/Platform.h"
@@ -48,7 +51,12 @@ std::string ValueOf(const platform::Platform& platform, EffectiveSettings& store
 std::string PolicyReport(const platform::Platform& platform, EffectiveSettings& settings) {
   const Language language = platform.locale->DisplayLanguage();
   std::string report = Text(language, TextId::PolicyReportSettings) + "\n";
-  for (const PolicyValue& row : PolicyValues()) {
+  std::vector<PolicyValue> rows(PolicyValues().begin(), PolicyValues().end());
+  std::deque<Key> others;  // the rows' settings of handlers the table does not know
+  for (const std::string& name : settings.OtherWindowsCleanups()) {
+    rows.push_back(WindowsCleanupPolicy(others.emplace_back(Key{name, "0", Form::OneZero})));
+  }
+  for (const PolicyValue& row : rows) {
     std::string value;
     try {
       value = ValueOf(platform, settings, row);

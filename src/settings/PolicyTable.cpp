@@ -5,14 +5,16 @@
 #include <vector>
 
 #include "cleaning/Catalogue.h"
+#include "cleaning/WindowsHandlers.h"
 #include "settings/MoreLocations.h"
+#include "settings/WindowsCleanups.h"
 
 namespace vantrelle::settings {
 
 namespace {
 
-// The rows with those of the further locations. A deque keeps every name and key where it was made,
-// so the rows may point into it.
+// The rows with those of the further locations and of Windows' shipped cleanups. A deque keeps every name and key where
+// it was made, so the rows may point into it.
 class PolicyRows {
  public:
   PolicyRows() : rows_(std::begin(kFixedPolicyValues), std::end(kFixedPolicyValues)) {
@@ -21,6 +23,10 @@ class PolicyRows {
       const Key& key = keys_.emplace_back(Key{keyName, "0", Form::OneZero});
       const std::string& valueName = names_.emplace_back("Clean" + std::string(location.id));
       rows_.push_back({valueName, PolicyType::Number, 0, 1, &key, StoredAs::OneZero});
+    }
+    for (std::string_view handler : cleaning::ShippedPersonHandlerNames()) {
+      const std::string& name = names_.emplace_back(WindowsCleanupKeyName(handler));
+      rows_.push_back(WindowsCleanupPolicy(keys_.emplace_back(Key{name, "0", Form::OneZero})));
     }
   }
   std::span<const PolicyValue> Rows() const { return rows_; }
@@ -32,6 +38,10 @@ class PolicyRows {
 };
 
 }  // namespace
+
+PolicyValue WindowsCleanupPolicy(const Key& setting) {
+  return {setting.name, PolicyType::Number, 0, 1, &setting, StoredAs::OneZero};
+}
 
 std::span<const PolicyValue> PolicyValues() {
   static const PolicyRows rows;  // immutable once built; C++ makes the first call thread-safe

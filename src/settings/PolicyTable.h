@@ -2,7 +2,10 @@
 // The values an administrator may set under the Policies keys: one row per value, read by one piece
 // of code (PolicyReader). A further setting that policy may force is one more row here and one
 // policy in packaging/policies; the templates test finds a row missing on either side. Each further
-// location of the cleaning catalogue brings its own row, "Clean<Id>" (PolicyValues()).
+// location of the cleaning catalogue brings its own row, "Clean<Id>" (PolicyValues()); each of Windows'
+// cleanups the person may choose is forced by a value of its stored name, "Windows.<key name>": the
+// table has a row for each one Windows ships (the templates' policies), and PolicyReader reads one
+// for any other handler the same way, since which handlers a machine has is known only there.
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -78,10 +81,13 @@ inline constexpr PolicyValue kFixedPolicyValues[] = {
     {"DownloadsDays", PolicyType::Number, 1, 3650, &kDownloadsDays, StoredAs::Decimal},
 };
 
-// Every value policy may set: the fixed rows, then "Clean<Id>" for each further location in the
-// catalogue's order, forcing its "More.<Id>" choice. Built once; the rows and their keys live as
-// long as the program.
+// Every value the templates set: the fixed rows, then "Clean<Id>" for each further location in the
+// catalogue's order, forcing its "More.<Id>" choice, then "Windows.<key name>" for each of the
+// person's handlers Windows ships. Built once; the rows and their keys live as long as the program.
 std::span<const PolicyValue> PolicyValues();
+// The row of a "Windows.<key name>" value forcing the setting of the same name (a 0 or 1); the row
+// points at `setting`, which must outlive it.
+PolicyValue WindowsCleanupPolicy(const Key& setting);
 
 // The settings the schedule's group decides together.
 inline constexpr const Key* kScheduleSettings[] = {&kStartStopState, &kWeeklyChosen, &kDailyChosen,

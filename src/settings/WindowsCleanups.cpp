@@ -1,5 +1,6 @@
 #include "settings/WindowsCleanups.h"
 
+#include "base/Strings.h"
 #include "cleaning/WindowsHandlers.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
@@ -7,7 +8,15 @@
 
 namespace vantrelle::settings {
 
-std::string WindowsCleanupKeyName(std::string_view keyName) { return "Windows." + std::string(keyName); }
+namespace {
+constexpr std::string_view kPrefix = "Windows.";
+}  // namespace
+
+std::string WindowsCleanupKeyName(std::string_view keyName) { return std::string(kPrefix).append(keyName); }
+
+std::string_view WindowsCleanupOf(std::string_view valueName) {
+  return StartsWithNoCase(valueName, kPrefix) ? valueName.substr(kPrefix.size()) : std::string_view();
+}
 
 bool WindowsCleanupChosen(platform::SettingsStore& store, std::string_view keyName) {
   return StoredChoice(store, WindowsCleanupKeyName(keyName));

@@ -17,6 +17,8 @@ struct Platform;
 namespace vantrelle::settings {
 
 std::string WindowsCleanupKeyName(std::string_view keyName);
+// The handler's key name a value "Windows.<key name>" (any case) is for; "" for any other name.
+std::string_view WindowsCleanupOf(std::string_view valueName);
 bool WindowsCleanupChosen(platform::SettingsStore& store, std::string_view keyName);
 // Throws RuntimeError when the store refuses the write.
 void SaveWindowsCleanupChosen(platform::SettingsStore& store, std::string_view keyName, bool chosen);

@@ -6,6 +6,7 @@
 #include "cleaning/Catalogue.h"
 #include "cleaning/ExclusiveRun.h"
 #include "cleaning/Preview.h"
+#include "cleaning/PreviewRows.h"
 #include "cleaning/RunHistory.h"
 #include "cleaning/RunHost.h"
 #include "cleaning/WindowsCleanup.h"
@@ -42,12 +43,22 @@ class SystemFilesChoice::Host : public cleaning::RunHost, private ErrorReporter 
 
 namespace {
 
-cleaning::Choices PileChoices() {
+cleaning::Choices PileChoices(std::string_view id) {
   cleaning::Choices choices;
   choices.machine = true;
   choices.trigger = cleaning::Trigger::CommandLine;
-  for (const cleaning::CatalogueRow& row : cleaning::MachineCatalogue()) choices.more.emplace_back(row.id);
+  choices.more.emplace_back(id);
   return choices;
+}
+
+// "1.50 MB found", "nothing found", "failed: …" for a pile as its walk found it.
+std::string PileFound(const Locale& locale, const cleaning::PreviewLocation& location) {
+  using Status = platform::CleanupHandlerResult::Status;
+  platform::CleanupHandlerResult size{location.bytes == 0 ? Status::NothingToClean : Status::Done, location.bytes,
+                                      location.failure};
+  if (location.outcome == cleaning::Outcome::Failed) size.status = Status::Failed;
+  if (location.outcome == cleaning::Outcome::Stopped) size.status = Status::Stopped;
+  return HandlerFoundText(locale, size);
 }
 
 }  // namespace
@@ -122,30 +133,46 @@ std::vector<std::size_t> SystemFilesChoice::TakeScanned() {
   return changed;
 }
 
-void SystemFilesChoice::MeasurePiles() {
-  if (running_) return;
-  running_ = true;  // no run inside the walk's yields
-  Host host(*this);
-  const cleaning::PreviewResult result = cleaning::Preview(platform_, host).Walk(PileChoices());
-  for (const cleaning::PreviewLocation& location : result.locations) {
-    for (auto& row : rows_) {
-      if (row.valueName != location.moreId) continue;
-      platform::CleanupHandlerResult size{platform::CleanupHandlerResult::Status::Done, location.bytes,
-                                          location.failure};
-      if (location.outcome == cleaning::Outcome::Failed) size.status = platform::CleanupHandlerResult::Status::Failed;
-      if (location.outcome == cleaning::Outcome::Stopped) size.status = platform::CleanupHandlerResult::Status::Stopped;
-      if (size.status == platform::CleanupHandlerResult::Status::Done && location.bytes == 0) {
-        size.status = platform::CleanupHandlerResult::Status::NothingToClean;
-      }
-      row.found = HandlerFoundText(*platform_.locale, size);
-    }
+void SystemFilesChoice::StartMeasuringPiles() {
+  for (std::size_t pile = 0; pile < cleaning::MachineCatalogue().size(); ++pile) {
+    rows_[pile].found = Text(*platform_.locale, TextId::MoreMeasuring);
   }
-  running_ = false;
-  if (OnStatus) OnStatus({});
+  nextPile_ = 0;
+  MeasureNextPile();
+}
+
+void SystemFilesChoice::MeasureNextPile() {
+  if (closing_ || nextPile_ >= cleaning::MachineCatalogue().size()) return;
+  pileWalk_ = std::make_unique<PreviewWalkThread>(platform_, PileChoices(cleaning::MachineCatalogue()[nextPile_].id));
+}
+
+std::vector<std::size_t> SystemFilesChoice::TakeMeasuredPiles() {
+  std::vector<std::size_t> changed;
+  if (!pileWalk_) return changed;
+  cleaning::PreviewRowTable files;  // the piles' files one by one: only their sum shows here
+  const std::optional<cleaning::PreviewResult> result = pileWalk_->TakeRows(files);
+  if (!result) return changed;
+  pileWalk_.reset();
+  rows_[nextPile_].found = Text(*platform_.locale, TextId::MoreNotLookedAt);  // a walk that failed as a whole
+  for (const cleaning::PreviewLocation& location : result->locations) {
+    if (location.moreId != rows_[nextPile_].valueName) continue;
+    rows_[nextPile_].found = PileFound(*platform_.locale, location);
+  }
+  changed.push_back(nextPile_++);
+  MeasureNextPile();
+  return changed;
+}
+
+void SystemFilesChoice::StopMeasuringPiles() {
+  pileWalk_.reset();
+  for (; nextPile_ < cleaning::MachineCatalogue().size(); ++nextPile_) {
+    rows_[nextPile_].found = Text(*platform_.locale, TextId::MoreNotLookedAt);
+  }
 }
 
 std::string SystemFilesChoice::CleanNow() {
   if (running_) return {};
+  StopMeasuringPiles();  // the run is about to change what they hold
   running_ = true;
   Host host(*this);
   const cleaning::Choices choices = settings::MachineChoices(platform_);
@@ -165,6 +192,7 @@ std::string SystemFilesChoice::CleanNow() {
 void SystemFilesChoice::Close() {
   closing_ = true;
   scan_.reset();
+  pileWalk_.reset();
 }
 
 }  // namespace vantrelle

@@ -3,7 +3,8 @@
 // machine's Windows cleanups with their sizes, each tick stored at once under the machine's key
 // ("<Id>" or "Windows.<key name>"), values machine policy forces shown locked, and "Clean now"
 // running the machine's run. Nothing the person can write is read. Threads: everything here belongs
-// to the window's thread; only the handlers' scan (HandlerScan) works on its own and calls `wake`.
+// to the window's thread; only the handlers' scan (HandlerScan, which calls `wake`) and the piles' walk
+// (PreviewWalkThread, asked by TakeMeasuredPiles) work on threads of their own.
 #include <cstddef>
 #include <functional>
 #include <memory>
@@ -12,6 +13,7 @@
 
 #include "platform/Platform.h"
 #include "window/HandlerScan.h"
+#include "window/PreviewWalkThread.h"
 
 namespace vantrelle {
 
@@ -46,24 +48,35 @@ class SystemFilesChoice {
   std::string Set(std::size_t index, bool chosen);
 
   // The handlers measured in the background (`wake` called from the scan's thread after each, the
-  // window then calls TakeScanned), the piles walked here, yielding as a preview does.
+  // window then calls TakeScanned).
   void StartScan(std::function<void()> wake);
   std::vector<std::size_t> TakeScanned();
-  void MeasurePiles();
+  // The piles walked one after another on a thread of the walk's own, so that the window paints and
+  // answers meanwhile; the window asks TakeMeasuredPiles now and then for the rows whose size arrived,
+  // until MeasuringPiles says the last has.
+  void StartMeasuringPiles();
+  std::vector<std::size_t> TakeMeasuredPiles();
+  bool MeasuringPiles() const { return pileWalk_ != nullptr; }
 
   // Runs the machine's run as `/clean /system` does; the run's report, or why it did not run.
   std::string CleanNow();
   bool Running() const { return running_; }
   bool Closing() const { return closing_; }
-  // The window is closing: a walk or run under way stops at its next yield, the scan within 2 seconds.
+  // The window is closing: a run under way stops at its next yield, the piles' walk at its next entry,
+  // the scan within 2 seconds.
   void Close();
 
  private:
   class Host;
+  void MeasureNextPile();
+  // Ends the piles' walk; the piles not measured yet read "not looked at yet".
+  void StopMeasuringPiles();
 
   const platform::Platform& platform_;
   std::vector<SystemFileRow> rows_;
   std::unique_ptr<HandlerScan> scan_;
+  std::size_t nextPile_ = 0;  // the row of the pile being walked, or the first one not walked
+  std::unique_ptr<PreviewWalkThread> pileWalk_;
   bool closing_ = false;
   bool running_ = false;
 };

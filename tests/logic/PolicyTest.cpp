@@ -5,9 +5,12 @@
 #include <sstream>
 #include <string>
 
+#include "base/Strings.h"
 #include "commandline/Commands.h"
 #include "logic/LogicTest.h"
 #include "settings/PolicyTable.h"
+#include "settings/WindowsCleanups.h"
+#include "window/WindowsCleanupChoice.h"
 
 namespace vantrelle::testing {
 namespace {
@@ -127,6 +130,70 @@ TEST_F(Policies, AValueOfTheWrongTypeOrOutOfRangeIsIgnoredWithItsReason) {
       EXPECT_TRUE(effective.Ignored()[0].reason.starts_with(c.reason)) << effective.Ignored()[0].reason;
     }
   }
+}
+
+TEST_F(Policies, AWindowsCleanupIsForcedByItsStoredNameShownLockedAndFollowedByTheRun) {
+  // A handler the templates name, one they do not (in another case), the machine's, one the program
+  // does itself; the person's own choice is the opposite of what the policy says wherever it could hold.
+  fakes.cleanupHandlers.handlers = {
+      {"Downloaded Program Files", {512, ""}}, {"Vendor Cache", {64, ""}}, {"Update Cleanup", {1024, ""}}};
+  struct Case {
+    RegistryRoot root;
+    const std::string& key;
+    const char* name;
+    std::uint32_t type;
+    const char* data;
+    const char* own;     // the person's stored choice of every handler
+    const char* chosen;  // the handler the run calls, "" for none
+    bool forced;
+    const char* reason;  // why the value was ignored, "" when it was not
+  };
+  const Case cases[] = {
+      {kMachine, kForced, "Windows.Downloaded Program Files", platform::kRegistryNumber, "1", "0",
+       "Downloaded Program Files", true, ""},
+      {kUser, kForced, "windows.vendor cache", platform::kRegistryNumber, "1", "0", "Vendor Cache", true, ""},
+      {kUser, kForced, "Windows.Vendor Cache", platform::kRegistryNumber, "0", "1", "Downloaded Program Files", true,
+       ""},
+      {kUser, kPreset, "Windows.Vendor Cache", platform::kRegistryNumber, "1", nullptr, "Vendor Cache", false, ""},
+      {kUser, kPreset, "Windows.Vendor Cache", platform::kRegistryNumber, "1", "0", "", false, ""},
+      {kMachine, kForced, "Windows.Update Cleanup", platform::kRegistryNumber, "1", "0", "", false,
+       "not a Windows cleanup users choose"},
+      {kMachine, kForced, "Windows.Vendor Cache", platform::kRegistryText, "1", "0", "", false, "wrong type: REG_SZ"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.name) + " = " + c.data);
+    ClearPolicies();
+    fakes.settings.values.clear();
+    for (const char* handler : {"Downloaded Program Files", "Vendor Cache", "Update Cleanup"}) {
+      if (c.own) settings::SaveWindowsCleanupChosen(fakes.settings, handler, std::string(c.own) == "1");
+    }
+    fakes.registry.SetTyped(c.root, c.key, c.name, c.type, c.data);
+    effective.Refresh();
+
+    std::vector<std::string> run;
+    for (const auto& handler : settings::ChosenWindowsCleanups(fakes.platform)) run.push_back(handler.keyName);
+    EXPECT_EQ(run, *c.chosen ? std::vector<std::string>{c.chosen} : std::vector<std::string>{});
+    EXPECT_EQ(effective.AnyForced(), c.forced);
+    ASSERT_EQ(effective.Ignored().size(), *c.reason ? 1u : 0u);
+    if (*c.reason) {
+      EXPECT_TRUE(effective.Ignored()[0].reason.starts_with(c.reason)) << effective.Ignored()[0].reason;
+    }
+
+    // The dialog shows what holds; a forced row refuses the change and says why, storing nothing.
+    WindowsCleanupChoice dialog(fakes.platform);
+    for (std::size_t row = 0; row < dialog.Rows().size(); ++row) {
+      const bool chosen = dialog.Rows()[row].keyName == c.chosen;
+      EXPECT_EQ(dialog.Rows()[row].chosen, chosen) << dialog.Rows()[row].keyName;
+      const bool managed =
+          c.forced && EqualsNoCase(settings::WindowsCleanupKeyName(dialog.Rows()[row].keyName), c.name);
+      if (managed) {
+        EXPECT_EQ(dialog.Set(row, !chosen), "This setting is managed by your organization.");
+      }
+    }
+  }
+  // /policyreport names a value the templates do not, with its source.
+  const auto report = commandline::Execute(commandline::Command::PolicyReport, fakes.platform, "1.2.3").output;
+  EXPECT_NE(report.find("\nWindows.Vendor Cache = 0 (own choice)\n"), std::string::npos) << report;
 }
 
 TEST_F(Policies, TheScheduleIsTakenWholeFromOneKeyOrNotAtAll) {

@@ -149,7 +149,14 @@ TEST_F(WindowsCleanupDialog, TheSystemFilesWindowStoresTheMachinesChoices) {
             std::optional<std::string>("1"));
   EXPECT_TRUE(choice.Rows()[2].chosen);
 
-  choice.MeasurePiles();
+  // The piles are walked on a thread of their own, each row filled as its size arrives.
+  choice.StartMeasuringPiles();
+  std::vector<std::size_t> measured;
+  for (const auto until = Clock::now() + std::chrono::seconds(5); choice.MeasuringPiles() && Clock::now() < until;) {
+    for (std::size_t row : choice.TakeMeasuredPiles()) measured.push_back(row);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  EXPECT_EQ(measured, (std::vector<std::size_t>{0, 1, 2}));
   EXPECT_NE(choice.Rows()[1].found.find(" found"), std::string::npos) << choice.Rows()[1].found;
   const std::string report = choice.CleanNow();
   EXPECT_FALSE(fakes.files.Exists("C:\\Windows\\Minidump\\0101.dmp"));

@@ -69,7 +69,7 @@ check "every policy has the templates' own supportedOn" \
   none < <(xpath "$admx" '//*[local-name()="policy"]/*[local-name()="supportedOn"]/@ref' | grep -vx SUPPORTED_Vantrelle_1_2)
 
 # Templates against the program, both ways, for the forced values and for the presets alike.
-read_values=$(tr -d '\r' <"$report" | sed -n 's/^\([A-Za-z0-9]*\) = .*/\1/p')
+read_values=$(tr -d '\r' <"$report" | sed -n 's/^\([A-Za-z0-9][A-Za-z0-9. ]*\) = .*/\1/p')
 check "the program reports the values it reads" any <<<"$read_values"
 for key in 'Software\Policies\Marrowick\Vantrelle' 'Software\Policies\Marrowick\Vantrelle\Recommended'; do
   set_values=$( (xpath "$admx" "//*[local-name()=\"policy\"][@key='$key']/@valueName"

@@ -52,6 +52,9 @@ class StandardUserRegistry : public platform::Registry {
   std::int32_t DeleteValue(platform::RegistryKey key, const std::string& name) override {
     return real.DeleteValue(key, name);
   }
+  std::int32_t ValueNames(platform::RegistryKey key, std::vector<std::string>& names) override {
+    return real.ValueNames(key, names);
+  }
   void CloseKey(platform::RegistryKey key) override { real.CloseKey(key); }
   win32::Win32Registry real;
 };

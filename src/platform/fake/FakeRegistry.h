@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "base/Strings.h"
 #include "platform/Registry.h"
@@ -79,6 +80,13 @@ class FakeRegistry : public platform::Registry {
     ++deletes;
     types.erase({it->second, ToLower(name)});
     return keys[it->second].erase(ToLower(name)) ? platform::RegistrySuccess : platform::RegistryNotFound;
+  }
+  std::int32_t ValueNames(platform::RegistryKey key, std::vector<std::string>& names) override {
+    auto it = open.find(key);
+    if (it == open.end()) return InvalidHandle;
+    names.clear();
+    for (const auto& [lower, value] : keys[it->second]) names.push_back(value.first);
+    return platform::RegistrySuccess;
   }
   void CloseKey(platform::RegistryKey key) override { open.erase(key); }
 

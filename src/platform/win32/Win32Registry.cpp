@@ -91,6 +91,23 @@ std::int32_t Win32Registry::DeleteValue(platform::RegistryKey key, const std::st
   return RegDeleteValueW(hkey, Widen(name).c_str());
 }
 
+std::int32_t Win32Registry::ValueNames(platform::RegistryKey key, std::vector<std::string>& names) {
+  const HKEY hkey = Find(key);
+  if (!hkey) return ERROR_INVALID_HANDLE;
+  constexpr DWORD kLongestValueName = 16383;  // the registry's own limit, without the NUL
+  std::wstring name(kLongestValueName + 1, L'\0');
+  std::vector<std::string> found;
+  for (DWORD index = 0;; ++index) {
+    auto length = static_cast<DWORD>(name.size());
+    const LSTATUS status = RegEnumValueW(hkey, index, name.data(), &length, nullptr, nullptr, nullptr, nullptr);
+    if (status == ERROR_NO_MORE_ITEMS) break;
+    if (status != ERROR_SUCCESS) return status;
+    found.push_back(Narrow(std::wstring_view(name.data(), length)));
+  }
+  names = std::move(found);
+  return ERROR_SUCCESS;
+}
+
 void Win32Registry::CloseKey(platform::RegistryKey key) { open_.erase(key); }
 
 }  // namespace vantrelle::win32

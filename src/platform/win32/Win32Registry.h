@@ -2,6 +2,8 @@
 #include <windows.h>
 
 #include <map>
+#include <string>
+#include <vector>
 
 #include "platform/Registry.h"
 #include "platform/win32/ScopedHandle.h"
@@ -18,6 +20,7 @@ class Win32Registry : public platform::Registry {
   std::int32_t SetStringValue(platform::RegistryKey key, const std::string& name, const std::string& value) override;
   std::int32_t QueryValue(platform::RegistryKey key, const std::string& name, platform::RegistryValue& value) override;
   std::int32_t DeleteValue(platform::RegistryKey key, const std::string& name) override;
+  std::int32_t ValueNames(platform::RegistryKey key, std::vector<std::string>& names) override;
   void CloseKey(platform::RegistryKey key) override;
 
  private:

@@ -114,6 +114,11 @@ INT_PTR CALLBACK MoreLocationsDialogView::DialogProc(HWND dialog, UINT message, 
       break;
     }
     case kScannedMessage: view->ShowScanned(dialog); return TRUE;
+    case WM_TIMER:
+      if (wParam != kStartScanTimer) break;
+      KillTimer(dialog, kStartScanTimer);
+      view->choice_->windowsCleanups.StartScan([dialog] { PostMessageW(dialog, kScannedMessage, 0, 0); });
+      return TRUE;
     case WM_DESTROY: view->choice_->windowsCleanups.StopScan(); break;
   }
   return FALSE;
@@ -139,7 +144,7 @@ void MoreLocationsDialogView::Fill(HWND dialog) {
   // The machine's window asks for an administrator's consent: the button carries the shield.
   Button_SetElevationRequiredState(GetDlgItem(dialog, kCleanSystemId), TRUE);
   ShowDescription(dialog, kListId, 0);
-  choice_->windowsCleanups.StartScan([dialog] { PostMessageW(dialog, kScannedMessage, 0, 0); });
+  SetTimer(dialog, kStartScanTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
 void MoreLocationsDialogView::FillWindowsCleanups(HWND dialog) {

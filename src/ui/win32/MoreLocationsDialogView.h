@@ -23,6 +23,9 @@ class MoreLocationsDialogView : public MoreLocationsDialog {
   static constexpr int kSystemListId = 105;
   static constexpr int kCleanSystemId = 106;
   static constexpr UINT kScannedMessage = WM_APP + 1;
+  // Starts the scan once the dialog has painted: a timer comes after the paint, so the first handler
+  // host does not start while the dialog first draws its lists.
+  static constexpr UINT_PTR kStartScanTimer = 1;
 
   // `cleanSystemFiles` starts the machine's window, with the dialog as the consent prompt's owner.
   MoreLocationsDialogView(HINSTANCE instance, std::function<void(HWND)> cleanSystemFiles)

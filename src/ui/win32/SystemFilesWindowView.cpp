@@ -87,9 +87,9 @@ INT_PTR CALLBACK SystemFilesWindowView::DialogProc(HWND dialog, UINT message, WP
     case kScannedMessage:
       for (std::size_t row : choice.TakeScanned()) view->ShowRow(dialog, row);
       return TRUE;
-    case kMeasurePilesMessage:
-      choice.MeasurePiles();
-      for (std::size_t row = 0; row < choice.Rows().size(); ++row) view->ShowRow(dialog, row);
+    case WM_TIMER:
+      if (wParam != kPilesTimer) break;
+      view->ShowMeasuredPiles(dialog);
       return TRUE;
   }
   return FALSE;
@@ -118,8 +118,14 @@ void SystemFilesWindowView::Fill(HWND dialog) {
   if (!choice_.Rows().empty()) SetDlgItemTextW(dialog, kDescriptionId, Widen(choice_.Rows()[0].description).c_str());
   choice_.OnStatus = [dialog](const std::string& status) { SetDlgItemTextW(dialog, kStatusId, Widen(status).c_str()); };
   choice_.StartScan([dialog] { PostMessageW(dialog, kScannedMessage, 0, 0); });
-  // The piles are walked once the window shows, yielding as they go.
-  PostMessageW(dialog, kMeasurePilesMessage, 0, 0);
+  choice_.StartMeasuringPiles();
+  for (std::size_t row = 0; row < choice_.Rows().size(); ++row) ShowRow(dialog, row);
+  SetTimer(dialog, kPilesTimer, 100, nullptr);
+}
+
+void SystemFilesWindowView::ShowMeasuredPiles(HWND dialog) {
+  for (std::size_t row : choice_.TakeMeasuredPiles()) ShowRow(dialog, row);
+  if (!choice_.MeasuringPiles()) KillTimer(dialog, kPilesTimer);
 }
 
 void SystemFilesWindowView::ShowRow(HWND dialog, std::size_t row) {
@@ -172,6 +178,8 @@ void SystemFilesWindowView::CleanNow(HWND dialog) {
   const std::string report = choice_.CleanNow();
   if (!IsWindow(dialog)) return;
   SetDlgItemTextW(dialog, kReportId, EditLines(report).c_str());
+  // The piles whose walk the run cut short read "not looked at yet".
+  for (std::size_t row = 0; row < choice_.Rows().size(); ++row) ShowRow(dialog, row);
   EnableWindow(GetDlgItem(dialog, kCleanNowId), TRUE);
   // Closed during the run: the window goes now that the run has returned.
   if (choice_.Closing()) EndDialog(dialog, IDCANCEL);
