@@ -1,6 +1,7 @@
 #pragma once
 // Counts the heap of a benchmark program: allocations made and bytes live. Include it in exactly one
 // file of the program: it replaces the global operator new and delete.
+#include <atomic>
 #include <cstddef>
 #include <cstdlib>
 #include <new>
@@ -12,16 +13,24 @@ struct HeapCount {
   std::size_t liveBytes = 0;
 };
 
-// The program's heap so far.
-inline HeapCount& Heap() {
-  static HeapCount heap;
-  return heap;
+// Atomic: a benchmark may allocate on several threads (a window's walk runs on a thread of its own).
+struct HeapCounters {
+  std::atomic<std::size_t> allocations{0};
+  std::atomic<std::size_t> liveBytes{0};
+};
+
+inline HeapCounters& Counters() {
+  static HeapCounters counters;
+  return counters;
 }
+
+// The program's heap so far.
+inline HeapCount Heap() { return {Counters().allocations.load(), Counters().liveBytes.load()}; }
 
 }  // namespace vantrelle::bench
 
 void* operator new(std::size_t size) {
-  auto& heap = vantrelle::bench::Heap();
+  auto& heap = vantrelle::bench::Counters();
   ++heap.allocations;
   heap.liveBytes += size;
   auto* block = static_cast<std::size_t*>(std::malloc(size + sizeof(std::size_t) * 2));
@@ -32,7 +41,7 @@ void* operator new(std::size_t size) {
 void operator delete(void* p) noexcept {
   if (!p) return;
   auto* block = static_cast<std::size_t*>(p) - 2;
-  vantrelle::bench::Heap().liveBytes -= *block;
+  vantrelle::bench::Counters().liveBytes -= *block;
   std::free(block);
 }
 void operator delete(void* p, std::size_t) noexcept { operator delete(p); }

@@ -52,8 +52,14 @@ std::vector<std::string> Fields(const Locale& locale, const PreviewRow& row, con
 }
 
 // A field as a spreadsheet reads it back: quoted, with its quotes doubled, when it holds a separator,
-// a quote, a line break, or blanks at either end.
-std::string CsvField(std::string_view field) {
+// a quote, a line break, or blanks at either end. Any program can name a file in a temp folder, and a
+// spreadsheet runs a cell that starts with = + - @ (or a tab or CR before one) as a formula: such a
+// field gets a leading apostrophe, which makes the cell text.
+std::string CsvField(std::string_view value) {
+  const bool formula = !value.empty() && std::string_view("=+-@\t\r").find(value.front()) != std::string_view::npos;
+  std::string guarded(formula ? "'" : "");
+  guarded += value;
+  const std::string_view field = guarded;
   const bool quoted = field.find_first_of(",\";\r\n") != std::string_view::npos ||
                       (!field.empty() && (field.front() == ' ' || field.back() == ' '));
   if (!quoted) return std::string(field);
@@ -92,30 +98,34 @@ std::string ScriptLines(const Locale& locale, const PreviewRowTable& rows) {
   return text;
 }
 
+bool PreviewListOrder::Before(const PreviewRowTable& rows, std::uint32_t a, std::uint32_t b) const {
+  const int by = CompareBy(column_, rows.Row(a), rows.Row(b));
+  return descending_ ? by > 0 : by < 0;
+}
+
 void PreviewListOrder::Sort(const PreviewRowTable& rows, std::vector<std::uint32_t>& order) const {
-  std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-    const int by = CompareBy(column_, rows.Row(a), rows.Row(b));
-    return descending_ ? by > 0 : by < 0;
-  });
+  std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) { return Before(rows, a, b); });
 }
 
 bool PreviewListOrder::Shows(const PreviewRowTable& rows, std::size_t row) const {
   return location_.empty() || rows.Row(row).location == location_;
 }
 
-void PreviewListOrder::Update(const PreviewRowTable& rows) {
+std::size_t PreviewListOrder::Update(const PreviewRowTable& rows) {
   std::vector<std::uint32_t> added;
   for (; taken_ < rows.Size(); ++taken_) {
     if (Shows(rows, taken_)) added.push_back(static_cast<std::uint32_t>(taken_));
   }
-  if (added.empty()) return;
+  if (added.empty()) return shown_.size();
   Sort(rows, added);
+  const auto before = [&](std::uint32_t a, std::uint32_t b) { return Before(rows, a, b); };
+  // The rows already shown before the first one added stay where they are (a merge keeps equal rows
+  // in the order they came).
+  const auto firstChanged = std::upper_bound(shown_.begin(), shown_.end(), added.front(), before) - shown_.begin();
   const auto middle = static_cast<std::ptrdiff_t>(shown_.size());
   shown_.insert(shown_.end(), added.begin(), added.end());
-  std::inplace_merge(shown_.begin(), shown_.begin() + middle, shown_.end(), [&](std::uint32_t a, std::uint32_t b) {
-    const int by = CompareBy(column_, rows.Row(a), rows.Row(b));
-    return descending_ ? by > 0 : by < 0;
-  });
+  std::inplace_merge(shown_.begin(), shown_.begin() + middle, shown_.end(), before);
+  return static_cast<std::size_t>(firstChanged);
 }
 
 void PreviewListOrder::SortBy(const PreviewRowTable& rows, PreviewColumn column) {

@@ -33,8 +33,9 @@ class PreviewListOrder {
   // Largest first, every location shown.
   PreviewListOrder() = default;
 
-  // Takes in the rows added since the last call, keeping the order and the filter.
-  void Update(const PreviewRowTable& rows);
+  // Takes in the rows added since the last call, keeping the order and the filter. The first shown
+  // position that changed (rows from there on moved down); Count() when none did.
+  std::size_t Update(const PreviewRowTable& rows);
   // A click on a column's header: the same column again turns its direction; another column starts
   // with the largest or newest first for Size and Changed, else from A.
   void SortBy(const PreviewRowTable& rows, PreviewColumn column);
@@ -56,6 +57,7 @@ class PreviewListOrder {
   std::string Csv(const Locale& locale, const PreviewRowTable& rows, const ChangedText& changed = UtcStamp) const;
 
  private:
+  bool Before(const PreviewRowTable& rows, std::uint32_t a, std::uint32_t b) const;
   void Sort(const PreviewRowTable& rows, std::vector<std::uint32_t>& order) const;
   bool Shows(const PreviewRowTable& rows, std::size_t row) const;
   void Refilter(const PreviewRowTable& rows);

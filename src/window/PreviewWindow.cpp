@@ -29,9 +29,10 @@ bool PreviewWindow::Poll() {
   if (result_ || !walk_) return false;
   const std::size_t before = rows_.Size();
   std::optional<cleaning::PreviewResult> result = walk_->TakeRows(rows_);
+  changedFrom_ = order_.Count();
   if (rows_.Size() != before) {
     Count(before);
-    order_.Update(rows_);
+    changedFrom_ = order_.Update(rows_);
   }
   if (result) {
     result_ = std::move(result);

@@ -34,6 +34,8 @@ class PreviewWindow {
 
   // Takes in the rows found since the last call; true when the list or the lines changed.
   bool Poll();
+  // The first shown position the last Poll changed (rows from there on moved down); Count() when none.
+  std::size_t ChangedFrom() const { return changedFrom_; }
   bool Walking() const { return !result_; }
   void Stop();
 
@@ -78,6 +80,7 @@ class PreviewWindow {
   std::vector<LocationFigures> figures_;  // by the table's location index
   std::optional<cleaning::PreviewResult> result_;
   bool stopped_ = false;
+  std::size_t changedFrom_ = 0;
   std::unique_ptr<PreviewWalkThread> walk_;  // last: its thread ends before the rest goes
 };
 

@@ -116,6 +116,54 @@ HWND FindDialogOf(HWND mainWindow) { return FindDialogOfProcess(ProcessOf(mainWi
 
 HWND FindDialogOfProcess(DWORD process) { return TopLevelWindowOf(process, L"#32770", true); }
 
+HWND OwnedDialogOf(HWND owner) {
+  HWND window = nullptr;
+  while ((window = FindWindowExW(nullptr, window, L"#32770", nullptr))) {
+    if (GetWindow(window, GW_OWNER) == owner && IsWindowVisible(window)) return window;
+  }
+  return nullptr;
+}
+
+HWND FirstEditOf(HWND window) {
+  HWND found = nullptr;
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM found) {
+        wchar_t name[16] = {};
+        GetClassNameW(child, name, 16);
+        if (_wcsicmp(name, L"Edit") != 0 || !IsWindowVisible(child)) return TRUE;
+        *reinterpret_cast<HWND*>(found) = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+void TypeChord(WORD modifier, WORD key) {
+  const DWORD extended = key == VK_END || key == VK_HOME ? KEYEVENTF_EXTENDEDKEY : 0;
+  INPUT keys[4] = {};
+  const WORD order[4] = {modifier, key, key, modifier};
+  for (int i = 0; i < 4; ++i) {
+    keys[i].type = INPUT_KEYBOARD;
+    keys[i].ki.wVk = order[i];
+    keys[i].ki.dwFlags = (i >= 2 ? KEYEVENTF_KEYUP : 0) | (order[i] == key ? extended : 0);
+  }
+  SendInput(4, keys, sizeof(INPUT));
+}
+
+std::wstring ClipboardText() {
+  if (!OpenClipboard(nullptr)) return {};
+  std::wstring text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = chars;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
 std::wstring DialogText(HWND dialog) {
   std::wstring text = TextOf(dialog) + L"\n";
   EnumChildWindows(

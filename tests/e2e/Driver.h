@@ -34,6 +34,14 @@ DWORD ProcessOf(HWND window);
 HWND FindDialogOf(HWND mainWindow);
 // The same for a process, also once its main window is gone.
 HWND FindDialogOfProcess(DWORD process);
+// A visible dialog box that `owner` owns (a common dialog it opened), or nullptr.
+HWND OwnedDialogOf(HWND owner);
+// The first edit box among the window's descendants, or nullptr.
+HWND FirstEditOf(HWND window);
+// Presses `key` with `modifier` held, as typed at the keyboard: to the focus of the foreground window.
+void TypeChord(WORD modifier, WORD key);
+// The clipboard's text, or "".
+std::wstring ClipboardText();
 // The texts of a dialog's own caption and of all its children, one a line.
 std::wstring DialogText(HWND dialog);
 // Waits for a dialog of the program and presses its OK button; false when none came.

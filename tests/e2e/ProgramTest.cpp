@@ -506,6 +506,8 @@ TEST_F(Program, TwoMoreLocationsChosenInTheDialogAreCleaned) {
 TEST_F(Program, APreviewShowsItsRowsInAWindow) {
   const std::filesystem::path systemTemp = EnvironmentPath(L"TEMP");
   WriteFile(systemTemp / L"e2e-preview" / L"kept-by-the-preview.tmp");
+  WriteFile(systemTemp / L"e2e-preview" / L"=1+1.tmp");  // a spreadsheet would run it
+  std::ofstream(systemTemp / L"e2e-preview" / L"Z-largest.tmp") << std::string(100'000, 'z');  // first by size
   Toggle("Check2", true);
   ClickOn(Control("PreviewButton"));
   HWND window = nullptr;
@@ -523,6 +525,65 @@ TEST_F(Program, APreviewShowsItsRowsInAWindow) {
   Sleep(300);
   EXPECT_EQ(FindDialogOf(main), window);
   RecordWindowPlace(window);
+}
+
+// A click on the Name header sorts by name; Ctrl+C copies the chosen rows as tab-separated lines;
+// "Save list..." writes every row as CSV with a byte-order mark and its header row.
+TEST_F(Program, ThePreviewSortsCopiesAndSavesItsList) {
+  HWND window = FindDialogOf(main);
+  ASSERT_NE(window, nullptr);
+  HWND list = GetDlgItem(window, 204);
+  const auto rows = SendMessageW(list, LVM_GETITEMCOUNT, 0, 0);
+  HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+  RECT bar{};
+  GetClientRect(header, &bar);
+  const auto nameX = SendMessageW(list, LVM_GETCOLUMNWIDTH, 0, 0) + SendMessageW(list, LVM_GETCOLUMNWIDTH, 1, 0) / 2;
+  PostMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(nameX, bar.bottom / 2));
+  PostMessageW(header, WM_LBUTTONUP, 0, MAKELPARAM(nameX, bar.bottom / 2));
+  // The first row clicked, then Shift+End and Ctrl+C as typed: the copy asks the keyboard's state.
+  PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, bar.bottom + 4));
+  PostMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(20, bar.bottom + 4));
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  CloseClipboard();
+  SetForegroundWindow(window);
+  Sleep(300);
+  TypeChord(VK_SHIFT, VK_END);
+  TypeChord(VK_CONTROL, 'C');
+  std::wstring copied;
+  EXPECT_TRUE(WaitFor([&] { return !(copied = ClipboardText()).empty(); })) << "nothing was copied";
+  std::vector<std::wstring> names;
+  for (std::wstring_view rest = copied; !rest.empty();) {
+    const std::wstring_view line = rest.substr(0, rest.find(L"\r\n"));
+    rest.remove_prefix(std::min(rest.size(), line.size() + 2));
+    EXPECT_EQ(std::count(line.begin(), line.end(), L'\t'), 5) << win32::Narrow(std::wstring(line));
+    const auto name = line.substr(line.find(L'\t') + 1);
+    names.emplace_back(name.substr(0, name.find(L'\t')));
+  }
+  EXPECT_EQ(static_cast<LRESULT>(names.size()), rows);
+  const auto byName = [](const std::wstring& a, const std::wstring& b) {  // A to Z in either case alike
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](wchar_t x, wchar_t y) { return towlower(x) < towlower(y); });
+  };
+  EXPECT_TRUE(std::is_sorted(names.begin(), names.end(), byName)) << win32::Narrow(copied);
+
+  const std::filesystem::path saved = L"C:\\e2e\\preview-list.csv";
+  std::filesystem::remove(saved);
+  ClickOn(GetDlgItem(window, 207));
+  HWND saveDialog = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (saveDialog = OwnedDialogOf(window)) != nullptr; })) << "no save dialog";
+  SendMessageW(FirstEditOf(saveDialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(saved.c_str()));
+  PostMessageW(saveDialog, WM_COMMAND, IDOK, 0);
+  std::string csv;
+  EXPECT_TRUE(WaitFor([&] {
+    std::ifstream file(saved, std::ios::binary);
+    csv.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return std::count(csv.begin(), csv.end(), '\n') == rows + 1;
+  })) << csv;
+  EXPECT_TRUE(csv.starts_with("\xEF\xBB\xBFLocation,Name,Folder,Size,Changed,What happens\r\n")) << csv;
+  EXPECT_NE(csv.find(",Z-largest.tmp,"), std::string::npos) << csv;
+  EXPECT_NE(csv.find(",'=1+1.tmp,"), std::string::npos) << csv;
+  std::filesystem::remove(saved);
 }
 
 TEST_F(Program, ThePreviewDeletedNothing) {

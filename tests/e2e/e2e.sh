@@ -122,7 +122,7 @@ phase "delete now, done" 'Program.DeleteNowEmpties*'
 screenshot after-delete
 phase "preview" 'Program.APreviewShows*'
 screenshot preview
-phase "after the preview" 'Program.ThePreviewDeletedNothing'
+phase "after the preview" 'Program.ThePreviewSortsCopiesAndSaves*:Program.ThePreviewDeletedNothing'
 phase "history" 'Program.TheHistoryShows*'
 screenshot history
 phase "history closed" 'Program.TheHistoryWindowClosesWithEscape'

@@ -41,8 +41,9 @@ TEST_F(PreviewListTest, LargestFirstAColumnClickSortsByItAgainTurnsItAndTheFilte
   EXPECT_EQ(Names(), "held, \"odd\".log|b.tmp|");
   rows.Add({"User Temp", "", "C:\\T", "c.tmp", 1, 0, Fate::KeptAsRecent});
   rows.Add({"Recycle Bin", "", "C:\\", "d", 1, 0, Fate::Deleted});
-  order.Update(rows);  // rows that arrive later take their places
+  EXPECT_EQ(order.Update(rows), 1u);  // rows that arrive later take their places; the rows above stay
   EXPECT_EQ(Names(), "held, \"odd\".log|c.tmp|b.tmp|");
+  EXPECT_EQ(order.Update(rows), order.Count());
   order.FilterByLocation(rows, "");
   EXPECT_EQ(order.Count(), 6u);
 }
@@ -60,6 +61,16 @@ TEST_F(PreviewListTest, SelectedRowsCopyAsTabsAndEveryRowSavesAsQuotedCsvWithIts
             "User Temp,\"held, \"\"odd\"\".log\",C:\\T\\sub,300,,stays: in use\r\n"
             "Chrome cache,A.bin,C:\\C,20,2022-06-18 04:26:40,skipped: Chrome is running\r\n"
             "User Temp,b.tmp,C:\\T,10,,deleted\r\n");
+  // Any program names files in a temp folder: a name a spreadsheet would run as a formula is saved as text.
+  cleaning::PreviewRowTable named;
+  for (const char* name : {"=HYPERLINK(\"x\")", "+1", "-1", "@SUM(A1)", "\t=1", "\r=1", "a=1"})
+    named.Add({"User Temp", "", "C:\\T", name, 1, 0, Fate::Deleted});
+  EXPECT_EQ(
+      order.Csv(locale, named),
+      "\xEF\xBB\xBFLocation,Name,Folder,Size,Changed,What happens\r\n"
+      "User Temp,\"'=HYPERLINK(\"\"x\"\")\",C:\\T,1,,deleted\r\nUser Temp,'+1,C:\\T,1,,deleted\r\n"
+      "User Temp,'-1,C:\\T,1,,deleted\r\nUser Temp,'@SUM(A1),C:\\T,1,,deleted\r\n"
+      "User Temp,'\t=1,C:\\T,1,,deleted\r\nUser Temp,\"'\r=1\",C:\\T,1,,deleted\r\nUser Temp,a=1,C:\\T,1,,deleted\r\n");
   locale.language = Language::German;
   EXPECT_TRUE(order.Csv(locale, rows).starts_with("\xEF\xBB\xBFOrt,Name,Ordner,Größe,Geändert,Was geschieht\r\n"));
 }

@@ -26,6 +26,9 @@ constexpr short kLabelWidth = 70;
 constexpr short kFilterWidth = 160;
 constexpr UINT_PTR kPollTimer = 1;
 constexpr UINT kPollMs = 100;
+// Setting a list's count redraws its scroll bars there and then, which under Wine takes a good part of
+// the 50 ms a window may keep a person waiting: while rows arrive below a full page, once a second.
+constexpr ULONGLONG kCountEveryMs = 1000;
 // Widths of the columns, in dialog units.
 constexpr short kColumnWidths[] = {60, 80, 90, 40, 80, 90};
 
@@ -76,7 +79,7 @@ void PreviewDialog::Show(platform::WindowHandle owner, std::unique_ptr<PreviewWi
 INT_PTR PreviewDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_TIMER:
-      if (wParam == kPollTimer && model_->Poll()) Refresh();
+      if (wParam == kPollTimer && model_->Poll()) Refresh(false);
       return TRUE;
     case WM_COMMAND:
       switch (LOWORD(wParam)) {
@@ -91,7 +94,7 @@ INT_PTR PreviewDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             const auto chosen = SendDlgItemMessageW(Handle(), kFilterId, CB_GETCURSEL, 0, 0);
             if (chosen >= 0 && static_cast<std::size_t>(chosen) < filterChoices_.size()) {
               model_->FilterByLocation(filterChoices_[static_cast<std::size_t>(chosen)]);
-              Refresh();
+              Refresh(true);
             }
           }
           return TRUE;
@@ -117,7 +120,7 @@ void PreviewDialog::Created() {
   }
   AddColumns(list_, columns);
   Layout();
-  Refresh();
+  Refresh(true);
   ShowSortArrow();
   SetTimer(Handle(), kPollTimer, kPollMs, nullptr);
   SetFocus(list_);
@@ -145,9 +148,17 @@ void PreviewDialog::Layout() {
   InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-void PreviewDialog::Refresh() {
-  ListView_SetItemCountEx(list_, static_cast<int>(model_->Count()), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
-  InvalidateRect(list_, nullptr, FALSE);
+void PreviewDialog::Refresh(bool wholeList) {
+  // Rows past the page's end may wait for their count; what changed on the page is drawn at once.
+  const std::size_t pageEnd =
+      static_cast<std::size_t>(std::max(ListView_GetTopIndex(list_) + ListView_GetCountPerPage(list_) + 1, 0));
+  const auto listed = static_cast<std::size_t>(std::max(ListView_GetItemCount(list_), 0));
+  const ULONGLONG now = GetTickCount64();
+  if (wholeList || !model_->Walking() || listed < pageEnd || now - countSetAt_ >= kCountEveryMs) {
+    ListView_SetItemCountEx(list_, static_cast<int>(model_->Count()), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+    countSetAt_ = now;
+  }
+  if (wholeList || model_->ChangedFrom() < pageEnd) InvalidateRect(list_, nullptr, FALSE);
   SetDlgItemTextW(Handle(), kSummaryId, Widen(model_->SummaryText()).c_str());
   SetDlgItemTextW(Handle(), kProgressId, Widen(model_->ProgressText()).c_str());
   const bool walking = model_->Walking();

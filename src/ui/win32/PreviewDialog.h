@@ -38,7 +38,8 @@ class PreviewDialog : public PreviewWindowView, public ModelessDialog {
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void Created() override;
   void Layout() override;
-  void Refresh();
+  // After new rows (or, with `wholeList`, a new order or filter): the list and the lines.
+  void Refresh(bool wholeList);
   void FillFilter();
   void ShowSortArrow();
   bool Notified(const NMHDR& header);
@@ -51,6 +52,7 @@ class PreviewDialog : public PreviewWindowView, public ModelessDialog {
   HWND list_ = nullptr;
   std::unique_ptr<PreviewWindow> model_;
   std::vector<std::string> filterChoices_;
+  ULONGLONG countSetAt_ = 0;  // when the list last took the model's count
 };
 
 }  // namespace vantrelle::win32
