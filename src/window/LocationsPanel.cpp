@@ -20,7 +20,7 @@ std::string WithTrailingBackslash(const std::string& path) {
 }  // namespace
 
 LocationsPanel::LocationsPanel(platform::Platform& platform, const platform::WindowHandle& owner)
-    : platform_(platform), owner_(owner), errorReport_(*platform.messageBox) {
+    : platform_(platform), owner_(owner), errorReport_(*platform.messageBox, platform.locale) {
   browseButton.OnClick = [this] { BrowseClicked(); };
   for (auto [box, key] : LocationBoxes()) {
     box->OnClick = [this, box, key] { SaveTick(*key, *box); };

@@ -17,7 +17,7 @@ MainForm::MainForm(platform::Platform& platform)
       LocationsPanel(platform, windowHandle),
       AddedOptionsPanel(platform, isLoading, *this),
       platform_(platform),
-      errorReport_(*platform.messageBox),
+      errorReport_(*platform.messageBox, platform.locale),
       countdown_(*platform.clock) {
   ShowTextsIn(DisplayLanguage(), Controls(), weekdayList);
   WireEvents();

@@ -36,8 +36,8 @@ void MainForm::CountdownTicked() {
   guard.Line(110, [&] { ShowProgress(countdownBar, countdown_.Interval(), countdown_.Elapsed()); });
   guard.Line(112, [&] {
     char status[128];  // written every second: no allocation
-    statusFrame.SetCaption(
-        schedule::CountdownText(TextOf(TextId::StatusCounting), countdown_.Remaining(), status, sizeof status));
+    statusFrame.SetCaption(schedule::CountdownText(TextOf(TextId::StatusCounting), countdown_.Remaining(), status,
+                                                   sizeof status, DisplayLanguage()));
   });
   if (guard.Test(114, [&] { return !countdown_.Due(); })) return;
   guard.Line(116, [&] { countdownTimer.SetEnabled(false); });

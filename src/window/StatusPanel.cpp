@@ -8,7 +8,7 @@
 namespace vantrelle {
 
 StatusPanel::StatusPanel(platform::Platform& platform, const std::string& applicationTitle)
-    : platform_(platform), applicationTitle_(applicationTitle), errorReport_(*platform.messageBox) {
+    : platform_(platform), applicationTitle_(applicationTitle), errorReport_(*platform.messageBox, platform.locale) {
   helpButton.OnClick = [this] { HelpClicked(); };
 }
 

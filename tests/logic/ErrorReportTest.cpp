@@ -5,6 +5,7 @@
 
 #include "base/ErrorReport.h"
 #include "base/Guard.h"
+#include "platform/fake/FakeLocale.h"
 #include "platform/fake/FakeMessageBox.h"
 #include "window/ErrorReportBox.h"
 
@@ -51,6 +52,19 @@ TEST(Guard, AFailingConditionResumesInsideTheConditional) {
   EXPECT_FALSE(guard.Test(156, [] { return false; }));
   ASSERT_EQ(box.shown.size(), 1u);
   EXPECT_NE(box.shown[0].text.find("at line 154"), std::string::npos);
+}
+
+// For a person whose Windows speaks German the box is German; the location stays as it is.
+TEST(Guard, TheWindowsReportSpeaksThePersonsLanguage) {
+  fake::FakeMessageBox box;
+  fake::FakeLocale locale;
+  locale.language = Language::German;
+  ErrorReportBox reports(box, &locale);
+  Guard(reports, location::kStartUp).Line(158, [] { throw TypeMismatch(); });
+  ASSERT_EQ(box.shown.size(), 1u);
+  EXPECT_EQ(box.shown[0].title, Text(Language::German, TextId::ErrorReportTitle));
+  EXPECT_EQ(box.shown[0].text, ErrorReportText(location::kStartUp, 158,
+                                               Text(Language::German, TextId::ErrorTypeMismatch), Language::German));
 }
 
 }  // namespace
