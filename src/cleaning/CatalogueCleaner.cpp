@@ -14,7 +14,7 @@ namespace vantrelle::cleaning {
 namespace {
 
 std::string Join(const std::string& folder, std::string_view name) {
-  if (name.empty()) return folder;
+  if (name.empty() || folder.empty()) return folder + std::string(name);
   return folder + (folder.ends_with('\\') ? "" : "\\") + std::string(name);
 }
 
@@ -42,10 +42,19 @@ std::vector<std::string> Profiles(platform::FileServices& files, const Catalogue
 
 }  // namespace
 
-std::string RowFolder(const platform::Platform& platform, const CatalogueRow& row) {
+namespace {
+
+std::string KnownFolderOf(const platform::Platform& platform, const CatalogueRow& row) {
   const auto known = platform.shell->KnownFolderPath(row.folder);
-  if (!known || known->empty()) return {};
-  const std::string folder = Join(RemoveTrailingChar(*known, '\\'), row.path);
+  return known ? RemoveTrailingChar(*known, '\\') : std::string();
+}
+
+}  // namespace
+
+std::string RowFolder(const platform::Platform& platform, const CatalogueRow& row) {
+  const std::string known = KnownFolderOf(platform, row);
+  if (known.empty()) return {};
+  const std::string folder = Join(known, row.path);
   return FolderExists(*platform.files, folder) ? folder : std::string();
 }
 
@@ -53,18 +62,23 @@ std::vector<CatalogueFolder> TargetFolders(const platform::Platform& platform, c
                                            const std::string& rowFolder) {
   auto& files = *platform.files;
   const std::vector<std::string> profiles = Profiles(files, row, rowFolder);
+  // Emptied from the known folder down, each folder on the way opened inside the one above: what was
+  // looked at here by path may have been swapped for a link by then.
+  const std::string known = KnownFolderOf(platform, row);
   std::vector<CatalogueFolder> folders;
-  const auto add = [&](const std::string& base, const CacheTarget& target) {
-    const std::string path = Join(base, target.subPath);
-    if (target.subPath.empty() || RealFolderAt(files, path)) folders.push_back({path, target.pattern});
+  const auto add = [&](const std::string& below, const CacheTarget& target) {
+    const std::string belowTarget = Join(below, target.subPath);
+    if (target.subPath.empty() || RealFolderAt(files, Join(known, belowTarget))) {
+      folders.push_back({FolderToEmpty(known, belowTarget), target.pattern});
+    }
   };
   for (const auto& profile : profiles) {
     for (const CacheTarget& target : row.targets) {
-      if (target.inEveryProfile) add(Join(rowFolder, profile), target);
+      if (target.inEveryProfile) add(Join(std::string(row.path), profile), target);
     }
   }
   for (const CacheTarget& target : row.targets) {
-    if (!target.inEveryProfile) add(rowFolder, target);
+    if (!target.inEveryProfile) add(std::string(row.path), target);
   }
   return folders;
 }
@@ -102,7 +116,7 @@ Outcome CleanCatalogueRow(const platform::Platform& platform, RunHost& host, con
     }
     for (const CatalogueFolder& target : TargetFolders(platform, row, folder)) {
       if (host.StopRequested()) break;
-      EmptyFolder(platform, host, target.path, tally, age, TopLevelNames{target.pattern, row.neverTouched}, pool);
+      EmptyFolder(platform, host, target.folder, tally, age, TopLevelNames{target.pattern, row.neverTouched}, pool);
     }
     return host.StopRequested() ? Outcome::Stopped : Outcome::Emptied;
   } catch (...) {

@@ -6,13 +6,14 @@
 
 #include "cleaning/Catalogue.h"
 #include "cleaning/DeletionRun.h"
+#include "cleaning/FolderEmptier.h"
 
 namespace vantrelle::cleaning {
 
 class WorkerPool;
 
 struct CatalogueFolder {
-  std::string path;  // without a trailing "\"
+  FolderToEmpty folder;  // the row's known folder, and the way down from it
   std::string_view pattern;
 };
 

@@ -1,5 +1,7 @@
 #include "cleaning/EntryDeletion.h"
 
+#include <algorithm>
+
 namespace vantrelle::cleaning {
 
 namespace {
@@ -23,21 +25,21 @@ bool ListedAsFolder(const platform::DirectoryEntry& entry) {
   return (entry.attributes & platform::attribute::kDirectory) != 0 && !platform::IsLinkAttributes(entry.attributes);
 }
 
-EntryOutcome TreatEntry(platform::FileServices& files, const AgeRule& age, const std::string& path,
-                        const platform::DirectoryEntry& entry, EntryAction action) {
+EntryOutcome TreatEntry(platform::OpenEntry& folder, const AgeRule& age, const platform::DirectoryEntry& entry,
+                        EntryAction action) {
   const bool judging = action == EntryAction::Judge;
   const auto remove = [&](platform::OpenEntry& opened) { return judging || opened.Delete(); };
-  const bool folder = ListedAsFolder(entry);
-  if (!folder && age.Keeps(entry.created, entry.written)) return Left(LeftReason::KeptAsRecent);
+  const bool listedAsFolder = ListedAsFolder(entry);
+  if (!listedAsFolder && age.Keeps(entry.created, entry.written)) return Left(LeftReason::KeptAsRecent);
   OpenFailure failure = OpenFailure::None;
-  auto opened = files.Open(path, failure);
+  auto opened = folder.OpenListed(entry, failure);
   if (!opened) {
     // Gone meanwhile is no news; anything else stays for its reason.
     if (failure == OpenFailure::InUse) return Left(LeftReason::InUse);
     if (failure == OpenFailure::AccessDenied) return Left(LeftReason::AccessDenied);
     return {};
   }
-  if (!folder && KeptForItsAge(age, *opened)) return Left(LeftReason::KeptAsRecent);
+  if (!listedAsFolder && KeptForItsAge(age, *opened)) return Left(LeftReason::KeptAsRecent);
   // Listed as a plain file: deleting what was opened is safe whatever it has become meanwhile (a
   // link goes as itself, a folder only when empty), so most entries need no closer look.
   if ((entry.attributes & (platform::attribute::kDirectory | platform::attribute::kReparsePoint)) == 0 &&
@@ -56,12 +58,18 @@ EntryOutcome TreatEntry(platform::FileServices& files, const AgeRule& age, const
   return remove(*opened) ? Deleted() : Left(LeftReason::AccessDenied);
 }
 
-std::unique_ptr<platform::OpenEntry> OpenFolderToEmpty(platform::FileServices& files, const std::string& folder) {
-  const std::string path = WithoutTrailingBackslash(folder);
+std::unique_ptr<platform::OpenEntry> OpenFolderToEmpty(platform::FileServices& files, const std::string& folder,
+                                                       std::string_view below) {
+  const std::string path = WithoutTrailingBackslash(WithTrailingBackslash(folder));
   auto opened = files.OpenFolderToEmpty(path);
   if (!opened || !opened->IsFolder()) return nullptr;
   const auto attributes = files.Attributes(path);
   if (attributes && platform::IsLinkAttributes(*attributes)) return nullptr;
+  while (opened && !below.empty()) {
+    const std::size_t slash = std::min(below.find('\\'), below.size());
+    if (slash > 0) opened = opened->OpenFolderInside(std::string(below.substr(0, slash)));
+    below.remove_prefix(std::min(slash + 1, below.size()));
+  }
   return opened;
 }
 

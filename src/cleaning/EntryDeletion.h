@@ -3,6 +3,7 @@
 // decisions every emptier makes, whichever thread it runs on.
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "cleaning/Tally.h"
 #include "platform/FileServices.h"
@@ -25,14 +26,17 @@ bool ListedAsFolder(const platform::DirectoryEntry& entry);
 // deleted or cleared, and every deletion is taken to succeed.
 enum class EntryAction { Delete, Judge };
 
-// Deletes the entry at `path` as its listing described it, unless the age rule keeps it; a real folder
-// is opened and handed back to be emptied, a link goes as itself and is never entered.
-EntryOutcome TreatEntry(platform::FileServices& files, const AgeRule& age, const std::string& path,
-                        const platform::DirectoryEntry& entry, EntryAction action = EntryAction::Delete);
+// Deletes an entry `folder` listed, as its listing described it, unless the age rule keeps it; a real
+// folder is opened and handed back to be emptied, a link goes as itself and is never entered. The entry
+// is opened inside `folder` as it is held, never again by a path.
+EntryOutcome TreatEntry(platform::OpenEntry& folder, const AgeRule& age, const platform::DirectoryEntry& entry,
+                        EntryAction action = EntryAction::Delete);
 
 // The folder a caller named to be emptied, opened; nothing when it is missing, not a folder, or a link
-// to one (its content is never reached through a link).
-std::unique_ptr<platform::OpenEntry> OpenFolderToEmpty(platform::FileServices& files, const std::string& folder);
+// to one (its content is never reached through a link). With `below` ("a\b"), the folder reached from
+// there one level at a time, each opened inside the one above and none a link.
+std::unique_ptr<platform::OpenEntry> OpenFolderToEmpty(platform::FileServices& files, const std::string& folder,
+                                                       std::string_view below = {});
 
 // Counts an entry deleted, with the size its listing gave.
 void CountDeleted(Tally& tally, const platform::DirectoryEntry& entry);

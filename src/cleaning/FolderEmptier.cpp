@@ -38,7 +38,6 @@ class FolderEmptier {
   FolderEmptier(const platform::Platform& platform, RunHost& host, Tally& tally, const AgeRule& age,
                 const TopLevelNames& names)
       : host_(host),
-        files_(*platform.files),
         events_(platform, host),
         tally_(tally),
         age_(age),
@@ -107,7 +106,7 @@ class FolderEmptier {
     Status(FormatText(deleting_, {path}));
     if (!Yield()) return;  // the entry stays untouched
 
-    EntryOutcome outcome = TreatEntry(files_, age_, path, entry);
+    EntryOutcome outcome = TreatEntry(*level.folder, age_, entry);
     switch (outcome.kind) {
       case EntryOutcome::Kind::Gone: break;
       case EntryOutcome::Kind::Deleted: CountDeleted(tally_, entry); break;
@@ -117,7 +116,6 @@ class FolderEmptier {
   }
 
   RunHost& host_;
-  platform::FileServices& files_;
   YieldPacer events_;
   Tally& tally_;
   const AgeRule& age_;
@@ -128,10 +126,10 @@ class FolderEmptier {
   bool stopped_ = false;
 };
 
-void Empty(const platform::Platform& platform, RunHost& host, const std::string& path, Tally& tally, const AgeRule& age,
-           const TopLevelNames& names, WorkerPool& pool) {
-  const std::string folder = WithTrailingBackslash(path);
-  auto opened = OpenFolderToEmpty(*platform.files, folder);
+void Empty(const platform::Platform& platform, RunHost& host, const FolderToEmpty& where, Tally& tally,
+           const AgeRule& age, const TopLevelNames& names, WorkerPool& pool) {
+  const std::string folder = WithTrailingBackslash(where.Path());
+  auto opened = OpenFolderToEmpty(*platform.files, where.top, where.below);
   if (!opened) return;
   if (pool.Size() == 1) {
     FolderEmptier(platform, host, tally, age, names).Run(std::move(opened), folder);
@@ -142,6 +140,11 @@ void Empty(const platform::Platform& platform, RunHost& host, const std::string&
 
 }  // namespace
 
+std::string FolderToEmpty::Path() const {
+  if (below.empty()) return top;
+  return WithTrailingBackslash(top) + below;
+}
+
 bool TopLevelNames::Allow(std::string_view name) const {
   for (std::string_view kept : neverTouched) {
     if (MatchesNoCase(name, kept)) return false;
@@ -149,17 +152,17 @@ bool TopLevelNames::Allow(std::string_view name) const {
   return pattern.empty() || MatchesNoCase(name, pattern);
 }
 
-void EmptyFolder(const platform::Platform& platform, RunHost& host, const std::string& path, Tally& tally,
+void EmptyFolder(const platform::Platform& platform, RunHost& host, const FolderToEmpty& folder, Tally& tally,
                  const AgeRule& age, WorkerPool* pool) {
-  EmptyFolder(platform, host, path, tally, age, TopLevelNames{}, pool);
+  EmptyFolder(platform, host, folder, tally, age, TopLevelNames{}, pool);
 }
 
-void EmptyFolder(const platform::Platform& platform, RunHost& host, const std::string& path, Tally& tally,
+void EmptyFolder(const platform::Platform& platform, RunHost& host, const FolderToEmpty& folder, Tally& tally,
                  const AgeRule& age, const TopLevelNames& names, WorkerPool* pool) {
   try {
-    if (pool) return Empty(platform, host, path, tally, age, names, *pool);
+    if (pool) return Empty(platform, host, folder, tally, age, names, *pool);
     WorkerPool own(WorkerCount(platform.cleaningWorkers));
-    Empty(platform, host, path, tally, age, names, own);
+    Empty(platform, host, folder, tally, age, names, own);
   } catch (...) {
     // Emptying is best effort: whatever could not be deleted stays, and the caller goes on.
   }

@@ -2,6 +2,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "cleaning/Tally.h"
 
@@ -13,6 +14,21 @@ namespace vantrelle::cleaning {
 
 class RunHost;
 class WorkerPool;
+
+// A folder to empty: the one at `top`, opened by its path, or one below it (`below`, "a\\b") reached one
+// level at a time, each opened inside the one above and none a link, so that no folder on the way can be
+// swapped for a link once the one above it is held.
+struct FolderToEmpty {
+  // NOLINTBEGIN(google-explicit-constructor): a path names the folder whole
+  FolderToEmpty(std::string path) : top(std::move(path)) {}
+  FolderToEmpty(const char* path) : top(path) {}
+  // NOLINTEND(google-explicit-constructor)
+  FolderToEmpty(std::string topFolder, std::string belowTop) : top(std::move(topFolder)), below(std::move(belowTop)) {}
+  std::string top;
+  std::string below;
+  // The whole path, without a trailing "\\" (but for a drive's root), for the status line and the report.
+  std::string Path() const;
+};
 
 // Which entries directly inside the emptied folder may go; below them everything may.
 struct TopLevelNames {
@@ -31,11 +47,11 @@ struct TopLevelNames {
 // at once while the calling thread answers the window: it yields, shows the path a worker is on and,
 // when the host asks to stop, waits for every worker to leave off (each finishes at most the entry it
 // is on). Without a pool the run's own count of workers is used (`platform.cleaningWorkers`).
-void EmptyFolder(const platform::Platform& platform, RunHost& host, const std::string& path, Tally& tally,
+void EmptyFolder(const platform::Platform& platform, RunHost& host, const FolderToEmpty& folder, Tally& tally,
                  const AgeRule& age = {}, WorkerPool* pool = nullptr);
 // The same, passing over (neither deleting nor counting) the entries directly inside that `names`
 // does not allow.
-void EmptyFolder(const platform::Platform& platform, RunHost& host, const std::string& path, Tally& tally,
+void EmptyFolder(const platform::Platform& platform, RunHost& host, const FolderToEmpty& folder, Tally& tally,
                  const AgeRule& age, const TopLevelNames& names, WorkerPool* pool = nullptr);
 
 }  // namespace vantrelle::cleaning

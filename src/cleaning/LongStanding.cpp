@@ -1,5 +1,8 @@
 #include "cleaning/LongStanding.h"
 
+#include <memory>
+
+#include "cleaning/EntryDeletion.h"
 #include "cleaning/Paths.h"
 #include "cleaning/RunHost.h"
 #include "cleaning/YieldPacer.h"
@@ -26,18 +29,28 @@ bool ForEachOldDownload(const platform::Platform& platform, RunHost& host, std::
   if (!root || root->empty()) return false;
   if (!cutoff) return true;
   YieldPacer events(platform, host);
-  std::vector<std::string> pending{RemoveTrailingChar(*root, '\\')};
+  // Each folder is listed through its own handle, opened inside the one above: a folder swapped for a
+  // link during the walk leads nowhere.
+  struct Pending {
+    std::unique_ptr<platform::OpenEntry> folder;
+    std::string path;
+  };
+  std::vector<Pending> pending;
+  const std::string top = RemoveTrailingChar(*root, '\\');
+  if (auto opened = OpenFolderToEmpty(*platform.files, top)) pending.push_back({std::move(opened), top});
   while (!pending.empty() && !host.StopRequested()) {
-    const std::string folder = std::move(pending.back());
+    Pending folder = std::move(pending.back());
     pending.pop_back();
-    host.ShowStatus(folder);
-    for (const auto& entry : platform.files->List(folder)) {
+    host.ShowStatus(folder.path);
+    for (const auto& entry : folder.folder->List()) {
       if (!events.DoEvents()) return true;
       const bool link = platform::IsLinkAttributes(entry.attributes);
       if (!link && (entry.attributes & platform::attribute::kDirectory) != 0) {
-        pending.push_back(folder + "\\" + entry.name);
+        if (auto inner = folder.folder->OpenFolderInside(entry.name)) {
+          pending.push_back({std::move(inner), folder.path + "\\" + entry.name});
+        }
       } else if (OldDownload(entry, *cutoff)) {
-        visit(folder + "\\" + entry.name, entry);
+        visit(folder.path + "\\" + entry.name, entry);
       }
     }
   }

@@ -54,7 +54,6 @@ class ParallelEmptier {
       : host_(host),
         events_(*platform.events),
         deleting_(Text(*platform.locale, TextId::StatusDeletingFiles)),
-        files_(*platform.files),
         pool_(pool),
         age_(age) {}
 
@@ -143,7 +142,7 @@ class ParallelEmptier {
       try {
         std::string path = folder.path + entry.name;
         OfferStatus(path);
-        EntryOutcome outcome = TreatEntry(files_, age_, path, entry);
+        EntryOutcome outcome = TreatEntry(*folder.handle, age_, entry);
         switch (outcome.kind) {
           case EntryOutcome::Kind::Gone: break;
           case EntryOutcome::Kind::Deleted: CountDeleted(tally, entry); break;
@@ -210,7 +209,6 @@ class ParallelEmptier {
   platform::EventPump& events_;
   const std::string deleting_;  // the status text, "{1}" standing for the path
   // Shared by the workers; safe to call from several threads at once.
-  platform::FileServices& files_;
   WorkerPool& pool_;
   const AgeRule& age_;
 

@@ -93,10 +93,10 @@ std::uint64_t PreviewResult::Bytes() const {
   return sum;
 }
 
-void Preview::CountFolder(const std::string& path, const AgeRule& age, PreviewLocation& into, RowsOf& rows,
+void Preview::CountFolder(const FolderToEmpty& folder, const AgeRule& age, PreviewLocation& into, RowsOf& rows,
                           const TopLevelNames& names) {
   Tally tally;
-  WalkAsEmptied(platform_, *host_, RemoveTrailingChar(path, '\\'), age, names, tally,
+  WalkAsEmptied(platform_, *host_, folder, age, names, tally,
                 [&](std::string_view folder, const platform::DirectoryEntry& entry, Fate fate) {
                   rows.Add(folder, entry, fate);
                 });
@@ -213,7 +213,7 @@ PreviewResult Preview::Walk(const Choices& choices) {
           const bool runs = ProgramRuns(platform_, row, folder);
           if (runs) rows.SkippedFor(row.program);
           for (const CatalogueFolder& target : TargetFolders(platform_, row, folder)) {
-            CountFolder(target.path, age, into, rows, TopLevelNames{target.pattern, row.neverTouched});
+            CountFolder(target.folder, age, into, rows, TopLevelNames{target.pattern, row.neverTouched});
           }
           return runs ? Outcome::Skipped : Outcome::Emptied;
         },

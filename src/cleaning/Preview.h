@@ -51,7 +51,7 @@ class Preview {
   // What Windows' handler of that key name says it would free, also as its row.
   Outcome MeasureHandlerInto(const std::string& keyName, PreviewLocation& into, RowsOf& rows);
   // Counts what a run would delete in the folder into `into`, each entry to `rows`.
-  void CountFolder(const std::string& path, const AgeRule& age, PreviewLocation& into, RowsOf& rows,
+  void CountFolder(const FolderToEmpty& folder, const AgeRule& age, PreviewLocation& into, RowsOf& rows,
                    const TopLevelNames& names = {});
 
   const platform::Platform& platform_;

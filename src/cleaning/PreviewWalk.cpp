@@ -39,12 +39,11 @@ std::string_view FolderOfLevel(const Level& level) {
 
 }  // namespace
 
-bool WalkAsEmptied(const platform::Platform& platform, RunHost& host, const std::string& path, const AgeRule& age,
+bool WalkAsEmptied(const platform::Platform& platform, RunHost& host, const FolderToEmpty& folder, const AgeRule& age,
                    const TopLevelNames& names, Tally& tally, const FoundEntry& found) {
   if (host.StopRequested()) return false;
-  auto& files = *platform.files;
-  const std::string top = WithTrailingBackslash(path);
-  auto opened = OpenFolderToEmpty(files, top);
+  const std::string top = WithTrailingBackslash(folder.Path());
+  auto opened = OpenFolderToEmpty(*platform.files, folder.top, folder.below);
   if (!opened) return !host.StopRequested();
   YieldPacer events(platform, host);
   std::vector<Level> stack;
@@ -69,7 +68,7 @@ bool WalkAsEmptied(const platform::Platform& platform, RunHost& host, const std:
     if (!events.DoEvents()) return false;
     try {
       std::string entryPath = level.path + entry.name;
-      EntryOutcome outcome = TreatEntry(files, age, entryPath, entry, EntryAction::Judge);
+      EntryOutcome outcome = TreatEntry(*level.folder, age, entry, EntryAction::Judge);
       switch (outcome.kind) {
         case EntryOutcome::Kind::Gone: break;
         case EntryOutcome::Kind::Deleted:

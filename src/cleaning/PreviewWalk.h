@@ -22,10 +22,10 @@ class RunHost;
 // a run would keep for what stays inside is not named itself, as the run does not name it.
 using FoundEntry = std::function<void(std::string_view folder, const platform::DirectoryEntry& entry, Fate fate)>;
 
-// Walks the folder at `path` on the calling thread, counting into `tally` what a run on it would
+// Walks the folder on the calling thread, counting into `tally` what a run on it would
 // delete and leave, as the run counts them. Each folder's path goes to the host's status line; it yields
 // as it goes and leaves off at the next entry once the host asks it to stop. False when it stopped.
-bool WalkAsEmptied(const platform::Platform& platform, RunHost& host, const std::string& path, const AgeRule& age,
+bool WalkAsEmptied(const platform::Platform& platform, RunHost& host, const FolderToEmpty& folder, const AgeRule& age,
                    const TopLevelNames& names, Tally& tally, const FoundEntry& found);
 
 }  // namespace vantrelle::cleaning

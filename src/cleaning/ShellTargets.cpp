@@ -63,10 +63,11 @@ bool Listed(const Shortcuts& shortcuts, const std::string& name) {
 bool DeleteShortcuts(platform::FileServices& files, const std::string& folder, std::vector<LeftEntry>& left) {
   const auto before = ShortcutsIn(files, folder);
   if (!before) return false;
+  const auto held = files.OpenFolderToEmpty(folder);
   for (const auto& shortcut : *before) {
     const std::string path = folder + "\\" + shortcut.name;
-    platform::OpenFailure failure = platform::OpenFailure::None;
-    auto opened = files.Open(path, failure);
+    platform::OpenFailure failure = platform::OpenFailure::Missing;
+    auto opened = held ? held->OpenListed(shortcut, failure) : nullptr;
     if (!opened) {
       if (failure != platform::OpenFailure::Missing) {
         left.push_back({path, failure == platform::OpenFailure::InUse ? LeftReason::InUse : LeftReason::AccessDenied});

@@ -134,7 +134,9 @@ void FindTempFolders(const platform::Platform& platform, RunHost& host, TempFold
       }
     }
     SearchLevel child;
-    if (ListLevel(level.folder->OpenListed(entry), candidate + "\\", child)) stack.push_back(std::move(child));
+    if (ListLevel(level.folder->OpenFolderInside(entry.name), candidate + "\\", child)) {
+      stack.push_back(std::move(child));
+    }
   }
 }
 

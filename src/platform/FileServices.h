@@ -56,9 +56,20 @@ class OpenEntry {
   // The entries of a real folder in the order the file system gives them, "." and ".." left out.
   // Nothing for a link, a file, or a folder that cannot be listed.
   virtual std::vector<DirectoryEntry> List() = 0;
-  // Opens an entry this folder listed, by its listed name, as `Open` would: a link put in its place
-  // since the listing is never followed. Nothing when it cannot be opened.
-  virtual std::unique_ptr<OpenEntry> OpenListed(const DirectoryEntry& entry) = 0;
+  // Opens an entry this folder listed, by its listed name, for examination and deletion as `Open`
+  // would, but inside this folder as it is held: the folder renamed, or a link put at its name or the
+  // entry's, since it was opened redirects nothing, and a link is opened as itself, never followed.
+  // Nothing when it cannot be opened; then `failure` says why. Once the folder is listed, several
+  // threads may open its entries at once.
+  virtual std::unique_ptr<OpenEntry> OpenListed(const DirectoryEntry& entry, OpenFailure& failure) = 0;
+  std::unique_ptr<OpenEntry> OpenListed(const DirectoryEntry& entry) {
+    OpenFailure ignored;
+    return OpenListed(entry, ignored);
+  }
+  // A real folder inside this one, by name, opened inside this folder as it is held and as
+  // `FileServices::OpenFolderToEmpty` opens one: to list and empty it, never to delete it. Nothing
+  // when there is none of that name or it is a link.
+  virtual std::unique_ptr<OpenEntry> OpenFolderInside(const std::string& name) = 0;
   // Sets the attributes to normal (read-only, hidden and system cleared). False when refused.
   virtual bool ClearAttributes() = 0;
   // Deletes a file, an empty folder, or a link itself (never what it points to), at the latest when

@@ -7,6 +7,8 @@
 
 #include "CleaningTest.h"
 #include "cleaning/FolderEmptier.h"
+#include "cleaning/PreviewWalk.h"
+#include "cleaning/WindowsTemp.h"
 
 namespace vantrelle::testing {
 namespace {
@@ -237,6 +239,70 @@ TEST(EmptyFolderWithWorkers, WorkersLeaveOffWhenTheRunIsToStop) {
     ASSERT_FALSE(host.statuses.empty());
     EXPECT_TRUE(host.statuses.front().starts_with("Deleting for files (Windows Temp)...C:\\Work\\d"))
         << host.statuses.front();
+  }
+}
+
+// Once a walk holds a folder, renaming it (or a folder above it on the way down) and putting a link at
+// its name redirects nothing: every walk goes on inside what it holds and never reaches the link's
+// target, though it holds the same names.
+TEST(FolderRenamedDuringAWalk, NothingIsReachedThroughTheLinkPutAtItsName) {
+  using Run = std::function<void(fake::FakePlatform&, RecordingRunHost&, cleaning::Tally&)>;
+  const auto empty = [](const cleaning::FolderToEmpty& folder) -> Run {
+    return [folder](fake::FakePlatform& fakes, RecordingRunHost& host, cleaning::Tally& tally) {
+      cleaning::EmptyFolder(fakes.platform, host, folder, tally);
+    };
+  };
+  const Run preview = [](fake::FakePlatform& fakes, RecordingRunHost& host, cleaning::Tally& tally) {
+    cleaning::WalkAsEmptied(fakes.platform, host, {"C:\\Work"}, {}, {}, tally, [](auto, const auto&, auto) {});
+  };
+  const Run search = [](fake::FakePlatform& fakes, RecordingRunHost& host, cleaning::Tally&) {
+    cleaning::TempFolderList found;
+    cleaning::FindTempFolders(fakes.platform, host, found, "C:\\Work");
+    ASSERT_EQ(found.Count(), 1u);
+    EXPECT_EQ(found[0], "C:\\Work\\d0\\Local Settings\\Temp");
+  };
+  struct Walk {
+    const char* name;
+    int workers;
+    std::string swapped;  // renamed and replaced by a link at the walk's `swapAt`th open
+    int swapAt;
+    Run run;
+    int deleted;  // of the entries below the swapped folder
+  };
+  const Walk walks[] = {
+      {"one worker", 1, "C:\\Work", 1, empty({"C:\\Work"}), 26},
+      {"several workers", 4, "C:\\Work", 1, empty({"C:\\Work"}), 26},
+      {"a folder reached from the one above", 1, "C:\\Work\\d0", 3, empty({"C:\\Work", "d0\\inner"}), 1},
+      {"the preview", 1, "C:\\Work", 1, preview, 0},
+      {"the Windows Temp search", 1, "C:\\Work\\d0", 3, search, 0},
+  };
+  for (const Walk& walk : walks) {
+    SCOPED_TRACE(walk.name);
+    fake::FakePlatform fakes;
+    fakes.platform.cleaningWorkers = walk.workers;
+    AddTree(fakes.files, 3, 5);
+    fakes.files.AddFolder("C:\\Work\\d0\\Local Settings\\Temp");
+    // The same names, and more, behind the link.
+    for (const char* name : {"d0\\f0", "d0\\inner\\x", "d1\\f0", "evil\\Local Settings\\Temp\\t", "f0", "x"}) {
+      fakes.files.AddFile(std::string("C:\\Canary\\") + name);
+    }
+    const std::size_t canary = fakes.files.CountBelow("C:\\Canary");
+    const std::size_t work = fakes.files.CountBelow(walk.swapped);
+    int opens = 0;
+    fakes.files.beforeOpen = [&] {
+      if (++opens != walk.swapAt) return;
+      ASSERT_TRUE(fakes.files.Rename(walk.swapped, walk.swapped + "-renamed"));
+      fakes.files.AddLink(walk.swapped, "C:\\Canary");
+    };
+    RecordingRunHost host;
+    cleaning::Tally tally;
+
+    walk.run(fakes, host, tally);
+
+    EXPECT_GE(opens, walk.swapAt);
+    EXPECT_EQ(fakes.files.CountBelow("C:\\Canary"), canary);
+    EXPECT_EQ(fakes.files.CountBelow(walk.swapped + "-renamed"), work - walk.deleted);
+    EXPECT_EQ(fakes.files.deleted.size(), static_cast<std::size_t>(walk.deleted));
   }
 }
 

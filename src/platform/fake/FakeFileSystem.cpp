@@ -39,13 +39,14 @@ FakeFileSystem::Node* Child(const FakeFileSystem::Node& folder, const std::strin
 class FakeOpenEntry final : public platform::OpenEntry {
  public:
   // `throughLink`: opened as the target of the link it was asked for, which then refuses every change.
-  FakeOpenEntry(FakeFileSystem& fs, std::shared_ptr<FakeFileSystem::Node> node, bool throughLink)
-      : fs_(fs), node_(std::move(node)), throughLink_(throughLink) {
-    ++node_->handles;  // made under the tree's lock, in Open
+  // `sharesDeletion`: held only to be emptied, which lets others rename or delete it meanwhile.
+  FakeOpenEntry(FakeFileSystem& fs, std::shared_ptr<FakeFileSystem::Node> node, bool throughLink, bool sharesDeletion)
+      : fs_(fs), node_(std::move(node)), throughLink_(throughLink), sharesDeletion_(sharesDeletion) {
+    if (!sharesDeletion_) ++node_->handles;  // made under the tree's lock
   }
   ~FakeOpenEntry() override {
     const FakeFileSystem::Guard guard(fs_.mutex_);
-    --node_->handles;
+    if (!sharesDeletion_) --node_->handles;
   }
   FakeOpenEntry(const FakeOpenEntry&) = delete;
   FakeOpenEntry& operator=(const FakeOpenEntry&) = delete;
@@ -68,14 +69,26 @@ class FakeOpenEntry final : public platform::OpenEntry {
     return entries;
   }
 
-  std::unique_ptr<platform::OpenEntry> OpenListed(const platform::DirectoryEntry& entry) override {
-    std::string folder;
-    {
-      const FakeFileSystem::Guard guard(fs_.mutex_);
-      if (!IsFolder() || throughLink_) return nullptr;
-      folder = FakeFileSystem::PathOf(*node_);
-    }
-    return fs_.Open(folder + "\\" + entry.name);
+  // Inside this very node, wherever it has been moved since.
+  std::unique_ptr<platform::OpenEntry> OpenListed(const platform::DirectoryEntry& entry,
+                                                  platform::OpenFailure& failure) override {
+    if (fs_.beforeOpen) fs_.beforeOpen();
+    const FakeFileSystem::Guard guard(fs_.mutex_);
+    ++fs_.opens;
+    failure = platform::OpenFailure::Missing;
+    if (!IsFolder() || throughLink_) return nullptr;
+    return fs_.OpenNode(Child(*node_, entry.name), false, failure);
+  }
+
+  std::unique_ptr<platform::OpenEntry> OpenFolderInside(const std::string& name) override {
+    if (fs_.beforeOpen) fs_.beforeOpen();
+    const FakeFileSystem::Guard guard(fs_.mutex_);
+    ++fs_.opens;
+    if (!IsFolder() || throughLink_) return nullptr;
+    FakeFileSystem::Node* child = Child(*node_, name);
+    if (!child || child->isLink || (child->attributes & kDirectory) == 0) return nullptr;
+    platform::OpenFailure failure;
+    return fs_.OpenNode(child, true, failure);
   }
 
   bool ClearAttributes() override {
@@ -102,6 +115,7 @@ class FakeOpenEntry final : public platform::OpenEntry {
   FakeFileSystem& fs_;
   std::shared_ptr<FakeFileSystem::Node> node_;
   bool throughLink_;
+  bool sharesDeletion_;
 };
 
 FakeFileSystem::FakeFileSystem() {
@@ -195,6 +209,23 @@ void FakeFileSystem::AddLink(const std::string& path, const std::string& target)
   link->target = target;
 }
 
+bool FakeFileSystem::Rename(const std::string& path, const std::string& newPath) {
+  const Guard guard(mutex_);
+  Node* node = Resolve(path, false);
+  const auto slash = newPath.rfind('\\');
+  Node* newParent = slash == std::string::npos ? nullptr : Resolve(newPath.substr(0, slash), true);
+  const std::string newName = newPath.substr(slash + 1);
+  if (!node || !node->parent || node->handles > 0 || !newParent || Child(*newParent, newName)) return false;
+  auto& siblings = node->parent->children;
+  const auto it = std::find_if(siblings.begin(), siblings.end(), [&](const auto& c) { return c.get() == node; });
+  std::shared_ptr<Node> moved = *it;
+  siblings.erase(it);
+  moved->name = newName;
+  moved->parent = newParent;
+  newParent->children.push_back(std::move(moved));
+  return true;
+}
+
 bool FakeFileSystem::Remove(const std::string& path) {
   const Guard guard(mutex_);
   Node* node = Resolve(path, false);
@@ -241,8 +272,23 @@ std::unique_ptr<platform::OpenEntry> FakeFileSystem::Open(const std::string& pat
   if (beforeOpen) beforeOpen();
   const Guard guard(mutex_);
   ++opens;
+  return OpenNode(Resolve(path, false), false, failure);
+}
+
+std::unique_ptr<platform::OpenEntry> FakeFileSystem::OpenFolderToEmpty(const std::string& path) {
+  const Guard guard(mutex_);
+  ++opens;
+  platform::OpenFailure failure;
+  return OpenNode(Resolve(path, false), true, failure);
+}
+
+std::unique_ptr<platform::OpenEntry> FakeFileSystem::OpenNode(Node* node, bool sharesDeletion,
+                                                              platform::OpenFailure& failure) {
   bool throughLink = false;
-  Node* node = Resolve(path, openFollowsLinks, &throughLink);
+  if (node && node->isLink && openFollowsLinks) {
+    throughLink = true;
+    node = Resolve(node->target, true);
+  }
   failure = !node ? platform::OpenFailure::Missing : platform::OpenFailure::InUse;
   if (!node || node->locked) return nullptr;
   failure = platform::OpenFailure::None;
@@ -254,7 +300,7 @@ std::unique_ptr<platform::OpenEntry> FakeFileSystem::Open(const std::string& pat
   } else {
     shared = drives_.at(ToUpper(node->name));
   }
-  return std::make_unique<FakeOpenEntry>(*this, std::move(shared), throughLink);
+  return std::make_unique<FakeOpenEntry>(*this, std::move(shared), throughLink, sharesDeletion);
 }
 
 std::optional<std::string> FakeFileSystem::FinalPath(const std::string& path) {

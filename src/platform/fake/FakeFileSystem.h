@@ -52,8 +52,10 @@ class FakeFileSystem : public platform::FileServices {
   void SetSize(const std::string& path, std::uint64_t size) { Locked(path)->size = size; }
   void SetTimes(const std::string& path, platform::FileTime created, platform::FileTime written);
   void SetAccessed(const std::string& path, platform::FileTime accessed) { Locked(path)->accessed = accessed; }
-  // Someone else deletes an entry; refused (false) while the code under test holds it open.
+  // Someone else deletes an entry, or renames (moves) it; refused (false) while the code under test
+  // holds it open without sharing its deletion.
   bool Remove(const std::string& path);
+  bool Rename(const std::string& path, const std::string& newPath);
 
   // --- inspecting it ---
   bool Exists(const std::string& path) const { return Locked(path) != nullptr; }
@@ -64,6 +66,7 @@ class FakeFileSystem : public platform::FileServices {
   // --- platform::FileServices ---
   using platform::FileServices::Open;
   std::unique_ptr<platform::OpenEntry> Open(const std::string& path, platform::OpenFailure& failure) override;
+  std::unique_ptr<platform::OpenEntry> OpenFolderToEmpty(const std::string& path) override;
   std::vector<platform::DirectoryEntry> List(const std::string& folder) override;
   std::optional<std::string> FinalPath(const std::string& path) override;
   std::optional<std::uint32_t> Attributes(const std::string& path) override;
@@ -94,6 +97,8 @@ class FakeFileSystem : public platform::FileServices {
   }
   // `followedLast` tells whether the last component was a link that was followed.
   Node* Resolve(const std::string& path, bool followLast, bool* followedLast = nullptr, int depth = 0) const;
+  // Opens a node (the target where a link is followed as Wine follows it), under the lock.
+  std::unique_ptr<platform::OpenEntry> OpenNode(Node* node, bool sharesDeletion, platform::OpenFailure& failure);
   std::uint32_t ListedAttributes(const Node& node) const;
   platform::DirectoryEntry Listed(const Node& node) const;
   Node* Make(const std::string& path, std::uint32_t attributes);

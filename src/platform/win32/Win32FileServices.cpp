@@ -1,8 +1,10 @@
 #include "platform/win32/Win32FileServices.h"
 
 #include <windows.h>
+#include <winternl.h>
 
 #include <memory>
+#include <mutex>
 #include <string_view>
 #include <utility>
 
@@ -73,22 +75,47 @@ FileHandle OpenForDeletion(const std::wstring& path, platform::OpenFailure& fail
   return handle;
 }
 
-// The number the file system keeps for an open entry (the one its listings give), or 0. Asked of the
-// handle alone: the volume's serial number, which the system's other answers add, is slow to get.
-std::uint64_t EntryNumber(HANDLE handle) {
-  struct IoStatus {
-    LONG_PTR status;
-    ULONG_PTR information;
-  };
-  using QueryInformation = LONG(WINAPI*)(HANDLE, IoStatus*, PVOID, ULONG, int);
-  static const auto query = reinterpret_cast<QueryInformation>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationFile")));
-  constexpr int kFileInternalInformation = 6;
-  LARGE_INTEGER number{};
-  IoStatus status{};
-  if (!query || query(handle, &status, &number, sizeof number, kFileInternalInformation) != 0) return 0;
-  return static_cast<std::uint64_t>(number.QuadPart);
+// An entry inside a held folder, by its name, relative to the folder's handle: whatever has become of
+// the folder's path since (renamed, a link put at its name) redirects nothing, and a link is opened as
+// itself. The name is one component; "." and ".." are no entries.
+FileHandle OpenInside(HANDLE folder, std::wstring_view name, ACCESS_MASK access, ULONG share, DWORD& error) {
+  error = ERROR_INVALID_NAME;
+  if (name.empty() || name == L"." || name == L".." || name.find_first_of(L"\\/") != std::wstring_view::npos ||
+      name.size() > 32767) {
+    return FileHandle();
+  }
+  UNICODE_STRING unicode{static_cast<USHORT>(name.size() * sizeof(wchar_t)),
+                         static_cast<USHORT>(name.size() * sizeof(wchar_t)), const_cast<PWSTR>(name.data())};
+  OBJECT_ATTRIBUTES attributes;
+  InitializeObjectAttributes(&attributes, &unicode, OBJ_CASE_INSENSITIVE, folder, nullptr);
+  IO_STATUS_BLOCK status{};
+  HANDLE opened = nullptr;
+  const NTSTATUS result =
+      NtCreateFile(&opened, access | SYNCHRONIZE, &attributes, &status, nullptr, 0, share, FILE_OPEN,
+                   FILE_OPEN_REPARSE_POINT | FILE_OPEN_FOR_BACKUP_INTENT | FILE_SYNCHRONOUS_IO_NONALERT, nullptr, 0);
+  if (!NT_SUCCESS(result)) {
+    error = RtlNtStatusToDosError(result);
+    return FileHandle();
+  }
+  error = ERROR_SUCCESS;
+  return FileHandle(opened);
 }
+
+// As OpenForDeletion, inside a held folder.
+FileHandle OpenInsideForDeletion(HANDLE folder, std::wstring_view name, platform::OpenFailure& failure) {
+  DWORD error = ERROR_SUCCESS;
+  FileHandle handle = OpenInside(folder, name, kOpenAccess | FILE_LIST_DIRECTORY, kOpenShare, error);
+  if (!handle && (error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED)) {
+    handle = OpenInside(folder, name, kOpenAccess, kOpenShare, error);
+  }
+  failure = handle ? platform::OpenFailure::None : FailureOf(error);
+  return handle;
+}
+
+// Listing and nothing more, sharing everything: a folder some program holds as its current folder
+// still opens, and no right to delete it is asked.
+constexpr DWORD kEmptyAccess = FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES | SYNCHRONIZE;
+constexpr DWORD kEmptyShare = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
 std::optional<std::uint32_t> HandleAttributes(HANDLE handle) {
   FILE_ATTRIBUTE_TAG_INFO tagInfo{};
@@ -220,10 +247,19 @@ class FolderNames {
 
 namespace {
 
+// Where an open entry came from: its path (the caller's folder, or a single entry), or a name inside a
+// folder held open. Wine keeps, for each handle, the name the entry had when it was opened; a folder
+// renamed since leaves its entries' names pointing wherever its old name leads now.
+struct Origin {
+  std::wstring path;                               // opened by path: its "\\?\" form
+  std::shared_ptr<const std::wstring> folderName;  // opened inside a folder: the name Wine keeps for it
+  std::wstring name;                               // ... and its own listed name
+};
+
 class Win32OpenEntry final : public platform::OpenEntry {
  public:
-  Win32OpenEntry(FileHandle handle, std::wstring path, std::shared_ptr<FolderNames> names)
-      : handle_(std::move(handle)), path_(std::move(path)), names_(std::move(names)) {}
+  Win32OpenEntry(FileHandle handle, Origin origin, std::shared_ptr<FolderNames> names)
+      : handle_(std::move(handle)), origin_(std::move(origin)), names_(std::move(names)) {}
 
   // Asked only when needed: deleting a plain file needs no look at it.
   std::uint32_t Attributes() const override {
@@ -261,8 +297,8 @@ class Win32OpenEntry final : public platform::OpenEntry {
         const std::wstring_view name(info->FileName, info->FileNameLength / sizeof(WCHAR));
         if (name != L"." && name != L"..") {
           entries.push_back({Narrow(name), info->FileAttributes, static_cast<std::uint64_t>(info->EndOfFile.QuadPart),
-                             FileTimeOf(info->CreationTime), FileTimeOf(info->LastWriteTime), 0,
-                             static_cast<std::uint64_t>(info->FileId.QuadPart)});
+                             FileTimeOf(info->CreationTime), FileTimeOf(info->LastWriteTime),
+                             FileTimeOf(info->LastAccessTime), static_cast<std::uint64_t>(info->FileId.QuadPart)});
         }
         if (info->NextEntryOffset == 0) break;
         bytes += info->NextEntryOffset;
@@ -271,16 +307,24 @@ class Win32OpenEntry final : public platform::OpenEntry {
     return entries;
   }
 
-  std::unique_ptr<platform::OpenEntry> OpenListed(const platform::DirectoryEntry& entry) override {
+  std::unique_ptr<platform::OpenEntry> OpenListed(const platform::DirectoryEntry& entry,
+                                                  platform::OpenFailure& failure) override {
+    failure = platform::OpenFailure::AccessDenied;
     if (!IsFolder() || !IsItself()) return nullptr;
-    std::wstring path = path_;
-    if (path.back() != L'\\') path += L'\\';
-    path += Widen(entry.name);
-    platform::OpenFailure failure;
-    FileHandle handle = OpenForDeletion(path, failure);
+    std::wstring name = Widen(entry.name);
+    FileHandle handle = OpenInsideForDeletion(handle_.Get(), name, failure);
     if (!handle) return nullptr;
-    auto opened = std::make_unique<Win32OpenEntry>(std::move(handle), std::move(path), names_);
-    opened->KnowFromListing(entry);
+    return Inside(std::move(handle), std::move(name));
+  }
+
+  std::unique_ptr<platform::OpenEntry> OpenFolderInside(const std::string& name) override {
+    if (!IsFolder() || !IsItself()) return nullptr;
+    std::wstring wide = Widen(name);
+    DWORD error = ERROR_SUCCESS;
+    FileHandle handle = OpenInside(handle_.Get(), wide, kEmptyAccess, kEmptyShare, error);
+    if (!handle) return nullptr;
+    auto opened = Inside(std::move(handle), std::move(wide));
+    if (!opened->IsFolder() || !opened->IsItself()) return nullptr;
     return opened;
   }
 
@@ -306,32 +350,63 @@ class Win32OpenEntry final : public platform::OpenEntry {
   }
 
  private:
-  // Wine opens a link put in place of a listed folder as its target, which bears another number: a
-  // folder that bears the number it was listed with is the listed folder itself, a real folder then,
-  // and need not be asked by name where it lies. A file is always asked (Wine lists a link to a file
-  // as a file, with its target's number).
-  void KnowFromListing(const platform::DirectoryEntry& entry) {
-    const bool realFolder =
-        (entry.attributes & platform::attribute::kDirectory) != 0 && !platform::IsLinkAttributes(entry.attributes);
-    if (!RunningOnWine() || !realFolder || entry.id == 0) return;
-    const std::uint64_t number = EntryNumber(handle_.Get());
-    if (number == 0) return;
-    isItself_ = number == entry.id;
-    if (*isItself_) attributes_ = entry.attributes;
+  std::unique_ptr<Win32OpenEntry> Inside(FileHandle handle, std::wstring name) {
+    return std::make_unique<Win32OpenEntry>(std::move(handle), Origin{{}, KeptName(), std::move(name)}, names_);
   }
 
-  // Asked before anything is changed or listed through the handle, and only where it can differ.
-  bool IsItself() {
+  // Windows opens inside the held folder and never follows a link, so every entry is itself. Wine
+  // opens a Unix symbolic link as its target and shows nothing of it on the handle, deleting through
+  // such a handle deletes the target, and an entry of a folder renamed since it was opened cannot be
+  // deleted through its handle at all (Wine deletes by the name it kept, and only while that name still
+  // leads to the entry). So under Wine an entry is itself only where it lies by its own name: the
+  // name Wine keeps for it is its folder's, as kept and checked the same way, and its own. Asked once,
+  // before anything is changed or listed through the handle, from whichever thread comes first.
+  bool IsItself() const {
     if (!RunningOnWine()) return true;
-    if (!isItself_) isItself_ = names_->LiesInItsFolder(handle_.Get(), path_);
-    return *isItself_;
+    std::call_once(checked_, [this] {
+      if (!origin_.folderName) {
+        isItself_ = names_->LiesInItsFolder(handle_.Get(), origin_.path);
+        return;
+      }
+      const std::wstring actual = ObjectName(handle_.Get());
+      const auto [actualFolder, actualName] = SplitLast(actual);
+      isItself_ =
+          !origin_.folderName->empty() && SameName(actualFolder, *origin_.folderName) &&
+          (SameName(actualName, origin_.name) || SameName(actualName, WithoutTrailingDotsAndBlanks(origin_.name)));
+    });
+    return isItself_;
+  }
+
+  // The name Wine keeps for this folder as a component of its entries' names, which they are checked
+  // against: as its own name, but for its last component, which keeps its trailing blanks and loses
+  // only one trailing dot there. Empty when the folder is not itself (then none of its entries is).
+  std::shared_ptr<const std::wstring> KeptName() const {
+    if (!RunningOnWine()) return nullptr;
+    std::call_once(named_, [this] {
+      std::wstring kept;
+      if (IsItself() && origin_.folderName) {
+        kept = *origin_.folderName + L'\\' + std::wstring(WithoutOneTrailingDot(origin_.name));
+      } else if (IsItself()) {
+        kept = ObjectName(handle_.Get());
+        if (!kept.empty() && kept.back() == L'\\') kept.pop_back();  // a drive's root
+        const std::wstring_view named = SplitLast(origin_.path).second;
+        if (!named.empty() && (named.back() == L'.' || named.back() == L' ')) {
+          kept = std::wstring(SplitLast(kept).first) + L'\\' + std::wstring(WithoutOneTrailingDot(named));
+        }
+      }
+      keptName_ = std::make_shared<const std::wstring>(std::move(kept));
+    });
+    return keptName_;
   }
 
   FileHandle handle_;
-  std::wstring path_;
+  Origin origin_;
   std::shared_ptr<FolderNames> names_;
   mutable std::optional<std::uint32_t> attributes_;
-  std::optional<bool> isItself_;
+  mutable std::once_flag checked_;
+  mutable bool isItself_ = false;
+  mutable std::once_flag named_;
+  mutable std::shared_ptr<const std::wstring> keptName_;
 };
 
 }  // namespace
@@ -355,15 +430,14 @@ std::unique_ptr<platform::OpenEntry> Win32FileServices::Open(const std::string& 
   std::wstring wide = ExtendedPath(path);
   FileHandle handle = OpenForDeletion(wide, failure);
   if (!handle) return nullptr;
-  return std::make_unique<Win32OpenEntry>(std::move(handle), std::move(wide), folderNames_);
+  return std::make_unique<Win32OpenEntry>(std::move(handle), Origin{std::move(wide), nullptr, {}}, folderNames_);
 }
 
 std::unique_ptr<platform::OpenEntry> Win32FileServices::OpenFolderToEmpty(const std::string& path) {
   std::wstring wide = ExtendedPath(path);
-  FileHandle handle(CreateFileW(wide.c_str(), FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES | SYNCHRONIZE,
-                                kOpenShare | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, kOpenFlags, nullptr));
+  FileHandle handle(CreateFileW(wide.c_str(), kEmptyAccess, kEmptyShare, nullptr, OPEN_EXISTING, kOpenFlags, nullptr));
   if (!handle) return nullptr;
-  return std::make_unique<Win32OpenEntry>(std::move(handle), std::move(wide), folderNames_);
+  return std::make_unique<Win32OpenEntry>(std::move(handle), Origin{std::move(wide), nullptr, {}}, folderNames_);
 }
 
 std::vector<platform::DirectoryEntry> Win32FileServices::List(const std::string& folder) {
