@@ -25,6 +25,7 @@ class RecordingRunHost : public cleaning::RunHost {
   void ShowStatus(const std::string& text) override {
     statuses.push_back(text);
     if (clock_) clock_->tickMs += millisecondsPerStatus;
+    if (onStatus) onStatus(text);
   }
   void ShowMessage(const std::string& text) override {
     messages.push_back(text);
@@ -53,6 +54,7 @@ class RecordingRunHost : public cleaning::RunHost {
   std::vector<std::string> statuses;
   std::vector<std::string> messages;
   std::function<void(const std::string&)> onMessage;
+  std::function<void(const std::string&)> onStatus;
   bool paused = false;
   int pauses = 0;
   int resumes = 0;

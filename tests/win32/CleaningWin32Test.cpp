@@ -1,6 +1,10 @@
+#include <functional>
+#include <map>
+
 #include "CleaningWin32Fixture.h"
 #include "cleaning/FolderEmptier.h"
 #include "cleaning/Paths.h"
+#include "cleaning/PreviewWalk.h"
 #include "cleaning/WindowsTemp.h"
 #include "platform/win32/ScopedHandle.h"
 #include "platform/win32/Win32Clock.h"
@@ -238,6 +242,116 @@ TEST_F(Win32CleaningTest, AListedFolderOpensOnlyAsItself) {
   EXPECT_EQ(inside[0].name, "inner");
   auto swapped = parent->OpenListed(entry("swapped"));
   EXPECT_TRUE(!swapped || swapped->List().empty()) << "the link's target was listed";
+}
+
+// The files below a folder with their sizes, links not entered.
+std::map<std::string, std::uint64_t> FilesBelow(platform::FileServices& files, const std::string& folder) {
+  std::map<std::string, std::uint64_t> found;
+  std::vector<std::string> pending{folder};
+  while (!pending.empty()) {
+    const std::string at = pending.back();
+    pending.pop_back();
+    for (const auto& entry : files.List(at)) {
+      const std::string path = at + "\\" + entry.name;
+      if (platform::IsLinkAttributes(entry.attributes)) continue;
+      if ((entry.attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        pending.push_back(path);
+      } else {
+        found[path.substr(folder.size())] = entry.size;
+      }
+    }
+  }
+  return found;
+}
+
+// Every walk, once it holds a folder, goes on inside it when it is renamed and a link is put at its
+// name (at the top or a level below): the link's target, with the same names, stays byte for byte, and
+// what the walk counts as deleted is exactly what went.
+TEST_F(Win32CleaningTest, AFolderRenamedAndReplacedByALinkDuringAWalkRedirectsNothing) {
+  using Run = std::function<void(const std::string& work)>;
+  const auto empty = [this](int workers, std::string below) -> Run {
+    return [this, workers, below](const std::string& work) {
+      platform.cleaningWorkers = workers;
+      cleaning::EmptyFolder(platform, host, cleaning::FolderToEmpty(work, below), tally);
+    };
+  };
+  const Run preview = [this](const std::string& work) {
+    cleaning::WalkAsEmptied(platform, host, {work}, {}, {}, tally,
+                            [&](std::string_view, const platform::DirectoryEntry& entry, cleaning::Fate) {
+                              EXPECT_NE(entry.name, "canary-only") << "the preview listed the link's target";
+                            });
+  };
+  const Run search = [this](const std::string& work) {
+    cleaning::TempFolderList found;
+    cleaning::FindTempFolders(platform, host, found, work);
+    for (std::size_t i = 0; i < found.Count(); ++i) EXPECT_EQ(found[i].find("canary-only"), std::string::npos);
+  };
+  struct Walk {
+    const char* name;
+    const char* walked;   // below the scratch folder; the walk starts above it where `run` says so
+    const char* swapped;  // below the scratch folder
+    const char* when;     // the status text that shows the walk holds what gets swapped
+    Run run;
+    bool deletes;
+    // Wine deletes by the name it kept once the handle closes, and only while that name leads to the
+    // entry: an entry a worker checked just before the swap and closes after it stays, though counted.
+    std::size_t inFlight = 0;
+  };
+  const Walk walks[] = {
+      {"emptying, one worker", "\\work", "\\work", "Deleting", empty(1, ""), true},
+      {"emptying, one worker, a level below", "\\work", "\\work\\d1", "\\d1\\", empty(1, ""), true},
+      {"emptying, several workers", "\\work", "\\work", "Deleting", empty(4, ""), true, 4},
+      {"a machine's pile, reached from its known folder", "\\pile\\queue", "\\pile", "Deleting",
+       [&](const std::string& walked) { empty(1, "pile\\queue")(walked.substr(0, walked.size() - 11)); }, true},
+      {"the preview", "\\work", "\\work", "", preview, false},
+      {"the Windows Temp search", "\\work", "\\work\\d1", "", search, false},
+  };
+  int round = 0;
+  for (const Walk& walk : walks) {
+    SCOPED_TRACE(walk.name);
+    const std::string scratch = root + "\\" + std::to_string(++round);  // removed with the test's folder
+    const std::string walked = scratch + walk.walked, swapped = scratch + walk.swapped, canary = scratch + "\\canary";
+    for (const std::string& folder : {walked, canary}) {
+      for (int d = 0; d < 30; ++d) {
+        const std::string sub = folder + "\\d" + std::to_string(d);
+        MakeFolder(sub + "\\Local Settings\\Temp");
+        for (int f = 0; f < 8; ++f) MakeFile(sub + "\\f" + std::to_string(f));
+      }
+    }
+    MakeFile(canary + "\\canary-only");
+    MakeFolder(canary + "\\d1\\canary-only\\Local Settings\\Temp");
+    const auto canaryBefore = FilesBelow(files, canary);
+    const std::size_t before = FilesBelow(files, walked).size();
+    bool done = false;
+    host.onStatus = [&](const std::string& text) {
+      if (done || text.find(walk.when) == std::string::npos) return;
+      done = true;
+      const std::wstring from = UnixPath(swapped);
+      RunUnix(L"/bin/sh -c " + Quoted(L"mv " + Quoted(from) + L" " + Quoted(from + L"-renamed") + L" && ln -s " +
+                                      Quoted(UnixPath(canary)) + L" " + Quoted(from)));
+      const auto linked = [&] { return (GetFileAttributesW(win32::ExtendedPath(swapped).c_str()) & 0x400) != 0; };
+      for (int waited = 0; !(Exists(swapped + "-renamed") && linked()) && waited < 5000; waited += 10) Sleep(10);
+    };
+    tally = {};
+
+    walk.run(walked);
+
+    host.onStatus = nullptr;
+    EXPECT_TRUE(done);
+    EXPECT_EQ(FilesBelow(files, canary), canaryBefore);
+    // What is left of the walked folder, wherever it now lies (a renamed folder inside it stays inside).
+    const std::size_t after =
+        FilesBelow(files,
+                   swapped.size() > walked.size() ? walked : swapped + "-renamed" + walked.substr(swapped.size()))
+            .size();
+    if (walk.deletes) {
+      EXPECT_GE(tally.filesDeleted, before - after);
+      EXPECT_LE(tally.filesDeleted, before - after + walk.inFlight) << "counted as deleted: only what went";
+      EXPECT_LE(after, tally.left.size() * 8) << "what stays, stays for a reason";
+    } else {
+      EXPECT_EQ(after, before);
+    }
+  }
 }
 
 TEST_F(Win32CleaningTest, PathServicesAnswerForRealPaths) {
