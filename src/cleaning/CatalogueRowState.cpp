@@ -1,0 +1,37 @@
+#include "cleaning/CatalogueRowState.h"
+
+#include "platform/FileServices.h"
+#include "platform/MachineState.h"
+#include "platform/Platform.h"
+
+namespace vantrelle::cleaning {
+
+std::optional<LeftReason> LeftWholeFor(const platform::Platform& platform, const CatalogueRow& row,
+                                       const std::string& rowFolder) {
+  for (std::string_view service : row.services) {
+    const auto state =
+        platform.machine ? platform.machine->Service(std::string(service)) : platform::ServiceState::Unreadable;
+    if (state == platform::ServiceState::Running) return LeftReason::ProgramRunning;
+    if (state == platform::ServiceState::Unreadable) return LeftReason::StateUnreadable;
+  }
+  if (ProgramRuns(platform, row, rowFolder)) return LeftReason::ProgramRunning;
+  return std::nullopt;
+}
+
+void AddSubFolders(platform::FileServices& files, const std::string& folder, std::string_view pattern,
+                   std::vector<CatalogueFolder>& into) {
+  std::vector<std::string> pending{folder};
+  while (!pending.empty()) {
+    const std::string parent = std::move(pending.back());
+    pending.pop_back();
+    for (const auto& entry : files.List(parent)) {
+      if ((entry.attributes & platform::attribute::kDirectory) == 0 || platform::IsLinkAttributes(entry.attributes)) {
+        continue;
+      }
+      into.push_back({parent + (parent.ends_with('\\') ? "" : "\\") + entry.name, pattern});
+      pending.push_back(into.back().path);
+    }
+  }
+}
+
+}  // namespace vantrelle::cleaning
