@@ -167,13 +167,8 @@ bool Win32MachineState::RunsFromProtectedFolder() {
   const auto judged = [&](const std::optional<platform::ObjectSecurity>& security) {
     return !failed && (!security || platform::OnlyAdministratorsMayChange(*security));
   };
-  // The file as held (a held file's own handle may lack READ_CONTROL: then it is opened again).
-  {
-    const FileHandle again(CreateFileW(path.c_str(), READ_CONTROL,
-                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                       FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-    if (!again || !judged(SecurityOfHandle(again.Get(), failed))) return false;
-  }
+  // The file through the handle its name was read from (either way opened with READ_CONTROL).
+  if (!judged(SecurityOfHandle(file, failed))) return false;
   // Every folder from the program's own up to Program Files, which could otherwise be renamed away
   // and put back with something else inside.
   for (std::wstring folder = Parent(path); folder.size() >= programFiles.size(); folder = Parent(folder)) {
