@@ -31,7 +31,7 @@ Application::Application(HINSTANCE instance)
       window_(form_, *this, instance, IDI_VANTRELLE),
       moreDialog_(instance,
                   [this](HWND owner) {
-                    StartSystemFilesCopy(owner, win32::Widen(environment_.ProgramPath()), locale_);
+                    StartSystemFilesCopy(owner, win32::Widen(environment_.ProgramPath()), locale_, machine_);
                   }),
       previewDialog_(instance, locale_),
       historyDialog_(instance, locale_) {

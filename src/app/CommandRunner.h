@@ -8,7 +8,8 @@ namespace vantrelle::app {
 
 class CommandRunner {
  public:
-  CommandRunner() = default;
+  // `held`: the program's own file, held by a copy that runs for the machine.
+  explicit CommandRunner(const win32::HeldProgramFile* held = nullptr) : services_(held) {}
   CommandRunner(const CommandRunner&) = delete;
   CommandRunner& operator=(const CommandRunner&) = delete;
 

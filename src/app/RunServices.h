@@ -3,6 +3,7 @@
 // "System files" window), and the platform made of them.
 #include "app/LanguageChoice.h"
 #include "platform/Platform.h"
+#include "platform/win32/HeldProgramFile.h"
 #include "platform/win32/IsolatedCleanupHandlers.h"
 #include "platform/win32/Unicode.h"
 #include "platform/win32/Win32Clock.h"
@@ -23,8 +24,11 @@ namespace vantrelle::app {
 
 class RunServices {
  public:
-  RunServices()
-      : cleanupHandlers_(win32::Widen(environment_.ProgramPath())),
+  // `held`: the program's own file, held by a copy that runs for the machine; its handler hosts are
+  // started from it, and only its place is judged. Without it, the file the process started from.
+  explicit RunServices(const win32::HeldProgramFile* held = nullptr)
+      : cleanupHandlers_(held ? held->Path() : win32::Widen(environment_.ProgramPath())),
+        machine_(held),
         platform_{.settings = &settings_,
                   .files = &files_,
                   .shell = &shell_,

@@ -1,7 +1,8 @@
 #include "app/SystemFilesApplication.h"
 
+#include "Version.h"
 #include "base/Texts.h"
-#include "commandline/ExitCode.h"
+#include "commandline/Commands.h"
 #include "platform/MachineState.h"
 #include "platform/win32/Unicode.h"
 #include "ui/win32/SystemFilesWindowView.h"
@@ -9,17 +10,17 @@
 
 namespace vantrelle::app {
 
-SystemFilesApplication::SystemFilesApplication(HINSTANCE instance)
-    : instance_(instance), platform_(services_.Platform()) {
+SystemFilesApplication::SystemFilesApplication(HINSTANCE instance, const win32::HeldProgramFile& held)
+    : instance_(instance), services_(&held), platform_(services_.Platform()) {
   platform_.settings = nullptr;  // the person's: never read by the machine's copy
 }
 
 int SystemFilesApplication::Run() {
   const Locale& locale = *platform_.locale;
-  if (!platform_.machine->RunsAsAdministrator()) {
-    MessageBoxW(nullptr, win32::Widen(Text(locale, TextId::NeedsAdministrator)).c_str(),
+  if (const auto refusal = commandline::MachineRunRefusal(platform_, VANTRELLE_VERSION_TEXT)) {
+    MessageBoxW(nullptr, win32::Widen(refusal->text).c_str(),
                 win32::Widen(Text(locale, TextId::SystemFilesTitle)).c_str(), MB_OK | MB_ICONWARNING);
-    return static_cast<int>(commandline::ExitCode::NeedsAdministrator);
+    return static_cast<int>(refusal->exitCode);
   }
   SystemFilesChoice choice(platform_);
   win32::SystemFilesWindowView(instance_, choice).Run();

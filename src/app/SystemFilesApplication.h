@@ -10,11 +10,13 @@ namespace vantrelle::app {
 
 class SystemFilesApplication {
  public:
-  explicit SystemFilesApplication(HINSTANCE instance);
+  // `held`: the program's own file, held for the process's life.
+  SystemFilesApplication(HINSTANCE instance, const win32::HeldProgramFile& held);
   SystemFilesApplication(const SystemFilesApplication&) = delete;
   SystemFilesApplication& operator=(const SystemFilesApplication&) = delete;
 
-  // Shows the window until it is closed; the process exit code (4 without administrator rights).
+  // Shows the window until it is closed; the process exit code (5 outside the installed program's
+  // folder, 4 without administrator rights: both said in a box first).
   int Run();
 
  private:

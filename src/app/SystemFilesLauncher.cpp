@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "Version.h"
 #include "base/Texts.h"
 #include "platform/win32/ScopedHandle.h"
 #include "platform/win32/SystemMessage.h"
@@ -9,7 +10,13 @@
 
 namespace vantrelle::app {
 
-void StartSystemFilesCopy(HWND owner, const std::wstring& program, const Locale& locale) {
+void StartSystemFilesCopy(HWND owner, const std::wstring& program, const Locale& locale,
+                          platform::MachineState& machine) {
+  if (!machine.RunsFromProtectedFolder()) {
+    MessageBoxW(owner, win32::Widen(Text(locale, TextId::NeedsInstalledCopy, {VANTRELLE_VERSION_TEXT})).c_str(),
+                win32::Widen(Text(locale, TextId::SystemFilesTitle)).c_str(), MB_OK | MB_ICONWARNING);
+    return;
+  }
   SHELLEXECUTEINFOW start{};
   start.cbSize = sizeof start;
   start.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;

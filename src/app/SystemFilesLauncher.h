@@ -6,10 +6,14 @@
 #include <string>
 
 #include "base/Locale.h"
+#include "platform/MachineState.h"
 
 namespace vantrelle::app {
 
-// A consent prompt the person cancels is no error; any other failure is told in a box over `owner`.
-void StartSystemFilesCopy(HWND owner, const std::wstring& program, const Locale& locale);
+// Only the installed program (in its protected folder) asks: any other copy says in a box over
+// `owner` that cleaning system files needs it, and starts nothing. A consent prompt the person
+// cancels is no error; any other failure is told in a box over `owner`.
+void StartSystemFilesCopy(HWND owner, const std::wstring& program, const Locale& locale,
+                          platform::MachineState& machine);
 
 }  // namespace vantrelle::app

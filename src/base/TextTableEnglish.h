@@ -19,6 +19,7 @@ VANTRELLE_TEXT(FateLink, "stays: a link")
 VANTRELLE_TEXT(FateDeletedRecently, "stays: deleted recently")
 VANTRELLE_TEXT(FateNoDateDeleted, "stays: no readable date deleted")
 VANTRELLE_TEXT(FateProgramRunning, "skipped: {1} is running")
+VANTRELLE_TEXT(FateStateUnreadable, "skipped: {1}'s state could not be read")
 VANTRELLE_TEXT(PreviewColumnLocation, "Location")
 VANTRELLE_TEXT(PreviewColumnName, "Name")
 VANTRELLE_TEXT(PreviewColumnFolder, "Folder")
@@ -42,6 +43,7 @@ VANTRELLE_TEXT(OutcomeNothingFound, "nothing found")
 VANTRELLE_TEXT(OutcomeFailed, "failed")
 VANTRELLE_TEXT(OutcomeFailedWhy, "failed: {1}")
 VANTRELLE_TEXT(OutcomeSkippedWhileRunning, "skipped, {1} is running")
+VANTRELLE_TEXT(OutcomeSkippedStateUnreadable, "skipped, {1}'s state could not be read")
 VANTRELLE_TEXT(OutcomeStoppedByClosing, "stopped, the program was closed")
 VANTRELLE_TEXT(FreedByWindowsCleanup, "{1} freed by Windows' cleanup")
 VANTRELLE_TEXT(ToBeFreedByWindowsCleanup, "{1} to be freed by Windows' cleanup")
@@ -52,6 +54,7 @@ VANTRELLE_TEXT(LeftLink, "a link left alone")
 VANTRELLE_TEXT(LeftDeletedRecently, "deleted recently")
 VANTRELLE_TEXT(LeftNoDateDeleted, "no readable date deleted")
 VANTRELLE_TEXT(LeftProgramRunning, "its program is running")
+VANTRELLE_TEXT(LeftStateUnreadable, "its program's state could not be read")
 VANTRELLE_TEXT(TriggerNow, "Now")
 VANTRELLE_TEXT(TriggerSchedule, "Schedule")
 VANTRELLE_TEXT(TriggerCommandLine, "Command line")
@@ -113,7 +116,7 @@ VANTRELLE_TEXT(
     "              location, path, size in bytes and what happens, separated by tabs\n"
     "  /clean /system, /preview /system\n"
     "              the same for the machine's choices (Windows' own cleanups and piles),\n"
-    "              with administrator rights only\n"
+    "              with administrator rights, from the installed program only\n"
     "  /policyreport  every setting with its effective value and where it comes from\n"
     "              (policy, own choice, preset, default), and the policy values ignored\n"
     "  /?, /help   this text\n"
@@ -127,7 +130,9 @@ VANTRELLE_TEXT(
     "  2  a location failed, no location is ticked, or another run kept this one waiting\n"
     "     for 10 minutes\n"
     "  3  the command line was not understood\n"
-    "  4  /system without administrator rights\n")
+    "  4  /system without administrator rights\n"
+    "  5  /system from a copy that is not the installed program (installed for everyone\n"
+    "     by its MSI package into Program Files)\n")
 VANTRELLE_TEXT(PolicyReportSettings, "Settings, their effective values and where each comes from:")
 VANTRELLE_TEXT(PolicyReportUnreadable, "(stored value not readable: {1})")
 VANTRELLE_TEXT(PolicyReportMachineChoices, "The machine's choices (/clean /system):")
@@ -171,7 +176,10 @@ VANTRELLE_TEXT(DownloadsDaysBoxName, "Downloads older than (days)")
 // Windows' cleanups and the machine's run
 VANTRELLE_TEXT(WindowsCleanupStatus, "Windows cleanup: {1}")
 VANTRELLE_TEXT(HandlerStoppedAnswering, "stopped answering")
+VANTRELLE_TEXT(HandlerAnsweredNonsense, "answered nonsense")
 VANTRELLE_TEXT(NeedsAdministrator, "Cleaning system files needs administrator rights.")
+VANTRELLE_TEXT(NeedsInstalledCopy,
+               "Cleaning system files needs Vantrelle installed for everyone: run Vantrelle-{1}-x64.msi.")
 VANTRELLE_TEXT(ConsequencePreviousInstallations, "The earlier version of Windows can no longer be restored.")
 VANTRELLE_TEXT(ConsequenceUpdateCleanup, "Installed updates can no longer be removed. This can take a long time.")
 VANTRELLE_TEXT(ConsequenceInstallationFiles, "Resetting Windows will need installation media.")

@@ -18,6 +18,7 @@ VANTRELLE_TEXT(FateLink, "bleibt: eine Verknüpfung")
 VANTRELLE_TEXT(FateDeletedRecently, "bleibt: kürzlich gelöscht")
 VANTRELLE_TEXT(FateNoDateDeleted, "bleibt: kein lesbares Löschdatum")
 VANTRELLE_TEXT(FateProgramRunning, "übersprungen: {1} läuft")
+VANTRELLE_TEXT(FateStateUnreadable, "übersprungen: der Zustand von {1} war nicht lesbar")
 VANTRELLE_TEXT(PreviewColumnLocation, "Ort")
 VANTRELLE_TEXT(PreviewColumnName, "Name")
 VANTRELLE_TEXT(PreviewColumnFolder, "Ordner")
@@ -41,6 +42,7 @@ VANTRELLE_TEXT(OutcomeNothingFound, "nichts gefunden")
 VANTRELLE_TEXT(OutcomeFailed, "fehlgeschlagen")
 VANTRELLE_TEXT(OutcomeFailedWhy, "fehlgeschlagen: {1}")
 VANTRELLE_TEXT(OutcomeSkippedWhileRunning, "übersprungen, {1} läuft")
+VANTRELLE_TEXT(OutcomeSkippedStateUnreadable, "übersprungen, der Zustand von {1} war nicht lesbar")
 VANTRELLE_TEXT(OutcomeStoppedByClosing, "abgebrochen, das Programm wurde beendet")
 VANTRELLE_TEXT(FreedByWindowsCleanup, "{1} von der Windows-Bereinigung freigegeben")
 VANTRELLE_TEXT(ToBeFreedByWindowsCleanup, "{1} würden von der Windows-Bereinigung freigegeben")
@@ -51,6 +53,7 @@ VANTRELLE_TEXT(LeftLink, "eine Verknüpfung, nicht angetastet")
 VANTRELLE_TEXT(LeftDeletedRecently, "kürzlich gelöscht")
 VANTRELLE_TEXT(LeftNoDateDeleted, "kein lesbares Löschdatum")
 VANTRELLE_TEXT(LeftProgramRunning, "sein Programm läuft")
+VANTRELLE_TEXT(LeftStateUnreadable, "der Zustand seines Programms war nicht lesbar")
 VANTRELLE_TEXT(TriggerNow, "Jetzt")
 VANTRELLE_TEXT(TriggerSchedule, "Zeitplan")
 VANTRELLE_TEXT(TriggerCommandLine, "Befehlszeile")
@@ -114,7 +117,8 @@ VANTRELLE_TEXT(
     "              Ort, Pfad, Größe in Bytes und was geschieht, durch Tabulatoren getrennt\n"
     "  /clean /system, /preview /system\n"
     "              dasselbe für die Auswahl des Computers (Windows' eigene Bereinigungen und\n"
-    "              Systemdateien), nur mit Administratorrechten\n"
+    "              Systemdateien), nur mit Administratorrechten und nur aus dem\n"
+    "              installierten Programm\n"
     "  /policyreport  jede Einstellung mit ihrem wirksamen Wert und ihrer Herkunft\n"
     "              (Richtlinie, eigene Wahl, Vorgabe, Standard) und die ignorierten\n"
     "              Richtlinienwerte\n"
@@ -129,7 +133,9 @@ VANTRELLE_TEXT(
     "  2  ein Ort ist fehlgeschlagen, kein Ort ist angehakt, oder ein anderer Lauf ließ\n"
     "     diesen 10 Minuten lang warten\n"
     "  3  die Befehlszeile wurde nicht verstanden\n"
-    "  4  /system ohne Administratorrechte\n")
+    "  4  /system ohne Administratorrechte\n"
+    "  5  /system aus einer Kopie, die nicht das installierte Programm ist (für alle\n"
+    "     installiert mit seinem MSI-Paket, in Program Files)\n")
 VANTRELLE_TEXT(PolicyReportSettings, "Einstellungen, ihre wirksamen Werte und woher jeder stammt:")
 VANTRELLE_TEXT(PolicyReportUnreadable, "(gespeicherter Wert nicht lesbar: {1})")
 VANTRELLE_TEXT(PolicyReportMachineChoices, "Die Auswahl des Computers (/clean /system):")
@@ -174,7 +180,11 @@ VANTRELLE_TEXT(DownloadsDaysBoxName, "Downloads älter als (Tage)")
 // Windows' cleanups and the machine's run
 VANTRELLE_TEXT(WindowsCleanupStatus, "Windows-Bereinigung: {1}")
 VANTRELLE_TEXT(HandlerStoppedAnswering, "reagiert nicht mehr")
+VANTRELLE_TEXT(HandlerAnsweredNonsense, "antwortete Unsinn")
 VANTRELLE_TEXT(NeedsAdministrator, "Zum Bereinigen von Systemdateien sind Administratorrechte erforderlich.")
+VANTRELLE_TEXT(
+    NeedsInstalledCopy,
+    "Zum Bereinigen der Systemdateien muss Vantrelle für alle installiert sein: Führen Sie Vantrelle-{1}-x64.msi aus.")
 VANTRELLE_TEXT(ConsequencePreviousInstallations,
                "Die frühere Windows-Version kann nicht mehr wiederhergestellt werden.")
 VANTRELLE_TEXT(ConsequenceUpdateCleanup,

@@ -29,8 +29,9 @@ constexpr std::string_view kInternetCacheKept[] = {"WebCache", "INetCookies"};
 constexpr CacheTarget kErrorReportTargets[] = {{false, "ReportArchive", ""}, {false, "ReportQueue", ""}};
 constexpr CacheTarget kDumpFiles[] = {{false, "", "*.dmp"}};
 
+// Windows writes live kernel reports into sub-folders of their own (WATCHDOG, USBHUB3, ...).
 constexpr CacheTarget kDumpTargets[] = {
-    {false, "", "MEMORY.DMP"}, {false, "Minidump", "*.dmp"}, {false, "LiveKernelReports", "*.dmp"}};
+    {false, "", "MEMORY.DMP"}, {false, "Minidump", "*.dmp"}, {false, "LiveKernelReports", "*.dmp", true}};
 constexpr std::string_view kUpdateServices[] = {"wuauserv", "BITS"};
 
 constexpr std::string_view kChrome[] = {"chrome.exe"};

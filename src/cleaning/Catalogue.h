@@ -14,6 +14,9 @@ struct CacheTarget {
   bool inEveryProfile = false;
   std::string_view subPath;  // "" names the folder itself
   std::string_view pattern;  // what goes directly inside it ("thumbcache_*.db"); "" is everything
+  // The pattern also applies inside every sub-folder, at any depth (links never entered); the
+  // sub-folders themselves stay.
+  bool inSubFolders = false;
 };
 
 // A file whose being held open says the program runs.
@@ -41,7 +44,7 @@ struct CatalogueRow {
   // Cache"): used instead of deleting the files wherever it is registered. "" when there is none.
   std::string_view cleanupHandler;
   // Services (by key name) during whose work the row is left whole, asked through the service
-  // manager; `program` names them.
+  // manager, and also when the service manager cannot say how they are; `program` names them.
   std::span<const std::string_view> services = {};
 };
 

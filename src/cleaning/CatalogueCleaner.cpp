@@ -1,11 +1,11 @@
 #include "cleaning/CatalogueCleaner.h"
 
+#include "cleaning/CatalogueRowState.h"
 #include "cleaning/FolderEmptier.h"
 #include "cleaning/Paths.h"
 #include "cleaning/RunHost.h"
 #include "cleaning/WindowsCleanup.h"
 #include "platform/FileServices.h"
-#include "platform/MachineState.h"
 #include "platform/Platform.h"
 #include "platform/RunningPrograms.h"
 
@@ -68,9 +68,10 @@ std::vector<CatalogueFolder> TargetFolders(const platform::Platform& platform, c
   std::vector<CatalogueFolder> folders;
   const auto add = [&](const std::string& below, const CacheTarget& target) {
     const std::string belowTarget = Join(below, target.subPath);
-    if (target.subPath.empty() || RealFolderAt(files, Join(known, belowTarget))) {
-      folders.push_back({FolderToEmpty(known, belowTarget), target.pattern});
-    }
+    if (!target.subPath.empty() && !RealFolderAt(files, Join(known, belowTarget))) return;
+    const FolderToEmpty folder(known, belowTarget);
+    folders.push_back({folder, target.pattern});
+    if (target.inSubFolders) AddSubFolders(files, folder, target.pattern, folders);
   };
   for (const auto& profile : profiles) {
     for (const CacheTarget& target : row.targets) {
@@ -84,9 +85,6 @@ std::vector<CatalogueFolder> TargetFolders(const platform::Platform& platform, c
 }
 
 bool ProgramRuns(const platform::Platform& platform, const CatalogueRow& row, const std::string& rowFolder) {
-  for (std::string_view service : row.services) {
-    if (platform.machine && platform.machine->ServiceRunning(std::string(service))) return true;
-  }
   auto* programs = platform.runningPrograms;
   if (!programs) return false;
   for (std::string_view process : row.processes) {
@@ -110,8 +108,8 @@ Outcome CleanCatalogueRow(const platform::Platform& platform, RunHost& host, con
   try {
     const std::string folder = RowFolder(platform, row);
     if (folder.empty()) return Outcome::NotFound;
-    if (ProgramRuns(platform, row, folder)) {
-      tally.left.push_back({folder, LeftReason::ProgramRunning});
+    if (const auto why = LeftWholeFor(platform, row, folder)) {
+      tally.left.push_back({folder, *why});
       return Outcome::Skipped;
     }
     for (const CatalogueFolder& target : TargetFolders(platform, row, folder)) {

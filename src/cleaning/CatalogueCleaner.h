@@ -19,11 +19,13 @@ struct CatalogueFolder {
 
 // The row's folder on this machine, or "" when its known folder is unknown or the folder missing.
 std::string RowFolder(const platform::Platform& platform, const CatalogueRow& row);
-// The row's folders to empty that exist below `rowFolder`, each profile's in the file system's order.
-// Profiles and targets reached through a link are left out: a link is never followed.
+// The row's folders to empty that exist below `rowFolder`, each profile's in the file system's order
+// (a target's sub-folders after it, where it reaches into them). Profiles, targets and sub-folders
+// reached through a link are left out: a link is never followed.
 std::vector<CatalogueFolder> TargetFolders(const platform::Platform& platform, const CatalogueRow& row,
                                            const std::string& rowFolder);
-// One of the row's processes runs for this user, or its lock file (a profile's) is held.
+// One of the row's processes runs for this user, or its lock file (a profile's) is held. Its
+// services are asked by LeftWholeFor (CatalogueRowState.h).
 bool ProgramRuns(const platform::Platform& platform, const CatalogueRow& row, const std::string& rowFolder);
 
 // Cleans a chosen row. Emptied, NotFound (no folder), Skipped (its program runs: the folder is left

@@ -6,6 +6,7 @@
 #include "base/Texts.h"
 #include "cleaning/Catalogue.h"
 #include "cleaning/CatalogueCleaner.h"
+#include "cleaning/CatalogueRowState.h"
 #include "cleaning/FolderCheck.h"
 #include "cleaning/LongStanding.h"
 #include "cleaning/Paths.h"
@@ -50,8 +51,12 @@ class Preview::StatusHost : public RunHost {
 class Preview::RowsOf {
  public:
   RowsOf(PreviewRowSink* sink, std::string location) : sink_(sink), location_(std::move(location)) {}
-  // Rows that would go are told as skipped while the location's program runs.
-  void SkippedFor(std::string_view program) { program_ = program; }
+  // Rows that would go are told as skipped while the location's program runs (or its state cannot
+  // be read).
+  void SkippedFor(std::string_view program, LeftReason why) {
+    program_ = program;
+    skipped_ = FateOf(why);
+  }
   void Add(std::string_view folder, const platform::DirectoryEntry& entry, Fate fate) {
     Add(folder, entry.name, entry.size, entry.written, fate, (entry.attributes & platform::attribute::kDirectory) != 0);
   }
@@ -66,7 +71,7 @@ class Preview::RowsOf {
     if (!sink_) return;
     const bool skipped = !program_.empty() && Goes(fate);
     sink_->Add({location_, skipped ? program_ : std::string_view(), folder, name, size, changed,
-                skipped ? Fate::ProgramRunning : fate, isFolder});
+                skipped ? skipped_ : fate, isFolder});
   }
   bool Wanted() const { return sink_ != nullptr; }
 
@@ -74,6 +79,7 @@ class Preview::RowsOf {
   PreviewRowSink* sink_;
   std::string location_;
   std::string_view program_;
+  Fate skipped_ = Fate::ProgramRunning;
 };
 
 Preview::Preview(const platform::Platform& platform, RunHost& host, PreviewRowSink* rows)
@@ -210,12 +216,15 @@ PreviewResult Preview::Walk(const Choices& choices) {
           const std::string folder = RowFolder(platform_, row);
           if (folder.empty()) return Outcome::NotFound;
           // Counted all the same: what a run would find once the program has ended.
-          const bool runs = ProgramRuns(platform_, row, folder);
-          if (runs) rows.SkippedFor(row.program);
+          const auto leftWhole = LeftWholeFor(platform_, row, folder);
+          if (leftWhole) {
+            rows.SkippedFor(row.program, *leftWhole);
+            into.skippedFor = *leftWhole;
+          }
           for (const CatalogueFolder& target : TargetFolders(platform_, row, folder)) {
             CountFolder(target.folder, age, into, rows, TopLevelNames{target.pattern, row.neverTouched});
           }
-          return runs ? Outcome::Skipped : Outcome::Emptied;
+          return leftWhole ? Outcome::Skipped : Outcome::Emptied;
         },
         row.id);
   }
@@ -237,9 +246,9 @@ std::string PreviewText(const Locale& locale, const PreviewResult& result) {
     text += LocationName(locale, location.location, result.choices, location.moreId) + ": ";
     if (IsFurther(location.location) && location.outcome != Outcome::Emptied) {
       if (location.outcome == Outcome::Skipped) text += figures(location.files, location.bytes) + "; ";
-      text += location.outcome == Outcome::Stopped
-                  ? Text(locale, TextId::PreviewStopped)
-                  : FurtherOutcomeText(locale, location.outcome, location.moreId, location.failure);
+      text += location.outcome == Outcome::Stopped ? Text(locale, TextId::PreviewStopped)
+                                                   : FurtherOutcomeText(locale, location.outcome, location.moreId,
+                                                                        location.failure, location.skippedFor);
       text += "\n";
       continue;
     }

@@ -24,6 +24,7 @@ struct PreviewLocation {
   std::string moreId = {};        // the catalogue id of a further location
   bool byWindowsCleanup = false;  // `bytes` is what Windows' own handler says it would free
   std::string failure = {};
+  LeftReason skippedFor = LeftReason::ProgramRunning;  // Skipped: why the location is left whole
 };
 
 struct PreviewResult {

@@ -17,6 +17,7 @@ std::string FateText(const Locale& locale, const PreviewRow& row) {
     case Fate::DeletedRecently: return Text(locale, TextId::FateDeletedRecently);
     case Fate::NoDateDeleted: return Text(locale, TextId::FateNoDateDeleted);
     case Fate::ProgramRunning: return Text(locale, TextId::FateProgramRunning, {row.program});
+    case Fate::StateUnreadable: return Text(locale, TextId::FateStateUnreadable, {row.program});
     case Fate::ByWindowsCleanup: return ByWindowsCleanupText(locale, row.size, false);
   }
   return {};

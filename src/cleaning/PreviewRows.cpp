@@ -21,6 +21,7 @@ Fate FateOf(LeftReason reason) {
     case LeftReason::DeletedRecently: return Fate::DeletedRecently;
     case LeftReason::NoDateDeleted: return Fate::NoDateDeleted;
     case LeftReason::ProgramRunning: return Fate::ProgramRunning;
+    case LeftReason::StateUnreadable: return Fate::StateUnreadable;
   }
   return Fate::AccessDenied;
 }

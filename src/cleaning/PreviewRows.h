@@ -24,6 +24,7 @@ enum class Fate : std::uint8_t {
   DeletedRecently,   // a Recycle Bin item younger than the days kept
   NoDateDeleted,     // a Recycle Bin item without a readable date deleted
   ProgramRunning,    // a further location left whole while its program runs
+  StateUnreadable,   // a further location left whole: whether its program runs could not be told
   ByWindowsCleanup,  // Windows' own cleanup handler decides; the row's size is what it would free
 };
 
@@ -35,7 +36,7 @@ bool Goes(Fate fate);
 // One row, as views into its keeper's storage: copy what must outlive the call.
 struct PreviewRow {
   std::string_view location;  // the location's name as the preview shows it
-  std::string_view program;   // ProgramRunning: the program that runs ("Chrome"); else ""
+  std::string_view program;   // ProgramRunning, StateUnreadable: the row's program ("Chrome"); else ""
   std::string_view folder;    // where the entry lies, without a trailing "\"; "" for a handler's row
   std::string_view name;
   std::uint64_t size = 0;          // a file's bytes; 0 for a folder or a link to one

@@ -27,7 +27,8 @@ std::string Figures(const Locale& locale, const Tally& tally) {
 std::string LocationLine(const Locale& locale, const LocationResult& result, const Choices& choices) {
   std::string line = "  " + LocationName(locale, result.location, choices, result.moreId) + ": ";
   if (result.location == Location::More && result.outcome == Outcome::Skipped) {
-    return line + FurtherOutcomeText(locale, result.outcome, result.moreId);  // the folder is listed as left
+    // the folder is listed as left
+    return line + FurtherOutcomeText(locale, result.outcome, result.moreId, {}, SkippedFor(result.tally));
   }
   if (IsFurther(result.location) && result.outcome != Outcome::Emptied) {
     line += FurtherOutcomeText(locale, result.outcome, result.moreId, result.failure);

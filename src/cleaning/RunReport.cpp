@@ -34,19 +34,26 @@ std::string Counted(const Locale& locale, std::uint64_t count, TextId one, TextI
   return Text(locale, count == 1 ? one : many, {GroupedNumber(locale, count)});
 }
 
-std::string FurtherOutcomeText(const Locale& locale, Outcome outcome, std::string_view moreId,
-                               std::string_view failure) {
+std::string FurtherOutcomeText(const Locale& locale, Outcome outcome, std::string_view moreId, std::string_view failure,
+                               LeftReason skippedFor) {
   switch (outcome) {
     case Outcome::NotFound: return Text(locale, TextId::OutcomeNothingFound);
     case Outcome::Failed:
       return failure.empty() ? Text(locale, TextId::OutcomeFailed) : Text(locale, TextId::OutcomeFailedWhy, {failure});
     case Outcome::Skipped: {
       const CatalogueRow* row = FindCatalogueRow(moreId);
-      return Text(locale, TextId::OutcomeSkippedWhileRunning, {row ? row->program : moreId});
+      return Text(locale,
+                  skippedFor == LeftReason::StateUnreadable ? TextId::OutcomeSkippedStateUnreadable
+                                                            : TextId::OutcomeSkippedWhileRunning,
+                  {row ? row->program : moreId});
     }
     case Outcome::Stopped: return Text(locale, TextId::OutcomeStoppedByClosing);
     default: return {};
   }
+}
+
+LeftReason SkippedFor(const Tally& tally) {
+  return tally.left.empty() ? LeftReason::ProgramRunning : tally.left.back().reason;
 }
 
 std::string ByWindowsCleanupText(const Locale& locale, std::uint64_t bytes, bool freed) {
@@ -63,6 +70,7 @@ std::string ReasonText(const Locale& locale, LeftReason reason) {
     case LeftReason::DeletedRecently: return Text(locale, TextId::LeftDeletedRecently);
     case LeftReason::NoDateDeleted: return Text(locale, TextId::LeftNoDateDeleted);
     case LeftReason::ProgramRunning: return Text(locale, TextId::LeftProgramRunning);
+    case LeftReason::StateUnreadable: return Text(locale, TextId::LeftStateUnreadable);
   }
   return {};
 }

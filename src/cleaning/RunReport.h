@@ -17,9 +17,12 @@ std::string LocationName(const Locale& locale, Location location, const Choices&
 // "1 file", "2 files", with the locale's grouping: `one` for exactly one, else `many`.
 std::string Counted(const Locale& locale, std::uint64_t count, TextId one, TextId many);
 // What a further location's line says when it was not emptied: "nothing found", "skipped, Chrome is
-// running", "failed" (with its reason when known: "failed: ..."); "" when it was emptied or not chosen.
+// running" (or, `skippedFor` StateUnreadable, "skipped, Windows Update's state could not be read"),
+// "failed" (with its reason when known: "failed: ..."); "" when it was emptied or not chosen.
 std::string FurtherOutcomeText(const Locale& locale, Outcome outcome, std::string_view moreId,
-                               std::string_view failure = {});
+                               std::string_view failure = {}, LeftReason skippedFor = LeftReason::ProgramRunning);
+// Why a skipped further location was left whole: the reason its folder was listed as left with.
+LeftReason SkippedFor(const Tally& tally);
 // "1.50 MB freed by Windows' cleanup", or for a preview "1.50 MB to be freed by Windows' cleanup".
 std::string ByWindowsCleanupText(const Locale& locale, std::uint64_t bytes, bool freed);
 // "in use", "access denied", "kept as recent", "a link left alone".

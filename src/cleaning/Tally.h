@@ -18,6 +18,7 @@ enum class LeftReason {
   DeletedRecently,  // a Recycle Bin item deleted within the days the person keeps
   NoDateDeleted,    // a Recycle Bin item whose date deleted cannot be read
   ProgramRunning,   // a further location left whole while its program runs
+  StateUnreadable,  // a further location left whole: whether its program runs could not be told
 };
 
 struct LeftEntry {

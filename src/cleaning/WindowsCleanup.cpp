@@ -34,6 +34,8 @@ WindowsCleanupOutcome RunHandler(const platform::Platform& platform, RunHost& ho
       case Status::NothingToClean: return {Outcome::NotFound, 0, {}};
       case Status::NotAnswering:
         return {Outcome::Failed, 0, platform.locale ? Text(*platform.locale, TextId::HandlerStoppedAnswering) : ""};
+      case Status::AnsweredNonsense:
+        return {Outcome::Failed, 0, platform.locale ? Text(*platform.locale, TextId::HandlerAnsweredNonsense) : ""};
       default: return {Outcome::Failed, 0, result.error};
     }
   } catch (const std::exception& error) {

@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +19,15 @@ enum class Command {
   NotUnderstood,       // anything else
   CleanupHandlerHost,  // internal: the child copy that runs Windows' cleanup handlers for its parent
 };
+
+// The handle numbers of the two pipes a handler host was started with ("/cleanuphandlerhost <request>
+// <answer>"): the one it reads its request from, the one it answers on.
+struct HostPipeNumbers {
+  std::uint64_t request = 0;
+  std::uint64_t answer = 0;
+};
+// Both numbers when the arguments are the host's switch and two different whole numbers above 0.
+std::optional<HostPipeNumbers> HostPipes(const std::vector<std::string>& arguments);
 
 // What the arguments (after the program's name) ask for. One switch at most, starting with "/" or
 // "-", in any case; /clean and /preview may be followed by /system, /preview by /list, and by nothing else.

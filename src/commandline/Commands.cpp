@@ -54,11 +54,11 @@ Finished Preview(const platform::Platform& platform, bool list) {
 
 // The machine's choices, with an administrator's rights only; neither the person's settings nor
 // the person's history are read or written.
-Finished CleanSystem(const platform::Platform& given, bool preview) {
+Finished CleanSystem(const platform::Platform& given, bool preview, std::string_view programVersion) {
   platform::Platform platform = given;
   platform.settings = nullptr;  // the person's: never read here
-  if (!platform.machine || !platform.machine->RunsAsAdministrator()) {
-    return {ExitCode::NeedsAdministrator, Text(*platform.locale, TextId::NeedsAdministrator) + "\n"};
+  if (const auto refusal = MachineRunRefusal(platform, programVersion)) {
+    return {refusal->exitCode, refusal->text + "\n"};
   }
   const cleaning::Choices choices = settings::MachineChoices(platform);
   if (!choices.AnyLocation()) {
@@ -79,6 +79,17 @@ Finished CleanSystem(const platform::Platform& given, bool preview) {
 
 }  // namespace
 
+std::optional<Refusal> MachineRunRefusal(const platform::Platform& platform, std::string_view programVersion) {
+  const Locale& locale = *platform.locale;
+  if (!platform.machine || !platform.machine->RunsFromProtectedFolder()) {
+    return Refusal{ExitCode::NeedsInstalledCopy, Text(locale, TextId::NeedsInstalledCopy, {programVersion})};
+  }
+  if (!platform.machine->RunsAsAdministrator()) {
+    return Refusal{ExitCode::NeedsAdministrator, Text(locale, TextId::NeedsAdministrator)};
+  }
+  return std::nullopt;
+}
+
 std::string UsageText(std::string_view programVersion, Language language) {
   return FormatText(TextView(language, TextId::CommandLineUsage), {programVersion});
 }
@@ -86,7 +97,7 @@ std::string UsageText(std::string_view programVersion, Language language) {
 Finished Execute(Command command, const platform::Platform& given, std::string_view programVersion) {
   // The machine's run trusts nothing the person can write, the person's settings least of all.
   if (command == Command::CleanSystem || command == Command::PreviewSystem) {
-    return CleanSystem(given, command == Command::PreviewSystem);
+    return CleanSystem(given, command == Command::PreviewSystem, programVersion);
   }
   // Every command reads the settings with the policies over them, as they stand at its start.
   settings::EffectiveSettings effective(*given.settings, *given.registry, *given.locale);

@@ -13,6 +13,7 @@ enum class ExitCode : int {
   Failed = 2,              // a location failed, no location is ticked, or the run could not start
   NotUnderstood = 3,       // the command line was not understood
   NeedsAdministrator = 4,  // /system without an administrator's rights
+  NeedsInstalledCopy = 5,  // /system from anywhere but the installed program's protected folder
 };
 
 // The exit code of a finished run: a location that failed or was refused (where the window shows

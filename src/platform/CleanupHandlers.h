@@ -16,6 +16,9 @@ struct CleanupHandlerResult {
     Stopped,         // keepGoing said stop; the handler was told to abort
     Failed,          // `error` says why
     NotAnswering,    // the handler crashed or stopped answering: the call was given up
+    // Its host wrote something that is no line of the protocol (or a line out of place): it was
+    // ended, and nothing it said counts.
+    AnsweredNonsense,
   };
   Status status = Status::Failed;
   std::uint64_t bytes = 0;
@@ -23,7 +26,9 @@ struct CleanupHandlerResult {
 };
 
 // The switch that makes a copy of the program the host of the handlers its parent calls (so that
-// someone else's code never runs in the window's process); internal, never in /?.
+// someone else's code never runs in the window's process); internal, never in /?. It is followed by
+// the numbers of the two pipe handles the host inherits: the request's end it reads, the end it
+// answers on.
 inline constexpr char kCleanupHandlerHostSwitch[] = "cleanuphandlerhost";
 
 // A handler as a person sees it: its key name and the texts it shows.

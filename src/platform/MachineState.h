@@ -1,19 +1,31 @@
 #pragma once
-// What the machine's run asks the system about itself: whether a service runs (through the
-// service manager; nothing is ever started or stopped) and whether this process has an
-// administrator's rights.
+// What the machine's run asks the system about itself: in what state a service is (through the
+// service manager; nothing is ever started or stopped), whether this process has an administrator's
+// rights, and whether this copy of the program lies where only administrators can change it.
 #include <string>
 
 namespace vantrelle::platform {
 
+enum class ServiceState {
+  NotInstalled,  // the service manager knows no service of that name
+  Stopped,
+  Running,     // running, starting, stopping or paused
+  Unreadable,  // the service manager could not be asked, or could not answer for it
+};
+
 class MachineState {
  public:
   virtual ~MachineState() = default;
-  // The service (by its key name, "wuauserv") is running, starting or stopping; false when it is
-  // stopped, missing or cannot be asked.
-  virtual bool ServiceRunning(const std::string& serviceName) = 0;
+  // The state of the service by its key name ("wuauserv").
+  virtual ServiceState Service(const std::string& serviceName) = 0;
   // This process holds an administrator's rights (elevated where the system asks for consent).
   virtual bool RunsAsAdministrator() = 0;
+  // The running program is the installed one: its file lies under the Program Files known folder
+  // and, where the system reports their security, none but Administrators, SYSTEM and
+  // TrustedInstaller may write, append to, delete or change that file and the folders from Program
+  // Files down to it. Only such a copy may run anything for the machine: any other could have been
+  // replaced, or had a DLL put beside it, by the person who runs it.
+  virtual bool RunsFromProtectedFolder() = 0;
 };
 
 }  // namespace vantrelle::platform

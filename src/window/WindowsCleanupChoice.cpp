@@ -41,6 +41,8 @@ std::string HandlerFoundText(const Locale& locale, const platform::CleanupHandle
     case Status::Stopped: return Text(locale, TextId::MoreMeasuring);
     case Status::NotAnswering:
       return Text(locale, TextId::OutcomeFailedWhy, {Text(locale, TextId::HandlerStoppedAnswering)});
+    case Status::AnsweredNonsense:
+      return Text(locale, TextId::OutcomeFailedWhy, {Text(locale, TextId::HandlerAnsweredNonsense)});
     case Status::Failed: break;
   }
   return size.error.empty() ? Text(locale, TextId::OutcomeFailed)

@@ -284,7 +284,8 @@ TEST_F(Program, CancellingTheFolderBrowserChangesNothing) {
 TEST_F(Program, ASecondStartEndsWithoutShowingAnything) {
   const std::wstring exe = win32::Widen(Env("VANTRELLE_E2E_PROGRAM"));
   ASSERT_FALSE(exe.empty());
-  std::vector<wchar_t> command(exe.begin(), exe.end());
+  const std::wstring quoted = L"\"" + exe + L"\"";  // the program lies under "Program Files"
+  std::vector<wchar_t> command(quoted.begin(), quoted.end());
   command.push_back(0);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
@@ -455,6 +456,22 @@ TEST_F(Program, TheShieldButtonStartsTheSystemFilesWindow) {
   EXPECT_TRUE(WaitFor([&] { return machineValue() == L"1"; })) << win32::Narrow(machineValue());
   EXPECT_TRUE(IsWindow(system));
   RecordWindowPlace(system);
+}
+
+// The portable copy (outside Program Files) keeps the shield button, but a click asks for no consent:
+// it says that the installed program is needed, and starts nothing.
+TEST_F(Program, ThePortableCopysShieldButtonSaysTheInstalledProgramIsNeeded) {
+  HWND dialog = FindDialogOf(main);
+  ASSERT_NE(dialog, nullptr);
+  ClickOn(GetDlgItem(dialog, 106));
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (box = FindWindowW(L"#32770", L"System files")) != nullptr; }, 20000));
+  EXPECT_NE(DialogText(box).find(L"Cleaning system files needs Vantrelle installed for everyone: run Vantrelle-"),
+            std::wstring::npos)
+      << win32::Narrow(DialogText(box));
+  EXPECT_EQ(GetDlgItem(box, 201), nullptr) << "the box, not the System files window";
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }));
 }
 
 TEST_F(Program, TheSystemFilesWindowClosesWithEscape) {

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # End-to-end run: starts Xvfb and Wine's virtual desktop (with its taskbar and notification area),
 # launches the program there, drives it with the e2e driver and takes screenshots with ImageMagick.
-# Everything happens in a fresh Wine prefix, home and X display of its own.
-#   e2e.sh PROGRAM.exe DRIVER.exe OUTPUT-DIR
+# Everything happens in a fresh Wine prefix, home and X display of its own. The program runs from a
+# copy in C:\Program Files\Vantrelle, where an installation puts it (only that copy runs for the
+# machine); the built file itself is the portable copy of the last phases.
+#   e2e.sh PROGRAM.exe DRIVER.exe OUTPUT-DIR TESTCLEANUPHANDLER.dll
 set -euo pipefail
-program=$(realpath "$1")
+portable=$(realpath "$1")
 driver=$(realpath "$2")
 mkdir -p "$3"
 out=$(realpath "$3")
+handler_dll=$(realpath "$4")
 root=${VANTRELLE_WINE_ROOT:-${TMPDIR:-/tmp}/vantrelle-wine-$(id -u)}-e2e
 rm -rf "$root/prefix"  # every run starts as a first start on a new machine
 mkdir -p "$root/home" "$root/data" "$root/config" "$root/cache"
@@ -32,6 +35,10 @@ for _ in $(seq 100); do [ -s "$displayFile" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$displayFile")"
 
 wineboot --init >/dev/null 2>&1
+installed="$WINEPREFIX/drive_c/Program Files/Vantrelle"
+mkdir -p "$installed"
+cp "$portable" "$(dirname "$portable")/VantrellePseudo.exe" "$installed/"
+program="$installed/Vantrelle.exe"
 # Every Wine program of this prefix opens on the one virtual desktop, so the driver sees the window.
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d "$desktop" /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v "$desktop" /d "$size" /f >/dev/null 2>&1
@@ -307,6 +314,53 @@ phase "layout at 150 %" 'Layout.*'
 wine explorer "/desktop=$desktop,$size" "$(dirname "$program")/VantrellePseudo.exe" >/dev/null 2>&1 &
 sleep 10
 screenshot pseudo-150 screen
+wineserver -k 2>/dev/null || true
+
+# The portable copy (the built file, outside Program Files): its "Clean system files..." says that
+# the installed program is needed instead of asking for consent, and /clean /system refuses.
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v "$desktop" /d 1024x768 /f >/dev/null 2>&1
+size=1024x768
+wine explorer "/desktop=$desktop,$size" "$portable" >/dev/null 2>&1 &
+phase "the portable copy's shield button" 'Program.MoreLocationsDialogOpens:Program.ThePortableCopysShieldButtonSaysTheInstalledProgramIsNeeded'
+phase "closed with Esc" 'Program.MoreLocationsDialogClosesWithEscape'
+phase "closing" 'Program.ClosingTheWindowEndsTheProgram'
+status=0
+wine "$portable" /clean /system >"$out/portable-system.txt" 2>/dev/null || status=$?
+expect "the portable copy's /clean /system exits 5" test $status = 5
+expect "... saying the installed program is needed" \
+  grep -q "^Cleaning system files needs Vantrelle installed for everyone: run Vantrelle-.*-x64.msi.$(printf '\r')\?$" "$out/portable-system.txt"
+
+# A handler that crashes, with Wine's crash dialog on and a display: its host ends at once, so /clean
+# ends within 10 seconds with that handler's line failed and the next handler's result.
+echo "== a crashing cleanup handler"
+wineserver -k 2>/dev/null || true
+mkdir -p "$WINEPREFIX/drive_c/e2e-handler"
+cp "$handler_dll" "$WINEPREFIX/drive_c/e2e-handler/TestCleanupHandler.dll"
+class='{A21518E1-C48D-4409-B819-5A09F734A9C4}'
+reg_add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 1
+reg_add "HKLM\\Software\\Classes\\CLSID\\$class\\InprocServer32" /ve /d 'C:\e2e-handler\TestCleanupHandler.dll'
+reg_add "HKLM\\Software\\Classes\\CLSID\\$class\\InprocServer32" /v ThreadingModel /d Apartment
+caches='HKLM\Software\Microsoft\Windows\CurrentVersion\Explorer\VolumeCaches'
+for key in 'Vantrelle Test Crash:crash:A crashing handler' 'Vantrelle Test Handler::A working handler'; do
+  IFS=: read -r name behaviour display <<<"$key"
+  reg_add "$caches\\$name" /ve /d "$class"
+  reg_add "$caches\\$name" /v Behaviour /d "$behaviour"
+  reg_add "$caches\\$name" /v Display /d "$display"
+  reg_add "$settings" /v "Windows.$name" /d 1
+done
+for key in 'Windows Temp' 'Recycle Bin' 'Most Recently Used' AppData SysTemp UserFolder Downloads; do
+  reg_add "$settings" /v "$key" /d 0
+done
+started=$(date +%s%N)
+status=0
+timeout 60 wine "$program" /clean >"$out/crash-clean.txt" 2>/dev/null || status=$?
+took=$(( ($(date +%s%N) - started) / 1000000 ))
+echo "/clean with a crashing handler took $took ms (exit $status)"
+tr -d '\r' <"$out/crash-clean.txt" >"$out/crash-clean-lf.txt"
+expect "/clean ends within 10 seconds" test "$took" -lt 10000
+expect "... the crashing handler's line failed" grep -qx '  A crashing handler: failed: stopped answering' "$out/crash-clean-lf.txt"
+expect "... and the next handler's result" grep -qx "  A working handler: 512 KB freed by Windows' cleanup" "$out/crash-clean-lf.txt"
 wineserver -k 2>/dev/null || true
 
 echo "screenshots in $out"

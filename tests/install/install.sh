@@ -2,7 +2,8 @@
 # Install test: the package as a Windows administrator deploys it, in a fresh sealed Wine prefix under
 # Xvfb. Silent install, the installed program started, its shortcut and installed-programs entry,
 # /preview and /clean from the installed path (exit codes, output, files, the history and the last-run
-# line), an upgrade in place, silent removal, and nothing of the program left but the person's
+# line), the machine's run accepted from the installed program and refused from the portable copy in
+# Downloads, an upgrade in place, silent removal, and nothing of the program left but the person's
 # settings (and the history of their runs).
 #   install.sh PACKAGE.msi PORTABLE.zip MSI-FOLDER VERSION [CERTIFICATE.pem]
 # MSI-FOLDER is the folder the package was built from (packaging/build-msi.sh), for a newer package.
@@ -151,6 +152,31 @@ status=0 && clean /? || status=$?
 check "/? prints the usage and exits 0" eval 'test $status = 0 && grep -q "Usage: Vantrelle.exe" "$work/output.txt"'
 status=0 && clean /nonsense || status=$?
 check "anything else prints the usage and exits 3" eval 'test $status = 3 && grep -q "Usage: Vantrelle.exe" "$work/output.txt"'
+
+echo "== system files: the installed program only"
+# A machine's pile and its choice; the portable copy, as a person would unpack it into Downloads.
+wer="$drive_c/ProgramData/Microsoft/Windows/WER/ReportQueue/r1"
+mkdir -p "$wer" && echo report >"$wer/Report.wer"
+wine reg add 'HKLM\Software\Marrowick\Vantrelle\System' /v SystemErrorReports /d 1 /f >/dev/null 2>&1
+downloads="$drive_c/users/$(id -un)/Downloads/Vantrelle"
+mkdir -p "$downloads"
+(cd "$downloads" && cmake -E tar xf "$zip" Vantrelle.exe)
+portable="C:\\users\\$(id -un)\\Downloads\\Vantrelle\\Vantrelle.exe"
+refusal="Cleaning system files needs Vantrelle installed for everyone: run Vantrelle-$version-x64.msi."
+for switches in "/clean /system" "/preview /system"; do
+  status=0
+  wine "$portable" $switches >"$work/out.txt" 2>/dev/null || status=$?
+  check "the copy in Downloads refuses $switches with exit code 5" test $status = 5
+  check "... saying so" test "$(tr -d '\r' <"$work/out.txt")" = "$refusal"
+done
+check "... and touches nothing" test -f "$wer/Report.wer"
+status=0
+wine "$program" /preview /system >"$work/out.txt" 2>/dev/null || status=$?
+check "the installed program accepts /preview /system" eval 'test $status = 0 && grep -q "^System error reports: 1 file" "$work/out.txt"'
+status=0
+wine "$program" /clean /system >"$work/out.txt" 2>/dev/null || status=$?
+check "... and /clean /system, which empties the chosen pile" eval 'test $status = 0 && test ! -e "$wer/Report.wer"'
+wine reg delete 'HKLM\Software\Marrowick' /f >/dev/null 2>&1
 wine taskkill /im Vantrelle.exe >/dev/null 2>&1 || true
 wineserver -w
 
@@ -190,7 +216,10 @@ check "the person's settings stay" test -n "$(reg_value "$settings" Text1)"
 check "the history of the person's runs stays" test -s "$history"
 
 echo "== portable copy"
-check "the zip holds Vantrelle.exe, README.txt and the system cleanup task" \
-  test "$(cmake -E tar tf "$zip" | sort | tr '\n' ' ')" = "README.txt Vantrelle-system-cleanup.xml Vantrelle.exe "
+check "the zip holds Vantrelle.exe and README.txt, no system task" \
+  test "$(cmake -E tar tf "$zip" | sort | tr '\n' ' ')" = "README.txt Vantrelle.exe "
+(cd "$work" && cmake -E tar xf "$zip" README.txt)
+check "... whose README says that system files need the installed program" \
+  grep -q "needs Vantrelle installed" "$work/README.txt"
 
 exit $failed

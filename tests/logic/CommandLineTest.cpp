@@ -50,11 +50,21 @@ TEST(CommandLineArguments, OneSwitchWithSlashOrDashInAnyCaseElseNotUnderstood) {
       {{"/system"}, Command::SystemWindow},
       {{"/policyreport", "/system"}, Command::NotUnderstood},
       {{"/system", "/clean"}, Command::NotUnderstood},
+      {{"/cleanuphandlerhost", "12", "34"}, Command::CleanupHandlerHost},
+      {{"/cleanuphandlerhost"}, Command::NotUnderstood},
+      {{"/cleanuphandlerhost", "12", "12"}, Command::NotUnderstood},
+      {{"/cleanuphandlerhost", "12", "-4"}, Command::NotUnderstood},
+      {{"/cleanuphandlerhost", "0", "4"}, Command::NotUnderstood},
+      {{"/cleanuphandlerhost", "12", "34", "56"}, Command::NotUnderstood},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(commandline::ParseArguments(c.arguments), c.command)
         << (c.arguments.empty() ? "(none)" : c.arguments.front());
   }
+  const auto pipes = commandline::HostPipes({"/CleanupHandlerHost", "12", "18446744073"});
+  ASSERT_TRUE(pipes);
+  EXPECT_EQ(pipes->request, 12u);
+  EXPECT_EQ(pipes->answer, 18446744073u);
 }
 
 // The outcomes in the run's order; `left` entries left in the first location.
@@ -201,9 +211,13 @@ TEST_F(CommandLineTest, TheMachinesRunCleansOnlyTheMachinesChoices) {
   fakes.shell.knownFolders[platform::KnownFolder::ProgramData] = "C:\\ProgramData";
   fakes.shell.knownFolders[platform::KnownFolder::Windows] = "C:\\Windows";
   const std::vector<std::string> piles = {"C:\\ProgramData\\Microsoft\\Windows\\WER\\ReportQueue\\r1\\report.wer",
-                                          "C:\\Windows\\MEMORY.DMP", "C:\\Windows\\Minidump\\0101.dmp",
+                                          "C:\\Windows\\MEMORY.DMP",
+                                          "C:\\Windows\\Minidump\\0101.dmp",
+                                          "C:\\Windows\\LiveKernelReports\\WATCHDOG\\WD-1.dmp",
+                                          "C:\\Windows\\LiveKernelReports\\USBHUB3\\Deeper\\U-2.dmp",
                                           "C:\\Windows\\SoftwareDistribution\\Download\\kb1.cab"};
   const std::vector<std::string> kept = {"C:\\Windows\\notepad.exe", "C:\\Windows\\Minidump\\notes.txt",
+                                         "C:\\Windows\\LiveKernelReports\\WATCHDOG\\notes.txt",
                                          "C:\\ProgramData\\Microsoft\\Windows\\WER\\Temp\\t.tmp"};
   for (const auto& file : piles) fakes.files.AddFile(file);
   for (const auto& file : kept) fakes.files.AddFile(file);
@@ -227,6 +241,20 @@ TEST_F(CommandLineTest, TheMachinesRunCleansOnlyTheMachinesChoices) {
   EXPECT_EQ(refused.exitCode, ExitCode::NeedsAdministrator);
   EXPECT_EQ(refused.output, "Cleaning system files needs administrator rights.\n");
   EXPECT_EQ(Execute(Command::PreviewSystem).exitCode, ExitCode::NeedsAdministrator);
+  // A copy outside the installed program's protected folder is refused first, rights or none.
+  fakes.machine.protectedFolder = false;
+  for (const bool administrator : {false, true}) {
+    fakes.machine.administrator = administrator;
+    for (const Command command : {Command::CleanSystem, Command::PreviewSystem}) {
+      const auto outside = Execute(command);
+      EXPECT_EQ(outside.exitCode, ExitCode::NeedsInstalledCopy);
+      EXPECT_EQ(outside.output,
+                "Cleaning system files needs Vantrelle installed for everyone: run Vantrelle-1.2.3-x64.msi.\n");
+    }
+  }
+  for (const auto& file : piles) EXPECT_TRUE(fakes.files.Exists(file)) << file;
+  EXPECT_TRUE(fakes.cleanupHandlers.Calls().empty());
+  fakes.machine.protectedFolder = true;
 
   fakes.machine.administrator = true;
   fakes.machine.runningServices = {"BITS"};
@@ -237,7 +265,7 @@ TEST_F(CommandLineTest, TheMachinesRunCleansOnlyTheMachinesChoices) {
   EXPECT_EQ(finished.output,
             "Run 2026-12-07 10:00:00, started by Command line\n"
             "  System error reports: 1 file deleted, 1 folder removed, 0 bytes freed, 0 left\n"
-            "  System memory dumps: 2 files deleted, 0 folders removed, 0 bytes freed, 0 left\n"
+            "  System memory dumps: 4 files deleted, 0 folders removed, 0 bytes freed, 0 left\n"
             "  Windows Update downloads: skipped, Windows Update is running\n"
             "  Update Cleanup: 1.00 MB freed by Windows' cleanup\n"
             "  Left:\n"
@@ -248,7 +276,29 @@ TEST_F(CommandLineTest, TheMachinesRunCleansOnlyTheMachinesChoices) {
   EXPECT_TRUE(fakes.files.Exists(piles.back()));
   EXPECT_FALSE(fakes.files.Exists(piles.front()));
 
+  // Only a service known to be stopped or not installed lets the row go; unreadable keeps it whole.
   fakes.machine.runningServices.clear();
+  fakes.machine.serviceStates = {{"wuauserv", platform::ServiceState::Stopped},
+                                 {"BITS", platform::ServiceState::Unreadable}};
+  finished = Execute(Command::CleanSystem);
+  EXPECT_NE(finished.output.find("  Windows Update downloads: skipped, Windows Update's state could not be read\n"),
+            std::string::npos)
+      << finished.output;
+  EXPECT_NE(
+      finished.output.find("    C:\\Windows\\SoftwareDistribution\\Download (its program's state could not be read)"),
+      std::string::npos);
+  EXPECT_TRUE(fakes.files.Exists(piles.back()));
+  finished = Execute(Command::PreviewSystem);
+  EXPECT_NE(finished.output.find(
+                "Windows Update downloads: 1 file, 0 bytes; skipped, Windows Update's state could not be read"),
+            std::string::npos)
+      << finished.output;
+  fakes.machine.serviceStates["BITS"] = platform::ServiceState::NotInstalled;
+  finished = Execute(Command::CleanSystem);
+  EXPECT_NE(finished.output.find("  Windows Update downloads: 1 file deleted"), std::string::npos) << finished.output;
+  EXPECT_FALSE(fakes.files.Exists(piles.back()));
+  fakes.files.AddFile(piles.back());
+
   fakes.registry.SetNumber(RegistryRoot::LocalMachine, "Software\\Policies\\Marrowick\\Vantrelle\\System",
                            "UpdateDownloads", 0);
   fakes.files.AddFile(piles.front());

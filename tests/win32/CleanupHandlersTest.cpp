@@ -1,6 +1,7 @@
 // Windows' own cleanup handlers driven through the real COM calls: a test handler DLL (built beside
 // this program) registered in the throwaway prefix under a VolumeCaches key of its own.
 #include <windows.h>
+#include <psapi.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -23,6 +24,7 @@ constexpr char kKeyName[] = "Vantrelle Test Handler";
 constexpr wchar_t kClass[] = L"{A21518E1-C48D-4409-B819-5A09F734A9C4}";
 constexpr wchar_t kFirstVersionClass[] = L"{A21518E2-C48D-4409-B819-5A09F734A9C4}";
 constexpr wchar_t kPersonalClass[] = L"{A21518E3-C48D-4409-B819-5A09F734A9C4}";
+constexpr wchar_t kRelativeClass[] = L"{A21518E4-C48D-4409-B819-5A09F734A9C4}";
 constexpr wchar_t kVolumeCaches[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\VolumeCaches\\";
 constexpr wchar_t kHandlerKey[] =
     L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\VolumeCaches\\Vantrelle Test Handler";
@@ -41,6 +43,7 @@ constexpr TestKey kMoreKeys[] = {
     {L"Vantrelle Test Hang", kClass, L"hang"},
     {L"Vantrelle Test Crash", kClass, L"crash"},
     {L"Vantrelle Test Personal", kPersonalClass, L""},
+    {L"Vantrelle Test Relative", kRelativeClass, L""},
 };
 
 // Creates the key when needed.
@@ -66,6 +69,9 @@ class CleanupHandlersTest : public ::testing::Test {
       SetText(server, nullptr, dll);
       SetText(server, L"ThreadingModel", L"Apartment");
     }
+    // A class whose server is named without its folder is refused: the search order would choose.
+    const std::wstring relative = L"SOFTWARE\\Classes\\CLSID\\" + std::wstring(kRelativeClass) + L"\\InprocServer32";
+    SetText(relative, nullptr, L"TestCleanupHandler.dll");
     // A class only the person registered is never created, though HKEY_CLASSES_ROOT shows it.
     const std::wstring personal = L"Software\\Classes\\CLSID\\" + std::wstring(kPersonalClass) + L"\\InprocServer32";
     ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, personal.c_str(), nullptr, REG_SZ, dll.c_str(),
@@ -78,7 +84,7 @@ class CleanupHandlersTest : public ::testing::Test {
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, kHandlerKey);
     for (const TestKey& key : kMoreKeys)
       RegDeleteTreeW(HKEY_LOCAL_MACHINE, (kVolumeCaches + std::wstring(key.name)).c_str());
-    for (const wchar_t* id : {kClass, kFirstVersionClass}) {
+    for (const wchar_t* id : {kClass, kFirstVersionClass, kRelativeClass}) {
       RegDeleteTreeW(HKEY_LOCAL_MACHINE, (L"SOFTWARE\\Classes\\CLSID\\" + std::wstring(id)).c_str());
     }
     RegDeleteTreeW(HKEY_CURRENT_USER, (L"Software\\Classes\\CLSID\\" + std::wstring(kPersonalClass)).c_str());
@@ -156,6 +162,7 @@ TEST_F(CleanupHandlersTest, ListsTheHandlersThatStartAndOfferSomething) {
                         "Vantrelle Test Slow / Test: Vantrelle Test Slow / Described by the key",
                     }));
   EXPECT_FALSE(handlers_.Registered("Vantrelle Test Personal"));
+  EXPECT_FALSE(handlers_.Registered("Vantrelle Test Relative"));
   const auto names = handlers_.KeyNames();
   EXPECT_EQ(
       std::count_if(names.begin(), names.end(), [](const auto& name) { return name.keyName.starts_with("Vantrelle"); }),
@@ -187,6 +194,56 @@ TEST_F(CleanupHandlersTest, TheHostSurvivesCrashesAndStopsWithinTwoSeconds) {
     EXPECT_EQ(result.status, Status::Stopped) << keyName << ": " << result.error;
     EXPECT_LT(Clock::now() - stopped, std::chrono::milliseconds(2500)) << keyName;
   }
+}
+
+}  // namespace
+}  // namespace vantrelle::win32
+
+namespace vantrelle::win32 {
+namespace {
+
+std::size_t PrivateBytes() {
+  PROCESS_MEMORY_COUNTERS_EX counters{};
+  counters.cb = sizeof counters;
+  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
+  return counters.PrivateUsage;
+}
+
+// What a host writes is read as untrusted input: a line of no known form ends it with "answered
+// nonsense", a handler's own printing reaches no one, a flood neither stalls the stop nor fills the
+// parent's memory. Never a forged result.
+TEST_F(CleanupHandlersTest, AHostThatLiesOrFloodsCannotForgeAResult) {
+  IsolatedCleanupHandlers isolated(Program());
+  const struct {
+    const wchar_t* behaviour;
+    Status status;
+    std::uint64_t bytes;
+  } cases[] = {
+      {L"garbage", Status::AnsweredNonsense, 0},
+      {L"negative", Status::AnsweredNonsense, 0},
+      {L"prints", Status::Done, 1048576},
+      {L"flood", Status::Done, 1048576},
+  };
+  for (const auto& c : cases) {
+    SetText(kHandlerKey, L"Behaviour", c.behaviour);
+    const std::size_t before = PrivateBytes();
+    const auto result = isolated.Measure(kKeyName, "C:\\", [] { return true; });
+    EXPECT_EQ(result.status, c.status) << Narrow(c.behaviour) << ": " << result.error;
+    EXPECT_EQ(result.bytes, c.bytes) << Narrow(c.behaviour);
+    EXPECT_LT(PrivateBytes(), before + (4u << 20)) << Narrow(c.behaviour) << ": the parent's memory stays flat";
+  }
+
+  // Stopped half a second into the flood (a handler deaf to "abort"): over within 2.5 seconds.
+  using Clock = std::chrono::steady_clock;
+  const auto stopAt = Clock::now() + std::chrono::milliseconds(500);
+  Clock::time_point stopped{};
+  const auto result = isolated.Measure(kKeyName, "C:\\", [&] {
+    if (Clock::now() < stopAt) return true;
+    if (stopped == Clock::time_point{}) stopped = Clock::now();
+    return false;
+  });
+  EXPECT_EQ(result.status, Status::Stopped);
+  EXPECT_LT(Clock::now() - stopped, std::chrono::milliseconds(2500));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #pragma once
+#include <map>
 #include <mutex>
 #include <set>
 #include <string>
@@ -7,21 +8,31 @@
 
 namespace vantrelle::fake {
 
-// Services by name as a test sets them; an administrator unless a test says not. One lock for every
-// call: safe from several threads.
+// Services by name as a test sets them (a running one in `runningServices`, any other state in
+// `serviceStates`; a name in neither is not installed); an administrator in a protected folder unless
+// a test says not. One lock for every call: safe from several threads.
 class FakeMachineState : public platform::MachineState {
  public:
-  bool ServiceRunning(const std::string& serviceName) override {
+  platform::ServiceState Service(const std::string& serviceName) override {
     const std::lock_guard lock(mutex_);
-    return runningServices.contains(serviceName);
+    if (runningServices.contains(serviceName)) return platform::ServiceState::Running;
+    const auto found = serviceStates.find(serviceName);
+    return found == serviceStates.end() ? platform::ServiceState::NotInstalled : found->second;
   }
   bool RunsAsAdministrator() override {
     const std::lock_guard lock(mutex_);
     return administrator;
   }
+  bool RunsFromProtectedFolder() override {
+    const std::lock_guard lock(mutex_);
+    return protectedFolder;
+  }
 
-  std::set<std::string> runningServices;  // set up before the code under test runs
+  // Set up before the code under test runs.
+  std::set<std::string> runningServices;
+  std::map<std::string, platform::ServiceState> serviceStates;
   bool administrator = true;
+  bool protectedFolder = true;
 
  private:
   std::mutex mutex_;

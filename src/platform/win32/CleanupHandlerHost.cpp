@@ -4,16 +4,18 @@
 
 #include <string>
 
-#include "platform/win32/CleanupHandlerChannel.h"
+#include "platform/CleanupHandlerChannel.h"
 #include "platform/win32/Win32CleanupHandlers.h"
 
 namespace vantrelle::win32 {
 
 namespace {
 
+namespace channel = platform::channel;
+
 class Pipes {
  public:
-  Pipes() : in_(GetStdHandle(STD_INPUT_HANDLE)), out_(GetStdHandle(STD_OUTPUT_HANDLE)) {}
+  Pipes(HANDLE in, HANDLE out) : in_(in), out_(out) {}
 
   bool Send(const std::string& line) const {
     DWORD written = 0;
@@ -22,13 +24,15 @@ class Pipes {
   // Blocks until the request's line has come; "" when the pipe ended first.
   std::string Request() {
     std::string line;
-    while (!reader_.Next(line)) {
+    for (;;) {
+      const auto result = reader_.Next(line);
+      if (result == channel::LineReader::Result::Line) return line;
+      if (result == channel::LineReader::Result::TooLong) return {};
       char buffer[512];
       DWORD read = 0;
       if (!ReadFile(in_, buffer, sizeof buffer, &read, nullptr) || read == 0) return {};
       reader_.Add(std::string_view(buffer, read));
     }
-    return line;
   }
   // The parent said stop, or went away: anything more on the pipe, or its end.
   bool StopAsked() const {
@@ -37,7 +41,7 @@ class Pipes {
   }
 
  private:
-  HANDLE in_;  // the process's own standard handles: not closed here
+  HANDLE in_;  // inherited for the process's life: not closed here
   HANDLE out_;
   channel::LineReader reader_;
 };
@@ -57,12 +61,24 @@ std::string Done(const platform::CleanupHandlerResult& result) {
       {channel::kDone, std::to_string(static_cast<int>(result.status)), std::to_string(result.bytes), result.error});
 }
 
+// A crash ends the host at once with the exception's code: no crash report is waited for (Wine
+// starts its debugger's dialog after the process's own filter has declined; Windows, its error
+// reporting).
+LONG WINAPI EndProcess(EXCEPTION_POINTERS* exception) {
+  const DWORD code = exception && exception->ExceptionRecord ? exception->ExceptionRecord->ExceptionCode : 1;
+  TerminateProcess(GetCurrentProcess(), code);
+  return EXCEPTION_EXECUTE_HANDLER;
+}
+
 }  // namespace
 
-int RunCleanupHandlerHost() {
-  // A handler that crashes ends this process quietly: the parent reports it.
+void EndOnCrash() {
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
-  Pipes pipes;
+  SetUnhandledExceptionFilter(EndProcess);
+}
+
+int RunCleanupHandlerHost(HANDLE requestPipe, HANDLE answerPipe) {
+  Pipes pipes(requestPipe, answerPipe);
   const std::vector<std::string> request = channel::Fields(pipes.Request());
   bool stopping = false;
   const platform::KeepGoing keepGoing = [&] {

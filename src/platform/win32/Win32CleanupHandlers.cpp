@@ -5,9 +5,11 @@
 #include <objbase.h>
 #include <wrl/client.h>
 
+#include <shlobj.h>
 #include <shlwapi.h>
 #include <atomic>
 #include <cstdio>
+#include <cwctype>
 #include <optional>
 #include <vector>
 
@@ -68,19 +70,84 @@ std::optional<CLSID> HandlerClass(HKEY key) {
   return id;
 }
 
-// Registered for the machine: a class only the person registered (their own classes key, which
-// HKEY_CLASSES_ROOT also shows) is never created, least of all by an administrator's copy.
-bool InProcessServerKnown(const CLSID& id) {
+// A folder Windows names, for a registered path's %SystemRoot%, %windir%, %ProgramFiles% or
+// %CommonProgramFiles%, as the system knows it (never the process's environment, which the person's
+// own variables may have shaped).
+std::optional<std::wstring> SystemFolder(std::wstring_view name) {
+  const auto known = [](REFKNOWNFOLDERID id) -> std::optional<std::wstring> {
+    PWSTR path = nullptr;
+    if (FAILED(SHGetKnownFolderPath(id, KF_FLAG_DONT_VERIFY, nullptr, &path))) return std::nullopt;
+    std::wstring text = path;
+    CoTaskMemFree(path);
+    return text;
+  };
+  const auto is = [&](const wchar_t* candidate) {
+    return CompareStringOrdinal(name.data(), static_cast<int>(name.size()), candidate, -1, TRUE) == CSTR_EQUAL;
+  };
+  if (is(L"SystemRoot") || is(L"windir")) {
+    wchar_t windows[MAX_PATH] = {};
+    const UINT length = GetSystemWindowsDirectoryW(windows, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return std::nullopt;
+    return std::wstring(windows, length);
+  }
+  if (is(L"ProgramFiles")) return known(FOLDERID_ProgramFiles);
+  if (is(L"CommonProgramFiles")) return known(FOLDERID_ProgramFilesCommon);
+  return std::nullopt;
+}
+
+// "C:\..." or "\\server\share\...": a path that names one file wherever the process stands.
+bool FullPath(const std::wstring& path) {
+  const bool drive = path.size() > 3 && iswalpha(path[0]) && path[1] == L':' && path[2] == L'\\';
+  const bool share = path.size() > 2 && path[0] == L'\\' && path[1] == L'\\';
+  return drive || share;
+}
+
+// The server DLL registered for the class for the machine (under HKLM\SOFTWARE\Classes), when it is
+// a full path: a class only the person registered (their own classes key, which HKEY_CLASSES_ROOT
+// also shows) is never created, least of all by an administrator's copy, and a relative path, which
+// the system would look for in the folders of the search order, is refused.
+std::optional<std::wstring> ServerPath(const CLSID& id) {
   wchar_t text[64] = {};
-  if (!StringFromGUID2(id, text, 64)) return false;
+  if (!StringFromGUID2(id, text, 64)) return std::nullopt;
   const std::wstring path = L"SOFTWARE\\Classes\\CLSID\\" + std::wstring(text) + L"\\InprocServer32";
   RegKey key;
-  return RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, key.Receive()) == ERROR_SUCCESS;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, key.Receive()) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  wchar_t server[1024] = {};
+  DWORD bytes = sizeof server - sizeof(wchar_t);
+  DWORD type = 0;
+  if (RegGetValueW(key.Get(), nullptr, nullptr, RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, &type, server,
+                   &bytes) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  std::wstring registered = server;
+  if (type == REG_EXPAND_SZ) {
+    std::wstring expanded;
+    for (std::size_t at = 0; at < registered.size();) {
+      if (registered[at] != L'%') {
+        expanded += registered[at++];
+        continue;
+      }
+      const std::size_t end = registered.find(L'%', at + 1);
+      if (end == std::wstring::npos) return std::nullopt;
+      const auto folder = SystemFolder(std::wstring_view(registered).substr(at + 1, end - at - 1));
+      if (!folder) return std::nullopt;
+      expanded += *folder;
+      at = end + 1;
+    }
+    registered = std::move(expanded);
+  }
+  if (registered.size() > 1 && registered.front() == L'"' && registered.back() == L'"') {
+    registered = registered.substr(1, registered.size() - 2);
+  }
+  if (!FullPath(registered)) return std::nullopt;
+  return registered;
 }
 
 std::optional<CLSID> RegisteredClass(HKEY key) {
   const auto id = HandlerClass(key);
-  return id && InProcessServerKnown(*id) ? id : std::nullopt;
+  return id && ServerPath(*id) ? id : std::nullopt;
 }
 
 std::vector<std::wstring> HandlerKeyNames() {
@@ -176,10 +243,33 @@ Started Initialize(IEmptyVolumeCache& cache, HKEY key, const std::wstring& volum
   return started;
 }
 
+// The handler made from its DLL at the registered full path, loaded with the DLLs it needs from its
+// own folder and System32 only (never the program's folder or the current one), through the DLL's
+// own class factory. The DLL stays loaded for the rest of the process.
 ComPtr<IEmptyVolumeCache> Create(const CLSID& id, HRESULT& result) {
   ComPtr<IEmptyVolumeCache> cache;
-  result = CoCreateInstance(id, nullptr, CLSCTX_INPROC_SERVER, IID_IEmptyVolumeCache,
-                            reinterpret_cast<void**>(cache.GetAddressOf()));
+  const auto server = ServerPath(id);
+  if (!server) {
+    result = REGDB_E_CLASSNOTREG;
+    return cache;
+  }
+  const HMODULE module =
+      LoadLibraryExW(server->c_str(), nullptr, LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32);
+  if (!module) {
+    result = HRESULT_FROM_WIN32(GetLastError());
+    return cache;
+  }
+  using GetClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
+  const auto getClassObject =
+      reinterpret_cast<GetClassObject>(reinterpret_cast<void*>(GetProcAddress(module, "DllGetClassObject")));
+  if (!getClassObject) {
+    result = CO_E_ERRORINDLL;
+    return cache;
+  }
+  ComPtr<IClassFactory> factory;
+  result = getClassObject(id, IID_IClassFactory, reinterpret_cast<void**>(factory.GetAddressOf()));
+  if (FAILED(result)) return cache;
+  result = factory->CreateInstance(nullptr, IID_IEmptyVolumeCache, reinterpret_cast<void**>(cache.GetAddressOf()));
   return cache;
 }
 

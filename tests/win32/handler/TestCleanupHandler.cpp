@@ -3,14 +3,21 @@
 // appends each call it gets to the file named by the "RecordTo" value of its VolumeCaches key.
 // Its key's "Behaviour" value makes it misbehave: "false" starts with S_FALSE, "hideempty" asks to be
 // hidden when empty and is, "slow" scans for a minute asking to go on every 20 ms, "hang" sleeps a
-// minute asking nothing, "crash" ends its process. A second class has no IEmptyVolumeCache2 and
-// gives no texts, so the key's "Display" and "Description" are shown.
+// minute asking nothing, "crash" writes through a null pointer (an unhandled access violation).
+// Hostile ones, in GetSpaceUsed before it answers as usual, writing straight onto its host's
+// answering pipe (the last number of the host's command line): "flood" well-formed "alive" lines
+// without pause for 4 seconds, deaf to any stop; "garbage" "done<TAB>x"; "negative" a "done" line
+// with a size of -1; and "prints" a well-formed made-up result to its standard output. A second class has no
+// IEmptyVolumeCache2 and gives no texts, so the key's "Display" and "Description" are shown.
 #include <windows.h>
 #include <emptyvc.h>
 #include <objbase.h>
 
 #include <atomic>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <cwchar>
 
 namespace {
 
@@ -69,7 +76,22 @@ class Handler final : public IEmptyVolumeCache2, public IClassFactory {
   HRESULT STDMETHODCALLTYPE GetSpaceUsed(DWORDLONG* used, IEmptyVolumeCacheCallBack* progress) override {
     Record("GetSpaceUsed\n");
     *used = Is(L"hideempty") ? 0 : 1048576;
-    if (Is(L"crash")) TerminateProcess(GetCurrentProcess(), 0xC0000005);
+    if (Is(L"crash")) *static_cast<volatile int*>(nullptr) = 1;
+    if (Is(L"garbage")) WriteTo(HostAnswerPipe(), "done\tx\n");
+    if (Is(L"negative")) WriteTo(HostAnswerPipe(), "done\t0\t-1\t\n");
+    if (Is(L"prints")) {
+      WriteTo(GetStdHandle(STD_OUTPUT_HANDLE), "done\t0\t987654321\t\n");
+      std::printf("done\t0\t987654321\t\n");
+      std::fflush(stdout);
+    }
+    if (Is(L"flood")) {
+      static char lines[64 * 1024];
+      for (std::size_t at = 0; at + 6 <= sizeof lines; at += 6) std::memcpy(lines + at, "alive\n", 6);
+      DWORD written = 0;
+      for (const ULONGLONG until = GetTickCount64() + 4000; GetTickCount64() < until;) {
+        WriteFile(HostAnswerPipe(), lines, sizeof lines - sizeof lines % 6, &written, nullptr);
+      }
+    }
     if (Is(L"hang")) Sleep(60000);
     for (int waited = 0; Is(L"slow") && waited < 60000; waited += 20) {
       if (progress->ScanProgress(0, 0, nullptr) == E_ABORT) return E_ABORT;
@@ -97,6 +119,16 @@ class Handler final : public IEmptyVolumeCache2, public IClassFactory {
     RegGetValueW(key, nullptr, L"Behaviour", RRF_RT_REG_SZ, nullptr, behaviour_, &bytes);
   }
   bool Is(const wchar_t* behaviour) const { return wcscmp(behaviour_, behaviour) == 0; }
+  // The pipe the host answers its parent on: the last word of its command line.
+  static HANDLE HostAnswerPipe() {
+    const wchar_t* line = GetCommandLineW();
+    const wchar_t* last = wcsrchr(line, L' ');
+    return reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(_wcstoui64(last ? last + 1 : line, nullptr, 10)));
+  }
+  static void WriteTo(HANDLE handle, const char* text) {
+    DWORD written = 0;
+    WriteFile(handle, text, static_cast<DWORD>(std::strlen(text)), &written, nullptr);
+  }
   HRESULT Started(DWORD* flags) const {
     *flags = Is(L"hideempty") ? EVCF_DONTSHOWIFZERO : 0;
     return Is(L"false") ? S_FALSE : S_OK;
