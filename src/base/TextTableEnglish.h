@@ -104,7 +104,8 @@ VANTRELLE_TEXT(
     CommandLineUsage,
     "Vantrelle {1}: deletes temporary files.\n"
     "\n"
-    "Usage: Vantrelle.exe [/clean | /preview [/list] | /clean /system | /preview /system | /policyreport | /?]\n"
+    "Usage: Vantrelle.exe [/clean | /preview [/list] | /clean /system | /preview /system | /policyreport |\n"
+    "                     /community | /?]\n"
     "\n"
     "  (none)      opens the window\n"
     "  /clean      one cleaning run with the saved choices, without the window\n"
@@ -116,6 +117,10 @@ VANTRELLE_TEXT(
     "              with administrator rights only\n"
     "  /policyreport  every setting with its effective value and where it comes from\n"
     "              (policy, own choice, preset, default), and the policy values ignored\n"
+    "  /community  the community's cleaning list in use (winapp2.ini beside the program, else in\n"
+    "              Vantrelle in the local application data): what of it could not be read, then\n"
+    "              each entry found on this computer and what of it is refused; exit 2 without\n"
+    "              a list\n"
     "  /?, /help   this text\n"
     "\n"
     "Switches may start with - instead of /, in any case.\n"
@@ -361,3 +366,19 @@ VANTRELLE_TEXT(CommunityCategoryMultimedia, "Multimedia")
 VANTRELLE_TEXT(CommunityCategoryUtilities, "Utilities")
 VANTRELLE_TEXT(CommunityCategoryWindows, "Windows")
 VANTRELLE_TEXT(CommunityCategoryOther, "Other")
+VANTRELLE_TEXT(CommunityOffered, "offered")
+VANTRELLE_TEXT(CommunityPartlyRefused, "partly refused")
+VANTRELLE_TEXT(CommunityRegistryNotCleaned, "registry parts not cleaned")
+VANTRELLE_TEXT(CommunityNotDetected, "skipped, not found on this computer")
+VANTRELLE_TEXT(CommunityReportList, "Community cleaning list: {1}, version {2}")
+VANTRELLE_TEXT(CommunityReportListNoVersion, "Community cleaning list: {1}, without a version")
+VANTRELLE_TEXT(CommunityReportCounts, "Entries read: {1}; offered: {2}")
+VANTRELLE_TEXT(CommunityReportProblems, "Entries and lines with a problem:")
+VANTRELLE_TEXT(CommunityReportLine, "  line {1}: {2}: {3}")
+VANTRELLE_TEXT(CommunityReportKey, "  line {1}: {2}: {3}={4}: {5}")
+VANTRELLE_TEXT(CommunityReportNone, "  none")
+VANTRELLE_TEXT(CommunityReportFound, "Found on this computer:")
+VANTRELLE_TEXT(CommunityReportEntry, "  {1} ({2}): {3}")
+VANTRELLE_TEXT(CommunityReportRefusedKey, "    {1}={2}: {3}")
+VANTRELLE_TEXT(CommunityNoList, "No community cleaning list was found: put winapp2.ini beside the program ({1}) or in {2}.")
+VANTRELLE_TEXT(CommunityListUnreadable, "The community cleaning list could not be read: {1}")

@@ -32,6 +32,7 @@ Command ParseArguments(const std::vector<std::string>& arguments) {
   if (EqualsNoCase(name, "preview")) return Command::Preview;
   if (EqualsNoCase(name, "system")) return Command::SystemWindow;
   if (EqualsNoCase(name, "policyreport")) return Command::PolicyReport;
+  if (EqualsNoCase(name, "community")) return Command::Community;
   if (EqualsNoCase(name, platform::kCleanupHandlerHostSwitch)) return Command::CleanupHandlerHost;
   if (name == "?" || EqualsNoCase(name, "help")) return Command::Help;
   return Command::NotUnderstood;

@@ -19,9 +19,14 @@ class FakeMachineState : public platform::MachineState {
     const std::lock_guard lock(mutex_);
     return administrator;
   }
+  std::optional<platform::WindowsVersion> Version() override {
+    const std::lock_guard lock(mutex_);
+    return version;
+  }
 
   std::set<std::string> runningServices;  // set up before the code under test runs
   bool administrator = true;
+  std::optional<platform::WindowsVersion> version = platform::WindowsVersion{10, 0};
 
  private:
   std::mutex mutex_;

@@ -10,6 +10,7 @@ class Win32MachineState : public platform::MachineState {
  public:
   bool ServiceRunning(const std::string& serviceName) override;
   bool RunsAsAdministrator() override;
+  std::optional<platform::WindowsVersion> Version() override;
 };
 
 }  // namespace vantrelle::win32
