@@ -12,12 +12,13 @@
 namespace vantrelle::cleaning {
 
 // "Windows Temp", ..., "Own folder (C:\Work)"; a further location by its catalogue name ("Chrome
-// cache"), given its id.
+// cache"), given its id; a community entry by its name.
 std::string LocationName(const Locale& locale, Location location, const Choices& choices, std::string_view moreId = {});
 // "1 file", "2 files", with the locale's grouping: `one` for exactly one, else `many`.
 std::string Counted(const Locale& locale, std::uint64_t count, TextId one, TextId many);
 // What a further location's line says when it was not emptied: "nothing found", "skipped, Chrome is
-// running", "failed" (with its reason when known: "failed: ..."); "" when it was emptied or not chosen.
+// running", "skipped, not found on this computer", "failed" (with its reason when known: "failed:
+// ..."); "" when it was emptied or not chosen.
 std::string FurtherOutcomeText(const Locale& locale, Outcome outcome, std::string_view moreId,
                                std::string_view failure = {});
 // "1.50 MB freed by Windows' cleanup", or for a preview "1.50 MB to be freed by Windows' cleanup".

@@ -3,9 +3,15 @@
 #include <set>
 
 #include "CleaningTest.h"
+#include "cleaning/Preview.h"
+#include "cleaning/RunHistory.h"
 #include "commandline/Commands.h"
+#include "commandline/ExitCode.h"
 #include "community/Detection.h"
 #include "community/ListFile.h"
+#include "settings/CommunityChoices.h"
+#include "settings/PolicyTable.h"
+#include "settings/SavedChoices.h"
 
 namespace vantrelle::testing {
 namespace {
@@ -137,6 +143,157 @@ TEST_F(Community, SwitchCommunityTellsTheListItsProblemsAndWhatIsFoundHere) {
                                "    FileKey2=%WinDir%\\Foo|*.log: outside your profile: needs the machine's rights\n"
                                "    FileKey3=%AppData%\\Foo\\Cache|*|DEEP: not understood: an unknown flag\n"
                                "  Bar (Games): offered\n");
+}
+
+// A profile with what the entries below reach, what they must leave, links out of it and a held file.
+class CommunityRun : public Community {
+ protected:
+  static constexpr const char* kList =
+      "[Cache App *]\n"
+      "DetectFile=%LocalAppData%\\CacheApp\n"
+      "FileKey1=%LocalAppData%\\CacheApp\\*\\Cache|*|REMOVESELF\n"
+      "ExcludeKey1=PATH|%LocalAppData%\\CacheApp\\p2\\Cache\\Keep\\|*.db\n"
+      "[Log App *]\n"
+      "DetectFile=%AppData%\\LogApp\n"
+      "FileKey1=%AppData%\\LogApp|*.log\n"
+      "ExcludeKey1=FILE|%AppData%\\LogApp\\|keep.log\n"
+      "[Deep App *]\n"
+      "FileKey1=%LocalAppData%\\Deep|*.tmp|RECURSE\n"
+      "FileKey2=%LocalAppData%\\Deep\\Gone|*|REMOVESELF\n"
+      "[Absent App *]\n"
+      "Detect=HKCU\\Software\\Absent\n"
+      "FileKey1=%LocalAppData%\\Absent|*\n"
+      "[Shared *]\n"
+      "FileKey1=%LocalAppData%\\Shared\\*|*.log\n";
+
+  CommunityRun() {
+    const std::string local = kLocal, roaming = kRoaming;
+    // Documents moved below a folder an entry reaches by a pattern: found there, refused there.
+    fakes.shell.knownFolders[KnownFolder::Documents] = local + "\\Shared\\Papers";
+    for (const std::string& file : {local + "\\CacheApp\\p1\\Cache\\a.bin",
+                                    local + "\\CacheApp\\p1\\Cache\\sub\\b.bin",
+                                    local + "\\CacheApp\\p1\\settings.json",
+                                    local + "\\CacheApp\\p2\\Cache\\c.bin",
+                                    local + "\\CacheApp\\p2\\Cache\\Keep\\k.db",
+                                    local + "\\CacheApp\\p2\\Cache\\Keep\\k.txt",
+                                    local + "\\CacheApp\\p3\\Cache\\held.bin",
+                                    roaming + "\\LogApp\\x.log",
+                                    roaming + "\\LogApp\\keep.log",
+                                    roaming + "\\LogApp\\note.txt",
+                                    roaming + "\\LogApp\\old\\y.log",
+                                    local + "\\Deep\\a.tmp",
+                                    local + "\\Deep\\keep.dat",
+                                    local + "\\Deep\\sub\\b.tmp",
+                                    local + "\\Deep\\Gone\\g.dat",
+                                    local + "\\Deep\\Gone\\inner\\h.dat",
+                                    local + "\\Absent\\z.log",
+                                    local + "\\Shared\\Papers\\letter.log",
+                                    local + "\\Shared\\Other\\other.log",
+                                    std::string("C:\\Outside\\Cache\\o.bin"),
+                                    std::string("C:\\Outside\\t.tmp")}) {
+      fakes.files.AddFile(file);
+    }
+    fakes.files.AddFolder(local + "\\Deep\\sub\\hidden",
+                          platform::attribute::kDirectory | platform::attribute::kHidden);
+    fakes.files.AddFile(local + "\\Deep\\sub\\hidden\\c.tmp");
+    fakes.files.AddLink(local + "\\CacheApp\\link", "C:\\Outside");
+    fakes.files.AddLink(local + "\\Deep\\l.tmp", "C:\\Outside\\t.tmp");
+    fakes.files.Lock(local + "\\CacheApp\\p3\\Cache\\held.bin");
+    fakes.textFiles.files[ToLower(kPersons)] = kList;
+    for (const char* entry : {"Cache App", "Log App", "Deep App", "Absent App", "Shared", "Not in the list"}) {
+      settings::kCommunityChoices.Save(fakes.settings, entry, true);
+    }
+  }
+
+  // What the preview says goes; its text in `text`.
+  std::set<std::string> PreviewGoes(const cleaning::Choices& choices, std::string& text) {
+    cleaning::PreviewRowTable rows;
+    text = cleaning::PreviewText(fakes.locale, cleaning::Preview(fakes.platform, host, &rows).Walk(choices));
+    std::set<std::string> goes;
+    for (std::size_t i = 0; i < rows.Size(); ++i) {
+      if (cleaning::Goes(rows.Row(i).fate)) goes.insert(rows.Path(i));
+    }
+    return goes;
+  }
+
+  // Runs every chosen entry after its preview: the preview's list and the run agree, and exactly what
+  // the rules reach goes.
+  void RunsExactlyWhatTheRulesReach(int workers) {
+    const std::string local = kLocal, roaming = kRoaming;
+    fakes.platform.cleaningWorkers = workers;
+    const cleaning::Choices choices = settings::SavedChoices(fakes.platform);
+    EXPECT_EQ(choices.community,
+              (std::vector<std::string>{"Cache App", "Log App", "Deep App", "Absent App", "Shared"}));
+    std::string previewText;
+    const std::set<std::string> previewed = PreviewGoes(choices, previewText);
+    EXPECT_NE(previewText.find("\nDeep App: 6 files, 0 bytes\nAbsent App: skipped, not found on this computer\n"),
+              std::string::npos)
+        << previewText;
+    const cleaning::RunResult result = Run(choices);
+    const std::set<std::string> deleted(fakes.files.deleted.begin(), fakes.files.deleted.end());
+    EXPECT_EQ(deleted, (std::set<std::string>{
+                           local + "\\CacheApp\\p1\\Cache\\a.bin", local + "\\CacheApp\\p1\\Cache\\sub\\b.bin",
+                           local + "\\CacheApp\\p1\\Cache\\sub", local + "\\CacheApp\\p1\\Cache",
+                           local + "\\CacheApp\\p2\\Cache\\c.bin", local + "\\CacheApp\\p2\\Cache\\Keep\\k.txt",
+                           roaming + "\\LogApp\\x.log", local + "\\Deep\\a.tmp", local + "\\Deep\\sub\\b.tmp",
+                           local + "\\Deep\\sub\\hidden\\c.tmp", local + "\\Deep\\l.tmp", local + "\\Deep\\Gone\\g.dat",
+                           local + "\\Deep\\Gone\\inner\\h.dat", local + "\\Deep\\Gone\\inner", local + "\\Deep\\Gone",
+                           local + "\\Shared\\Other\\other.log"}));
+    EXPECT_EQ(previewed, deleted);
+    // A folder that stays keeps its attributes; what a link leads to is never reached.
+    EXPECT_EQ(fakes.files.AttributesOf(local + "\\Deep\\sub\\hidden") & platform::attribute::kHidden,
+              platform::attribute::kHidden);
+    EXPECT_TRUE(fakes.files.Exists("C:\\Outside\\Cache\\o.bin") && fakes.files.Exists("C:\\Outside\\t.tmp"));
+    std::vector<std::pair<std::string, cleaning::Outcome>> outcomes;
+    for (const auto& location : result.locations) {
+      if (location.location == cleaning::Location::Community) outcomes.emplace_back(location.moreId, location.outcome);
+    }
+    using cleaning::Outcome;
+    EXPECT_EQ(outcomes, (std::vector<std::pair<std::string, Outcome>>{{"Cache App", Outcome::Emptied},
+                                                                      {"Log App", Outcome::Emptied},
+                                                                      {"Deep App", Outcome::Emptied},
+                                                                      {"Absent App", Outcome::NotDetected},
+                                                                      {"Shared", Outcome::Emptied}}));
+    EXPECT_EQ(
+        result.locations[7].tally.left,
+        (std::vector<cleaning::LeftEntry>{{local + "\\CacheApp\\p3\\Cache\\held.bin", cleaning::LeftReason::InUse}}));
+    EXPECT_EQ(commandline::ExitCodeOf(result), commandline::ExitCode::EntriesLeft);
+    const std::string block = cleaning::HistoryBlock(fakes.locale, result);
+    EXPECT_NE(block.find("  Absent App: skipped, not found on this computer\r\n"), std::string::npos) << block;
+    EXPECT_NE(block.find("  Deep App: 6 files deleted, 2 folders removed"), std::string::npos) << block;
+  }
+};
+
+TEST_F(CommunityRun, ExactlyWhatTheRulesReachGoesOnOneThread) { RunsExactlyWhatTheRulesReach(1); }
+TEST_F(CommunityRun, ExactlyWhatTheRulesReachGoesOnSeveralThreads) { RunsExactlyWhatTheRulesReach(3); }
+
+TEST_F(CommunityRun, PolicyForcesOrPresetsAnEntryByItsStoredName) {
+  settings::kCommunityChoices.Save(fakes.settings, "Shared", false);
+  const std::string key(settings::kPolicyKey);
+  fakes.registry.SetNumber(platform::RegistryRoot::CurrentUser, key, "Community.Log App", 0);
+  fakes.registry.SetNumber(platform::RegistryRoot::LocalMachine, key, "community.shared", 1);
+  effective.Refresh();
+  EXPECT_EQ(settings::SavedChoices(fakes.platform).community,
+            (std::vector<std::string>{"Cache App", "Deep App", "Absent App", "Shared"}));
+  const auto report = commandline::Execute(commandline::Command::PolicyReport, fakes.platform, "1.2.3").output;
+  EXPECT_NE(report.find("\ncommunity.shared = 1 (machine policy)\nCommunity.Log App = 0 (user policy)\n"),
+            std::string::npos)
+      << report;
+}
+
+// A list that cannot be read is told once, as the run's error report; the run goes on.
+TEST_F(CommunityRun, AListThatCannotBeReadIsReportedByTheRunAndNothingOfItRuns) {
+  fakes.textFiles.unreadable.insert(ToLower(kPersons));
+  cleaning::Choices choices = settings::SavedChoices(fakes.platform);
+  EXPECT_TRUE(choices.community.empty());
+  EXPECT_EQ(choices.communityListUnreadable, kPersons);
+  choices.recycleBin = true;
+  const cleaning::RunResult result = Run(choices);
+  ASSERT_EQ(host.errors.texts.size(), 1u);
+  EXPECT_NE(host.errors.texts[0].find("The community cleaning list could not be read: " + std::string(kPersons)),
+            std::string::npos);
+  EXPECT_NE(host.errors.texts[0].find("168"), std::string::npos);
+  EXPECT_EQ(result.Of(cleaning::Location::RecycleBin).outcome, cleaning::Outcome::Emptied);
 }
 
 }  // namespace
