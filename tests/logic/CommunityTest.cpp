@@ -1,5 +1,6 @@
 // The community's list on a planted profile of the fakes: where its variables lead, which entries
 // are found on this computer, and what /community says.
+#include <algorithm>
 #include <set>
 
 #include "CleaningTest.h"
@@ -294,6 +295,18 @@ TEST_F(CommunityRun, AListThatCannotBeReadIsReportedByTheRunAndNothingOfItRuns) 
             std::string::npos);
   EXPECT_NE(host.errors.texts[0].find("168"), std::string::npos);
   EXPECT_EQ(result.Of(cleaning::Location::RecycleBin).outcome, cleaning::Outcome::Emptied);
+
+  // The window tells it with the first run of its session only.
+  settings::Save(fakes.settings, settings::kRecycleBin, "1");
+  form.Load();
+  form.deleteNowButton.Click();
+  form.deleteNowButton.Click();
+  const auto texts = fakes.messageBox.Texts();
+  EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
+                          [](const std::string& text) {
+                            return text.find("The community cleaning list could not be read") != std::string::npos;
+                          }),
+            1);
 }
 
 }  // namespace
