@@ -77,7 +77,7 @@ void CountDeleted(Tally& tally, const platform::DirectoryEntry& entry) {
 
 bool FinishFolder(platform::OpenEntry& folder, const std::string& path, std::size_t leftInside, Tally& tally) {
   if (leftInside != 0) return true;  // kept for what it holds, which is reported already
-  folder.ClearAttributes();            // a read-only folder refuses to go
+  folder.ClearAttributes();          // a read-only folder refuses to go
   if (folder.Delete()) {
     ++tally.foldersRemoved;
     return false;

@@ -116,7 +116,7 @@ std::optional<std::uint64_t> SizeBefore(std::string_view line, std::size_t end) 
 }
 
 // The outcomes the history writes without figures of their own.
-constexpr std::string_view kOutcomeWords[] = {"failed", "refused", "no temporary folder found", "stopped",
+constexpr std::string_view kOutcomeWords[] = {"failed",        "refused", "no temporary folder found", "stopped",
                                               "nothing found", "skipped", "no location chosen"};
 
 // Where a location's figures start: after the first ": " a figure or an outcome follows (a community
