@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake make g++ libgtest-dev googletest g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
           wine wine64 xvfb xauth xdotool x11-utils imagemagick procps fonts-liberation
-          wixl msitools libxml2-utils osslsigncode openssl locales)
+          wixl msitools libxml2-utils osslsigncode openssl locales clang-14 libfuzzer-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

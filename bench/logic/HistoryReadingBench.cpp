@@ -2,11 +2,11 @@
 // the chart's words, against the least any reading does: splitting the same text into lines. Both
 // in turns, each first as often as the other. Not a test: prints the figures and their ratio, and
 // fails when the log was not read whole or took 200 ms or more.
-#include <chrono>
 #include <cstdio>
 #include <string>
 #include <string_view>
 
+#include "Baseline.h"
 #include "FullHistoryLog.h"
 #include "cleaning/HistoryReading.h"
 #include "cleaning/RunHistory.h"
@@ -17,13 +17,6 @@ namespace {
 using namespace vantrelle;
 
 constexpr int kRounds = 10;
-
-template <class Work>
-double Seconds(Work&& work) {
-  const auto start = std::chrono::steady_clock::now();
-  work();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 }  // namespace
 
@@ -36,7 +29,7 @@ int main() {
   for (int round = 0; round < kRounds; ++round) {
     for (int i = 0; i < 2; ++i) {
       if ((round + i) % 2 == 0) {
-        const double taken = Seconds([&] {
+        const double taken = bench::Seconds([&] {
           const auto read = cleaning::ReadHistoryText(log);
           const LocalTime today{2026, 11, 28, 23, 0, 0};
           const auto days = cleaning::FreedPerDay(read.runs, today);
@@ -47,13 +40,7 @@ int main() {
         seconds[0] += taken;
         slowest = std::max(slowest, taken);
       } else {
-        seconds[1] += Seconds([&] {
-          lines = 0;
-          for (std::string_view rest = log; !rest.empty(); ++lines) {
-            const auto end = rest.find('\n');
-            rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-          }
-        });
+        seconds[1] += bench::Seconds([&] { lines = bench::CountLines(log); });
       }
     }
   }

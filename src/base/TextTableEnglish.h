@@ -107,7 +107,8 @@ VANTRELLE_TEXT(
     CommandLineUsage,
     "Vantrelle {1}: deletes temporary files.\n"
     "\n"
-    "Usage: Vantrelle.exe [/clean | /preview [/list] | /clean /system | /preview /system | /policyreport | /?]\n"
+    "Usage: Vantrelle.exe [/clean | /preview [/list] | /clean /system | /preview /system | /policyreport |\n"
+    "                     /community | /?]\n"
     "\n"
     "  (none)      opens the window\n"
     "  /clean      one cleaning run with the saved choices, without the window\n"
@@ -119,6 +120,10 @@ VANTRELLE_TEXT(
     "              with administrator rights, from the installed program only\n"
     "  /policyreport  every setting with its effective value and where it comes from\n"
     "              (policy, own choice, preset, default), and the policy values ignored\n"
+    "  /community  the community's cleaning list in use (winapp2.ini beside the program, else in\n"
+    "              Vantrelle in the local application data): what of it could not be read, then\n"
+    "              each entry found on this computer and what of it is refused; exit 2 without\n"
+    "              a list\n"
     "  /?, /help   this text\n"
     "\n"
     "Switches may start with - instead of /, in any case.\n"
@@ -342,3 +347,46 @@ VANTRELLE_TEXT(SystemFilesCleanNow, "Clean now")
 VANTRELLE_TEXT(SystemFilesNotStarted, "The System files window could not be started: {1}")
 VANTRELLE_TEXT(SystemFilesLocked, "{1}; set by policy")
 VANTRELLE_TEXT(SystemFilesColumnFile, "System files")
+
+// The community's cleaning list: why a key, a line or an entry is not used, and the categories
+VANTRELLE_TEXT(CommunityTooBroad, "too broad")
+VANTRELLE_TEXT(CommunityPersonsOwnFiles, "the person's own files")
+VANTRELLE_TEXT(CommunityOutsideProfile, "outside your profile: needs the machine's rights")
+VANTRELLE_TEXT(CommunityCouldReachAnyFolder, "could reach any folder")
+VANTRELLE_TEXT(CommunityUnsafeForm, "unsafe form")
+VANTRELLE_TEXT(CommunityNoPipe, "not understood: no \"|\"")
+VANTRELLE_TEXT(CommunityUnknownFlag, "not understood: an unknown flag")
+VANTRELLE_TEXT(CommunityUnknownVariable, "not understood: an unknown variable")
+VANTRELLE_TEXT(CommunityNoPattern, "not understood: no file pattern")
+VANTRELLE_TEXT(CommunityUnknownKey, "not understood: an unknown key")
+VANTRELLE_TEXT(CommunityUnknownValue, "not understood: an unknown value")
+VANTRELLE_TEXT(CommunitySecondKey, "ignored: a second key of the same name")
+VANTRELLE_TEXT(CommunityExclusionNotUnderstood, "not used: an exclusion of this entry is not understood")
+VANTRELLE_TEXT(CommunityLineTooLong, "the line is too long")
+VANTRELLE_TEXT(CommunityNotUtf8, "the line is no UTF-8 text")
+VANTRELLE_TEXT(CommunityOutsideEntry, "the line belongs to no entry")
+VANTRELLE_TEXT(CommunityNotALine, "neither an entry, a key nor a comment")
+VANTRELLE_TEXT(CommunityNoUsableFileRule, "not offered: no file rule that may be used")
+VANTRELLE_TEXT(CommunitySecondEntry, "ignored: a second entry of the same name")
+VANTRELLE_TEXT(CommunityCategoryApplications, "Applications")
+VANTRELLE_TEXT(CommunityCategoryInternet, "Internet")
+VANTRELLE_TEXT(CommunityCategoryMultimedia, "Multimedia")
+VANTRELLE_TEXT(CommunityCategoryUtilities, "Utilities")
+VANTRELLE_TEXT(CommunityCategoryWindows, "Windows")
+VANTRELLE_TEXT(CommunityCategoryOther, "Other")
+VANTRELLE_TEXT(CommunityOffered, "offered")
+VANTRELLE_TEXT(CommunityPartlyRefused, "partly refused")
+VANTRELLE_TEXT(CommunityRegistryNotCleaned, "registry parts not cleaned")
+VANTRELLE_TEXT(CommunityNotDetected, "skipped, not found on this computer")
+VANTRELLE_TEXT(CommunityReportList, "Community cleaning list: {1}, version {2}")
+VANTRELLE_TEXT(CommunityReportListNoVersion, "Community cleaning list: {1}, without a version")
+VANTRELLE_TEXT(CommunityReportCounts, "Entries read: {1}; offered: {2}")
+VANTRELLE_TEXT(CommunityReportProblems, "Entries and lines with a problem:")
+VANTRELLE_TEXT(CommunityReportLine, "  line {1}: {2}: {3}")
+VANTRELLE_TEXT(CommunityReportKey, "  line {1}: {2}: {3}={4}: {5}")
+VANTRELLE_TEXT(CommunityReportNone, "  none")
+VANTRELLE_TEXT(CommunityReportFound, "Found on this computer:")
+VANTRELLE_TEXT(CommunityReportEntry, "  {1} ({2}): {3}")
+VANTRELLE_TEXT(CommunityReportRefusedKey, "    {1}={2}: {3}")
+VANTRELLE_TEXT(CommunityNoList, "No community cleaning list was found: put winapp2.ini beside the program ({1}) or in {2}.")
+VANTRELLE_TEXT(CommunityListUnreadable, "The community cleaning list could not be read: {1}")

@@ -108,7 +108,8 @@ VANTRELLE_TEXT(
     CommandLineUsage,
     "Vantrelle {1}: löscht temporäre Dateien.\n"
     "\n"
-    "Aufruf: Vantrelle.exe [/clean | /preview [/list] | /clean /system | /preview /system | /policyreport | /?]\n"
+    "Aufruf: Vantrelle.exe [/clean | /preview [/list] | /clean /system | /preview /system | /policyreport |\n"
+    "                      /community | /?]\n"
     "\n"
     "  (ohne)      öffnet das Fenster\n"
     "  /clean      ein Bereinigungslauf mit den gespeicherten Einstellungen, ohne Fenster\n"
@@ -122,6 +123,10 @@ VANTRELLE_TEXT(
     "  /policyreport  jede Einstellung mit ihrem wirksamen Wert und ihrer Herkunft\n"
     "              (Richtlinie, eigene Wahl, Vorgabe, Standard) und die ignorierten\n"
     "              Richtlinienwerte\n"
+    "  /community  die verwendete Bereinigungsliste der Gemeinschaft (winapp2.ini neben dem\n"
+    "              Programm, sonst in Vantrelle in den lokalen Anwendungsdaten): was sich nicht\n"
+    "              lesen ließ, dann jeder auf diesem Computer gefundene Eintrag und was davon\n"
+    "              abgelehnt wird; Exit-Code 2 ohne Liste\n"
     "  /?, /help   dieser Text\n"
     "\n"
     "Schalter dürfen mit - statt / beginnen, in beliebiger Schreibweise.\n"
@@ -352,3 +357,46 @@ VANTRELLE_TEXT(SystemFilesCleanNow, "Jetzt bereinigen")
 VANTRELLE_TEXT(SystemFilesNotStarted, "Das Fenster „Systemdateien“ konnte nicht geöffnet werden: {1}")
 VANTRELLE_TEXT(SystemFilesLocked, "{1}; durch Richtlinie festgelegt")
 VANTRELLE_TEXT(SystemFilesColumnFile, "Systemdateien")
+
+// Die Bereinigungsliste der Gemeinschaft
+VANTRELLE_TEXT(CommunityTooBroad, "zu weit gefasst")
+VANTRELLE_TEXT(CommunityPersonsOwnFiles, "die eigenen Dateien der Person")
+VANTRELLE_TEXT(CommunityOutsideProfile, "außerhalb Ihres Profils: braucht die Rechte des Computers")
+VANTRELLE_TEXT(CommunityCouldReachAnyFolder, "könnte jeden Ordner erreichen")
+VANTRELLE_TEXT(CommunityUnsafeForm, "unsichere Form")
+VANTRELLE_TEXT(CommunityNoPipe, "nicht verstanden: kein „|“")
+VANTRELLE_TEXT(CommunityUnknownFlag, "nicht verstanden: ein unbekanntes Kennzeichen")
+VANTRELLE_TEXT(CommunityUnknownVariable, "nicht verstanden: eine unbekannte Variable")
+VANTRELLE_TEXT(CommunityNoPattern, "nicht verstanden: kein Dateimuster")
+VANTRELLE_TEXT(CommunityUnknownKey, "nicht verstanden: ein unbekannter Schlüssel")
+VANTRELLE_TEXT(CommunityUnknownValue, "nicht verstanden: ein unbekannter Wert")
+VANTRELLE_TEXT(CommunitySecondKey, "übergangen: ein zweiter Schlüssel gleichen Namens")
+VANTRELLE_TEXT(CommunityExclusionNotUnderstood, "nicht verwendet: ein Ausschluss dieses Eintrags ist unverständlich")
+VANTRELLE_TEXT(CommunityLineTooLong, "die Zeile ist zu lang")
+VANTRELLE_TEXT(CommunityNotUtf8, "die Zeile ist kein UTF-8-Text")
+VANTRELLE_TEXT(CommunityOutsideEntry, "die Zeile gehört zu keinem Eintrag")
+VANTRELLE_TEXT(CommunityNotALine, "weder Eintrag noch Schlüssel noch Kommentar")
+VANTRELLE_TEXT(CommunityNoUsableFileRule, "nicht angeboten: keine verwendbare Dateiregel")
+VANTRELLE_TEXT(CommunitySecondEntry, "übergangen: ein zweiter Eintrag gleichen Namens")
+VANTRELLE_TEXT(CommunityCategoryApplications, "Anwendungen")
+VANTRELLE_TEXT(CommunityCategoryInternet, "Internet")
+VANTRELLE_TEXT(CommunityCategoryMultimedia, "Multimedia")
+VANTRELLE_TEXT(CommunityCategoryUtilities, "Dienstprogramme")
+VANTRELLE_TEXT(CommunityCategoryWindows, "Windows")
+VANTRELLE_TEXT(CommunityCategoryOther, "Sonstige")
+VANTRELLE_TEXT(CommunityOffered, "angeboten")
+VANTRELLE_TEXT(CommunityPartlyRefused, "teilweise abgelehnt")
+VANTRELLE_TEXT(CommunityRegistryNotCleaned, "Registrierungsteile werden nicht bereinigt")
+VANTRELLE_TEXT(CommunityNotDetected, "übersprungen, auf diesem Computer nicht gefunden")
+VANTRELLE_TEXT(CommunityReportList, "Bereinigungsliste der Gemeinschaft: {1}, Version {2}")
+VANTRELLE_TEXT(CommunityReportListNoVersion, "Bereinigungsliste der Gemeinschaft: {1}, ohne Version")
+VANTRELLE_TEXT(CommunityReportCounts, "Gelesene Einträge: {1}; angeboten: {2}")
+VANTRELLE_TEXT(CommunityReportProblems, "Einträge und Zeilen mit einem Problem:")
+VANTRELLE_TEXT(CommunityReportLine, "  Zeile {1}: {2}: {3}")
+VANTRELLE_TEXT(CommunityReportKey, "  Zeile {1}: {2}: {3}={4}: {5}")
+VANTRELLE_TEXT(CommunityReportNone, "  keine")
+VANTRELLE_TEXT(CommunityReportFound, "Auf diesem Computer gefunden:")
+VANTRELLE_TEXT(CommunityReportEntry, "  {1} ({2}): {3}")
+VANTRELLE_TEXT(CommunityReportRefusedKey, "    {1}={2}: {3}")
+VANTRELLE_TEXT(CommunityNoList, "Keine Bereinigungsliste der Gemeinschaft gefunden: legen Sie winapp2.ini neben das Programm ({1}) oder in {2}.")
+VANTRELLE_TEXT(CommunityListUnreadable, "Die Bereinigungsliste der Gemeinschaft konnte nicht gelesen werden: {1}")

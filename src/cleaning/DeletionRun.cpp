@@ -6,9 +6,12 @@
 
 #include "base/ErrorReport.h"
 #include "base/Guard.h"
+#include "base/RuntimeError.h"
+#include "base/Strings.h"
 #include "base/Texts.h"
 #include "cleaning/Catalogue.h"
 #include "cleaning/CatalogueCleaner.h"
+#include "cleaning/CommunityCleaner.h"
 #include "cleaning/FolderCheck.h"
 #include "cleaning/FolderEmptier.h"
 #include "cleaning/LongStanding.h"
@@ -65,6 +68,17 @@ std::vector<platform::CleanupHandlerInfo> HandlersToRun(const Choices& choices) 
     }
   }
   return handlers;
+}
+
+std::vector<const community::Entry*> CommunityEntriesToRun(const Choices& choices) {
+  std::vector<const community::Entry*> entries;
+  if (choices.machine || !choices.communityList) return entries;
+  for (const community::Entry& entry : choices.communityList->Entries()) {
+    const bool chosen = std::any_of(choices.community.begin(), choices.community.end(),
+                                    [&](const std::string& name) { return EqualsNoCase(name, entry.name); });
+    if (chosen && entry.Offered()) entries.push_back(&entry);
+  }
+  return entries;
 }
 
 const LocationResult& RunResult::Of(Location location) const { return locations.at(static_cast<int>(location)); }
@@ -131,6 +145,10 @@ RunResult DeletionRun::Run(const Choices& choices) {
   }
   for (const auto& handler : HandlersToRun(choices)) {
     result.locations.push_back({Location::WindowsCleanup, Outcome::NotChosen, {}, handler.keyName});
+  }
+  const std::vector<const community::Entry*> community = CommunityEntriesToRun(choices);
+  for (const community::Entry* entry : community) {
+    result.locations.push_back({Location::Community, Outcome::NotChosen, {}, std::string(entry->name)});
   }
   // A step that fails before its outcome is known has shown its message: it counts as failed, which
   // each step records first.
@@ -243,6 +261,21 @@ RunResult DeletionRun::Run(const Choices& choices) {
     host_.ShowStatus(WindowsCleanupStatus(
         platform_, LocationName(*platform_.locale, Location::WindowsCleanup, choices, handler.moreId)));
     CleanByWindowsHandler(platform_, host_, handler.moreId, handler);
+  }
+  // Then the community's entries, each with its line; a list that cannot be read is reported once.
+  if (goOn() && !choices.communityListUnreadable.empty()) {
+    guard.Line(168, [&] {
+      throw RuntimeError(kFileNotFound,
+                         Text(locale, TextId::CommunityListUnreadable, {choices.communityListUnreadable}));
+    });
+  }
+  std::optional<CommunityGround> ground;
+  for (std::size_t i = 0; i < community.size(); ++i) {
+    LocationResult& entry = result.locations[result.locations.size() - community.size() + i];
+    if (!goOn()) break;
+    if (!ground) ground.emplace(platform_, *choices.communityList);
+    status(entry.moreId);
+    entry.outcome = CleanCommunityEntry(platform_, host_, *ground, *community[i], entry.tally, age, &pool);
   }
 
   if (!goOn()) {

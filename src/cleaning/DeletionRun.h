@@ -1,6 +1,7 @@
 #pragma once
 // One cleaning run over the chosen locations, in a fixed order, with a result per location.
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -12,6 +13,10 @@
 namespace vantrelle::platform {
 struct Platform;
 }
+namespace vantrelle::community {
+class List;
+struct Entry;
+}  // namespace vantrelle::community
 
 namespace vantrelle::cleaning {
 
@@ -39,6 +44,11 @@ struct Choices {
   bool machine = false;
   // Windows' own cleanup handlers chosen, called one at a time after the further locations.
   std::vector<platform::CleanupHandlerInfo> windowsCleanups = {};
+  // The community's list and its chosen entries by name, cleaned last in the list's order (never in
+  // the machine's run); where a list is there but cannot be read, its path, which the run reports.
+  std::shared_ptr<const community::List> communityList = {};
+  std::vector<std::string> community = {};
+  std::string communityListUnreadable = {};
   // Files changed within this many hours before the run started stay in the folder locations.
   int keepRecentHours = 0;
   Trigger trigger = Trigger::Now;
@@ -50,13 +60,13 @@ struct Choices {
   // Some location is chosen.
   bool AnyLocation() const {
     return windowsTemp || recycleBin || recentDocuments || userTemp || systemTemp || ownFolder || downloads ||
-           !more.empty() || !windowsCleanups.empty();
+           !more.empty() || !windowsCleanups.empty() || !community.empty();
   }
 };
 
 // The locations in the order the run visits them.
 // More: a further location of the catalogue, after all the others; WindowsCleanup: one of Windows'
-// own cleanup handlers, after those.
+// own cleanup handlers, after those; Community: an entry of the community's list, last.
 enum class Location {
   WindowsTemp,
   RecycleBin,
@@ -66,32 +76,41 @@ enum class Location {
   OwnFolder,
   Downloads,
   More,
-  WindowsCleanup
+  WindowsCleanup,
+  Community
 };
 // The further locations a run of these choices may visit: the person's or the machine's.
 std::span<const CatalogueRow> FurtherRows(const Choices& choices);
 // The Windows cleanups of the choices that belong to whose run it is, in their order.
 std::vector<platform::CleanupHandlerInfo> HandlersToRun(const Choices& choices);
+// The chosen entries of the community's list that the list offers, in its order; none in the
+// machine's run.
+std::vector<const community::Entry*> CommunityEntriesToRun(const Choices& choices);
 
-// A location with its own line and no message: a further location or a Windows cleanup.
-inline bool IsFurther(Location location) { return location == Location::More || location == Location::WindowsCleanup; }
+// A location with its own line and no message: a further location, a Windows cleanup or a community
+// entry.
+inline bool IsFurther(Location location) {
+  return location == Location::More || location == Location::WindowsCleanup || location == Location::Community;
+}
 
 enum class Outcome {
   NotChosen,
-  Emptied,   // emptied as far as its entries allow
-  NotFound,  // nothing to empty was found (the Windows Temp step, which has no message)
-  Failed,    // could not be emptied: the location's message was shown
-  Refused,   // a folder that must not be emptied (a system or profile folder as the own folder, a
-             // temporary folder whose name does not end in "temp"): the location's message was shown
-  Stopped,   // chosen, but the program ended before the run was done with it
-  Skipped,   // a further location left whole while its program runs (counted as left)
+  Emptied,      // emptied as far as its entries allow
+  NotFound,     // nothing to empty was found (the Windows Temp step, which has no message)
+  Failed,       // could not be emptied: the location's message was shown
+  Refused,      // a folder that must not be emptied (a system or profile folder as the own folder, a
+                // temporary folder whose name does not end in "temp"): the location's message was shown
+  Stopped,      // chosen, but the program ended before the run was done with it
+  Skipped,      // a further location left whole while its program runs (counted as left)
+  NotDetected,  // a community entry whose program is not on this computer
 };
 
 struct LocationResult {
   Location location;
   Outcome outcome = Outcome::NotChosen;
-  Tally tally;              // what was deleted, and what stayed
-  std::string moreId = {};  // the catalogue id of a further location, a Windows cleanup's key name
+  Tally tally;  // what was deleted, and what stayed
+  // The catalogue id of a further location, a Windows cleanup's key name, a community entry's name.
+  std::string moreId = {};
   // A further location cleaned by Windows' own handler: the tally holds only the bytes it freed.
   bool byWindowsCleanup = false;
   std::string failure = {};  // why a further location failed, when that is known

@@ -53,8 +53,9 @@ EntryOutcome TreatEntry(platform::OpenEntry& folder, const AgeRule& age, const p
   // Listed as a link but opened as something else: the platform followed the link, so whatever
   // we would delete through this handle is the target. Leave it.
   if (platform::IsLinkAttributes(entry.attributes)) return Left(LeftReason::Link);
-  if (!judging) opened->ClearAttributes();
+  // A folder's attributes are cleared only when it goes (FinishFolder): one that stays keeps them.
   if (opened->IsFolder()) return {EntryOutcome::Kind::Folder, {}, std::move(opened)};
+  if (!judging) opened->ClearAttributes();
   return remove(*opened) ? Deleted() : Left(LeftReason::AccessDenied);
 }
 
@@ -84,6 +85,7 @@ void CountDeleted(Tally& tally, const platform::DirectoryEntry& entry) {
 
 bool FinishFolder(platform::OpenEntry& folder, const std::string& path, std::size_t leftInside, Tally& tally) {
   if (leftInside != 0) return true;  // kept for what it holds, which is reported already
+  folder.ClearAttributes();          // a read-only folder refuses to go
   if (folder.Delete()) {
     ++tally.foldersRemoved;
     return false;

@@ -29,24 +29,23 @@ struct Level {
   std::vector<DirectoryEntry> entries;  // as the listing saw them
   std::size_t remaining = 0;            // entries are deleted from the last listed to the first
   std::size_t leftInside = 0;           // entries that stayed, at any depth
-  bool removeWhenEmptied = false;
 };
 
 // Empties on the calling thread, one entry at a time, writing every entry to the status line.
 class FolderEmptier {
  public:
   FolderEmptier(const platform::Platform& platform, RunHost& host, Tally& tally, const AgeRule& age,
-                const TopLevelNames& names)
+                const EntryRule& rule)
       : host_(host),
         events_(platform, host),
         tally_(tally),
         age_(age),
-        names_(names),
+        rule_(rule),
         searching_(Text(*platform.locale, TextId::StatusSearchingFiles)),
         deleting_(Text(*platform.locale, TextId::StatusDeletingFiles)) {}
 
   void Run(std::unique_ptr<OpenEntry> opened, const std::string& folder) {
-    stack_.push_back(ListLevel(std::move(opened), folder, false));
+    stack_.push_back(ListLevel(std::move(opened), folder));
     while (!stack_.empty() && !stopped_) {
       try {
         Step();
@@ -65,10 +64,9 @@ class FolderEmptier {
     return !stopped_;
   }
 
-  Level ListLevel(std::unique_ptr<OpenEntry> folder, const std::string& folderPath, bool removeWhenEmptied) {
+  Level ListLevel(std::unique_ptr<OpenEntry> folder, const std::string& folderPath) {
     Level level;
     level.path = folderPath;
-    level.removeWhenEmptied = removeWhenEmptied;
     level.entries = folder->List();
     for (const auto& entry : level.entries) {
       Status(FormatText(searching_, {folderPath + entry.name}));
@@ -89,8 +87,9 @@ class FolderEmptier {
   void FinishLevel() {
     Level done = std::move(stack_.back());
     stack_.pop_back();
-    if (!done.removeWhenEmptied) return;  // the folder the caller named stays
-    if (FinishFolder(*done.folder, done.path, done.leftInside, tally_) && !stack_.empty()) ++stack_.back().leftInside;
+    const bool stays = !rule_.RemovesEmptied(done.path, stack_.size()) ||
+                       FinishFolder(*done.folder, done.path, done.leftInside, tally_);
+    if (stays && !stack_.empty()) ++stack_.back().leftInside;
   }
 
   void Step() {
@@ -101,7 +100,10 @@ class FolderEmptier {
     }
     // In the level's own buffer, which stays put when the stack of levels grows.
     const DirectoryEntry& entry = level.entries[--level.remaining];
-    if (stack_.size() == 1 && !names_.Allow(entry.name)) return;
+    if (!rule_.Takes(level.path, stack_.size() - 1, entry)) {
+      ++level.leftInside;  // passed over: it stays, and so does its folder
+      return;
+    }
     std::string path = level.path + entry.name;
     Status(FormatText(deleting_, {path}));
     if (!Yield()) return;  // the entry stays untouched
@@ -111,7 +113,7 @@ class FolderEmptier {
       case EntryOutcome::Kind::Gone: break;
       case EntryOutcome::Kind::Deleted: CountDeleted(tally_, entry); break;
       case EntryOutcome::Kind::Left: Leave(std::move(path), outcome.reason); break;
-      case EntryOutcome::Kind::Folder: stack_.push_back(ListLevel(std::move(outcome.folder), path + "\\", true)); break;
+      case EntryOutcome::Kind::Folder: stack_.push_back(ListLevel(std::move(outcome.folder), path + "\\")); break;
     }
   }
 
@@ -119,22 +121,31 @@ class FolderEmptier {
   YieldPacer events_;
   Tally& tally_;
   const AgeRule& age_;
-  const TopLevelNames& names_;
+  const EntryRule& rule_;
   const std::string searching_;  // the status texts, "{1}" standing for the entry's path
   const std::string deleting_;
   std::vector<Level> stack_;
   bool stopped_ = false;
 };
 
-void Empty(const platform::Platform& platform, RunHost& host, const FolderToEmpty& where, Tally& tally,
-           const AgeRule& age, const TopLevelNames& names, WorkerPool& pool) {
-  const std::string folder = WithTrailingBackslash(where.Path());
-  auto opened = OpenFolderToEmpty(*platform.files, where.top, where.below);
-  if (!opened) return;
+void Empty(const platform::Platform& platform, RunHost& host, std::unique_ptr<OpenEntry> opened,
+           const std::string& folder, Tally& tally, const AgeRule& age, const EntryRule& rule, WorkerPool& pool) {
   if (pool.Size() == 1) {
-    FolderEmptier(platform, host, tally, age, names).Run(std::move(opened), folder);
+    FolderEmptier(platform, host, tally, age, rule).Run(std::move(opened), folder);
   } else {
-    EmptyInParallel(platform, host, pool, std::move(opened), folder, tally, age, names);
+    EmptyInParallel(platform, host, pool, std::move(opened), folder, tally, age, rule);
+  }
+}
+
+// On the pool given, else on one of the run's own count of workers; best effort: whatever could not be
+// deleted stays, and the caller goes on.
+template <class Work>
+void OnWorkers(const platform::Platform& platform, WorkerPool* pool, Work work) {
+  try {
+    if (pool) return work(*pool);
+    WorkerPool own(WorkerCount(platform.cleaningWorkers));
+    work(own);
+  } catch (...) {
   }
 }
 
@@ -159,13 +170,19 @@ void EmptyFolder(const platform::Platform& platform, RunHost& host, const Folder
 
 void EmptyFolder(const platform::Platform& platform, RunHost& host, const FolderToEmpty& folder, Tally& tally,
                  const AgeRule& age, const TopLevelNames& names, WorkerPool* pool) {
-  try {
-    if (pool) return Empty(platform, host, folder, tally, age, names, *pool);
-    WorkerPool own(WorkerCount(platform.cleaningWorkers));
-    Empty(platform, host, folder, tally, age, names, own);
-  } catch (...) {
-    // Emptying is best effort: whatever could not be deleted stays, and the caller goes on.
-  }
+  OnWorkers(platform, pool, [&](WorkerPool& workers) {
+    auto opened = OpenFolderToEmpty(*platform.files, folder.top, folder.below);
+    const std::string path = WithTrailingBackslash(folder.Path());
+    if (opened) Empty(platform, host, std::move(opened), path, tally, age, NamesAtTop(names), workers);
+  });
+}
+
+void EmptyOpenedFolder(const platform::Platform& platform, RunHost& host, std::unique_ptr<OpenEntry> folder,
+                       const std::string& path, Tally& tally, const AgeRule& age, const EntryRule& rule,
+                       WorkerPool* pool) {
+  OnWorkers(platform, pool, [&](WorkerPool& workers) {
+    Empty(platform, host, std::move(folder), WithTrailingBackslash(path), tally, age, rule, workers);
+  });
 }
 
 }  // namespace vantrelle::cleaning

@@ -1,10 +1,12 @@
 #pragma once
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 
 #include "cleaning/Tally.h"
+#include "platform/FileServices.h"
 
 namespace vantrelle::platform {
 struct Platform;
@@ -37,6 +39,33 @@ struct TopLevelNames {
   bool Allow(std::string_view name) const;
 };
 
+// What an emptying takes at each depth (0: the folder the caller named, 1: what it holds, ...), and
+// which emptied folders go with it: TopLevelNames, or a rule reaching below the top (a community
+// entry's). Asked from every worker at once: it holds nothing that changes.
+class EntryRule {
+ public:
+  virtual ~EntryRule() = default;
+  // Whether an entry listed in `folder` (its path with a trailing "") is taken: a file or a link is
+  // deleted, a real folder entered. What is not taken is neither deleted nor counted, and the folders
+  // above it stay.
+  virtual bool Takes(std::string_view folder, std::size_t depth, const platform::DirectoryEntry& entry) const = 0;
+  // Whether a folder (with a trailing "") whose content is done goes once nothing stayed inside.
+  virtual bool RemovesEmptied(std::string_view folder, std::size_t depth) const = 0;
+};
+
+// TopLevelNames as a rule: its names at the top, everything below, the named folder always stays.
+class NamesAtTop : public EntryRule {
+ public:
+  explicit NamesAtTop(const TopLevelNames& names) : names_(names) {}
+  bool Takes(std::string_view, std::size_t depth, const platform::DirectoryEntry& entry) const override {
+    return depth != 0 || names_.Allow(entry.name);
+  }
+  bool RemovesEmptied(std::string_view, std::size_t depth) const override { return depth != 0; }
+
+ private:
+  const TopLevelNames& names_;
+};
+
 // Deletes everything inside a folder (read-only, hidden and system entries included); the folder
 // itself stays. `path` names it exactly, with or without a trailing backslash. Links inside are never
 // followed: at most the link itself goes. Entries the age rule keeps, and entries that cannot be
@@ -53,5 +82,11 @@ void EmptyFolder(const platform::Platform& platform, RunHost& host, const Folder
 // does not allow.
 void EmptyFolder(const platform::Platform& platform, RunHost& host, const FolderToEmpty& folder, Tally& tally,
                  const AgeRule& age, const TopLevelNames& names, WorkerPool* pool = nullptr);
+
+// The same for a folder already opened as itself (found through the folder that listed it), under a
+// rule; the folder goes too when the rule removes it at depth 0 and it was opened with the right to.
+void EmptyOpenedFolder(const platform::Platform& platform, RunHost& host, std::unique_ptr<platform::OpenEntry> folder,
+                       const std::string& path, Tally& tally, const AgeRule& age, const EntryRule& rule,
+                       WorkerPool* pool = nullptr);
 
 }  // namespace vantrelle::cleaning

@@ -115,10 +115,28 @@ std::optional<std::uint64_t> SizeBefore(std::string_view line, std::size_t end) 
   return (whole << shift) + (fraction << shift) / scale;
 }
 
+// The outcomes the history writes without figures of their own.
+constexpr std::string_view kOutcomeWords[] = {"failed",        "refused", "no temporary folder found", "stopped",
+                                              "nothing found", "skipped", "no location chosen"};
+
+// Where a location's figures start: after the first ": " a figure or an outcome follows (a community
+// entry's name may hold ": " itself, "Batman: Arkham Asylum"), else after the first ": ".
+std::size_t FiguresColon(std::string_view line) {
+  const std::size_t first = line.find(": ");
+  for (std::size_t colon = first; colon != std::string_view::npos; colon = line.find(": ", colon + 1)) {
+    const std::string_view rest = line.substr(colon + 2);
+    if (!rest.empty() && IsDigit(rest.front())) return colon;
+    for (std::string_view word : kOutcomeWords) {
+      if (rest.starts_with(word)) return colon;
+    }
+  }
+  return first;
+}
+
 // Adds the figures of a location's line ("  Windows Temp: 3 files deleted, 1 folder removed, 1.50 MB
 // freed, 2 left") to the run. False when the line holds no form the history writes.
 bool ReadLocationLine(std::string_view line, HistoryRun& run) {
-  const std::size_t colon = line.find(": ");
+  const std::size_t colon = FiguresColon(line);
   if (colon == std::string_view::npos) return false;
   const std::string_view figures = line.substr(colon + 2);
   bool known = false;
@@ -142,9 +160,7 @@ bool ReadLocationLine(std::string_view line, HistoryRun& run) {
     ++run.failures;
     known = true;
   }
-  // The other outcomes the history writes, without figures of their own.
-  for (std::string_view word :
-       {"no temporary folder found", "stopped", "nothing found", "skipped", "no location chosen"}) {
+  for (std::string_view word : kOutcomeWords) {
     if (figures.starts_with(word)) known = true;
   }
   return known || line.find(" moved to the Recycle Bin") != std::string_view::npos;

@@ -36,7 +36,8 @@ struct Folder {
   std::unique_ptr<OpenEntry> handle;
   std::string path;                     // with a trailing "\"
   std::vector<DirectoryEntry> entries;  // as the listing saw them; fixed once slices are handed out
-  Folder* parent = nullptr;             // none for the folder the caller named, which stays
+  Folder* parent = nullptr;             // none for the folder the caller named
+  std::size_t depth = 0;                // 0 for the folder the caller named
   std::atomic<std::size_t> pending{0};  // its slices and sub-folders not yet done
   std::atomic<std::size_t> leftInside{0};
 };
@@ -50,24 +51,33 @@ struct Slice {
 
 class ParallelEmptier {
  public:
-  ParallelEmptier(const platform::Platform& platform, RunHost& host, WorkerPool& pool, const AgeRule& age)
+  ParallelEmptier(const platform::Platform& platform, RunHost& host, WorkerPool& pool, const AgeRule& age,
+                  const EntryRule& rule)
       : host_(host),
         events_(*platform.events),
         deleting_(Text(*platform.locale, TextId::StatusDeletingFiles)),
         pool_(pool),
-        age_(age) {}
+        age_(age),
+        rule_(rule) {}
 
   // The calling thread's part: hand out the folder, then watch until every worker has left it.
-  void Run(std::unique_ptr<OpenEntry> opened, const std::string& path, Tally& tally, const TopLevelNames& names) {
+  void Run(std::unique_ptr<OpenEntry> opened, const std::string& path, Tally& tally) {
     root_.handle = std::move(opened);
     root_.path = path;
     root_.entries = root_.handle->List();
-    // What the names pass over is neither deleted nor counted, so it never reaches a worker.
-    std::erase_if(root_.entries, [&](const DirectoryEntry& entry) { return !names.Allow(entry.name); });
-    if (root_.entries.empty() || host_.StopRequested()) return;
-    Hand(Start(&root_));
-    Watch();
+    // What the rule passes over is neither deleted nor counted, so it never reaches a worker.
+    const std::size_t listed = root_.entries.size();
+    std::erase_if(root_.entries, [&](const DirectoryEntry& entry) { return !rule_.Takes(path, 0, entry); });
+    root_.leftInside = listed - root_.entries.size();
+    if (host_.StopRequested()) return;
+    if (!root_.entries.empty()) {
+      Hand(Start(&root_));
+      Watch();
+    }
     const std::lock_guard lock(tallyMutex_);
+    // Every worker has left: the calling thread finishes the folder it named, when the rule says so.
+    if (!stop_.load() && rule_.RemovesEmptied(path, 0)) FinishFolder(*root_.handle, path, root_.leftInside, total_);
+    root_.handle.reset();
     tally.filesDeleted += total_.filesDeleted;
     tally.foldersRemoved += total_.foldersRemoved;
     tally.bytesFreed += total_.bytesFreed;
@@ -142,6 +152,10 @@ class ParallelEmptier {
       try {
         std::string path = folder.path + entry.name;
         OfferStatus(path);
+        if (!rule_.Takes(folder.path, folder.depth, entry)) {
+          ++folder.leftInside;  // passed over: it stays, and so does its folder
+          continue;
+        }
         EntryOutcome outcome = TreatEntry(*folder.handle, age_, entry);
         switch (outcome.kind) {
           case EntryOutcome::Kind::Gone: break;
@@ -155,9 +169,10 @@ class ParallelEmptier {
             inner->handle = std::move(outcome.folder);
             inner->path = path + "\\";
             inner->parent = &folder;
+            inner->depth = folder.depth + 1;
             inner->entries = inner->handle->List();
             if (inner->entries.empty()) {
-              if (stop_.load() || FinishFolder(*inner->handle, inner->path, 0, tally)) ++folder.leftInside;
+              if (Stays(*inner, tally)) ++folder.leftInside;
               break;
             }
             ++folder.pending;
@@ -183,18 +198,23 @@ class ParallelEmptier {
     while (folder->pending.fetch_sub(1) == 1) {
       Folder* parent = folder->parent;
       if (!parent) {
-        folder->handle.reset();
         const std::lock_guard lock(doneMutex_);
         done_ = true;
         doneChanged_.notify_all();
         return;
       }
-      const bool stays = stop_.load() || FinishFolder(*folder->handle, folder->path, folder->leftInside.load(), tally);
+      const bool stays = Stays(*folder, tally);
       Merge(tally);
       delete folder;
       if (stays) ++parent->leftInside;
       folder = parent;
     }
+  }
+
+  // A folder whose content is done: removed when the rule says so and nothing stayed inside.
+  bool Stays(Folder& folder, Tally& tally) {
+    return stop_.load() || !rule_.RemovesEmptied(folder.path, folder.depth) ||
+           FinishFolder(*folder.handle, folder.path, folder.leftInside.load(), tally);
   }
 
   // The calling thread asks for a path now and then; the first worker to see the request answers.
@@ -211,6 +231,7 @@ class ParallelEmptier {
   // Shared by the workers; safe to call from several threads at once.
   WorkerPool& pool_;
   const AgeRule& age_;
+  const EntryRule& rule_;
 
   Folder root_;
   std::atomic<bool> stop_{false};  // set by the calling thread: no worker opens or deletes anything more
@@ -228,8 +249,8 @@ class ParallelEmptier {
 
 void EmptyInParallel(const platform::Platform& platform, RunHost& host, WorkerPool& pool,
                      std::unique_ptr<OpenEntry> folder, const std::string& path, Tally& tally, const AgeRule& age,
-                     const TopLevelNames& names) {
-  ParallelEmptier(platform, host, pool, age).Run(std::move(folder), path, tally, names);
+                     const EntryRule& rule) {
+  ParallelEmptier(platform, host, pool, age, rule).Run(std::move(folder), path, tally);
 }
 
 }  // namespace vantrelle::cleaning

@@ -20,6 +20,6 @@ class WorkerPool;
 // worker has left the folder: all done, or stopped at the host's request.
 void EmptyInParallel(const platform::Platform& platform, RunHost& host, WorkerPool& pool,
                      std::unique_ptr<platform::OpenEntry> folder, const std::string& path, Tally& tally,
-                     const AgeRule& age, const TopLevelNames& names);
+                     const AgeRule& age, const EntryRule& rule);
 
 }  // namespace vantrelle::cleaning

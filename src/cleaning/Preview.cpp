@@ -1,12 +1,14 @@
 #include "cleaning/Preview.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "base/SizeText.h"
 #include "base/Texts.h"
 #include "cleaning/Catalogue.h"
 #include "cleaning/CatalogueCleaner.h"
 #include "cleaning/CatalogueRowState.h"
+#include "cleaning/CommunityCleaner.h"
 #include "cleaning/FolderCheck.h"
 #include "cleaning/LongStanding.h"
 #include "cleaning/Paths.h"
@@ -99,15 +101,36 @@ std::uint64_t PreviewResult::Bytes() const {
   return sum;
 }
 
-void Preview::CountFolder(const FolderToEmpty& folder, const AgeRule& age, PreviewLocation& into, RowsOf& rows,
-                          const TopLevelNames& names) {
+// Counts what a walk finds into the location's figures, each entry to its rows.
+template <class Walker>
+void Preview::Count(PreviewLocation& into, RowsOf& rows, Walker walk) {
   Tally tally;
-  WalkAsEmptied(platform_, *host_, folder, age, names, tally,
-                [&](std::string_view folder, const platform::DirectoryEntry& entry, Fate fate) {
-                  rows.Add(folder, entry, fate);
-                });
+  walk(tally, [&](std::string_view folder, const platform::DirectoryEntry& entry, Fate fate) {
+    rows.Add(folder, entry, fate);
+  });
   into.files += tally.filesDeleted;
   into.bytes += tally.bytesFreed;
+}
+
+void Preview::CountFolder(const FolderToEmpty& folder, const AgeRule& age, PreviewLocation& into, RowsOf& rows,
+                          const TopLevelNames& names) {
+  Count(into, rows, [&](Tally& tally, const FoundEntry& report) {
+    WalkAsEmptied(platform_, *host_, folder, age, names, tally, report);
+  });
+}
+
+Outcome Preview::CountCommunityEntry(CommunityGround& ground, const community::Entry& entry, const AgeRule& age,
+                                     PreviewLocation& into, RowsOf& rows) {
+  if (!ground.detector.Detected(ground.list, entry)) return Outcome::NotDetected;
+  const bool found = ForEachCommunityFolder(
+      platform_, ground, entry,
+      [&](const std::string& path, std::unique_ptr<platform::OpenEntry> folder, const EntryRule& rule) {
+        Count(into, rows, [&](Tally& tally, const FoundEntry& report) {
+          WalkOpenedAsEmptied(platform_, *host_, std::move(folder), path, age, rule, tally, report);
+        });
+        return !host_->StopRequested();
+      });
+  return found ? Outcome::Emptied : Outcome::NotFound;
 }
 
 // What Windows' handler of that key name says it would free, also as the handler's one row.
@@ -233,6 +256,16 @@ PreviewResult Preview::Walk(const Choices& choices) {
         Location::WindowsCleanup,
         [&](PreviewLocation& into, RowsOf& rows) { return MeasureHandlerInto(handler.keyName, into, rows); },
         handler.keyName);
+  }
+  std::optional<CommunityGround> ground;
+  for (const community::Entry* entry : CommunityEntriesToRun(choices)) {
+    walk(
+        Location::Community,
+        [&](PreviewLocation& into, RowsOf& rows) {
+          if (!ground) ground.emplace(platform_, *choices.communityList);
+          return CountCommunityEntry(*ground, *entry, age, into, rows);
+        },
+        entry->name);
   }
   return result;
 }

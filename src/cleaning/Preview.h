@@ -14,14 +14,20 @@ namespace vantrelle {
 class Locale;
 }
 
+namespace vantrelle::community {
+struct Entry;
+}
+
 namespace vantrelle::cleaning {
+
+struct CommunityGround;
 
 struct PreviewLocation {
   Location location;
   Outcome outcome = Outcome::NotChosen;  // Emptied: walked (nothing is emptied)
   std::uint64_t files = 0;
   std::uint64_t bytes = 0;
-  std::string moreId = {};        // the catalogue id of a further location
+  std::string moreId = {};        // as the run's LocationResult::moreId
   bool byWindowsCleanup = false;  // `bytes` is what Windows' own handler says it would free
   std::string failure = {};
   LeftReason skippedFor = LeftReason::ProgramRunning;  // Skipped: why the location is left whole
@@ -54,6 +60,11 @@ class Preview {
   // Counts what a run would delete in the folder into `into`, each entry to `rows`.
   void CountFolder(const FolderToEmpty& folder, const AgeRule& age, PreviewLocation& into, RowsOf& rows,
                    const TopLevelNames& names = {});
+  // The same for every folder a community entry leads to, once its program is found here.
+  Outcome CountCommunityEntry(CommunityGround& ground, const community::Entry& entry, const AgeRule& age,
+                              PreviewLocation& into, RowsOf& rows);
+  template <class Walker>
+  void Count(PreviewLocation& into, RowsOf& rows, Walker walk);
 
   const platform::Platform& platform_;
   std::unique_ptr<StatusHost> host_;

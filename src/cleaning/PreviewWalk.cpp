@@ -37,6 +37,22 @@ std::string_view FolderOfLevel(const Level& level) {
   return std::string_view(level.path).substr(0, level.path.size() - 1);
 }
 
+// Where the folder the caller named lies: "C:\Cache" for "C:\Cache\Foo\".
+std::string_view ParentOf(const Level& level) {
+  const std::string_view folder = FolderOfLevel(level);
+  const std::size_t slash = folder.find_last_of('\\');
+  return folder.substr(0, slash == std::string_view::npos ? 0 : slash);
+}
+
+// The folder the caller named as its parent would list it.
+DirectoryEntry SelfOf(std::string_view top) {
+  DirectoryEntry self;
+  const std::string_view folder = top.substr(0, top.size() - 1);
+  self.name = folder.substr(folder.find_last_of('\\') + 1);
+  self.attributes = platform::attribute::kDirectory;
+  return self;
+}
+
 }  // namespace
 
 bool WalkAsEmptied(const platform::Platform& platform, RunHost& host, const FolderToEmpty& folder, const AgeRule& age,
@@ -45,26 +61,36 @@ bool WalkAsEmptied(const platform::Platform& platform, RunHost& host, const Fold
   const std::string top = WithTrailingBackslash(folder.Path());
   auto opened = OpenFolderToEmpty(*platform.files, folder.top, folder.below);
   if (!opened) return !host.StopRequested();
+  return WalkOpenedAsEmptied(platform, host, std::move(opened), top, age, NamesAtTop(names), tally, found);
+}
+
+bool WalkOpenedAsEmptied(const platform::Platform& platform, RunHost& host, std::unique_ptr<platform::OpenEntry> opened,
+                         const std::string& path, const AgeRule& age, const EntryRule& rule, Tally& tally,
+                         const FoundEntry& found) {
+  if (host.StopRequested()) return false;
+  const std::string top = WithTrailingBackslash(path);
   YieldPacer events(platform, host);
   std::vector<Level> stack;
-  stack.push_back(Listed(std::move(opened), top, {}));
+  stack.push_back(Listed(std::move(opened), top, SelfOf(top)));
   host.ShowStatus(WithoutTrailingBackslash(top));
   while (!stack.empty()) {
     Level& level = stack.back();
     if (level.remaining == 0) {
       Level done = std::move(stack.back());
       stack.pop_back();
-      if (stack.empty()) break;  // the folder the caller named stays
-      if (done.leftInside == 0) {
+      if (done.leftInside == 0 && rule.RemovesEmptied(done.path, stack.size())) {
         CountDeleted(tally, done.self);
-        found(FolderOfLevel(stack.back()), done.self, Fate::Deleted);
-      } else {
+        found(stack.empty() ? ParentOf(done) : FolderOfLevel(stack.back()), done.self, Fate::Deleted);
+      } else if (!stack.empty()) {
         ++stack.back().leftInside;
       }
       continue;
     }
     const DirectoryEntry& entry = level.entries[--level.remaining];
-    if (stack.size() == 1 && !names.Allow(entry.name)) continue;
+    if (!rule.Takes(level.path, stack.size() - 1, entry)) {
+      ++level.leftInside;  // passed over: it stays, and so does its folder
+      continue;
+    }
     if (!events.DoEvents()) return false;
     try {
       std::string entryPath = level.path + entry.name;

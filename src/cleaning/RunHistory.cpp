@@ -48,6 +48,7 @@ std::string LocationLine(const Locale& locale, const LocationResult& result, con
       case Outcome::Refused: line += RefusalText(locale, result.location); break;
       case Outcome::Stopped: line += Text(locale, TextId::OutcomeStoppedByClosing); break;
       case Outcome::Skipped:
+      case Outcome::NotDetected:
       case Outcome::NotChosen: break;
     }
   }

@@ -26,6 +26,7 @@ std::string LocationName(const Locale& locale, Location location, const Choices&
         if (handler.keyName == moreId) return handler.displayName;
       }
       return std::string(moreId);
+    case Location::Community: return std::string(moreId);  // the entry's own name, in any language
   }
   return {};
 }
@@ -48,6 +49,7 @@ std::string FurtherOutcomeText(const Locale& locale, Outcome outcome, std::strin
                   {row ? row->program : moreId});
     }
     case Outcome::Stopped: return Text(locale, TextId::OutcomeStoppedByClosing);
+    case Outcome::NotDetected: return Text(locale, TextId::CommunityNotDetected);
     default: return {};
   }
 }

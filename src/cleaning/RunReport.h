@@ -12,13 +12,14 @@
 namespace vantrelle::cleaning {
 
 // "Windows Temp", ..., "Own folder (C:\Work)"; a further location by its catalogue name ("Chrome
-// cache"), given its id.
+// cache"), given its id; a community entry by its name.
 std::string LocationName(const Locale& locale, Location location, const Choices& choices, std::string_view moreId = {});
 // "1 file", "2 files", with the locale's grouping: `one` for exactly one, else `many`.
 std::string Counted(const Locale& locale, std::uint64_t count, TextId one, TextId many);
 // What a further location's line says when it was not emptied: "nothing found", "skipped, Chrome is
 // running" (or, `skippedFor` StateUnreadable, "skipped, Windows Update's state could not be read"),
-// "failed" (with its reason when known: "failed: ..."); "" when it was emptied or not chosen.
+// "skipped, not found on this computer", "failed" (with its reason when known: "failed: ..."); ""
+// when it was emptied or not chosen.
 std::string FurtherOutcomeText(const Locale& locale, Outcome outcome, std::string_view moreId,
                                std::string_view failure = {}, LeftReason skippedFor = LeftReason::ProgramRunning);
 // Why a skipped further location was left whole: the reason its folder was listed as left with.

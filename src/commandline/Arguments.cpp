@@ -57,6 +57,7 @@ Command ParseArguments(const std::vector<std::string>& arguments) {
   if (EqualsNoCase(name, "preview")) return Command::Preview;
   if (EqualsNoCase(name, "system")) return Command::SystemWindow;
   if (EqualsNoCase(name, "policyreport")) return Command::PolicyReport;
+  if (EqualsNoCase(name, "community")) return Command::Community;
   if (name == "?" || EqualsNoCase(name, "help")) return Command::Help;
   return Command::NotUnderstood;
 }

@@ -15,6 +15,7 @@ enum class Command {
   PreviewSystem,       // /preview /system
   SystemWindow,        // /system: the "System files" window, in the copy started with an administrator's consent
   PolicyReport,        // /policyreport
+  Community,           // /community: the community's cleaning list and what of it this computer offers
   Help,                // /? or /help
   NotUnderstood,       // anything else
   CleanupHandlerHost,  // internal: the child copy that runs Windows' cleanup handlers for its parent

@@ -6,6 +6,7 @@
 #include "cleaning/PreviewList.h"
 #include "cleaning/RunHistory.h"
 #include "commandline/CommandRunHost.h"
+#include "commandline/CommunityReport.h"
 #include "platform/MachineState.h"
 #include "platform/Platform.h"
 #include "settings/EffectiveSettings.h"
@@ -110,6 +111,7 @@ Finished Execute(Command command, const platform::Platform& given, std::string_v
     case Command::Preview: return Preview(platform, false);
     case Command::PreviewList: return Preview(platform, true);
     case Command::PolicyReport: return {ExitCode::Done, settings::PolicyReport(platform, effective)};
+    case Command::Community: return CommunityReport(platform);
     case Command::Help: return {ExitCode::Done, UsageText(programVersion, language)};
     case Command::CleanSystem:  // answered above
     case Command::PreviewSystem:

@@ -14,6 +14,8 @@ class Environment {
   virtual std::string ProgramFolder() const = 0;
   // The full path of the running program file.
   virtual std::string ProgramPath() const = 0;
+  // The name of the account the program runs as ("ann"), as the system gives it; "" when unknown.
+  virtual std::string UserName() const = 0;
 };
 
 // The program's folder followed by `name` ("\HAND-M.CUR"), with one backslash between them also when

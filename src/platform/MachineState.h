@@ -1,7 +1,10 @@
 #pragma once
 // What the machine's run asks the system about itself: in what state a service is (through the
 // service manager; nothing is ever started or stopped), whether this process has an administrator's
-// rights, and whether this copy of the program lies where only administrators can change it.
+// rights, whether this copy of the program lies where only administrators can change it, and which
+// Windows it is.
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace vantrelle::platform {
@@ -11,6 +14,12 @@ enum class ServiceState {
   Stopped,
   Running,     // running, starting, stopping or paused
   Unreadable,  // the service manager could not be asked, or could not answer for it
+};
+
+// The Windows version, major.minor ("10.0" for Windows 10 and 11).
+struct WindowsVersion {
+  std::uint32_t major = 0;
+  std::uint32_t minor = 0;
 };
 
 class MachineState {
@@ -26,6 +35,9 @@ class MachineState {
   // Files down to it. Only such a copy may run anything for the machine: any other could have been
   // replaced, or had a DLL put beside it, by the person who runs it.
   virtual bool RunsFromProtectedFolder() = 0;
+  // The version the system really is (not the one a compatibility shim would tell); nothing when
+  // it cannot be asked.
+  virtual std::optional<WindowsVersion> Version() = 0;
 };
 
 }  // namespace vantrelle::platform

@@ -9,8 +9,34 @@ namespace vantrelle::platform {
 using WindowHandle = std::uintptr_t;
 
 // The person's own folders the system names, wherever they have been moved.
-// ProgramData and Windows hold the machine's own piles, cleaned only by the machine's run.
-enum class KnownFolder { LocalAppData, RoamingAppData, ProgramData, Windows };
+// ProgramData and Windows hold the machine's own piles, cleaned only by the machine's run. The rest
+// are what the community's list names: the person's profile and application data, the folders of
+// their own files (which it must never reach), the public and the program folders (64-bit, then
+// 32-bit).
+enum class KnownFolder {
+  LocalAppData,
+  RoamingAppData,
+  ProgramData,
+  Windows,
+  LocalLowAppData,
+  Profile,
+  Desktop,
+  Documents,
+  Pictures,
+  Music,
+  Videos,
+  Downloads,
+  SavedGames,
+  Favorites,
+  Contacts,
+  Links,
+  OneDrive,
+  Public,
+  ProgramFiles,
+  ProgramFilesX86,
+  ProgramFilesCommon,
+  ProgramFilesCommonX86,
+};
 
 // The Windows shell: Recycle Bin, recent documents, special folders, the folder-browse dialog and
 // starting a command line.

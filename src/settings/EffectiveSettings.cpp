@@ -54,7 +54,7 @@ bool EffectiveSettings::AnyForced() {
   for (const PolicyValue& row : PolicyValues()) {
     if (Forced(*row.setting)) return true;
   }
-  for (const std::string& name : OtherWindowsCleanups()) {
+  for (const std::string& name : OtherNamedChoices()) {
     if (Forced(Key{name, "0", Form::OneZero})) return true;
   }
   return false;

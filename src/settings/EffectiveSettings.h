@@ -42,8 +42,9 @@ class EffectiveSettings : public platform::SettingsStore {
   static bool IsForced(Layer layer) { return layer == Layer::MachinePolicy || layer == Layer::UserPolicy; }
   bool AnyForced();
   const std::vector<IgnoredValue>& Ignored() const { return reading_.ignored; }
-  // "Windows.<key name>" values of handlers the policy table has no row for.
-  const std::vector<std::string>& OtherWindowsCleanups() const { return reading_.otherWindowsCleanups; }
+  // "Windows.<key name>" values of handlers the policy table has no row for, and "Community.<entry
+  // name>" values.
+  const std::vector<std::string>& OtherNamedChoices() const { return reading_.otherNamedChoices; }
 
  private:
   // The layer deciding the setting and its value there (nothing for Own and Default).

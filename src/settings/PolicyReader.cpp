@@ -6,6 +6,7 @@
 #include "base/Conversions.h"
 #include "cleaning/WindowsHandlers.h"
 #include "platform/OpenedKey.h"
+#include "settings/CommunityChoices.h"
 #include "settings/WindowsCleanups.h"
 
 namespace vantrelle::settings {
@@ -133,11 +134,14 @@ bool InTable(std::string_view valueName) {
   return false;
 }
 
-// The key's "Windows.<key name>" values that no row of the table has.
-std::vector<std::string> OtherWindowsCleanups(platform::Registry& registry, platform::RegistryKey key) {
+// The key's "Windows.<key name>" values that no row of the table has, and its "Community.<entry name>"
+// values: choices by a name only a machine or a list knows.
+std::vector<std::string> OtherNamedChoices(platform::Registry& registry, platform::RegistryKey key) {
   std::vector<std::string> names;
   if (registry.ValueNames(key, names) != platform::RegistrySuccess) return {};
-  std::erase_if(names, [](const std::string& name) { return WindowsCleanupOf(name).empty() || InTable(name); });
+  std::erase_if(names, [](const std::string& name) {
+    return (WindowsCleanupOf(name).empty() && kCommunityChoices.NameOf(name).empty()) || InTable(name);
+  });
   return names;
 }
 
@@ -166,15 +170,15 @@ PolicyLayer ReadLayer(platform::Registry& registry, const Locale& locale, const 
     }
   };
   for (const PolicyValue& row : PolicyValues()) take(row);
-  for (const std::string& name : OtherWindowsCleanups(registry, key.Get())) {
+  for (const std::string& name : OtherNamedChoices(registry, key.Get())) {
     // The machine's handlers and those the program does itself are never the person's to choose.
-    if (!cleaning::PersonHandler(WindowsCleanupOf(name))) {
+    if (!WindowsCleanupOf(name).empty() && !cleaning::PersonHandler(WindowsCleanupOf(name))) {
       ignored.push_back({place.layer, name, Text(locale, TextId::PolicyNotPersonsCleanup)});
       continue;
     }
     const Key setting{name, "0", Form::OneZero};
-    take(WindowsCleanupPolicy(setting));
-    auto& others = reading.otherWindowsCleanups;
+    take(NamedChoicePolicy(setting));
+    auto& others = reading.otherNamedChoices;
     if (std::none_of(others.begin(), others.end(), [&](const std::string& other) { return EqualsNoCase(other, name); }))
       others.push_back(name);
   }

@@ -55,8 +55,9 @@ struct PolicyReading {
   // Machine policy, user policy, machine preset, user preset.
   std::vector<PolicyLayer> layers;
   std::vector<IgnoredValue> ignored;
-  // The "Windows.<key name>" values found that no row of the table has, each name once.
-  std::vector<std::string> otherWindowsCleanups;
+  // The "Windows.<key name>" values found that no row of the table has, and the "Community.<entry
+  // name>" values, each name once.
+  std::vector<std::string> otherNamedChoices;
 };
 
 PolicyReading ReadPolicies(platform::Registry& registry, const Locale& locale);

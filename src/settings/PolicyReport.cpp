@@ -53,8 +53,8 @@ std::string PolicyReport(const platform::Platform& platform, EffectiveSettings& 
   std::string report = Text(language, TextId::PolicyReportSettings) + "\n";
   std::vector<PolicyValue> rows(PolicyValues().begin(), PolicyValues().end());
   std::deque<Key> others;  // the rows' settings of handlers the table does not know
-  for (const std::string& name : settings.OtherWindowsCleanups()) {
-    rows.push_back(WindowsCleanupPolicy(others.emplace_back(Key{name, "0", Form::OneZero})));
+  for (const std::string& name : settings.OtherNamedChoices()) {
+    rows.push_back(NamedChoicePolicy(others.emplace_back(Key{name, "0", Form::OneZero})));
   }
   for (const PolicyValue& row : rows) {
     std::string value;

@@ -26,7 +26,7 @@ class PolicyRows {
     }
     for (std::string_view handler : cleaning::ShippedPersonHandlerNames()) {
       const std::string& name = names_.emplace_back(WindowsCleanupKeyName(handler));
-      rows_.push_back(WindowsCleanupPolicy(keys_.emplace_back(Key{name, "0", Form::OneZero})));
+      rows_.push_back(NamedChoicePolicy(keys_.emplace_back(Key{name, "0", Form::OneZero})));
     }
   }
   std::span<const PolicyValue> Rows() const { return rows_; }
@@ -39,7 +39,7 @@ class PolicyRows {
 
 }  // namespace
 
-PolicyValue WindowsCleanupPolicy(const Key& setting) {
+PolicyValue NamedChoicePolicy(const Key& setting) {
   return {setting.name, PolicyType::Number, 0, 1, &setting, StoredAs::OneZero};
 }
 

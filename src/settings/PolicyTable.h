@@ -5,7 +5,8 @@
 // location of the cleaning catalogue brings its own row, "Clean<Id>" (PolicyValues()); each of Windows'
 // cleanups the person may choose is forced by a value of its stored name, "Windows.<key name>": the
 // table has a row for each one Windows ships (the templates' policies), and PolicyReader reads one
-// for any other handler the same way, since which handlers a machine has is known only there.
+// for any other handler the same way, since which handlers a machine has is known only there. An
+// entry of the community's list is forced the same way by "Community.<entry name>".
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -85,9 +86,9 @@ inline constexpr PolicyValue kFixedPolicyValues[] = {
 // catalogue's order, forcing its "More.<Id>" choice, then "Windows.<key name>" for each of the
 // person's handlers Windows ships. Built once; the rows and their keys live as long as the program.
 std::span<const PolicyValue> PolicyValues();
-// The row of a "Windows.<key name>" value forcing the setting of the same name (a 0 or 1); the row
-// points at `setting`, which must outlive it.
-PolicyValue WindowsCleanupPolicy(const Key& setting);
+// The row of a "Windows.<key name>" or "Community.<entry name>" value forcing the setting of the same
+// name (a 0 or 1); the row points at `setting`, which must outlive it.
+PolicyValue NamedChoicePolicy(const Key& setting);
 
 // The settings the schedule's group decides together.
 inline constexpr const Key* kScheduleSettings[] = {&kStartStopState, &kWeeklyChosen, &kDailyChosen,

@@ -1,6 +1,7 @@
 #include "settings/SavedChoices.h"
 
 #include "platform/Platform.h"
+#include "settings/CommunityChoices.h"
 #include "settings/KeepRecentHours.h"
 #include "settings/MoreLocations.h"
 #include "settings/Settings.h"
@@ -33,6 +34,7 @@ cleaning::Choices SavedChoices(const platform::Platform& platform) {
   try {
     choices.more = ChosenMore(store);
     choices.windowsCleanups = ChosenWindowsCleanups(platform);
+    AddCommunityChoices(platform, choices);
   } catch (...) {
     // A store that cannot be read chooses none of them, as a new installation.
   }

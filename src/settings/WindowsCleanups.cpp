@@ -4,26 +4,24 @@
 #include "cleaning/WindowsHandlers.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
-#include "settings/Settings.h"
+#include "settings/NamedChoices.h"
 
 namespace vantrelle::settings {
 
 namespace {
-constexpr std::string_view kPrefix = "Windows.";
+constexpr NamedChoices kWindowsCleanups("Windows.");
 }  // namespace
 
-std::string WindowsCleanupKeyName(std::string_view keyName) { return std::string(kPrefix).append(keyName); }
+std::string WindowsCleanupKeyName(std::string_view keyName) { return kWindowsCleanups.KeyName(keyName); }
 
-std::string_view WindowsCleanupOf(std::string_view valueName) {
-  return StartsWithNoCase(valueName, kPrefix) ? valueName.substr(kPrefix.size()) : std::string_view();
-}
+std::string_view WindowsCleanupOf(std::string_view valueName) { return kWindowsCleanups.NameOf(valueName); }
 
 bool WindowsCleanupChosen(platform::SettingsStore& store, std::string_view keyName) {
-  return StoredChoice(store, WindowsCleanupKeyName(keyName));
+  return kWindowsCleanups.Chosen(store, keyName);
 }
 
 void SaveWindowsCleanupChosen(platform::SettingsStore& store, std::string_view keyName, bool chosen) {
-  SaveStoredChoice(store, WindowsCleanupKeyName(keyName), chosen);
+  kWindowsCleanups.Save(store, keyName, chosen);
 }
 
 std::vector<platform::CleanupHandlerInfo> ChosenWindowsCleanups(const platform::Platform& platform) {

@@ -197,6 +197,7 @@ class MainForm : private AddedOptionsHost,
   ErrorReportBox errorReport_;
   schedule::Countdown countdown_;
   bool deletionRunActive_ = false;
+  bool communityListReported_ = false;  // an unreadable community list was reported this session
   bool previewActive_ = false;
 
   friend class WindowRunHost;

@@ -1,10 +1,13 @@
 // The one-second countdown, the on/off switch and the delete-now button.
+#include <utility>
+
 #include "base/Guard.h"
 #include "base/RuntimeError.h"
 #include "cleaning/DeletionRun.h"
 #include "cleaning/ExclusiveRun.h"
 #include "platform/EventPump.h"
 #include "schedule/CountdownText.h"
+#include "settings/CommunityChoices.h"
 #include "settings/Settings.h"
 #include "settings/StorageOptions.h"
 #include "settings/WindowsCleanups.h"
@@ -86,6 +89,11 @@ cleaning::Choices MainForm::CurrentChoices(cleaning::Trigger trigger) const {
   choices.downloadsDays = settings::DownloadsDays(*platform_.locale, downloadsDaysBox.Text());
   choices.more = ChosenMoreLocations();
   choices.windowsCleanups = settings::ChosenWindowsCleanups(platform_);
+  try {
+    settings::AddCommunityChoices(platform_, choices);
+  } catch (...) {
+    // A store that cannot be read chooses none of them, as everywhere.
+  }
   choices.trigger = trigger;
   return choices;
 }
@@ -97,8 +105,12 @@ void MainForm::RunDeletion(cleaning::Trigger trigger) {
   if (trigger == cleaning::Trigger::Schedule && !ScheduleOn()) return;
   const RunMark mark(deletionRunActive_);
   WindowRunHost host(*this);
-  cleaning::RunExclusively(platform_, host, CurrentChoices(trigger),
-                           [this](const cleaning::RunResult& result) { ReportRun(result); });
+  cleaning::Choices choices = CurrentChoices(trigger);
+  // A community list that cannot be read is reported by the first run of the session, not by each.
+  if (!choices.communityListUnreadable.empty() && std::exchange(communityListReported_, true)) {
+    choices.communityListUnreadable.clear();
+  }
+  cleaning::RunExclusively(platform_, host, choices, [this](const cleaning::RunResult& result) { ReportRun(result); });
 }
 
 }  // namespace vantrelle

@@ -239,11 +239,33 @@ done
 wine reg delete 'HKLM\Software\Policies\Marrowick' /f >/dev/null 2>&1
 wine reg delete 'HKCU\Software\Policies\Marrowick' /f >/dev/null 2>&1
 
+# The community's list in the person's local application data, one entry chosen by its stored name:
+# /community tells what of it is refused, /clean cleans exactly what its rules reach.
+local_data=$(find "$WINEPREFIX/drive_c/users" -maxdepth 3 -type d -path '*/AppData/Local' | head -n1)
+app="$local_data/E2E App"
+mkdir -p "$local_data/Vantrelle" "$app/Cache/sub"
+printf '%s\r\n' '; Version: 7' '[E2E App *]' 'DetectFile=%LocalAppData%\E2E App' \
+  'FileKey1=%LocalAppData%\E2E App\Cache|*.tmp|RECURSE' 'FileKey2=%WinDir%\Temp|*' >"$local_data/Vantrelle/winapp2.ini"
+for file in Cache/a.tmp Cache/sub/b.tmp Cache/keep.dat; do echo x >"$app/$file"; done
+status=0
+wine "$program" /community 2>/dev/null | tr -d '\r' >"$out/community.txt" || status=$?
+expect "/community exits 0" test $status = 0
+expect "... names the list and its version" grep -q 'Vantrelle\\winapp2.ini, version 7$' "$out/community.txt"
+expect "... finds the entry, partly refused" grep -qxF '  E2E App (Other): partly refused' "$out/community.txt"
+expect "... with the refused rule and why" \
+  grep -qxF "    FileKey2=%WinDir%\\Temp|*: outside your profile: needs the machine's rights" "$out/community.txt"
+reg_add "$settings" /v 'Community.E2E App' /d 1
+wine "$program" /clean 2>/dev/null | tr -d '\r' >"$out/community-clean.txt" || true
+expect "/clean cleans the chosen entry in a line of its own" grep -q '^  E2E App: 2 files deleted' "$out/community-clean.txt"
+expect "... deleting what its rule reaches" test ! -e "$app/Cache/a.tmp" -a ! -e "$app/Cache/sub/b.tmp"
+expect "... and nothing else" test -f "$app/Cache/keep.dat" -a -d "$app/Cache/sub"
+wine reg delete "$settings" /v 'Community.E2E App' /f >/dev/null 2>&1
+
 # In German (Wine takes the display language from LC_ALL): the command line's texts and messages, the
 # history file still in English, the window's captions and a message, and a picture of the window.
 echo "== in German"
 LC_ALL=de_DE.UTF-8 wine "$program" /? 2>/dev/null | tr -d '\r' >"$out/usage-de.txt" || true
-expect "/? in German" grep -qF "Aufruf: Vantrelle.exe [/clean | /preview [/list] | /clean /system | /preview /system | /policyreport | /?]" "$out/usage-de.txt"
+expect "/? in German" grep -qF "Aufruf: Vantrelle.exe [/clean | /preview [/list] | /clean /system | /preview /system | /policyreport |" "$out/usage-de.txt"
 expect "... with its umlauts intact" grep -qF "löscht temporäre Dateien" "$out/usage-de.txt"
 echo old >"$trees/policy-own/old.tmp"
 LC_ALL=de_DE.UTF-8 wine "$program" /preview 2>/dev/null | tr -d '\r' >"$out/preview-de.txt" || true

@@ -39,6 +39,7 @@ TEST(CommandLineArguments, OneSwitchWithSlashOrDashInAnyCaseElseNotUnderstood) {
       {{"/"}, Command::NotUnderstood},
       {{""}, Command::NotUnderstood},
       {{"/preview", "/list"}, Command::PreviewList},
+      {{"-Community"}, Command::Community},
       {{"-PREVIEW", "-List"}, Command::PreviewList},
       {{"/list"}, Command::NotUnderstood},
       {{"/list", "/preview"}, Command::NotUnderstood},

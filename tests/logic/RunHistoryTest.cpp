@@ -136,6 +136,15 @@ TEST_F(HistoryTest, TheLogIsReadBackIntoRunsAndDaysAndWhatCannotBeReadIsCounted)
     EXPECT_EQ(run.failures, 1u);
   }
   EXPECT_EQ(cleaning::ReadHistoryText("Run 2026-13-01 00:00:00, started by Now\n  x: 1 left\n\xFF").unreadLines, 3u);
+  // A community entry's name may hold ": " itself.
+  const auto named = cleaning::ReadHistoryText(
+      "Run 2026-12-01 00:00:00, started by Now\n"
+      "  Batman: Arkham Asylum: 3 files deleted, 0 folders removed, 1.50 KB freed, 0 left\n"
+      "  Age of Oracles: Tara's Journey: skipped, not found on this computer\n");
+  EXPECT_EQ(named.unreadLines, 0u);
+  ASSERT_EQ(named.runs.size(), 1u);
+  EXPECT_EQ(named.runs[0].filesDeleted, 3u);
+  EXPECT_EQ(named.runs[0].bytesFreed, 1536u);
 
   const auto days = cleaning::FreedPerDay(read.runs, {2026, 12, 3, 23, 0, 0}, 90);
   ASSERT_EQ(days.size(), 90u);

@@ -15,11 +15,13 @@ class FakeEnvironment : public platform::Environment {
   }
   std::string ProgramFolder() const override { return programFolder; }
   std::string ProgramPath() const override { return programPath; }
+  std::string UserName() const override { return userName; }
   void Set(const std::string& name, const std::string& value) { values[ToLower(name)] = value; }
 
   std::map<std::string, std::string> values;  // keyed by lower-cased name
   std::string programFolder = "C:\\Program Files\\Vantrelle";
   std::string programPath = "C:\\Program Files\\Vantrelle\\Vantrelle.exe";
+  std::string userName = "bob";
 };
 
 }  // namespace vantrelle::fake

@@ -27,12 +27,17 @@ class FakeMachineState : public platform::MachineState {
     const std::lock_guard lock(mutex_);
     return protectedFolder;
   }
+  std::optional<platform::WindowsVersion> Version() override {
+    const std::lock_guard lock(mutex_);
+    return version;
+  }
 
   // Set up before the code under test runs.
   std::set<std::string> runningServices;
   std::map<std::string, platform::ServiceState> serviceStates;
   bool administrator = true;
   bool protectedFolder = true;
+  std::optional<platform::WindowsVersion> version = platform::WindowsVersion{10, 0};
 
  private:
   std::mutex mutex_;

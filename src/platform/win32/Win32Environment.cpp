@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <lmcons.h>
+
 #include <string>
 
 #include "platform/win32/Unicode.h"
@@ -41,6 +43,14 @@ std::string Win32Environment::ProgramFolder() const {
   if (slash == std::string::npos) return path;
   // A program at a drive root keeps its backslash ("C:\"), as the folder of a file there is shown.
   return slash == 2 ? path.substr(0, 3) : path.substr(0, slash);
+}
+
+std::string Win32Environment::UserName() const {
+  std::wstring name(UNLEN + 1, L'\0');
+  DWORD size = static_cast<DWORD>(name.size());
+  if (!GetUserNameW(name.data(), &size) || size == 0) return {};
+  name.resize(size - 1);  // the count includes the terminating null
+  return Narrow(name);
 }
 
 }  // namespace vantrelle::win32

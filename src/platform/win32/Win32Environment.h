@@ -8,6 +8,7 @@ class Win32Environment : public platform::Environment {
   std::string Get(const std::string& name) const override;
   std::string ProgramFolder() const override;
   std::string ProgramPath() const override;
+  std::string UserName() const override;
 };
 
 }  // namespace vantrelle::win32

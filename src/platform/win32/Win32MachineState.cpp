@@ -180,4 +180,15 @@ bool Win32MachineState::RunsFromProtectedFolder() {
   return true;
 }
 
+std::optional<platform::WindowsVersion> Win32MachineState::Version() {
+  // GetVersionEx answers what the manifest claims to know; ntdll tells the truth.
+  using GetVersion = LONG(WINAPI*)(OSVERSIONINFOW*);
+  static const auto get = reinterpret_cast<GetVersion>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion")));
+  OSVERSIONINFOW info{};
+  info.dwOSVersionInfoSize = sizeof info;
+  if (!get || get(&info) != 0) return std::nullopt;
+  return platform::WindowsVersion{info.dwMajorVersion, info.dwMinorVersion};
+}
+
 }  // namespace vantrelle::win32

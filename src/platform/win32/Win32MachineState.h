@@ -20,6 +20,7 @@ class Win32MachineState : public platform::MachineState {
 
   platform::ServiceState Service(const std::string& serviceName) override;
   bool RunsAsAdministrator() override;
+  std::optional<platform::WindowsVersion> Version() override;
   // Under Wine, which makes every file's security up from its Unix permissions (always naming the
   // one account every Wine program runs as, an administrator), only the place is looked at.
   bool RunsFromProtectedFolder() override;

@@ -5,6 +5,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <iterator>
 #include <memory>
 
 #include "base/RuntimeError.h"
@@ -55,12 +56,33 @@ std::optional<std::string> Win32Shell::SpecialFolderPath(int folderId) {
 }
 
 std::optional<std::string> Win32Shell::KnownFolderPath(platform::KnownFolder folder) {
-  const KNOWNFOLDERID& id = folder == platform::KnownFolder::LocalAppData     ? FOLDERID_LocalAppData
-                            : folder == platform::KnownFolder::RoamingAppData ? FOLDERID_RoamingAppData
-                            : folder == platform::KnownFolder::ProgramData    ? FOLDERID_ProgramData
-                                                                              : FOLDERID_Windows;
+  using platform::KnownFolder;
+  // In the order of KnownFolder. A 64-bit program's ProgramFiles is the 64-bit folder.
+  static const KNOWNFOLDERID* const kIds[] = {&FOLDERID_LocalAppData,
+                                              &FOLDERID_RoamingAppData,
+                                              &FOLDERID_ProgramData,
+                                              &FOLDERID_Windows,
+                                              &FOLDERID_LocalAppDataLow,
+                                              &FOLDERID_Profile,
+                                              &FOLDERID_Desktop,
+                                              &FOLDERID_Documents,
+                                              &FOLDERID_Pictures,
+                                              &FOLDERID_Music,
+                                              &FOLDERID_Videos,
+                                              &FOLDERID_Downloads,
+                                              &FOLDERID_SavedGames,
+                                              &FOLDERID_Favorites,
+                                              &FOLDERID_Contacts,
+                                              &FOLDERID_Links,
+                                              &FOLDERID_SkyDrive,
+                                              &FOLDERID_Public,
+                                              &FOLDERID_ProgramFiles,
+                                              &FOLDERID_ProgramFilesX86,
+                                              &FOLDERID_ProgramFilesCommon,
+                                              &FOLDERID_ProgramFilesCommonX86};
+  static_assert(std::size(kIds) == static_cast<std::size_t>(KnownFolder::ProgramFilesCommonX86) + 1);
   PWSTR raw = nullptr;
-  const HRESULT result = SHGetKnownFolderPath(id, KF_FLAG_DEFAULT, nullptr, &raw);
+  const HRESULT result = SHGetKnownFolderPath(*kIds[static_cast<std::size_t>(folder)], KF_FLAG_DEFAULT, nullptr, &raw);
   // The shell hands out its buffer even on failure; it is freed either way.
   const std::unique_ptr<wchar_t, decltype(&CoTaskMemFree)> path(raw, &CoTaskMemFree);
   if (FAILED(result) || !path || path.get()[0] == L'\0') return std::nullopt;
