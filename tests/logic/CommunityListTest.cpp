@@ -102,7 +102,7 @@ TEST(CommunityList, EachKeyIsReadOrRefusedWithItsReasonAndTheRestOfTheEntryStays
 
 TEST(CommunityList, KeysBecomeTheEntrysRulesDetectionAndTexts) {
   const community::List list = community::ReadList(
-      "; Version: 260730\n; # of entries: 1\n\n"
+      "; Version: 260730\n; Made up for this test\n\n"
       "[Foo Player *]\n"
       "LangSecRef=3023\n"
       "Detect=HKLM\\Software\\Foo\n"
