@@ -46,7 +46,7 @@ bool ForEachOldDownload(const platform::Platform& platform, RunHost& host, std::
       if (!events.DoEvents()) return true;
       const bool link = platform::IsLinkAttributes(entry.attributes);
       if (!link && (entry.attributes & platform::attribute::kDirectory) != 0) {
-        if (auto inner = folder.folder->OpenFolderInside(entry.name)) {
+        if (auto inner = folder.folder->OpenFolderInside(entry)) {
           pending.push_back({std::move(inner), folder.path + "\\" + entry.name});
         }
       } else if (OldDownload(entry, *cutoff)) {

@@ -134,7 +134,7 @@ void FindTempFolders(const platform::Platform& platform, RunHost& host, TempFold
       }
     }
     SearchLevel child;
-    if (ListLevel(level.folder->OpenFolderInside(entry.name), candidate + "\\", child)) {
+    if (ListLevel(level.folder->OpenFolderInside(entry), candidate + "\\", child)) {
       stack.push_back(std::move(child));
     }
   }

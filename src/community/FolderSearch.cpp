@@ -53,7 +53,7 @@ void Walk(platform::FileServices& files, const std::string& top, std::span<const
     if (!RealFolder(entry)) continue;  // links are never entered, files are no folders
     // A folder on the way is only listed; one found is opened as itself with the right to delete it,
     // which a rule that removes its folder needs.
-    auto child = isLast ? level.folder->OpenListed(entry) : level.folder->OpenFolderInside(entry.name);
+    auto child = isLast ? level.folder->OpenListed(entry) : level.folder->OpenFolderInside(entry);
     if (!child || !child->IsFolder()) continue;
     std::string path = Joined(level.path, entry.name);  // before `level` moves with the stack
     if (isLast) {

@@ -66,10 +66,13 @@ class OpenEntry {
     OpenFailure ignored;
     return OpenListed(entry, ignored);
   }
-  // A real folder inside this one, by name, opened inside this folder as it is held and as
+  // A real folder inside this one, by its listed name (or a name alone), opened inside this folder as it is held and as
   // `FileServices::OpenFolderToEmpty` opens one: to list and empty it, never to delete it. Nothing
   // when there is none of that name or it is a link.
-  virtual std::unique_ptr<OpenEntry> OpenFolderInside(const std::string& name) = 0;
+  virtual std::unique_ptr<OpenEntry> OpenFolderInside(const DirectoryEntry& entry) = 0;
+  std::unique_ptr<OpenEntry> OpenFolderInside(const std::string& name) {
+    return OpenFolderInside(DirectoryEntry{name});
+  }
   // Sets the attributes to normal (read-only, hidden and system cleared). False when refused.
   virtual bool ClearAttributes() = 0;
   // Deletes a file, an empty folder, or a link itself (never what it points to), at the latest when

@@ -80,12 +80,12 @@ class FakeOpenEntry final : public platform::OpenEntry {
     return fs_.OpenNode(Child(*node_, entry.name), false, failure);
   }
 
-  std::unique_ptr<platform::OpenEntry> OpenFolderInside(const std::string& name) override {
+  std::unique_ptr<platform::OpenEntry> OpenFolderInside(const platform::DirectoryEntry& entry) override {
     if (fs_.beforeOpen) fs_.beforeOpen();
     const FakeFileSystem::Guard guard(fs_.mutex_);
     ++fs_.opens;
     if (!IsFolder() || throughLink_) return nullptr;
-    FakeFileSystem::Node* child = Child(*node_, name);
+    FakeFileSystem::Node* child = Child(*node_, entry.name);
     if (!child || child->isLink || (child->attributes & kDirectory) == 0) return nullptr;
     platform::OpenFailure failure;
     return fs_.OpenNode(child, true, failure);

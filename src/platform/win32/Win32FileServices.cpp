@@ -117,6 +117,16 @@ FileHandle OpenInsideForDeletion(HANDLE folder, std::wstring_view name, platform
 constexpr DWORD kEmptyAccess = FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES | SYNCHRONIZE;
 constexpr DWORD kEmptyShare = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
+// The number the file system keeps for an open entry (the one its listings give), or 0. Asked of the
+// handle alone: the volume's serial number, which the system's other answers add, is slow to get.
+std::uint64_t EntryNumber(HANDLE handle) {
+  IO_STATUS_BLOCK status{};
+  constexpr auto kFileInternalInformation = static_cast<FILE_INFORMATION_CLASS>(6);
+  LARGE_INTEGER number{};
+  if (!NT_SUCCESS(NtQueryInformationFile(handle, &status, &number, sizeof number, kFileInternalInformation))) return 0;
+  return static_cast<std::uint64_t>(number.QuadPart);
+}
+
 std::optional<std::uint32_t> HandleAttributes(HANDLE handle) {
   FILE_ATTRIBUTE_TAG_INFO tagInfo{};
   if (GetFileInformationByHandleEx(handle, FileAttributeTagInfo, &tagInfo, sizeof tagInfo)) {
@@ -254,6 +264,7 @@ struct Origin {
   std::wstring path;                               // opened by path: its "\\?\" form
   std::shared_ptr<const std::wstring> folderName;  // opened inside a folder: the name Wine keeps for it
   std::wstring name;                               // ... and its own listed name
+  std::uint64_t listedFolder = 0;                  // ... and the number its listing gave, if a real folder
 };
 
 class Win32OpenEntry final : public platform::OpenEntry {
@@ -311,19 +322,17 @@ class Win32OpenEntry final : public platform::OpenEntry {
                                                   platform::OpenFailure& failure) override {
     failure = platform::OpenFailure::AccessDenied;
     if (!IsFolder() || !IsItself()) return nullptr;
-    std::wstring name = Widen(entry.name);
-    FileHandle handle = OpenInsideForDeletion(handle_.Get(), name, failure);
+    FileHandle handle = OpenInsideForDeletion(handle_.Get(), Widen(entry.name), failure);
     if (!handle) return nullptr;
-    return Inside(std::move(handle), std::move(name));
+    return Inside(std::move(handle), entry);
   }
 
-  std::unique_ptr<platform::OpenEntry> OpenFolderInside(const std::string& name) override {
+  std::unique_ptr<platform::OpenEntry> OpenFolderInside(const platform::DirectoryEntry& entry) override {
     if (!IsFolder() || !IsItself()) return nullptr;
-    std::wstring wide = Widen(name);
     DWORD error = ERROR_SUCCESS;
-    FileHandle handle = OpenInside(handle_.Get(), wide, kEmptyAccess, kEmptyShare, error);
+    FileHandle handle = OpenInside(handle_.Get(), Widen(entry.name), kEmptyAccess, kEmptyShare, error);
     if (!handle) return nullptr;
-    auto opened = Inside(std::move(handle), std::move(wide));
+    auto opened = Inside(std::move(handle), entry);
     if (!opened->IsFolder() || !opened->IsItself()) return nullptr;
     return opened;
   }
@@ -350,8 +359,11 @@ class Win32OpenEntry final : public platform::OpenEntry {
   }
 
  private:
-  std::unique_ptr<Win32OpenEntry> Inside(FileHandle handle, std::wstring name) {
-    return std::make_unique<Win32OpenEntry>(std::move(handle), Origin{{}, KeptName(), std::move(name)}, names_);
+  std::unique_ptr<Win32OpenEntry> Inside(FileHandle handle, const platform::DirectoryEntry& entry) {
+    const bool realFolder =
+        (entry.attributes & platform::attribute::kDirectory) != 0 && !platform::IsLinkAttributes(entry.attributes);
+    return std::make_unique<Win32OpenEntry>(
+        std::move(handle), Origin{{}, KeptName(), Widen(entry.name), realFolder ? entry.id : 0}, names_);
   }
 
   // Windows opens inside the held folder and never follows a link, so every entry is itself. Wine
@@ -359,13 +371,21 @@ class Win32OpenEntry final : public platform::OpenEntry {
   // such a handle deletes the target, and an entry of a folder renamed since it was opened cannot be
   // deleted through its handle at all (Wine deletes by the name it kept, and only while that name still
   // leads to the entry). So under Wine an entry is itself only where it lies by its own name: the
-  // name Wine keeps for it is its folder's, as kept and checked the same way, and its own. Asked once,
-  // before anything is changed or listed through the handle, from whichever thread comes first.
+  // name Wine keeps for it is its folder's, as kept and checked the same way, and its own. A folder
+  // that bears the number its listing gave is the listed folder itself without asking its name (a
+  // link put in its place opens as its target, another number); its entries are still asked against
+  // the name it should have, which a folder renamed since does not give them. A file is always asked
+  // by name: Wine lists a file link as a plain file with its target's number. Asked once, before
+  // anything is changed or listed through the handle, from whichever thread comes first.
   bool IsItself() const {
     if (!RunningOnWine()) return true;
     std::call_once(checked_, [this] {
       if (!origin_.folderName) {
         isItself_ = names_->LiesInItsFolder(handle_.Get(), origin_.path);
+        return;
+      }
+      if (origin_.listedFolder != 0 && EntryNumber(handle_.Get()) == origin_.listedFolder) {
+        isItself_ = !origin_.folderName->empty();
         return;
       }
       const std::wstring actual = ObjectName(handle_.Get());
