@@ -50,17 +50,17 @@ Day RunADay(const char* everyDays, const char* everyMinutes) {
   MainForm form(fakes.platform);
   form.windowHandle = 0x1234;
   form.trayIcon.SetInTray(true);
-  for (CheckBox* box : {&form.windowsTempBox, &form.recycleBinBox, &form.recentDocsBox, &form.userTempBox,
-                        &form.systemTempBox, &form.ownFolderBox}) {
+  for (CheckBox* box : {&form.locationsPanel.windowsTempBox, &form.locationsPanel.recycleBinBox, &form.locationsPanel.recentDocsBox, &form.locationsPanel.userTempBox,
+                        &form.locationsPanel.systemTempBox, &form.locationsPanel.ownFolderBox}) {
     box->SetValue(1);
   }
-  form.ownFolderPathBox.SetText(kFolders[3]);
-  form.everyOption.Click();
-  form.daysBox.SetText(everyDays);
-  form.hoursBox.SetText("0");
-  form.minutesBox.SetText(everyMinutes);
-  form.scheduleSwitch.SetCaption("Turn On");
-  form.scheduleSwitch.Click();
+  form.locationsPanel.ownFolderPathBox.SetText(kFolders[3]);
+  form.schedulePanel.everyOption.Click();
+  form.schedulePanel.daysBox.SetText(everyDays);
+  form.schedulePanel.hoursBox.SetText("0");
+  form.schedulePanel.minutesBox.SetText(everyMinutes);
+  form.statusPanel.scheduleSwitch.SetCaption("Turn On");
+  form.statusPanel.scheduleSwitch.Click();
 
   Day day;
   const bench::HeapCount start = bench::Heap();
@@ -74,7 +74,7 @@ Day RunADay(const char* everyDays, const char* everyMinutes) {
     }
     fakes.clock.Pass(1);
     const int queries = fakes.shell.queries;
-    form.countdownTimer.Elapse();
+    form.statusPanel.countdownTimer.Elapse();
     day.runs += fakes.shell.queries > queries;
     if (second % 3600 == 0) {
       day.deleted += fakes.files.deleted.size();

@@ -46,11 +46,11 @@ int main() {
   fake::FakePlatform fakes;
   fakes.clock.now = calendar::FromSeconds(start);
   MainForm form(fakes.platform);
-  form.daysBox.SetText("24855");  // the longest interval: no run during the measurement
-  form.scheduleSwitch.Click();
+  form.schedulePanel.daysBox.SetText("24855");  // the longest interval: no run during the measurement
+  form.statusPanel.scheduleSwitch.Click();
   const Result tick = Measure([&](int) {
     fakes.clock.Pass(1);
-    form.countdownTimer.Elapse();
+    form.statusPanel.countdownTimer.Elapse();
   });
 
   fake::FakePlatform bareFakes;
@@ -61,16 +61,16 @@ int main() {
     bareFakes.clock.Pass(1);
     bareFakes.events.DoEvents();
     ++count;
-    bare.countdownBar.SetMax(2147472000);
-    bare.countdownBar.SetValue(count);
+    bare.statusPanel.countdownBar.SetMax(2147472000);
+    bare.statusPanel.countdownBar.SetValue(count);
     std::snprintf(caption, sizeof caption, "On. Next switch will occur in: %d", 2147472000 - count);
-    bare.statusFrame.SetCaption(caption);
+    bare.statusPanel.statusFrame.SetCaption(caption);
   });
 
   std::printf("%d ticks, schedule every 24855 days\n", kTicks);
   Print("CountdownTicked", tick);
   Print("baseline (bare tick work)", baseline);
   std::printf("ratio CountdownTicked / baseline: %.2f x the time per tick\n", tick.seconds / baseline.seconds);
-  std::printf("final status: %s\n", form.statusFrame.Caption().c_str());
+  std::printf("final status: %s\n", form.statusPanel.statusFrame.Caption().c_str());
   return form.Countdown().Elapsed() == kTicks ? 0 : 1;
 }

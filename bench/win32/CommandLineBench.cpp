@@ -67,8 +67,8 @@ int main() {
   HWND window = CreateWindowExW(0, L"STATIC", L"Vantrelle bench", WS_OVERLAPPEDWINDOW, 0, 0, 300, 100, nullptr, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
   form.windowHandle = reinterpret_cast<platform::WindowHandle>(window);
-  form.ownFolderBox.SetValue(1);
-  form.keepRecentBox.SetText("0");  // as start-up restores it; an empty box keeps a year's changes
+  form.locationsPanel.ownFolderBox.SetValue(1);
+  form.optionsPanel.keepRecentBox.SetText("0");  // as start-up restores it; an empty box keeps a year's changes
 
   CreateDirectoryW(kBenchRoot.c_str(), nullptr);
   const std::wstring commandTree = kBenchRoot + L"\\command", windowTree = kBenchRoot + L"\\window";
@@ -91,8 +91,8 @@ int main() {
           });
         },
         [&] {
-          form.ownFolderPathBox.SetText(win32::Narrow(windowTree) + name);
-          windowRun += bench::Seconds([&] { form.deleteNowButton.Click(); });
+          form.locationsPanel.ownFolderPathBox.SetText(win32::Narrow(windowTree) + name);
+          windowRun += bench::Seconds([&] { form.statusPanel.deleteNowButton.Click(); });
         },
     };
     for (int i = 0; i < 2; ++i) contenders[(top + i) % 2]();

@@ -18,8 +18,8 @@
 #include "platform/win32/Win32Locale.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32TextFiles.h"
-#include "ui/win32/HistoryDialog.h"
-#include "window/HistoryWindow.h"
+#include "ui/win32/history/HistoryDialog.h"
+#include "window/history/HistoryWindow.h"
 
 namespace {
 

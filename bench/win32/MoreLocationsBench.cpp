@@ -24,8 +24,8 @@
 #include "platform/win32/Win32Locale.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Storage.h"
-#include "ui/win32/MoreLocationsDialogView.h"
-#include "window/MoreLocationsChoice.h"
+#include "ui/win32/morelocations/MoreLocationsDialogView.h"
+#include "window/morelocations/MoreLocationsChoice.h"
 
 namespace {
 

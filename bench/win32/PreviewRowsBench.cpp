@@ -25,8 +25,8 @@
 #include "cleaning/YieldPacer.h"
 #include "commandline/CommandRunHost.h"
 #include "platform/win32/Unicode.h"
-#include "ui/win32/PreviewDialog.h"
-#include "window/PreviewWindow.h"
+#include "ui/win32/preview/PreviewDialog.h"
+#include "window/preview/PreviewWindow.h"
 
 namespace {
 

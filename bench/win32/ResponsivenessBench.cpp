@@ -148,8 +148,8 @@ struct Observations {
 };
 
 void Record(Observations& seen, Clock::time_point now) {
-  seen.statuses.emplace_back(now, seen.form->statusFrame.Caption());
-  if (seen.recentDocsChanged == Clock::time_point{} && seen.form->recentDocsBox.Value() != seen.recentDocsBefore) {
+  seen.statuses.emplace_back(now, seen.form->statusPanel.statusFrame.Caption());
+  if (seen.recentDocsChanged == Clock::time_point{} && seen.form->locationsPanel.recentDocsBox.Value() != seen.recentDocsBefore) {
     seen.recentDocsChanged = now;
   }
 }
@@ -296,11 +296,11 @@ Run ClickDeleteNow(Program& program, Helper& helper) {
 
 void UseOwnFolder(MainForm& form, const std::wstring& folder) {
   for (CheckBox* box :
-       {&form.windowsTempBox, &form.systemTempBox, &form.userTempBox, &form.recycleBinBox, &form.recentDocsBox})
+       {&form.locationsPanel.windowsTempBox, &form.locationsPanel.systemTempBox, &form.locationsPanel.userTempBox, &form.locationsPanel.recycleBinBox, &form.locationsPanel.recentDocsBox})
     box->SetValue(0);
-  form.ownFolderBox.SetValue(1);
-  form.ownFolderPathBox.SetText(win32::Narrow(folder) + "\\");
-  form.keepRecentBox.SetText("0");  // as start-up restores it: an empty box keeps a year's changes
+  form.locationsPanel.ownFolderBox.SetValue(1);
+  form.locationsPanel.ownFolderPathBox.SetText(win32::Narrow(folder) + "\\");
+  form.optionsPanel.keepRecentBox.SetText("0");  // as start-up restores it: an empty box keeps a year's changes
 }
 
 void DrainQueue() {
@@ -414,7 +414,7 @@ int main() {
   Observations seen;
   seen.form = &program.form;
   UseOwnFolder(program.form, kMeasuredTree);
-  seen.recentDocsBefore = program.form.recentDocsBox.Value();
+  seen.recentDocsBefore = program.form.locationsPanel.recentDocsBox.Value();
   HWND probe = CreateProbeWindow(seen);
   HWND frame = program.ControlWindow("Frame2");
   SetWindowSubclass(frame, FramePaintProc, 1, reinterpret_cast<DWORD_PTR>(&seen));
@@ -433,7 +433,7 @@ int main() {
   DrainQueue();
   const int measuredLeft = Walk(kMeasuredTree, false);
   failures += measuredLeft == 0 ? 0 : 1;
-  const int recentDocsAfter = program.form.recentDocsBox.Value();
+  const int recentDocsAfter = program.form.locationsPanel.recentDocsBox.Value();
 
   std::vector<Clock::time_point> all = seen.ticks;
   all.insert(all.end(), seen.posted.begin(), seen.posted.end());

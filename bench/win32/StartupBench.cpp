@@ -182,7 +182,7 @@ double StatusLineUpdates(int updates, bool withWindow) {
   }
   const auto start = Clock::now();
   for (int i = 0; i < updates; ++i) {
-    quiet.form.statusFrame.SetCaption(StatusText(i));
+    quiet.form.statusPanel.statusFrame.SetCaption(StatusText(i));
     if (i % 64 == 0) PumpPending();  // the run yields to the window now and then
   }
   PumpPending();

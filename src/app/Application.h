@@ -27,10 +27,10 @@
 #include "platform/win32/Win32WindowProcedures.h"
 #include "settings/EffectiveSettings.h"
 #include "settings/PolicyTable.h"
-#include "ui/win32/HistoryDialog.h"
+#include "ui/win32/history/HistoryDialog.h"
 #include "ui/win32/MainWindow.h"
-#include "ui/win32/MoreLocationsDialogView.h"
-#include "ui/win32/PreviewDialog.h"
+#include "ui/win32/morelocations/MoreLocationsDialogView.h"
+#include "ui/win32/preview/PreviewDialog.h"
 #include "window/MainForm.h"
 
 namespace vantrelle::app {

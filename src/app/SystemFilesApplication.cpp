@@ -5,8 +5,8 @@
 #include "commandline/Commands.h"
 #include "platform/MachineState.h"
 #include "platform/win32/Unicode.h"
-#include "ui/win32/SystemFilesWindowView.h"
-#include "window/SystemFilesChoice.h"
+#include "ui/win32/systemfiles/SystemFilesWindowView.h"
+#include "window/systemfiles/SystemFilesChoice.h"
 
 namespace vantrelle::app {
 

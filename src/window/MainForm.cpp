@@ -11,15 +11,15 @@
 namespace vantrelle {
 
 MainForm::MainForm(platform::Platform& platform)
-    : StatusPanel(platform, applicationTitle),
-      SchedulePanel(platform, countdown_, *this),
-      StartUpPanel(platform, isLoading),
-      LocationsPanel(platform, windowHandle),
-      AddedOptionsPanel(platform, isLoading, *this),
-      platform_(platform),
-      errorReport_(*platform.messageBox, platform.locale),
-      countdown_(*platform.clock) {
-  ShowTextsIn(DisplayLanguage(), Controls(), weekdayList);
+    : platform_(platform),
+      countdown_(*platform.clock),
+      statusPanel(platform, applicationTitle),
+      schedulePanel(platform, countdown_, *this),
+      startUpPanel(platform, isLoading),
+      locationsPanel(platform, windowHandle),
+      optionsPanel(platform, isLoading, *this),
+      errorReport_(*platform.messageBox, platform.locale) {
+  ShowTextsIn(DisplayLanguage(), Controls(), schedulePanel.weekdayList);
   WireEvents();
 }
 
@@ -30,7 +30,7 @@ Language MainForm::DisplayLanguage() const {
 std::string_view MainForm::TextOf(TextId id) const { return TextView(DisplayLanguage(), id); }
 
 void MainForm::ShowLastRun(const std::string& stored) {
-  lastRunLine.SetCaption(stored == settings::kLastRunSummary.defaultValue ? std::string(TextOf(TextId::LastRunNever))
+  optionsPanel.lastRunLine.SetCaption(stored == settings::kLastRunSummary.defaultValue ? std::string(TextOf(TextId::LastRunNever))
                                                                           : stored);
 }
 
@@ -42,32 +42,32 @@ void MainForm::MsgBox(const std::string& text) const {
 
 std::vector<Control*> MainForm::Controls() {
   std::vector<Control*> controls;
-  for (const auto& panel : {StatusPanel::Controls(), SchedulePanel::Controls(), StartUpPanel::Controls(),
-                            LocationsPanel::Controls(), AddedOptionsPanel::Controls()}) {
+  for (const auto& panel : {statusPanel.Controls(), schedulePanel.Controls(), startUpPanel.Controls(),
+                            locationsPanel.Controls(), optionsPanel.Controls()}) {
     controls.insert(controls.end(), panel.begin(), panel.end());
   }
   return controls;
 }
 
 void MainForm::WireEvents() {
-  countdownTimer.OnTimer = [this] { CountdownTicked(); };
-  scheduleSwitch.OnClick = [this] { ScheduleSwitchClicked(); };
-  deleteNowButton.OnClick = [this] { DeleteNowClicked(); };
+  statusPanel.countdownTimer.OnTimer = [this] { CountdownTicked(); };
+  statusPanel.scheduleSwitch.OnClick = [this] { ScheduleSwitchClicked(); };
+  statusPanel.deleteNowButton.OnClick = [this] { DeleteNowClicked(); };
 
-  previewButton.OnClick = [this] { PreviewClicked(); };
-  historyButton.OnClick = [this] { HistoryClicked(); };
-  moreButton.OnClick = [this] { MoreClicked(); };
+  optionsPanel.previewButton.OnClick = [this] { PreviewClicked(); };
+  optionsPanel.historyButton.OnClick = [this] { HistoryClicked(); };
+  optionsPanel.moreButton.OnClick = [this] { MoreClicked(); };
 
   trayIcon.OnMouseUp = [this](std::int16_t button, std::int32_t id) { TrayIconMouseUp(button, id); };
   // The hand over the buttons and the Windows Temp box; the arrow again over the background,
   // the frames and a few boxes. Other controls leave the pointer as it is.
   for (Control* control :
-       std::initializer_list<Control*>{&helpButton, &deleteNowButton, &scheduleSwitch, &browseButton, &windowsTempBox,
-                                       &previewButton, &historyButton, &moreButton}) {
+       std::initializer_list<Control*>{&statusPanel.helpButton, &statusPanel.deleteNowButton, &statusPanel.scheduleSwitch, &locationsPanel.browseButton, &locationsPanel.windowsTempBox,
+                                       &optionsPanel.previewButton, &optionsPanel.historyButton, &optionsPanel.moreButton}) {
     control->OnMouseMove = [this] { ShowHandPointer(); };
   }
-  for (Control* control : std::initializer_list<Control*>{&locationsFrame, &statusFrame, &startupFrame, &scheduleFrame,
-                                                          &recycleBinBox, &recentDocsBox, &minutesBox}) {
+  for (Control* control : std::initializer_list<Control*>{&locationsPanel.locationsFrame, &statusPanel.statusFrame, &startUpPanel.startupFrame, &schedulePanel.scheduleFrame,
+                                                          &locationsPanel.recycleBinBox, &locationsPanel.recentDocsBox, &schedulePanel.minutesBox}) {
     control->OnMouseMove = [this] { MouseOverBackground(); };
   }
 }

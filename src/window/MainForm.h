@@ -15,10 +15,10 @@
 #include "window/AddedOptionsPanel.h"
 #include "window/Controls.h"
 #include "window/ErrorReportBox.h"
-#include "window/HistoryWindow.h"
+#include "window/history/HistoryWindow.h"
 #include "window/LocationsPanel.h"
-#include "window/MoreLocationsChoice.h"
-#include "window/PreviewWindow.h"
+#include "window/morelocations/MoreLocationsChoice.h"
+#include "window/preview/PreviewWindow.h"
 #include "window/SchedulePanel.h"
 #include "window/StartUpPanel.h"
 #include "window/StatusPanel.h"
@@ -53,17 +53,12 @@ class WindowObserver {
   virtual bool LoadPointer(const std::string& file) = 0;
 };
 
-// The window composes its panels, each owning its controls: a test reaches a control as
-// `form.hoursBox` whichever panel holds it.
-class MainForm : private AddedOptionsHost,
-                 private ScheduleHost,
-                 public StatusPanel,
-                 public SchedulePanel,
-                 public StartUpPanel,
-                 public LocationsPanel,
-                 public AddedOptionsPanel {
+// The window owns its panels, each owning its controls: a test reaches a control through its panel,
+// as `form.schedulePanel.hoursBox`.
+class MainForm : private AddedOptionsHost, private ScheduleHost {
  private:
   platform::Platform& platform_;  // first of the members: the components are built from it
+  schedule::Countdown countdown_;  // built before the schedule's panel, which times it
 
  public:
   explicit MainForm(platform::Platform& platform);
@@ -94,6 +89,12 @@ class MainForm : private AddedOptionsHost,
   bool isLoading = false;
   // The window was minimised to the tray and has not been brought back.
   bool hiddenInTray = false;
+  // The panels, each with its controls; declared after the fields above, which they hold references to.
+  StatusPanel statusPanel;
+  SchedulePanel schedulePanel;
+  StartUpPanel startUpPanel;
+  LocationsPanel locationsPanel;
+  AddedOptionsPanel optionsPanel;
   // Every control of every panel.
   std::vector<Control*> Controls();
   void SetWindowObserver(WindowObserver* observer) { windowObserver_ = observer; }
@@ -168,7 +169,7 @@ class MainForm : private AddedOptionsHost,
 
   // What the panels ask of the window.
   void Tell(const std::string& text) const override { MsgBox(text); }
-  bool SwitchedOn() const override { return ScheduleOn(); }
+  bool SwitchedOn() const override { return statusPanel.ScheduleOn(); }
   bool Busy() const override { return deletionRunActive_ || previewActive_; }
   bool Ending() const override { return endRequested; }
   void RunForLowSpace() override;
@@ -195,7 +196,6 @@ class MainForm : private AddedOptionsHost,
   FoundSizes moreFound_;
   settings::EffectiveSettings* policies_ = nullptr;
   ErrorReportBox errorReport_;
-  schedule::Countdown countdown_;
   bool deletionRunActive_ = false;
   bool communityListReported_ = false;  // an unreadable community list was reported this session
   bool previewActive_ = false;

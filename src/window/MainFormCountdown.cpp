@@ -30,41 +30,41 @@ void ShowProgress(ProgressBar& bar, std::int32_t interval, std::int32_t count) {
 void MainForm::CountdownTicked() {
   Guard guard(errorReport_, location::kCountdownTick);
   // A tick queued before the switch went off.
-  if (guard.Test(100, [&] { return countdownTimer.Interval() == 0; })) {
-    guard.Line(102, [&] { statusFrame.SetCaption(TextOf(TextId::StatusOff)); });
+  if (guard.Test(100, [&] { return statusPanel.countdownTimer.Interval() == 0; })) {
+    guard.Line(102, [&] { statusPanel.statusFrame.SetCaption(TextOf(TextId::StatusOff)); });
     return;  // 104
   }
   guard.Line(106, [&] { platform_.events->DoEvents(); });
   guard.Line(108, [&] { countdown_.Advance(); });
-  guard.Line(110, [&] { ShowProgress(countdownBar, countdown_.Interval(), countdown_.Elapsed()); });
+  guard.Line(110, [&] { ShowProgress(statusPanel.countdownBar, countdown_.Interval(), countdown_.Elapsed()); });
   guard.Line(112, [&] {
     char status[128];  // written every second: no allocation
-    statusFrame.SetCaption(schedule::CountdownText(TextOf(TextId::StatusCounting), countdown_.Remaining(), status,
+    statusPanel.statusFrame.SetCaption(schedule::CountdownText(TextOf(TextId::StatusCounting), countdown_.Remaining(), status,
                                                    sizeof status, DisplayLanguage()));
   });
   if (guard.Test(114, [&] { return !countdown_.Due(); })) return;
-  guard.Line(116, [&] { countdownTimer.SetEnabled(false); });
+  guard.Line(116, [&] { statusPanel.countdownTimer.SetEnabled(false); });
   guard.Line(118, [&] { RunDeletion(cleaning::Trigger::Schedule); });
   if (endRequested) return;  // the window closed during the run: the schedule ends with it
-  guard.Line(120, [&] { ComputeIntervalAfterRun(); });
-  guard.Line(122, [&] { countdownTimer.SetEnabled(true); });
+  guard.Line(120, [&] { schedulePanel.ComputeIntervalAfterRun(); });
+  guard.Line(122, [&] { statusPanel.countdownTimer.SetEnabled(true); });
   guard.Line(124, [&] { countdown_.Restart(); });
 }
 
 void MainForm::ScheduleSwitchClicked() {
   Guard guard(errorReport_, location::kScheduleSwitchClicked);
-  if (guard.Test(100, [&] { return scheduleSwitch.Caption() == TextOf(TextId::TurnOnCaption); })) {
-    guard.Line(102, [&] { scheduleSwitch.SetCaption(TextOf(TextId::TurnOffCaption)); });
-    guard.Line(104, [&] { statusFrame.SetCaption(TextOf(TextId::StatusOnNotCounting)); });
+  if (guard.Test(100, [&] { return statusPanel.scheduleSwitch.Caption() == TextOf(TextId::TurnOnCaption); })) {
+    guard.Line(102, [&] { statusPanel.scheduleSwitch.SetCaption(TextOf(TextId::TurnOffCaption)); });
+    guard.Line(104, [&] { statusPanel.statusFrame.SetCaption(TextOf(TextId::StatusOnNotCounting)); });
     guard.Line(106, [&] { countdown_.Restart(); });
-    guard.Line(108, [&] { ComputeInterval(); });
-    guard.Line(110, [&] { countdownTimer.SetInterval(1000); });
-    guard.Line(112, [&] { countdownTimer.SetEnabled(true); });
+    guard.Line(108, [&] { schedulePanel.ComputeInterval(); });
+    guard.Line(110, [&] { statusPanel.countdownTimer.SetInterval(1000); });
+    guard.Line(112, [&] { statusPanel.countdownTimer.SetEnabled(true); });
     guard.Line(114, [&] { settings::Save(*platform_.settings, settings::kStartStopState, settings::OnOff(true)); });
-  } else if (guard.Test(116, [&] { return scheduleSwitch.Caption() == TextOf(TextId::TurnOffCaption); })) {
-    guard.Line(118, [&] { scheduleSwitch.SetCaption(TextOf(TextId::TurnOnCaption)); });
-    guard.Line(120, [&] { countdownTimer.SetInterval(0); });
-    guard.Line(122, [&] { statusFrame.SetCaption(TextOf(TextId::StatusOff)); });
+  } else if (guard.Test(116, [&] { return statusPanel.scheduleSwitch.Caption() == TextOf(TextId::TurnOffCaption); })) {
+    guard.Line(118, [&] { statusPanel.scheduleSwitch.SetCaption(TextOf(TextId::TurnOnCaption)); });
+    guard.Line(120, [&] { statusPanel.countdownTimer.SetInterval(0); });
+    guard.Line(122, [&] { statusPanel.statusFrame.SetCaption(TextOf(TextId::StatusOff)); });
     guard.Line(124, [&] { settings::Save(*platform_.settings, settings::kStartStopState, settings::OnOff(false)); });
   }
 }
@@ -76,17 +76,17 @@ void MainForm::DeleteNowClicked() {
 
 cleaning::Choices MainForm::CurrentChoices(cleaning::Trigger trigger) const {
   cleaning::Choices choices;
-  choices.windowsTemp = windowsTempBox.Ticked();
-  choices.recycleBin = recycleBinBox.Ticked();
-  choices.recentDocuments = recentDocsBox.Ticked();
-  choices.userTemp = userTempBox.Ticked();
-  choices.systemTemp = systemTempBox.Ticked();
-  choices.ownFolder = ownFolderBox.Ticked();
-  choices.ownFolderPath = ownFolderPathBox.Text();
-  choices.keepRecentHours = KeepRecentHours();
-  choices.recycleBinDays = settings::RecycleBinDays(*platform_.locale, recycleBinDaysBox.Text());
-  choices.downloads = downloadsBox.Ticked();
-  choices.downloadsDays = settings::DownloadsDays(*platform_.locale, downloadsDaysBox.Text());
+  choices.windowsTemp = locationsPanel.windowsTempBox.Ticked();
+  choices.recycleBin = locationsPanel.recycleBinBox.Ticked();
+  choices.recentDocuments = locationsPanel.recentDocsBox.Ticked();
+  choices.userTemp = locationsPanel.userTempBox.Ticked();
+  choices.systemTemp = locationsPanel.systemTempBox.Ticked();
+  choices.ownFolder = locationsPanel.ownFolderBox.Ticked();
+  choices.ownFolderPath = locationsPanel.ownFolderPathBox.Text();
+  choices.keepRecentHours = optionsPanel.KeepRecentHours();
+  choices.recycleBinDays = settings::RecycleBinDays(*platform_.locale, optionsPanel.recycleBinDaysBox.Text());
+  choices.downloads = optionsPanel.downloadsBox.Ticked();
+  choices.downloadsDays = settings::DownloadsDays(*platform_.locale, optionsPanel.downloadsDaysBox.Text());
   choices.more = ChosenMoreLocations();
   choices.windowsCleanups = settings::ChosenWindowsCleanups(platform_);
   try {
@@ -102,7 +102,7 @@ void MainForm::RunDeletion(cleaning::Trigger trigger) {
   if (deletionRunActive_ || previewActive_) return;
   PoliciesChanged();  // a run cleans what policy says at its start
   // A schedule policy just switched off: its run does not happen.
-  if (trigger == cleaning::Trigger::Schedule && !ScheduleOn()) return;
+  if (trigger == cleaning::Trigger::Schedule && !statusPanel.ScheduleOn()) return;
   const RunMark mark(deletionRunActive_);
   WindowRunHost host(*this);
   cleaning::Choices choices = CurrentChoices(trigger);

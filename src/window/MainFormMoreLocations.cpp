@@ -15,14 +15,14 @@ std::vector<std::string> MainForm::ChosenMoreLocations() const {
 }
 
 void MainForm::ShowMoreChosen() {
-  moreLine.SetCaption(MoreLocationsLine(*platform_.locale, ChosenMoreLocations().size()));
+  optionsPanel.moreLine.SetCaption(MoreLocationsLine(*platform_.locale, ChosenMoreLocations().size()));
 }
 
 void MainForm::MoreClicked() {
   if (!moreDialog_) return;
   MoreLocationsChoice choice(platform_, moreFound_);
   choice.OnChange = [this, &choice] {
-    moreLine.SetCaption(MoreLocationsLine(*platform_.locale, choice.ChosenCount()));
+    optionsPanel.moreLine.SetCaption(MoreLocationsLine(*platform_.locale, choice.ChosenCount()));
   };
   moreDialog_->ShowModal(windowHandle, choice);
 }

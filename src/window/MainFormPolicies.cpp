@@ -29,20 +29,20 @@ Values EffectiveValues(platform::SettingsStore& store) {
 
 std::vector<std::pair<const settings::Key*, Control*>> MainForm::ManagedControls() {
   std::vector<std::pair<const settings::Key*, Control*>> controls;
-  for (auto [box, key] : LocationBoxes()) controls.emplace_back(key, box);
-  controls.insert(controls.end(), {{&settings::kOwnFolderPath, &ownFolderPathBox},
-                                   {&settings::kOwnFolderPath, &browseButton},
-                                   {&settings::kKeepRecentHours, &keepRecentBox},
-                                   {&settings::kWindowsStartup, &startWithWindowsBox},
-                                   {&settings::kMinimized, &startInTrayBox},
-                                   {&settings::kDownloads, &downloadsBox},
-                                   {&settings::kDownloadsDays, &downloadsDaysBox},
-                                   {&settings::kRecycleBinDays, &recycleBinDaysBox},
-                                   {&settings::kLowSpaceGb, &lowSpaceBox}});
+  for (auto [box, key] : locationsPanel.LocationBoxes()) controls.emplace_back(key, box);
+  controls.insert(controls.end(), {{&settings::kOwnFolderPath, &locationsPanel.ownFolderPathBox},
+                                   {&settings::kOwnFolderPath, &locationsPanel.browseButton},
+                                   {&settings::kKeepRecentHours, &optionsPanel.keepRecentBox},
+                                   {&settings::kWindowsStartup, &startUpPanel.startWithWindowsBox},
+                                   {&settings::kMinimized, &startUpPanel.startInTrayBox},
+                                   {&settings::kDownloads, &optionsPanel.downloadsBox},
+                                   {&settings::kDownloadsDays, &optionsPanel.downloadsDaysBox},
+                                   {&settings::kRecycleBinDays, &optionsPanel.recycleBinDaysBox},
+                                   {&settings::kLowSpaceGb, &optionsPanel.lowSpaceBox}});
   // The schedule is decided as one group: its source is that of any of its settings.
   for (Control* control :
-       std::initializer_list<Control*>{&weeklyOption, &dailyOption, &everyOption, &weekdayList, &timePicker, &hoursBox,
-                                       &minutesBox, &daysBox, &scheduleSwitch}) {
+       std::initializer_list<Control*>{&schedulePanel.weeklyOption, &schedulePanel.dailyOption, &schedulePanel.everyOption, &schedulePanel.weekdayList, &schedulePanel.timePicker, &schedulePanel.hoursBox,
+                                       &schedulePanel.minutesBox, &schedulePanel.daysBox, &statusPanel.scheduleSwitch}) {
     controls.emplace_back(&settings::kStartStopState, control);
   }
   return controls;
@@ -71,20 +71,20 @@ void MainForm::RestoreSetting(const settings::Key& key) {
   auto& store = *platform_.settings;
   try {
     if (&key == &settings::kOwnFolderPath) {
-      ownFolderPathBox.SetText(settings::Get(store, key, settings::DefaultValue(key, platform_)));
+      locationsPanel.ownFolderPathBox.SetText(settings::Get(store, key, settings::DefaultValue(key, platform_)));
     } else if (&key == &settings::kKeepRecentHours) {
-      keepRecentBox.SetText(settings::Get(store, key));
+      optionsPanel.keepRecentBox.SetText(settings::Get(store, key));
     } else if (&key == &settings::kDownloadsDays || &key == &settings::kRecycleBinDays ||
                &key == &settings::kLowSpaceGb) {
-      LoadStorageOptions();
+      optionsPanel.LoadStorageOptions();
     } else if (&key == &settings::kDownloads) {
-      downloadsBox.SetValue(settings::TickState(store, *platform_.locale, key));
+      optionsPanel.downloadsBox.SetValue(settings::TickState(store, *platform_.locale, key));
     } else if (&key == &settings::kWindowsStartup) {
-      startWithWindowsBox.SetValue(settings::Get(store, key) == "On" ? 1 : 0);
+      startUpPanel.startWithWindowsBox.SetValue(settings::Get(store, key) == "On" ? 1 : 0);
     } else if (&key == &settings::kMinimized) {
-      startInTrayBox.SetValue(settings::Get(store, key) == "On" ? 1 : 0);
+      startUpPanel.startInTrayBox.SetValue(settings::Get(store, key) == "On" ? 1 : 0);
     } else {
-      for (auto [box, boxKey] : LocationBoxes()) {
+      for (auto [box, boxKey] : locationsPanel.LocationBoxes()) {
         if (boxKey == &key) box->SetValue(settings::TickState(store, *platform_.locale, key));
       }
     }
@@ -97,37 +97,37 @@ void MainForm::RestoreSchedule() {
   auto& store = *platform_.settings;
   const Locale& locale = *platform_.locale;
   try {
-    timePicker.SetValue(conversions::TextToDate(
+    schedulePanel.timePicker.SetValue(conversions::TextToDate(
         locale, settings::Get(store, settings::kWeeklyTime, settings::DefaultValue(settings::kWeeklyTime, platform_))));
-    weekdayList.SetText(settings::Get(store, settings::kWeekly));
-    hoursBox.SetText(settings::Get(store, settings::kEveryHours));
-    minutesBox.SetText(settings::Get(store, settings::kEveryMinutes));
-    daysBox.SetText(settings::Get(store, settings::kEveryDays));
-    weeklyOption.SetValue(conversions::ToBoolean(locale, settings::Get(store, settings::kWeeklyChosen)));
-    dailyOption.SetValue(conversions::ToBoolean(locale, settings::Get(store, settings::kDailyChosen)));
-    everyOption.SetValue(conversions::ToBoolean(locale, settings::Get(store, settings::kEveryChosen)));
+    schedulePanel.weekdayList.SetText(settings::Get(store, settings::kWeekly));
+    schedulePanel.hoursBox.SetText(settings::Get(store, settings::kEveryHours));
+    schedulePanel.minutesBox.SetText(settings::Get(store, settings::kEveryMinutes));
+    schedulePanel.daysBox.SetText(settings::Get(store, settings::kEveryDays));
+    schedulePanel.weeklyOption.SetValue(conversions::ToBoolean(locale, settings::Get(store, settings::kWeeklyChosen)));
+    schedulePanel.dailyOption.SetValue(conversions::ToBoolean(locale, settings::Get(store, settings::kDailyChosen)));
+    schedulePanel.everyOption.SetValue(conversions::ToBoolean(locale, settings::Get(store, settings::kEveryChosen)));
   } catch (...) {
     // As start-up: what cannot be restored stays as it is.
   }
   const std::string startStop = settings::Get(store, settings::kStartStopState);
   const bool wantOn = startStop == "On";
-  if ((startStop == "Off" && ScheduleOn()) || (wantOn && !ScheduleOn())) {
+  if ((startStop == "Off" && statusPanel.ScheduleOn()) || (wantOn && !statusPanel.ScheduleOn())) {
     ScheduleSwitchClicked();
   } else {
-    RestartCountdownIfOn();
+    schedulePanel.RestartCountdownIfOn();
   }
 }
 
 void MainForm::ShowManagedControls() {
   if (!policies_) return;
   for (auto [key, control] : ManagedControls()) control->SetLocked(policies_->Forced(*key));
-  managedLine.SetVisible(policies_->AnyForced());
+  optionsPanel.managedLine.SetVisible(policies_->AnyForced());
 }
 
 void MainForm::KeepForcedStartWithWindows() {
   if (policies_ && policies_->Forced(settings::kWindowsStartup)) {
     desktop::StartWithWindows startWithWindows(*platform_.registry, *platform_.environment);
-    if (startWithWindowsBox.Ticked()) {
+    if (startUpPanel.startWithWindowsBox.Ticked()) {
       startWithWindows.Enable();
     } else {
       startWithWindows.Disable();

@@ -34,7 +34,7 @@ class SchedulePause {
 }  // namespace
 
 void MainForm::ReportRun(const cleaning::RunResult& result) {
-  lastRunLine.SetCaption(settings::RecordRun(platform_, result).lastRunLine);
+  optionsPanel.lastRunLine.SetCaption(settings::RecordRun(platform_, result).lastRunLine);
   RememberFound(result);
   // A run the closing stopped shows nothing more.
   const bool unattended = result.choices.trigger == cleaning::Trigger::Schedule ||

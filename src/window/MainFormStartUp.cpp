@@ -49,29 +49,29 @@ void MainForm::Load() {
   std::string startStop;
   guard.Line(130, [&] { startStop = settings::Get(store, settings::kStartStopState); });
   if (guard.Test(132, [&] { return startStop == "Off"; })) {
-    guard.Line(134, [&] { scheduleSwitch.SetCaption(TextOf(TextId::TurnOnCaption)); });
-    guard.Line(136, [&] { statusFrame.SetCaption(TextOf(TextId::StatusOff)); });
-    guard.Line(138, [&] { countdownTimer.SetInterval(0); });
+    guard.Line(134, [&] { statusPanel.scheduleSwitch.SetCaption(TextOf(TextId::TurnOnCaption)); });
+    guard.Line(136, [&] { statusPanel.statusFrame.SetCaption(TextOf(TextId::StatusOff)); });
+    guard.Line(138, [&] { statusPanel.countdownTimer.SetInterval(0); });
   } else if (guard.Test(140, [&] { return startStop == "On"; })) {
-    guard.Line(142, [&] { scheduleSwitch.SetCaption(TextOf(TextId::TurnOffCaption)); });
-    guard.Line(144, [&] { countdownTimer.SetInterval(1000); });
+    guard.Line(142, [&] { statusPanel.scheduleSwitch.SetCaption(TextOf(TextId::TurnOffCaption)); });
+    guard.Line(144, [&] { statusPanel.countdownTimer.SetInterval(1000); });
   }
   guard.Line(146, [&] { trayIcon.SetTip(kProductName); });
   guard.Line(148, [&] { trayIcon.SetInTray(true); });
 
   guard.Line(150,
-             [&] { startWithWindowsBox.SetValue(settings::Get(store, settings::kWindowsStartup) == "On" ? 1 : 0); });
-  guard.Line(152, [&] { startInTrayBox.SetValue(settings::Get(store, settings::kMinimized) == "On" ? 1 : 0); });
-  if (guard.Test(154, [&] { return startInTrayBox.Ticked(); })) {
+             [&] { startUpPanel.startWithWindowsBox.SetValue(settings::Get(store, settings::kWindowsStartup) == "On" ? 1 : 0); });
+  guard.Line(152, [&] { startUpPanel.startInTrayBox.SetValue(settings::Get(store, settings::kMinimized) == "On" ? 1 : 0); });
+  if (guard.Test(154, [&] { return startUpPanel.startInTrayBox.Ticked(); })) {
     guard.Line(156, [&] {
       windowState = WindowState::Minimized;
       WindowChanged();
     });
   }
-  guard.Line(158, [&] { windowsTempBox.SetValue(ticked(settings::kWindowsTemp)); });
-  guard.Line(160, [&] { recycleBinBox.SetValue(ticked(settings::kRecycleBin)); });
-  guard.Line(162, [&] { recentDocsBox.SetValue(ticked(settings::kMostRecentlyUsed)); });
-  guard.Line(164, [&] { userTempBox.SetValue(ticked(settings::kAppData)); });
+  guard.Line(158, [&] { locationsPanel.windowsTempBox.SetValue(ticked(settings::kWindowsTemp)); });
+  guard.Line(160, [&] { locationsPanel.recycleBinBox.SetValue(ticked(settings::kRecycleBin)); });
+  guard.Line(162, [&] { locationsPanel.recentDocsBox.SetValue(ticked(settings::kMostRecentlyUsed)); });
+  guard.Line(164, [&] { locationsPanel.userTempBox.SetValue(ticked(settings::kAppData)); });
 
   std::string recent;
   std::size_t nul = 0;
@@ -85,41 +85,41 @@ void MainForm::Load() {
     guard.Line(172, [&] { recent = recent.substr(0, nul - 1); });
   }
   guard.Line(174, [&] { recent = TrimSpaces(recent); });
-  guard.Line(176, [&] { recentDocsBox.SetCaption(TextOf(TextId::RecentDocsBoxCaption)); });
-  guard.Line(178, [&] { recentDocsLabel.SetCaption(recent); });
+  guard.Line(176, [&] { locationsPanel.recentDocsBox.SetCaption(TextOf(TextId::RecentDocsBoxCaption)); });
+  guard.Line(178, [&] { locationsPanel.recentDocsLabel.SetCaption(recent); });
   guard.Line(180, [&] {
-    windowsTempBox.SetCaption(Text(locale, TextId::WindowsTempBoxWithFolder, {environment.Get("windir") + "\\Temp"}));
+    locationsPanel.windowsTempBox.SetCaption(Text(locale, TextId::WindowsTempBoxWithFolder, {environment.Get("windir") + "\\Temp"}));
   });
-  guard.Line(182, [&] { userTempBox.SetCaption(TextOf(TextId::UserTempBoxWithDash)); });
-  guard.Line(184, [&] { userTempLabel.SetCaption(environment.Get("appdata") + "\\Temp"); });
+  guard.Line(182, [&] { locationsPanel.userTempBox.SetCaption(TextOf(TextId::UserTempBoxWithDash)); });
+  guard.Line(184, [&] { locationsPanel.userTempLabel.SetCaption(environment.Get("appdata") + "\\Temp"); });
   guard.Line(
-      186, [&] { systemTempBox.SetCaption(Text(locale, TextId::SystemTempBoxWithFolder, {environment.Get("TEMP")})); });
+      186, [&] { locationsPanel.systemTempBox.SetCaption(Text(locale, TextId::SystemTempBoxWithFolder, {environment.Get("TEMP")})); });
   guard.Line(188, [&] {
-    ownFolderPathBox.SetText(
+    locationsPanel.ownFolderPathBox.SetText(
         settings::Get(store, settings::kOwnFolderPath, settings::DefaultValue(settings::kOwnFolderPath, platform_)));
   });
-  guard.Line(190, [&] { systemTempBox.SetValue(ticked(settings::kSysTemp)); });
-  guard.Line(192, [&] { ownFolderBox.SetValue(ticked(settings::kUserFolder)); });
+  guard.Line(190, [&] { locationsPanel.systemTempBox.SetValue(ticked(settings::kSysTemp)); });
+  guard.Line(192, [&] { locationsPanel.ownFolderBox.SetValue(ticked(settings::kUserFolder)); });
   guard.Line(194, [&] {
-    weeklyOption.SetValue(conversions::ToBoolean(locale, settings::Get(store, settings::kWeeklyChosen)));
+    schedulePanel.weeklyOption.SetValue(conversions::ToBoolean(locale, settings::Get(store, settings::kWeeklyChosen)));
   });
   guard.Line(
-      196, [&] { dailyOption.SetValue(conversions::ToBoolean(locale, settings::Get(store, settings::kDailyChosen))); });
+      196, [&] { schedulePanel.dailyOption.SetValue(conversions::ToBoolean(locale, settings::Get(store, settings::kDailyChosen))); });
   guard.Line(
-      198, [&] { everyOption.SetValue(conversions::ToBoolean(locale, settings::Get(store, settings::kEveryChosen))); });
+      198, [&] { schedulePanel.everyOption.SetValue(conversions::ToBoolean(locale, settings::Get(store, settings::kEveryChosen))); });
   guard.Line(200, [&] {
     const std::string text =
         settings::Get(store, settings::kWeeklyTime, settings::DefaultValue(settings::kWeeklyTime, platform_));
-    timePicker.SetValue(conversions::TextToDate(locale, text));
+    schedulePanel.timePicker.SetValue(conversions::TextToDate(locale, text));
   });
-  guard.Line(202, [&] { weekdayList.SetText(settings::Get(store, settings::kWeekly)); });
-  guard.Line(204, [&] { hoursBox.SetText(settings::Get(store, settings::kEveryHours)); });
-  guard.Line(206, [&] { minutesBox.SetText(settings::Get(store, settings::kEveryMinutes)); });
-  guard.Line(208, [&] { daysBox.SetText(settings::Get(store, settings::kEveryDays)); });
+  guard.Line(202, [&] { schedulePanel.weekdayList.SetText(settings::Get(store, settings::kWeekly)); });
+  guard.Line(204, [&] { schedulePanel.hoursBox.SetText(settings::Get(store, settings::kEveryHours)); });
+  guard.Line(206, [&] { schedulePanel.minutesBox.SetText(settings::Get(store, settings::kEveryMinutes)); });
+  guard.Line(208, [&] { schedulePanel.daysBox.SetText(settings::Get(store, settings::kEveryDays)); });
   guard.Line(210, [&] { isLoading = false; });
-  guard.Line(212, [&] { keepRecentBox.SetText(settings::Get(store, settings::kKeepRecentHours)); });
+  guard.Line(212, [&] { optionsPanel.keepRecentBox.SetText(settings::Get(store, settings::kKeepRecentHours)); });
   guard.Line(214, [&] { ShowLastRun(settings::Get(store, settings::kLastRunSummary)); });
-  guard.Line(216, [&] { LoadStorageOptions(); });
+  guard.Line(216, [&] { optionsPanel.LoadStorageOptions(); });
   guard.Line(218, [&] { ShowMoreChosen(); });
   guard.Line(220, [&] {
     ShowManagedControls();

@@ -32,7 +32,7 @@ void MainForm::TrayIconMouseUp(std::int16_t, std::int32_t) {
 
 void MainForm::Close() {
   Guard guard(errorReport_, location::kClosing);
-  guard.Line(100, [&] { countdownTimer.SetEnabled(false); });
+  guard.Line(100, [&] { statusPanel.countdownTimer.SetEnabled(false); });
   guard.Line(102, [&] { trayIcon.SetInTray(false); });
   guard.Line(104, [&] { platform_.events->DoEvents(); });
   guard.Line(106, [&] { platform_.events->DoEvents(); });

@@ -9,11 +9,11 @@
 
 #include "platform/fake/FakePlatform.h"
 #include "tests/e2e/LayoutCheck.h"
-#include "ui/win32/HistoryDialog.h"
+#include "ui/win32/history/HistoryDialog.h"
 #include "ui/win32/MainWindow.h"
-#include "ui/win32/MoreLocationsDialogView.h"
-#include "ui/win32/PreviewDialog.h"
-#include "ui/win32/SystemFilesWindowView.h"
+#include "ui/win32/morelocations/MoreLocationsDialogView.h"
+#include "ui/win32/preview/PreviewDialog.h"
+#include "ui/win32/systemfiles/SystemFilesWindowView.h"
 
 namespace vantrelle::e2e {
 namespace {
@@ -83,7 +83,7 @@ TEST(Layout, EveryWindowIsTidyInEveryLanguage) {
     };
     win32::MoreLocationsDialogView dialog(GetModuleHandleW(nullptr), [](HWND) {});
     form.SetMoreLocationsDialog(&dialog);
-    checkModal("More locations", [&] { form.moreButton.Click(); });
+    checkModal("More locations", [&] { form.optionsPanel.moreButton.Click(); });
     SystemFilesChoice machineChoice(fakes.platform);
     checkModal("System files", [&] { win32::SystemFilesWindowView(GetModuleHandleW(nullptr), machineChoice).Run(); });
     // The preview (once its walk over the fakes has ended) and the history, each a window of its own.
@@ -91,8 +91,8 @@ TEST(Layout, EveryWindowIsTidyInEveryLanguage) {
     win32::HistoryDialog history(GetModuleHandleW(nullptr), fakes.locale);
     form.SetPreviewWindowView(&preview);
     form.SetHistoryWindowView(&history);
-    form.previewButton.Click();
-    form.historyButton.Click();
+    form.optionsPanel.previewButton.Click();
+    form.optionsPanel.historyButton.Click();
     Pump(1000);
     for (const auto& [dialog, title] :
          {std::pair<const win32::ModelessDialog*, const char*>{&preview, "Preview"}, {&history, "History"}}) {

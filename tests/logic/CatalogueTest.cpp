@@ -275,14 +275,14 @@ TEST_F(Catalogue, StoredChoicesAndTheWindowsDialog) {
   fakes.settings.values[{"Marrowick", "Vantrelle", "More.Thumbnails"}] = "1";
   form.SetMoreLocationsDialog(&dialog);
   form.Load();
-  EXPECT_EQ(form.moreLine.Caption(), "More locations: 1 chosen");
-  form.moreButton.Click();
+  EXPECT_EQ(form.optionsPanel.moreLine.Caption(), "More locations: 1 chosen");
+  form.optionsPanel.moreButton.Click();
   EXPECT_EQ(Stored("More.ChromeCache") + Stored("More.CrashDumps") + Stored("More.Thumbnails"), "110");
-  EXPECT_EQ(form.moreLine.Caption(), "More locations: 2 chosen");
+  EXPECT_EQ(form.optionsPanel.moreLine.Caption(), "More locations: 2 chosen");
   fakes.files.AddFile(std::string(kLocal) + "\\CrashDumps\\one.dmp");
-  form.deleteNowButton.Click();
+  form.statusPanel.deleteNowButton.Click();
   EXPECT_FALSE(fakes.files.Exists(std::string(kLocal) + "\\CrashDumps\\one.dmp"));
-  EXPECT_NE(form.lastRunLine.Caption().find(": 1 file deleted, 0 bytes freed, 0 left"), std::string::npos);
+  EXPECT_NE(form.optionsPanel.lastRunLine.Caption().find(": 1 file deleted, 0 bytes freed, 0 left"), std::string::npos);
 }
 
 }  // namespace

@@ -260,22 +260,22 @@ TEST_F(RunTest, TheOwnFolderIsRefusedWhenItIsOrHoldsASystemOrProfileFolder) {
 
 TEST_F(RunTest, EachTickBoxOfTheWindowChoosesItsLocation) {
   StatusLine status;
-  form.statusFrame.SetObserver(&status);
+  form.statusPanel.statusFrame.SetObserver(&status);
   form.windowHandle = 0x1234;
-  form.ownFolderPathBox.SetText("C:\\Work\\Cache");
-  const std::pair<CheckBox MainForm::*, std::string> boxes[] = {
-      {&MainForm::windowsTempBox, "Windows Temp"},
-      {&MainForm::recycleBinBox, "Recycle Bin"},
-      {&MainForm::recentDocsBox, "Most Recent"},
-      {&MainForm::userTempBox, "User Temp (AppData) - C:\\Users\\bob\\AppData\\Roaming\\Temp"},
-      {&MainForm::systemTempBox, "System Temp - C:\\Users\\bob\\AppData\\Local\\Temp"},
-      {&MainForm::ownFolderBox, "C:\\Work\\Cache"},
+  form.locationsPanel.ownFolderPathBox.SetText("C:\\Work\\Cache");
+  const std::pair<CheckBox LocationsPanel::*, std::string> boxes[] = {
+      {&LocationsPanel::windowsTempBox, "Windows Temp"},
+      {&LocationsPanel::recycleBinBox, "Recycle Bin"},
+      {&LocationsPanel::recentDocsBox, "Most Recent"},
+      {&LocationsPanel::userTempBox, "User Temp (AppData) - C:\\Users\\bob\\AppData\\Roaming\\Temp"},
+      {&LocationsPanel::systemTempBox, "System Temp - C:\\Users\\bob\\AppData\\Local\\Temp"},
+      {&LocationsPanel::ownFolderBox, "C:\\Work\\Cache"},
   };
   for (const auto& [box, location] : boxes) {
     status.texts.clear();
-    (form.*box).SetValue(1);
-    form.deleteNowButton.Click();
-    (form.*box).SetValue(0);
+    (form.locationsPanel.*box).SetValue(1);
+    form.statusPanel.deleteNowButton.Click();
+    (form.locationsPanel.*box).SetValue(0);
     std::vector<std::string> visited;
     for (const auto& text : status.texts) {
       if (text.rfind("Process deleting files...", 0) == 0) visited.push_back(text);
@@ -286,28 +286,28 @@ TEST_F(RunTest, EachTickBoxOfTheWindowChoosesItsLocation) {
 }
 
 TEST_F(RunTest, TheWindowsTimerIsOffDuringARunAndOnAfterItWhateverItWasBefore) {
-  form.userTempBox.SetValue(1);
+  form.locationsPanel.userTempBox.SetValue(1);
   std::vector<bool> timerDuringRun;
-  fakes.events.onDoEvents = [&] { timerDuringRun.push_back(form.countdownTimer.Enabled()); };
+  fakes.events.onDoEvents = [&] { timerDuringRun.push_back(form.statusPanel.countdownTimer.Enabled()); };
   for (bool enabledBefore : {true, false}) {
-    form.countdownTimer.SetEnabled(enabledBefore);
+    form.statusPanel.countdownTimer.SetEnabled(enabledBefore);
     timerDuringRun.clear();
     fakes.files.AddFile("C:\\Users\\bob\\AppData\\Roaming\\Temp\\a.tmp");
 
-    form.deleteNowButton.Click();
+    form.statusPanel.deleteNowButton.Click();
 
     ASSERT_FALSE(timerDuringRun.empty());
     for (bool enabled : timerDuringRun) EXPECT_FALSE(enabled) << enabledBefore;
-    EXPECT_TRUE(form.countdownTimer.Enabled()) << enabledBefore;
+    EXPECT_TRUE(form.statusPanel.countdownTimer.Enabled()) << enabledBefore;
     EXPECT_FALSE(fakes.files.Exists("C:\\Users\\bob\\AppData\\Roaming\\Temp\\a.tmp"));
   }
 }
 
 TEST_F(RunTest, TheWindowShowsALocationsMessageInABoxTitledWithTheApplicationTitle) {
   form.applicationTitle = "Vantrelle Cleaner";
-  form.recycleBinBox.SetValue(1);  // before the view creates the window, the bin has no owner
+  form.locationsPanel.recycleBinBox.SetValue(1);  // before the view creates the window, the bin has no owner
 
-  form.deleteNowButton.Click();
+  form.statusPanel.deleteNowButton.Click();
 
   ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
   EXPECT_EQ(fakes.messageBox.shown[0].text, "Error encountered during emptying files in recycle bin.");
@@ -316,36 +316,36 @@ TEST_F(RunTest, TheWindowShowsALocationsMessageInABoxTitledWithTheApplicationTit
 }
 
 TEST_F(RunTest, ADeleteNowClickDuringARunsYieldIsIgnored) {
-  form.recycleBinBox.SetValue(1);  // without a window every run shows one message
-  form.userTempBox.SetValue(1);
+  form.locationsPanel.recycleBinBox.SetValue(1);  // without a window every run shows one message
+  form.locationsPanel.userTempBox.SetValue(1);
   fakes.files.AddFile("C:\\Users\\bob\\AppData\\Roaming\\Temp\\a.tmp");
   fakes.files.AddFile("C:\\Users\\bob\\AppData\\Roaming\\Temp\\b.tmp");
   int clicks = 0;
   fakes.events.Queue([&] {
     ++clicks;
-    form.deleteNowButton.Click();
+    form.statusPanel.deleteNowButton.Click();
   });
 
-  form.deleteNowButton.Click();
+  form.statusPanel.deleteNowButton.Click();
 
   EXPECT_EQ(clicks, 1);
   EXPECT_EQ(fakes.messageBox.shown.size(), 1u);
   EXPECT_EQ(fakes.files.deleted.size(), 2u);
-  EXPECT_TRUE(form.countdownTimer.Enabled());
-  form.deleteNowButton.Click();  // and a later run starts as usual
+  EXPECT_TRUE(form.statusPanel.countdownTimer.Enabled());
+  form.statusPanel.deleteNowButton.Click();  // and a later run starts as usual
   EXPECT_EQ(fakes.messageBox.shown.size(), 2u);
 }
 
 TEST_F(RunTest, FailingStatementsAreReportedAtTheirOwnLinesAndTheRunGoesOn) {
-  form.recycleBinBox.SetValue(1);
-  form.recentDocsBox.SetValue(1);
+  form.locationsPanel.recycleBinBox.SetValue(1);
+  form.locationsPanel.recentDocsBox.SetValue(1);
   form.windowHandle = 0;                // recycle bin fails
   fakes.shell.specialFolders.erase(8);  // recent documents fail
   fakes.messageBox.onShow = [](const fake::FakeMessageBox::Shown& shown) {
     if (shown.title != "Application Error") throw RuntimeError(5, "Invalid procedure call or argument");
   };
 
-  form.deleteNowButton.Click();
+  form.statusPanel.deleteNowButton.Click();
 
   // The message box, called from the run without a guard of its own, fails at the calling line.
   std::vector<std::string> reports;
@@ -358,7 +358,7 @@ TEST_F(RunTest, FailingStatementsAreReportedAtTheirOwnLinesAndTheRunGoesOn) {
                              0),
             0u);
   EXPECT_NE(reports[1].find("DeleteTemporaryFiles at line 124\r\r"), std::string::npos);
-  EXPECT_TRUE(form.countdownTimer.Enabled());
+  EXPECT_TRUE(form.statusPanel.countdownTimer.Enabled());
 }
 
 TEST_F(RunTest, AStoppedRunMarksWhatItDidNotFinishAndLeavesTheScheduleToTheClosing) {

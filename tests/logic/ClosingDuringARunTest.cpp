@@ -35,15 +35,15 @@ struct ClosedRun {
     fakes.events.onDoEvents = [this, closeAt] {
       fakes.clock.tickMs += 20;
       if (++yields != closeAt) return;
-      statusAtClose = form.statusFrame.Caption();
+      statusAtClose = form.statusPanel.statusFrame.Caption();
       form.Close();
       deletedAtClose = fakes.files.deleted.size();
       boxesAtClose = fakes.messageBox.shown.size();
     };
     switch (start) {
-      case Start::DeleteNow: form.deleteNowButton.Click(); break;
-      case Start::Tick: form.countdownTimer.Elapse(); break;  // the first tick runs at once
-      case Start::Preview: form.previewButton.Click(); break;
+      case Start::DeleteNow: form.statusPanel.deleteNowButton.Click(); break;
+      case Start::Tick: form.statusPanel.countdownTimer.Elapse(); break;  // the first tick runs at once
+      case Start::Preview: form.optionsPanel.previewButton.Click(); break;
     }
   }
 
@@ -69,10 +69,10 @@ TEST(ClosingDuringARun, TheRunOrPreviewStopsAtTheYieldWhereTheWindowClosedAndSho
       EXPECT_EQ(run.fakes.messageBox.shown.size(), run.boxesAtClose) << "a box after the close";
       // Closed within the run or the preview (not in the tick's own lines before it): nothing more.
       if (!run.statusAtClose.starts_with("On.")) {
-        EXPECT_EQ(run.form.statusFrame.Caption(), run.statusAtClose) << "it went on after the close";
+        EXPECT_EQ(run.form.statusPanel.statusFrame.Caption(), run.statusAtClose) << "it went on after the close";
       }
       EXPECT_TRUE(run.fakes.notifyArea.icons.empty());
-      EXPECT_FALSE(run.form.countdownTimer.Enabled()) << "the schedule went on";
+      EXPECT_FALSE(run.form.statusPanel.countdownTimer.Enabled()) << "the schedule went on";
       EXPECT_EQ(run.form.Countdown().Interval(), 0) << "the tick went on";
       closedInSearch |= run.statusAtClose.find("Searching for folders") != std::string::npos;
       closedInFolder |=

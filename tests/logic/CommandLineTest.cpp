@@ -163,7 +163,7 @@ TEST_F(CommandLineTest, CleanRunsWithTheSavedChoicesWithoutWindowOrTrayIconAndRe
             "Last run: 12/7/2026 10:00:00 AM: 2 files deleted, 0 bytes freed, 0 left");
   // The window started afterwards shows it.
   form.Load();
-  EXPECT_EQ(form.lastRunLine.Caption(), Stored(settings::kLastRunSummary));
+  EXPECT_EQ(form.optionsPanel.lastRunLine.Caption(), Stored(settings::kLastRunSummary));
 }
 
 // Windows' handlers chosen as "Windows.<key name>" run after the further locations, one at a time,
@@ -446,14 +446,14 @@ TEST_F(CommandLineTest, AfterTenMinutesOfWaitingTheRunGivesUpAndExits2SayingWhy)
 }
 
 TEST_F(CommandLineTest, TheWindowsRunWaitsForTheLockTooAndShowsWhy) {
-  form.ownFolderPathBox.SetText("C:\\Work\\Cache");
-  form.ownFolderBox.Click();
+  form.locationsPanel.ownFolderPathBox.SetText("C:\\Work\\Cache");
+  form.locationsPanel.ownFolderBox.Click();
   AnotherRunFor(60 * 1000);
   std::vector<std::string> statusWhileWaiting;
   fakes.events.onDoEvents = [&] {
-    if (fakes.runLock.heldElsewhere) statusWhileWaiting.push_back(form.statusFrame.Caption());
+    if (fakes.runLock.heldElsewhere) statusWhileWaiting.push_back(form.statusPanel.statusFrame.Caption());
   };
-  form.deleteNowButton.Click();
+  form.statusPanel.deleteNowButton.Click();
   ASSERT_FALSE(statusWhileWaiting.empty());
   EXPECT_EQ(statusWhileWaiting.back(), cleaning::kWaitingForTurn);
   EXPECT_TRUE(CacheEmptied());

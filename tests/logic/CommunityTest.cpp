@@ -299,8 +299,8 @@ TEST_F(CommunityRun, AListThatCannotBeReadIsReportedByTheRunAndNothingOfItRuns) 
   // The window tells it with the first run of its session only.
   settings::Save(fakes.settings, settings::kRecycleBin, "1");
   form.Load();
-  form.deleteNowButton.Click();
-  form.deleteNowButton.Click();
+  form.statusPanel.deleteNowButton.Click();
+  form.statusPanel.deleteNowButton.Click();
   const auto texts = fakes.messageBox.Texts();
   EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
                           [](const std::string& text) {

@@ -56,13 +56,13 @@ TEST_F(Layout, InitialValuesAgreeWithTheWindow) {
       EXPECT_EQ(static_cast<TextBox*>(control)->Text(), "");
     }
   }
-  const auto& weekdays = form.weekdayList.Items();
+  const auto& weekdays = form.schedulePanel.weekdayList.Items();
   std::string joined;
   for (const auto& day : weekdays) joined += (joined.empty() ? "" : " ") + day;
   EXPECT_EQ(joined, layout::Find("cboWeekly")->initialValue);
-  EXPECT_EQ(form.timePicker.Value(), (LocalTime{2010, 2, 19, 0, 0, 0}));
-  EXPECT_EQ(form.countdownTimer.Interval(), 0);
-  EXPECT_TRUE(form.countdownTimer.Enabled());
+  EXPECT_EQ(form.schedulePanel.timePicker.Value(), (LocalTime{2010, 2, 19, 0, 0, 0}));
+  EXPECT_EQ(form.statusPanel.countdownTimer.Interval(), 0);
+  EXPECT_TRUE(form.statusPanel.countdownTimer.Enabled());
 }
 
 TEST_F(Layout, TabOrderStartsAtTheStartUpBoxAndHasNoGapsOrTwins) {
@@ -201,13 +201,13 @@ TEST(WindowInGerman, ShowsTheTableCaptionsAndStoresWhatEnglishStores) {
     }
   }
   form.Load();
-  EXPECT_EQ(form.scheduleSwitch.Caption(), "Ausschalten");
-  form.scheduleSwitch.Click();
-  EXPECT_EQ(form.scheduleSwitch.Caption(), "Einschalten");
-  EXPECT_EQ(form.statusFrame.Caption(), "Aus.");
-  EXPECT_EQ(form.weekdayList.Text(), "Friday");
-  EXPECT_EQ(form.weekdayList.ShownItems().at(5), "Freitag");
-  EXPECT_EQ(form.lastRunLine.Caption(), "Letzter Lauf: noch keiner");
+  EXPECT_EQ(form.statusPanel.scheduleSwitch.Caption(), "Ausschalten");
+  form.statusPanel.scheduleSwitch.Click();
+  EXPECT_EQ(form.statusPanel.scheduleSwitch.Caption(), "Einschalten");
+  EXPECT_EQ(form.statusPanel.statusFrame.Caption(), "Aus.");
+  EXPECT_EQ(form.schedulePanel.weekdayList.Text(), "Friday");
+  EXPECT_EQ(form.schedulePanel.weekdayList.ShownItems().at(5), "Freitag");
+  EXPECT_EQ(form.optionsPanel.lastRunLine.Caption(), "Letzter Lauf: noch keiner");
 }
 
 }  // namespace

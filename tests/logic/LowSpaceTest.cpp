@@ -49,31 +49,31 @@ TEST_F(LowSpace, TheTriggerRunsBelowTheThresholdAtMostEverySixHoursAndNeverDurin
 TEST_F(LowSpace, TheWindowChecksEveryMinuteWhateverTheSchedule) {
   fakes.shell.knownFolders[platform::KnownFolder::LocalAppData] = "C:\\Users\\bob\\AppData\\Local";
   form.windowHandle = 0x1234;
-  form.recycleBinBox.SetValue(1);  // each run asks the Recycle Bin once
+  form.locationsPanel.recycleBinBox.SetValue(1);  // each run asks the Recycle Bin once
   fakes.storage.freeBytes = 2 * kGb;
-  EXPECT_EQ(form.lowSpaceTimer.Interval(), 60'000);
-  form.lowSpaceBox.Type("5");
+  EXPECT_EQ(form.optionsPanel.lowSpaceTimer.Interval(), 60'000);
+  form.optionsPanel.lowSpaceBox.Type("5");
   EXPECT_EQ(Stored("LowSpaceGB"), "5");
   for (const bool scheduleOn : {false, true}) {
     SCOPED_TRACE(scheduleOn);
     fake::FakeEventPump& events = fakes.events;
     if (scheduleOn) {
-      form.daysBox.Type("2");
-      form.hoursBox.Type("0");
-      form.minutesBox.Type("0");
-      form.scheduleSwitch.SetCaption("Turn On");
-      form.scheduleSwitch.Click();
+      form.schedulePanel.daysBox.Type("2");
+      form.schedulePanel.hoursBox.Type("0");
+      form.schedulePanel.minutesBox.Type("0");
+      form.statusPanel.scheduleSwitch.SetCaption("Turn On");
+      form.statusPanel.scheduleSwitch.Click();
     }
     const std::int32_t interval = form.Countdown().Interval();
     const int before = fakes.shell.queries;
     std::int64_t countdownAt = 0;
     for (int minute = 1; minute <= 24 * 60; ++minute) {
       fakes.clock.Pass(60);
-      form.countdownTimer.Elapse();
+      form.statusPanel.countdownTimer.Elapse();
       countdownAt = form.Countdown().Elapsed();
       // A tick that comes while the run yields starts nothing of its own.
-      events.Queue([&] { form.lowSpaceTimer.Elapse(); });
-      form.lowSpaceTimer.Elapse();
+      events.Queue([&] { form.optionsPanel.lowSpaceTimer.Elapse(); });
+      form.optionsPanel.lowSpaceTimer.Elapse();
       events.queued.clear();
     }
     EXPECT_EQ(fakes.shell.queries - before, 4);
@@ -94,12 +94,12 @@ TEST_F(LowSpace, TheWindowChecksEveryMinuteWhateverTheSchedule) {
 TEST_F(LowSpace, ANumberOutsideItsRangeIsSentBackAndStartsNothing) {
   fakes.storage.freeBytes = 0;
   for (const char* text : {"-1", "1000001", "2.5", "ten", ""}) {
-    form.lowSpaceBox.Type(text);
-    form.lowSpaceBox.LostFocus();
-    form.lowSpaceTimer.Elapse();
+    form.optionsPanel.lowSpaceBox.Type(text);
+    form.optionsPanel.lowSpaceBox.LostFocus();
+    form.optionsPanel.lowSpaceTimer.Elapse();
   }
   EXPECT_EQ(fakes.messageBox.Texts(), std::vector<std::string>(5, "Must be a numeric entry."));
-  EXPECT_EQ(form.lowSpaceBox.FocusRequests(), 5);
+  EXPECT_EQ(form.optionsPanel.lowSpaceBox.FocusRequests(), 5);
   EXPECT_EQ(Stored("LowSpaceGB"), "");
   EXPECT_EQ(fakes.storage.freeSpaceReadings, 0);
 }

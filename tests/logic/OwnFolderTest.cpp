@@ -24,8 +24,8 @@ TEST_F(OwnFolder, TheChosenFolderGoesIntoTheBoxWithOneTrailingBackslash) {
   };
   for (const Case& c : kCases) {
     fakes.shell.browseAnswer = c.chosen;
-    form.browseButton.Click();
-    EXPECT_EQ(form.ownFolderPathBox.Text(), c.text);
+    form.locationsPanel.browseButton.Click();
+    EXPECT_EQ(form.locationsPanel.ownFolderPathBox.Text(), c.text);
     EXPECT_EQ(Stored("Text1"), c.text);  // through the box's own change handling
     EXPECT_EQ(Stored("LastFolderDot"), c.chosen);
   }
@@ -33,10 +33,10 @@ TEST_F(OwnFolder, TheChosenFolderGoesIntoTheBoxWithOneTrailingBackslash) {
 
 TEST_F(OwnFolder, TheNextBrowseOpensWhereTheLastOneEnded) {
   form.windowHandle = 0x1234;
-  form.browseButton.Click();  // nothing stored yet, and the dialog is cancelled
+  form.locationsPanel.browseButton.Click();  // nothing stored yet, and the dialog is cancelled
   fakes.shell.browseAnswer = "D:\\Data";
-  form.browseButton.Click();
-  form.browseButton.Click();
+  form.locationsPanel.browseButton.Click();
+  form.locationsPanel.browseButton.Click();
   ASSERT_EQ(fakes.shell.browseCalls.size(), 3u);
   EXPECT_EQ(fakes.shell.browseCalls[0].startFolder, "");
   EXPECT_EQ(fakes.shell.browseCalls[1].startFolder, "");
@@ -47,13 +47,13 @@ TEST_F(OwnFolder, TheNextBrowseOpensWhereTheLastOneEnded) {
 }
 
 TEST_F(OwnFolder, CancellingOrAVirtualChoiceChangesNothing) {
-  form.ownFolderPathBox.SetText("E:\\Mine\\");
+  form.locationsPanel.ownFolderPathBox.SetText("E:\\Mine\\");
   const int writes = fakes.settings.writes;
   fakes.shell.browseAnswer.reset();
-  form.browseButton.Click();
+  form.locationsPanel.browseButton.Click();
   fakes.shell.browseAnswer = "";
-  form.browseButton.Click();
-  EXPECT_EQ(form.ownFolderPathBox.Text(), "E:\\Mine\\");
+  form.locationsPanel.browseButton.Click();
+  EXPECT_EQ(form.locationsPanel.ownFolderPathBox.Text(), "E:\\Mine\\");
   EXPECT_EQ(fakes.settings.writes, writes);
   EXPECT_TRUE(fakes.messageBox.shown.empty());
 }
@@ -69,12 +69,12 @@ class FailingShell : public fake::FakeShell {
 TEST_F(OwnFolder, AFailingDialogIsReportedAndChangesNothing) {
   FailingShell shell;
   fakes.platform.shell = &shell;
-  form.browseButton.Click();
+  form.locationsPanel.browseButton.Click();
   ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
   EXPECT_EQ(fakes.messageBox.shown[0].title, "Application Error");
   EXPECT_NE(fakes.messageBox.shown[0].text.find("Form1.PushButton9_Click"), std::string::npos);
   EXPECT_NE(fakes.messageBox.shown[0].text.find("102"), std::string::npos);
-  EXPECT_EQ(form.ownFolderPathBox.Text(), "");
+  EXPECT_EQ(form.locationsPanel.ownFolderPathBox.Text(), "");
   EXPECT_EQ(fakes.settings.writes, 0);
   fakes.platform.shell = &fakes.shell;
 }
@@ -84,9 +84,9 @@ using Help = LogicTest;
 TEST_F(Help, NamesTheTemporaryFolder) {
   form.applicationTitle = "Vantrelle";
   fakes.environment.Set("TEMP", "C:\\Users\\ann\\AppData\\Local\\Temp");
-  form.helpButton.Click();
+  form.statusPanel.helpButton.Click();
   fakes.environment.values.clear();
-  form.helpButton.Click();
+  form.statusPanel.helpButton.Click();
   ASSERT_EQ(fakes.messageBox.shown.size(), 2u);
   EXPECT_EQ(fakes.messageBox.shown[0].text, "C:\\Users\\ann\\AppData\\Local\\Temp is your temporary folder.");
   EXPECT_EQ(fakes.messageBox.shown[0].title, "Vantrelle");

@@ -10,7 +10,7 @@
 #include "logic/LogicTest.h"
 #include "settings/PolicyTable.h"
 #include "settings/WindowsCleanups.h"
-#include "window/WindowsCleanupChoice.h"
+#include "window/morelocations/WindowsCleanupChoice.h"
 
 namespace vantrelle::testing {
 namespace {
@@ -246,15 +246,15 @@ TEST_F(Policies, AForcedControlShowsItsValueLockedAndThePersonsChoiceReturnsWith
   Write(kUser, kPreset, "KeepRecentHours=48 CleanWindowsTemp=1");
   effective.Refresh();
   form.Load();
-  EXPECT_TRUE(form.recycleBinBox.Ticked());
-  EXPECT_TRUE(form.recycleBinBox.Locked());
-  EXPECT_EQ(form.scheduleSwitch.Caption(), "Turn On");  // off, as forced
-  EXPECT_TRUE(form.scheduleSwitch.Locked() && form.daysBox.Locked() && form.weeklyOption.Locked());
-  EXPECT_TRUE(form.managedLine.Visible());
+  EXPECT_TRUE(form.locationsPanel.recycleBinBox.Ticked());
+  EXPECT_TRUE(form.locationsPanel.recycleBinBox.Locked());
+  EXPECT_EQ(form.statusPanel.scheduleSwitch.Caption(), "Turn On");  // off, as forced
+  EXPECT_TRUE(form.statusPanel.scheduleSwitch.Locked() && form.schedulePanel.daysBox.Locked() && form.schedulePanel.weeklyOption.Locked());
+  EXPECT_TRUE(form.optionsPanel.managedLine.Visible());
   // A preset fills in only where the person made no choice, and is not stored as theirs.
-  EXPECT_EQ(form.keepRecentBox.Text(), "5");
-  EXPECT_TRUE(form.windowsTempBox.Ticked());
-  EXPECT_FALSE(form.windowsTempBox.Locked() || form.keepRecentBox.Locked() || form.systemTempBox.Locked());
+  EXPECT_EQ(form.optionsPanel.keepRecentBox.Text(), "5");
+  EXPECT_TRUE(form.locationsPanel.windowsTempBox.Ticked());
+  EXPECT_FALSE(form.locationsPanel.windowsTempBox.Locked() || form.optionsPanel.keepRecentBox.Locked() || form.locationsPanel.systemTempBox.Locked());
   EXPECT_EQ(Stored(settings::kWindowsTemp), "<absent>");
   EXPECT_EQ(Stored(settings::kRecycleBin), "0");  // forced values never reach the person's own key
   EXPECT_EQ(Stored(settings::kStartStopState), "<absent>");
@@ -263,31 +263,31 @@ TEST_F(Policies, AForcedControlShowsItsValueLockedAndThePersonsChoiceReturnsWith
   ClearPolicies();
   Number(kMachine, kForced, "KeepRecentHours", 2);
   form.PoliciesChanged();
-  EXPECT_FALSE(form.recycleBinBox.Ticked() || form.recycleBinBox.Locked() || form.scheduleSwitch.Locked());
-  EXPECT_FALSE(form.windowsTempBox.Ticked());
-  EXPECT_EQ(form.keepRecentBox.Text(), "2");
-  EXPECT_TRUE(form.keepRecentBox.Locked() && form.managedLine.Visible());
+  EXPECT_FALSE(form.locationsPanel.recycleBinBox.Ticked() || form.locationsPanel.recycleBinBox.Locked() || form.statusPanel.scheduleSwitch.Locked());
+  EXPECT_FALSE(form.locationsPanel.windowsTempBox.Ticked());
+  EXPECT_EQ(form.optionsPanel.keepRecentBox.Text(), "2");
+  EXPECT_TRUE(form.optionsPanel.keepRecentBox.Locked() && form.optionsPanel.managedLine.Visible());
   EXPECT_EQ(Stored(settings::kKeepRecentHours), "5");
   ClearPolicies();
   form.PoliciesChanged();
-  EXPECT_EQ(form.keepRecentBox.Text(), "5");
-  EXPECT_FALSE(form.managedLine.Visible());
+  EXPECT_EQ(form.optionsPanel.keepRecentBox.Text(), "5");
+  EXPECT_FALSE(form.optionsPanel.managedLine.Visible());
 }
 
 TEST_F(Policies, AForcedScheduleRunsItsCountdownAndAChangeRestartsIt) {
   form.Load();
   Write(kMachine, kForced, "ScheduleMode=3 ScheduleEveryMinutes=5");
   form.PoliciesChanged();
-  EXPECT_EQ(form.scheduleSwitch.Caption(), "Turn Off");
+  EXPECT_EQ(form.statusPanel.scheduleSwitch.Caption(), "Turn Off");
   EXPECT_EQ(form.Countdown().Interval(), 300);
-  EXPECT_EQ(form.minutesBox.Text(), "5");
+  EXPECT_EQ(form.schedulePanel.minutesBox.Text(), "5");
   EXPECT_EQ(Stored(settings::kEveryMinutes), "0");  // as start-up stored it
   // Switched off by policy when its run is due: read before the run, which does not happen.
   Number(kMachine, kForced, "ScheduleMode", 0);
   fakes.clock.Pass(300);
-  form.countdownTimer.Elapse();
-  EXPECT_EQ(form.scheduleSwitch.Caption(), "Turn On");
-  EXPECT_EQ(form.lastRunLine.Caption(), "Last run: never");
+  form.statusPanel.countdownTimer.Elapse();
+  EXPECT_EQ(form.statusPanel.scheduleSwitch.Caption(), "Turn On");
+  EXPECT_EQ(form.optionsPanel.lastRunLine.Caption(), "Last run: never");
 }
 
 class PolicyCommandLine : public Policies {

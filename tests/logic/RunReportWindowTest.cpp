@@ -6,8 +6,8 @@
 #include <thread>
 
 #include "CleaningTest.h"
-#include "window/HistoryWindow.h"
-#include "window/PreviewWindow.h"
+#include "window/history/HistoryWindow.h"
+#include "window/preview/PreviewWindow.h"
 
 namespace vantrelle::testing {
 namespace {
@@ -21,7 +21,7 @@ class RunReportWindow : public CleaningTest {
     fakes.shell.knownFolders[platform::KnownFolder::LocalAppData] = "C:\\Users\\bob\\AppData\\Local";
     fakes.files.AddFile(std::string(kUserTemp) + "\\a.tmp");
     fakes.files.SetSize(std::string(kUserTemp) + "\\a.tmp", 2048);
-    form.userTempBox.SetValue(1);
+    form.locationsPanel.userTempBox.SetValue(1);
     // The minimise balloon waits for its time-out: let that time pass at once.
     fakes.events.onWait = [this](std::int64_t milliseconds) { fakes.clock.tickMs += milliseconds; };
   }
@@ -34,44 +34,44 @@ class RunReportWindow : public CleaningTest {
   }
   // A schedule of one minute, switched on, and the minute passing.
   void ScheduledRun() {
-    form.everyOption.Click();
-    form.daysBox.Type("0");
-    form.hoursBox.Type("0");
-    form.minutesBox.Type("1");
-    form.scheduleSwitch.SetCaption("Turn On");
-    form.scheduleSwitch.Click();
+    form.schedulePanel.everyOption.Click();
+    form.schedulePanel.daysBox.Type("0");
+    form.schedulePanel.hoursBox.Type("0");
+    form.schedulePanel.minutesBox.Type("1");
+    form.statusPanel.scheduleSwitch.SetCaption("Turn On");
+    form.statusPanel.scheduleSwitch.Click();
     fakes.clock.Pass(60);
-    form.countdownTimer.Elapse();
+    form.statusPanel.countdownTimer.Elapse();
   }
 };
 
 TEST_F(RunReportWindow, TheLastRunLineShowsTheRunAndSurvivesARestart) {
   form.Load();
-  EXPECT_EQ(form.lastRunLine.Caption(), "Last run: never");
-  form.userTempBox.SetValue(1);
+  EXPECT_EQ(form.optionsPanel.lastRunLine.Caption(), "Last run: never");
+  form.locationsPanel.userTempBox.SetValue(1);
 
-  form.deleteNowButton.Click();
+  form.statusPanel.deleteNowButton.Click();
 
   const std::string line = "Last run: 12/7/2026 10:00:00 AM: 1 file deleted, 2.00 KB freed, 0 left";
-  EXPECT_EQ(form.lastRunLine.Caption(), line);
+  EXPECT_EQ(form.optionsPanel.lastRunLine.Caption(), line);
   EXPECT_EQ(Stored("LastRunSummary"), line);
   EXPECT_NE(fakes.textFiles.Read(kHistory)->find("started by Now"), std::string::npos);
   MainForm restarted{fakes.platform};
   restarted.Load();
-  EXPECT_EQ(restarted.lastRunLine.Caption(), line);
+  EXPECT_EQ(restarted.optionsPanel.lastRunLine.Caption(), line);
 
   // In the person's own formats; a history that cannot be written is mentioned and fails nothing.
   fakes.locale.UseGerman();
   fakes.textFiles.refuseWrites = true;
-  form.deleteNowButton.Click();
-  EXPECT_EQ(form.lastRunLine.Caption(),
+  form.statusPanel.deleteNowButton.Click();
+  EXPECT_EQ(form.optionsPanel.lastRunLine.Caption(),
             "Last run: 07.12.2026 10:00:00: 0 files deleted, 0 bytes freed, 0 left (history not saved)");
   EXPECT_TRUE(fakes.messageBox.shown.empty());
 }
 
 TEST_F(RunReportWindow, AScheduledRunInTheTraySaysWhatItFreedInABalloon) {
   form.trayIcon.SetInTray(true);
-  form.deleteNowButton.Click();  // not the schedule's: no balloon
+  form.statusPanel.deleteNowButton.Click();  // not the schedule's: no balloon
   ScheduledRun();                // the window is showing: no balloon
   EXPECT_TRUE(Balloons().empty());
 
@@ -80,7 +80,7 @@ TEST_F(RunReportWindow, AScheduledRunInTheTraySaysWhatItFreedInABalloon) {
   fakes.files.AddFile(std::string(kUserTemp) + "\\b.tmp");
   fakes.files.Lock(std::string(kUserTemp) + "\\b.tmp");
   fakes.clock.Pass(60);
-  form.countdownTimer.Elapse();
+  form.statusPanel.countdownTimer.Elapse();
 
   ASSERT_EQ(Balloons().size(), 2u);
   EXPECT_TRUE(Balloons()[0].starts_with("has been minimized"));
@@ -104,19 +104,19 @@ TEST_F(RunReportWindow, TheKeptHoursAreStoredAsTypedAndABadValueKeepsTheFocus) {
     fakes.files.AddFile(file);
     fakes.files.SetTimes(file, 0, fakes.clock.fileTime - 100 * platform::kFileTimePerHour);
     fakes.messageBox.shown.clear();
-    const int focusRequests = form.keepRecentBox.FocusRequests();
-    form.keepRecentBox.Type(c.typed);
-    form.keepRecentBox.LostFocus();
+    const int focusRequests = form.optionsPanel.keepRecentBox.FocusRequests();
+    form.optionsPanel.keepRecentBox.Type(c.typed);
+    form.optionsPanel.keepRecentBox.LostFocus();
     EXPECT_EQ(Stored("KeepRecentHours"), c.typed);
     EXPECT_EQ(fakes.messageBox.Texts().size(), c.accepted ? 0u : 1u) << c.typed;
-    EXPECT_EQ(form.keepRecentBox.FocusRequests(), focusRequests + (c.accepted ? 0 : 1)) << c.typed;
-    form.deleteNowButton.Click();
+    EXPECT_EQ(form.optionsPanel.keepRecentBox.FocusRequests(), focusRequests + (c.accepted ? 0 : 1)) << c.typed;
+    form.statusPanel.deleteNowButton.Click();
     EXPECT_EQ(fakes.files.Exists(file), c.keepsTheFile) << c.typed;
   }
   EXPECT_EQ(fakes.messageBox.Texts(), std::vector<std::string>{"Must be a numeric entry."});
   fakes.settings.values[{"Marrowick", "Vantrelle", "KeepRecentHours"}] = "24";
   form.Load();
-  EXPECT_EQ(form.keepRecentBox.Text(), "24");
+  EXPECT_EQ(form.optionsPanel.keepRecentBox.Text(), "24");
 }
 
 TEST_F(RunReportWindow, APreviewCountsWhatARunWouldDeleteAndDeletesNothing) {
@@ -126,14 +126,14 @@ TEST_F(RunReportWindow, APreviewCountsWhatARunWouldDeleteAndDeletesNothing) {
   fakes.files.AddFile("C:\\Users\\bob\\Documents\\letter.doc");
   fakes.shell.recycleBins = {{"C:\\", 3}};
   fakes.shell.recycleBinBytes = {{"C:\\", 3000}};
-  form.systemTempBox.SetValue(1);
-  form.recycleBinBox.SetValue(1);
-  form.ownFolderBox.SetValue(1);
-  form.ownFolderPathBox.SetText("C:\\Users\\bob");
+  form.locationsPanel.systemTempBox.SetValue(1);
+  form.locationsPanel.recycleBinBox.SetValue(1);
+  form.locationsPanel.ownFolderBox.SetValue(1);
+  form.locationsPanel.ownFolderPathBox.SetText("C:\\Users\\bob");
   std::vector<std::string> statuses;
-  fakes.events.onDoEvents = [&] { statuses.push_back(form.statusFrame.Caption()); };
+  fakes.events.onDoEvents = [&] { statuses.push_back(form.statusPanel.statusFrame.Caption()); };
 
-  form.previewButton.Click();
+  form.optionsPanel.previewButton.Click();
 
   EXPECT_EQ(fakes.messageBox.Texts(),
             std::vector<std::string>{"Recycle Bin: 3 files, 2.92 KB\n"
@@ -152,17 +152,17 @@ TEST_F(RunReportWindow, ARunAndAPreviewNeverOverlapAndTheScheduleRestsDuringAPre
   fakes.files.AddFile(std::string(kUserTemp) + "\\b.tmp");
   std::vector<bool> timerDuringPreview;
   fakes.events.Queue([&] {
-    timerDuringPreview.push_back(form.countdownTimer.Enabled());
-    form.deleteNowButton.Click();
+    timerDuringPreview.push_back(form.statusPanel.countdownTimer.Enabled());
+    form.statusPanel.deleteNowButton.Click();
   });
-  form.previewButton.Click();
+  form.optionsPanel.previewButton.Click();
   EXPECT_TRUE(fakes.files.deleted.empty()) << "a run started inside the preview";
   EXPECT_EQ(timerDuringPreview, std::vector<bool>{false});
-  EXPECT_TRUE(form.countdownTimer.Enabled());
+  EXPECT_TRUE(form.statusPanel.countdownTimer.Enabled());
 
   fakes.messageBox.shown.clear();
-  fakes.events.Queue([&] { form.previewButton.Click(); });
-  form.deleteNowButton.Click();
+  fakes.events.Queue([&] { form.optionsPanel.previewButton.Click(); });
+  form.statusPanel.deleteNowButton.Click();
   EXPECT_TRUE(fakes.messageBox.shown.empty()) << "a preview started inside the run";
   EXPECT_EQ(fakes.files.deleted.size(), 2u);
 }
@@ -180,16 +180,16 @@ TEST_F(RunReportWindow, ThePreviewWindowListsTheRowsAndNoRunStartsUntilItsWalkEn
   form.SetPreviewWindowView(&view);
   fakes.files.AddFile("C:\\Users\\bob\\AppData\\Local\\Temp\\x\\b.tmp");
   fakes.files.SetSize("C:\\Users\\bob\\AppData\\Local\\Temp\\x\\b.tmp", 1024 * 1024);
-  form.systemTempBox.SetValue(1);
+  form.locationsPanel.systemTempBox.SetValue(1);
 
-  form.previewButton.Click();
+  form.optionsPanel.previewButton.Click();
   ASSERT_NE(view.window, nullptr);
   PreviewWindow* shown = view.window.get();
-  form.previewButton.Click();
-  form.deleteNowButton.Click();
+  form.optionsPanel.previewButton.Click();
+  form.statusPanel.deleteNowButton.Click();
   EXPECT_EQ(view.window.get(), shown) << "a second preview window";
   EXPECT_TRUE(fakes.files.deleted.empty()) << "a run started while the preview walked";
-  EXPECT_FALSE(form.countdownTimer.Enabled());
+  EXPECT_FALSE(form.statusPanel.countdownTimer.Enabled());
   while (shown->Walking()) shown->Poll();
 
   EXPECT_EQ(shown->SummaryText(),
@@ -205,8 +205,8 @@ TEST_F(RunReportWindow, ThePreviewWindowListsTheRowsAndNoRunStartsUntilItsWalkEn
   EXPECT_EQ(shown->SaveList("C:\\out\\list.csv"), "");
   EXPECT_TRUE(fakes.textFiles.Read("C:\\out\\list.csv")->starts_with("\xEF\xBB\xBF"));
   EXPECT_TRUE(fakes.files.deleted.empty());
-  EXPECT_TRUE(form.countdownTimer.Enabled());
-  form.deleteNowButton.Click();
+  EXPECT_TRUE(form.statusPanel.countdownTimer.Enabled());
+  form.statusPanel.deleteNowButton.Click();
   EXPECT_EQ(fakes.files.deleted.size(), 3u);
 }
 
@@ -216,15 +216,15 @@ TEST_F(RunReportWindow, ClosingThePreviewWindowStopsItsWalk) {
   form.SetPreviewWindowView(&view);
   for (int i = 0; i < 3000; ++i) fakes.files.AddFile(std::string(kUserTemp) + "\\f" + std::to_string(i));
   fakes.files.beforeOpen = [] { std::this_thread::sleep_for(std::chrono::milliseconds(1)); };
-  form.previewButton.Click();
+  form.optionsPanel.previewButton.Click();
   ASSERT_NE(view.window, nullptr);
   std::this_thread::sleep_for(std::chrono::milliseconds(50));
   const auto start = std::chrono::steady_clock::now();
   view.window.reset();
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
-  EXPECT_TRUE(form.countdownTimer.Enabled());
+  EXPECT_TRUE(form.statusPanel.countdownTimer.Enabled());
   fakes.files.beforeOpen = nullptr;
-  form.deleteNowButton.Click();
+  form.statusPanel.deleteNowButton.Click();
   EXPECT_EQ(fakes.files.deleted.size(), 3001u) << "the walk's end was not told: no run could start";
 }
 
@@ -237,8 +237,8 @@ class KeptHistoryWindow : public HistoryWindowView {
 TEST_F(RunReportWindow, TheHistoryWindowShowsTheRunsNewestFirstAndCountsWhatItCannotRead) {
   KeptHistoryWindow view;
   form.SetHistoryWindowView(&view);
-  form.deleteNowButton.Click();
-  form.historyButton.Click();
+  form.statusPanel.deleteNowButton.Click();
+  form.optionsPanel.historyButton.Click();
   ASSERT_NE(view.window, nullptr);
   EXPECT_EQ(view.window->OpenLog(), "");
   EXPECT_EQ(fakes.shell.openedDocuments, std::vector<std::string>{kHistory});
@@ -246,8 +246,8 @@ TEST_F(RunReportWindow, TheHistoryWindowShowsTheRunsNewestFirstAndCountsWhatItCa
   fakes.textFiles.Write(kHistory, *fakes.textFiles.Read(kHistory) + "garbage\r\n");
   fakes.clock.Pass(3600);
   fakes.files.AddFile(std::string(kUserTemp) + "\\b.tmp");
-  form.deleteNowButton.Click();
-  form.historyButton.Click();
+  form.statusPanel.deleteNowButton.Click();
+  form.optionsPanel.historyButton.Click();
   const HistoryWindow& window = *view.window;
   ASSERT_EQ(window.RunCount(), 2u);
   EXPECT_EQ(window.CellText(0, HistoryColumn::Started), "12/7/2026 11:00:00 AM");
@@ -259,15 +259,15 @@ TEST_F(RunReportWindow, TheHistoryWindowShowsTheRunsNewestFirstAndCountsWhatItCa
 }
 
 TEST_F(RunReportWindow, TheHistoryButtonOpensTheFileOnceThereIsOne) {
-  form.historyButton.Click();
+  form.optionsPanel.historyButton.Click();
   EXPECT_EQ(fakes.messageBox.Texts(), std::vector<std::string>{"No run has been recorded yet."});
   EXPECT_TRUE(fakes.shell.openedDocuments.empty());
 
-  form.deleteNowButton.Click();
-  form.historyButton.Click();
+  form.statusPanel.deleteNowButton.Click();
+  form.optionsPanel.historyButton.Click();
   EXPECT_EQ(fakes.shell.openedDocuments, std::vector<std::string>{kHistory});
   fakes.shell.canOpenDocuments = false;
-  form.historyButton.Click();
+  form.optionsPanel.historyButton.Click();
   EXPECT_EQ(fakes.messageBox.Texts().back(), std::string("The history could not be opened: ") + kHistory);
 }
 

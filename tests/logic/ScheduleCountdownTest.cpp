@@ -106,41 +106,41 @@ using CountdownTest = ScheduleTest;
 TEST_F(CountdownTest, SwitchingOnStartsAFreshCountAndStoresOn) {
   EveryN("0", "1", "0");
   SwitchOn();
-  EXPECT_EQ(form.scheduleSwitch.Caption(), "Turn Off");
-  EXPECT_EQ(form.statusFrame.Caption(), "On. Next delete will occur in: xx:xx:xx");
+  EXPECT_EQ(form.statusPanel.scheduleSwitch.Caption(), "Turn Off");
+  EXPECT_EQ(form.statusPanel.statusFrame.Caption(), "On. Next delete will occur in: xx:xx:xx");
   EXPECT_EQ(form.Countdown().Elapsed(), 0);
   EXPECT_EQ(form.Countdown().Interval(), 3600);
-  EXPECT_EQ(form.countdownTimer.Interval(), 1000);
-  EXPECT_TRUE(form.countdownTimer.Enabled());
+  EXPECT_EQ(form.statusPanel.countdownTimer.Interval(), 1000);
+  EXPECT_TRUE(form.statusPanel.countdownTimer.Enabled());
   EXPECT_EQ(Stored(settings::kStartStopState), "On");
 
   Tick();
-  EXPECT_EQ(form.statusFrame.Caption(), "On. Next switch will occur in: 00:59:59");
-  EXPECT_EQ(form.countdownBar.Max(), 3600);
-  EXPECT_EQ(form.countdownBar.Value(), 1);
+  EXPECT_EQ(form.statusPanel.statusFrame.Caption(), "On. Next switch will occur in: 00:59:59");
+  EXPECT_EQ(form.statusPanel.countdownBar.Max(), 3600);
+  EXPECT_EQ(form.statusPanel.countdownBar.Value(), 1);
 
-  form.scheduleSwitch.Click();
-  EXPECT_EQ(form.scheduleSwitch.Caption(), "Turn On");
-  EXPECT_EQ(form.countdownTimer.Interval(), 0);
-  EXPECT_EQ(form.statusFrame.Caption(), "Off.");
+  form.statusPanel.scheduleSwitch.Click();
+  EXPECT_EQ(form.statusPanel.scheduleSwitch.Caption(), "Turn On");
+  EXPECT_EQ(form.statusPanel.countdownTimer.Interval(), 0);
+  EXPECT_EQ(form.statusPanel.statusFrame.Caption(), "Off.");
   EXPECT_EQ(Stored(settings::kStartStopState), "Off");
   EXPECT_EQ(form.Countdown().Elapsed(), 1);  // left as it stood
-  EXPECT_EQ(form.countdownBar.Value(), 1);
+  EXPECT_EQ(form.statusPanel.countdownBar.Value(), 1);
 
   Tick(100);  // no tick arrives while off
   EXPECT_EQ(form.Countdown().Elapsed(), 1);
 
-  form.scheduleSwitch.Click();  // on again: the count is lost, the interval fresh
+  form.statusPanel.scheduleSwitch.Click();  // on again: the count is lost, the interval fresh
   EXPECT_EQ(form.Countdown().Elapsed(), 0);
   Tick();
-  EXPECT_EQ(form.statusFrame.Caption(), "On. Next switch will occur in: 00:59:59");
+  EXPECT_EQ(form.statusPanel.statusFrame.Caption(), "On. Next switch will occur in: 00:59:59");
 }
 
 TEST_F(CountdownTest, AnUnknownSwitchCaptionDoesNothing) {
-  form.scheduleSwitch.SetCaption("Pause");
-  form.scheduleSwitch.Click();
-  EXPECT_EQ(form.scheduleSwitch.Caption(), "Pause");
-  EXPECT_EQ(form.countdownTimer.Interval(), 0);
+  form.statusPanel.scheduleSwitch.SetCaption("Pause");
+  form.statusPanel.scheduleSwitch.Click();
+  EXPECT_EQ(form.statusPanel.scheduleSwitch.Caption(), "Pause");
+  EXPECT_EQ(form.statusPanel.countdownTimer.Interval(), 0);
   EXPECT_EQ(Stored(settings::kStartStopState), "<absent>");
 }
 
@@ -152,7 +152,7 @@ TEST_F(CountdownTest, DailyScheduleCountsDownToItsRunAndRestartsForTomorrow) {
   std::vector<std::string> statuses;
   for (int i = 0; i < 59; ++i) {
     Tick();
-    statuses.push_back(form.statusFrame.Caption());
+    statuses.push_back(form.statusPanel.statusFrame.Caption());
   }
   EXPECT_EQ(statuses.front(), "On. Next switch will occur in: 00:00:59");
   EXPECT_EQ(statuses[1], "On. Next switch will occur in: 00:00:58");
@@ -160,39 +160,39 @@ TEST_F(CountdownTest, DailyScheduleCountsDownToItsRunAndRestartsForTomorrow) {
   EXPECT_EQ(form.Countdown().Elapsed(), 59);
 
   std::vector<bool> enabledAtYield;
-  fakes.events.onDoEvents = [&] { enabledAtYield.push_back(form.countdownTimer.Enabled()); };
+  fakes.events.onDoEvents = [&] { enabledAtYield.push_back(form.statusPanel.countdownTimer.Enabled()); };
   Tick();  // 12:00:00, the 60th tick
   // The tick's own yield comes before the run; every yield of the run sees the timer off.
   ASSERT_FALSE(enabledAtYield.empty());
   EXPECT_TRUE(enabledAtYield.front());
   for (std::size_t i = 1; i < enabledAtYield.size(); ++i) EXPECT_FALSE(enabledAtYield[i]);
-  EXPECT_TRUE(form.countdownTimer.Enabled());
-  EXPECT_EQ(form.countdownTimer.Interval(), 1000);
-  EXPECT_EQ(form.statusFrame.Caption(), "On. Next switch will occur in: 00:00:00");
-  EXPECT_EQ(form.countdownBar.Value(), 60);
+  EXPECT_TRUE(form.statusPanel.countdownTimer.Enabled());
+  EXPECT_EQ(form.statusPanel.countdownTimer.Interval(), 1000);
+  EXPECT_EQ(form.statusPanel.statusFrame.Caption(), "On. Next switch will occur in: 00:00:00");
+  EXPECT_EQ(form.statusPanel.countdownBar.Value(), 60);
   // The run ended within 12:00:00: that time was today's run, the next one is tomorrow's.
   EXPECT_EQ(form.Countdown().Interval(), 86400);
   EXPECT_EQ(form.Countdown().Elapsed(), 0);
 
   Tick();
-  EXPECT_EQ(form.statusFrame.Caption(), "On. Next switch will occur in: 23:59:59");
+  EXPECT_EQ(form.statusPanel.statusFrame.Caption(), "On. Next switch will occur in: 23:59:59");
 }
 
 TEST_F(CountdownTest, WithNoIntervalTheFirstTickRunsAndATotalOfNoneOrLessGoesBackToADay) {
   form.Load();  // an empty store leaves the schedule on, with no interval computed yet
   Tick();
-  EXPECT_EQ(form.statusFrame.Caption(), "On. Next switch will occur in: 00:00:01");
+  EXPECT_EQ(form.statusPanel.statusFrame.Caption(), "On. Next switch will occur in: 00:00:01");
   EXPECT_EQ(form.Countdown().Interval(), 86400);  // the out-of-the-box every-N interval, after the run
   EXPECT_EQ(form.Countdown().Elapsed(), 0);
 
-  form.daysBox.Type("0");
-  form.minutesBox.Type("-1");
-  form.minutesBox.LostFocus();
+  form.schedulePanel.daysBox.Type("0");
+  form.schedulePanel.minutesBox.Type("-1");
+  form.schedulePanel.minutesBox.LostFocus();
   EXPECT_EQ(Stored(settings::kEveryDays), "1");
   EXPECT_EQ(Stored(settings::kEveryMinutes), "0");
   Tick();
   EXPECT_EQ(form.Countdown().Elapsed(), 1);
-  EXPECT_EQ(form.statusFrame.Caption(), "On. Next switch will occur in: 23:59:59");
+  EXPECT_EQ(form.statusPanel.statusFrame.Caption(), "On. Next switch will occur in: 23:59:59");
 }
 
 // Whatever the boxes hold, a running schedule starts a cleaning run at most once a minute (after
@@ -219,7 +219,7 @@ TEST_F(CountdownTest, ASwitchedOnScheduleNeverRunsMoreOftenThanOnceAMinute) {
     for (int second = 1, lastRun = 0; second <= 600; ++second) {
       fakes.clock.Pass(1);
       const int queries = fakes.shell.queries;
-      form.countdownTimer.Elapse();
+      form.statusPanel.countdownTimer.Elapse();
       if (fakes.shell.queries == queries) continue;
       EXPECT_TRUE(runs++ == 0 || second - lastRun >= 60) << "run at second " << second;
       lastRun = second;
@@ -251,7 +251,7 @@ TEST_F(CountdownTest, DailyRunsFollowTheLocalClockAndEveryNRunsDoNot) {
       {true, {2027, 10, 31, 1, 0, 0}, 2 * kHour, -kHour, false, {2027, 10, 31, 12, 0, 0}},
   };
   form.windowHandle = 0x1234;
-  form.recycleBinBox.SetValue(1);  // each run asks the Recycle Bin once
+  form.locationsPanel.recycleBinBox.SetValue(1);  // each run asks the Recycle Bin once
   for (const Case& c : cases) {
     At(c.on);
     c.daily ? DailyAt(12, 0, 0) : EveryN("0", "1", "0");
@@ -261,9 +261,9 @@ TEST_F(CountdownTest, DailyRunsFollowTheLocalClockAndEveryNRunsDoNot) {
       fakes.clock.Pass(1);
       if (second == c.after) {
         At(Later(fakes.clock.now, c.movedBy));
-        if (c.announced) form.ClockChanged();
+        if (c.announced) form.schedulePanel.ClockChanged();
       }
-      form.countdownTimer.Elapse();
+      form.statusPanel.countdownTimer.Elapse();
     }
     EXPECT_EQ(fakes.clock.now, c.runsAt) << c.daily << " " << c.movedBy << " " << c.announced;
   }
@@ -276,9 +276,9 @@ TEST_F(CountdownTest, AComputerAsleepEightHoursRunsAtOnceOnWaking) {
   Tick();
   Tick();
   Tick(8 * 3600);  // woke at 19:00:02
-  EXPECT_EQ(form.statusFrame.Caption(), "On. Next switch will occur in: 07:00:02");
-  EXPECT_EQ(form.countdownBar.Max(), 3600);
-  EXPECT_EQ(form.countdownBar.Value(), 2);  // the count passed the interval
+  EXPECT_EQ(form.statusPanel.statusFrame.Caption(), "On. Next switch will occur in: 07:00:02");
+  EXPECT_EQ(form.statusPanel.countdownBar.Max(), 3600);
+  EXPECT_EQ(form.statusPanel.countdownBar.Value(), 2);  // the count passed the interval
   EXPECT_EQ(form.Countdown().Elapsed(), 0);
   EXPECT_EQ(form.Countdown().Interval(), 17 * 3600 - 2);  // tomorrow at noon
 }
@@ -287,12 +287,12 @@ TEST_F(CountdownTest, TheBarFollowsTheCountOnlyWithinTheInterval) {
   EveryN("0", "0", "1");
   SwitchOn();
   Tick(10);
-  EXPECT_EQ(form.countdownBar.Max(), 60);
-  EXPECT_EQ(form.countdownBar.Value(), 10);
+  EXPECT_EQ(form.statusPanel.countdownBar.Max(), 60);
+  EXPECT_EQ(form.statusPanel.countdownBar.Value(), 10);
   Tick(3600);  // far past the interval: the bar keeps its place
-  EXPECT_EQ(form.countdownBar.Value(), 10);
+  EXPECT_EQ(form.statusPanel.countdownBar.Value(), 10);
   Tick(60);  // exactly the interval
-  EXPECT_EQ(form.countdownBar.Value(), 60);
+  EXPECT_EQ(form.statusPanel.countdownBar.Value(), 60);
 }
 
 TEST_F(CountdownTest, AClockJumpOfYearsSaturatesTheCountAndRuns) {
@@ -301,7 +301,7 @@ TEST_F(CountdownTest, AClockJumpOfYearsSaturatesTheCountAndRuns) {
   Tick(200LL * 365 * 86400);
   EXPECT_TRUE(fakes.messageBox.shown.empty());
   EXPECT_EQ(form.Countdown().Elapsed(), 0);  // run, count restarted
-  EXPECT_EQ(form.countdownBar.Max(), 2147472000);
+  EXPECT_EQ(form.statusPanel.countdownBar.Max(), 2147472000);
 }
 
 TEST_F(CountdownTest, SwitchingOffWhileADueTickYieldsStillFinishesTheRunButNoTickFollows) {
@@ -312,14 +312,14 @@ TEST_F(CountdownTest, SwitchingOffWhileADueTickYieldsStillFinishesTheRunButNoTic
   fakes.events.onDoEvents = [&] {
     if (!clicked) {
       clicked = true;
-      form.scheduleSwitch.Click();
+      form.statusPanel.scheduleSwitch.Click();
     }
   };
   Tick();
-  EXPECT_EQ(form.scheduleSwitch.Caption(), "Turn On");
+  EXPECT_EQ(form.statusPanel.scheduleSwitch.Caption(), "Turn On");
   EXPECT_EQ(Stored(settings::kStartStopState), "Off");
-  EXPECT_EQ(form.countdownTimer.Interval(), 0);
-  EXPECT_TRUE(form.countdownTimer.Enabled());  // re-enabled after the run; the zero period keeps it silent
+  EXPECT_EQ(form.statusPanel.countdownTimer.Interval(), 0);
+  EXPECT_TRUE(form.statusPanel.countdownTimer.Enabled());  // re-enabled after the run; the zero period keeps it silent
   EXPECT_EQ(form.Countdown().Elapsed(), 0);
   EXPECT_EQ(form.Countdown().Interval(), 86400);  // recomputed at 12:00:00 after the run: tomorrow
   const int yields = fakes.events.calls;
@@ -332,10 +332,10 @@ TEST_F(CountdownTest, ATickQueuedBeforeTheSwitchWentOffOnlyShowsOff) {
   EveryN("0", "1", "0");
   SwitchOn();
   Tick();
-  form.scheduleSwitch.Click();
-  form.statusFrame.SetCaption("Deleting...");
-  form.countdownTimer.OnTimer();  // a tick already on its way when the switch went off
-  EXPECT_EQ(form.statusFrame.Caption(), "Off.");
+  form.statusPanel.scheduleSwitch.Click();
+  form.statusPanel.statusFrame.SetCaption("Deleting...");
+  form.statusPanel.countdownTimer.OnTimer();  // a tick already on its way when the switch went off
+  EXPECT_EQ(form.statusPanel.statusFrame.Caption(), "Off.");
   EXPECT_EQ(form.Countdown().Elapsed(), 1);
   EXPECT_EQ(fakes.events.calls, 1);
 }
@@ -343,7 +343,7 @@ TEST_F(CountdownTest, ATickQueuedBeforeTheSwitchWentOffOnlyShowsOff) {
 TEST_F(CountdownTest, AnOverflowingIntervalIsReportedAndTheCountRestartsAgainstTheOldOne) {
   EveryN("0", "0", "1");
   SwitchOn();
-  form.daysBox.Type("30000");  // not yet left: the next run computes it
+  form.schedulePanel.daysBox.Type("30000");  // not yet left: the next run computes it
   for (int i = 0; i < 60; ++i) Tick();
   ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
   EXPECT_EQ(fakes.messageBox.shown[0].title, "Application Error");
@@ -351,15 +351,15 @@ TEST_F(CountdownTest, AnOverflowingIntervalIsReportedAndTheCountRestartsAgainstT
             std::string::npos);
   EXPECT_EQ(form.Countdown().Interval(), 60);
   EXPECT_EQ(form.Countdown().Elapsed(), 0);
-  EXPECT_TRUE(form.countdownTimer.Enabled());
+  EXPECT_TRUE(form.statusPanel.countdownTimer.Enabled());
 
   fakes.messageBox.shown.clear();
-  form.scheduleSwitch.Click();
-  form.scheduleSwitch.Click();  // on again: the switch reports it at its own line and still turns on
+  form.statusPanel.scheduleSwitch.Click();
+  form.statusPanel.scheduleSwitch.Click();  // on again: the switch reports it at its own line and still turns on
   ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
   EXPECT_NE(fakes.messageBox.shown[0].text.find("PushButton4_Click at line 108"), std::string::npos);
-  EXPECT_EQ(form.scheduleSwitch.Caption(), "Turn Off");
-  EXPECT_EQ(form.countdownTimer.Interval(), 1000);
+  EXPECT_EQ(form.statusPanel.scheduleSwitch.Caption(), "Turn Off");
+  EXPECT_EQ(form.statusPanel.countdownTimer.Interval(), 1000);
   EXPECT_EQ(Stored(settings::kStartStopState), "On");
 }
 
@@ -367,11 +367,11 @@ TEST_F(CountdownTest, DeleteNowTouchesNeitherCountNorSwitchNorStatus) {
   EveryN("0", "1", "0");
   SwitchOn();
   Tick();
-  form.deleteNowButton.Click();
+  form.statusPanel.deleteNowButton.Click();
   EXPECT_EQ(form.Countdown().Elapsed(), 1);
   EXPECT_EQ(form.Countdown().Interval(), 3600);
-  EXPECT_EQ(form.scheduleSwitch.Caption(), "Turn Off");
-  EXPECT_TRUE(form.countdownTimer.Enabled());
+  EXPECT_EQ(form.statusPanel.scheduleSwitch.Caption(), "Turn Off");
+  EXPECT_TRUE(form.statusPanel.countdownTimer.Enabled());
   EXPECT_TRUE(fakes.messageBox.shown.empty());
 }
 

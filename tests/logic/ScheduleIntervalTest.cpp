@@ -51,19 +51,19 @@ TEST_F(ComputeIntervalTest, WeeklyRunsOnTheChosenDayAtThePickersTime) {
   };
   for (const Case& c : cases) {
     At(c.now);
-    form.weekdayList.SetText(c.weekday);
-    form.timePicker.SetValue(c.time);
-    form.weeklyOption.SetValue(true);
-    form.ComputeInterval();
+    form.schedulePanel.weekdayList.SetText(c.weekday);
+    form.schedulePanel.timePicker.SetValue(c.time);
+    form.schedulePanel.weeklyOption.SetValue(true);
+    form.schedulePanel.ComputeInterval();
     EXPECT_EQ(form.Countdown().Interval(), c.interval) << c.weekday << " " << c.now.day << " " << c.now.hour;
   }
 }
 
 TEST_F(ComputeIntervalTest, WeeklyWithoutAChosenDayKeepsTheInterval) {
   EveryN("0", "0", "1");
-  form.ComputeInterval();
-  form.weeklyOption.Click();  // the list has no weekday before start-up restores one
-  form.ComputeInterval();
+  form.schedulePanel.ComputeInterval();
+  form.schedulePanel.weeklyOption.Click();  // the list has no weekday before start-up restores one
+  form.schedulePanel.ComputeInterval();
   EXPECT_EQ(form.Countdown().Interval(), 60);
 }
 
@@ -83,9 +83,9 @@ TEST_F(ComputeIntervalTest, DailyRunsTodayOrTomorrowAtThePickersTime) {
   };
   for (const Case& c : cases) {
     At(c.now);
-    form.timePicker.SetValue(c.time);
-    form.dailyOption.SetValue(true);
-    form.ComputeInterval();
+    form.schedulePanel.timePicker.SetValue(c.time);
+    form.schedulePanel.dailyOption.SetValue(true);
+    form.schedulePanel.ComputeInterval();
     EXPECT_EQ(form.Countdown().Interval(), c.interval) << c.now.hour << ":" << c.now.minute << ":" << c.now.second;
   }
 }
@@ -108,23 +108,23 @@ TEST_F(ComputeIntervalTest, EveryNCountsDaysHoursAndMinutesWithFractionsAndSigns
   };
   for (const Case& c : table) {
     EveryN(c.days, c.hours, c.minutes);
-    form.ComputeInterval();
+    form.schedulePanel.ComputeInterval();
     EXPECT_EQ(form.Countdown().Interval(), c.interval) << c.days << "|" << c.hours << "|" << c.minutes;
   }
 }
 
 TEST_F(ComputeIntervalTest, EveryNReplacesAndStoresBoxesThatHoldNoNumber) {
   EveryN("", "2", "30");
-  form.ComputeInterval();
-  EXPECT_EQ(form.daysBox.Text(), "1");
+  form.schedulePanel.ComputeInterval();
+  EXPECT_EQ(form.schedulePanel.daysBox.Text(), "1");
   EXPECT_EQ(Stored(settings::kEveryDays), "1");
   EXPECT_EQ(form.Countdown().Interval(), 86400 + 7200 + 1800);
 
   EveryN("abc", "x", "");
-  form.ComputeInterval();
-  EXPECT_EQ(form.daysBox.Text(), "1");
-  EXPECT_EQ(form.hoursBox.Text(), "0");
-  EXPECT_EQ(form.minutesBox.Text(), "0");
+  form.schedulePanel.ComputeInterval();
+  EXPECT_EQ(form.schedulePanel.daysBox.Text(), "1");
+  EXPECT_EQ(form.schedulePanel.hoursBox.Text(), "0");
+  EXPECT_EQ(form.schedulePanel.minutesBox.Text(), "0");
   EXPECT_EQ(Stored(settings::kEveryHours), "0");
   EXPECT_EQ(Stored(settings::kEveryMinutes), "0");
   EXPECT_EQ(form.Countdown().Interval(), 86400);
@@ -132,17 +132,17 @@ TEST_F(ComputeIntervalTest, EveryNReplacesAndStoresBoxesThatHoldNoNumber) {
 
 TEST_F(ComputeIntervalTest, EveryNOverflowLeavesTheIntervalAndFailsToTheCaller) {
   EveryN("0", "0", "1");
-  form.ComputeInterval();
+  form.schedulePanel.ComputeInterval();
   const char* const tooLarge[][3] = {
       {"30000", "0", "0"}, {"0", "-596524", "-28"}, {"1e308", "1e308", "0"}, {"1e400", "0", "0"}};
   for (const auto& boxes : tooLarge) {
     EveryN(boxes[0], boxes[1], boxes[2]);
-    EXPECT_THROW(form.ComputeInterval(), RuntimeError) << boxes[0] << "|" << boxes[1];
+    EXPECT_THROW(form.schedulePanel.ComputeInterval(), RuntimeError) << boxes[0] << "|" << boxes[1];
     EXPECT_EQ(form.Countdown().Interval(), 60);
   }
   try {
     EveryN("30000", "0", "0");
-    form.ComputeInterval();
+    form.schedulePanel.ComputeInterval();
   } catch (const RuntimeError& e) {
     EXPECT_STREQ(e.what(), "Overflow");
   }
@@ -151,28 +151,28 @@ TEST_F(ComputeIntervalTest, EveryNOverflowLeavesTheIntervalAndFailsToTheCaller) 
 TEST_F(ComputeIntervalTest, EveryNReadsTheBoxesInTheUsersLocale) {
   fakes.locale.UseGerman();
   EveryN("1,5", "1.000", "0");  // one and a half days, a thousand hours
-  form.ComputeInterval();
+  form.schedulePanel.ComputeInterval();
   EXPECT_EQ(form.Countdown().Interval(), 129600 + 3600000);
 
   EveryN("1.5", "0", "0");  // a dot groups thousands here: "1.5" is fifteen
-  form.ComputeInterval();
+  form.schedulePanel.ComputeInterval();
   EXPECT_EQ(form.Countdown().Interval(), 15 * 86400);
 
   fakes.locale.decimal = ".";
   fakes.locale.thousands = "\xC2\xA0";  // no-break space; people type a plain one
   EveryN("0", "0", "1 000.5");
-  form.ComputeInterval();
+  form.schedulePanel.ComputeInterval();
   EXPECT_EQ(form.Countdown().Interval(), 60030);
 }
 
 TEST_F(ComputeIntervalTest, WithNoOptionChosenNothingChanges) {
   EveryN("0", "0", "5");
-  form.ComputeInterval();
-  form.everyOption.SetValue(false);
-  form.daysBox.Type("abc");
-  form.ComputeInterval();
+  form.schedulePanel.ComputeInterval();
+  form.schedulePanel.everyOption.SetValue(false);
+  form.schedulePanel.daysBox.Type("abc");
+  form.schedulePanel.ComputeInterval();
   EXPECT_EQ(form.Countdown().Interval(), 300);
-  EXPECT_EQ(form.daysBox.Text(), "abc");
+  EXPECT_EQ(form.schedulePanel.daysBox.Text(), "abc");
 }
 
 }  // namespace

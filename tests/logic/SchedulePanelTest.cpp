@@ -13,20 +13,20 @@ using PanelTest = ScheduleTest;
 
 TEST_F(PanelTest, EachModeEnablesItsControlsAndStoresAllThreeOptions) {
   struct Case {
-    OptionButton MainForm::*option;
+    OptionButton SchedulePanel::*option;
     bool picker;
     bool weekdays;
     const char* stored[3];
   } const cases[] = {
-      {&MainForm::weeklyOption, true, true, {"True", "False", "False"}},
-      {&MainForm::everyOption, false, false, {"False", "False", "True"}},
-      {&MainForm::dailyOption, true, false, {"False", "True", "False"}},
+      {&SchedulePanel::weeklyOption, true, true, {"True", "False", "False"}},
+      {&SchedulePanel::everyOption, false, false, {"False", "False", "True"}},
+      {&SchedulePanel::dailyOption, true, false, {"False", "True", "False"}},
   };
   for (const Case& c : cases) {
-    (form.*c.option).Click();
-    EXPECT_EQ(form.timePicker.Enabled(), c.picker) << (form.*c.option).Name();
-    EXPECT_EQ(form.weekdayList.Enabled(), c.weekdays) << (form.*c.option).Name();
-    EXPECT_TRUE(form.daysBox.Enabled() && form.hoursBox.Enabled() && form.minutesBox.Enabled());
+    (form.schedulePanel.*c.option).Click();
+    EXPECT_EQ(form.schedulePanel.timePicker.Enabled(), c.picker) << (form.schedulePanel.*c.option).Name();
+    EXPECT_EQ(form.schedulePanel.weekdayList.Enabled(), c.weekdays) << (form.schedulePanel.*c.option).Name();
+    EXPECT_TRUE(form.schedulePanel.daysBox.Enabled() && form.schedulePanel.hoursBox.Enabled() && form.schedulePanel.minutesBox.Enabled());
     EXPECT_EQ(Stored(settings::kWeeklyChosen), c.stored[0]);
     EXPECT_EQ(Stored(settings::kDailyChosen), c.stored[1]);
     EXPECT_EQ(Stored(settings::kEveryChosen), c.stored[2]);
@@ -35,89 +35,89 @@ TEST_F(PanelTest, EachModeEnablesItsControlsAndStoresAllThreeOptions) {
 
 TEST_F(PanelTest, WeeklyOrDailyComputesOnlyWhenThePickerHoldsATime) {
   EveryN("0", "0", "5");
-  form.ComputeInterval();
-  form.dailyOption.Click();  // the picker still holds its design date, no time of day
+  form.schedulePanel.ComputeInterval();
+  form.schedulePanel.dailyOption.Click();  // the picker still holds its design date, no time of day
   EXPECT_EQ(form.Countdown().Interval(), 300);
   EXPECT_EQ(Stored(settings::kDailyChosen), "True");
 
-  form.everyOption.Click();
-  form.timePicker.SetValue(Time(10, 30, 0));
-  form.dailyOption.Click();
+  form.schedulePanel.everyOption.Click();
+  form.schedulePanel.timePicker.SetValue(Time(10, 30, 0));
+  form.schedulePanel.dailyOption.Click();
   EXPECT_EQ(form.Countdown().Interval(), 1800);
 }
 
 TEST_F(PanelTest, PickerAndWeekdayAreStoredAsText) {
-  form.timePicker.SetValue(Time(14, 5, 9));
+  form.schedulePanel.timePicker.SetValue(Time(14, 5, 9));
   EXPECT_EQ(Stored(settings::kWeeklyTime), "2/19/2010 2:05:09 PM");
   fakes.locale.UseGerman();
-  form.timePicker.OnClick();
+  form.schedulePanel.timePicker.OnClick();
   EXPECT_EQ(Stored(settings::kWeeklyTime), "19.02.2010 14:05:09");
-  form.weekdayList.SetText("friday");
+  form.schedulePanel.weekdayList.SetText("friday");
   EXPECT_EQ(Stored(settings::kWeekly), "Friday");
-  EXPECT_THROW(form.weekdayList.SetText("Someday"), RuntimeError);
+  EXPECT_THROW(form.schedulePanel.weekdayList.SetText("Someday"), RuntimeError);
   EXPECT_EQ(Stored(settings::kWeekly), "Friday");
 }
 
 TEST_F(PanelTest, DailyTimeChangeRecomputesButOnlyInDailyMode) {
   DailyAt(11, 0, 0);
   EXPECT_EQ(form.Countdown().Interval(), 3600);
-  form.timePicker.SetValue(Time(10, 0, 10));
+  form.schedulePanel.timePicker.SetValue(Time(10, 0, 10));
   EXPECT_EQ(form.Countdown().Interval(), 10);
-  form.everyOption.Click();
-  form.timePicker.SetValue(Time(12, 0, 0));
+  form.schedulePanel.everyOption.Click();
+  form.schedulePanel.timePicker.SetValue(Time(12, 0, 0));
   EXPECT_EQ(form.Countdown().Interval(), 10);
 }
 
 TEST_F(PanelTest, TypingStoresEachTextAndLeavingABadBoxSendsThePersonBack) {
-  form.minutesBox.Type("1");
+  form.schedulePanel.minutesBox.Type("1");
   EXPECT_EQ(Stored(settings::kEveryMinutes), "1");
-  form.minutesBox.Type("12");
+  form.schedulePanel.minutesBox.Type("12");
   EXPECT_EQ(Stored(settings::kEveryMinutes), "12");
-  form.minutesBox.Type("12a");
+  form.schedulePanel.minutesBox.Type("12a");
   EXPECT_EQ(Stored(settings::kEveryMinutes), "12a");
 
-  form.minutesBox.LostFocus();
+  form.schedulePanel.minutesBox.LostFocus();
   ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
   EXPECT_EQ(fakes.messageBox.shown[0].text, "Must be a numeric entry.");
   EXPECT_EQ(fakes.messageBox.shown[0].title, form.applicationTitle);
   EXPECT_EQ(fakes.messageBox.shown[0].icon, platform::MessageIcon::None);
-  EXPECT_EQ(form.minutesBox.FocusRequests(), 1);
-  EXPECT_EQ(form.minutesBox.Text(), "12a");
+  EXPECT_EQ(form.schedulePanel.minutesBox.FocusRequests(), 1);
+  EXPECT_EQ(form.schedulePanel.minutesBox.Text(), "12a");
   EXPECT_EQ(Stored(settings::kEveryMinutes), "12a");
 
-  form.daysBox.Type("");
-  form.daysBox.LostFocus();
+  form.schedulePanel.daysBox.Type("");
+  form.schedulePanel.daysBox.LostFocus();
   EXPECT_EQ(fakes.messageBox.shown.size(), 2u);
-  EXPECT_EQ(form.daysBox.FocusRequests(), 1);
+  EXPECT_EQ(form.schedulePanel.daysBox.FocusRequests(), 1);
 
-  form.hoursBox.Type("1.5");
-  form.hoursBox.LostFocus();
+  form.schedulePanel.hoursBox.Type("1.5");
+  form.schedulePanel.hoursBox.LostFocus();
   EXPECT_EQ(fakes.messageBox.shown.size(), 2u);
-  EXPECT_EQ(form.hoursBox.FocusRequests(), 0);
+  EXPECT_EQ(form.schedulePanel.hoursBox.FocusRequests(), 0);
 }
 
 TEST_F(PanelTest, AStoreThatRefusesWritesIsToldAndNothingElseIsLost) {
   fakes.settings.refuseWrites = true;
-  form.minutesBox.Type("15");
-  EXPECT_EQ(form.minutesBox.Text(), "15");
-  form.weeklyOption.Click();
-  EXPECT_TRUE(form.weekdayList.Enabled());
+  form.schedulePanel.minutesBox.Type("15");
+  EXPECT_EQ(form.schedulePanel.minutesBox.Text(), "15");
+  form.schedulePanel.weeklyOption.Click();
+  EXPECT_TRUE(form.schedulePanel.weekdayList.Enabled());
   EXPECT_EQ(fakes.messageBox.Texts(), std::vector<std::string>(4, "Access is denied."));
 
   fakes.messageBox.shown.clear();
-  form.scheduleSwitch.Click();  // the switch reports it at its storing line and is still on
+  form.statusPanel.scheduleSwitch.Click();  // the switch reports it at its storing line and is still on
   ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
   EXPECT_NE(fakes.messageBox.shown[0].text.find("PushButton4_Click at line 114"), std::string::npos);
-  EXPECT_EQ(form.countdownTimer.Interval(), 1000);
+  EXPECT_EQ(form.statusPanel.countdownTimer.Interval(), 1000);
 }
 
 TEST_F(PanelTest, EnteringABoxSelectsItsWholeText) {
-  TextBox MainForm::*const boxes[] = {&MainForm::daysBox, &MainForm::hoursBox, &MainForm::minutesBox};
+  TextBox SchedulePanel::*const boxes[] = {&SchedulePanel::daysBox, &SchedulePanel::hoursBox, &SchedulePanel::minutesBox};
   for (auto box : boxes) {
-    (form.*box).Type("1234");
-    (form.*box).GotFocus();
-    EXPECT_EQ((form.*box).SelStart(), 0);
-    EXPECT_EQ((form.*box).SelLength(), 4);
+    (form.schedulePanel.*box).Type("1234");
+    (form.schedulePanel.*box).GotFocus();
+    EXPECT_EQ((form.schedulePanel.*box).SelStart(), 0);
+    EXPECT_EQ((form.schedulePanel.*box).SelLength(), 4);
   }
 }
 
@@ -133,55 +133,55 @@ class PanelWhileOnTest : public ScheduleTest {
 };
 
 TEST_F(PanelWhileOnTest, ChoosingAModeRestartsTheCount) {
-  form.timePicker.SetValue(Time(11, 0, 0));  // every-N mode: stored, nothing recomputed
+  form.schedulePanel.timePicker.SetValue(Time(11, 0, 0));  // every-N mode: stored, nothing recomputed
   EXPECT_EQ(form.Countdown().Elapsed(), 10);
-  form.dailyOption.Click();
+  form.schedulePanel.dailyOption.Click();
   EXPECT_EQ(form.Countdown().Interval(), 3600 - 10);
   EXPECT_EQ(form.Countdown().Elapsed(), 0);
   Tick();
-  EXPECT_EQ(form.statusFrame.Caption(), "On. Next switch will occur in: 00:59:49");
+  EXPECT_EQ(form.statusPanel.statusFrame.Caption(), "On. Next switch will occur in: 00:59:49");
 
-  form.everyOption.Click();
+  form.schedulePanel.everyOption.Click();
   EXPECT_EQ(form.Countdown().Interval(), 3600);
   EXPECT_EQ(form.Countdown().Elapsed(), 0);
 }
 
 TEST_F(PanelWhileOnTest, WeekdayAndTimeCountOnlyInWeeklyMode) {
-  form.weekdayList.SetText("Thursday");  // every-N mode: nothing changes
+  form.schedulePanel.weekdayList.SetText("Thursday");  // every-N mode: nothing changes
   EXPECT_EQ(form.Countdown().Elapsed(), 10);
-  form.timePicker.SetValue(Time(9, 0, 0));
-  form.weeklyOption.Click();
+  form.schedulePanel.timePicker.SetValue(Time(9, 0, 0));
+  form.schedulePanel.weeklyOption.Click();
   EXPECT_EQ(form.Countdown().Interval(), 86400 - 3600 - 10);
-  form.weekdayList.SetText("Wednesday");  // today, but 9:00 has passed: next week
+  form.schedulePanel.weekdayList.SetText("Wednesday");  // today, but 9:00 has passed: next week
   EXPECT_EQ(form.Countdown().Interval(), 7 * 86400 - 3600 - 10);
-  form.timePicker.SetValue(Time(23, 0, 0));
+  form.schedulePanel.timePicker.SetValue(Time(23, 0, 0));
   EXPECT_EQ(form.Countdown().Interval(), 13 * 3600 - 10);
   EXPECT_EQ(form.Countdown().Elapsed(), 0);
 }
 
 TEST_F(PanelWhileOnTest, ABoxLeftWithANewNumberRestartsButTypingAndPassingThroughDoNot) {
-  form.minutesBox.GotFocus();
-  form.minutesBox.LostFocus();  // nothing edited
+  form.schedulePanel.minutesBox.GotFocus();
+  form.schedulePanel.minutesBox.LostFocus();  // nothing edited
   EXPECT_EQ(form.Countdown().Elapsed(), 10);
 
-  form.minutesBox.Type("3");
-  form.minutesBox.Type("30");
-  EXPECT_EQ(form.minutesBox.Text(), "30");  // never rewritten while typing
+  form.schedulePanel.minutesBox.Type("3");
+  form.schedulePanel.minutesBox.Type("30");
+  EXPECT_EQ(form.schedulePanel.minutesBox.Text(), "30");  // never rewritten while typing
   EXPECT_EQ(form.Countdown().Elapsed(), 10);
-  form.minutesBox.LostFocus();
+  form.schedulePanel.minutesBox.LostFocus();
   EXPECT_EQ(form.Countdown().Interval(), 3600 + 1800);
   EXPECT_EQ(form.Countdown().Elapsed(), 0);
 
   Tick();
-  form.hoursBox.Type("x");
-  form.hoursBox.LostFocus();  // not a number: told, nothing recomputed
+  form.schedulePanel.hoursBox.Type("x");
+  form.schedulePanel.hoursBox.LostFocus();  // not a number: told, nothing recomputed
   EXPECT_EQ(form.Countdown().Elapsed(), 1);
-  EXPECT_EQ(form.hoursBox.Text(), "x");
+  EXPECT_EQ(form.schedulePanel.hoursBox.Text(), "x");
 }
 
 TEST_F(PanelWhileOnTest, ABoxTotalThatOverflowsIsToldAndTheCountdownGoesOn) {
-  form.daysBox.Type("30000");
-  form.daysBox.LostFocus();
+  form.schedulePanel.daysBox.Type("30000");
+  form.schedulePanel.daysBox.LostFocus();
   ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
   EXPECT_EQ(fakes.messageBox.shown[0].text, "Overflow");
   EXPECT_EQ(form.Countdown().Interval(), 3600);
@@ -189,10 +189,10 @@ TEST_F(PanelWhileOnTest, ABoxTotalThatOverflowsIsToldAndTheCountdownGoesOn) {
 }
 
 TEST_F(PanelWhileOnTest, NothingIsRecomputedWhileOff) {
-  form.scheduleSwitch.Click();
-  form.minutesBox.Type("30");
-  form.minutesBox.LostFocus();
-  form.everyOption.Click();
+  form.statusPanel.scheduleSwitch.Click();
+  form.schedulePanel.minutesBox.Type("30");
+  form.schedulePanel.minutesBox.LostFocus();
+  form.schedulePanel.everyOption.Click();
   EXPECT_EQ(form.Countdown().Interval(), 3600);
   EXPECT_EQ(form.Countdown().Elapsed(), 10);
 }

@@ -18,23 +18,23 @@ class ScheduleTest : public LogicTest {
   // A time of day as the picker holds it, on the picker's design date.
   static LocalTime Time(int hour, int minute, int second) { return {2010, 2, 19, hour, minute, second}; }
   void EveryN(const std::string& days, const std::string& hours, const std::string& minutes) {
-    form.everyOption.Click();
-    form.daysBox.Type(days);
-    form.hoursBox.Type(hours);
-    form.minutesBox.Type(minutes);
+    form.schedulePanel.everyOption.Click();
+    form.schedulePanel.daysBox.Type(days);
+    form.schedulePanel.hoursBox.Type(hours);
+    form.schedulePanel.minutesBox.Type(minutes);
   }
   void DailyAt(int hour, int minute, int second) {
-    form.timePicker.SetValue(Time(hour, minute, second));
-    form.dailyOption.Click();
+    form.schedulePanel.timePicker.SetValue(Time(hour, minute, second));
+    form.schedulePanel.dailyOption.Click();
   }
   void SwitchOn() {
-    form.scheduleSwitch.SetCaption("Turn On");
-    form.scheduleSwitch.Click();
+    form.statusPanel.scheduleSwitch.SetCaption("Turn On");
+    form.statusPanel.scheduleSwitch.Click();
   }
   // Time passes and the timer's period comes round.
   void Tick(std::int64_t seconds = 1) {
     fakes.clock.Pass(seconds);
-    form.countdownTimer.Elapse();
+    form.statusPanel.countdownTimer.Elapse();
   }
 };
 

@@ -42,33 +42,33 @@ TEST_F(StartUp, AnEmptyStoreGivesTheOutOfTheBoxWindow) {
   EXPECT_FALSE(form.isLoading);
   EXPECT_EQ(form.caption, "Vantrelle");
   EXPECT_EQ(form.applicationTitle, "Vantrelle");
-  EXPECT_EQ(form.scheduleSwitch.Caption(), "Turn Off");
-  EXPECT_EQ(form.countdownTimer.Interval(), 1000);
+  EXPECT_EQ(form.statusPanel.scheduleSwitch.Caption(), "Turn Off");
+  EXPECT_EQ(form.statusPanel.countdownTimer.Interval(), 1000);
   EXPECT_TRUE(form.trayIcon.InTray());
   EXPECT_EQ(form.trayIcon.Tip(), "Vantrelle");
-  for (const CheckBox* box : {&form.windowsTempBox, &form.systemTempBox, &form.startWithWindowsBox, &form.userTempBox,
-                              &form.recycleBinBox, &form.recentDocsBox, &form.ownFolderBox, &form.startInTrayBox}) {
+  for (const CheckBox* box : {&form.locationsPanel.windowsTempBox, &form.locationsPanel.systemTempBox, &form.startUpPanel.startWithWindowsBox, &form.locationsPanel.userTempBox,
+                              &form.locationsPanel.recycleBinBox, &form.locationsPanel.recentDocsBox, &form.locationsPanel.ownFolderBox, &form.startUpPanel.startInTrayBox}) {
     EXPECT_EQ(box->Value(), 0) << box->Name();
   }
-  EXPECT_TRUE(form.startInTrayBox.Visible());
+  EXPECT_TRUE(form.startUpPanel.startInTrayBox.Visible());
   EXPECT_EQ(form.windowState, WindowState::Normal);
-  EXPECT_EQ(form.ownFolderPathBox.Text(), "C:\\Program Files\\Vantrelle\\Samples");
-  EXPECT_TRUE(form.everyOption.Value());
-  EXPECT_EQ(form.daysBox.Text(), "1");
-  EXPECT_EQ(form.hoursBox.Text(), "0");
-  EXPECT_EQ(form.minutesBox.Text(), "0");
-  EXPECT_EQ(form.weekdayList.Text(), "Monday");
-  EXPECT_EQ(form.timePicker.Value().hour, 14);
-  EXPECT_EQ(form.timePicker.Value().minute, 30);
-  EXPECT_EQ(form.windowsTempBox.Caption(), "Windows Temp - C:\\Windows\\Temp");
-  EXPECT_EQ(form.userTempBox.Caption(), "User Temp (AppData) - ");
-  EXPECT_EQ(form.userTempLabel.Caption(), "C:\\Users\\ann\\AppData\\Roaming\\Temp");
-  EXPECT_EQ(form.systemTempBox.Caption(), "System Temp - C:\\Users\\ann\\AppData\\Local\\Temp");
-  EXPECT_EQ(form.recentDocsLabel.Caption(), "C:\\Users\\ann\\AppData\\Roaming\\Microsoft\\Windows\\Recent");
+  EXPECT_EQ(form.locationsPanel.ownFolderPathBox.Text(), "C:\\Program Files\\Vantrelle\\Samples");
+  EXPECT_TRUE(form.schedulePanel.everyOption.Value());
+  EXPECT_EQ(form.schedulePanel.daysBox.Text(), "1");
+  EXPECT_EQ(form.schedulePanel.hoursBox.Text(), "0");
+  EXPECT_EQ(form.schedulePanel.minutesBox.Text(), "0");
+  EXPECT_EQ(form.schedulePanel.weekdayList.Text(), "Monday");
+  EXPECT_EQ(form.schedulePanel.timePicker.Value().hour, 14);
+  EXPECT_EQ(form.schedulePanel.timePicker.Value().minute, 30);
+  EXPECT_EQ(form.locationsPanel.windowsTempBox.Caption(), "Windows Temp - C:\\Windows\\Temp");
+  EXPECT_EQ(form.locationsPanel.userTempBox.Caption(), "User Temp (AppData) - ");
+  EXPECT_EQ(form.locationsPanel.userTempLabel.Caption(), "C:\\Users\\ann\\AppData\\Roaming\\Temp");
+  EXPECT_EQ(form.locationsPanel.systemTempBox.Caption(), "System Temp - C:\\Users\\ann\\AppData\\Local\\Temp");
+  EXPECT_EQ(form.locationsPanel.recentDocsLabel.Caption(), "C:\\Users\\ann\\AppData\\Roaming\\Microsoft\\Windows\\Recent");
   EXPECT_TRUE(Reports().empty());
   // Without the skin and pointer files beside the program: white, and the arrow everywhere.
   EXPECT_FALSE(form.buttonFaceBackground);
-  form.deleteNowButton.MouseMove();
+  form.statusPanel.deleteNowButton.MouseMove();
   EXPECT_EQ(form.pointer, MousePointer::Default);
 
   // Restoring a value that differs from the design runs the control's handler, which stores it.
@@ -98,17 +98,17 @@ TEST_F(StartUp, ASecondCopyEndsBeforeReadingOrShowingAnything) {
 TEST_F(StartUp, AStoredOffTurnsTheScheduleOff) {
   Store(settings::kStartStopState, "Off");
   form.Load();
-  EXPECT_EQ(form.scheduleSwitch.Caption(), "Turn On");
-  EXPECT_EQ(form.statusFrame.Caption(), "Off.");
-  EXPECT_EQ(form.countdownTimer.Interval(), 0);
+  EXPECT_EQ(form.statusPanel.scheduleSwitch.Caption(), "Turn On");
+  EXPECT_EQ(form.statusPanel.statusFrame.Caption(), "Off.");
+  EXPECT_EQ(form.statusPanel.countdownTimer.Interval(), 0);
 }
 
 TEST_F(StartUp, TheSwitchFollowsOnlyExactlyOnOrOff) {
   Store(settings::kStartStopState, "on");
   form.Load();
-  EXPECT_EQ(form.scheduleSwitch.Caption(), "Turn On");  // the design caption stays
-  EXPECT_EQ(form.statusFrame.Caption(), "On. Next delete will occur in:");
-  EXPECT_EQ(form.countdownTimer.Interval(), 0);
+  EXPECT_EQ(form.statusPanel.scheduleSwitch.Caption(), "Turn On");  // the design caption stays
+  EXPECT_EQ(form.statusPanel.statusFrame.Caption(), "On. Next delete will occur in:");
+  EXPECT_EQ(form.statusPanel.countdownTimer.Interval(), 0);
 }
 
 TEST_F(StartUp, StoredChoicesComeBack) {
@@ -124,16 +124,16 @@ TEST_F(StartUp, StoredChoicesComeBack) {
   Store(settings::kWeekly, "Friday");
   form.Load();
 
-  EXPECT_EQ(form.windowsTempBox.Value(), 1);
-  EXPECT_EQ(form.recycleBinBox.Value(), 0);  // only exactly 1 ticks
-  EXPECT_EQ(form.recentDocsBox.Value(), 1);
-  EXPECT_EQ(form.ownFolderBox.Value(), 1);
-  EXPECT_EQ(form.ownFolderPathBox.Text(), "D:\\Scratch\\");
-  EXPECT_TRUE(form.weeklyOption.Value());
-  EXPECT_FALSE(form.everyOption.Value());
-  EXPECT_EQ(form.weekdayList.Text(), "Friday");
+  EXPECT_EQ(form.locationsPanel.windowsTempBox.Value(), 1);
+  EXPECT_EQ(form.locationsPanel.recycleBinBox.Value(), 0);  // only exactly 1 ticks
+  EXPECT_EQ(form.locationsPanel.recentDocsBox.Value(), 1);
+  EXPECT_EQ(form.locationsPanel.ownFolderBox.Value(), 1);
+  EXPECT_EQ(form.locationsPanel.ownFolderPathBox.Text(), "D:\\Scratch\\");
+  EXPECT_TRUE(form.schedulePanel.weeklyOption.Value());
+  EXPECT_FALSE(form.schedulePanel.everyOption.Value());
+  EXPECT_EQ(form.schedulePanel.weekdayList.Text(), "Friday");
   // Ticked from the store without switching the Run entry again.
-  EXPECT_EQ(form.startWithWindowsBox.Value(), 1);
+  EXPECT_EQ(form.startUpPanel.startWithWindowsBox.Value(), 1);
   EXPECT_EQ(fakes.registry.opens, 0);
   EXPECT_TRUE(Reports().empty());
 }
@@ -192,8 +192,8 @@ TEST_F(StartUp, ARefusedValueLeavesTheControlAsDesigned) {
   Store(settings::kWindowsTemp, "yes");
   Store(settings::kWeekly, "Caturday");
   form.Load();
-  EXPECT_EQ(form.windowsTempBox.Value(), 0);
-  EXPECT_EQ(form.weekdayList.ListIndex(), -1);
+  EXPECT_EQ(form.locationsPanel.windowsTempBox.Value(), 0);
+  EXPECT_EQ(form.schedulePanel.weekdayList.ListIndex(), -1);
   ASSERT_EQ(Reports().size(), 2u);
   EXPECT_EQ(Reports()[0].rfind("Type mismatch\r\nin Vantrelle2021/08/31.Form1.Form_Load at line 158\r\r", 0), 0u);
   EXPECT_EQ(Stored(settings::kWindowsTemp), "yes");  // the stored text is not repaired
@@ -202,7 +202,7 @@ TEST_F(StartUp, ARefusedValueLeavesTheControlAsDesigned) {
 TEST_F(StartUp, UnresolvedRecentFolderLeavesTheLabelEmpty) {
   fakes.shell.specialFolders.clear();
   form.Load();
-  EXPECT_EQ(form.recentDocsLabel.Caption(), "");
+  EXPECT_EQ(form.locationsPanel.recentDocsLabel.Caption(), "");
   EXPECT_TRUE(Reports().empty());
 }
 
@@ -217,7 +217,7 @@ TEST_F(StartUp, SpecialFolderComesInABlankFilledBufferCutAtItsNul) {
 TEST_F(StartUp, StartInTheTrayHidesTheWindowAndShowsTheBalloonOnce) {
   Store(settings::kMinimized, "On");
   form.Load();
-  EXPECT_EQ(form.startInTrayBox.Value(), 1);
+  EXPECT_EQ(form.startUpPanel.startInTrayBox.Value(), 1);
   EXPECT_EQ(form.windowState, WindowState::Minimized);
 
   form.windowVisible = true;  // the platform shows it minimised
@@ -252,7 +252,7 @@ TEST_F(StartUp, StartInTheTrayHidesTheWindowAndShowsTheBalloonOnce) {
 TEST_F(StartUp, ClosingStopsTheScheduleAndRemovesTheIcon) {
   form.Load();
   form.Close();
-  EXPECT_FALSE(form.countdownTimer.Enabled());
+  EXPECT_FALSE(form.statusPanel.countdownTimer.Enabled());
   EXPECT_FALSE(form.trayIcon.InTray());
   EXPECT_TRUE(fakes.notifyArea.icons.empty());
   EXPECT_TRUE(form.endRequested);
@@ -264,11 +264,11 @@ TEST_F(StartUp, HandPointerOverButtonsWhenItsFileIsBesideTheProgram) {
   fakes.files.AddFolder("C:\\Program Files\\Vantrelle");
   fakes.files.AddFile("C:\\Program Files\\Vantrelle\\HAND-M.CUR");
   form.Load();
-  form.windowsTempBox.MouseMove();
+  form.locationsPanel.windowsTempBox.MouseMove();
   EXPECT_EQ(form.pointer, MousePointer::Custom);
-  form.recycleBinBox.MouseMove();
+  form.locationsPanel.recycleBinBox.MouseMove();
   EXPECT_EQ(form.pointer, MousePointer::Default);
-  form.browseButton.MouseMove();
+  form.locationsPanel.browseButton.MouseMove();
   form.MouseOverBackground();
   EXPECT_EQ(form.pointer, MousePointer::Default);
 }
@@ -299,7 +299,7 @@ TEST_F(StartUp, TheFilesBesideTheProgramAlsoAtADriveRootAndAPointerThatCannotBeL
     EXPECT_EQ(view.loaded, std::string(beside) + "HAND-M.CUR");
     EXPECT_EQ(form.customPointerFile, loads ? view.loaded : "");
     EXPECT_TRUE(form.buttonFaceBackground);
-    EXPECT_EQ(form.ownFolderPathBox.Text(), std::string(beside) + "Samples");
+    EXPECT_EQ(form.locationsPanel.ownFolderPathBox.Text(), std::string(beside) + "Samples");
     const std::string report = ErrorReportText(location::kStartUp, 110, "Invalid picture");
     EXPECT_EQ(fakes.messageBox.Texts(), loads ? std::vector<std::string>{} : std::vector<std::string>{report});
   }

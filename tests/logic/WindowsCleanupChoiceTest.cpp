@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "logic/LogicTest.h"
-#include "window/MoreLocationsChoice.h"
-#include "window/SystemFilesChoice.h"
+#include "window/morelocations/MoreLocationsChoice.h"
+#include "window/systemfiles/SystemFilesChoice.h"
 
 namespace vantrelle::testing {
 namespace {

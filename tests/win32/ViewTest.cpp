@@ -18,8 +18,8 @@
 #include "platform/win32/Unicode.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/MainWindow.h"
-#include "ui/win32/MoreLocationsDialogView.h"
-#include "ui/win32/SystemFilesWindowView.h"
+#include "ui/win32/morelocations/MoreLocationsDialogView.h"
+#include "ui/win32/systemfiles/SystemFilesWindowView.h"
 #include "window/Layout.h"
 
 namespace vantrelle::win32 {
@@ -237,7 +237,7 @@ TEST_F(View, TheLastRunLineWrapsWithinItsRoom) {
   for (const UINT dpi : {96u, 144u}) {
     RECT suggested{0, 0, 100, 100};
     window.HandleMessage(WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-    form.lastRunLine.SetCaption(longest + std::to_string(dpi));
+    form.optionsPanel.lastRunLine.SetCaption(longest + std::to_string(dpi));
     Pump(2 * MainWindow::kCaptionPaceMs + 20);
     HWND line = Control("LastRunLine");
     ASSERT_EQ(Narrow(TextOf(line)), longest + std::to_string(dpi));
@@ -340,7 +340,7 @@ TEST_F(View, EveryControlThatTakesTheFocusHasANameAScreenReaderReads) {
     EXPECT_TRUE(walk.closed) << Narrow(title);
     return walk;
   };
-  DialogWalk more = walkWhileOpen(L"More locations", [&] { form.moreButton.Click(); });
+  DialogWalk more = walkWhileOpen(L"More locations", [&] { form.optionsPanel.moreButton.Click(); });
   EXPECT_EQ(more.named, 5);  // three lists and two buttons
   ASSERT_EQ(more.tabbed.size(), 6u);
   EXPECT_EQ(std::set<HWND>(more.tabbed.begin(), more.tabbed.end()).size(), 5u);
@@ -356,8 +356,8 @@ TEST_F(View, EveryControlThatTakesTheFocusHasANameAScreenReaderReads) {
 
 TEST_F(View, KeysThroughTheLoopReachEveryControlOnce) {
   // Numbers in the number boxes, as start-up leaves them: an empty one keeps the focus when left.
-  for (TextBox* box : {&form.hoursBox, &form.minutesBox, &form.daysBox, &form.keepRecentBox, &form.downloadsDaysBox,
-                       &form.recycleBinDaysBox, &form.lowSpaceBox}) {
+  for (TextBox* box : {&form.schedulePanel.hoursBox, &form.schedulePanel.minutesBox, &form.schedulePanel.daysBox, &form.optionsPanel.keepRecentBox, &form.optionsPanel.downloadsDaysBox,
+                       &form.optionsPanel.recycleBinDaysBox, &form.optionsPanel.lowSpaceBox}) {
     box->SetText("1");
   }
   Show();
@@ -381,15 +381,15 @@ TEST_F(View, KeysThroughTheLoopReachEveryControlOnce) {
   PressKey(Control("Option3"), VK_DOWN);
   PumpKeys(window, 20);
   EXPECT_EQ(GetFocus(), Control("Option2"));
-  EXPECT_TRUE(form.dailyOption.Value());
+  EXPECT_TRUE(form.schedulePanel.dailyOption.Value());
   PressKey(Control("Option2"), VK_UP);
   PumpKeys(window, 20);
   EXPECT_EQ(GetFocus(), Control("Option3"));
-  EXPECT_TRUE(form.everyOption.Value());
+  EXPECT_TRUE(form.schedulePanel.everyOption.Value());
 
   // Enter presses the button that has the focus.
   int helpClicks = 0;
-  form.helpButton.OnClick = [&] { ++helpClicks; };
+  form.statusPanel.helpButton.OnClick = [&] { ++helpClicks; };
   SetFocus(Control("PushButton1"));
   PressKey(Control("PushButton1"), VK_RETURN);
   PumpKeys(window, 20);
@@ -418,17 +418,17 @@ TEST_F(View, TheColoursFollowTheSystemsColours) {
 
 TEST_F(View, ModelChangesReachTheScreen) {
   Show();
-  form.windowsTempBox.SetValue(1);
-  form.systemTempBox.SetValue(2);
-  form.startInTrayBox.SetVisible(false);
-  form.deleteNowButton.SetEnabled(false);
-  form.ownFolderPathBox.SetText("C:\\Straße & Co\\");
-  form.windowsTempBox.SetCaption("Windows Temp - C:\\A&B\\Temp");
-  form.weekdayList.SetText("Friday");
-  form.weeklyOption.SetValue(true);
-  form.timePicker.SetValue(LocalTime{2026, 12, 7, 18, 30, 15});
-  form.countdownBar.SetMax(600);
-  form.countdownBar.SetValue(150);
+  form.locationsPanel.windowsTempBox.SetValue(1);
+  form.locationsPanel.systemTempBox.SetValue(2);
+  form.startUpPanel.startInTrayBox.SetVisible(false);
+  form.statusPanel.deleteNowButton.SetEnabled(false);
+  form.locationsPanel.ownFolderPathBox.SetText("C:\\Straße & Co\\");
+  form.locationsPanel.windowsTempBox.SetCaption("Windows Temp - C:\\A&B\\Temp");
+  form.schedulePanel.weekdayList.SetText("Friday");
+  form.schedulePanel.weeklyOption.SetValue(true);
+  form.schedulePanel.timePicker.SetValue(LocalTime{2026, 12, 7, 18, 30, 15});
+  form.statusPanel.countdownBar.SetMax(600);
+  form.statusPanel.countdownBar.SetValue(150);
   Pump(80);
   EXPECT_EQ(SendMessageW(Control("Check1"), BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_EQ(SendMessageW(Control("Check2"), BM_GETCHECK, 0, 0), BST_INDETERMINATE);
@@ -452,7 +452,7 @@ TEST_F(View, ModelChangesReachTheScreen) {
 TEST_F(View, APersonsActionsBecomeModelCalls) {
   Show();
   SendMessageW(Control("Check5"), BM_CLICK, 0, 0);
-  EXPECT_EQ(form.recycleBinBox.Value(), 1);
+  EXPECT_EQ(form.locationsPanel.recycleBinBox.Value(), 1);
   EXPECT_EQ(Stored(settings::kRecycleBin), "1");
   EXPECT_EQ(SendMessageW(Control("Check5"), BM_GETCHECK, 0, 0), BST_CHECKED);
   SendMessageW(Control("Check5"), BM_CLICK, 0, 0);
@@ -461,39 +461,39 @@ TEST_F(View, APersonsActionsBecomeModelCalls) {
   // Keystrokes one by one: each change reaches the model and the caret stays where the person types.
   SetFocus(Control("Text1"));
   for (wchar_t c : std::wstring(L"D:\\x")) SendMessageW(Control("Text1"), WM_CHAR, c, 0);
-  EXPECT_EQ(form.ownFolderPathBox.Text(), "D:\\x");
+  EXPECT_EQ(form.locationsPanel.ownFolderPathBox.Text(), "D:\\x");
   EXPECT_EQ(Stored(settings::kOwnFolderPath), "D:\\x");
 
   SendMessageW(Control("Option2"), BM_CLICK, 0, 0);
-  EXPECT_TRUE(form.dailyOption.Value());
-  EXPECT_FALSE(form.everyOption.Value());
+  EXPECT_TRUE(form.schedulePanel.dailyOption.Value());
+  EXPECT_FALSE(form.schedulePanel.everyOption.Value());
   EXPECT_EQ(SendMessageW(Control("Option3"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 
   int helpClicks = 0;
-  form.helpButton.OnClick = [&] { ++helpClicks; };
+  form.statusPanel.helpButton.OnClick = [&] { ++helpClicks; };
   SendMessageW(Control("PushButton1"), BM_CLICK, 0, 0);
   EXPECT_EQ(helpClicks, 1);
 
   SetFocus(Control("cboWeekly"));
   SendMessageW(Control("cboWeekly"), WM_KEYDOWN, VK_DOWN, 0);
-  EXPECT_EQ(form.weekdayList.ListIndex(), 0);
-  EXPECT_EQ(form.weekdayList.Text(), "Sunday");
+  EXPECT_EQ(form.schedulePanel.weekdayList.ListIndex(), 0);
+  EXPECT_EQ(form.schedulePanel.weekdayList.Text(), "Sunday");
 }
 
 TEST_F(View, FocusMovesBothWays) {
   // Number boxes holding numbers, so leaving one does not send the focus back to it.
-  form.minutesBox.SetText("1");
-  form.daysBox.SetText("1");
+  form.schedulePanel.minutesBox.SetText("1");
+  form.schedulePanel.daysBox.SetText("1");
   Show();
   SetFocus(Control("Text2"));
-  EXPECT_TRUE(form.minutesBox.HasFocus());
-  form.daysBox.SetFocus();
+  EXPECT_TRUE(form.schedulePanel.minutesBox.HasFocus());
+  form.schedulePanel.daysBox.SetFocus();
   EXPECT_EQ(GetFocus(), Control("Text3"));
-  EXPECT_FALSE(form.minutesBox.HasFocus());
-  EXPECT_TRUE(form.daysBox.HasFocus());
+  EXPECT_FALSE(form.schedulePanel.minutesBox.HasFocus());
+  EXPECT_TRUE(form.schedulePanel.daysBox.HasFocus());
   // A handler that selects the whole text on entry gets the selection on screen.
-  form.hoursBox.SetText("12");
-  form.hoursBox.OnGotFocus = [&] { form.hoursBox.Select(0, 2); };
+  form.schedulePanel.hoursBox.SetText("12");
+  form.schedulePanel.hoursBox.OnGotFocus = [&] { form.schedulePanel.hoursBox.Select(0, 2); };
   SetFocus(Control("Text11"));
   DWORD start = 9, end = 9;
   SendMessageW(Control("Text11"), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
@@ -503,18 +503,18 @@ TEST_F(View, FocusMovesBothWays) {
 
 TEST_F(View, APersonsCaretStaysWhenOtherPropertiesChange) {
   Show();
-  form.ownFolderPathBox.SetText("C:\\Temp");
+  form.locationsPanel.ownFolderPathBox.SetText("C:\\Temp");
   SetFocus(Control("Text1"));
   SendMessageW(Control("Text1"), EM_SETSEL, 3, 3);
-  form.ownFolderPathBox.SetEnabled(false);
-  form.ownFolderPathBox.SetEnabled(true);
+  form.locationsPanel.ownFolderPathBox.SetEnabled(false);
+  form.locationsPanel.ownFolderPathBox.SetEnabled(true);
   DWORD start = 0, end = 0;
   SendMessageW(Control("Text1"), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   EXPECT_EQ(start, 3u);
-  form.ownFolderPathBox.Select(0, 2);  // asked for again with the same values: still applied
-  form.ownFolderPathBox.Select(0, 2);
+  form.locationsPanel.ownFolderPathBox.Select(0, 2);  // asked for again with the same values: still applied
+  form.locationsPanel.ownFolderPathBox.Select(0, 2);
   SendMessageW(Control("Text1"), EM_SETSEL, 5, 5);
-  form.ownFolderPathBox.Select(0, 2);
+  form.locationsPanel.ownFolderPathBox.Select(0, 2);
   SendMessageW(Control("Text1"), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   EXPECT_EQ(start, 0u);
   EXPECT_EQ(end, 2u);
@@ -522,7 +522,7 @@ TEST_F(View, APersonsCaretStaysWhenOtherPropertiesChange) {
 
 TEST_F(View, ThePointerOverAControlIsAMouseMove) {
   int moves = 0;
-  form.deleteNowButton.OnMouseMove = [&] { ++moves; };
+  form.statusPanel.deleteNowButton.OnMouseMove = [&] { ++moves; };
   SendMessageW(window.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(Control("PushButton2")),
                MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   SendMessageW(window.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(Control("PushButton2")),
@@ -531,19 +531,19 @@ TEST_F(View, ThePointerOverAControlIsAMouseMove) {
 }
 
 TEST_F(View, TheStatusLineKeepsUpWithoutRepaintingForEveryChange) {
-  for (int i = 0; i <= 2000; ++i) form.statusFrame.SetCaption("Deleting file " + std::to_string(i));
+  for (int i = 0; i <= 2000; ++i) form.statusPanel.statusFrame.SetCaption("Deleting file " + std::to_string(i));
   Pump(2 * MainWindow::kCaptionPaceMs + 20);
   EXPECT_EQ(TextOf(Control("Frame2")), L"Deleting file 2000");
-  EXPECT_EQ(form.statusFrame.Caption(), "Deleting file 2000");
+  EXPECT_EQ(form.statusPanel.statusFrame.Caption(), "Deleting file 2000");
 }
 
 TEST_F(View, TheModelsTimerRunsOnARealTimer) {
   int ticks = 0;
-  form.countdownTimer.OnTimer = [&] { ++ticks; };
-  form.countdownTimer.SetInterval(20);
+  form.statusPanel.countdownTimer.OnTimer = [&] { ++ticks; };
+  form.statusPanel.countdownTimer.SetInterval(20);
   Pump(300);
   EXPECT_GE(ticks, 3);
-  form.countdownTimer.SetEnabled(false);
+  form.statusPanel.countdownTimer.SetEnabled(false);
   Pump(30);
   const int stopped = ticks;
   Pump(150);
@@ -571,10 +571,10 @@ TEST_F(View, MinimiseAndCloseGoToTheProgram) {
 
 TEST_F(View, AClockChangeTheSystemAnnouncesReachesTheSchedule) {
   fakes.clock.now = {2026, 12, 9, 11, 0, 0};
-  form.timePicker.SetValue({2010, 2, 19, 12, 0, 0});
-  form.dailyOption.Click();
-  form.scheduleSwitch.SetCaption("Turn On");
-  form.scheduleSwitch.Click();
+  form.schedulePanel.timePicker.SetValue({2010, 2, 19, 12, 0, 0});
+  form.schedulePanel.dailyOption.Click();
+  form.statusPanel.scheduleSwitch.SetCaption("Turn On");
+  form.statusPanel.scheduleSwitch.Click();
   fakes.clock.now = {2026, 12, 9, 11, 30, 0};  // set by a person
   SendMessageW(window.Handle(), WM_TIMECHANGE, 0, 0);
   EXPECT_EQ(form.Countdown().Interval(), 1800);
@@ -613,8 +613,8 @@ TEST_F(View, ANewDpiScalesEveryControlAndFont) {
 TEST_F(View, DestroyingTheWindowLeavesTheModelAlone) {
   window.Destroy();
   EXPECT_EQ(form.windowHandle, 0u);
-  form.windowsTempBox.SetValue(1);  // no window left to update: must not touch a dead one
-  form.countdownTimer.SetInterval(10);
+  form.locationsPanel.windowsTempBox.SetValue(1);  // no window left to update: must not touch a dead one
+  form.statusPanel.countdownTimer.SetInterval(10);
   EXPECT_EQ(Stored(settings::kWindowsTemp), "1");
 }
 

@@ -8,7 +8,7 @@
 
 #include "platform/MessageBoxService.h"
 #include "platform/win32/Unicode.h"
-#include "ui/win32/AccessibleName.h"
+#include "ui/win32/common/AccessibleName.h"
 #include "ui/win32/Dpi.h"
 #include "window/Layout.h"
 
@@ -98,8 +98,8 @@ bool MainWindow::Create() {
 void MainWindow::Destroy() {
   if (!window_) return;
   for (auto& view : views_) view->Model().SetObserver(nullptr);
-  form_.countdownTimer.SetObserver(nullptr);
-  form_.lowSpaceTimer.SetObserver(nullptr);
+  form_.statusPanel.countdownTimer.SetObserver(nullptr);
+  form_.optionsPanel.lowSpaceTimer.SetObserver(nullptr);
   form_.windowHandle = 0;
   // Cut loose first: the controls' last notifications must not reach the model.
   HWND window = window_.Release();
@@ -127,8 +127,8 @@ void MainWindow::CreateControls() {
     view->Model().SetObserver(this);
     ShowManagedTip(*view, true);
   }
-  form_.countdownTimer.SetObserver(this);
-  form_.lowSpaceTimer.SetObserver(this);
+  form_.statusPanel.countdownTimer.SetObserver(this);
+  form_.optionsPanel.lowSpaceTimer.SetObserver(this);
   ShowTimers();
 }
 
@@ -311,7 +311,7 @@ ControlView* MainWindow::ViewById(int id) const {
 }
 
 void MainWindow::ControlChanged(Control& control) {
-  if (&control == &form_.countdownTimer || &control == &form_.lowSpaceTimer) {
+  if (&control == &form_.statusPanel.countdownTimer || &control == &form_.optionsPanel.lowSpaceTimer) {
     ShowTimers();
     return;
   }
@@ -411,8 +411,8 @@ void MainWindow::ShowTimer(const Timer& timer, UINT_PTR id, TimerShown& shown) {
 }
 
 void MainWindow::ShowTimers() {
-  ShowTimer(form_.countdownTimer, kCountdownTimerId, countdownTimerShown_);
-  ShowTimer(form_.lowSpaceTimer, kLowSpaceTimerId, lowSpaceTimerShown_);
+  ShowTimer(form_.statusPanel.countdownTimer, kCountdownTimerId, countdownTimerShown_);
+  ShowTimer(form_.optionsPanel.lowSpaceTimer, kLowSpaceTimerId, lowSpaceTimerShown_);
 }
 
 template <class Call>
@@ -466,8 +466,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_TIMER:
-      if (wParam == kCountdownTimerId) Safely([&] { form_.countdownTimer.Elapse(); });
-      if (wParam == kLowSpaceTimerId) Safely([&] { form_.lowSpaceTimer.Elapse(); });
+      if (wParam == kCountdownTimerId) Safely([&] { form_.statusPanel.countdownTimer.Elapse(); });
+      if (wParam == kLowSpaceTimerId) Safely([&] { form_.optionsPanel.lowSpaceTimer.Elapse(); });
       if (wParam == kCaptionTimerId) ShowPendingCaptions();
       return 0;
     case WM_CTLCOLORSTATIC:
@@ -507,7 +507,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (ShowPointer()) return TRUE;
       }
       return DefWindowProcW(window, message, wParam, lParam);
-    case WM_TIMECHANGE: Safely([&] { form_.ClockChanged(); }); return 0;
+    case WM_TIMECHANGE: Safely([&] { form_.schedulePanel.ClockChanged(); }); return 0;
     case WM_SETTINGCHANGE:
       // Group Policy announces applied policies so; other setting changes are not the program's.
       if (lParam && std::wstring_view(reinterpret_cast<const wchar_t*>(lParam)) == L"Policy") {

@@ -12,8 +12,8 @@
 
 #include "base/Locale.h"
 #include "base/Texts.h"
-#include "ui/win32/ModelessDialog.h"
-#include "window/PreviewWindow.h"
+#include "ui/win32/common/ModelessDialog.h"
+#include "window/preview/PreviewWindow.h"
 
 namespace vantrelle::win32 {
 

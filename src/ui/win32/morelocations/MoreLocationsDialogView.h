@@ -10,7 +10,7 @@
 
 #include <functional>
 
-#include "window/MoreLocationsChoice.h"
+#include "window/morelocations/MoreLocationsChoice.h"
 
 namespace vantrelle::win32 {
 

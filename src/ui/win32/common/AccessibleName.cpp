@@ -1,4 +1,4 @@
-#include "ui/win32/AccessibleName.h"
+#include "ui/win32/common/AccessibleName.h"
 
 #include <commctrl.h>
 #include <oleacc.h>

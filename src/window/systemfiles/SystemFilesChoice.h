@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "platform/Platform.h"
-#include "window/HandlerScan.h"
-#include "window/PreviewWalkThread.h"
+#include "window/morelocations/HandlerScan.h"
+#include "window/preview/PreviewWalkThread.h"
 
 namespace vantrelle {
 

@@ -1,4 +1,4 @@
-#include "window/MoreLocationsChoice.h"
+#include "window/morelocations/MoreLocationsChoice.h"
 
 #include "base/SizeText.h"
 #include "base/Texts.h"

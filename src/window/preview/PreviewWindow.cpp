@@ -1,4 +1,4 @@
-#include "window/PreviewWindow.h"
+#include "window/preview/PreviewWindow.h"
 
 #include <algorithm>
 #include <utility>

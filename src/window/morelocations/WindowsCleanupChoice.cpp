@@ -1,4 +1,4 @@
-#include "window/WindowsCleanupChoice.h"
+#include "window/morelocations/WindowsCleanupChoice.h"
 
 #include "base/SizeText.h"
 #include "base/Texts.h"
@@ -7,7 +7,7 @@
 #include "cleaning/WindowsHandlers.h"
 #include "settings/MachineChoices.h"
 #include "settings/WindowsCleanups.h"
-#include "window/MoreLocationsChoice.h"
+#include "window/morelocations/MoreLocationsChoice.h"
 
 namespace vantrelle {
 

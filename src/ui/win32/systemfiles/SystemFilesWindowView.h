@@ -7,7 +7,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "window/SystemFilesChoice.h"
+#include "window/systemfiles/SystemFilesChoice.h"
 
 namespace vantrelle::win32 {
 

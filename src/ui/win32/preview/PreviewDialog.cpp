@@ -1,4 +1,4 @@
-#include "ui/win32/PreviewDialog.h"
+#include "ui/win32/preview/PreviewDialog.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -9,8 +9,8 @@
 
 #include "platform/win32/ComApartment.h"
 #include "platform/win32/Unicode.h"
-#include "ui/win32/AccessibleName.h"
-#include "ui/win32/DialogTemplate.h"
+#include "ui/win32/common/AccessibleName.h"
+#include "ui/win32/common/DialogTemplate.h"
 
 namespace vantrelle::win32 {
 

@@ -1,11 +1,11 @@
-#include "ui/win32/SystemFilesWindowView.h"
+#include "ui/win32/systemfiles/SystemFilesWindowView.h"
 
 #include <string>
 
 #include "base/Texts.h"
 #include "platform/win32/Unicode.h"
-#include "ui/win32/AccessibleName.h"
-#include "ui/win32/DialogTemplate.h"
+#include "ui/win32/common/AccessibleName.h"
+#include "ui/win32/common/DialogTemplate.h"
 
 namespace vantrelle::win32 {
 

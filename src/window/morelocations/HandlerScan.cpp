@@ -1,4 +1,4 @@
-#include "window/HandlerScan.h"
+#include "window/morelocations/HandlerScan.h"
 
 namespace vantrelle {
 

@@ -1,4 +1,4 @@
-#include "ui/win32/ModelessDialog.h"
+#include "ui/win32/common/ModelessDialog.h"
 
 #include <algorithm>
 
@@ -11,6 +11,11 @@ ModelessDialog::~ModelessDialog() = default;  // the deriving class closes the w
 bool ModelessDialog::Navigate(MSG& message) {
   if (!dialog_ || (message.hwnd != dialog_ && !IsChild(dialog_, message.hwnd))) return false;
   return IsDialogMessageW(dialog_, &message) != FALSE;
+}
+
+UINT ModelessDialog::Dpi() const {
+  const UINT dpi = dialog_ ? GetDpiForWindow(dialog_) : 0;
+  return dpi ? dpi : USER_DEFAULT_SCREEN_DPI;
 }
 
 bool ModelessDialog::OpenToFront() {

@@ -1,4 +1,4 @@
-#include "window/SystemFilesChoice.h"
+#include "window/systemfiles/SystemFilesChoice.h"
 
 #include "base/ErrorReport.h"
 #include "base/SizeText.h"
@@ -14,7 +14,7 @@
 #include "platform/CleanupHandlers.h"
 #include "settings/MachineChoices.h"
 #include "settings/WindowsCleanups.h"
-#include "window/WindowsCleanupChoice.h"
+#include "window/morelocations/WindowsCleanupChoice.h"
 
 namespace vantrelle {
 

@@ -10,7 +10,7 @@
 #include <span>
 #include <string>
 
-#include "ui/win32/DialogTemplate.h"
+#include "ui/win32/common/DialogTemplate.h"
 
 namespace vantrelle::win32 {
 
@@ -24,6 +24,8 @@ class ModelessDialog {
   // Brings the open window to the front; false when none is open.
   bool OpenToFront();
   HWND Handle() const { return dialog_; }
+  // The window's DPI now (96 before it exists).
+  UINT Dpi() const;
 
  protected:
   // Spacing in dialog units shared by the windows.

@@ -1,4 +1,4 @@
-#include "window/HistoryWindow.h"
+#include "window/history/HistoryWindow.h"
 
 #include <algorithm>
 #include <numeric>

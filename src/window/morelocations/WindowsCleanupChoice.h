@@ -12,7 +12,7 @@
 
 #include "base/Locale.h"
 #include "platform/Platform.h"
-#include "window/HandlerScan.h"
+#include "window/morelocations/HandlerScan.h"
 
 namespace vantrelle {
 

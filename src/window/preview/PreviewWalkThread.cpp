@@ -1,4 +1,4 @@
-#include "window/PreviewWalkThread.h"
+#include "window/preview/PreviewWalkThread.h"
 
 #include <utility>
 

@@ -16,7 +16,7 @@
 #include "cleaning/Preview.h"
 #include "cleaning/PreviewList.h"
 #include "platform/Shell.h"
-#include "window/PreviewWalkThread.h"
+#include "window/preview/PreviewWalkThread.h"
 
 namespace vantrelle {
 

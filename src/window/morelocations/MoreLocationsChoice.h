@@ -11,7 +11,7 @@
 
 #include "platform/Platform.h"
 #include "platform/Shell.h"
-#include "window/WindowsCleanupChoice.h"
+#include "window/morelocations/WindowsCleanupChoice.h"
 
 namespace vantrelle {
 

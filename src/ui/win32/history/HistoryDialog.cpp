@@ -1,4 +1,4 @@
-#include "ui/win32/HistoryDialog.h"
+#include "ui/win32/history/HistoryDialog.h"
 
 #include <commctrl.h>
 
@@ -7,8 +7,7 @@
 #include <vector>
 
 #include "platform/win32/Unicode.h"
-#include "ui/win32/AccessibleName.h"
-#include "ui/win32/Dpi.h"
+#include "ui/win32/common/AccessibleName.h"
 
 namespace vantrelle::win32 {
 
@@ -116,7 +115,7 @@ void HistoryDialog::Layout() {
 void HistoryDialog::DrawChart(const DRAWITEMSTRUCT& item) const {
   HDC dc = item.hDC;
   const RECT area = item.rcItem;
-  const int scale = static_cast<int>(WindowDpi(Handle()));
+  const int scale = static_cast<int>(Dpi());
   const auto px = [scale](int at96) { return MulDiv(at96, scale, 96); };
   FillWith(dc, area, COLOR_WINDOW);
   const HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0)));

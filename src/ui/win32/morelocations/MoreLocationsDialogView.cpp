@@ -1,4 +1,4 @@
-#include "ui/win32/MoreLocationsDialogView.h"
+#include "ui/win32/morelocations/MoreLocationsDialogView.h"
 
 #include <commctrl.h>
 
@@ -7,8 +7,8 @@
 
 #include "base/Texts.h"
 #include "platform/win32/Unicode.h"
-#include "ui/win32/AccessibleName.h"
-#include "ui/win32/DialogTemplate.h"
+#include "ui/win32/common/AccessibleName.h"
+#include "ui/win32/common/DialogTemplate.h"
 
 namespace vantrelle::win32 {
 

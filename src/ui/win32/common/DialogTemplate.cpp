@@ -1,4 +1,4 @@
-#include "ui/win32/DialogTemplate.h"
+#include "ui/win32/common/DialogTemplate.h"
 
 #include <commctrl.h>
 

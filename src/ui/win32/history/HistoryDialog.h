@@ -9,8 +9,8 @@
 
 #include "base/Locale.h"
 #include "base/Texts.h"
-#include "ui/win32/ModelessDialog.h"
-#include "window/HistoryWindow.h"
+#include "ui/win32/common/ModelessDialog.h"
+#include "window/history/HistoryWindow.h"
 
 namespace vantrelle::win32 {
 
