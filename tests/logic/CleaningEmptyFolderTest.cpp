@@ -288,7 +288,7 @@ TEST(FolderRenamedDuringAWalk, NothingIsReachedThroughTheLinkPutAtItsName) {
     }
     const std::size_t canary = fakes.files.CountBelow("C:\\Canary");
     const std::size_t work = fakes.files.CountBelow(walk.swapped);
-    int opens = 0;
+    std::atomic<int> opens = 0;  // the workers open entries at once
     fakes.files.beforeOpen = [&] {
       if (++opens != walk.swapAt) return;
       ASSERT_TRUE(fakes.files.Rename(walk.swapped, walk.swapped + "-renamed"));
@@ -299,7 +299,7 @@ TEST(FolderRenamedDuringAWalk, NothingIsReachedThroughTheLinkPutAtItsName) {
 
     walk.run(fakes, host, tally);
 
-    EXPECT_GE(opens, walk.swapAt);
+    EXPECT_GE(opens.load(), walk.swapAt);
     EXPECT_EQ(fakes.files.CountBelow("C:\\Canary"), canary);
     EXPECT_EQ(fakes.files.CountBelow(walk.swapped + "-renamed"), work - walk.deleted);
     EXPECT_EQ(fakes.files.deleted.size(), static_cast<std::size_t>(walk.deleted));
