@@ -26,6 +26,7 @@ class Storage;
 class RunningPrograms;
 class CleanupHandlers;
 class MachineState;
+class Downloads;
 
 struct Platform {
   SettingsStore* settings = nullptr;
@@ -51,6 +52,8 @@ struct Platform {
   CleanupHandlers* cleanupHandlers = nullptr;
   // Without it, no service counts as running and the process has no administrator's rights.
   MachineState* machine = nullptr;
+  // Without it, nothing is downloaded.
+  Downloads* downloads = nullptr;
   // How many threads a cleaning run empties folders with: 0 for as many as the machine has processors
   // (2 to 8), 1 for the calling thread alone (the fakes' default, so that a test sees every step).
   int cleaningWorkers = 0;
