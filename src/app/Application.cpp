@@ -3,6 +3,8 @@
 #include "app/Resources.h"
 #include "app/SystemFilesLauncher.h"
 #include "platform/win32/Unicode.h"
+#include "ui/win32/community/CommunityWindowView.h"
+#include "window/community/CommunityChoice.h"
 
 namespace vantrelle::app {
 
@@ -29,10 +31,15 @@ Application::Application(HINSTANCE instance)
                 .machine = &machine_},
       form_(platform_),
       window_(form_, *this, instance, IDI_VANTRELLE),
-      moreDialog_(instance,
-                  [this](HWND owner) {
-                    StartSystemFilesCopy(owner, win32::Widen(environment_.ProgramPath()), locale_, machine_);
-                  }),
+      moreDialog_(
+          instance,
+          [this](HWND owner) {
+            StartSystemFilesCopy(owner, win32::Widen(environment_.ProgramPath()), locale_, machine_);
+          },
+          [this](HWND owner) {
+            CommunityChoice choice(platform_);
+            win32::CommunityWindowView(instance_).ShowModal(owner, choice);
+          }),
       previewDialog_(instance, locale_),
       historyDialog_(instance, locale_) {
   form_.SetWindowObserver(this);

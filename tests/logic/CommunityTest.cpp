@@ -1,7 +1,10 @@
 // The community's list on a planted profile of the fakes: where its variables lead, which entries
 // are found on this computer, and what /community says.
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <set>
+#include <thread>
 
 #include "CleaningTest.h"
 #include "cleaning/Preview.h"
@@ -13,6 +16,7 @@
 #include "settings/CommunityChoices.h"
 #include "settings/PolicyTable.h"
 #include "settings/SavedChoices.h"
+#include "window/community/CommunityChoice.h"
 
 namespace vantrelle::testing {
 namespace {
@@ -280,6 +284,72 @@ TEST_F(CommunityRun, PolicyForcesOrPresetsAnEntryByItsStoredName) {
   EXPECT_NE(report.find("\ncommunity.shared = 1 (machine policy)\nCommunity.Log App = 0 (user policy)\n"),
             std::string::npos)
       << report;
+}
+
+// The community cleaners window: what is found here, sorted and searched; each tick stored, a locked one
+// refused, a warning asked about; what an entry deletes in whole paths; sizes measured in the background.
+TEST_F(CommunityRun, TheWindowListsFindsStoresExplainsAndMeasuresTheEntriesFoundHere) {
+  const std::string local = kLocal, roaming = kRoaming;
+  fakes.files.SetSize(roaming + "\\LogApp\\x.log", 1536);
+  fakes.registry.SetNumber(platform::RegistryRoot::LocalMachine, std::string(settings::kPolicyKey), "Community.Shared",
+                           1);
+  effective.Refresh();
+  CommunityChoice choice(fakes.platform);
+  const auto names = [&] {
+    std::vector<std::string> shown;
+    for (std::size_t row : choice.Shown()) shown.push_back(choice.Rows()[row].name);
+    return shown;
+  };
+  EXPECT_EQ(names(), (std::vector<std::string>{"Cache App", "Deep App", "Log App", "Shared"}));
+  EXPECT_EQ(choice.CountsLine(), "4 of 5 found on this computer, 4 chosen; the list has no version");
+  for (const auto& [search, expected] : std::vector<std::pair<std::string, std::vector<std::string>>>{
+           {" LOG ", {"Log App"}}, {"other", {"Cache App", "Deep App", "Log App", "Shared"}}, {"zz", {}}}) {
+    choice.Search(search);
+    EXPECT_EQ(names(), expected) << search;
+  }
+  choice.Search("");
+
+  EXPECT_EQ(choice.Set(2, false), "");
+  EXPECT_EQ(Stored("Community.Log App"), "0");
+  EXPECT_EQ(choice.CountsLine(), "4 of 5 found on this computer, 3 chosen; the list has no version");
+  EXPECT_TRUE(choice.Rows()[3].locked);
+  EXPECT_EQ(choice.Set(3, false), "This setting is managed by your organization.");
+  EXPECT_TRUE(choice.Rows()[3].chosen);
+
+  EXPECT_EQ(choice.Details(0),
+            "Cache App (Other)\nDeletes:\n  \xE2\x80\xA2 all files in " + local +
+                "\\CacheApp\\*\\Cache and its sub-folders; the folder itself once emptied\nKeeps:\n  \xE2\x80\xA2 "
+                "files matching *.db in " +
+                local + "\\CacheApp\\p2\\Cache\\Keep and its sub-folders");
+
+  std::atomic<int> woken{0};
+  choice.StartSizes([&] { ++woken; });
+  for (int wait = 0; wait < 500 && woken < 4; ++wait) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  choice.TakeMeasured();
+  EXPECT_EQ(choice.Rows()[2].found, "1.50 KB found");
+  EXPECT_EQ(choice.Rows()[3].found, "nothing found; set by policy");
+
+  // A new list: what is gone goes, the ticks stay by name; a warning asks before the tick.
+  fakes.textFiles.files[ToLower(kPersons)] =
+      "; Version: 260730\n[Log App *]\nLangSecRef=3021\nFileKey1=%AppData%\\LogApp|*.log;*.txt\n"
+      "FileKey2=%Documents%|*.*\nRegKey1=HKCU\\Software\\LogApp\nWarning=Your drafts go too.\n";
+  choice.Reload(community::LoadList(fakes.platform));
+  EXPECT_EQ(choice.CountsLine(), "1 of 1 found on this computer, 0 chosen; list version 260730");
+  EXPECT_EQ(choice.Details(0), "Log App (Applications)\nDeletes:\n  \xE2\x80\xA2 files matching *.log, *.txt in " +
+                                   roaming +
+                                   "\\LogApp\nNot used:\n  \xE2\x80\xA2 FileKey2=%Documents%|*.*: the person's own "
+                                   "files\nIts registry parts are not cleaned.\nWarning: Your drafts go too.");
+  std::vector<std::string> asked;
+  choice.Confirm = [&](const std::string& title, const std::string& question) {
+    asked.push_back(title + " / " + question);
+    return asked.size() > 1;
+  };
+  EXPECT_EQ(choice.Set(0, true), "");
+  EXPECT_EQ(Stored("Community.Log App"), "0");
+  EXPECT_EQ(choice.Set(0, true), "");
+  EXPECT_EQ(Stored("Community.Log App"), "1");
+  EXPECT_EQ(asked,
+            std::vector<std::string>(2, "Community cleaner: Log App / Your drafts go too.\n\nChoose it all the same?"));
 }
 
 // A list that cannot be read is told once, as the run's error report; the run goes on.

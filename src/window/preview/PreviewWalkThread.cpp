@@ -2,39 +2,9 @@
 
 #include <utility>
 
-#include "base/ErrorReport.h"
-#include "cleaning/RunHost.h"
-#include "platform/EventPump.h"
+#include "window/preview/QuietRunHost.h"
 
 namespace vantrelle {
-
-namespace {
-
-// The walking thread has no window: there is nothing to yield to.
-class NoEvents : public platform::EventPump {
- public:
-  void DoEvents() override {}
-  void WaitForEvents(std::int64_t) override {}
-};
-
-}  // namespace
-
-// Nothing of the walk shows but its rows: no status line, no boxes, no schedule to rest.
-class PreviewWalkThread::Host : public cleaning::RunHost, private ErrorReporter {
- public:
-  explicit Host(const std::atomic<bool>& stop) : stop_(stop) {}
-  void ShowStatus(const std::string&) override {}
-  void ShowMessage(const std::string&) override {}
-  void PauseSchedule() override {}
-  void ResumeSchedule() override {}
-  std::optional<platform::WindowHandle> OwnerWindow() const override { return std::nullopt; }
-  ErrorReporter& Errors() override { return *this; }
-  bool StopRequested() const override { return stop_.load(); }
-
- private:
-  void Report(const std::string&) override {}
-  const std::atomic<bool>& stop_;
-};
 
 // Rows go into the pending table under the lock, a row at a time: the walk opens an entry for each,
 // which costs far more than the lock.
@@ -52,7 +22,7 @@ class PreviewWalkThread::Sink : public cleaning::PreviewRowSink {
 
 PreviewWalkThread::PreviewWalkThread(const platform::Platform& platform, const cleaning::Choices& choices,
                                      ThreadEntry entry)
-    : platform_(platform), noEvents_(std::make_unique<NoEvents>()) {
+    : platform_(platform), noEvents_(std::make_unique<NoWindowEvents>()) {
   platform_.events = noEvents_.get();
   thread_ = std::thread([this, choices, entry = std::move(entry)] { Walk(choices, entry); });
 }
@@ -68,7 +38,7 @@ void PreviewWalkThread::Join() {
 
 void PreviewWalkThread::Walk(const cleaning::Choices& choices, const ThreadEntry& entry) {
   const std::shared_ptr<void> scope = entry ? entry() : nullptr;
-  Host host(stop_);
+  QuietRunHost host(stop_);
   Sink sink(*this);
   cleaning::PreviewResult result;
   try {

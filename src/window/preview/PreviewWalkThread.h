@@ -37,7 +37,6 @@ class PreviewWalkThread {
   std::optional<cleaning::PreviewResult> TakeRows(cleaning::PreviewRowTable& into);
 
  private:
-  class Host;
   class Sink;
   void Walk(const cleaning::Choices& choices, const ThreadEntry& entry);
 

@@ -17,7 +17,7 @@ namespace {
 // In dialog units.
 constexpr short kWidth = 280;
 constexpr short kInner = kWidth - 14;
-constexpr short kHeight = 330;
+constexpr short kHeight = 330;  // and a row more for the community cleaners' button
 constexpr short kButtonHeight = 14;
 
 constexpr DWORD kListStyle = LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | WS_BORDER | WS_TABSTOP;
@@ -57,8 +57,9 @@ void MoreLocationsDialogView::ShowModal(platform::WindowHandle owner, MoreLocati
   const INITCOMMONCONTROLSEX common{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&common);
   const Locale& locale = choice.TextLocale();
+  const short height = static_cast<short>(kHeight + (openCommunity_ ? kButtonHeight + 4 : 0));
   const auto text = [&](TextId id) { return Widen(Text(locale, id)); };
-  DialogTemplate dialog = ShellDialog(DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU, kWidth, kHeight,
+  DialogTemplate dialog = ShellDialog(DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU, kWidth, height,
                                       text(TextId::MoreTitle));
   dialog.Add(L"STATIC", text(TextId::MoreNote), SS_LEFT | SS_NOPREFIX, 7, 7, kInner, 28,
              kNoteId);  // three lines: German is longer
@@ -69,9 +70,13 @@ void MoreLocationsDialogView::ShowModal(platform::WindowHandle owner, MoreLocati
   dialog.Add(L"STATIC", text(TextId::MoreSystemGroup), SS_LEFT | SS_NOPREFIX, 7, 214, kInner, 9, 0);
   dialog.Add(WC_LISTVIEWW, L"", kListStyle, 7, 224, kInner, 48, kSystemListId);
   dialog.Add(L"STATIC", L"", SS_LEFT | SS_NOPREFIX, 7, 276, kInner, 30, kDescriptionId);
-  dialog.Add(L"BUTTON", text(TextId::MoreCleanSystemFiles), BS_PUSHBUTTON | WS_TABSTOP, 7, kHeight - 21, 150,
+  if (openCommunity_) {
+    dialog.Add(L"BUTTON", text(TextId::MoreCommunity), BS_PUSHBUTTON | WS_TABSTOP, 7, height - 39, 150, kButtonHeight,
+               kCommunityId);
+  }
+  dialog.Add(L"BUTTON", text(TextId::MoreCleanSystemFiles), BS_PUSHBUTTON | WS_TABSTOP, 7, height - 21, 150,
              kButtonHeight, kCleanSystemId);
-  dialog.Add(L"BUTTON", text(TextId::MoreClose), BS_DEFPUSHBUTTON | WS_TABSTOP, kWidth - 77, kHeight - 21, 70,
+  dialog.Add(L"BUTTON", text(TextId::MoreClose), BS_DEFPUSHBUTTON | WS_TABSTOP, kWidth - 77, height - 21, 70,
              kButtonHeight, IDOK);
   choice_ = &choice;
   DialogBoxIndirectParamW(instance_, dialog.Get(), reinterpret_cast<HWND>(owner), &DialogProc,
@@ -94,6 +99,10 @@ INT_PTR CALLBACK MoreLocationsDialogView::DialogProc(HWND dialog, UINT message, 
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
         EndDialog(dialog, LOWORD(wParam));
+        return TRUE;
+      }
+      if (LOWORD(wParam) == kCommunityId && view->openCommunity_) {
+        view->openCommunity_(dialog);
         return TRUE;
       }
       if (LOWORD(wParam) == kCleanSystemId && view->cleanSystemFiles_) {

@@ -1,7 +1,8 @@
 #pragma once
 // The "More locations..." dialog: a real modal dialog with three lists (the further locations and
 // Windows' cleanups ticked with Space, the machine's choices read-only), the focused row's description
-// under them, and the button that starts the machine's "System files" window. Each tick goes to the
+// under them, the button that starts the machine's "System files" window, and the one that opens the community
+// cleaners. Each tick goes to the
 // model at once; the sizes of Windows' cleanups arrive from the model's scan as they are measured.
 // Threads: all of it runs on the thread that shows the dialog; the scan's thread only posts
 // kScannedMessage. The view holds no behaviour of its own.
@@ -22,14 +23,17 @@ class MoreLocationsDialogView : public MoreLocationsDialog {
   static constexpr int kWindowsListId = 104;
   static constexpr int kSystemListId = 105;
   static constexpr int kCleanSystemId = 106;
+  static constexpr int kCommunityId = 107;
   static constexpr UINT kScannedMessage = WM_APP + 1;
   // Starts the scan once the dialog has painted: a timer comes after the paint, so the first handler
   // host does not start while the dialog first draws its lists.
   static constexpr UINT_PTR kStartScanTimer = 1;
 
-  // `cleanSystemFiles` starts the machine's window, with the dialog as the consent prompt's owner.
-  MoreLocationsDialogView(HINSTANCE instance, std::function<void(HWND)> cleanSystemFiles)
-      : instance_(instance), cleanSystemFiles_(std::move(cleanSystemFiles)) {}
+  // `cleanSystemFiles` starts the machine's window, with the dialog as the consent prompt's owner;
+  // `openCommunity` shows the community cleaners over the dialog (without it, there is no button).
+  MoreLocationsDialogView(HINSTANCE instance, std::function<void(HWND)> cleanSystemFiles,
+                          std::function<void(HWND)> openCommunity = {})
+      : instance_(instance), cleanSystemFiles_(std::move(cleanSystemFiles)), openCommunity_(std::move(openCommunity)) {}
   void ShowModal(platform::WindowHandle owner, MoreLocationsChoice& choice) override;
 
  private:
@@ -45,6 +49,7 @@ class MoreLocationsDialogView : public MoreLocationsDialog {
 
   HINSTANCE instance_;
   std::function<void(HWND)> cleanSystemFiles_;
+  std::function<void(HWND)> openCommunity_;
   MoreLocationsChoice* choice_ = nullptr;
   bool filling_ = false;  // ticks set while filling or undoing are not the person's
 };
