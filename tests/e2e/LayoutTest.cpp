@@ -9,8 +9,9 @@
 
 #include "platform/fake/FakePlatform.h"
 #include "tests/e2e/LayoutCheck.h"
-#include "ui/win32/history/HistoryDialog.h"
 #include "ui/win32/MainWindow.h"
+#include "ui/win32/community/CommunityWindowView.h"
+#include "ui/win32/history/HistoryDialog.h"
 #include "ui/win32/morelocations/MoreLocationsDialogView.h"
 #include "ui/win32/preview/PreviewDialog.h"
 #include "ui/win32/systemfiles/SystemFilesWindowView.h"
@@ -81,9 +82,20 @@ TEST(Layout, EveryWindowIsTidyInEveryLanguage) {
       for (const std::string& fault : faults)
         ADD_FAILURE() << name << ", " << dpi << " dpi, " << title << ": " << fault;
     };
-    win32::MoreLocationsDialogView dialog(GetModuleHandleW(nullptr), [](HWND) {});
+    win32::MoreLocationsDialogView dialog(
+        GetModuleHandleW(nullptr), [](HWND) {}, [](HWND) {});
     form.SetMoreLocationsDialog(&dialog);
     checkModal("More locations", [&] { form.optionsPanel.moreButton.Click(); });
+    // The community cleaners with an entry whose every part shows.
+    fakes.shell.knownFolders[platform::KnownFolder::LocalAppData] = "C:\\Users\\bob\\AppData\\Local";
+    fakes.textFiles.files["c:\\users\\bob\\appdata\\local\\vantrelle\\winapp2.ini"] =
+        "; Version: 260730\n[Example Editor "
+        "*]\nLangSecRef=3021\nFileKey1=%LocalAppData%\\Example\\Logs|*.log|REMOVESELF\n"
+        "ExcludeKey1=FILE|%LocalAppData%\\Example\\Logs\\|keep.log\nRegKey1=HKCU\\Software\\Example\n"
+        "Warning=Open documents are closed.\n";
+    CommunityChoice community(fakes.platform);
+    checkModal("Community cleaners",
+               [&] { win32::CommunityWindowView(GetModuleHandleW(nullptr)).ShowModal(window.Handle(), community); });
     SystemFilesChoice machineChoice(fakes.platform);
     checkModal("System files", [&] { win32::SystemFilesWindowView(GetModuleHandleW(nullptr), machineChoice).Run(); });
     // The preview (once its walk over the fakes has ended) and the history, each a window of its own.
