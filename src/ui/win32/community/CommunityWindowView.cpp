@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "base/Texts.h"
 #include "platform/win32/Unicode.h"
 #include "ui/win32/common/AccessibleName.h"
@@ -138,7 +140,16 @@ void CommunityWindowView::ShowRows(HWND dialog) {
 }
 
 void CommunityWindowView::ShowMeasured(HWND dialog) {
-  if (!choice_->TakeMeasured().empty()) InvalidateRect(GetDlgItem(dialog, kListId), nullptr, FALSE);
+  // Only the measured rows are drawn again: most are out of sight, and drawing the whole list for each
+  // took much of the window's time while measuring.
+  HWND list = GetDlgItem(dialog, kListId);
+  const auto& shown = choice_->Shown();
+  for (const std::size_t row : choice_->TakeMeasured()) {
+    const auto item = std::ranges::lower_bound(shown, row);
+    if (item == shown.end() || *item != row) continue;
+    const int index = static_cast<int>(item - shown.begin());
+    ListView_RedrawItems(list, index, index);
+  }
 }
 
 void CommunityWindowView::ShowDetails(HWND dialog) {
@@ -147,7 +158,10 @@ void CommunityWindowView::ShowDetails(HWND dialog) {
   // A multi-line edit breaks lines at CR LF only.
   std::wstring shown;
   for (const wchar_t c : details) shown += c == L'\n' ? std::wstring(L"\r\n") : std::wstring(1, c);
-  SetDlgItemTextW(dialog, kDetailsId, shown.c_str());
+  // Each search and each selection asks again, mostly for the entry already shown; an edit takes long
+  // to lay out a large entry's text (most of a second for one of 77,000 characters under Wine).
+  HWND edit = GetDlgItem(dialog, kDetailsId);
+  if (WindowText(edit) != shown) SetWindowTextW(edit, shown.c_str());
 }
 
 int CommunityWindowView::RowOf(int item) const {
