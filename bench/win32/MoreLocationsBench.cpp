@@ -17,7 +17,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cwctype>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -305,7 +307,8 @@ void OpenCommunity(Services& services, bench::AnsweringProbe& probe, CommunityOp
           std::wstring word = typed;
           if (word.empty() && !model.Rows().empty())
             word = win32::Widen(model.Rows()[model.Rows().size() / 2].name).substr(0, kTypedCharacters);
-          for (const wchar_t c : word) seen.keystrokes.push_back({static_cast<wchar_t>(towlower(c))});
+          for (const wchar_t c : word)
+            seen.keystrokes.push_back({static_cast<wchar_t>(std::towlower(static_cast<std::wint_t>(c)))});
         }
         win32::CommunityWindowView(GetModuleHandleW(nullptr)).ShowModal(0, model);
         choice = nullptr;
