@@ -172,6 +172,8 @@ VANTRELLE_TEXT(PolicyEveryTooLong, "an every-N schedule longer than the countdow
 VANTRELLE_TEXT(PolicyGroupBroken, "the schedule's group holds a value not valid")
 VANTRELLE_TEXT(PolicyIgnoredWithGroup, "ignored with its group: {1}")
 VANTRELLE_TEXT(PolicyNotPersonsCleanup, "not a Windows cleanup users choose: the computer's own are set under HKLM\\Software\\Policies\\Marrowick\\Vantrelle\\System")
+VANTRELLE_TEXT(PolicyNotWebAddress, "not an http:// or https:// address")
+VANTRELLE_TEXT(PolicyNotFullPath, "not a full path (from a drive's root or a share)")
 // The main window: names a screen reader reads for boxes without a caption or a label before them
 VANTRELLE_TEXT(WeekdayListName, "Weekday")
 VANTRELLE_TEXT(TimePickerName, "Time of day")
@@ -390,3 +392,9 @@ VANTRELLE_TEXT(CommunityReportEntry, "  {1} ({2}): {3}")
 VANTRELLE_TEXT(CommunityReportRefusedKey, "    {1}={2}: {3}")
 VANTRELLE_TEXT(CommunityNoList, "No community cleaning list was found: put winapp2.ini beside the program ({1}) or in {2}.")
 VANTRELLE_TEXT(CommunityListUnreadable, "The community cleaning list could not be read: {1}")
+
+// Where the community's list comes from, when the administrator decides it (the community cleaners window)
+VANTRELLE_TEXT(CommunitySourceFileNamed, "The list is chosen by your administrator: {1}.")
+VANTRELLE_TEXT(CommunitySourceBesideProgram, "Your administrator's copy beside the program is used; downloading is off.")
+VANTRELLE_TEXT(CommunitySourceDownloadForbidden, "Downloading the list is switched off by your administrator.")
+VANTRELLE_TEXT(CommunitySourceOff, "Community cleaners are switched off by your administrator.")

@@ -176,6 +176,8 @@ VANTRELLE_TEXT(PolicyEveryTooLong, "ein Zeitplan alle N, länger als der Countdo
 VANTRELLE_TEXT(PolicyGroupBroken, "die Gruppe des Zeitplans enthält einen ungültigen Wert")
 VANTRELLE_TEXT(PolicyIgnoredWithGroup, "mit seiner Gruppe ignoriert: {1}")
 VANTRELLE_TEXT(PolicyNotPersonsCleanup, "keine Windows-Bereinigung, die Benutzer wählen: die des Computers werden unter HKLM\\Software\\Policies\\Marrowick\\Vantrelle\\System festgelegt")
+VANTRELLE_TEXT(PolicyNotWebAddress, "keine Adresse mit http:// oder https://")
+VANTRELLE_TEXT(PolicyNotFullPath, "kein vollständiger Pfad (vom Stamm eines Laufwerks oder einer Freigabe)")
 // The main window: names a screen reader reads for boxes without a caption or a label before them
 VANTRELLE_TEXT(WeekdayListName, "Wochentag")
 VANTRELLE_TEXT(TimePickerName, "Uhrzeit")
@@ -400,3 +402,9 @@ VANTRELLE_TEXT(CommunityReportEntry, "  {1} ({2}): {3}")
 VANTRELLE_TEXT(CommunityReportRefusedKey, "    {1}={2}: {3}")
 VANTRELLE_TEXT(CommunityNoList, "Keine Bereinigungsliste der Gemeinschaft gefunden: legen Sie winapp2.ini neben das Programm ({1}) oder in {2}.")
 VANTRELLE_TEXT(CommunityListUnreadable, "Die Bereinigungsliste der Gemeinschaft konnte nicht gelesen werden: {1}")
+
+// Where the community's list comes from, when the administrator decides it (the community cleaners window)
+VANTRELLE_TEXT(CommunitySourceFileNamed, "Die Liste hat Ihr Administrator festgelegt: {1}.")
+VANTRELLE_TEXT(CommunitySourceBesideProgram, "Die Kopie Ihres Administrators neben dem Programm wird verwendet; das Herunterladen ist ausgeschaltet.")
+VANTRELLE_TEXT(CommunitySourceDownloadForbidden, "Das Herunterladen der Liste hat Ihr Administrator ausgeschaltet.")
+VANTRELLE_TEXT(CommunitySourceOff, "Die Bereinigungen der Gemeinschaft hat Ihr Administrator ausgeschaltet.")

@@ -90,15 +90,15 @@ TEST_F(Community, AnEntryIsFoundByAnyOfItsKeysThroughTheKnownFoldersAndNeverThro
 }
 
 TEST_F(Community, TheListBesideTheProgramComesFirstAndWithoutOneThereIsNone) {
-  EXPECT_EQ(community::LoadList(fakes.platform).path, "");
+  EXPECT_EQ(community::LoadList(fakes.platform, {}).path, "");
   const auto community = commandline::Execute(commandline::Command::Community, fakes.platform, "1.2.3");
   EXPECT_EQ(community.exitCode, commandline::ExitCode::Failed);
   EXPECT_EQ(community.output, "No community cleaning list was found: put winapp2.ini beside the program (" +
                                   std::string(kBeside) + ") or in " + kPersons + ".\n");
   fakes.textFiles.files[ToLower(kPersons)] = "[Person's *]\nFileKey1=%LocalAppData%\\P|*\n";
-  EXPECT_EQ(community::LoadList(fakes.platform).list->Entries()[0].name, "Person's");
+  EXPECT_EQ(community::LoadList(fakes.platform, {}).list->Entries()[0].name, "Person's");
   fakes.textFiles.files[ToLower(kBeside)] = "[Administrator's *]\nFileKey1=%LocalAppData%\\A|*\n";
-  EXPECT_EQ(community::LoadList(fakes.platform).list->Entries()[0].name, "Administrator's");
+  EXPECT_EQ(community::LoadList(fakes.platform, {}).list->Entries()[0].name, "Administrator's");
   fakes.textFiles.unreadable.insert(ToLower(kBeside));
   const auto unreadable = commandline::Execute(commandline::Command::Community, fakes.platform, "1.2.3");
   EXPECT_EQ(unreadable.exitCode, commandline::ExitCode::Failed);
