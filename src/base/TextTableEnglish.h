@@ -120,10 +120,11 @@ VANTRELLE_TEXT(
     "              with administrator rights, from the installed program only\n"
     "  /policyreport  every setting with its effective value and where it comes from\n"
     "              (policy, own choice, preset, default), and the policy values ignored\n"
-    "  /community  the community's cleaning list in use (winapp2.ini beside the program, else in\n"
-    "              Vantrelle in the local application data): what of it could not be read, then\n"
-    "              each entry found on this computer and what of it is refused; exit 2 without\n"
-    "              a list\n"
+    "  /community  the community's cleaning list in use (the file an administrator names, else\n"
+    "              winapp2.ini beside the program, else in Vantrelle in the local application\n"
+    "              data): what of it could not be read, then each entry found on this computer\n"
+    "              and what of it is refused; exit 2 without a list or when an administrator\n"
+    "              switched the community cleaners off\n"
     "  /?, /help   this text\n"
     "\n"
     "Switches may start with - instead of /, in any case.\n"
@@ -172,6 +173,8 @@ VANTRELLE_TEXT(PolicyEveryTooLong, "an every-N schedule longer than the countdow
 VANTRELLE_TEXT(PolicyGroupBroken, "the schedule's group holds a value not valid")
 VANTRELLE_TEXT(PolicyIgnoredWithGroup, "ignored with its group: {1}")
 VANTRELLE_TEXT(PolicyNotPersonsCleanup, "not a Windows cleanup users choose: the computer's own are set under HKLM\\Software\\Policies\\Marrowick\\Vantrelle\\System")
+VANTRELLE_TEXT(PolicyNotWebAddress, "not an http:// or https:// address")
+VANTRELLE_TEXT(PolicyNotFullPath, "not a full path (from a drive's root or a share)")
 // The main window: names a screen reader reads for boxes without a caption or a label before them
 VANTRELLE_TEXT(WeekdayListName, "Weekday")
 VANTRELLE_TEXT(TimePickerName, "Time of day")
@@ -416,3 +419,8 @@ VANTRELLE_TEXT(CommunityRefusedKey, "{1}={2}: {3}")
 VANTRELLE_TEXT(CommunityRegistryPartsNotCleaned, "Its registry parts are not cleaned.")
 VANTRELLE_TEXT(CommunityWarning, "Warning: {1}")
 VANTRELLE_TEXT(CommunityConfirmTitle, "Community cleaner: {1}")
+// Where the community's list comes from, when the administrator decides it (the community cleaners window)
+VANTRELLE_TEXT(CommunitySourceFileNamed, "The list is chosen by your administrator: {1}.")
+VANTRELLE_TEXT(CommunitySourceBesideProgram, "Your administrator's copy beside the program is used; downloading is off.")
+VANTRELLE_TEXT(CommunitySourceDownloadForbidden, "Downloading the list is switched off by your administrator.")
+VANTRELLE_TEXT(CommunitySourceOff, "Community cleaners are switched off by your administrator.")

@@ -123,10 +123,12 @@ VANTRELLE_TEXT(
     "  /policyreport  jede Einstellung mit ihrem wirksamen Wert und ihrer Herkunft\n"
     "              (Richtlinie, eigene Wahl, Vorgabe, Standard) und die ignorierten\n"
     "              Richtlinienwerte\n"
-    "  /community  die verwendete Bereinigungsliste der Gemeinschaft (winapp2.ini neben dem\n"
-    "              Programm, sonst in Vantrelle in den lokalen Anwendungsdaten): was sich nicht\n"
-    "              lesen ließ, dann jeder auf diesem Computer gefundene Eintrag und was davon\n"
-    "              abgelehnt wird; Exit-Code 2 ohne Liste\n"
+    "  /community  die verwendete Bereinigungsliste der Gemeinschaft (die Datei, die ein\n"
+    "              Administrator nennt, sonst winapp2.ini neben dem Programm, sonst in Vantrelle\n"
+    "              in den lokalen Anwendungsdaten): was sich nicht lesen ließ, dann jeder auf\n"
+    "              diesem Computer gefundene Eintrag und was davon abgelehnt wird; Exit-Code 2\n"
+    "              ohne Liste oder wenn ein Administrator die Bereinigungen der Gemeinschaft\n"
+    "              ausgeschaltet hat\n"
     "  /?, /help   dieser Text\n"
     "\n"
     "Schalter dürfen mit - statt / beginnen, in beliebiger Schreibweise.\n"
@@ -176,6 +178,8 @@ VANTRELLE_TEXT(PolicyEveryTooLong, "ein Zeitplan alle N, länger als der Countdo
 VANTRELLE_TEXT(PolicyGroupBroken, "die Gruppe des Zeitplans enthält einen ungültigen Wert")
 VANTRELLE_TEXT(PolicyIgnoredWithGroup, "mit seiner Gruppe ignoriert: {1}")
 VANTRELLE_TEXT(PolicyNotPersonsCleanup, "keine Windows-Bereinigung, die Benutzer wählen: die des Computers werden unter HKLM\\Software\\Policies\\Marrowick\\Vantrelle\\System festgelegt")
+VANTRELLE_TEXT(PolicyNotWebAddress, "keine Adresse mit http:// oder https://")
+VANTRELLE_TEXT(PolicyNotFullPath, "kein vollständiger Pfad (vom Stamm eines Laufwerks oder einer Freigabe)")
 // The main window: names a screen reader reads for boxes without a caption or a label before them
 VANTRELLE_TEXT(WeekdayListName, "Wochentag")
 VANTRELLE_TEXT(TimePickerName, "Uhrzeit")
@@ -426,3 +430,8 @@ VANTRELLE_TEXT(CommunityRefusedKey, "{1}={2}: {3}")
 VANTRELLE_TEXT(CommunityRegistryPartsNotCleaned, "Seine Registrierungsteile werden nicht bereinigt.")
 VANTRELLE_TEXT(CommunityWarning, "Warnung: {1}")
 VANTRELLE_TEXT(CommunityConfirmTitle, "Bereinigung der Gemeinschaft: {1}")
+// Where the community's list comes from, when the administrator decides it (the community cleaners window)
+VANTRELLE_TEXT(CommunitySourceFileNamed, "Die Liste hat Ihr Administrator festgelegt: {1}.")
+VANTRELLE_TEXT(CommunitySourceBesideProgram, "Die Kopie Ihres Administrators neben dem Programm wird verwendet; das Herunterladen ist ausgeschaltet.")
+VANTRELLE_TEXT(CommunitySourceDownloadForbidden, "Das Herunterladen der Liste hat Ihr Administrator ausgeschaltet.")
+VANTRELLE_TEXT(CommunitySourceOff, "Die Bereinigungen der Gemeinschaft hat Ihr Administrator ausgeschaltet.")

@@ -12,6 +12,7 @@
 #include "community/Places.h"
 #include "platform/Environment.h"
 #include "platform/Platform.h"
+#include "settings/CommunitySource.h"
 
 namespace vantrelle::commandline {
 
@@ -72,7 +73,9 @@ std::string Found(const platform::Platform& platform, const community::List& lis
 
 Finished CommunityReport(const platform::Platform& platform) {
   const Locale& locale = *platform.locale;
-  const community::ListFile file = community::LoadList(platform);
+  const settings::CommunitySource source = settings::ReadCommunitySource(platform);
+  if (!source.enabled) return {ExitCode::Failed, settings::DownloadBarText(locale, source) + "\n"};
+  const community::ListFile file = settings::LoadCommunityList(platform, source);
   if (file.path.empty()) {
     return {ExitCode::Failed, Text(locale, TextId::CommunityNoList,
                                    {community::ListBesideProgram(platform), community::PersonsList(platform)}) +

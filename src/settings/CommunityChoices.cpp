@@ -1,8 +1,8 @@
 #include "settings/CommunityChoices.h"
 
 #include "community/List.h"
-#include "community/ListFile.h"
 #include "platform/Platform.h"
+#include "settings/CommunitySource.h"
 
 namespace vantrelle::settings {
 
@@ -15,7 +15,7 @@ std::vector<std::string> ChosenCommunity(platform::SettingsStore& store, const c
 }
 
 void AddCommunityChoices(const platform::Platform& platform, cleaning::Choices& choices) {
-  const community::ListFile file = community::LoadList(platform);
+  const community::ListFile file = LoadCommunityList(platform);
   if (file.unreadable) choices.communityListUnreadable = file.path;
   if (!file.list) return;
   choices.communityList = file.list;

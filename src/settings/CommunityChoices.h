@@ -24,8 +24,8 @@ inline constexpr NamedChoices kCommunityChoices("Community.");
 
 // The list's offered entries chosen in the store, by name, in the list's order.
 std::vector<std::string> ChosenCommunity(platform::SettingsStore& store, const community::List& list);
-// Reads the community's list (see community/ListFile.h) into the choices with the entries chosen of
-// it; a list that is there but cannot be read is named for the run to report.
+// Reads the community's list, as the settings allow (CommunitySource.h), into the choices with the
+// entries chosen of it; a list that is there but cannot be read is named for the run to report.
 void AddCommunityChoices(const platform::Platform& platform, cleaning::Choices& choices);
 
 }  // namespace vantrelle::settings

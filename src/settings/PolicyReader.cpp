@@ -58,6 +58,9 @@ std::string Reason(const Locale& locale, const PolicyValue& row, const PolicyRea
   const std::string expected = row.type == PolicyType::Number ? "REG_DWORD" : "REG_SZ";
   if (read.state == ReadState::WrongType)
     return Text(locale, TextId::PolicyWrongType, {TypeName(read.value.type), expected});
+  if (read.state == ReadState::WrongForm) {
+    return Text(locale, row.textForm == TextForm::WebAddress ? TextId::PolicyNotWebAddress : TextId::PolicyNotFullPath);
+  }
   if (row.type == PolicyType::Text) {
     return read.value.text.empty() ? Text(locale, TextId::PolicyEmpty)
                                    : Text(locale, TextId::PolicyTooLong, {std::to_string(row.most)});
@@ -228,6 +231,8 @@ PolicyRead ReadPolicyValue(platform::Registry& registry, platform::RegistryKey k
   } else {
     const std::uint64_t size = row.type == PolicyType::Number ? read.value.number : read.value.text.size();
     read.state = size < row.least || size > row.most ? ReadState::OutOfRange : ReadState::Valid;
+    if (read.state == ReadState::Valid && row.type == PolicyType::Text && !HasTextForm(row.textForm, read.value.text))
+      read.state = ReadState::WrongForm;
   }
   return read;
 }

@@ -24,7 +24,7 @@ std::string_view LayerName(Language language, Layer layer);  // "machine policy"
 // The registry key a policy layer is read from, as the report names it ("HKLM\Software\...").
 std::string LayerKeyName(Layer layer);
 
-enum class ReadState { Absent, Valid, WrongType, OutOfRange };
+enum class ReadState { Absent, Valid, WrongType, OutOfRange, WrongForm };
 
 struct PolicyRead {
   ReadState state = ReadState::Absent;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Strings.h"
 #include "cleaning/Catalogue.h"
 #include "cleaning/WindowsHandlers.h"
 #include "settings/MoreLocations.h"
@@ -37,7 +38,43 @@ class PolicyRows {
   std::vector<PolicyValue> rows_;
 };
 
+bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+bool IsFullPath(std::string_view text) {
+  if (text.size() >= 3 && IsLetter(text[0]) && text[1] == ':' && IsSeparator(text[2])) return true;
+  // A share: two separators and a server's name.
+  return text.size() >= 3 && IsSeparator(text[0]) && IsSeparator(text[1]) && !IsSeparator(text[2]);
+}
+
+bool IsWebAddress(std::string_view text) {
+  for (std::string_view scheme : {"http://", "https://"}) {
+    if (!StartsWithNoCase(text, scheme)) continue;
+    const std::string_view rest = text.substr(scheme.size());
+    const std::size_t hostEnd = rest.find_first_of("/?#");
+    if (hostEnd == 0 || rest.empty()) return false;
+    // Blanks are no part of an address; one here is a mistake, not something to encode.
+    for (char c : rest) {
+      if (static_cast<unsigned char>(c) <= ' ' || c == '\x7f') return false;
+    }
+    return true;
+  }
+  return false;
+}
+
 }  // namespace
+
+bool HasTextForm(TextForm form, std::string_view text) {
+  for (char c : text) {
+    if (static_cast<unsigned char>(c) < ' ') return false;
+  }
+  switch (form) {
+    case TextForm::Any: return true;
+    case TextForm::FullPath: return IsFullPath(text);
+    case TextForm::WebAddress: return IsWebAddress(text);
+  }
+  return false;
+}
 
 PolicyValue NamedChoicePolicy(const Key& setting) {
   return {setting.name, PolicyType::Number, 0, 1, &setting, StoredAs::OneZero};

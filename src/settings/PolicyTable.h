@@ -30,6 +30,14 @@ enum class StoredAs {
   Schedule,  // one of the schedule's group, which becomes several settings together (PolicyReader)
 };
 
+// What a text value must look like besides its length; a value of another form is ignored.
+enum class TextForm {
+  Any,
+  FullPath,    // a path from a drive's root (C:\...) or a share (\\server\share\...)
+  WebAddress,  // "http://" or "https://" and a host, without blanks or control characters
+};
+bool HasTextForm(TextForm form, std::string_view text);
+
 struct PolicyValue {
   std::string_view name;
   PolicyType type;
@@ -37,6 +45,7 @@ struct PolicyValue {
   std::uint32_t most;   // for text: the longest length
   const Key* setting;   // the setting it forces or presets
   StoredAs storedAs;
+  TextForm textForm = TextForm::Any;
 };
 
 // The schedule's group: read all or nothing from one key.
@@ -56,6 +65,8 @@ inline constexpr std::uint32_t kMostEveryDays = 24855;
 inline constexpr std::uint32_t kMostEveryHours = 596523;
 inline constexpr std::uint32_t kMostEveryMinutes = 35791394;
 inline constexpr std::uint32_t kLongestPath = 32767;
+// Longer addresses than browsers and proxies carry are no mirror's.
+inline constexpr std::uint32_t kLongestAddress = 2048;
 
 // The rows of the settings every version has; PolicyValues() adds one per further location.
 inline constexpr PolicyValue kFixedPolicyValues[] = {
@@ -80,6 +91,12 @@ inline constexpr PolicyValue kFixedPolicyValues[] = {
     {"RecycleBinDays", PolicyType::Number, 0, 3650, &kRecycleBinDays, StoredAs::Decimal},
     {"CleanDownloads", PolicyType::Number, 0, 1, &kDownloads, StoredAs::OneZero},
     {"DownloadsDays", PolicyType::Number, 1, 3650, &kDownloadsDays, StoredAs::Decimal},
+    {"CommunityCleaners", PolicyType::Number, 0, 1, &kCommunityCleaners, StoredAs::OneZero},
+    {"CommunityCleanersFile", PolicyType::Text, 1, kLongestPath, &kCommunityCleanersFile, StoredAs::Text,
+     TextForm::FullPath},
+    {"CommunityCleanersAddress", PolicyType::Text, 1, kLongestAddress, &kCommunityCleanersAddress, StoredAs::Text,
+     TextForm::WebAddress},
+    {"CommunityCleanersDownload", PolicyType::Number, 0, 1, &kCommunityCleanersDownload, StoredAs::OneZero},
 };
 
 // Every value the templates set: the fixed rows, then "Clean<Id>" for each further location in the

@@ -62,13 +62,48 @@ inline constexpr Key kLowSpaceGb{"LowSpaceGB", "0", Form::Text};
 inline constexpr Key kRecycleBinDays{"RecycleBinDays", "0", Form::Text};
 inline constexpr Key kDownloads{"Downloads", "0", Form::OneZero};
 inline constexpr Key kDownloadsDays{"DownloadsDays", "30", Form::Text};
+// The community's list (CommunitySource.h): the whole feature, an administrator's file, a mirror
+// ("" for the community's own address) and downloading, which policies set; the person's weekly
+// check and when it last ran ("" before the first).
+inline constexpr Key kCommunityCleaners{"CommunityCleaners", "1", Form::OneZero};
+inline constexpr Key kCommunityCleanersFile{"CommunityCleanersFile", "", Form::Text};
+inline constexpr Key kCommunityCleanersAddress{"CommunityCleanersAddress", "", Form::Text};
+inline constexpr Key kCommunityCleanersDownload{"CommunityCleanersDownload", "1", Form::OneZero};
+inline constexpr Key kCommunityWeeklyCheck{"CommunityWeeklyCheck", "0", Form::OneZero};
+inline constexpr Key kCommunityLastCheck{"CommunityLastCheck", "", Form::Text};
 
-inline constexpr Key kAll[] = {kStartStopState,   kWindowsStartup, kMinimized,     kWindowsTemp,    kRecycleBin,
-                               kMostRecentlyUsed, kAppData,        kOwnFolderPath, kSysTemp,        kUserFolder,
-                               kWeeklyChosen,     kDailyChosen,    kEveryChosen,   kWeeklyTime,     kWeekly,
-                               kEveryHours,       kEveryMinutes,   kEveryDays,     kLastFolder,     kLastFolderDot,
-                               kKeepRecentHours,  kLastRunSummary, kLowSpaceGb,    kRecycleBinDays, kDownloads,
-                               kDownloadsDays};
+inline constexpr Key kAll[] = {kStartStopState,
+                               kWindowsStartup,
+                               kMinimized,
+                               kWindowsTemp,
+                               kRecycleBin,
+                               kMostRecentlyUsed,
+                               kAppData,
+                               kOwnFolderPath,
+                               kSysTemp,
+                               kUserFolder,
+                               kWeeklyChosen,
+                               kDailyChosen,
+                               kEveryChosen,
+                               kWeeklyTime,
+                               kWeekly,
+                               kEveryHours,
+                               kEveryMinutes,
+                               kEveryDays,
+                               kLastFolder,
+                               kLastFolderDot,
+                               kKeepRecentHours,
+                               kLastRunSummary,
+                               kLowSpaceGb,
+                               kRecycleBinDays,
+                               kDownloads,
+                               kDownloadsDays,
+                               kCommunityCleaners,
+                               kCommunityCleanersFile,
+                               kCommunityCleanersAddress,
+                               kCommunityCleanersDownload,
+                               kCommunityWeeklyCheck,
+                               kCommunityLastCheck};
 
 // The default of `key` on this machine at this moment: the table's, or for "Text1" the program
 // folder followed by "\Samples" and for "Weekly Time" the current time of day as the picker's text.

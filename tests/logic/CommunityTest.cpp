@@ -5,6 +5,7 @@
 #include <chrono>
 #include <set>
 #include <thread>
+#include <sstream>
 
 #include "CleaningTest.h"
 #include "cleaning/Preview.h"
@@ -14,6 +15,7 @@
 #include "community/Detection.h"
 #include "community/ListFile.h"
 #include "settings/CommunityChoices.h"
+#include "settings/CommunitySource.h"
 #include "settings/PolicyTable.h"
 #include "settings/SavedChoices.h"
 #include "window/community/CommunityChoice.h"
@@ -94,19 +96,77 @@ TEST_F(Community, AnEntryIsFoundByAnyOfItsKeysThroughTheKnownFoldersAndNeverThro
 }
 
 TEST_F(Community, TheListBesideTheProgramComesFirstAndWithoutOneThereIsNone) {
-  EXPECT_EQ(community::LoadList(fakes.platform).path, "");
+  EXPECT_EQ(community::LoadList(fakes.platform, {}).path, "");
   const auto community = commandline::Execute(commandline::Command::Community, fakes.platform, "1.2.3");
   EXPECT_EQ(community.exitCode, commandline::ExitCode::Failed);
   EXPECT_EQ(community.output, "No community cleaning list was found: put winapp2.ini beside the program (" +
                                   std::string(kBeside) + ") or in " + kPersons + ".\n");
   fakes.textFiles.files[ToLower(kPersons)] = "[Person's *]\nFileKey1=%LocalAppData%\\P|*\n";
-  EXPECT_EQ(community::LoadList(fakes.platform).list->Entries()[0].name, "Person's");
+  EXPECT_EQ(community::LoadList(fakes.platform, {}).list->Entries()[0].name, "Person's");
   fakes.textFiles.files[ToLower(kBeside)] = "[Administrator's *]\nFileKey1=%LocalAppData%\\A|*\n";
-  EXPECT_EQ(community::LoadList(fakes.platform).list->Entries()[0].name, "Administrator's");
+  EXPECT_EQ(community::LoadList(fakes.platform, {}).list->Entries()[0].name, "Administrator's");
   fakes.textFiles.unreadable.insert(ToLower(kBeside));
   const auto unreadable = commandline::Execute(commandline::Command::Community, fakes.platform, "1.2.3");
   EXPECT_EQ(unreadable.exitCode, commandline::ExitCode::Failed);
   EXPECT_EQ(unreadable.output, "The community cleaning list could not be read: " + std::string(kBeside) + "\n");
+}
+
+TEST_F(Community, TheSourceFollowsTheAdministratorsValuesAndTheCopyBesideTheProgram) {
+  using settings::DownloadBar;
+  const std::string key(settings::kPolicyKey);
+  constexpr const char* kShared = "\\\\files\\it\\winapp2.ini";
+  constexpr const char* kMirror = "http://mirror.corp/winapp2.ini";
+  struct Case {
+    const char* numbers;  // REG_DWORD values of the machine's policy key, "Name=0 ..."
+    const char* file;     // "CommunityCleanersFile", nullptr for none
+    const char* address;  // "CommunityCleanersAddress"
+    bool beside;          // a copy beside the program
+    DownloadBar bar;
+    const char* expectedFile;
+    const char* expectedAddress;
+    const char* line;  // what the person is told
+  } cases[] = {
+      {"", nullptr, nullptr, false, DownloadBar::None, "", settings::kCommunityListAddress, ""},
+      {"", nullptr, kMirror, false, DownloadBar::None, "", kMirror, ""},
+      {"", nullptr, "file://C:/winapp2.ini", false, DownloadBar::None, "", settings::kCommunityListAddress, ""},
+      {"CommunityCleaners=0", kShared, nullptr, true, DownloadBar::Off, kShared, settings::kCommunityListAddress,
+       "Community cleaners are switched off by your administrator."},
+      {"CommunityCleanersDownload=0", kShared, kMirror, true, DownloadBar::FileNamed, kShared, kMirror,
+       "The list is chosen by your administrator: \\\\files\\it\\winapp2.ini."},
+      {"", "winapp2.ini", nullptr, false, DownloadBar::None, "", settings::kCommunityListAddress, ""},
+      {"CommunityCleanersDownload=0", nullptr, nullptr, true, DownloadBar::BesideProgram, "",
+       settings::kCommunityListAddress, "Your administrator's copy beside the program is used; downloading is off."},
+      {"CommunityCleanersDownload=0 CommunityCleaners=1", nullptr, nullptr, false, DownloadBar::Forbidden, "",
+       settings::kCommunityListAddress, "Downloading the list is switched off by your administrator."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.numbers) + " " + (c.file ? c.file : "") + " " + (c.address ? c.address : ""));
+    fakes.registry.RemoveKey(platform::RegistryRoot::LocalMachine, key);
+    fakes.textFiles.files.clear();
+    std::istringstream words(c.numbers);
+    for (std::string word; words >> word;) {
+      const auto equals = word.find('=');
+      fakes.registry.SetNumber(platform::RegistryRoot::LocalMachine, key, word.substr(0, equals),
+                               static_cast<std::uint32_t>(std::stoul(word.substr(equals + 1))));
+    }
+    if (c.file)
+      fakes.registry.SetTyped(platform::RegistryRoot::LocalMachine, key, "CommunityCleanersFile",
+                              platform::kRegistryText, c.file);
+    // A mirror that is no web address is ignored wherever it is stored.
+    if (c.address)
+      settings::Save(fakes.settings, settings::kCommunityCleanersAddress, c.address);
+    else
+      settings::Save(fakes.settings, settings::kCommunityCleanersAddress, "");
+    if (c.beside) fakes.textFiles.files[ToLower(kBeside)] = "[A *]\nFileKey1=%LocalAppData%\\A|*\n";
+    effective.Refresh();
+    const settings::CommunitySource source = settings::ReadCommunitySource(fakes.platform);
+    EXPECT_EQ(source.enabled, c.bar != DownloadBar::Off);
+    EXPECT_EQ(source.downloadBar, c.bar);
+    EXPECT_EQ(source.CanDownload(), c.bar == DownloadBar::None);
+    EXPECT_EQ(source.file, c.expectedFile);
+    EXPECT_EQ(source.address, c.expectedAddress);
+    EXPECT_EQ(settings::DownloadBarText(fakes.locale, source), c.line);
+  }
 }
 
 TEST_F(Community, SwitchCommunityTellsTheListItsProblemsAndWhatIsFoundHere) {
@@ -350,6 +410,37 @@ TEST_F(CommunityRun, TheWindowListsFindsStoresExplainsAndMeasuresTheEntriesFound
   EXPECT_EQ(Stored("Community.Log App"), "1");
   EXPECT_EQ(asked,
             std::vector<std::string>(2, "Community cleaner: Log App / Your drafts go too.\n\nChoose it all the same?"));
+// Switched off, nothing of the list is read, told or run, whatever file the administrator names;
+// a named file is the only one read, and one that is not there is told as unreadable.
+TEST_F(CommunityRun, TheAdministratorsSwitchAndFileDecideWhatIsRead) {
+  const std::string key(settings::kPolicyKey);
+  constexpr const char* kShared = "\\\\files\\it\\winapp2.ini";
+  fakes.textFiles.files[ToLower(kBeside)] = kList;
+  fakes.registry.SetNumber(platform::RegistryRoot::LocalMachine, key, "CommunityCleaners", 0);
+  fakes.registry.SetTyped(platform::RegistryRoot::CurrentUser, key, "CommunityCleanersFile", platform::kRegistryText,
+                          kShared);
+  effective.Refresh();
+  cleaning::Choices choices = settings::SavedChoices(fakes.platform);
+  EXPECT_TRUE(choices.community.empty());
+  EXPECT_EQ(choices.communityList, nullptr);
+  EXPECT_EQ(choices.communityListUnreadable, "");
+  choices.recycleBin = true;
+  Run(choices);
+  EXPECT_TRUE(fakes.files.deleted.empty());
+  EXPECT_TRUE(host.errors.texts.empty());
+  const auto off = commandline::Execute(commandline::Command::Community, fakes.platform, "1.2.3");
+  EXPECT_EQ(off.exitCode, commandline::ExitCode::Failed);
+  EXPECT_EQ(off.output, "Community cleaners are switched off by your administrator.\n");
+
+  fakes.registry.SetNumber(platform::RegistryRoot::LocalMachine, key, "CommunityCleaners", 1);
+  effective.Refresh();
+  EXPECT_EQ(settings::SavedChoices(fakes.platform).communityListUnreadable, kShared);
+  fakes.textFiles.files[ToLower(kShared)] = "[Log App *]\nFileKey1=%AppData%\\LogApp|*.log\n";
+  const community::ListFile file = settings::LoadCommunityList(fakes.platform);
+  EXPECT_EQ(file.path, kShared);
+  ASSERT_NE(file.list, nullptr);
+  EXPECT_EQ(file.list->Entries().size(), 1u);
+  EXPECT_EQ(settings::SavedChoices(fakes.platform).community, std::vector<std::string>{"Log App"});
 }
 
 // A list that cannot be read is told once, as the run's error report; the run goes on.

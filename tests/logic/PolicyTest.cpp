@@ -113,6 +113,21 @@ TEST_F(Policies, AValueOfTheWrongTypeOrOutOfRangeIsIgnoredWithItsReason) {
       {"OwnFolder", platform::kRegistryText, "D:\\Scratch", settings::kOwnFolderPath, "D:\\Scratch", ""},
       {"OwnFolder", platform::kRegistryText, "", settings::kOwnFolderPath, nullptr, "out of range: empty"},
       {"OwnFolder", 2, "%TEMP%", settings::kOwnFolderPath, nullptr, "wrong type: REG_EXPAND_SZ"},
+      {"CommunityCleaners", platform::kRegistryNumber, "0", settings::kCommunityCleaners, "0", ""},
+      {"CommunityCleanersFile", platform::kRegistryText, "\\\\files\\it\\winapp2.ini", settings::kCommunityCleanersFile,
+       "\\\\files\\it\\winapp2.ini", ""},
+      {"CommunityCleanersFile", platform::kRegistryText, "winapp2.ini", settings::kCommunityCleanersFile, nullptr,
+       "not a full path"},
+      {"CommunityCleanersAddress", platform::kRegistryText, "HTTP://mirror.corp:8080/winapp2.ini",
+       settings::kCommunityCleanersAddress, "HTTP://mirror.corp:8080/winapp2.ini", ""},
+      {"CommunityCleanersAddress", platform::kRegistryText, "ftp://mirror.corp/winapp2.ini",
+       settings::kCommunityCleanersAddress, nullptr, "not an http:// or https:// address"},
+      {"CommunityCleanersAddress", platform::kRegistryText, "https:///winapp2.ini", settings::kCommunityCleanersAddress,
+       nullptr, "not an http"},
+      {"CommunityCleanersAddress", platform::kRegistryText, "https://mirror.corp/win app2.ini",
+       settings::kCommunityCleanersAddress, nullptr, "not an http"},
+      {"CommunityCleanersAddress", platform::kRegistryText, "https://" + std::string(2041, 'a'),
+       settings::kCommunityCleanersAddress, nullptr, "out of range: longer than 2048"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.name).append(" ").append(c.data));
@@ -249,12 +264,14 @@ TEST_F(Policies, AForcedControlShowsItsValueLockedAndThePersonsChoiceReturnsWith
   EXPECT_TRUE(form.locationsPanel.recycleBinBox.Ticked());
   EXPECT_TRUE(form.locationsPanel.recycleBinBox.Locked());
   EXPECT_EQ(form.statusPanel.scheduleSwitch.Caption(), "Turn On");  // off, as forced
-  EXPECT_TRUE(form.statusPanel.scheduleSwitch.Locked() && form.schedulePanel.daysBox.Locked() && form.schedulePanel.weeklyOption.Locked());
+  EXPECT_TRUE(form.statusPanel.scheduleSwitch.Locked() && form.schedulePanel.daysBox.Locked() &&
+              form.schedulePanel.weeklyOption.Locked());
   EXPECT_TRUE(form.optionsPanel.managedLine.Visible());
   // A preset fills in only where the person made no choice, and is not stored as theirs.
   EXPECT_EQ(form.optionsPanel.keepRecentBox.Text(), "5");
   EXPECT_TRUE(form.locationsPanel.windowsTempBox.Ticked());
-  EXPECT_FALSE(form.locationsPanel.windowsTempBox.Locked() || form.optionsPanel.keepRecentBox.Locked() || form.locationsPanel.systemTempBox.Locked());
+  EXPECT_FALSE(form.locationsPanel.windowsTempBox.Locked() || form.optionsPanel.keepRecentBox.Locked() ||
+               form.locationsPanel.systemTempBox.Locked());
   EXPECT_EQ(Stored(settings::kWindowsTemp), "<absent>");
   EXPECT_EQ(Stored(settings::kRecycleBin), "0");  // forced values never reach the person's own key
   EXPECT_EQ(Stored(settings::kStartStopState), "<absent>");
@@ -263,7 +280,8 @@ TEST_F(Policies, AForcedControlShowsItsValueLockedAndThePersonsChoiceReturnsWith
   ClearPolicies();
   Number(kMachine, kForced, "KeepRecentHours", 2);
   form.PoliciesChanged();
-  EXPECT_FALSE(form.locationsPanel.recycleBinBox.Ticked() || form.locationsPanel.recycleBinBox.Locked() || form.statusPanel.scheduleSwitch.Locked());
+  EXPECT_FALSE(form.locationsPanel.recycleBinBox.Ticked() || form.locationsPanel.recycleBinBox.Locked() ||
+               form.statusPanel.scheduleSwitch.Locked());
   EXPECT_FALSE(form.locationsPanel.windowsTempBox.Ticked());
   EXPECT_EQ(form.optionsPanel.keepRecentBox.Text(), "2");
   EXPECT_TRUE(form.optionsPanel.keepRecentBox.Locked() && form.optionsPanel.managedLine.Visible());

@@ -43,6 +43,12 @@ TEST_F(Settings, EveryKeyWithItsDefaultAndValueForm) {
       {"RecycleBinDays", "0", Form::Text},
       {"Downloads", "0", Form::OneZero},
       {"DownloadsDays", "30", Form::Text},
+      {"CommunityCleaners", "1", Form::OneZero},
+      {"CommunityCleanersFile", "", Form::Text},
+      {"CommunityCleanersAddress", "", Form::Text},
+      {"CommunityCleanersDownload", "1", Form::OneZero},
+      {"CommunityWeeklyCheck", "0", Form::OneZero},
+      {"CommunityLastCheck", "", Form::Text},
   };
   ASSERT_EQ(std::size(settings::kAll), std::size(expected));
   std::set<std::string_view> names;

@@ -7,6 +7,7 @@
 set -uo pipefail
 admx="$1/Vantrelle.admx"
 adml="$1/en-US/Vantrelle.adml"
+translations=("$1/de-DE/Vantrelle.adml")
 report=$2
 failed=0
 if [[ $report == *.exe ]]; then
@@ -40,6 +41,26 @@ check "every presentation the ADMX names is in the ADML" \
 element_ids=$(xpath "$admx" '//*[local-name()="elements"]/*/@id' | sort -u)
 check "every control of a presentation is an element of the ADMX" \
   none < <(comm -23 <(xpath "$adml" '//*[local-name()="presentation"]/*/@refId' | sort -u) <(echo "$element_ids"))
+
+# Each translation: the same strings and presentations, each presentation with the same controls.
+for translated in "${translations[@]}"; do
+  language=$(basename "$(dirname "$translated")")
+  check "the $language ADML is well-formed XML" xmllint --noout "$translated"
+  check "the $language ADML has every string of the en-US one and no other" \
+    same "$strings" "$(xpath "$translated" '//*[local-name()="string"]/@id')"
+  check "the $language ADML has every presentation of the en-US one and no other" \
+    same "$presentations" "$(xpath "$translated" '//*[local-name()="presentation"]/@id')"
+  check "the $language ADML's presentations hold the same controls with the same defaults" \
+    none < <(for id in $presentations; do
+               control="//*[local-name()=\"presentation\"][@id=\"$id\"]/*/@*"
+               diff <(xpath "$adml" "$control") <(xpath "$translated" "$control") >/dev/null || echo "$id"
+             done)
+  check "the $language ADML has no string id twice" \
+    none < <(xpath "$translated" '//*[local-name()="string"]/@id' | sort | uniq -d)
+  check "Intune: the $language ADML's revision is of the form N.N and under 1 MB" \
+    test -n "$(grep -xE '[0-9]+\.[0-9]+' <<<"$(xpath "$translated" '/*/@revision')")" \
+         -a "$(stat -c %s "$translated")" -lt 1048576
+done
 
 check "no policy name twice" none < <(xpath "$admx" '//*[local-name()="policy"]/@name' | sort | uniq -d)
 check "no category name twice" none < <(xpath "$admx" '//*[local-name()="category"]/@name' | sort | uniq -d)
