@@ -62,6 +62,10 @@ inline constexpr Key kLowSpaceGb{"LowSpaceGB", "0", Form::Text};
 inline constexpr Key kRecycleBinDays{"RecycleBinDays", "0", Form::Text};
 inline constexpr Key kDownloads{"Downloads", "0", Form::OneZero};
 inline constexpr Key kDownloadsDays{"DownloadsDays", "30", Form::Text};
+// The person's weekly check for a newer community list ("1" on), and when it last ran: the UTC moment
+// as 100-nanosecond steps since 1601 in decimal (the file system's stamps), "" for never.
+inline constexpr Key kCommunityWeeklyCheck{"CommunityWeeklyCheck", "0", Form::OneZero};
+inline constexpr Key kCommunityLastCheck{"CommunityLastCheck", "", Form::Text};
 
 inline constexpr Key kAll[] = {kStartStopState,   kWindowsStartup, kMinimized,     kWindowsTemp,    kRecycleBin,
                                kMostRecentlyUsed, kAppData,        kOwnFolderPath, kSysTemp,        kUserFolder,
