@@ -28,7 +28,8 @@ Application::Application(HINSTANCE instance)
                 .storage = &storage_,
                 .runningPrograms = &runningPrograms_,
                 .cleanupHandlers = &cleanupHandlers_,
-                .machine = &machine_},
+                .machine = &machine_,
+                .downloads = &downloads_},
       form_(platform_),
       window_(form_, *this, instance, IDI_VANTRELLE),
       moreDialog_(
@@ -63,6 +64,9 @@ bool Application::Start() {
   // Loaded minimised, the window goes to the tray the moment it is shown.
   form_.windowVisible = true;
   window_.ShowForm();
+  // The window's work in the background wakes it with a message it then answers on its own thread.
+  form_.StartBackgroundWork(
+      [window = window_.Handle()] { PostMessageW(window, win32::MainWindow::kBackgroundMessage, 0, 0); });
   return !form_.endRequested;
 }
 

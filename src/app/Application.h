@@ -10,6 +10,7 @@
 #include "platform/win32/SingleInstance.h"
 #include "platform/win32/Unicode.h"
 #include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32Downloads.h"
 #include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32EventPump.h"
 #include "platform/win32/Win32FileServices.h"
@@ -75,6 +76,7 @@ class Application : public win32::WindowEvents, public WindowObserver {
   win32::Win32Shell shell_;
   win32::Win32FileServices files_;
   win32::Win32Locale locale_{ChosenLanguage()};
+  win32::Win32Downloads downloads_{locale_};
   win32::Win32NotifyArea notifyArea_;
   win32::Win32Registry registry_;
   win32::Win32WindowProcedures windowProcedures_;

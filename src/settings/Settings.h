@@ -64,7 +64,8 @@ inline constexpr Key kDownloads{"Downloads", "0", Form::OneZero};
 inline constexpr Key kDownloadsDays{"DownloadsDays", "30", Form::Text};
 // The community's list (CommunitySource.h): the whole feature, an administrator's file, a mirror
 // ("" for the community's own address) and downloading, which policies set; the person's weekly
-// check and when it last ran ("" before the first).
+// check, and when it last ran: the UTC moment as 100-nanosecond steps since 1601 in decimal (the
+// file system's stamps), "" before the first.
 inline constexpr Key kCommunityCleaners{"CommunityCleaners", "1", Form::OneZero};
 inline constexpr Key kCommunityCleanersFile{"CommunityCleanersFile", "", Form::Text};
 inline constexpr Key kCommunityCleanersAddress{"CommunityCleanersAddress", "", Form::Text};

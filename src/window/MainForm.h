@@ -3,6 +3,7 @@
 // run, the countdown, the tray icon, start with Windows), on the platform services it is given.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "window/AddedOptionsPanel.h"
 #include "window/Controls.h"
 #include "window/ErrorReportBox.h"
+#include "window/community/WeeklyListCheck.h"
 #include "window/history/HistoryWindow.h"
 #include "window/LocationsPanel.h"
 #include "window/morelocations/MoreLocationsChoice.h"
@@ -135,6 +137,12 @@ class MainForm : private AddedOptionsHost, private ScheduleHost {
   // Opens the maker's home page once in a hundred starts.
   void OpenHomePageAtRandom();
 
+  // --- work in the background, once the window is up ---
+  // Starts it (the weekly check of the community's list). `wake` is called on the worker's thread;
+  // the view answers it on the window's thread with BackgroundWoke.
+  void StartBackgroundWork(std::function<void()> wake);
+  void BackgroundWoke();
+
  private:
   void WireEvents();
   // The person's display language (English on a platform without a locale), and a text in it.
@@ -199,6 +207,8 @@ class MainForm : private AddedOptionsHost, private ScheduleHost {
   bool deletionRunActive_ = false;
   bool communityListReported_ = false;  // an unreadable community list was reported this session
   bool previewActive_ = false;
+  // Last: its thread ends before anything it was given goes.
+  WeeklyListCheck weeklyListCheck_{platform_};
 
   friend class WindowRunHost;
 };

@@ -31,6 +31,7 @@ void MainForm::TrayIconMouseUp(std::int16_t, std::int32_t) {
 }
 
 void MainForm::Close() {
+  weeklyListCheck_.Stop();  // its thread leaves off within a quarter of a second
   Guard guard(errorReport_, location::kClosing);
   guard.Line(100, [&] { statusPanel.countdownTimer.SetEnabled(false); });
   guard.Line(102, [&] { trayIcon.SetInTray(false); });

@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "platform/fake/FakeCleanupHandlers.h"
 #include "platform/fake/FakeClock.h"
+#include "platform/fake/FakeDownloads.h"
 #include "platform/fake/FakeEnvironment.h"
 #include "platform/fake/FakeEventPump.h"
 #include "platform/fake/FakeFileSystem.h"
@@ -42,6 +43,7 @@ struct FakePlatform {
     platform.runningPrograms = &runningPrograms;
     platform.cleanupHandlers = &cleanupHandlers;
     platform.machine = &machine;
+    platform.downloads = &downloads;
     platform.cleaningWorkers = 1;  // every step in order; tests that want workers ask for them
   }
   FakePlatform(const FakePlatform&) = delete;
@@ -65,6 +67,7 @@ struct FakePlatform {
   FakeRunningPrograms runningPrograms;
   FakeCleanupHandlers cleanupHandlers;
   FakeMachineState machine;
+  FakeDownloads downloads;
   platform::Platform platform;
 };
 

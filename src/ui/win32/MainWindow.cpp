@@ -514,6 +514,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Safely([&] { form_.PoliciesChanged(); });
       }
       return 0;
+    case kBackgroundMessage: Safely([&] { form_.BackgroundWoke(); }); return 0;
     case WM_CLOSE: Safely([&] { events_.CloseRequested(); }); return 0;
     case WM_ENDSESSION:
       // Logging off closes the window like any other reason, so the program can tidy up first.

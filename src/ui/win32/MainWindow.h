@@ -32,6 +32,8 @@ class MainWindow : public ControlObserver {
   static constexpr UINT_PTR kCountdownTimerId = 1;
   static constexpr UINT_PTR kCaptionTimerId = 2;
   static constexpr UINT_PTR kLowSpaceTimerId = 3;
+  // Posted from a thread working for the window (MainForm::StartBackgroundWork): look what it did.
+  static constexpr UINT kBackgroundMessage = WM_APP + 8;
   // Captions (above all the status line) are repainted at most this often; the model stays exact.
   static constexpr std::uint64_t kCaptionPaceMs = 50;
 
