@@ -440,3 +440,6 @@ VANTRELLE_TEXT(DownloadIncomplete, "the connection ended before the whole file a
 VANTRELLE_TEXT(DownloadNotHttp, "the address is no http or https address")
 VANTRELLE_TEXT(DownloadErrorNumber, "error {1}")
 VANTRELLE_TEXT(CommunityListUpdatedNoVersion, "Community cleaning list updated.")
+VANTRELLE_TEXT(CommunityDownloading, "Downloading the list: {1}")
+VANTRELLE_TEXT(CommunityDownloadingOf, "Downloading the list: {1} of {2}")
+VANTRELLE_TEXT(CommunityDownloadStopped, "Stopped: the list you had stays.")

@@ -451,3 +451,6 @@ VANTRELLE_TEXT(DownloadIncomplete, "die Verbindung endete, bevor die ganze Datei
 VANTRELLE_TEXT(DownloadNotHttp, "die Adresse ist keine http- oder https-Adresse")
 VANTRELLE_TEXT(DownloadErrorNumber, "Fehler {1}")
 VANTRELLE_TEXT(CommunityListUpdatedNoVersion, "Bereinigungsliste der Gemeinschaft aktualisiert.")
+VANTRELLE_TEXT(CommunityDownloading, "Die Liste wird heruntergeladen: {1}")
+VANTRELLE_TEXT(CommunityDownloadingOf, "Die Liste wird heruntergeladen: {1} von {2}")
+VANTRELLE_TEXT(CommunityDownloadStopped, "Angehalten: die bisherige Liste bleibt.")

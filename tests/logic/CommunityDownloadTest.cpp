@@ -41,7 +41,7 @@ class CommunityDownloadTest : public LogicTest {
     fakes.textFiles.files[ToLower(path)] = kOld;
   }
   std::string OnDisk() { return fakes.textFiles.Read(path).value_or("<unreadable>"); }
-  std::shared_ptr<const community::List> Current() { return community::LoadList(fakes.platform).list; }
+  std::shared_ptr<const community::List> Current() { return community::LoadList(fakes.platform, {}).list; }
 
   // Waits for the check's answer, as the window would when woken.
   std::optional<std::string> Answer(WeeklyListCheck& check) {

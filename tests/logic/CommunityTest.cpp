@@ -393,7 +393,7 @@ TEST_F(CommunityRun, TheWindowListsFindsStoresExplainsAndMeasuresTheEntriesFound
   fakes.textFiles.files[ToLower(kPersons)] =
       "; Version: 260730\n[Log App *]\nLangSecRef=3021\nFileKey1=%AppData%\\LogApp|*.log;*.txt\n"
       "FileKey2=%Documents%|*.*\nRegKey1=HKCU\\Software\\LogApp\nWarning=Your drafts go too.\n";
-  choice.Reload(community::LoadList(fakes.platform));
+  choice.Reload(community::LoadList(fakes.platform, {}));
   EXPECT_EQ(choice.CountsLine(), "1 of 1 found on this computer, 0 chosen; list version 260730");
   EXPECT_EQ(choice.Details(0), "Log App (Applications)\nDeletes:\n  \xE2\x80\xA2 files matching *.log, *.txt in " +
                                    roaming +
@@ -410,6 +410,8 @@ TEST_F(CommunityRun, TheWindowListsFindsStoresExplainsAndMeasuresTheEntriesFound
   EXPECT_EQ(Stored("Community.Log App"), "1");
   EXPECT_EQ(asked,
             std::vector<std::string>(2, "Community cleaner: Log App / Your drafts go too.\n\nChoose it all the same?"));
+}
+
 // Switched off, nothing of the list is read, told or run, whatever file the administrator names;
 // a named file is the only one read, and one that is not there is told as unreadable.
 TEST_F(CommunityRun, TheAdministratorsSwitchAndFileDecideWhatIsRead) {

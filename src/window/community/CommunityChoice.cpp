@@ -6,8 +6,10 @@
 #include "base/Texts.h"
 #include "community/Detection.h"
 #include "community/EntryTexts.h"
+#include "community/ListDownload.h"
 #include "settings/CommunityChoices.h"
 #include "settings/PolicyReader.h"
+#include "settings/Settings.h"
 #include "window/community/EntryDetails.h"
 #include "window/morelocations/MoreLocationsChoice.h"
 
@@ -44,7 +46,8 @@ bool StoredChosen(const platform::Platform& platform, std::string_view name) {
 
 CommunityChoice::CommunityChoice(const platform::Platform& platform)
     : platform_(platform),
-      file_(community::LoadList(platform)),
+      source_(settings::ReadCommunitySource(platform)),
+      file_(settings::LoadCommunityList(platform, source_)),
       places_(community::FindPlaces(platform)),
       forced_(ForcedEntries(platform)) {
   FillRows();
@@ -151,6 +154,57 @@ std::vector<std::size_t> CommunityChoice::TakeMeasured() {
     changed.push_back(measured.index);
   }
   return changed;
+}
+
+std::string CommunityChoice::SourceLine() const { return settings::DownloadBarText(*platform_.locale, source_); }
+
+bool CommunityChoice::CanDownload() const { return source_.CanDownload() && platform_.downloads != nullptr; }
+
+std::string CommunityChoice::SetWeeklyCheck(bool on) {
+  const std::string refused = StoreChoice(
+      *platform_.locale, [&] { settings::Save(*platform_.settings, settings::kCommunityWeeklyCheck, on ? "1" : "0"); },
+      [&] { return settings::Get(*platform_.settings, settings::kCommunityWeeklyCheck) == "1"; }, on);
+  if (refused.empty()) source_.weeklyCheck = on;
+  return refused;
+}
+
+void CommunityChoice::StartDownload(std::function<void()> wake) {
+  source_ = settings::ReadCommunitySource(platform_);  // an administrator may have named a mirror since
+  if (download_ || !CanDownload()) return;
+  ListDownloadThread::Request request;
+  request.address = source_.address;
+  request.current = file_.list;
+  for (const CommunityRow& row : rows_) {
+    if (row.chosen) request.chosenBefore.push_back(row.name);
+  }
+  download_ = std::make_unique<ListDownloadThread>(platform_, std::move(request), std::move(wake));
+}
+
+void CommunityChoice::StopDownload() {
+  if (download_) download_->Stop();
+}
+
+std::string CommunityChoice::TakeDownload() {
+  if (!download_) return {};
+  const Locale& locale = *platform_.locale;
+  std::optional<community::DownloadOutcome> outcome = download_->TakeOutcome();
+  if (!outcome) {
+    const platform::DownloadProgress progress = download_->Progress();
+    if (progress.total == 0)
+      return Text(locale, TextId::CommunityDownloading, {ByteSizeText(locale, progress.received)});
+    return Text(locale, TextId::CommunityDownloadingOf,
+                {ByteSizeText(locale, progress.received), ByteSizeText(locale, progress.total)});
+  }
+  download_.reset();
+  if (outcome->stopped) return Text(locale, TextId::CommunityDownloadStopped);
+  if (!outcome->replaced) return outcome->message;
+  Reload({community::PersonsList(platform_), false, outcome->list});
+  const std::string_view version = outcome->list ? outcome->list->Version() : std::string_view();
+  std::string said = version.empty() ? Text(locale, TextId::CommunityListUpdatedNoVersion)
+                                     : Text(locale, TextId::CommunityListUpdated, {std::string(version)});
+  const std::string gone = community::ChosenGoneText(locale, outcome->gone);
+  if (!gone.empty()) said.append(" ").append(gone);
+  return said;
 }
 
 void CommunityChoice::Reload(community::ListFile file) {

@@ -18,7 +18,9 @@
 #include "community/ListFile.h"
 #include "community/Places.h"
 #include "platform/Platform.h"
+#include "settings/CommunitySource.h"
 #include "window/community/CommunitySizes.h"
+#include "window/community/ListDownloadThread.h"
 
 namespace vantrelle {
 
@@ -60,6 +62,22 @@ class CommunityChoice {
   // The rows measured since the last call, now up to date.
   std::vector<std::size_t> TakeMeasured();
 
+  // Why the list may not be downloaded here ("" when it may), and whether it may.
+  std::string SourceLine() const;
+  bool CanDownload() const;
+  bool WeeklyCheck() const { return source_.weeklyCheck; }
+  // Stores "Check for a new list every week" at once; why not when the store refuses ("" otherwise).
+  std::string SetWeeklyCheck(bool on);
+
+  // Fetches the current list in the background from the address the settings name now; `wake` is
+  // called from the download's thread as it goes, and the window then calls TakeDownload.
+  void StartDownload(std::function<void()> wake);
+  void StopDownload();
+  bool Downloading() const { return download_ != nullptr; }
+  // The status line's text: the progress, then how it ended, once. A list put in place is shown at
+  // once, with the chosen entries it lacks said.
+  std::string TakeDownload();
+
   // Shows `file`'s list instead (after a download); the search and the ticks stored stay.
   void Reload(community::ListFile file);
   const std::shared_ptr<const community::List>& List() const { return file_.list; }
@@ -70,6 +88,7 @@ class CommunityChoice {
   std::string FoundText(const std::string& found, bool locked) const;
 
   const platform::Platform& platform_;
+  settings::CommunitySource source_;
   community::ListFile file_;
   community::Places places_;
   std::set<std::string, LessNoCase> forced_;  // entry names a policy forces
@@ -77,6 +96,7 @@ class CommunityChoice {
   std::vector<std::size_t> shown_;
   std::string search_;
   std::unique_ptr<CommunitySizes> sizes_;
+  std::unique_ptr<ListDownloadThread> download_;
 };
 
 }  // namespace vantrelle

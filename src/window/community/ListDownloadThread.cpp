@@ -29,7 +29,7 @@ void ListDownloadThread::Work() {
   community::DownloadOutcome outcome;
   try {
     if (request_.readCurrent) {
-      request_.current = community::LoadList(platform_).list;
+      request_.current = community::LoadList(platform_, request_.places).list;
       request_.chosenBefore.clear();
       if (request_.current) {
         for (const auto& entry : request_.current->Entries()) {

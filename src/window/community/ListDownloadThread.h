@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "community/ListDownload.h"
+#include "community/ListFile.h"
 #include "platform/Downloads.h"
 #include "platform/Platform.h"
 
@@ -32,6 +33,8 @@ class ListDownloadThread {
     // Read the list in use on the download's thread instead of `current`: the outcome's `gone` then
     // names every entry of it the new list lacks, for the window to narrow to those chosen.
     bool readCurrent = false;
+    community::ListPlaces places;  // where the list in use is read from then, as the settings say
+
     community::Replace replace = community::Replace::Always;
   };
 

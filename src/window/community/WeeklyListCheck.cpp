@@ -33,6 +33,7 @@ bool WeeklyListCheck::Start(std::function<void()> wake) {
   ListDownloadThread::Request request;
   request.address = source.address;
   request.readCurrent = true;
+  request.places = {source.enabled, source.file};
   request.replace = community::Replace::OnlyNewer;
   download_ = std::make_unique<ListDownloadThread>(platform_, std::move(request), std::move(wake));
   return true;

@@ -3,12 +3,15 @@
 #include "base/SizeText.h"
 #include "base/Texts.h"
 #include "cleaning/Catalogue.h"
+#include "settings/CommunitySource.h"
 #include "settings/MoreLocations.h"
 
 namespace vantrelle {
 
 MoreLocationsChoice::MoreLocationsChoice(const platform::Platform& platform, const FoundSizes& found)
-    : windowsCleanups(platform), platform_(platform) {
+    : windowsCleanups(platform),
+      platform_(platform),
+      communityOffered_(settings::ReadCommunitySource(platform).enabled) {
   const Locale& locale = *platform.locale;
   for (const cleaning::CatalogueRow& row : cleaning::Catalogue()) {
     MoreLocationItem item{std::string(row.id), Text(locale, row.name), Text(locale, row.description), {}, false};

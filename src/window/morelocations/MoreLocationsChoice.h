@@ -36,6 +36,8 @@ class MoreLocationsChoice {
   std::size_t ChosenCount() const;
   // The person's language, for the dialog's own captions.
   const Locale& TextLocale() const { return *platform_.locale; }
+  // The community's entries may be chosen: an administrator has not switched them off.
+  bool CommunityOffered() const { return communityOffered_; }
   // Runs after every stored change of a further location.
   std::function<void()> OnChange;
 
@@ -44,6 +46,7 @@ class MoreLocationsChoice {
  private:
   const platform::Platform& platform_;
   std::vector<MoreLocationItem> items_;
+  bool communityOffered_ = true;
 };
 
 // "More locations: 3 chosen".

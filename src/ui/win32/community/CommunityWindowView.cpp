@@ -71,6 +71,7 @@ void CommunityWindowView::ShowModal(HWND owner, CommunityChoice& choice) {
   choice_ = &choice;
   DialogBoxIndirectParamW(instance_, dialog.Get(), owner, &DialogProc, reinterpret_cast<LPARAM>(this));
   choice.StopSizes();
+  choice.StopDownload();  // closing the window is the person's stop
   choice_ = nullptr;
 }
 
@@ -90,16 +91,13 @@ INT_PTR CALLBACK CommunityWindowView::DialogProc(HWND dialog, UINT message, WPAR
         EndDialog(dialog, LOWORD(wParam));
         return TRUE;
       }
-      if (LOWORD(wParam) == kSearchId && HIWORD(wParam) == EN_CHANGE) {
-        view->choice_->Search(Narrow(WindowText(GetDlgItem(dialog, kSearchId))));
-        view->ShowRows(dialog);
-        return TRUE;
-      }
+      if (view->Command(dialog, LOWORD(wParam), HIWORD(wParam))) return TRUE;
       break;
     case WM_NOTIFY:
       if (view->Notify(dialog, *reinterpret_cast<const NMHDR*>(lParam))) return TRUE;
       break;
     case kMeasuredMessage: view->ShowMeasured(dialog); return TRUE;
+    case kDownloadMessage: view->ShowDownload(dialog); return TRUE;
     case WM_TIMER:
       if (wParam != kStartSizesTimer) break;
       KillTimer(dialog, kStartSizesTimer);
@@ -124,7 +122,61 @@ void CommunityWindowView::Fill(HWND dialog) {
   AddColumn(list, 1, Widen(Text(locale, TextId::CommunityWindowColumnCategory)), width * 5 / 20);
   AddColumn(list, 2, Widen(Text(locale, TextId::MoreColumnFound)), width * 6 / 20);
   ShowRows(dialog);
+  CheckDlgButton(dialog, kWeeklyId, choice_->WeeklyCheck() ? BST_CHECKED : BST_UNCHECKED);
+  ShowDownloadButtons(dialog);
+  SetDlgItemTextW(dialog, kStatusId, Widen(choice_->SourceLine()).c_str());
   SetTimer(dialog, kStartSizesTimer, USER_TIMER_MINIMUM, nullptr);
+}
+
+bool CommunityWindowView::Command(HWND dialog, int id, int code) {
+  if (id == kSearchId && code == EN_CHANGE) {
+    choice_->Search(Narrow(WindowText(GetDlgItem(dialog, kSearchId))));
+    ShowRows(dialog);
+    return true;
+  }
+  if (id == kWeeklyId && code == BN_CLICKED) {
+    const bool on = IsDlgButtonChecked(dialog, kWeeklyId) == BST_CHECKED;
+    const std::string refused = choice_->SetWeeklyCheck(on);
+    CheckDlgButton(dialog, kWeeklyId, choice_->WeeklyCheck() ? BST_CHECKED : BST_UNCHECKED);
+    if (!refused.empty()) SayNotSaved(dialog, refused);
+    return true;
+  }
+  if (id == kGetId && code == BN_CLICKED) {
+    choice_->StartDownload([dialog] { PostMessageW(dialog, kDownloadMessage, 0, 0); });
+    ShowDownloadButtons(dialog);
+    if (choice_->Downloading()) SetFocus(GetDlgItem(dialog, kStopId));
+    return true;
+  }
+  if (id == kStopId && code == BN_CLICKED) {
+    choice_->StopDownload();
+    return true;
+  }
+  return false;
+}
+
+void CommunityWindowView::ShowDownload(HWND dialog) {
+  const bool wasDownloading = choice_->Downloading();
+  const std::string said = choice_->TakeDownload();
+  if (!said.empty()) SetDlgItemTextW(dialog, kStatusId, Widen(said).c_str());
+  if (!wasDownloading || choice_->Downloading()) return;
+  const bool stopFocused = GetFocus() == GetDlgItem(dialog, kStopId);
+  ShowDownloadButtons(dialog);
+  if (stopFocused) SetFocus(GetDlgItem(dialog, kGetId));
+  ShowRows(dialog);  // a list put in place shows at once
+  SetTimer(dialog, kStartSizesTimer, USER_TIMER_MINIMUM, nullptr);
+}
+
+void CommunityWindowView::ShowDownloadButtons(HWND dialog) {
+  const bool downloading = choice_->Downloading();
+  EnableWindow(GetDlgItem(dialog, kGetId), choice_->CanDownload() && !downloading);
+  EnableWindow(GetDlgItem(dialog, kStopId), downloading);
+  EnableWindow(GetDlgItem(dialog, kWeeklyId), choice_->CanDownload());
+}
+
+void CommunityWindowView::SayNotSaved(HWND dialog, const std::string& refused) {
+  const Locale& locale = choice_->TextLocale();
+  MessageBoxW(dialog, Widen(Text(locale, TextId::MoreNotSaved, {refused})).c_str(),
+              Widen(Text(locale, TextId::CommunityWindowTitle)).c_str(), MB_OK | MB_ICONWARNING);
 }
 
 void CommunityWindowView::ShowRows(HWND dialog) {
@@ -223,10 +275,7 @@ void CommunityWindowView::Toggle(HWND dialog, int item) {
   const std::string refused = choice_->Set(index, !choice_->Rows()[index].chosen);
   ListView_RedrawItems(list, item, item);
   SetDlgItemTextW(dialog, kCountsId, Widen(choice_->CountsLine()).c_str());
-  if (refused.empty()) return;
-  const Locale& locale = choice_->TextLocale();
-  MessageBoxW(dialog, Widen(Text(locale, TextId::MoreNotSaved, {refused})).c_str(),
-              Widen(Text(locale, TextId::CommunityWindowTitle)).c_str(), MB_OK | MB_ICONWARNING);
+  if (!refused.empty()) SayNotSaved(dialog, refused);
 }
 
 }  // namespace vantrelle::win32

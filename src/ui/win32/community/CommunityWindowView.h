@@ -2,9 +2,10 @@
 // The "Community cleaners" window: a modal dialog over "More locations..." with the counts line, a
 // search box that filters as the person types, an owner-data list of the entries offered on this
 // computer (ticked with Space or a click on the box), what the selected entry deletes, and getting
-// the current list. Each tick goes to the model at once; sizes arrive from the model's measuring as
-// they are found. Threads: all of it runs on the thread that shows the dialog; the measuring thread
-// only posts kMeasuredMessage. The view holds no behaviour of its own.
+// the current list (with its progress, a stop, and the weekly check). Each tick goes to the model at once; sizes arrive
+// from the model's measuring as they are found. Threads: all of it runs on the thread that shows the dialog; the
+// measuring thread only posts kMeasuredMessage, the download's thread kDownloadMessage. The view holds no behaviour of
+// its own.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -36,6 +37,10 @@ class CommunityWindowView {
  private:
   static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
   void Fill(HWND dialog);
+  bool Command(HWND dialog, int id, int code);
+  void ShowDownload(HWND dialog);
+  void ShowDownloadButtons(HWND dialog);
+  void SayNotSaved(HWND dialog, const std::string& refused);
   void ShowRows(HWND dialog);
   void ShowMeasured(HWND dialog);
   void ShowDetails(HWND dialog);

@@ -57,7 +57,8 @@ void MoreLocationsDialogView::ShowModal(platform::WindowHandle owner, MoreLocati
   const INITCOMMONCONTROLSEX common{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&common);
   const Locale& locale = choice.TextLocale();
-  const short height = static_cast<short>(kHeight + (openCommunity_ ? kButtonHeight + 4 : 0));
+  const bool community = openCommunity_ && choice.CommunityOffered();
+  const short height = static_cast<short>(kHeight + (community ? kButtonHeight + 4 : 0));
   const auto text = [&](TextId id) { return Widen(Text(locale, id)); };
   DialogTemplate dialog = ShellDialog(DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU, kWidth, height,
                                       text(TextId::MoreTitle));
@@ -70,7 +71,7 @@ void MoreLocationsDialogView::ShowModal(platform::WindowHandle owner, MoreLocati
   dialog.Add(L"STATIC", text(TextId::MoreSystemGroup), SS_LEFT | SS_NOPREFIX, 7, 214, kInner, 9, 0);
   dialog.Add(WC_LISTVIEWW, L"", kListStyle, 7, 224, kInner, 48, kSystemListId);
   dialog.Add(L"STATIC", L"", SS_LEFT | SS_NOPREFIX, 7, 276, kInner, 30, kDescriptionId);
-  if (openCommunity_) {
+  if (community) {
     dialog.Add(L"BUTTON", text(TextId::MoreCommunity), BS_PUSHBUTTON | WS_TABSTOP, 7, height - 39, 150, kButtonHeight,
                kCommunityId);
   }
