@@ -2,6 +2,7 @@
 // runs these suites one at a time and takes the screenshots between them.
 #include <windows.h>
 #include <commctrl.h>
+#include <winsock2.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,6 +19,7 @@
 #include "platform/win32/ScopedHandle.h"
 #include "platform/win32/Unicode.h"
 #include "tests/e2e/Driver.h"
+#include "tests/support/TinyHttpServer.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/MainWindow.h"
 #include "window/Layout.h"
@@ -516,6 +519,126 @@ TEST_F(Program, TwoMoreLocationsChosenInTheDialogAreCleaned) {
            text.find("  DirectX shader cache: 1 file deleted, 1 folder removed, ") != std::string::npos;
   })) << "the report lines of the two locations";
   for (std::string_view key : {"More.ShaderCache", "More.CrashDumps"}) StoreSetting(key, "0");
+}
+
+// The community's list as a server of the test's own serves it: an entry of a program planted below
+// and one found on any computer.
+constexpr char kCommunityList[] =
+    "; Version: 261201\r\n[E2E Planted Cache *]\r\nLangSecRef=3021\r\nDetectFile=%LocalAppData%\\E2EPlanted\r\n"
+    "FileKey1=%LocalAppData%\\E2EPlanted\\Cache|*.tmp|RECURSE\r\nWarning=Open sessions of E2E Planted are lost.\r\n"
+    "[E2E Other *]\r\nFileKey1=%LocalAppData%\\E2EOther|*.log\r\n";
+constexpr wchar_t kUserPolicies[] = L"Software\\Policies\\Marrowick\\Vantrelle";
+
+// Serves the replies on 127.0.0.1 while it lives, its "/winapp2.ini" the address the program
+// downloads from (set by policy, read when the community window opens).
+class CommunityListServer {
+ public:
+  explicit CommunityListServer(std::map<std::string, testing::Reply> replies) {
+    WSAStartup(MAKEWORD(2, 2), &winsock_);
+    server_.emplace(std::move(replies));
+    const std::wstring address = win32::Widen(server_->Address("/winapp2.ini"));
+    RegSetKeyValueW(HKEY_CURRENT_USER, kUserPolicies, L"CommunityCleanersAddress", REG_SZ, address.c_str(),
+                    static_cast<DWORD>((address.size() + 1) * sizeof(wchar_t)));
+    Sleep(500);  // the program reads the changed policy before the window opens
+  }
+  ~CommunityListServer() {
+    server_.reset();
+    WSACleanup();
+  }
+
+ private:
+  WSADATA winsock_{};
+  std::optional<testing::TinyServer> server_;
+};
+
+// Opens "Community cleaners..." from the More locations dialog; the window once its buttons are made.
+HWND OpenCommunityWindow(HWND main) {
+  ClickOn(ControlOf(main, "MoreButton"));
+  HWND more = nullptr, window = nullptr;
+  if (!WaitFor([&] { return (more = FindDialogOf(main)) != nullptr && GetDlgItem(more, 107); }, 10000)) return nullptr;
+  ClickOn(GetDlgItem(more, 107));
+  WaitFor(
+      [&] {
+        window = FindWindowW(L"#32770", L"Community cleaners");
+        return window && GetDlgItem(window, 109);
+      },
+      10000);
+  return window;
+}
+
+// Closes the community window and the More locations dialog under it with Esc.
+void CloseCommunityWindow(HWND main, HWND window) {
+  PostMessageW(GetDlgItem(window, 104), WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(window); }));
+  HWND more = FindDialogOf(main);
+  if (more) PostMessageW(GetDlgItem(more, 101), WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_TRUE(WaitFor([&] { return FindDialogOf(main) == nullptr; }));
+}
+
+// "Get the current list" fetches the list; the line shows its version; the planted entry is found by
+// typing in the search box and ticked with Space once its warning is confirmed. The window is left
+// open for e2e.sh's picture.
+TEST_F(Program, TheCommunityCleanersGetTheListFindAndTickAnEntry) {
+  const std::filesystem::path local = EnvironmentPath(L"LOCALAPPDATA");
+  std::filesystem::remove(local / L"Vantrelle" / L"winapp2.ini");
+  WriteFile(local / L"E2EPlanted" / L"Cache" / L"session.tmp");
+  WriteFile(local / L"E2EPlanted" / L"Cache" / L"kept.txt");
+  CommunityListServer server({{"/winapp2.ini", testing::Ok(kCommunityList)}});
+  HWND window = OpenCommunityWindow(main);
+  ASSERT_NE(window, nullptr);
+  HWND counts = GetDlgItem(window, 101), list = GetDlgItem(window, 104), status = GetDlgItem(window, 107);
+  EXPECT_TRUE(TextOf(counts).starts_with(L"No list yet: ")) << win32::Narrow(TextOf(counts));
+  ClickOn(GetDlgItem(window, 108));
+  EXPECT_TRUE(
+      WaitFor([&] { return TextOf(counts) == L"2 of 2 found on this computer, 0 chosen; list version 261201"; }, 20000))
+      << win32::Narrow(TextOf(counts)) << " / " << win32::Narrow(TextOf(status));
+  EXPECT_EQ(TextOf(status), L"Community cleaning list updated to version 261201.");
+  for (const wchar_t c : std::wstring(L"planted")) PostMessageW(GetDlgItem(window, 103), WM_CHAR, c, 0);
+  EXPECT_TRUE(WaitFor([&] { return ListView_GetItemCount(list) == 1; }));
+  EXPECT_TRUE(WaitFor([&] {
+    return TextOf(GetDlgItem(window, 105)).find(L"E2EPlanted\\Cache and its sub-folders") != std::wstring::npos;
+  })) << win32::Narrow(TextOf(GetDlgItem(window, 105)));
+  PostMessageW(list, WM_KEYDOWN, VK_SPACE, 0);
+  PostMessageW(list, WM_KEYUP, VK_SPACE, 0);
+  HWND box = nullptr;
+  ASSERT_TRUE(
+      WaitFor([&] { return (box = FindWindowW(L"#32770", L"Community cleaner: E2E Planted Cache")) != nullptr; }));
+  EXPECT_NE(DialogText(box).find(L"Open sessions of E2E Planted are lost."), std::wstring::npos);
+  PostMessageW(box, WM_COMMAND, IDYES, 0);
+  ExpectStored("Community.E2E Planted Cache", "1");
+  EXPECT_TRUE(WaitFor([&] { return TextOf(counts).find(L", 1 chosen;") != std::wstring::npos; }));
+  RecordWindowPlace(window);
+}
+
+// A download that brings no list leaves the one there as it was; the ticked entry is then cleaned by
+// "Start Deleting Temporary Files Now", and only what its rule names goes.
+TEST_F(Program, ABrokenDownloadKeepsTheCommunityListAndTheTickedEntryIsCleaned) {
+  HWND window = FindWindowW(L"#32770", L"Community cleaners");
+  ASSERT_NE(window, nullptr);
+  CloseCommunityWindow(main, window);
+  const std::filesystem::path local = EnvironmentPath(L"LOCALAPPDATA");
+  {
+    CommunityListServer server({{"/winapp2.ini", testing::Ok("<html>Moved</html>")}});
+    window = OpenCommunityWindow(main);
+    ASSERT_NE(window, nullptr);
+    ClickOn(GetDlgItem(window, 108));
+    HWND status = GetDlgItem(window, 107);
+    EXPECT_TRUE(WaitFor([&] { return TextOf(status).starts_with(L"The list could not be downloaded: "); }, 20000))
+        << win32::Narrow(TextOf(status));
+    EXPECT_TRUE(TextOf(status).ends_with(L". The one you had stays.")) << win32::Narrow(TextOf(status));
+    EXPECT_TRUE(TextOf(GetDlgItem(window, 101)).ends_with(L"list version 261201"));
+    CloseCommunityWindow(main, window);
+  }
+  std::ifstream file(local / L"Vantrelle" / L"winapp2.ini", std::ios::binary);
+  EXPECT_EQ(std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>()), kCommunityList);
+
+  ClickOn(Control("PushButton2"));
+  EXPECT_TRUE(
+      WaitFor([&] { return !std::filesystem::exists(local / L"E2EPlanted" / L"Cache" / L"session.tmp"); }, 10000));
+  EXPECT_TRUE(std::filesystem::exists(local / L"E2EPlanted" / L"Cache" / L"kept.txt"));
+  StoreSetting("Community.E2E Planted Cache", "0");
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, kUserPolicies, L"CommunityCleanersAddress");
+  std::filesystem::remove(local / L"Vantrelle" / L"winapp2.ini");
 }
 
 // The preview window lists what a run of the ticked locations would delete, with a line per location

@@ -139,6 +139,9 @@ phase "the shield button starts the System files window" 'Program.TheShieldButto
 screenshot system-files
 phase "System files closed with Esc" 'Program.TheSystemFilesWindowClosesWithEscape'
 phase "two more locations chosen and cleaned" 'Program.TwoMoreLocationsChosenInTheDialogAreCleaned'
+phase "community cleaners: the list got, an entry found and ticked" 'Program.TheCommunityCleanersGetTheList*'
+screenshot community
+phase "community cleaners: a broken download keeps the list, the entry cleaned" 'Program.ABrokenDownloadKeeps*'
 
 phase "minimise" 'Program.Minimising*'
 screenshot in-tray screen
