@@ -65,8 +65,10 @@ bool IsWebAddress(std::string_view text) {
 }  // namespace
 
 bool HasTextForm(TextForm form, std::string_view text) {
-  for (char c : text) {
-    if (static_cast<unsigned char>(c) < ' ') return false;
+  if (form != TextForm::Any) {
+    for (char c : text) {
+      if (static_cast<unsigned char>(c) < ' ') return false;  // no path or address holds one
+    }
   }
   switch (form) {
     case TextForm::Any: return true;

@@ -5,7 +5,6 @@
 #include <chrono>
 #include <set>
 #include <thread>
-#include <sstream>
 
 #include "CleaningTest.h"
 #include "cleaning/Preview.h"
@@ -111,60 +110,45 @@ TEST_F(Community, TheListBesideTheProgramComesFirstAndWithoutOneThereIsNone) {
   EXPECT_EQ(unreadable.output, "The community cleaning list could not be read: " + std::string(kBeside) + "\n");
 }
 
-TEST_F(Community, TheSourceFollowsTheAdministratorsValuesAndTheCopyBesideTheProgram) {
+// The values as the effective store gives them (a policy's arrive so, PolicyTest), and the copy beside
+// the program: what the person may download from where, and the line telling why not.
+TEST_F(Community, TheSourceFollowsTheSettingsAndTheCopyBesideTheProgram) {
   using settings::DownloadBar;
-  const std::string key(settings::kPolicyKey);
-  constexpr const char* kShared = "\\\\files\\it\\winapp2.ini";
-  constexpr const char* kMirror = "http://mirror.corp/winapp2.ini";
+  const std::string shared = "\\\\files\\it\\winapp2.ini", mirror = "http://mirror.corp/w.ini",
+                    canonical = settings::kCommunityListAddress;
   struct Case {
-    const char* numbers;  // REG_DWORD values of the machine's policy key, "Name=0 ..."
-    const char* file;     // "CommunityCleanersFile", nullptr for none
-    const char* address;  // "CommunityCleanersAddress"
-    bool beside;          // a copy beside the program
+    const char *cleaners, *download, *file, *address;
+    bool beside;
     DownloadBar bar;
-    const char* expectedFile;
-    const char* expectedAddress;
-    const char* line;  // what the person is told
+    std::string wantFile, wantAddress, line;  // the source's file, address and line
   } cases[] = {
-      {"", nullptr, nullptr, false, DownloadBar::None, "", settings::kCommunityListAddress, ""},
-      {"", nullptr, kMirror, false, DownloadBar::None, "", kMirror, ""},
-      {"", nullptr, "file://C:/winapp2.ini", false, DownloadBar::None, "", settings::kCommunityListAddress, ""},
-      {"CommunityCleaners=0", kShared, nullptr, true, DownloadBar::Off, kShared, settings::kCommunityListAddress,
+      {"1", "1", "", "", false, DownloadBar::None, "", canonical, ""},
+      {"1", "1", "winapp2.ini", mirror.c_str(), false, DownloadBar::None, "", mirror, ""},
+      {"1", "1", "", "file://C:/winapp2.ini", false, DownloadBar::None, "", canonical, ""},
+      {"0", "1", shared.c_str(), "", true, DownloadBar::Off, shared, canonical,
        "Community cleaners are switched off by your administrator."},
-      {"CommunityCleanersDownload=0", kShared, kMirror, true, DownloadBar::FileNamed, kShared, kMirror,
-       "The list is chosen by your administrator: \\\\files\\it\\winapp2.ini."},
-      {"", "winapp2.ini", nullptr, false, DownloadBar::None, "", settings::kCommunityListAddress, ""},
-      {"CommunityCleanersDownload=0", nullptr, nullptr, true, DownloadBar::BesideProgram, "",
-       settings::kCommunityListAddress, "Your administrator's copy beside the program is used; downloading is off."},
-      {"CommunityCleanersDownload=0 CommunityCleaners=1", nullptr, nullptr, false, DownloadBar::Forbidden, "",
-       settings::kCommunityListAddress, "Downloading the list is switched off by your administrator."},
+      {"1", "0", shared.c_str(), mirror.c_str(), true, DownloadBar::FileNamed, shared, mirror,
+       "The list is chosen by your administrator: " + shared + "."},
+      {"1", "0", "", "", true, DownloadBar::BesideProgram, "", canonical,
+       "Your administrator's copy beside the program is used; downloading is off."},
+      {"1", "0", "", "", false, DownloadBar::Forbidden, "", canonical,
+       "Downloading the list is switched off by your administrator."},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.numbers) + " " + (c.file ? c.file : "") + " " + (c.address ? c.address : ""));
-    fakes.registry.RemoveKey(platform::RegistryRoot::LocalMachine, key);
+    SCOPED_TRACE(std::string(c.cleaners) + c.download + c.file + c.address + (c.beside ? " beside" : ""));
+    const std::pair<const settings::Key*, const char*> stored[] = {{&settings::kCommunityCleaners, c.cleaners},
+                                                                   {&settings::kCommunityCleanersDownload, c.download},
+                                                                   {&settings::kCommunityCleanersFile, c.file},
+                                                                   {&settings::kCommunityCleanersAddress, c.address}};
+    for (const auto& [key, value] : stored) settings::Save(fakes.settings, *key, value);
     fakes.textFiles.files.clear();
-    std::istringstream words(c.numbers);
-    for (std::string word; words >> word;) {
-      const auto equals = word.find('=');
-      fakes.registry.SetNumber(platform::RegistryRoot::LocalMachine, key, word.substr(0, equals),
-                               static_cast<std::uint32_t>(std::stoul(word.substr(equals + 1))));
-    }
-    if (c.file)
-      fakes.registry.SetTyped(platform::RegistryRoot::LocalMachine, key, "CommunityCleanersFile",
-                              platform::kRegistryText, c.file);
-    // A mirror that is no web address is ignored wherever it is stored.
-    if (c.address)
-      settings::Save(fakes.settings, settings::kCommunityCleanersAddress, c.address);
-    else
-      settings::Save(fakes.settings, settings::kCommunityCleanersAddress, "");
-    if (c.beside) fakes.textFiles.files[ToLower(kBeside)] = "[A *]\nFileKey1=%LocalAppData%\\A|*\n";
-    effective.Refresh();
+    if (c.beside) fakes.textFiles.files[ToLower(kBeside)] = "";
     const settings::CommunitySource source = settings::ReadCommunitySource(fakes.platform);
-    EXPECT_EQ(source.enabled, c.bar != DownloadBar::Off);
     EXPECT_EQ(source.downloadBar, c.bar);
+    EXPECT_EQ(source.enabled, c.bar != DownloadBar::Off);
     EXPECT_EQ(source.CanDownload(), c.bar == DownloadBar::None);
-    EXPECT_EQ(source.file, c.expectedFile);
-    EXPECT_EQ(source.address, c.expectedAddress);
+    EXPECT_EQ(source.file, c.wantFile);
+    EXPECT_EQ(source.address, c.wantAddress);
     EXPECT_EQ(settings::DownloadBarText(fakes.locale, source), c.line);
   }
 }
@@ -422,11 +406,8 @@ TEST_F(CommunityRun, TheAdministratorsSwitchAndFileDecideWhatIsRead) {
   fakes.registry.SetTyped(platform::RegistryRoot::CurrentUser, key, "CommunityCleanersFile", platform::kRegistryText,
                           kShared);
   effective.Refresh();
-  cleaning::Choices choices = settings::SavedChoices(fakes.platform);
-  EXPECT_TRUE(choices.community.empty());
-  EXPECT_EQ(choices.communityList, nullptr);
-  EXPECT_EQ(choices.communityListUnreadable, "");
-  choices.recycleBin = true;
+  const cleaning::Choices choices = settings::SavedChoices(fakes.platform);
+  EXPECT_TRUE(choices.community.empty() && !choices.communityList && choices.communityListUnreadable.empty());
   Run(choices);
   EXPECT_TRUE(fakes.files.deleted.empty());
   EXPECT_TRUE(host.errors.texts.empty());
