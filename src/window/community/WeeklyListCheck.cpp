@@ -34,7 +34,11 @@ bool WeeklyListCheck::Start(std::function<void()> wake) {
   request.address = source.address;
   request.readCurrent = true;
   request.replace = community::Replace::OnlyNewer;
-  download_ = std::make_unique<ListDownloadThread>(platform_, std::move(request), std::move(wake));
+  try {
+    download_ = std::make_unique<ListDownloadThread>(platform_, std::move(request), std::move(wake));
+  } catch (const std::exception&) {
+    return false;  // no thread to be had: the next start tries again
+  }
   return true;
 }
 
