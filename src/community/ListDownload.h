@@ -3,7 +3,10 @@
 // (PersonsList), only once it arrived whole and reads as a list with an entry that can be used: the
 // new text is written beside the old file and then replaces it in one step, so the old list stays
 // whatever goes wrong. Runs on whichever thread calls it (a download's own, see
-// window/community/ListDownloadThread.h); `progress` and `keepGoing` are called on that thread.
+// window/community/ListDownloadThread.h); `progress` and `keepGoing` are called on that thread. It
+// uses the platform's downloads (without them it says downloading is not available), text files,
+// shell (the folder) and locale (the texts), never its settings: the names chosen come in as
+// `chosenBefore`.
 #include <functional>
 #include <memory>
 #include <string>

@@ -2,15 +2,14 @@
 // A small HTTP server of a test's own on 127.0.0.1: one connection at a time on its own thread, each
 // path answered as the test says (404 for any other). Winsock must be started by the test.
 #include <winsock2.h>
-#include <ws2tcpip.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <map>
 #include <string>
-#include <string_view>
 #include <thread>
 
 #include "platform/win32/ScopedHandle.h"
@@ -25,32 +24,27 @@ struct SocketTraits {
 };
 using Socket = win32::ScopedHandle<SocketTraits>;
 
-// What the server answers for a path: the head as written, then the body in pieces with a pause
-// between them; the connection closes after the last.
+// The answer to a path: the head as written, then the body in pieces with a pause between them.
 struct Reply {
-  std::string head;
-  std::string body;
+  std::string head, body;
   std::size_t piece = 1 << 20;
   int pauseMs = 0;
 };
 
-inline Reply Ok(std::string body) {
-  return {"HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n",
-          std::move(body)};
+inline Reply Ok(const std::string& body) {
+  return {"HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n", body};
 }
 
-// One connection at a time on its own thread, until destroyed.
+// One connection at a time on a thread of its own, until destroyed.
 class TinyServer {
  public:
   explicit TinyServer(std::map<std::string, Reply> replies) : replies_(std::move(replies)) {
-    listener_.Reset(socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
+    sockaddr_in address{AF_INET, 0, {}, {}};
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     int length = sizeof(address);
-    if (!listener_ || bind(listener_.Get(), reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0 ||
-        getsockname(listener_.Get(), reinterpret_cast<sockaddr*>(&address), &length) != 0 ||
-        listen(listener_.Get(), 4) != 0) {
+    auto* raw = reinterpret_cast<sockaddr*>(&address);
+    if (!listener_ || bind(listener_.Get(), raw, length) || getsockname(listener_.Get(), raw, &length) ||
+        listen(listener_.Get(), 4)) {
       ADD_FAILURE() << "no listening socket: " << WSAGetLastError();
       return;
     }
@@ -63,48 +57,32 @@ class TinyServer {
     if (thread_.joinable()) thread_.join();
   }
   std::string Address(const std::string& path) const { return "http://127.0.0.1:" + std::to_string(port_) + path; }
-  int SentPieces() const { return sentPieces_; }
 
  private:
   void Serve() {
-    while (!ending_) {
-      Socket connection(accept(listener_.Get(), nullptr, nullptr));
-      if (!connection) return;
-      std::string request;
-      char buffer[4096];
-      while (request.find("\r\n\r\n") == std::string::npos) {
-        const int got = recv(connection.Get(), buffer, sizeof(buffer), 0);
-        if (got <= 0) break;
-        request.append(buffer, static_cast<std::size_t>(got));
-      }
-      const auto pathStart = request.find(' ') + 1;
-      const std::string path = request.substr(pathStart, request.find(' ', pathStart) - pathStart);
-      const auto found = replies_.find(path);
+    for (Socket connection; !ending_ && (connection = Socket(accept(listener_.Get(), nullptr, nullptr)));) {
+      std::string request(4096, '\0');
+      request.resize(std::max(0, recv(connection.Get(), request.data(), 4096, 0)));  // one small request
+      const auto from = request.find(' ') + 1;
+      const auto found = replies_.find(request.substr(from, request.find(' ', from) - from));
       const Reply reply =
           found == replies_.end() ? Reply{"HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n", ""} : found->second;
-      if (!SendAll(connection.Get(), reply.head)) continue;
-      for (std::size_t at = 0; at < reply.body.size() && !ending_; at += reply.piece) {
-        if (at != 0 && reply.pauseMs) std::this_thread::sleep_for(std::chrono::milliseconds(reply.pauseMs));
-        if (!SendAll(connection.Get(), reply.body.substr(at, reply.piece))) break;  // the client left
-        ++sentPieces_;
+      bool open = Send(connection.Get(), reply.head);
+      for (std::size_t at = 0; open && at < reply.body.size() && !ending_; at += reply.piece) {
+        if (at != 0) std::this_thread::sleep_for(std::chrono::milliseconds(reply.pauseMs));
+        open = Send(connection.Get(), reply.body.substr(at, reply.piece));  // false once the client left
       }
       shutdown(connection.Get(), SD_SEND);
     }
   }
-  static bool SendAll(SOCKET connection, std::string_view data) {
-    while (!data.empty()) {
-      const int sent = send(connection, data.data(), static_cast<int>(data.size()), 0);
-      if (sent <= 0) return false;
-      data.remove_prefix(static_cast<std::size_t>(sent));
-    }
-    return true;
+  static bool Send(SOCKET connection, const std::string& data) {
+    return send(connection, data.data(), static_cast<int>(data.size()), 0) == static_cast<int>(data.size());
   }
 
   const std::map<std::string, Reply> replies_;
-  Socket listener_;
+  Socket listener_{socket(AF_INET, SOCK_STREAM, IPPROTO_TCP)};
   int port_ = 0;
   std::atomic<bool> ending_{false};
-  std::atomic<int> sentPieces_{0};
   std::thread thread_;
 };
 

@@ -35,7 +35,11 @@ bool WeeklyListCheck::Start(std::function<void()> wake) {
   request.readCurrent = true;
   request.places = {source.enabled, source.file};
   request.replace = community::Replace::OnlyNewer;
-  download_ = std::make_unique<ListDownloadThread>(platform_, std::move(request), std::move(wake));
+  try {
+    download_ = std::make_unique<ListDownloadThread>(platform_, std::move(request), std::move(wake));
+  } catch (const std::exception&) {
+    return false;  // no thread to be had: the next start tries again
+  }
   return true;
 }
 
