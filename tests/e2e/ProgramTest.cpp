@@ -638,7 +638,11 @@ TEST_F(Program, ABrokenDownloadKeepsTheCommunityListAndTheTickedEntryIsCleaned) 
   EXPECT_TRUE(std::filesystem::exists(local / L"E2EPlanted" / L"Cache" / L"kept.txt"));
   StoreSetting("Community.E2E Planted Cache", "0");
   RegDeleteKeyValueW(HKEY_CURRENT_USER, kUserPolicies, L"CommunityCleanersAddress");
-  std::filesystem::remove(local / L"Vantrelle" / L"winapp2.ini");
+  EXPECT_TRUE(WaitFor([&] {  // the program may be reading it after the run
+    std::error_code busy;
+    std::filesystem::remove(local / L"Vantrelle" / L"winapp2.ini", busy);
+    return !busy;
+  }));
 }
 
 // The preview window lists what a run of the ticked locations would delete, with a line per location
