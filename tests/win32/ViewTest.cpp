@@ -18,6 +18,7 @@
 #include "platform/win32/Unicode.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/MainWindow.h"
+#include "ui/win32/community/CommunityWindowView.h"
 #include "ui/win32/morelocations/MoreLocationsDialogView.h"
 #include "ui/win32/systemfiles/SystemFilesWindowView.h"
 #include "window/Layout.h"
@@ -352,11 +353,21 @@ TEST_F(View, EveryControlThatTakesTheFocusHasANameAScreenReaderReads) {
   EXPECT_GE(system.named, 3);  // the list, "Clean now" and "Close" at least
   const std::set<HWND> reached(system.tabbed.begin(), system.tabbed.end());
   EXPECT_EQ(reached.size(), static_cast<std::size_t>(std::min(system.named, 6)));
+
+  // Search, list, details, the weekly check, "Get the current list" and "Close"; "Stop" only while
+  // a download runs.
+  CommunityChoice community(fakes.platform);
+  DialogWalk communityWalk = walkWhileOpen(L"Community cleaners", [&] {
+    CommunityWindowView(GetModuleHandleW(nullptr)).ShowModal(window.Handle(), community);
+  });
+  EXPECT_GE(communityWalk.named, 6);
+  EXPECT_EQ(std::set<HWND>(communityWalk.tabbed.begin(), communityWalk.tabbed.end()).size(), 6u);
 }
 
 TEST_F(View, KeysThroughTheLoopReachEveryControlOnce) {
   // Numbers in the number boxes, as start-up leaves them: an empty one keeps the focus when left.
-  for (TextBox* box : {&form.schedulePanel.hoursBox, &form.schedulePanel.minutesBox, &form.schedulePanel.daysBox, &form.optionsPanel.keepRecentBox, &form.optionsPanel.downloadsDaysBox,
+  for (TextBox* box : {&form.schedulePanel.hoursBox, &form.schedulePanel.minutesBox, &form.schedulePanel.daysBox,
+                       &form.optionsPanel.keepRecentBox, &form.optionsPanel.downloadsDaysBox,
                        &form.optionsPanel.recycleBinDaysBox, &form.optionsPanel.lowSpaceBox}) {
     box->SetText("1");
   }
