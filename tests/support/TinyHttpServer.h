@@ -61,13 +61,21 @@ class TinyServer {
  private:
   void Serve() {
     for (Socket connection; !ending_ && (connection = Socket(accept(listener_.Get(), nullptr, nullptr)));) {
-      std::string request(4096, '\0');
-      request.resize(std::max(0, recv(connection.Get(), request.data(), 4096, 0)));  // one small request
+      std::string request;
+      char buffer[4096];
+      while (request.find("\r\n\r\n") == std::string::npos) {
+        const int got = recv(connection.Get(), buffer, sizeof(buffer), 0);
+        if (got <= 0) break;
+        request.append(buffer, static_cast<std::size_t>(got));
+      }
       const auto from = request.find(' ') + 1;
       const auto found = replies_.find(request.substr(from, request.find(' ', from) - from));
       const Reply reply =
           found == replies_.end() ? Reply{"HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n", ""} : found->second;
-      bool open = Send(connection.Get(), reply.head);
+      // One request a connection: the client is told so, and never sends a second one on it.
+      std::string head = reply.head;
+      head.insert(head.find("\r\n") + 2, "Connection: close\r\n");
+      bool open = Send(connection.Get(), head);
       for (std::size_t at = 0; open && at < reply.body.size() && !ending_; at += reply.piece) {
         if (at != 0) std::this_thread::sleep_for(std::chrono::milliseconds(reply.pauseMs));
         open = Send(connection.Get(), reply.body.substr(at, reply.piece));  // false once the client left
